@@ -1,0 +1,64 @@
+#include "config/default_records.h"
+#include "config/working_config.h"
+
+#include <gtest/gtest.h>
+
+namespace k7r {
+namespace {
+
+constexpr int kFirstGpio = 1;  // REG[64h] before the power-on delay
+constexpr int kLastGpio = 49;  // REG[64h] after it
+
+TEST(WorkingConfig, StartsFromTheTemplate) {
+    WorkingConfig config(TemplateRecord);
+    EXPECT_EQ(config.EntryCount, 50);
+    EXPECT_EQ(config.PositionHint, -1);
+    EXPECT_FALSE(config.Bound);
+    EXPECT_EQ(config.RegisterBase, 0u);
+    EXPECT_EQ(config.FindRegisterEntry(0x0064), kLastGpio);
+    EXPECT_EQ(config.FindRegisterEntry(0x8018), 50);
+}
+
+TEST(WorkingConfig, HintIsConsumedOnlyByItsOwnRegister) {
+    WorkingConfig config(TemplateRecord);
+    config.PositionHint = kFirstGpio;
+    EXPECT_EQ(config.FindRegisterEntry(0x0068), 48);
+    EXPECT_EQ(config.PositionHint, kFirstGpio);
+    EXPECT_EQ(config.FindRegisterEntry(0x0064), kFirstGpio);
+    EXPECT_EQ(config.PositionHint, -1);
+    EXPECT_EQ(config.FindRegisterEntry(0x0064), kLastGpio);
+}
+
+TEST(WorkingConfig, AdoptingUnbindsButKeepsTheAcquiredChip) {
+    WorkingConfig config(TemplateRecord);
+    config.Bound = config.Live = true;
+    config.RegisterBase = 0x1000;
+    config.MemoryBase = 0x201000;
+    config.PositionHint = 3;
+    HAL_STRUCT record = TemplateRecord;
+    record.Regs[0].Index = riREGEND;
+    config.AdoptRecord(record);
+    EXPECT_FALSE(config.Bound);
+    EXPECT_FALSE(config.Live);
+    EXPECT_EQ(config.RegisterBase, 0x1000u);
+    EXPECT_EQ(config.MemoryBase, 0x201000u);
+    EXPECT_EQ(config.PositionHint, -1);
+    EXPECT_EQ(config.EntryCount, 0);
+    EXPECT_EQ(config.FindRegisterEntry(0x0064), 0);
+}
+
+TEST(WorkingConfig, TableWithoutEndMarkerStaysWithinItsEntries) {
+    HAL_STRUCT record = TemplateRecord;
+    for (int i = 0; i < HAL_MAX_REGS; ++i) {
+        record.Regs[i] = {static_cast<HAL_U32>(i * 4), 0};
+    }
+    WorkingConfig config(record);
+    EXPECT_EQ(config.EntryCount, HAL_MAX_REGS);
+    EXPECT_EQ(config.FindRegisterEntry(66 * 4), 66);
+    EXPECT_EQ(config.FindRegisterEntry(0x8018), HAL_MAX_REGS);
+    config.PositionHint = 500; // a stray hint must not index past the table
+    EXPECT_EQ(config.FindRegisterEntry(0), 0);
+}
+
+} // namespace
+} // namespace k7r
