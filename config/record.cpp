@@ -22,9 +22,9 @@ std::uint16_t ComputeRecordCrc(const HAL_STRUCT& record) {
 }
 
 void ByteSwapRecord(HAL_STRUCT& record) {
-    for (HAL_U16* field : {&record.Size, &record.Crc, &record.EndianMark, &record.FrameRate,
-                           &record.PowerOffTime, &record.PowerOnTime, &record.GpioPowerMask,
-                           &record.GpoPowerMask}) {
+    for (HAL_U16* field :
+         {&record.Size, &record.Crc, &record.EndianMark, &record.FrameRate, &record.PowerOffTime,
+          &record.PowerOnTime, &record.GpioPowerMask, &record.GpoPowerMask}) {
         *field = Swap16(*field);
     }
     for (HAL_U32* field : {&record.ClkI, &record.ClkI2, &record.RegPhysAddr, &record.MemPhysAddr,

@@ -6,8 +6,8 @@
 namespace k7r {
 namespace {
 
-constexpr int kFirstGpio = 1;  // REG[64h] before the power-on delay
-constexpr int kLastGpio = 49;  // REG[64h] after it
+constexpr int kFirstGpio = 1; // REG[64h] before the power-on delay
+constexpr int kLastGpio = 49; // REG[64h] after it
 
 TEST(WorkingConfig, StartsFromTheTemplate) {
     WorkingConfig config(TemplateRecord);
