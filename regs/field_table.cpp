@@ -86,8 +86,8 @@ constexpr std::array<FIELD_DESC, kFieldCount> kFieldTable{{
              "programming. Selecting an HR-TFT panel (which requires GPIO[3:0]) will disable this "
              "feature."},
     {.Id = 17, .Attributes = ffRECORD, .ShortName = "USB Enable", .LongName = "USB Enable",
-     .Help = "Enables support for the integrated USB controller, and reserves GPIO[7:4] for USB "
-             "signals. These GPIO pins can then no longer be used to control panel power."},
+     .Help = "Enables support for the integrated USB function controller, and reserves GPIO[7:4] "
+             "for USB signals. These GPIO pins can then no longer be used to control panel power."},
     {.Id = 18, .Attributes = ffRECORD, .ShortName = "Auto Stride", .LongName = "Auto Stride",
      .Help = "When enabled, the display's line address offset (stride) is automatically "
              "calculated to match the display width.  If disabled, the stride can be forced to a "
@@ -195,8 +195,7 @@ constexpr std::array<FIELD_DESC, kFieldCount> kFieldTable{{
     {.Id = 43, .Attributes = ffREGISTER | ffRESERVED, .Register = 0x0C, .Mask = Bit(3),
      .Formula = "%s \n   where { 0=160x160 | 1=320x240 }", .ShortName = "HR-TFT Res",
      .LongName = "'Direct' HR-TFT Resolution",
-     .Help = "Selects the resolution of the 'Direct' HR-TFT panel, 160x160 or 320x240. The "
-             "register bit itself is reserved and should be left at 0."},
+     .Help = "Selects the resolution of the 'Direct' HR-TFT panel, 160x160 or 320x240."},
     {.Id = 44, .Attributes = ffREGISTER | ffLIST, .Register = 0x0C, .Mask = Bits(1, 0),
      .Formula = "%s \n   where { 0=STN | 1=TFT | 2=Reserved | 3=HR-TFT}", .ShortName = "Panel Type",
      .LongName = "Panel Type",
@@ -592,8 +591,8 @@ constexpr std::array<FIELD_DESC, kFieldCount> kFieldTable{{
     {.Id = 146, .Attributes = ffREGISTER | ffLIST, .Register = 0xE4, .Mask = Bit(4),
      .Formula = kFormulaEnabled, .ShortName = "Partial Mode Enable",
      .LongName = "Partial Mode Display Enable",
-     .Help = "Enables the TFT Type 3 Partial Mode Display, in which only the enabled partial "
-             "display areas are shown."},
+     .Help = "Enables the TFT Type 3 Partial Mode Display. The partial display areas are set with "
+             "the Area 0, 1 and 2 settings."},
     {.Id = 147, .Attributes = ffREGISTER | ffLIST, .Register = 0xE4, .Mask = Bit(3),
      .Formula = "%s \n   where { 0=Stripe | 1=Block }", .ShortName = "Partial Mode Type",
      .LongName = "Partial Mode Display Type",
