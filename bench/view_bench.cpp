@@ -16,7 +16,9 @@
 
 namespace {
 
-std::string Sample(const char* name) { return std::string(K7R_BENCH_SAMPLES) + "/" + name; }
+std::string Sample(const char* name) {
+    return std::string(K7R_BENCH_SAMPLES) + "/" + name;
+}
 
 // A panel wide enough that the whole image is drawn.
 struct Panel {

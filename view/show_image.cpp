@@ -23,7 +23,8 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) 
     std::streamoff size = in.tellg();
     in.seekg(0);
     std::vector<std::uint8_t> bytes(size > 0 ? static_cast<std::size_t>(size) : 0);
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()))) {
+    if (!in.read(reinterpret_cast<char*>(bytes.data()),
+                 static_cast<std::streamsize>(bytes.size()))) {
         return std::nullopt;
     }
     return bytes;
