@@ -71,8 +71,10 @@ TEST_F(ConfigureCommand, WritesEveryFilePrintsFailuresAndTheSummary) {
     EXPECT_EQ(run.err, "File \"" + none +
                            "\" could not be saved because:\n\n"
                            "The file does not contain any configuration data.\n");
-    EXPECT_EQ(run.out, "Summary of configured files:\n\nOK\t" + a + "\nError\t" + none + "\nOK\t" +
-                           c + "\n");
+    std::string summary = "Summary of configured files:\n\n";
+    summary.append("OK\t").append(a).append("\nError\t").append(none);
+    summary.append("\nOK\t").append(c).append("\n");
+    EXPECT_EQ(run.out, summary);
     EXPECT_EQ(RecordOf(a).ClkI, 12345678u);
     EXPECT_EQ(RecordOf(a).RegPhysAddr, 0x20000000u);
     EXPECT_EQ(CheckRecord(RecordOf(c)), RecordState::Configured);
@@ -81,7 +83,7 @@ TEST_F(ConfigureCommand, WritesEveryFilePrintsFailuresAndTheSummary) {
 TEST_F(ConfigureCommand, KeepsAddressesAndSaysNothingElseOnSuccess) {
     std::vector<std::string> files;
     for (int i = 0; i < 12; ++i) {
-        files.push_back(Target("t" + std::to_string(i) + ".exe", 0x00100000 * (i + 1)));
+        files.push_back(Target(std::to_string(i).append(".exe"), 0x00100000 * (i + 1)));
     }
     std::vector<std::string> arguments = files;
     arguments.insert(arguments.begin(), {"--preserve-addresses", "--from", source_});

@@ -73,6 +73,15 @@ class ConfigureFilesTest : public testing::Test {
     const HAL_STRUCT working_ = Working();
 };
 
+// The summary text for the given lines: "OK" or "Error" and a path each.
+std::string Summary(std::initializer_list<std::pair<std::string_view, std::string>> lines) {
+    std::string text = "Summary of configured files:\n\n";
+    for (const auto& [status, path] : lines) {
+        text.append(status).append("\t").append(path).append("\n");
+    }
+    return text;
+}
+
 std::string SaveFailure(const std::string& path, const std::string& reason) {
     return "File \"" + path + "\" could not be saved because:\n\n" + reason;
 }
@@ -87,8 +96,7 @@ TEST_F(ConfigureFilesTest, SavesEveryFileAndSummarisesInListOrder) {
 
     EXPECT_EQ(shown_, std::vector<std::string>{SaveFailure(
                           paths[1], "The file does not contain any configuration data.")});
-    EXPECT_EQ(summary.text, "Summary of configured files:\n\nOK\t" + paths[0] + "\nError\t" +
-                                paths[1] + "\nOK\t" + paths[2] + "\n");
+    EXPECT_EQ(summary.text, Summary({{"OK", paths[0]}, {"Error", paths[1]}, {"OK", paths[2]}}));
     EXPECT_EQ(summary.failures, 1u);
     for (const std::string& path : {paths[0], paths[2]}) {
         const HAL_STRUCT opened = Opened(path);
@@ -107,8 +115,7 @@ TEST_F(ConfigureFilesTest, AReadOnlyFileIsAnErrorAndTheOthersAreStillDone) {
     }
     ASSERT_EQ(shown_.size(), 1u);
     EXPECT_TRUE(shown_[0].starts_with(SaveFailure(paths[1], ""))) << shown_[0];
-    EXPECT_EQ(summary.text, "Summary of configured files:\n\nOK\t" + paths[0] + "\nError\t" +
-                                paths[1] + "\nOK\t" + paths[2] + "\n");
+    EXPECT_EQ(summary.text, Summary({{"OK", paths[0]}, {"Error", paths[1]}, {"OK", paths[2]}}));
     EXPECT_EQ(Opened(paths[1]).ClkI, ViewerRecord.ClkI);
     EXPECT_EQ(Opened(paths[2]).ClkI, working_.ClkI);
 }
@@ -132,13 +139,13 @@ TEST_F(ConfigureFilesTest, PreservingAddressesKeepsEachFilesOwn) {
 
 TEST_F(ConfigureFilesTest, APathWithPercentSignsAppearsUnchanged) {
     const std::string path = Plain("100% done %s %d.exe", ViewerRecord);
-    EXPECT_EQ(Configure({path}).text, "Summary of configured files:\n\nOK\t" + path + "\n");
+    EXPECT_EQ(Configure({path}).text, Summary({{"OK", path}}));
 }
 
 TEST_F(ConfigureFilesTest, TheContentDecidesTheKindAndSavesTrimTheFile) {
     // S-record text in a file named like a Windows program.
     std::string text = SrecText(PayloadWith(ViewerRecord), "\n");
-    text.insert(text.find('\n'), "\r");
+    text.insert(text.find('\n'), 1, '\r');
     const std::string exe = Write("srec.exe", text);
     EXPECT_EQ(Opened(exe).ClkI, ViewerRecord.ClkI);
     ASSERT_TRUE(SaveConfigFile(exe, "", working_, false, sink_));
