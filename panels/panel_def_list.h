@@ -7,14 +7,13 @@
 #include <functional>
 #include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace k7r {
 
 // Shows a message to the user: a message box with the error icon in the
 // utility, a line on standard error on the command line.
-using ShowError = std::function<void(std::string_view message)>;
+using ShowError = std::function<void(const std::string& text)>;
 
 // The predefined panels of one panel definition file, in file order. The
 // in-house DEBUG.DEF keeps the panels this chip cannot drive, marked with the
