@@ -25,11 +25,11 @@ class PanelDefList {
     static constexpr std::size_t kMaxEntries = 100;
 
     // The file beside the running executable: DEBUG.DEF when it can be
-    // opened, else PANELS.DEF. Without either the list stays empty and
-    // nothing is reported.
-    void Load(const ShowError& showError);
+    // opened, else PANELS.DEF. Without either the list stays empty, nothing
+    // is reported and the result is false.
+    bool Load(const ShowError& showError);
     // The same lookup in a given directory.
-    void LoadFromDirectory(const std::string& directory, const ShowError& showError);
+    bool LoadFromDirectory(const std::string& directory, const ShowError& showError);
     // One given file, read in debug mode when its name is DEBUG.DEF in any
     // letter case. False when it cannot be opened.
     bool LoadFile(const std::string& path, const ShowError& showError);
