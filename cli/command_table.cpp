@@ -6,6 +6,7 @@ namespace k7r::cli {
 int RunShow(Arguments arguments);
 int RunCopy(Arguments arguments);
 int RunConfigure(Arguments arguments);
+int RunPanels(Arguments arguments);
 
 namespace {
 
@@ -15,6 +16,8 @@ constexpr Command kCommands[] = {
      "write the record of SOURCE into the record of TARGET", RunCopy},
     {"configure", "configure --from SOURCE [--preserve-addresses] FILE...",
      "write the record of SOURCE into every FILE and summarise", RunConfigure},
+    {"panels", "panels [--def PATH]", "list the predefined panels of the panel definition file",
+     RunPanels},
 };
 
 } // namespace
