@@ -40,3 +40,15 @@ if [ ! -e "$prefix/.libpng.stamp" ]; then
     cmake --install "$deps/build-libpng" >/dev/null
     touch "$prefix/.libpng.stamp"
 fi
+
+# libjpeg-turbo with the libjpeg 6b interface, static, with its SIMD code.
+if [ ! -e "$prefix/.libjpeg-turbo.stamp" ]; then
+    dir=$(fetch_source libjpeg-turbo)
+    cmake -S "$dir" -B "$deps/build-libjpeg-turbo" -G Ninja \
+        -Wno-dev -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_INSTALL_PREFIX="$prefix" -DENABLE_SHARED=OFF -DENABLE_STATIC=ON \
+        -DWITH_TURBOJPEG=OFF -DWITH_JPEG8=OFF -DWITH_JPEG7=OFF >/dev/null
+    cmake --build "$deps/build-libjpeg-turbo" -j2 >/dev/null
+    cmake --install "$deps/build-libjpeg-turbo" >/dev/null
+    touch "$prefix/.libjpeg-turbo.stamp"
+fi
