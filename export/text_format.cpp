@@ -1,0 +1,25 @@
+#include "export/text_format.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace k7r {
+
+std::string Printf(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    va_list measure;
+    va_copy(measure, args);
+    const int length = std::vsnprintf(nullptr, 0, format, measure);
+    va_end(measure);
+    std::string text;
+    if (length > 0) {
+        text.resize(static_cast<std::size_t>(length));
+        // The extra byte is the NUL that vsnprintf always writes.
+        std::vsnprintf(text.data(), text.size() + 1, format, args);
+    }
+    va_end(args);
+    return text;
+}
+
+} // namespace k7r
