@@ -64,8 +64,7 @@ std::uint32_t MaxLineOffset(WorkingConfig& config, std::size_t record);
 void SetLineOffset(WorkingConfig& config, std::size_t record, std::uint32_t value);
 
 // Value lists. ListFixed serves every list whose texts never change.
-std::optional<std::string> ListFixed(WorkingConfig& config, std::size_t record,
-                                     std::uint32_t item);
+std::optional<std::string> ListFixed(WorkingConfig& config, std::size_t record, std::uint32_t item);
 std::optional<std::string> ListDataWidth(WorkingConfig& config, std::size_t record,
                                          std::uint32_t item);
 std::optional<std::string> ListBitsPerPixel(WorkingConfig& config, std::size_t record,

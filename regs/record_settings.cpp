@@ -4,8 +4,8 @@
 #include "regs/chip_port.h"
 #include "regs/field_table.h"
 #include "regs/panel_power.h"
-#include "regs/settings_engine.h"
 #include "regs/setting_ids.h"
+#include "regs/settings_engine.h"
 
 #include <algorithm>
 #include <cstring>

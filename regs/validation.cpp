@@ -19,7 +19,7 @@ namespace {
 // into that buffer would: a message is cut at the end of the room and later
 // ones are dropped.
 class Messages {
-public:
+  public:
     explicit Messages(std::size_t room) : room_(room) {}
 
     template <typename... Args>
@@ -36,7 +36,7 @@ public:
 
     std::string Take() { return std::move(text_); }
 
-private:
+  private:
     std::size_t room_;
     std::string text_;
 };
@@ -108,8 +108,8 @@ void CheckMemorySize(WorkingConfig& config, Messages& out) {
     const std::uint32_t total = GetFieldValue(config, kIdAvailableMemory);
     const std::uint32_t start = GetFieldValue(config, kIdMainStart);
     if (required > total) {
-        out.Add("Warning: %s is %u KB, but %u KB is required.\n",
-                Name(kIdAvailableMemory).c_str(), total / 1024, (required + start) / 1024);
+        out.Add("Warning: %s is %u KB, but %u KB is required.\n", Name(kIdAvailableMemory).c_str(),
+                total / 1024, (required + start) / 1024);
     } else if (required + start > total) {
         out.Add("Warning: The %s will cause the displayed image to exceed %u KB.\n",
                 Name(kIdMainStart).c_str(), total / 1024);
@@ -170,8 +170,7 @@ void CheckReservedBits(const WorkingConfig& config, Messages& out) {
 
 // A start address clamped to the field's maximum means the SwivelView offset
 // did not fit.
-void CheckSwivelOverflow(WorkingConfig& config, std::uint32_t id, const char* name,
-                         Messages& out) {
+void CheckSwivelOverflow(WorkingConfig& config, std::uint32_t id, const char* name, Messages& out) {
     const std::size_t record = FindField(id);
     if (ReadFieldBits(config, record) == FieldMaxValue(kFieldTable[record].Mask)) {
         out.Add("Warning: The %s SwivelView calculation overflowed.\n", name);
@@ -242,13 +241,13 @@ std::string ValidateWarnings(WorkingConfig& config, std::size_t room) {
     if (t.panelType == kPanelStn) {
         CheckStnTiming(config, t, out);
     }
-    if (t.panelType == kPanelHrTft &&
-        t.vt < GetFieldValue(config, kIdPs12End) + GetFieldValue(config, kIdFpframeStart) +
-                   t.vdp + 1) {
+    if (t.panelType == kPanelHrTft && t.vt < GetFieldValue(config, kIdPs12End) +
+                                                 GetFieldValue(config, kIdFpframeStart) + t.vdp +
+                                                 1) {
         out.Add("Warning: %s should be greater than (%s + %s + %s + 1) when Panel Type is "
                 "HR-TFT.\n",
-                Name(kIdVertTotal).c_str(), Name(kIdPs12End).c_str(),
-                Name(kIdVertDisplay).c_str(), Name(kIdFpframeStart).c_str());
+                Name(kIdVertTotal).c_str(), Name(kIdPs12End).c_str(), Name(kIdVertDisplay).c_str(),
+                Name(kIdFpframeStart).c_str());
     }
     CheckMemorySize(config, out);
     for (const std::uint32_t id :
