@@ -9,6 +9,7 @@ int RunGet(Arguments arguments);
 int RunSet(Arguments arguments);
 int RunRegs(Arguments arguments);
 int RunValidate(Arguments arguments);
+int RunPanels(Arguments arguments);
 
 namespace {
 
@@ -22,6 +23,8 @@ constexpr Command kCommands[] = {
     {"regs", "regs FILE [--breakdown]", "list the register table in programming order", RunRegs},
     {"validate", "validate FILE", "check the configuration; exit status 1 on an error",
      RunValidate},
+    {"panels", "panels [--def PATH]", "list the predefined panels of the panel definition file",
+     RunPanels},
 };
 
 } // namespace

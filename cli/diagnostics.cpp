@@ -1,9 +1,7 @@
 #include "cli/diagnostics.h"
 
-#include "panels/panel_def_list.h"
+#include "cli/panel_list.h"
 #include "regs/validation.h"
-
-#include <cstdio>
 
 namespace k7r::cli {
 namespace {
@@ -13,9 +11,7 @@ constexpr std::size_t kPaneRoom = 4096;
 
 std::string PanelFileVersionMessage() {
     PanelDefList panels;
-    panels.Load([](std::string_view message) {
-        std::fprintf(stderr, "%.*s\n", static_cast<int>(message.size()), message.data());
-    });
+    LoadPanelList(std::nullopt, panels);
     return panels.VersionMessage();
 }
 
