@@ -9,6 +9,7 @@ int RunGet(Arguments arguments);
 int RunSet(Arguments arguments);
 int RunRegs(Arguments arguments);
 int RunValidate(Arguments arguments);
+int RunConfigure(Arguments arguments);
 int RunPanels(Arguments arguments);
 
 namespace {
@@ -23,6 +24,8 @@ constexpr Command kCommands[] = {
     {"regs", "regs FILE [--breakdown]", "list the register table in programming order", RunRegs},
     {"validate", "validate FILE", "check the configuration; exit status 1 on an error",
      RunValidate},
+    {"configure", "configure --from SOURCE [--preserve-addresses] FILE...",
+     "write the record of SOURCE into every FILE and summarise", RunConfigure},
     {"panels", "panels [--def PATH]", "list the predefined panels of the panel definition file",
      RunPanels},
 };
