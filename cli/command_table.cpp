@@ -6,6 +6,8 @@ namespace k7r::cli {
 int RunShow(Arguments arguments);
 int RunCopy(Arguments arguments);
 int RunFields(Arguments arguments);
+int RunConfigure(Arguments arguments);
+int RunPanels(Arguments arguments);
 
 namespace {
 
@@ -15,6 +17,10 @@ constexpr Command kCommands[] = {
      "write the record of SOURCE into the record of TARGET", RunCopy},
     {"fields", "fields [ID...] [--help-text]",
      "list the settings (all, or those with the ids given) and their registers", RunFields},
+    {"configure", "configure --from SOURCE [--preserve-addresses] FILE...",
+     "write the record of SOURCE into every FILE and summarise", RunConfigure},
+    {"panels", "panels [--def PATH]", "list the predefined panels of the panel definition file",
+     RunPanels},
 };
 
 } // namespace
