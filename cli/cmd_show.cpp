@@ -1,12 +1,17 @@
 // show FILE: the record found in FILE, field by field, as the file stores it
 // but with every number in its proper byte order.
 #include "cli/command.h"
+#include "cli/diagnostics.h"
 #include "config/flag_names.h"
 #include "config/record.h"
+#include "config/working_config.h"
 #include "containers/config_image.h"
+#include "regs/computations.h"
+#include "regs/register_table.h"
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace k7r::cli {
 namespace {
@@ -79,25 +84,58 @@ std::string IndexText(HAL_U32 index) {
     return text;
 }
 
-// One line per entry in table order: position, offset = value.
+// Columns wide enough for "riDELAYOFF" and the longest register identifier.
+constexpr int kIndexColumn = 10;
+constexpr int kIdentifierColumn = 33;
+
+// One line per entry in table order: position, offset, identifier = value.
 void PrintRegisterTable(const ShownRecord& shown) {
     const HAL_STRUCT& r = shown.host;
     const int count = CountEntries(r);
     std::printf("%-18s %d entries\n", "Registers:", count);
     for (int position = 0; position < count; ++position) {
         const RegEntry& entry = r.Regs[position];
-        std::printf("  %2d  %s = %08X\n", position + 1, IndexText(entry.Index).c_str(),
-                    entry.Value);
+        const std::string_view identifier = GetRegisterIdentifier(entry.Index);
+        std::printf("  %2d  %-*s %-*.*s = %08X\n", position + 1, kIndexColumn,
+                    IndexText(entry.Index).c_str(), kIdentifierColumn,
+                    static_cast<int>(identifier.size()), identifier.data(), entry.Value);
     }
     if (count < HAL_MAX_REGS) {
-        std::printf("  %2d  %s\n", count + 1, IndexText(riREGEND).c_str());
+        const std::string_view identifier = GetRegisterIdentifier(riREGEND);
+        std::printf("  %2d  %-*s %.*s\n", count + 1, kIndexColumn, IndexText(riREGEND).c_str(),
+                    static_cast<int>(identifier.size()), identifier.data());
+    }
+}
+
+// The one-line description the exporters print.
+void PrintMode(const ShownRecord& shown) {
+    WorkingConfig config(shown.host);
+    std::printf("%-18s %s\n", "Mode:", FormatModeString(config).c_str());
+}
+
+// What the utility's diagnostics pane would show, one message a line.
+void PrintDiagnostics(const ShownRecord& shown) {
+    WorkingConfig config(shown.host);
+    const Diagnostics diagnostics = Diagnose(config);
+    if (diagnostics.text.empty()) {
+        std::printf("%-18s none\n", "Diagnostics:");
+        return;
+    }
+    std::printf("Diagnostics:\n");
+    std::size_t start = 0;
+    while (start < diagnostics.text.size()) {
+        const std::size_t end = diagnostics.text.find('\n', start);
+        std::printf("  %s\n", diagnostics.text.substr(start, end - start).c_str());
+        start = end == std::string::npos ? diagnostics.text.size() : end + 1;
     }
 }
 
 // What show prints, section by section.
 constexpr void (*kSections[])(const ShownRecord&) = {
     PrintHeader,
+    PrintMode,
     PrintRegisterTable,
+    PrintDiagnostics,
 };
 
 } // namespace
