@@ -113,8 +113,13 @@ ChipBases Bases() {
     return {.memory = State().memoryBase, .registers = State().registerBase};
 }
 
+// Without a mapping there is no chip to reach: reads give 0 and writes are
+// dropped rather than landing at address 0 + offset.
 std::uint16_t ReadReg16(std::uint32_t offset) {
     const LayerState& s = State();
+    if (s.registerBase == 0) {
+        return 0;
+    }
     const std::uintptr_t address = s.registerBase + offset;
     return s.bus != nullptr ? s.bus->Read16(address)
                             : *reinterpret_cast<volatile std::uint16_t*>(address);
@@ -122,6 +127,9 @@ std::uint16_t ReadReg16(std::uint32_t offset) {
 
 std::uint32_t ReadReg32(std::uint32_t offset) {
     const LayerState& s = State();
+    if (s.registerBase == 0) {
+        return 0;
+    }
     const std::uintptr_t address = s.registerBase + offset;
     return s.bus != nullptr ? s.bus->Read32(address)
                             : *reinterpret_cast<volatile std::uint32_t*>(address);
@@ -129,6 +137,9 @@ std::uint32_t ReadReg32(std::uint32_t offset) {
 
 void WriteReg16(std::uint32_t offset, std::uint16_t value) {
     const LayerState& s = State();
+    if (s.registerBase == 0) {
+        return;
+    }
     const std::uintptr_t address = s.registerBase + offset;
     if (s.bus != nullptr) {
         s.bus->Write16(address, value);
@@ -139,6 +150,9 @@ void WriteReg16(std::uint32_t offset, std::uint16_t value) {
 
 void WriteReg32(std::uint32_t offset, std::uint32_t value) {
     const LayerState& s = State();
+    if (s.registerBase == 0) {
+        return;
+    }
     const std::uintptr_t address = s.registerBase + offset;
     if (s.bus != nullptr) {
         s.bus->Write32(address, value);
@@ -148,11 +162,16 @@ void WriteReg32(std::uint32_t offset, std::uint32_t value) {
 }
 
 std::uint32_t ReadMem32(std::uint32_t offset) {
-    return *reinterpret_cast<volatile std::uint32_t*>(State().memoryBase + offset);
+    const std::uintptr_t base = State().memoryBase;
+    return base != 0 ? *reinterpret_cast<volatile std::uint32_t*>(base + offset) : 0;
 }
 
 void FillMem32(std::uint32_t offset, std::uint32_t value, std::uint32_t count) {
-    auto* word = reinterpret_cast<volatile std::uint32_t*>(State().memoryBase + offset);
+    const std::uintptr_t base = State().memoryBase;
+    if (base == 0) {
+        return;
+    }
+    auto* word = reinterpret_cast<volatile std::uint32_t*>(base + offset);
     for (std::uint32_t i = 0; i < count; ++i) {
         word[i] = value;
     }

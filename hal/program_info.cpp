@@ -3,6 +3,7 @@
 #include "config/record.h"
 #include "hal/hal.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

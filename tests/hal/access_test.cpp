@@ -51,6 +51,11 @@ TEST(Acquire, WithoutTheEmulatorFindsNoDriver) {
     EXPECT_EQ(hal::LastError(), hal::kErrNoDriver);
     EXPECT_EQ(hal::ErrorText(), "ERROR: Unable to find/load the K7R58xxx driver");
     EXPECT_EQ(hal::ReleaseChip(), 0u);
+    // Nothing is mapped: accesses reach no chip and do no harm.
+    hal::WriteReg32(0x10, 8);
+    hal::FillMem32(0, 1, 4);
+    EXPECT_EQ(hal::ReadReg32(0x10), 0u);
+    EXPECT_EQ(hal::ReadMem32(0), 0u);
 }
 
 TEST_F(ChipTest, BothAddressesZeroLocateBoardZeroWithMemoryTwoMegabytesUp) {

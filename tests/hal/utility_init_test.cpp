@@ -47,6 +47,9 @@ TEST_F(UtilityInitTest, CopiesTheWorkingRecordWithAFreshCrcAndBinds) {
     EXPECT_TRUE(hal::InitializeFromWorkingConfig(config, {}, &message));
     EXPECT_EQ(config.RegisterBase, registers);
     EXPECT_EQ(hal::Bases().registers, registers);
+    // The second programming starts from the GPIO state the table left.
+    EXPECT_EQ(board().Synthesizer().Words().size(), 8u);
+    EXPECT_TRUE(board().Synthesizer().Errors().empty());
 }
 
 TEST_F(UtilityInitTest, ResetWithoutRegistersLeavesTheChipUnbound) {
