@@ -47,22 +47,12 @@ inline constexpr const char* kPanKeys[] = {
 };
 
 // BMP.
-inline constexpr const char* kBmpOpenFailed = "\nERROR: Failed to open BMP file:'%s'\n";
 inline constexpr const char* kNotBitmap = "\nERROR: '%s' is not a valid bitmap file.\n";
 // A colour table or pixel data that ends before the image does.
 inline constexpr const char* kBitmapTruncated = "\nERROR: '%s' ends before its image data.\n";
 inline constexpr const char* kBmpSize = "ImgH:%d, ImgW:%d\n";
-inline constexpr const char* kNoMemory = "\n no memory...";
 
 // GIF.
-inline constexpr const char* kGifOpenFailed[] = {
-    "ERROR: Unable to open the requested GIF file.\n",
-    "       Check that the file exists and try again.\n",
-};
-inline constexpr const char* kGifNoMemory[] = {
-    "ERROR: Unable to allocate memory for the image.\n",
-    "       Try again with a smaller image.\n",
-};
 inline constexpr const char* kGifEndOfData[] = {
     "ERROR: Unexpected end of data.\n",
     "       This indicates an error in the GIF file.\n",
