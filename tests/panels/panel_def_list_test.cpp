@@ -1,0 +1,174 @@
+#include "panels/panel_def_list.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace k7r {
+namespace {
+
+constexpr std::string_view kQvga =
+    "PANEL \"QVGA TFT\" TFT 320 240 F 18 F n T F 6250 400 40 260 16 8 24 L 4 2 L n 0 0\n";
+constexpr std::string_view kDtfd =
+    "PANEL \"Old D-TFD\" D-TFD 320 240 F 8 F n T F 6250 400 40 260 16 8 24 L 4 2 L n 0 0\n";
+constexpr std::string_view kNoTimings =
+    "PANEL \"Unknown 160\" STN 160 160 F 4 F n F F 0 0 0 0 0 0 0 n 0 0 n n 0 0\n";
+
+class PanelDefListTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        directory_ =
+            std::filesystem::temp_directory_path() / (std::string("k7r_panels_") + test->name());
+        std::filesystem::remove_all(directory_);
+        std::filesystem::create_directories(directory_);
+    }
+    void TearDown() override { std::filesystem::remove_all(directory_); }
+
+    void Write(const std::string& name, std::string_view text) {
+        std::ofstream(directory_ / name, std::ios::binary) << text;
+    }
+
+    PanelDefList Load() {
+        PanelDefList list;
+        list.LoadFromDirectory(directory_.string(), Show());
+        return list;
+    }
+
+    ShowError Show() {
+        return [this](std::string_view message) { messages_.emplace_back(message); };
+    }
+
+    std::filesystem::path directory_;
+    std::vector<std::string> messages_;
+};
+
+TEST_F(PanelDefListTest, NoFileGivesAnEmptyListSilently) {
+    const PanelDefList list = Load();
+    EXPECT_FALSE(list.Loaded());
+    EXPECT_EQ(list.Count(), 0u);
+    EXPECT_EQ(list.VersionMessage(), "");
+    EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(PanelDefListTest, CommentsAndLookalikeKeywordsAreIgnored) {
+    Write("PANELS.DEF", "; our panels\n\nVERSION 2\nPANEL\"QVGA\" TFT 320 240\n"
+                        "panel \"QVGA\" TFT 320 240\n  PANEL \"QVGA\" TFT 320 240\n");
+    const PanelDefList list = Load();
+    EXPECT_TRUE(list.Loaded());
+    EXPECT_EQ(list.Count(), 0u);
+    EXPECT_EQ(list.VersionMessage(), "");
+    EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(PanelDefListTest, EmptyFileIsLoaded) {
+    Write("PANELS.DEF", "");
+    const PanelDefList list = Load();
+    EXPECT_TRUE(list.Loaded());
+    EXPECT_EQ(list.Count(), 0u);
+}
+
+TEST_F(PanelDefListTest, MissingVersionLineIsVersionOne) {
+    Write("PANELS.DEF", std::string(kQvga));
+    const PanelDefList list = Load();
+    EXPECT_EQ(list.Count(), 1u);
+    EXPECT_EQ(list.At(0).name, "QVGA TFT");
+    EXPECT_EQ(list.VersionMessage(),
+              "ERROR: Version 2 of PANELS.DEF is required (you are currently using version 1).\n");
+}
+
+TEST_F(PanelDefListTest, DebugFileWinsAndKeepsDisqualifiedPanels) {
+    Write("PANELS.DEF", "VERSION 2\n" + std::string(kQvga));
+    Write("DEBUG.DEF",
+          "VERSION 3\n" + std::string(kDtfd) + std::string(kNoTimings) + std::string(kQvga));
+    const PanelDefList list = Load();
+    EXPECT_TRUE(list.DebugMode());
+    ASSERT_EQ(list.Count(), 3u);
+    EXPECT_TRUE(list.At(0).disqualified);
+    EXPECT_EQ(list.At(0).reason, "Old D-TFD is disqualified: it is a D-TFD.\n");
+    EXPECT_TRUE(list.At(1).disqualified);
+    EXPECT_EQ(list.At(1).reason, "There is no information on Unknown 160 in DEBUG.DEF.\n");
+    EXPECT_FALSE(list.At(2).disqualified);
+    EXPECT_EQ(list.At(2).reason, "");
+    EXPECT_EQ(list.VersionMessage(),
+              "ERROR: Version 2 of DEBUG.DEF is required (you are currently using version 3).\n");
+}
+
+TEST_F(PanelDefListTest, PublishedFileDropsDisqualifiedPanels) {
+    Write("PANELS.DEF",
+          "VERSION 2\n" + std::string(kDtfd) + std::string(kNoTimings) + std::string(kQvga));
+    const PanelDefList list = Load();
+    EXPECT_FALSE(list.DebugMode());
+    ASSERT_EQ(list.Count(), 1u);
+    EXPECT_EQ(list.At(0).name, "QVGA TFT");
+}
+
+TEST_F(PanelDefListTest, BadNameRejectsTheWholeFile) {
+    for (const char* name : {"PANELS.DEF", "DEBUG.DEF"}) {
+        messages_.clear();
+        Write(name, std::string(kQvga) + "PANEL \"" + std::string(79, 'x') + "\" TFT\n" +
+                        std::string(kQvga));
+        const PanelDefList list = Load();
+        EXPECT_FALSE(list.Loaded());
+        EXPECT_EQ(list.Count(), 0u);
+        EXPECT_EQ(list.VersionMessage(), "");
+        EXPECT_EQ(messages_, std::vector<std::string>{"Invalid PANELS.DEF"});
+    }
+}
+
+TEST_F(PanelDefListTest, EntriesBeyondTheHundredthAreIgnored) {
+    std::string text = "VERSION 2\n";
+    for (int i = 0; i < 105; ++i) {
+        text += "PANEL \"Panel " + std::to_string(i) +
+                "\" TFT 320 240 F 18 F n T F 6250 400 40 260 16 8 24 L 4 2 L n 0 0\n";
+    }
+    Write("PANELS.DEF", text);
+    const PanelDefList list = Load();
+    ASSERT_EQ(list.Count(), 100u);
+    EXPECT_EQ(list.At(99).name, "Panel 99");
+    EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(PanelDefListTest, LoadsOnlyOnce) {
+    Write("PANELS.DEF", std::string(kQvga));
+    PanelDefList list;
+    list.LoadFromDirectory(directory_.string(), Show());
+    Write("DEBUG.DEF", std::string(kDtfd));
+    list.LoadFromDirectory(directory_.string(), Show());
+    EXPECT_FALSE(list.DebugMode());
+    EXPECT_EQ(list.Count(), 1u);
+}
+
+TEST_F(PanelDefListTest, GivenFileNameDecidesTheMode) {
+    Write("debug.def", std::string(kDtfd));
+    Write("mine.def", std::string(kDtfd) + std::string(kQvga));
+    PanelDefList debug;
+    EXPECT_TRUE(debug.LoadFile((directory_ / "debug.def").string(), Show()));
+    EXPECT_TRUE(debug.DebugMode());
+    EXPECT_EQ(debug.Count(), 1u);
+    PanelDefList published;
+    EXPECT_TRUE(published.LoadFile((directory_ / "mine.def").string(), Show()));
+    EXPECT_FALSE(published.DebugMode());
+    EXPECT_EQ(published.Count(), 1u);
+    PanelDefList missing;
+    EXPECT_FALSE(missing.LoadFile((directory_ / "none.def").string(), Show()));
+    EXPECT_FALSE(missing.Loaded());
+}
+
+TEST(ShippedPanelDefs, OfferEveryPanelButTheDtfd) {
+    PanelDefList list;
+    ASSERT_TRUE(list.LoadFile(K7R_SOURCE_DIR "/panels/PANELS.DEF",
+                              [](std::string_view message) { ADD_FAILURE() << message; }));
+    EXPECT_EQ(list.VersionMessage(), "");
+    ASSERT_EQ(list.Count(), 13u);
+    for (const PanelDef& def : list.Entries()) {
+        EXPECT_FALSE(def.disqualified) << def.name;
+        EXPECT_NE(def.type, kPanelDTfd) << def.name;
+    }
+}
+
+} // namespace
+} // namespace k7r

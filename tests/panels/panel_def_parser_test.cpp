@@ -1,0 +1,177 @@
+#include "panels/panel_def_parser.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace k7r {
+namespace {
+
+// A full line with every field given; tests replace single tokens of it.
+std::string Line(std::string_view type = "TFT", std::string_view flags = "F") {
+    return "PANEL \"Test 640\" " + std::string(type) + " 640 480 " + std::string(flags) +
+           " 18 F 1 T F 25175 800 48 525 33 16 96 L 10 2 L F 0 0\n";
+}
+
+PanelDef Parse(const std::string& line) {
+    const std::optional<PanelDef> def = ParsePanelLine(line);
+    EXPECT_TRUE(def.has_value()) << line;
+    return def.value_or(PanelDef{});
+}
+
+TEST(PanelDefParser, ReadsEveryFieldInOrder) {
+    const PanelDef def = Parse(Line());
+    EXPECT_EQ(def.name, "Test 640");
+    EXPECT_EQ(def.type, kPanelTft);
+    EXPECT_EQ(def.width, 640);
+    EXPECT_EQ(def.height, 480);
+    EXPECT_EQ(def.el, 0);
+    EXPECT_EQ(def.dataWidth, 18);
+    EXPECT_EQ(def.tft2x, 0);
+    EXPECT_EQ(def.dataFormat, 0);
+    EXPECT_EQ(def.color, 1);
+    EXPECT_EQ(def.dual, 0);
+    EXPECT_EQ(def.pclkKHz, 25175);
+    EXPECT_EQ(def.hTotal, 800);
+    EXPECT_EQ(def.hStart, 48);
+    EXPECT_EQ(def.vTotal, 525);
+    EXPECT_EQ(def.vStart, 33);
+    EXPECT_EQ(def.lineStart, 16);
+    EXPECT_EQ(def.lineWidth, 96);
+    EXPECT_EQ(def.linePol, 0);
+    EXPECT_EQ(def.frameStart, 10);
+    EXPECT_EQ(def.frameWidth, 2);
+    EXPECT_EQ(def.framePol, 0);
+    EXPECT_EQ(def.spareFlag, 0);
+    EXPECT_EQ(def.spare1, 0);
+    EXPECT_EQ(def.spare2, 0);
+    EXPECT_FALSE(def.disqualified);
+}
+
+TEST(PanelDefParser, OnlySpacesSeparateFields) {
+    // Runs of spaces count as one separator, also before the name.
+    const PanelDef spaced =
+        Parse("PANEL    \"A B\"   STN  320  240 F 4 n 1 F F 6000 400 22 245 0 360 8 H 0 1 H n 0 0");
+    EXPECT_EQ(spaced.name, "A B");
+    EXPECT_EQ(spaced.width, 320);
+    EXPECT_EQ(spaced.height, 240);
+    EXPECT_EQ(spaced.pclkKHz, 6000);
+
+    // A tab belongs to the token: "320\t240" is the width, and every later
+    // field shifts one place to the left.
+    const PanelDef tabbed = Parse("PANEL \"T\" STN 320\t240 F 4");
+    EXPECT_EQ(tabbed.width, 320);
+    EXPECT_EQ(tabbed.height, 0);
+    EXPECT_EQ(tabbed.el, kNotGiven);
+    EXPECT_EQ(tabbed.dataWidth, 0);
+}
+
+TEST(PanelDefParser, NameUpTo78CharactersInQuotes) {
+    const std::string name78(78, 'N');
+    EXPECT_EQ(Parse("PANEL \"" + name78 + "\" TFT 320 240").name, name78);
+    EXPECT_FALSE(ParsePanelLine("PANEL \"" + name78 + "N\" TFT 320 240"));
+    EXPECT_FALSE(ParsePanelLine("PANEL Unquoted TFT 320 240"));
+    EXPECT_FALSE(ParsePanelLine("PANEL \"Unclosed TFT 320 240\n"));
+    // The name is whatever follows the first quote, even after other text.
+    EXPECT_EQ(Parse("PANEL x\"Q\"TFT 320").name, "Q");
+    EXPECT_EQ(Parse("PANEL x\"Q\"TFT 320").type, kPanelTft);
+    EXPECT_EQ(Parse("PANEL \"\" TFT 320").name, "");
+}
+
+TEST(PanelDefParser, TypeTokenIsTheFirstNameItBegins) {
+    EXPECT_EQ(Parse(Line("STN")).type, kPanelStn);
+    EXPECT_EQ(Parse(Line("TF")).type, kPanelTft);
+    EXPECT_EQ(Parse(Line("HR-TFT")).type, kPanelHrTft);
+    EXPECT_EQ(Parse(Line("HR")).type, kPanelHrTft);
+    EXPECT_EQ(Parse(Line("HR-TFT2")).type, kPanelHrTft2);
+    EXPECT_EQ(Parse(Line("D-TFD")).type, kPanelDTfd);
+    EXPECT_EQ(Parse(Line("D")).type, kPanelDTfd);
+    EXPECT_EQ(Parse(Line("tft")).type, kNotGiven);
+    EXPECT_EQ(Parse(Line("STN2")).type, kNotGiven);
+    EXPECT_EQ(Parse(Line("HR-TFT3")).type, kNotGiven);
+}
+
+TEST(PanelDefParser, FlagLetters) {
+    struct Case {
+        std::string_view token;
+        std::int32_t triState, dataFormat, polarity;
+    };
+    static const Case cases[] = {
+        {"T", 1, kNotGiven, kNotGiven},
+        {"1", 1, 0, kNotGiven},
+        {"F", 0, kNotGiven, kNotGiven},
+        {"0", 0, kNotGiven, kNotGiven},
+        {"2", kNotGiven, 1, kNotGiven},
+        {"H", kNotGiven, kNotGiven, 1},
+        {"L", kNotGiven, kNotGiven, 0},
+        {"n", kNotApplicable, kNotApplicable, kNotApplicable},
+        {"N", kNotGiven, kNotGiven, kNotGiven},
+        {"true", kNotGiven, kNotGiven, kNotGiven},
+        {"False", 0, kNotGiven, kNotGiven},
+        {"h", kNotGiven, kNotGiven, kNotGiven},
+    };
+    for (const Case& c : cases) {
+        const std::string t(c.token);
+        const PanelDef def = Parse("PANEL \"F\" TFT 320 240 " + t + " 18 " + t + " " + t + " " + t +
+                                   " " + t + " 6000 400 5 250 2 0 2 " + t + " 0 1 " + t + " " + t);
+        for (std::int32_t value : {def.el, def.tft2x, def.color, def.dual, def.spareFlag}) {
+            EXPECT_EQ(value, c.triState) << c.token;
+        }
+        EXPECT_EQ(def.dataFormat, c.dataFormat) << c.token;
+        EXPECT_EQ(def.linePol, c.polarity) << c.token;
+        EXPECT_EQ(def.framePol, c.polarity) << c.token;
+    }
+}
+
+TEST(PanelDefParser, Numbers) {
+    const PanelDef def = Parse("PANEL \"N\" TFT -5 +7 F 18 F 1 T F 6000x 400 n 250 nope ab 2 L");
+    EXPECT_EQ(def.width, -5);
+    EXPECT_EQ(def.height, 7);
+    EXPECT_EQ(def.pclkKHz, 6000);
+    // The start positions take n as 0; elsewhere a token without a number
+    // is 0 as well.
+    EXPECT_EQ(def.hStart, 0);
+    EXPECT_EQ(def.vStart, 0);
+    EXPECT_EQ(def.lineStart, 0);
+    // A number that does not fit 32 bits is no number.
+    EXPECT_EQ(Parse("PANEL \"N\" TFT 2147483647 -2147483648").width, 2147483647);
+    EXPECT_EQ(Parse("PANEL \"N\" TFT 2147483647 -2147483648").height, -2147483647 - 1);
+    EXPECT_EQ(Parse("PANEL \"N\" TFT 2147483648 99999999999999999999").width, 0);
+    EXPECT_EQ(Parse("PANEL \"N\" TFT 2147483648 99999999999999999999").height, 0);
+}
+
+TEST(PanelDefParser, MissingFieldsAreNotGiven) {
+    const PanelDef onlyName = Parse("PANEL \"Short\"\n");
+    EXPECT_EQ(onlyName.type, 0);
+    EXPECT_EQ(onlyName.pclkKHz, 0);
+
+    const PanelDef cut = Parse("PANEL \"Cut\" TFT 320 240 F 18\r\n");
+    EXPECT_EQ(cut.dataWidth, 18);
+    EXPECT_EQ(cut.tft2x, kNotGiven);
+    EXPECT_EQ(cut.dataFormat, kNotGiven);
+    EXPECT_EQ(cut.linePol, kNotGiven);
+    EXPECT_EQ(cut.hTotal, 0);
+}
+
+TEST(PanelDefParser, LineEndIsNotPartOfTheLastToken) {
+    const PanelDef def =
+        Parse("PANEL \"E\" TFT 320 240 F 18 F 1 T F 6000 400 5 250 2 0 2 L 0 1 n\r\n");
+    EXPECT_EQ(def.framePol, kNotApplicable);
+    EXPECT_EQ(def.spareFlag, kNotGiven);
+}
+
+TEST(PanelDefParser, KeywordsAreCaseAndSpaceExact) {
+    EXPECT_TRUE(IsPanelLine("PANEL \"x\""));
+    EXPECT_FALSE(IsPanelLine("PANEL\"x\""));
+    EXPECT_FALSE(IsPanelLine("panel \"x\""));
+    EXPECT_FALSE(IsPanelLine(" PANEL \"x\""));
+
+    EXPECT_EQ(ParseVersionLine("VERSION 2\n"), 2);
+    EXPECT_EQ(ParseVersionLine("VERSION  -3"), -3);
+    EXPECT_FALSE(ParseVersionLine("VERSION2"));
+    EXPECT_FALSE(ParseVersionLine("version 2"));
+    EXPECT_FALSE(ParseVersionLine("VERSION two"));
+}
+
+} // namespace
+} // namespace k7r
