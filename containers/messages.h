@@ -17,4 +17,20 @@ inline constexpr std::string_view kCorrupted = "The file contains corrupted conf
 inline constexpr std::string_view kUnsupportedType = "The file type is not supported.";
 inline constexpr std::string_view kZeroLength = "The specified file has a length of zero.";
 
+// S-record texts.
+inline constexpr std::string_view kSrecCorrupted =
+    "This S-Record file contains corrupted information.";
+inline constexpr std::string_view kSrecBadCount = "The file contains an invalid record count.";
+inline constexpr std::string_view kSrecTooLong =
+    "The S-Record file would grow by more than 65536 bytes when rewritten.";
+
+// PRC resource databases.
+inline constexpr std::string_view kPrcNoDataResource =
+    "The PRC file does not contain a DATA resource.";
+inline constexpr std::string_view kPrcUndecodable = "The PRC file cannot be successfully decoded.";
+inline constexpr std::string_view kPrcTooLarge =
+    "The PRC file's data resource would grow beyond 65536 bytes when rewritten.";
+inline constexpr std::string_view kPrcNameFull =
+    "The PRC database name leaves no room for the configuration suffix.";
+
 } // namespace k7r::messages

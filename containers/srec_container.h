@@ -1,0 +1,18 @@
+#pragma once
+
+#include "containers/container_kind.h"
+
+namespace k7r {
+
+// The S-record kind: the record lies in the data bytes of the text's
+// records, gathered in file order, and may straddle lines. Text that is not
+// S-record text is no record of this kind (kNoRecord).
+int FindRecordSrec(HAL_STRUCT* destination, std::span<const std::uint8_t> text, bool verify,
+                   std::string_view& message);
+
+// Rewrites the whole text with the new record in its data bytes. Refuses,
+// before anything is written, a text that would outgrow the growth room.
+int WriteRecordSrec(const HAL_STRUCT& record, std::span<std::uint8_t> image, std::size_t& length,
+                    std::string_view& message);
+
+} // namespace k7r

@@ -1,0 +1,123 @@
+#include "containers/prc_codec.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+namespace k7r {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes Encode(const Bytes& section) {
+    Bytes codes;
+    EncodePrcSection(section, codes);
+    return codes;
+}
+
+// The section the codes decode to, or {0xEE} when they are refused.
+Bytes Decode(Bytes codes) {
+    Bytes section;
+    return DecodePrcSection(codes, section) ? section : Bytes{0xEE};
+}
+
+TEST(PrcCodec, EncodesRunsAndLiteralsAsTheFormatExpects) {
+    EXPECT_EQ(Encode(Bytes(70, 0x00)), (Bytes{0x7F, 0x45}));
+    EXPECT_EQ(Encode(Bytes(17, 0xFF)), (Bytes{0x1F, 0x80, 0xFF}));
+    EXPECT_EQ(Encode(Bytes(3, 0x41)), (Bytes{0x21, 0x41}));
+    EXPECT_EQ(Encode(Bytes(35, 0x41)), (Bytes{0x3F, 0x41, 0x81, 0x41, 0x41}));
+    EXPECT_EQ(Encode({0x12, 0x00, 0x34, 0x41, 0x41}), (Bytes{0x84, 0x12, 0x00, 0x34, 0x41, 0x41}))
+        << "a lone 00 and a pair of other bytes stay literal";
+    EXPECT_EQ(Encode({}), Bytes{});
+
+    Bytes long_literal(300);
+    for (std::size_t i = 0; i < long_literal.size(); ++i) {
+        long_literal[i] = static_cast<std::uint8_t>(i * 7 + 1);
+    }
+    const Bytes codes = Encode(long_literal);
+    ASSERT_EQ(codes.size(), 303u);
+    EXPECT_EQ(codes[0], 0xFF);
+    EXPECT_EQ(codes[129], 0xFF);
+    EXPECT_EQ(codes[258], 0x80 + 43);
+}
+
+TEST(PrcCodec, EncodesTheEightByteGroups) {
+    EXPECT_EQ(Encode({0xA9, 0xF0, 0x00, 0x00, 0x11, 0x22, 0x00, 0x33}),
+              (Bytes{0x03, 0x11, 0x22, 0x33}));
+    EXPECT_EQ(Encode({0xA9, 0xF0, 0x00, 0x44, 0x11, 0x22, 0x00, 0x33}),
+              (Bytes{0x04, 0x44, 0x11, 0x22, 0x33}));
+    EXPECT_EQ(Encode({0x00, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0x11, 0x22}), (Bytes{0x01, 0x11, 0x22}));
+    EXPECT_EQ(Encode({0x00, 0x00, 0x00, 0x00, 0xFF, 0x10, 0x11, 0x22}),
+              (Bytes{0x02, 0x10, 0x11, 0x22}));
+    // A group that does not fit before the end is runs and literals.
+    EXPECT_EQ(Encode({0xA9, 0xF0, 0x00, 0x00, 0x11, 0x22, 0x00}),
+              (Bytes{0x81, 0xA9, 0xF0, 0x41, 0x82, 0x11, 0x22, 0x00}));
+    // An A9 group anywhere is taken before any FF group; the part before
+    // it is encoded by the same rules.
+    const Bytes mixed = {0x00, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0x01, 0x02, 0x55,
+                         0xA9, 0xF0, 0x00, 0x00, 0x05, 0x06, 0x00, 0x07};
+    EXPECT_EQ(Encode(mixed), (Bytes{0x01, 0x01, 0x02, 0x80, 0x55, 0x03, 0x05, 0x06, 0x07}));
+}
+
+TEST(PrcCodec, DecodesEveryCodeKind) {
+    EXPECT_EQ(Decode({0x83, 1, 2, 3, 4, 0x00}), (Bytes{1, 2, 3, 4}));
+    EXPECT_EQ(Decode({0x42, 0x00}), (Bytes{0, 0, 0}));
+    EXPECT_EQ(Decode({0x21, 0x41, 0x00}), (Bytes{0x41, 0x41, 0x41}));
+    EXPECT_EQ(Decode({0x11, 0x00}), (Bytes{0xFF, 0xFF}));
+    EXPECT_EQ(Decode({0x01, 0x12, 0x34, 0x00}), (Bytes{0, 0, 0, 0, 0xFF, 0xFF, 0x12, 0x34}));
+    EXPECT_EQ(Decode({0x02, 0x12, 0x34, 0x56, 0x00}), (Bytes{0, 0, 0, 0, 0xFF, 0x12, 0x34, 0x56}));
+    EXPECT_EQ(Decode({0x03, 0x12, 0x34, 0x56, 0x00}),
+              (Bytes{0xA9, 0xF0, 0, 0, 0x12, 0x34, 0, 0x56}));
+    EXPECT_EQ(Decode({0x04, 0x78, 0x12, 0x34, 0x56, 0x00}),
+              (Bytes{0xA9, 0xF0, 0, 0x78, 0x12, 0x34, 0, 0x56}));
+    EXPECT_EQ(Decode({0x00}), Bytes{});
+
+    Bytes codes = {0x80, 0x42, 0x00, 0x99};
+    Bytes section;
+    EXPECT_EQ(DecodePrcSection(codes, section), 3u) << "the code 0 ends the section";
+}
+
+TEST(PrcCodec, RefusesInvalidTruncatedAndOversizedSections) {
+    for (std::uint8_t code = 0x05; code <= 0x0F; ++code) {
+        EXPECT_EQ(Decode({0x80, 0x42, code, 0x00}), Bytes{0xEE}) << int{code};
+    }
+    EXPECT_EQ(Decode({0x42}), Bytes{0xEE}) << "no code 0";
+    EXPECT_EQ(Decode({0x83, 1, 2}), Bytes{0xEE}) << "literal cut short";
+    EXPECT_EQ(Decode({0x21}), Bytes{0xEE});
+    EXPECT_EQ(Decode({0x04, 1, 2, 3}), Bytes{0xEE});
+    EXPECT_EQ(Decode({}), Bytes{0xEE});
+
+    Bytes exactlyFull(1024, 0x7F); // 1,024 runs of 64 zero bytes: 64 KB
+    exactlyFull.push_back(0x00);
+    EXPECT_EQ(Decode(exactlyFull).size(), 65536u);
+    Bytes overfull = exactlyFull;
+    overfull.insert(overfull.end() - 1, 0x40);
+    EXPECT_EQ(Decode(overfull), Bytes{0xEE});
+}
+
+TEST(PrcCodec, DecodingTheEncodingGivesTheSectionBack) {
+    std::mt19937 random(58022);
+    // Few distinct values, so that runs and groups are frequent.
+    const std::uint8_t alphabet[] = {0x00, 0x00, 0xFF, 0xA9, 0xF0, 0x41, 0x12, 0x7E};
+    for (int round = 0; round < 300; ++round) {
+        Bytes section(random() % 3000);
+        const bool dense = round % 2 == 0;
+        for (std::uint8_t& b : section) {
+            b = dense ? alphabet[random() % 8] : static_cast<std::uint8_t>(random());
+        }
+        Bytes codes = Encode(section);
+        codes.push_back(0x00);
+        ASSERT_EQ(Decode(codes), section) << "round " << round;
+    }
+    Bytes full(65536);
+    for (std::uint8_t& b : full) {
+        b = alphabet[random() % 8];
+    }
+    Bytes codes = Encode(full);
+    codes.push_back(0x00);
+    EXPECT_EQ(Decode(codes), full);
+}
+
+} // namespace
+} // namespace k7r

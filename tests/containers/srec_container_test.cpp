@@ -1,0 +1,255 @@
+#include "containers/messages.h"
+#include "containers/srec_container.h"
+#include "tests/containers/test_records.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace k7r {
+namespace {
+
+using test::BytesOf;
+using test::TextOf;
+
+int AddressBytes(char type) {
+    return type == '2' || type == '8' ? 3 : type == '3' || type == '7' ? 4 : 2;
+}
+
+// One record line, built independently of the writer under test.
+std::string Line(char type, std::uint32_t address, std::span<const std::uint8_t> data = {}) {
+    const int addressBytes = AddressBytes(type);
+    std::vector<std::uint8_t> bytes{static_cast<std::uint8_t>(addressBytes + data.size() + 1)};
+    for (int shift = 8 * (addressBytes - 1); shift >= 0; shift -= 8) {
+        bytes.push_back(static_cast<std::uint8_t>(address >> shift));
+    }
+    bytes.insert(bytes.end(), data.begin(), data.end());
+    unsigned sum = 0;
+    std::string line = "S";
+    line += type;
+    for (std::uint8_t b : bytes) {
+        char hex[3];
+        std::snprintf(hex, sizeof hex, "%02X", b);
+        line += hex;
+        sum += b;
+    }
+    char checksum[3];
+    std::snprintf(checksum, sizeof checksum, "%02X", ~sum & 0xFFu);
+    return line + checksum;
+}
+
+// Filler, the record, more filler: the payload of a test file.
+std::vector<std::uint8_t> Payload(const HAL_STRUCT& record, std::size_t before = 45,
+                                  std::size_t after = 30) {
+    std::vector<std::uint8_t> payload(before, 0xE5);
+    const auto bytes = BytesOf(record);
+    payload.insert(payload.end(), bytes.begin(), bytes.end());
+    payload.insert(payload.end(), after, 0x5E);
+    return payload;
+}
+
+// S0 header, the payload in S1 lines of 32 bytes (S2 from switchLine on),
+// S9; each line followed by eol.
+std::string SrecText(std::span<const std::uint8_t> payload, std::string_view eol = "\n",
+                     std::size_t switchLine = SIZE_MAX) {
+    static const std::uint8_t kHeader[] = {'t', 'e', 's', 't'};
+    std::string text = Line('0', 0, kHeader) + std::string(eol);
+    for (std::size_t at = 0, line = 0; at < payload.size(); at += 32, ++line) {
+        const std::size_t n = std::min<std::size_t>(32, payload.size() - at);
+        const char type = line >= switchLine ? '2' : '1';
+        const std::uint32_t address = static_cast<std::uint32_t>(at) + (type == '2' ? 0x10000 : 0);
+        text += Line(type, address, payload.subspan(at, n)) + std::string(eol);
+    }
+    return text + Line('9', 0) + std::string(eol);
+}
+
+struct Saved {
+    int result;
+    std::string_view message;
+    std::string text; // the file as it stands afterwards
+};
+
+Saved Save(std::string_view file, const HAL_STRUCT& record) {
+    std::vector<std::uint8_t> image = test::WithGrowthRoom(BytesOf(file));
+    std::size_t length = file.size();
+    std::string_view message;
+    const int result = WriteRecordSrec(record, image, length, message);
+    return {result, message, std::string(TextOf(std::span(image).first(length)))};
+}
+
+int Find(std::string_view text, std::string_view& message, HAL_STRUCT* found = nullptr) {
+    return FindRecordSrec(found, BytesOf(text), true, message);
+}
+
+class SrecContainer : public ::testing::Test {
+  protected:
+    const HAL_STRUCT oldRecord = test::ConfiguredRecord(25000000);
+    const HAL_STRUCT newRecord = test::ConfiguredRecord(40000000);
+    const std::vector<std::uint8_t> payload = Payload(oldRecord);
+    std::string_view message;
+};
+
+TEST_F(SrecContainer, FindsAndRewritesARecordStraddlingS1AndS2Lines) {
+    const std::string file = SrecText(payload, "\n", 10);
+    HAL_STRUCT found{};
+    ASSERT_EQ(Find(file, message, &found), kRecordFound);
+    EXPECT_EQ(std::memcmp(&found, &oldRecord, sizeof found), 0);
+
+    const Saved saved = Save(file, newRecord);
+    ASSERT_EQ(saved.result, kRecordFound);
+    EXPECT_EQ(saved.text, SrecText(Payload(newRecord), "\n", 10));
+    ASSERT_EQ(Find(saved.text, message, &found), kRecordFound);
+    EXPECT_EQ(std::memcmp(&found, &newRecord, sizeof found), 0);
+}
+
+TEST_F(SrecContainer, WritesBigEndianRecordsAsTheyAre) {
+    const HAL_STRUCT stored = test::OutgoingRecord(oldRecord, true);
+    const HAL_STRUCT outgoing = test::OutgoingRecord(newRecord, true);
+    const Saved saved = Save(SrecText(Payload(stored)), outgoing);
+    ASSERT_EQ(saved.result, kRecordFound);
+    EXPECT_EQ(saved.text, SrecText(Payload(outgoing)));
+}
+
+TEST_F(SrecContainer, LowerCaseHexComesBackUpperCaseWithTheSameLength) {
+    std::string file = SrecText(payload);
+    for (char& c : file) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (c == 's') {
+            c = 'S';
+        }
+    }
+    ASSERT_EQ(Find(file, message), kRecordFound);
+    const Saved saved = Save(file, oldRecord);
+    EXPECT_EQ(saved.text, SrecText(payload));
+}
+
+TEST_F(SrecContainer, TheFirstLineEndEndsEveryLine) {
+    std::string file = SrecText(payload);
+    file.insert(file.find('\n'), "\r");
+    EXPECT_EQ(Save(file, oldRecord).text, SrecText(payload, "\r\n"));
+
+    file = SrecText(payload);
+    file.pop_back();
+    EXPECT_EQ(Save(file, oldRecord).text, SrecText(payload)) << "a final line end is added";
+
+    file = SrecText(payload);
+    file.insert(file.find('\n'), "\n");
+    file.insert(file.rfind("S9"), "\n");
+    EXPECT_EQ(Save(file, oldRecord).text, SrecText(payload, "\n\n"))
+        << "a blank line after the first line joins the terminator; later ones vanish";
+}
+
+TEST_F(SrecContainer, KeepsOtherLinesCharacterForCharacter) {
+    const std::string kept[] = {"; built by hand", "S4 not a record", "S6030000FC", "Sx",
+                                "\tindented"};
+    std::string file = SrecText(payload);
+    std::string expected = file;
+    for (const std::string& line : kept) {
+        file.insert(file.find("S1"), line + "\n");
+        expected.insert(expected.find("S1"), line + "\n");
+    }
+    file.insert(file.find('\n', file.find("S1")), "   ");
+    const std::size_t split = expected.find('\n', expected.find("S1"));
+    expected.insert(split, "\n   ");
+
+    const Saved saved = Save(file, oldRecord);
+    ASSERT_EQ(saved.result, kRecordFound);
+    EXPECT_EQ(saved.text, expected) << "spaces after a checksum come back on a line of their own";
+}
+
+TEST_F(SrecContainer, TextWithoutDataRecordsOrTooFewLinesIsNoSrecord) {
+    const std::string onlyHeaders = Line('0', 0) + "\n" + Line('5', 0) + "\n" + Line('9', 0);
+    EXPECT_EQ(Find(onlyHeaders, message), kNoRecord);
+    EXPECT_EQ(message, messages::kNoConfigData);
+
+    std::string twoLines = Line('1', 0, payload) + "\n" + Line('9', 0) + "\n";
+    EXPECT_EQ(Find(twoLines, message), kNoRecord);
+
+    std::string binary = SrecText(payload);
+    binary[binary.rfind("S9") - 1] = '\x01';
+    EXPECT_EQ(Find(binary, message), kNoRecord);
+    EXPECT_EQ(Save(binary, newRecord).result, kNoRecord);
+}
+
+TEST_F(SrecContainer, RefusesCorruptLinesInsteadOfRepairingThem) {
+    const std::string good = SrecText(payload);
+    const std::size_t secondLine = good.find("S1", good.find("S1") + 1);
+    const std::size_t lineEnd = good.find('\n', secondLine);
+    struct Case {
+        const char* what;
+        std::string text;
+    };
+    std::string badChecksum = good;
+    badChecksum[lineEnd - 1] = badChecksum[lineEnd - 1] == '0' ? '1' : '0';
+    std::string badDigit = good;
+    badDigit[secondLine + 12] = 'G';
+    std::string cutShort = good;
+    cutShort.erase(lineEnd - 4, 2);
+    std::string countTooSmall = good;
+    countTooSmall.insert(countTooSmall.rfind("S9"), "S102000000\n");
+    std::string dataOnTermination = good;
+    dataOnTermination.replace(dataOnTermination.rfind("S9"), std::string::npos,
+                              Line('1', 0) + "\nS9040000AAFB\n");
+    const std::string truncatedAtEnd = good.substr(0, good.size() - 3);
+
+    const Case cases[] = {{"bad checksum", badChecksum},
+                          {"bad hex digit", badDigit},
+                          {"record cut short by its line end", cutShort},
+                          {"count too small for the address", countTooSmall},
+                          {"termination record with data", dataOnTermination},
+                          {"record cut short by the end of the file", truncatedAtEnd}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(Find(c.text, message), kRecordRefused) << c.what;
+        EXPECT_EQ(message, messages::kSrecCorrupted) << c.what;
+        const Saved saved = Save(c.text, newRecord);
+        EXPECT_EQ(saved.result, kRecordRefused) << c.what;
+        EXPECT_EQ(saved.text, c.text) << c.what;
+    }
+}
+
+TEST_F(SrecContainer, ChecksTheS5CountAgainstTheDataRecordsBeforeIt) {
+    const std::string file = SrecText(payload);
+    const std::size_t dataLines = (payload.size() + 31) / 32;
+    std::string counted = file;
+    counted.insert(counted.rfind("S9"), Line('5', dataLines) + "\n");
+    EXPECT_EQ(Find(counted, message), kRecordFound);
+
+    std::string miscounted = file;
+    miscounted.insert(miscounted.rfind("S9"), Line('5', dataLines - 1) + "\n");
+    EXPECT_EQ(Find(miscounted, message), kRecordRefused);
+    EXPECT_EQ(message, messages::kSrecBadCount);
+}
+
+TEST_F(SrecContainer, RefusesARewriteThatOutgrowsTheGrowthRoom) {
+    // Each of the ~30 lines gains the whole first line end of 2,500 bytes.
+    std::string file = SrecText(payload);
+    file.insert(file.find('\n'), std::string(2500, '\n'));
+    const Saved saved = Save(file, newRecord);
+    EXPECT_EQ(saved.result, kRecordRefused);
+    EXPECT_EQ(saved.message, messages::kSrecTooLong);
+    EXPECT_EQ(saved.text, file);
+}
+
+TEST_F(SrecContainer, PassesOnTheRecordSearchResults) {
+    HAL_STRUCT unconfigured = oldRecord;
+    unconfigured.Crc = 0;
+    EXPECT_EQ(Find(SrecText(Payload(unconfigured)), message), kRecordRefused);
+    EXPECT_EQ(message, messages::kNotConfigured);
+
+    std::vector<std::uint8_t> twice = payload;
+    const auto again = BytesOf(oldRecord);
+    twice.insert(twice.end(), again.begin(), again.end());
+    twice.push_back(0);
+    EXPECT_EQ(Find(SrecText(twice), message), kRecordRefused);
+    EXPECT_EQ(message, messages::kMultipleStructs);
+
+    const std::vector<std::uint8_t> recordAtTheEnd = Payload(oldRecord, 10, 0);
+    EXPECT_EQ(Find(SrecText(recordAtTheEnd), message), kNoRecord);
+}
+
+} // namespace
+} // namespace k7r

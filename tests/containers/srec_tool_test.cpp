@@ -1,0 +1,117 @@
+// S-record files made by objcopy from compiled data, saved into by this
+// kind, and checked by other tools: srec_cat must read them without a
+// checksum complaint, and their binary content may differ only in the
+// record's bytes.
+#include "containers/messages.h"
+#include "containers/srec_container.h"
+#include "tests/containers/test_records.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace k7r {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+const std::string kFixtures = K7R_SREC_FIXTURES;
+const std::string kWork = K7R_BINARY_DIR "/tests/containers/";
+
+Bytes ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));
+}
+
+int RunTool(const std::string& command) {
+    return std::system((command + " 2>/dev/null").c_str());
+}
+
+Bytes ToBinary(const std::string& srec) {
+    const std::string out = srec + ".bin";
+    EXPECT_EQ(RunTool("objcopy -I srec -O binary " + srec + " " + out), 0);
+    return ReadFile(out);
+}
+
+struct Fixture {
+    const char* file;
+    bool bigEndian;
+};
+
+class SrecFromObjcopy : public ::testing::TestWithParam<Fixture> {};
+
+TEST_P(SrecFromObjcopy, SavesSoThatOtherToolsSeeOnlyTheRecordChange) {
+    const Fixture& fixture = GetParam();
+    const std::string before = kFixtures + "/" + fixture.file;
+    const Bytes file = ReadFile(before);
+    ASSERT_FALSE(file.empty());
+
+    std::string_view message;
+    EXPECT_EQ(FindRecordSrec(nullptr, file, true, message), kRecordRefused);
+    EXPECT_EQ(message, messages::kNotConfigured);
+    HAL_STRUCT stored{};
+    ASSERT_EQ(FindRecordSrec(&stored, file, false, message), kRecordFound);
+    EXPECT_EQ(stored.EndianMark, fixture.bigEndian ? 0x3412 : 0x1234);
+
+    const HAL_STRUCT outgoing =
+        test::OutgoingRecord(test::ConfiguredRecord(33000000), fixture.bigEndian);
+    Bytes image = test::WithGrowthRoom(file);
+    std::size_t length = file.size();
+    ASSERT_EQ(WriteRecordSrec(outgoing, image, length, message), kRecordFound);
+    EXPECT_EQ(length, file.size()) << "upper case, one line end throughout: same length";
+    image.resize(length);
+    const std::string after = kWork + "saved-" + fixture.file;
+    WriteFile(after, image);
+
+    HAL_STRUCT found{};
+    ASSERT_EQ(FindRecordSrec(&found, image, true, message), kRecordFound);
+    EXPECT_EQ(std::memcmp(&found, &outgoing, sizeof found), 0);
+
+    EXPECT_EQ(RunTool("srec_cat " + after + " -o /dev/null"), 0);
+
+    const Bytes oldBinary = ToBinary(before);
+    const Bytes newBinary = ToBinary(after);
+    ASSERT_EQ(oldBinary.size(), newBinary.size());
+    const auto marker = std::search(oldBinary.begin(), oldBinary.end(), HAL_ID_STRING,
+                                    HAL_ID_STRING + sizeof HAL_ID_STRING);
+    ASSERT_NE(marker, oldBinary.end());
+    const std::size_t at = marker - oldBinary.begin();
+    const auto record = test::BytesOf(outgoing);
+    EXPECT_TRUE(std::equal(record.begin(), record.end(), newBinary.begin() + at));
+    EXPECT_TRUE(std::equal(oldBinary.begin(), oldBinary.begin() + at, newBinary.begin()));
+    EXPECT_TRUE(std::equal(oldBinary.begin() + at + HAL_RECORD_SIZE, oldBinary.end(),
+                           newBinary.begin() + at + HAL_RECORD_SIZE));
+}
+
+INSTANTIATE_TEST_SUITE_P(Objcopy, SrecFromObjcopy,
+                         ::testing::Values(Fixture{"host.s19", false}, Fixture{"m68k.s28", true},
+                                           Fixture{"m68k.s37", true}),
+                         [](const auto& info) {
+                             std::string name = info.param.file;
+                             std::replace(name.begin(), name.end(), '.', '_');
+                             return name;
+                         });
+
+TEST(SrecCat, ComplainsAboutABadChecksum) {
+    // Proves that the check above can fail.
+    Bytes file = ReadFile(kFixtures + "/host.s19");
+    const auto lineEnd = std::find(file.begin(), file.end(), '\r');
+    ASSERT_NE(lineEnd, file.end());
+    lineEnd[-1] = lineEnd[-1] == '0' ? '1' : '0';
+    WriteFile(kWork + "bad-checksum.s19", file);
+    EXPECT_NE(RunTool("srec_cat " + kWork + "bad-checksum.s19 -o /dev/null"), 0);
+}
+
+} // namespace
+} // namespace k7r
