@@ -1,0 +1,125 @@
+// show FILE: the record found in FILE, field by field, as the file stores it
+// but with every number in its proper byte order.
+#include "cli/command.h"
+#include "config/flag_names.h"
+#include "config/record.h"
+#include "containers/config_image.h"
+
+#include <cstdio>
+#include <string>
+
+namespace k7r::cli {
+namespace {
+
+// The record as found and its host-order reading.
+struct ShownRecord {
+    const HAL_STRUCT& stored;
+    const HAL_STRUCT& host;
+};
+
+std::string FieldText(const char* field, std::size_t size) {
+    std::size_t length = 0;
+    while (length < size && field[length] != '\0') {
+        ++length;
+    }
+    return std::string(field, length);
+}
+
+// Clocks are shown in MHz with three decimals.
+void PrintClock(const char* label, HAL_U32 hz) {
+    std::printf("%-18s %u.%03u MHz\n", label, hz / 1000000, hz / 1000 % 1000);
+}
+
+// The CRC is checked over the bytes as stored, in the record's byte order.
+std::string CrcStatus(const ShownRecord& shown) {
+    if (shown.host.Crc == 0) {
+        return "unconfigured";
+    }
+    const std::uint16_t actual = ComputeRecordCrc(shown.stored);
+    if (actual == shown.host.Crc) {
+        return "OK";
+    }
+    char text[48];
+    std::snprintf(text, sizeof text, "corrupted, the content's CRC is %04Xh", actual);
+    return text;
+}
+
+void PrintHeader(const ShownRecord& shown) {
+    const HAL_STRUCT& r = shown.host;
+    std::printf("%-18s \"%s\"\n",
+                "Description:", FieldText(r.Description, sizeof r.Description).c_str());
+    std::printf("%-18s %s\n", "Chip id:", FieldText(r.ChipId, sizeof r.ChipId).c_str());
+    std::printf("%-18s %s\n", "Byte order:",
+                IsSwapped(shown.stored) ? "big-endian (swapped)" : "little-endian (host)");
+    std::printf("%-18s %04Xh (%s)\n", "CRC:", r.Crc, CrcStatus(shown).c_str());
+    std::printf("%-18s %u Hz\n", "Frame rate:", r.FrameRate);
+    PrintClock("CLKI:", r.ClkI);
+    PrintClock("CLKI2:", r.ClkI2);
+    std::printf("%-18s %08Xh\n", "Register address:", r.RegPhysAddr);
+    std::printf("%-18s %08Xh\n", "Memory address:", r.MemPhysAddr);
+    std::printf("%-18s %u ms\n", "Power off time:", r.PowerOffTime);
+    std::printf("%-18s %u ms\n", "Power on time:", r.PowerOnTime);
+    std::printf("%-18s %04Xh\n", "GPIO power mask:", r.GpioPowerMask);
+    std::printf("%-18s %04Xh\n", "GPO power mask:", r.GpoPowerMask);
+    std::printf("%-18s %u bytes\n", "Required memory:", r.RequiredVram);
+    std::printf("%-18s %08Xh %s\n", "Flags:", r.Flags, FlagNames(r.Flags).c_str());
+}
+
+std::string IndexText(HAL_U32 index) {
+    switch (index) {
+    case riDELAYOFF:
+        return "riDELAYOFF";
+    case riDELAYON:
+        return "riDELAYON";
+    case riREGEND:
+        return "riREGEND";
+    }
+    char text[16];
+    std::snprintf(text, sizeof text, "%04X", index);
+    return text;
+}
+
+// One line per entry in table order: position, offset = value.
+void PrintRegisterTable(const ShownRecord& shown) {
+    const HAL_STRUCT& r = shown.host;
+    const int count = CountEntries(r);
+    std::printf("%-18s %d entries\n", "Registers:", count);
+    for (int position = 0; position < count; ++position) {
+        const RegEntry& entry = r.Regs[position];
+        std::printf("  %2d  %s = %08X\n", position + 1, IndexText(entry.Index).c_str(),
+                    entry.Value);
+    }
+    if (count < HAL_MAX_REGS) {
+        std::printf("  %2d  %s\n", count + 1, IndexText(riREGEND).c_str());
+    }
+}
+
+// What show prints, section by section.
+constexpr void (*kSections[])(const ShownRecord&) = {
+    PrintHeader,
+    PrintRegisterTable,
+};
+
+} // namespace
+
+int RunShow(Arguments arguments) {
+    if (arguments.size() != 1) {
+        return kExitUsage;
+    }
+    const std::string path(arguments[0]);
+    HAL_STRUCT stored;
+    if (!InspectConfigFile(path, stored, PrintToStderr())) {
+        return kExitFailure;
+    }
+    HAL_STRUCT host = stored;
+    if (IsSwapped(stored)) {
+        ByteSwapRecord(host);
+    }
+    std::printf("%-18s %s\n", "File:", path.c_str());
+    for (auto section : kSections) {
+        section({stored, host});
+    }
+    return kExitSuccess;
+}
+
+} // namespace k7r::cli

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "config/hal_struct.h"
+#include "config/working_config.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace k7r {
+
+// Where the container core's failure messages go: the utility shows them in
+// "58C22CFG" message boxes, the command line prints them. The core itself
+// never talks to the user.
+using MessageSink = std::function<void(const std::string& text)>;
+
+// Case-insensitive comparison with the end of the path.
+bool HasExtension(std::string_view path, std::string_view extension);
+
+// Whether the path ends with one of the extensions of the files that can
+// carry a record. Others are refused before the file is touched.
+bool HasAcceptedExtension(std::string_view path);
+
+// Adopts the file's record as the working configuration. On failure shows
+// why and leaves config unchanged.
+bool OpenConfigFile(const std::string& path, WorkingConfig& config, const MessageSink& show);
+
+// The file's record exactly as stored, its CRC not checked, for programs
+// that report on records rather than adopt them. On failure shows why, in
+// the words of OpenConfigFile.
+bool InspectConfigFile(const std::string& path, HAL_STRUCT& stored, const MessageSink& show);
+
+// Writes the working record into the record of a file: into source itself
+// when target is empty or names the same file, else into a copy of source
+// made under the target name (replacing what is there). Shows nothing on
+// success. On failure shows why; the file keeps its content when the
+// failure came before the record was written and its times in any case, and
+// a copy made by this save is removed again.
+bool SaveConfigFile(const std::string& source, const std::string& target, const HAL_STRUCT& working,
+                    bool preserveAddresses, const MessageSink& show);
+
+} // namespace k7r

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "config/hal_struct.h"
+#include "config/working_config.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace k7r {
+
+// Asks each container kind in table order for the image's one record and
+// stops at the first that finds one or refuses the file. On kRecordFound
+// stored holds the record as the file stores it and kind the kind's index.
+int LocateConfigRecord(std::span<const std::uint8_t> image, bool verify, HAL_STRUCT& stored,
+                       std::string_view& message, std::size_t* kind = nullptr);
+
+// Whether a record as stored is in the opposite byte order to the host's.
+bool IsSwapped(const HAL_STRUCT& stored);
+
+// Adopts the image's record, checked and in host order, as the working
+// configuration. On failure message says why and config is unchanged.
+bool ReadConfigImage(std::span<const std::uint8_t> image, WorkingConfig& config,
+                     std::string_view& message);
+
+// Writes the working record over the file's record, in the file's byte order
+// and with a fresh CRC. image is the file's bytes followed by the growth
+// room; length is the file's length, updated by kinds that re-encode the
+// file. With preserveAddresses the file keeps its own physical addresses.
+// The working record itself is never changed.
+bool WriteConfigImage(std::span<std::uint8_t> image, std::size_t& length, const HAL_STRUCT& working,
+                      bool preserveAddresses, std::string_view& message);
+
+} // namespace k7r

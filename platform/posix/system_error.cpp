@@ -1,0 +1,16 @@
+#include "platform/system_error.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace k7r::platform {
+
+SystemError LastSystemError() {
+    return {static_cast<std::uint32_t>(errno)};
+}
+
+std::string ErrorText(SystemError error) {
+    return std::strerror(static_cast<int>(error.code));
+}
+
+} // namespace k7r::platform

@@ -1,0 +1,26 @@
+#include "platform/system_error.h"
+
+#include <windows.h>
+
+namespace k7r::platform {
+
+SystemError LastSystemError() {
+    return {static_cast<std::uint32_t>(::GetLastError())};
+}
+
+std::string ErrorText(SystemError error) {
+    char text[4096];
+    DWORD length = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                    nullptr, error.code, 0, text, sizeof text, nullptr);
+    if (length == 0) {
+        return "System error " + std::to_string(error.code) + ".";
+    }
+    // The texts end with CR LF, which a caller places itself.
+    while (length > 0 &&
+           (text[length - 1] == '\n' || text[length - 1] == '\r' || text[length - 1] == ' ')) {
+        --length;
+    }
+    return std::string(text, length);
+}
+
+} // namespace k7r::platform

@@ -1,0 +1,132 @@
+#include "cli/command.h"
+#include "config/default_records.h"
+#include "config/record.h"
+#include "tests/support/test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <vector>
+
+namespace k7r::cli {
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun RunCli(std::vector<std::string_view> words) {
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    const int status = RunCommandLine(words);
+    std::fflush(stdout);
+    std::string out = testing::internal::GetCapturedStdout();
+    std::string err = testing::internal::GetCapturedStderr();
+    return {status, out, err};
+}
+
+bool HasLine(const std::string& text, const std::string& line) {
+    return ("\n" + text).find("\n" + line + "\n") != std::string::npos;
+}
+
+TEST(Cli, ShowsTheRecordOfABuiltImageFieldByField) {
+    const std::string image = test::TestImagePath("carrier.elf");
+    const CliRun run = RunCli({"show", image});
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    EXPECT_EQ(run.err, "");
+    for (const char* line : {
+             "Description:       \"\"",
+             "Chip id:           58C22",
+             "Byte order:        little-endian (host)",
+             "CLKI:              40.000 MHz",
+             "CLKI2:             6.250 MHz",
+             "Power off time:    1200 ms",
+             "GPO power mask:    0000h",
+             "Flags:             00000018h fFIXED_DIVMCLK|fFIXED_DIVPCLK",
+             "Registers:         49 entries",
+             "   1  8000 = 00000000",
+             "   2  0014 = 00000000",
+             "  47  riDELAYON = 00000032",
+             "  50  riREGEND",
+         }) {
+        EXPECT_TRUE(HasLine(run.out, line)) << line << "\n" << run.out;
+    }
+    char crcLine[64];
+    std::snprintf(crcLine, sizeof crcLine, "CRC:               %04Xh (OK)", ViewerRecord.Crc);
+    EXPECT_TRUE(HasLine(run.out, crcLine)) << run.out;
+}
+
+TEST(Cli, ShowsTheCrcStatusAndByteOrderOfAnyRecord) {
+    const std::string dir = test::ScratchDirectory();
+    HAL_STRUCT corrupted = ViewerRecord;
+    corrupted.ClkI = 1;
+    test::WriteFileBytes(dir + "/new.exe", test::ImageWithRecords(2000, TemplateRecord, {0}));
+    test::WriteFileBytes(dir + "/bad.exe", test::ImageWithRecords(2000, corrupted, {0}));
+
+    EXPECT_TRUE(
+        HasLine(RunCli({"show", dir + "/new.exe"}).out, "CRC:               0000h (unconfigured)"));
+    const CliRun bad = RunCli({"show", dir + "/bad.exe"});
+    char crcLine[80];
+    std::snprintf(crcLine, sizeof crcLine,
+                  "CRC:               %04Xh (corrupted, the content's CRC is %04Xh)", corrupted.Crc,
+                  ComputeRecordCrc(corrupted));
+    EXPECT_TRUE(HasLine(bad.out, crcLine)) << bad.out;
+
+    const CliRun big = RunCli({"show", test::TestImagePath("m68k_board.elf")});
+    EXPECT_TRUE(HasLine(big.out, "Byte order:        big-endian (swapped)")) << big.out;
+    EXPECT_TRUE(HasLine(big.out, "CRC:               3601h (OK)")) << big.out;
+    EXPECT_TRUE(HasLine(big.out, "Register address:  00F00000h")) << big.out;
+}
+
+TEST(Cli, ReportsFailuresOnStandardErrorWithStatusOne) {
+    const CliRun run = RunCli({"show", "firmware.bin"});
+    EXPECT_EQ(run.status, kExitFailure);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "File \"firmware.bin\" could not be opened because:\n\n"
+                       "The file type is not supported.\n");
+}
+
+TEST(Cli, ReportsUsageErrorsWithStatusTwo) {
+    EXPECT_EQ(RunCli({}).status, kExitUsage);
+    const CliRun unknown = RunCli({"frobnicate"});
+    EXPECT_EQ(unknown.status, kExitUsage);
+    EXPECT_NE(unknown.err.find("unknown command \"frobnicate\""), std::string::npos);
+    const CliRun noFile = RunCli({"show"});
+    EXPECT_EQ(noFile.status, kExitUsage);
+    EXPECT_NE(noFile.err.find("show FILE"), std::string::npos);
+    EXPECT_EQ(RunCli({"copy", "a.exe"}).status, kExitUsage);
+    EXPECT_EQ(RunCli({"copy", "a.exe", "b.exe", "--keep"}).status, kExitUsage);
+    const CliRun help = RunCli({"--help"});
+    EXPECT_EQ(help.status, kExitSuccess);
+    EXPECT_NE(help.out.find("copy SOURCE TARGET [--preserve-addresses]"), std::string::npos);
+}
+
+TEST(Cli, CopiesARecordIntoAnotherImage) {
+    const std::string dir = test::ScratchDirectory();
+    HAL_STRUCT target = TemplateRecord;
+    target.RegPhysAddr = 0xA0000000;
+    const std::string targetPath = dir + "/target.elf";
+    test::WriteFileBytes(targetPath, test::ImageWithRecords(3000, target, {1000}));
+
+    const CliRun kept =
+        RunCli({"copy", test::TestImagePath("carrier.exe"), targetPath, "--preserve-addresses"});
+    ASSERT_EQ(kept.status, kExitSuccess) << kept.err;
+    HAL_STRUCT written = test::RecordAt(test::ReadFileBytes(targetPath), 1000);
+    EXPECT_EQ(written.RegPhysAddr, 0xA0000000u);
+    EXPECT_EQ(written.ClkI, ViewerRecord.ClkI);
+    EXPECT_EQ(CheckRecord(written), RecordState::Configured);
+
+    ASSERT_EQ(RunCli({"copy", test::TestImagePath("carrier.exe"), targetPath}).status,
+              kExitSuccess);
+    written = test::RecordAt(test::ReadFileBytes(targetPath), 1000);
+    EXPECT_EQ(std::memcmp(&written, &ViewerRecord, sizeof written), 0);
+
+    const CliRun unconfigured = RunCli({"copy", targetPath + ".none.exe", targetPath});
+    EXPECT_EQ(unconfigured.status, kExitFailure);
+}
+
+} // namespace
+} // namespace k7r::cli

@@ -1,0 +1,149 @@
+// The container core on program images made by real toolchains: a Linux ELF
+// and a Windows PE carrying the viewer's record, and a big-endian m68k ELF.
+#include "config/byte_order.h"
+#include "config/default_records.h"
+#include "config/record.h"
+#include "containers/config_file.h"
+#include "containers/raw_container.h"
+#include "tests/support/test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+namespace k7r {
+namespace {
+
+using test::Bytes;
+using test::ReadFileBytes;
+
+std::size_t RecordOffset(const Bytes& image) {
+    std::string_view message;
+    std::size_t offset = 0;
+    EXPECT_EQ(FindRecordRaw(nullptr, image, false, message, &offset), kRecordFound) << message;
+    return offset;
+}
+
+// Everything outside the record is as it was.
+void ExpectOnlyRecordChanged(const Bytes& before, const Bytes& after, std::size_t offset) {
+    ASSERT_EQ(after.size(), before.size());
+    EXPECT_TRUE(std::equal(after.begin(), after.begin() + offset, before.begin()));
+    EXPECT_TRUE(std::equal(after.begin() + offset + HAL_RECORD_SIZE, after.end(),
+                           before.begin() + offset + HAL_RECORD_SIZE));
+}
+
+class RealImageTest : public testing::TestWithParam<const char*> {
+  protected:
+    // A scratch copy of the built image, so the original stays pristine.
+    std::string CopyOfImage(const std::string& name) {
+        const std::string copy = dir_ + "/" + name;
+        std::filesystem::copy_file(test::TestImagePath(name), copy);
+        return copy;
+    }
+
+    const std::string dir_ = test::ScratchDirectory();
+    MessageSink sink_ = [](const std::string& text) { ADD_FAILURE() << text; };
+};
+
+TEST_P(RealImageTest, OpensTheShippedViewerRecord) {
+    WorkingConfig config(TemplateRecord);
+    ASSERT_TRUE(OpenConfigFile(test::TestImagePath(GetParam()), config, sink_));
+    EXPECT_EQ(std::memcmp(&config.Record, &ViewerRecord, sizeof ViewerRecord), 0);
+}
+
+TEST_P(RealImageTest, SavesInPlaceChangingOnlyTheRecord) {
+    const std::string path = CopyOfImage(GetParam());
+    const Bytes before = ReadFileBytes(path);
+    WorkingConfig config(TemplateRecord);
+    ASSERT_TRUE(OpenConfigFile(path, config, sink_));
+    std::strcpy(config.Record.Description, "patched in place");
+    config.Record.ClkI2 = 25000000;
+
+    ASSERT_TRUE(SaveConfigFile(path, "", config.Record, false, sink_));
+    const Bytes after = ReadFileBytes(path);
+    const std::size_t offset = RecordOffset(before);
+    ExpectOnlyRecordChanged(before, after, offset);
+
+    WorkingConfig reopened(TemplateRecord);
+    ASSERT_TRUE(OpenConfigFile(path, reopened, sink_));
+    EXPECT_STREQ(reopened.Record.Description, "patched in place");
+    EXPECT_EQ(reopened.Record.ClkI2, 25000000u);
+}
+
+TEST_P(RealImageTest, SavesACopyAndPreservesItsAddresses) {
+    const std::string source = test::TestImagePath(GetParam());
+    const Bytes original = ReadFileBytes(source);
+    HAL_STRUCT working = ViewerRecord;
+    working.RegPhysAddr = 0x12340000;
+    const std::string target = dir_ + "/copy_" + GetParam();
+
+    ASSERT_TRUE(SaveConfigFile(source, target, working, true, sink_));
+    EXPECT_EQ(ReadFileBytes(source), original);
+    const Bytes copy = ReadFileBytes(target);
+    ExpectOnlyRecordChanged(original, copy, RecordOffset(original));
+    // Only the Crc could differ, and it does not: the addresses were kept.
+    EXPECT_EQ(copy, original);
+}
+
+INSTANTIATE_TEST_SUITE_P(Toolchains, RealImageTest, testing::Values("carrier.elf", "carrier.exe"),
+                         [](const auto& info) {
+                             return std::string(info.param).substr(8) == "elf" ? "Elf" : "Pe";
+                         });
+
+TEST(BigEndianImage, IsAdoptedInHostOrder) {
+    WorkingConfig config(TemplateRecord);
+    ASSERT_TRUE(OpenConfigFile(test::TestImagePath("m68k_board.elf"), config,
+                               [](const std::string& text) { ADD_FAILURE() << text; }));
+    const HAL_STRUCT& r = config.Record;
+    EXPECT_STREQ(r.Description, "m68k evaluation board");
+    EXPECT_STREQ(r.ChipId, HAL_CHIP_ID);
+    EXPECT_EQ(r.EndianMark, HAL_ENDIAN_MARK);
+    EXPECT_EQ(r.Size, HAL_RECORD_SIZE);
+    EXPECT_EQ(r.ClkI, 25175000u);
+    EXPECT_EQ(r.RegPhysAddr, 0x00F00000u);
+    EXPECT_EQ(r.PowerOffTime, 500);
+    EXPECT_EQ(r.Flags, static_cast<HAL_U32>(fFIXED_DIVMCLK | fNO_USB_SUPPORT));
+    EXPECT_EQ(config.EntryCount, 5);
+    EXPECT_EQ(r.Regs[3].Index, static_cast<HAL_U32>(riDELAYON));
+    EXPECT_EQ(r.Regs[4].Value, 0x28D70002u);
+}
+
+TEST(BigEndianImage, IsSavedBackBigEndianWithASwappedCrc) {
+    const std::string path = test::ScratchDirectory() + "/m68k_board.elf";
+    std::filesystem::copy_file(test::TestImagePath("m68k_board.elf"), path);
+    const Bytes before = ReadFileBytes(path);
+    const std::size_t offset = RecordOffset(before);
+    auto fail = [](const std::string& text) { ADD_FAILURE() << text; };
+
+    WorkingConfig config(TemplateRecord);
+    ASSERT_TRUE(OpenConfigFile(path, config, fail));
+    config.Record.ClkI = 0x01C9C380; // 30 MHz
+    config.Record.Regs[1].Value = 0x00000043;
+    ASSERT_TRUE(SaveConfigFile(path, "", config.Record, false, fail));
+    const Bytes after = ReadFileBytes(path);
+    ExpectOnlyRecordChanged(before, after, offset);
+
+    // The expected record, built byte by byte from the big-endian original.
+    Bytes expected(before.begin() + offset, before.begin() + offset + HAL_RECORD_SIZE);
+    const Bytes clkI = {0x01, 0xC9, 0xC3, 0x80};
+    std::copy(clkI.begin(), clkI.end(), expected.begin() + offsetof(HAL_STRUCT, ClkI));
+    expected[offsetof(HAL_STRUCT, Regs) + 8 + 7] = 0x43;
+    const std::uint16_t crc = Crc16({expected.data() + kCrcFirstByte, kCrcByteCount});
+    expected[offsetof(HAL_STRUCT, Crc)] = static_cast<std::uint8_t>(crc >> 8);
+    expected[offsetof(HAL_STRUCT, Crc) + 1] = static_cast<std::uint8_t>(crc);
+    const Bytes written(after.begin() + offset, after.begin() + offset + HAL_RECORD_SIZE);
+    for (std::size_t i = 0; i < HAL_RECORD_SIZE; ++i) {
+        ASSERT_EQ(written[i], expected[i]) << "record byte " << i;
+    }
+}
+
+TEST(BigEndianImage, ShipsTheCrcOfItsContent) {
+    const Bytes image = ReadFileBytes(test::TestImagePath("m68k_board.elf"));
+    HAL_STRUCT stored = test::RecordAt(image, RecordOffset(image));
+    EXPECT_EQ(stored.EndianMark, kSwappedEndianMark);
+    EXPECT_EQ(Swap16(stored.Crc), ComputeRecordCrc(stored));
+}
+
+} // namespace
+} // namespace k7r

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "config/hal_struct.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Real files for tests that exercise the file system, in a fresh directory
+// per test case under the build tree (reachable from Wine as well).
+namespace k7r::test {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// An empty directory named after the running test case.
+std::string ScratchDirectory();
+
+Bytes ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const Bytes& bytes);
+bool FileExists(const std::string& path);
+
+// size bytes of filler with the record's bytes at each given offset.
+Bytes ImageWithRecords(std::size_t size, const HAL_STRUCT& record,
+                       const std::vector<std::size_t>& offsets);
+
+// A record as the given bytes hold it at offset.
+HAL_STRUCT RecordAt(const Bytes& bytes, std::size_t offset);
+
+// One of the program images the test build makes (tests/images).
+std::string TestImagePath(const std::string& name);
+
+// Whether the test runs as a Windows program under Wine, which cannot keep
+// a file's creation time on Linux file systems.
+bool RunningUnderWine();
+
+// Makes a file read-only so that opening it for writing really fails, also
+// for root: on POSIX the immutable attribute stops root; on Windows a handle
+// that denies writing stands in for the read-only attribute, which Wine
+// running as root does not enforce. Undone by the guard's destruction, so
+// the scratch directory can be removed.
+class ReadOnlyFile {
+  public:
+    explicit ReadOnlyFile(std::string path);
+    ~ReadOnlyFile();
+    ReadOnlyFile(const ReadOnlyFile&) = delete;
+    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+
+  private:
+    void SetImmutable(bool on);
+    std::string path_;
+    std::intptr_t denyWrite_ = -1;
+};
+
+} // namespace k7r::test
