@@ -5,6 +5,7 @@ namespace k7r::cli {
 // One file cmd_<name>.cpp per command.
 int RunShow(Arguments arguments);
 int RunCopy(Arguments arguments);
+int RunExport(Arguments arguments);
 
 namespace {
 
@@ -12,6 +13,10 @@ constexpr Command kCommands[] = {
     {"show", "show FILE", "print the configuration record found in FILE", RunShow},
     {"copy", "copy SOURCE TARGET [--preserve-addresses]",
      "write the record of SOURCE into the record of TARGET", RunCopy},
+    {"export",
+     "export KIND FILE [-o PATH] [--mode N] [--cursor] [--no-software-accel] "
+     "[--no-hardware-accel]",
+     "write FILE's configuration as appcfg, chip, mode, generic, csv or html", RunExport},
 };
 
 } // namespace

@@ -79,7 +79,10 @@ bool AppendFieldRow(std::string& html, std::uint32_t offset, std::size_t first, 
                        "FACE=Arial,Helvetica POINT-SIZE=7 STYLE=font-size:7pt>",
                        IsReserved(field) ? "#E0E0E0" : "YELLOW", kCellWidth * span,
                        field.Mask == kWholeRegister ? 2 * kCellHeight : kCellHeight, span);
-        const std::string name = IsReserved(field) ? "[RSVD]" : FormatFieldName(field.Id, 13);
+        const std::string name =
+            IsReserved(field)
+                ? "[RSVD]"
+                : FormatFieldName(field.Id, kShowName | kShortForms | kShowAttributes);
         html += "<CENTER>" + name + "</CENTER>";
         html += "</FONT></TD>";
         bit = range.Lo - 1;
@@ -124,7 +127,7 @@ void AppendFieldLine(std::string& html, const FIELD_DESC& field) {
     if (IsReserved(field)) {
         html += "[RESERVED] Must be set to 0.";
     } else {
-        html += FormatFieldName(field.Id, 5);
+        html += FormatFieldName(field.Id, kShowName | kShowAttributes);
         if (!field.Units.empty()) {
             html += " (in " + std::string(field.Units) + ")";
         }
