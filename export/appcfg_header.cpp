@@ -52,11 +52,12 @@ std::string ExportAppCfg(WorkingConfig& config, unsigned build) {
     AppendLine(text, "{");
 
     AppendMember(text, Printf("\"%s\"", HAL_ID_STRING), "// HAL ID string");
-    AppendMember(text, "\"" + EscapeCText(FieldText(r.Description)) + "\"",
+    AppendMember(text, Printf("\"%s\"", EscapeCText(FieldText(r.Description)).c_str()),
                  "// Configuration description");
     AppendMember(text, "sizeof(HAL_STRUCT)", "// Sizeof this structure");
     AppendMember(text, Printf("0x%04X", r.Crc), "// CRC of the rest of structure", true);
-    AppendMember(text, "\"" + EscapeCText(chipId) + "\"", "// K7R chip ID (58C20,58C21,..)");
+    AppendMember(text, Printf("\"%s\"", EscapeCText(chipId).c_str()),
+                 "// K7R chip ID (58C20,58C21,..)");
     AppendMember(text, Printf("0x%04X", HAL_ENDIAN_MARK),
                  Printf("// Endian detect (LE=0x%04X)", HAL_ENDIAN_MARK));
     AppendMember(text, Printf("%u", r.FrameRate), "// Desired frame rate (in Hz)", true);

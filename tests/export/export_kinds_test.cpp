@@ -36,12 +36,6 @@ TEST(ExportKinds, AreFoundByTheirCommandNames) {
     EXPECT_EQ(FindExportKind(""), nullptr);
 }
 
-TEST(ExportKinds, OnlyThePagePreviewsOutsideTheTextEditor) {
-    for (const ExportKind& kind : ExportKinds()) {
-        EXPECT_EQ(kind.previewAsText, kind.extension != "html") << kind.commandName;
-    }
-}
-
 TEST(RunExport, WritesTheGeneratedTextWithCrLfLineEnds) {
     namespace fs = std::filesystem;
     const fs::path dir = fs::path(K7R_BINARY_DIR) / "tests" / "export" / "run_export";

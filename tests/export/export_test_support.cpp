@@ -3,6 +3,9 @@
 #include "config/default_records.h"
 #include "containers/config_file.h"
 #include "regs/computations.h"
+#include "regs/field_attributes.h"
+#include "regs/field_table.h"
+#include "regs/register_table.h"
 #include "regs/setting_ids.h"
 #include "regs/settings_engine.h"
 #include "tests/support/test_files.h"
@@ -53,6 +56,23 @@ WorkingConfig RotatedConfig() {
     EXPECT_TRUE(SaveConfigFile(image, "", edited.Record, false, fail));
     EXPECT_TRUE(OpenConfigFile(image, config, fail));
     return config;
+}
+
+bool HasRegisterFields(std::uint32_t offset) {
+    for (const FIELD_DESC& field : kFieldTable) {
+        if ((field.Attributes & ffREGISTER) && field.Register == offset) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::size_t DescribedRegisterCount() {
+    std::size_t count = 0;
+    for (const REG_DESC& reg : kRegisterTable) {
+        count += reg.Offset < riRESERVED_FIRST && HasRegisterFields(reg.Offset);
+    }
+    return count;
 }
 
 WorkingConfig ConfigWithEntries(std::initializer_list<RegEntry> entries) {

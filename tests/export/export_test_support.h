@@ -22,6 +22,11 @@ WorkingConfig TemplateConfig();
 // back from a program image it was saved into.
 WorkingConfig RotatedConfig();
 
+// Registers below the pseudo-indices that have register fields: those the
+// quick reference describes.
+bool HasRegisterFields(std::uint32_t offset);
+std::size_t DescribedRegisterCount();
+
 // A configuration whose register table holds exactly these entries before
 // riREGEND.
 WorkingConfig ConfigWithEntries(std::initializer_list<RegEntry> entries);
