@@ -40,21 +40,18 @@ struct FileCloser {
 
 } // namespace
 
-void PanelDefList::Load(const ShowError& showError) {
+bool PanelDefList::Load(const ShowError& showError) {
     const std::string directory = platform::ExecutableDirectory();
-    if (!directory.empty()) {
-        LoadFromDirectory(directory, showError);
-    }
+    return !directory.empty() && LoadFromDirectory(directory, showError);
 }
 
-void PanelDefList::LoadFromDirectory(const std::string& directory, const ShowError& showError) {
+bool PanelDefList::LoadFromDirectory(const std::string& directory, const ShowError& showError) {
     if (loaded_) {
-        return;
+        return true;
     }
     const std::string base = directory + platform::kPathSeparator;
-    if (!ReadFile(base + std::string(kDebugFileName), true, showError)) {
-        ReadFile(base + std::string(kPublishedFileName), false, showError);
-    }
+    return ReadFile(base + std::string(kDebugFileName), true, showError) ||
+           ReadFile(base + std::string(kPublishedFileName), false, showError);
 }
 
 bool PanelDefList::LoadFile(const std::string& path, const ShowError& showError) {

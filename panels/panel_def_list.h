@@ -7,14 +7,13 @@
 #include <functional>
 #include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace k7r {
 
 // Shows a message to the user: a message box with the error icon in the
 // utility, a line on standard error on the command line.
-using ShowError = std::function<void(std::string_view message)>;
+using ShowError = std::function<void(const std::string& text)>;
 
 // The predefined panels of one panel definition file, in file order. The
 // in-house DEBUG.DEF keeps the panels this chip cannot drive, marked with the
@@ -26,11 +25,11 @@ class PanelDefList {
     static constexpr std::size_t kMaxEntries = 100;
 
     // The file beside the running executable: DEBUG.DEF when it can be
-    // opened, else PANELS.DEF. Without either the list stays empty and
-    // nothing is reported.
-    void Load(const ShowError& showError);
+    // opened, else PANELS.DEF. Without either the list stays empty, nothing
+    // is reported and the result is false.
+    bool Load(const ShowError& showError);
     // The same lookup in a given directory.
-    void LoadFromDirectory(const std::string& directory, const ShowError& showError);
+    bool LoadFromDirectory(const std::string& directory, const ShowError& showError);
     // One given file, read in debug mode when its name is DEBUG.DEF in any
     // letter case. False when it cannot be opened.
     bool LoadFile(const std::string& path, const ShowError& showError);

@@ -38,9 +38,24 @@ HAL_STRUCT Corrupted() {
 }
 
 TEST(FindRecordRaw, FindsARecordAtEveryOffsetThatLeavesAByteAfterIt) {
-    constexpr std::size_t size = HAL_RECORD_SIZE + 40;
+    constexpr std::size_t size = HAL_RECORD_SIZE + 300;
     for (std::size_t offset = 0; offset + HAL_RECORD_SIZE < size; ++offset) {
         const Search search = Find(ImageWithRecords(size, ViewerRecord, {offset}));
+        ASSERT_EQ(search.result, kRecordFound) << "at offset " << offset;
+        EXPECT_EQ(search.offset, offset);
+    }
+}
+
+TEST(FindRecordRaw, FindsTheMarkerAmongNearMisses) {
+    // Every byte pair and prefix of the marker around the record.
+    const std::string_view marker(HAL_ID_STRING, kMarkerLength);
+    for (std::size_t offset : {0u, 1u, 63u, 64u, 65u, 200u, 1000u}) {
+        Bytes data = ImageWithRecords(offset + HAL_RECORD_SIZE + 200, ViewerRecord, {});
+        for (std::size_t i = 0; i < data.size(); ++i) {
+            data[i] = static_cast<std::uint8_t>(marker[i % 13 % (i % 7 + 1)]);
+        }
+        std::memcpy(data.data() + offset, &ViewerRecord, sizeof ViewerRecord);
+        const Search search = Find(data);
         ASSERT_EQ(search.result, kRecordFound) << "at offset " << offset;
         EXPECT_EQ(search.offset, offset);
     }

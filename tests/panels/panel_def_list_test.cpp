@@ -39,7 +39,7 @@ class PanelDefListTest : public ::testing::Test {
     }
 
     ShowError Show() {
-        return [this](std::string_view message) { messages_.emplace_back(message); };
+        return [this](const std::string& text) { messages_.push_back(text); };
     }
 
     std::filesystem::path directory_;
@@ -161,7 +161,7 @@ TEST_F(PanelDefListTest, GivenFileNameDecidesTheMode) {
 TEST(ShippedPanelDefs, OfferEveryPanelButTheDtfd) {
     PanelDefList list;
     ASSERT_TRUE(list.LoadFile(K7R_SOURCE_DIR "/panels/PANELS.DEF",
-                              [](std::string_view message) { ADD_FAILURE() << message; }));
+                              [](const std::string& text) { ADD_FAILURE() << text; }));
     EXPECT_EQ(list.VersionMessage(), "");
     ASSERT_EQ(list.Count(), 13u);
     for (const PanelDef& def : list.Entries()) {

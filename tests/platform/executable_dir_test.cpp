@@ -13,7 +13,7 @@ TEST(ExecutableDirectory, HoldsTheRunningTestProgram) {
     EXPECT_NE(directory.back(), kPathSeparator);
     bool found = false;
     for (const auto& entry : std::filesystem::directory_iterator(directory)) {
-        found = found || entry.path().stem() == "executable_dir_tests";
+        found = found || entry.path().stem() == "platform_tests";
     }
     EXPECT_TRUE(found) << directory;
 }

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "panels/panel_def_list.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace k7r::cli {
+
+// The "--def PATH" option of the panel commands.
+inline constexpr std::string_view kDefOption = "--def";
+
+// The predefined panels as the utility reads them: from the file beside the
+// program, or from the file --def names. False, after saying why, when the
+// named file cannot be opened or a file is rejected; no file beside the
+// program is an empty list.
+bool LoadPanelList(const std::optional<std::string>& defPath, PanelDefList& list);
+
+} // namespace k7r::cli

@@ -1,0 +1,31 @@
+#!/bin/sh
+# Cross-compiles the libraries the Windows build links, from Debian's own
+# source packages, into the build-local prefix .deps/mingw-i686. Each library
+# leaves a stamp file; running the script again rebuilds nothing that is
+# already in place.
+set -eu
+cd "$(dirname "$0")/.."
+top=$(pwd)
+deps=$top/.deps
+prefix=$deps/mingw-i686
+src=$deps/src
+toolchain=$top/cmake/mingw-i686.cmake
+mkdir -p "$prefix" "$src"
+
+# Unpacks Debian's source package $1 into $src and prints its directory.
+fetch_source() {
+    (cd "$src" && ls -d "$1"-*/ >/dev/null 2>&1 || apt-get source -q "$1" >&2)
+    (cd "$src" && ls -d "$1"-*/ | head -n 1 | sed "s|^|$src/|; s|/\$||")
+}
+
+# libjpeg-turbo with the libjpeg 6b interface, static, with its SIMD code.
+if [ ! -e "$prefix/.libjpeg-turbo.stamp" ]; then
+    dir=$(fetch_source libjpeg-turbo)
+    cmake -S "$dir" -B "$deps/build-libjpeg-turbo" -G Ninja \
+        -Wno-dev -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_INSTALL_PREFIX="$prefix" -DENABLE_SHARED=OFF -DENABLE_STATIC=ON \
+        -DWITH_TURBOJPEG=OFF -DWITH_JPEG8=OFF -DWITH_JPEG7=OFF >/dev/null
+    cmake --build "$deps/build-libjpeg-turbo" -j2 >/dev/null
+    cmake --install "$deps/build-libjpeg-turbo" >/dev/null
+    touch "$prefix/.libjpeg-turbo.stamp"
+fi

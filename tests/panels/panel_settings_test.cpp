@@ -1,0 +1,203 @@
+#include "panels/panel_settings.h"
+
+#include "config/default_records.h"
+#include "config/working_config.h"
+#include "regs/computations.h"
+#include "regs/setting_ids.h"
+#include "regs/settings_engine.h"
+#include "regs/validation.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace k7r {
+namespace {
+
+PanelDefList ShippedPanels() {
+    PanelDefList list;
+    list.LoadFile(K7R_SOURCE_DIR "/panels/PANELS.DEF",
+                  [](const std::string& text) { ADD_FAILURE() << text; });
+    return list;
+}
+
+// A list read from the given text, saved under the given file name.
+PanelDefList LoadText(const std::string& text, const std::string& name) {
+    const std::string path = testing::TempDir() + name;
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    std::fputs(text.c_str(), file);
+    std::fclose(file);
+    PanelDefList list;
+    list.LoadFile(path, [](const std::string& message) { ADD_FAILURE() << message; });
+    std::remove(path.c_str());
+    return list;
+}
+
+constexpr std::string_view kQvgaTimings =
+    "\" TFT 320 240 F 18 F n T F 6250 400 40 262 18 8 24 L 4 2 L n 0 0\n";
+
+PanelDef Tft(std::int32_t pclkKHz) {
+    PanelDef def;
+    def.name = "Test TFT";
+    def.type = kPanelTft;
+    def.width = 320;
+    def.height = 240;
+    def.el = 0;
+    def.dataWidth = 18;
+    def.color = 1;
+    def.pclkKHz = pclkKHz;
+    def.hTotal = 400;
+    def.hStart = 40;
+    def.vTotal = 262;
+    def.vStart = 18;
+    def.lineStart = 8;
+    def.lineWidth = 24;
+    def.linePol = 0;
+    def.frameStart = 4;
+    def.frameWidth = 2;
+    def.framePol = 0;
+    return def;
+}
+
+class PanelSettingsTest : public ::testing::Test {
+  protected:
+    WorkingConfig config{TemplateRecord};
+    const PanelDefList list = ShippedPanels();
+};
+
+TEST_F(PanelSettingsTest, EveryShippedPanelMatchesBackAndValidates) {
+    ASSERT_GT(list.Count(), 0u);
+    for (std::size_t index = 0; index < list.Count(); ++index) {
+        const PanelDef& def = list.At(index);
+        WorkingConfig panel(TemplateRecord);
+        // Enough memory for the largest panels, so that only the timings
+        // are judged.
+        SetFieldValue(panel, kIdBitsPerPixel, def.width * def.height > 320 * 240 ? 4 : 8);
+        const PanelApplication application = ApplyPredefinedPanel(panel, def);
+        EXPECT_TRUE(application.applied) << def.name;
+        EXPECT_EQ(application.report, "") << def.name;
+        EXPECT_EQ(MatchPredefinedPanel(panel, list, std::nullopt), index) << def.name;
+        EXPECT_EQ(GetFieldValue(panel, kIdPixelClock), std::uint32_t(def.pclkKHz) * 1000)
+            << def.name;
+        EXPECT_EQ(ValidateErrors(panel, 4096), "") << def.name;
+        EXPECT_EQ(ValidateWarnings(panel, 4096), "") << def.name;
+    }
+}
+
+TEST_F(PanelSettingsTest, ChangedTimingIsACustomPanelUntilChangedBack) {
+    const std::size_t qvga = 0;
+    ApplyPredefinedPanel(config, list.At(qvga));
+    ASSERT_EQ(MatchPredefinedPanel(config, list, qvga), qvga);
+    const std::uint32_t total = GetFieldValue(config, kIdVertTotal);
+    SetFieldValue(config, kIdVertTotal, total + 1);
+    EXPECT_EQ(MatchPredefinedPanel(config, list, qvga), std::nullopt);
+    SetFieldValue(config, kIdVertTotal, total);
+    EXPECT_EQ(MatchPredefinedPanel(config, list, std::nullopt), qvga);
+}
+
+TEST_F(PanelSettingsTest, PreviousSelectionIsTestedFirst) {
+    // Two entries that describe the same settings: the one chosen stays.
+    const PanelDefList twins = LoadText("PANEL \"First" + std::string(kQvgaTimings) +
+                                            "PANEL \"Second" + std::string(kQvgaTimings),
+                                        "twins.def");
+    ASSERT_EQ(twins.Count(), 2u);
+    ApplyPredefinedPanel(config, twins.At(1));
+    EXPECT_EQ(MatchPredefinedPanel(config, twins, 1), 1u);
+    EXPECT_EQ(MatchPredefinedPanel(config, twins, std::nullopt), 0u);
+}
+
+TEST_F(PanelSettingsTest, DisqualifiedEntriesNeverMatch) {
+    // The same timings on an EL panel, kept only because this is DEBUG.DEF.
+    const PanelDefList debug = LoadText("PANEL \"EL" +
+                                            std::string(kQvgaTimings).replace(14, 1, "T") +
+                                            "PANEL \"TFT" + std::string(kQvgaTimings),
+                                        "DEBUG.DEF");
+    ASSERT_EQ(debug.Count(), 2u);
+    ASSERT_TRUE(debug.At(0).disqualified);
+    ApplyPredefinedPanel(config, debug.At(1));
+    EXPECT_EQ(MatchPredefinedPanel(config, debug, 0), 1u);
+    PanelDefList empty;
+    EXPECT_EQ(MatchPredefinedPanel(config, empty, std::nullopt), std::nullopt);
+}
+
+TEST_F(PanelSettingsTest, HrTftResolutionFollowsTheWidth) {
+    PanelDef def = Tft(6250);
+    def.type = kPanelHrTft2;
+    ApplyPredefinedPanel(config, def);
+    EXPECT_EQ(GetFieldValue(config, kIdPanelType), 2u);
+    EXPECT_EQ(GetFieldValue(config, kIdHrTftResolution), 1u);
+    def.type = kPanelHrTft;
+    def.width = 160;
+    def.height = 160;
+    ApplyPredefinedPanel(config, def);
+    EXPECT_EQ(GetFieldValue(config, kIdHrTftResolution), 0u);
+    // A TFT of width 320 is no HR-TFT.
+    ApplyPredefinedPanel(config, Tft(6250));
+    EXPECT_EQ(GetFieldValue(config, kIdPanelType), 1u);
+    EXPECT_EQ(GetFieldValue(config, kIdHrTftResolution), 0u);
+}
+
+TEST_F(PanelSettingsTest, StartPositionsBelowTheirBoundAreRaised) {
+    PanelDef def = Tft(6250);
+    def.hStart = 2;
+    ApplyPredefinedPanel(config, def);
+    EXPECT_EQ(GetFieldValue(config, kIdHorzStart), GetFieldMin(config, kIdHorzStart));
+    EXPECT_EQ(GetFieldValue(config, kIdHorzStart), 5u);
+    def.type = kPanelStn;
+    def.dataWidth = 8;
+    def.hStart = 0;
+    ApplyPredefinedPanel(config, def);
+    EXPECT_EQ(GetFieldValue(config, kIdHorzStart), 22u);
+}
+
+TEST_F(PanelSettingsTest, ReachablePixelClockKeepsTheSource) {
+    // The template divides CLKI2 (50 MHz); 12.5 MHz is its 4:1 line.
+    const PanelApplication application = ApplyPredefinedPanel(config, Tft(12500));
+    EXPECT_EQ(application.pixelClockLine, 3u);
+    EXPECT_EQ(GetFieldValue(config, kIdClkI2), 50000000u);
+    EXPECT_EQ(GetFieldValue(config, kIdPclkDivideRaw), 3u);
+    EXPECT_EQ(GetFieldValue(config, kIdPixelClock), 12500000u);
+    EXPECT_EQ(GetFieldValue(config, kIdFrameRate), 12500000u / (400 * 262));
+}
+
+TEST_F(PanelSettingsTest, UnreachablePixelClockSwitchesClki2) {
+    const PanelApplication application = ApplyPredefinedPanel(config, Tft(25175));
+    EXPECT_EQ(application.report, "");
+    EXPECT_EQ(application.pixelClockLine, 0u);
+    EXPECT_EQ(GetFieldValue(config, kIdClkI2), 25175000u);
+    EXPECT_EQ(GetFieldValue(config, kIdPclkSource), 3u);
+    EXPECT_EQ(GetFieldValue(config, kIdAutoPclkDivide), 0u);
+    EXPECT_EQ(GetFieldValue(config, kIdAutoMclkDivide), 0u);
+    EXPECT_EQ(GetFieldValue(config, kIdPclkDivideRaw), 0u);
+    EXPECT_EQ(GetFieldValue(config, kIdPixelClock), 25175000u);
+}
+
+TEST_F(PanelSettingsTest, PixelClockThatCannotBeHadIsReported) {
+    // CLKI2 also drives the PWM clock, so it may not be changed.
+    SetFieldValue(config, kIdPwmSource, 1);
+    const PanelApplication application = ApplyPredefinedPanel(config, Tft(25175));
+    EXPECT_TRUE(application.applied);
+    EXPECT_EQ(application.report, "Could not change pixel clock to \"25.175\"\n.");
+    EXPECT_EQ(application.pixelClockLine, std::nullopt);
+    EXPECT_EQ(GetFieldValue(config, kIdClkI2), 50000000u);
+    // Everything else is applied.
+    EXPECT_EQ(GetFieldValue(config, kIdHorzTotal), 400u);
+    EXPECT_EQ(GetFieldValue(config, kIdVertStart), 18u);
+    EXPECT_EQ(ApplyPredefinedPanel(config, Tft(3000)).report,
+              "Could not change pixel clock to \" 3.000\"\n.");
+}
+
+TEST_F(PanelSettingsTest, DisqualifiedPanelChangesNothing) {
+    PanelDef def = Tft(6250);
+    def.width = 640;
+    def.disqualified = true;
+    def.reason = "Test TFT is disqualified: it is a Dual panel.\n";
+    const HAL_STRUCT before = config.Record;
+    const PanelApplication application = ApplyPredefinedPanel(config, def);
+    EXPECT_FALSE(application.applied);
+    EXPECT_EQ(application.report, def.reason);
+    EXPECT_EQ(std::memcmp(&before, &config.Record, sizeof before), 0);
+}
+
+} // namespace
+} // namespace k7r

@@ -1,0 +1,110 @@
+#include "tests/view/view_test_support.h"
+#include "view/registers.h"
+
+#include <gtest/gtest.h>
+
+namespace k7r::test {
+namespace {
+
+TEST(Display, ReadsTheModeFromTheRegisters) {
+    Board board(8, 320, 240, 512 * 1024);
+    Display& d = board.display;
+    EXPECT_EQ(d.GetPanelWidth(), 320u);
+    EXPECT_EQ(d.GetPanelHeight(), 240u);
+    EXPECT_EQ(d.GetBitsPerPixel(), 8u);
+    EXPECT_EQ(d.GetMemorySize(), 512u * 1024);
+    board.chip.WriteRegister(reg::kDisplaySettings, 0x03010000); // 90 degrees, both doublings
+    EXPECT_EQ(d.GetBitsPerPixel(), 1u) << "depth 0 reads as 1";
+    EXPECT_EQ(d.GetSwivelView(), 90u);
+    EXPECT_EQ(d.GetPixelDoubling(), 3u);
+    EXPECT_EQ(d.GetDisplayWidth(), 240u) << "rotation swaps, doubling is not applied";
+    EXPECT_EQ(d.GetDisplayHeight(), 320u);
+    board.chip.WriteRegister(reg::kDisplaySettings, 0x03000008);
+    EXPECT_EQ(d.GetDisplayWidth(), 160u);
+    EXPECT_EQ(d.GetDisplayHeight(), 120u);
+}
+
+// SetBitsPerPixel sets the stride of one panel line and a start address of
+// 0 in each SwivelView orientation.
+TEST(Display, SetBitsPerPixelSetsStrideAndStartAddress) {
+    struct Row {
+        std::uint32_t swivelBits;
+        std::uint32_t stride;
+        std::uint32_t start;
+    };
+    // 320 x 240 at 8 bpp: line 320 bytes; rotated the line is 240 pixels.
+    static const Row kRows[] = {
+        {0, 320, 0},
+        {1, 240, 240 / 4 - 1},
+        {2, 320, (320 + 239 * 320) / 4 - 1},
+        {3, 240, (319 * 240) / 4},
+    };
+    for (const Row& row : kRows) {
+        Board board(8);
+        board.chip.WriteRegister(reg::kDisplaySettings, row.swivelBits << 16);
+        board.display.SetBitsPerPixel(8);
+        EXPECT_EQ(board.display.GetStride(), row.stride);
+        EXPECT_EQ(board.chip.ReadRegister(reg::kStartAddress), row.start);
+        EXPECT_EQ(board.chip.ReadRegister(reg::kDisplaySettings), (row.swivelBits << 16) | 8);
+    }
+    Board odd(4, 328, 240);
+    odd.display.SetBitsPerPixel(4);
+    EXPECT_EQ(odd.display.GetStride(), 164u) << "164 is already a multiple of 4";
+    Board halved(16, 328, 240);
+    halved.chip.WriteRegister(reg::kDisplaySettings, 0x01000000);
+    halved.display.SetBitsPerPixel(16);
+    EXPECT_EQ(halved.display.GetStride(), 328u) << "164 pixels of 2 bytes";
+}
+
+TEST(Display, VirtualDisplayAndPanning) {
+    Board board(8); // 256 KB
+    EXPECT_FALSE(board.display.SetVirtualDisplay(640, 480)) << "307,200 bytes do not fit";
+    EXPECT_EQ(board.display.GetStride(), 320u) << "nothing written";
+    EXPECT_TRUE(board.display.SetVirtualDisplay(400, 300));
+    EXPECT_EQ(board.display.GetStride(), 400u);
+    EXPECT_TRUE(board.display.PanDisplay(1, 16, 8));
+    EXPECT_EQ(board.chip.ReadRegister(reg::kStartAddress), 16u * 8 / 32 + 8 * 400 / 4);
+    EXPECT_TRUE(board.display.PanDisplay(2, 0, 240));
+    EXPECT_FALSE(board.display.PanDisplay(2, 0, 241));
+    EXPECT_FALSE(board.display.PanDisplay(3, 0, 0));
+}
+
+TEST(Display, WriteLutSendsIndexAndColour) {
+    Board board(8);
+    Palette palette{};
+    palette[1] = {0x12, 0x34, 0x56};
+    board.display.WriteLut(palette, 2);
+    EXPECT_EQ(board.chip.LutWrites(), (std::vector<std::uint32_t>{0x00000000, 0x01123456}));
+}
+
+// Whole words are copied, the rest of the last word keeps the display's
+// bytes; rows are clipped at the limit and at the end of memory.
+TEST(Display, PutRowCopiesClipsAndKeepsNeighbours) {
+    Board board(8, 320, 240, 4096);
+    auto& memory = board.chip.Memory();
+    std::fill(memory.begin(), memory.end(), 0xEE);
+    std::vector<std::uint8_t> row = {1, 2, 3, 4, 5, 6, 7};
+    board.display.PutRow(row, 7, 2, 1, 16, 16, 8);
+    EXPECT_EQ(std::vector<std::uint8_t>(memory.begin() + 16, memory.begin() + 28),
+              (std::vector<std::uint8_t>{0xEE, 0xEE, 1, 2, 3, 4, 5, 6, 7, 0xEE, 0xEE, 0xEE}));
+    board.display.PutRow(row, 7, 12, 3, 16, 16, 8);
+    EXPECT_EQ(std::vector<std::uint8_t>(memory.begin() + 60, memory.begin() + 65),
+              (std::vector<std::uint8_t>{1, 2, 3, 4, 0xEE}))
+        << "clipped at the limit";
+    std::vector<std::uint8_t> before = memory;
+    board.display.PutRow(row, 7, 16, 0, 16, 16, 8);
+    EXPECT_EQ(memory, before) << "x at the limit draws nothing";
+    board.display.PutRow(row, 7, 4092, 0, 8192, 8192, 8);
+    EXPECT_EQ(memory[4095], 4);
+    EXPECT_EQ(board.chip.StrayAccesses(), 0) << "the word past the end is not written";
+
+    // At 4 bpp an odd last pixel is the high nibble of its byte.
+    std::vector<std::uint8_t> nibbles = {0x12, 0x30};
+    board.display.PutRow(nibbles, 3, 0, 10, 8, 8, 4);
+    EXPECT_EQ(memory[40], 0x12);
+    EXPECT_EQ(memory[41], 0x3E);
+    EXPECT_EQ(memory[42], 0xEE);
+}
+
+} // namespace
+} // namespace k7r::test

@@ -1,0 +1,175 @@
+// Damaged and hostile files: each gets its decoder's message and status 1,
+// and nothing is written outside display memory.
+#include "tests/view/view_test_support.h"
+#include "view/bmp.h"
+#include "view/gif.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace k7r::test {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+void Put32(Bytes& b, std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) {
+        b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+    }
+}
+
+// A bitmap header with a 256-entry grey colour table, followed by data.
+Bytes Bitmap(std::int32_t width, std::int32_t height, std::uint16_t bits, std::uint32_t compression,
+             const Bytes& data) {
+    Bytes b(54, 0);
+    b[0] = 'B';
+    b[1] = 'M';
+    std::size_t tableSize = bits <= 8 ? (std::size_t{4} << bits) : 0;
+    Put32(b, 10, static_cast<std::uint32_t>(54 + tableSize));
+    Put32(b, 14, 40);
+    Put32(b, 18, static_cast<std::uint32_t>(width));
+    Put32(b, 22, static_cast<std::uint32_t>(height));
+    b[26] = 1;
+    b[28] = static_cast<std::uint8_t>(bits);
+    Put32(b, 30, compression);
+    for (std::size_t i = 0; i < tableSize / 4; ++i) {
+        auto grey = static_cast<std::uint8_t>(i);
+        b.insert(b.end(), {grey, grey, grey, 0});
+    }
+    b.insert(b.end(), data.begin(), data.end());
+    return b;
+}
+
+struct Drawn {
+    int status;
+    std::string out;
+};
+
+Drawn DrawBitmap(Board& board, const Bytes& file, std::uint32_t x = 0, std::uint32_t y = 0) {
+    std::ostringstream out;
+    int status = DrawBmp({board.display, out, x, y}, file, "bad.bmp");
+    return {status, out.str()};
+}
+
+Drawn DrawGifFile(Board& board, const Bytes& file) {
+    std::ostringstream out;
+    int status = DrawGif({board.display, out, 0, 0}, file);
+    return {status, out.str()};
+}
+
+TEST(HostileBitmaps, ImpossibleHeadersAreRefused) {
+    const std::string message = "\nERROR: 'bad.bmp' is not a valid bitmap file.\n";
+    for (Bytes file : {Bitmap(0, 10, 8, 0, {}), Bitmap(-5, 10, 8, 0, {}), Bitmap(10, -10, 8, 0, {}),
+                       Bitmap(10, 0, 8, 0, {}), Bitmap(70000, 10, 8, 0, {}),
+                       Bitmap(10, 10, 7, 0, {}), Bytes{'B', 'M', 0, 0}, Bytes(60, 'X')}) {
+        Board board(8);
+        Drawn drawn = DrawBitmap(board, file);
+        EXPECT_EQ(drawn.status, 1);
+        EXPECT_EQ(drawn.out, message);
+    }
+}
+
+TEST(HostileBitmaps, TruncatedDataIsReported) {
+    const std::string message = "\nERROR: 'bad.bmp' ends before its image data.\n";
+    Board board(8);
+    Bytes rows(8 * 3, 0x11); // 3 of 4 rows
+    Drawn drawn = DrawBitmap(board, Bitmap(8, 4, 8, 0, rows));
+    EXPECT_EQ(drawn.status, 1);
+    EXPECT_TRUE(drawn.out.ends_with(message)) << drawn.out;
+    Bytes shortTable = Bitmap(8, 4, 8, 0, {});
+    shortTable.resize(54 + 100);
+    EXPECT_EQ(DrawBitmap(board, shortTable).status, 1);
+    EXPECT_EQ(DrawBitmap(board, Bitmap(8, 4, 8, 1, {2, 7, 0, 0, 3})).status, 1)
+        << "run-length data without its end";
+}
+
+// Runs, literals and deltas that point far beyond the row, the image or the
+// display are clipped; the pixels that do fit are drawn.
+TEST(HostileBitmaps, RunLengthStaysInsideItsRowAndImage) {
+    Board board(8);
+    Bytes data = {255, 9, 255, 9,   255, 9, 255, 9, 255, 9, 0, 0, // runs far past the row
+                  0,   2, 255, 0,   3,   7,                       // delta beyond the width
+                  0,   2, 0,   200,                               // delta beyond the height
+                  0,   1};
+    Drawn drawn = DrawBitmap(board, Bitmap(16, 4, 8, 1, data), 300, 230);
+    EXPECT_EQ(drawn.status, 0) << drawn.out;
+    std::uint32_t stride = board.display.GetStride();
+    EXPECT_EQ(board.chip.Memory()[(230 + 3) * stride + 300], 9) << "bottom line, first pixel";
+    EXPECT_EQ(board.chip.Memory()[(230 + 3) * stride + 315], 9) << "its last pixel";
+    EXPECT_EQ(board.chip.Memory()[(230 + 3) * stride + 316], 0) << "clipped to the image";
+    EXPECT_EQ(board.chip.StrayAccesses(), 0);
+
+    // A literal that claims more bytes than the file has.
+    Drawn literal = DrawBitmap(board, Bitmap(16, 4, 8, 1, {0, 250, 1, 2}));
+    EXPECT_EQ(literal.status, 1);
+}
+
+TEST(HostileBitmaps, RunLengthFourBitKeepsPixelPositions) {
+    Board board(8);
+    // 3 pixels of 1,2,1 then literal 3 pixels 3,4,5 (2 bytes + 0 pad), end.
+    Bytes data = {3, 0x12, 0, 3, 0x34, 0x50, 0, 1};
+    Bytes file = Bitmap(6, 1, 4, 2, data);
+    Drawn drawn = DrawBitmap(board, file);
+    EXPECT_EQ(drawn.status, 0) << drawn.out;
+    EXPECT_EQ(Bytes(board.chip.Memory().begin(), board.chip.Memory().begin() + 7),
+              (Bytes{1, 2, 1, 3, 4, 5, 0}));
+}
+
+Bytes Gif(const Bytes& imageData, std::uint8_t imagePacked = 0) {
+    Bytes b = {'G', 'I', 'F', '8', '7', 'a', 4, 0, 2, 0, 0x87, 0, 0};
+    for (int i = 0; i < 256; ++i) {
+        auto c = static_cast<std::uint8_t>(i);
+        b.insert(b.end(), {c, c, c});
+    }
+    b.insert(b.end(), {',', 0, 0, 0, 0, 4, 0, 2, 0, imagePacked});
+    b.insert(b.end(), imageData.begin(), imageData.end());
+    return b;
+}
+
+TEST(HostileGifs, BadCodesAndEndsAreRefused) {
+    const std::string structure = "ERROR: There is an error in the GIF file. Unable to continue.\n";
+    const std::string endOfData =
+        "ERROR: Unexpected end of data.\n       This indicates an error in the GIF file.\n";
+    Board board(8);
+    // Minimum code size 2, 3-bit codes: clear(4), then 7, which is not yet
+    // defined and has no previous code.
+    EXPECT_EQ(DrawGifFile(board, Gif({2, 1, 0x3C, 0})).out, structure);
+    // Code size 12 leaves no room for the control codes.
+    EXPECT_EQ(DrawGifFile(board, Gif({12, 1, 0, 0})).out, structure);
+    // Data that stops in the middle of an image.
+    Drawn cut = DrawGifFile(board, Gif({8, 2, 0x00, 0x01}));
+    EXPECT_EQ(cut.status, 1);
+    EXPECT_EQ(cut.out, endOfData);
+    Drawn interlaced = DrawGifFile(board, Gif({}, 0x40));
+    EXPECT_EQ(interlaced.status, 1);
+    EXPECT_EQ(interlaced.out, "ERROR: This GIF file uses an interlaced format\n"
+                              "       This program cannot decode an interlaced GIF image\n");
+    Bytes aspect = Gif({});
+    aspect[12] = 49;
+    EXPECT_EQ(DrawGifFile(board, aspect).out, structure);
+    EXPECT_EQ(board.chip.StrayAccesses(), 0);
+}
+
+// A code equal to the next free entry is the previous string plus its own
+// first byte: clear, 1, 6 (= 1 1), 1 decode to four 1s; the table then
+// reaches 8 entries and the end code takes 4 bits.
+TEST(HostileGifs, LzwResolvesTheEntryBeingAdded) {
+    Board board(8);
+    std::pair<std::uint32_t, int> codes[] = {{4, 3}, {1, 3}, {6, 3}, {1, 3}, {5, 4}};
+    std::uint32_t acc = 0;
+    int n = 0;
+    for (auto [code, size] : codes) {
+        acc |= code << n;
+        n += size;
+    }
+    Bytes data = {2, 2,  static_cast<std::uint8_t>(acc), static_cast<std::uint8_t>(acc >> 8),
+                  0, ';'};
+    Drawn drawn = DrawGifFile(board, Gif(data));
+    EXPECT_EQ(drawn.status, 0) << drawn.out;
+    EXPECT_EQ(Bytes(board.chip.Memory().begin(), board.chip.Memory().begin() + 4),
+              (Bytes{1, 1, 1, 1}));
+}
+
+} // namespace
+} // namespace k7r::test

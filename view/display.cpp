@@ -1,0 +1,169 @@
+#include "view/display.h"
+
+#include "view/registers.h"
+
+#include <algorithm>
+
+namespace k7r {
+
+namespace {
+
+constexpr std::uint32_t RoundUp4(std::uint32_t value) {
+    return (value + 3) & ~3u;
+}
+
+} // namespace
+
+std::uint32_t Display::GetBitsPerPixel() {
+    std::uint32_t bpp = bus_.ReadRegister(reg::kDisplaySettings) & 0x1F;
+    return bpp == 0 ? 1 : bpp;
+}
+
+std::uint32_t Display::GetMemorySize() {
+    return ((bus_.ReadRegister(reg::kMemoryConfig) >> 8) & 0xFF) * 4096;
+}
+
+std::uint32_t Display::GetPanelWidth() {
+    return (bus_.ReadRegister(reg::kHorizontalDisplay) & 0x7F) * 8 + 8;
+}
+
+std::uint32_t Display::GetPanelHeight() {
+    return (bus_.ReadRegister(reg::kVerticalDisplay) & 0x3FF) + 1;
+}
+
+std::uint32_t Display::GetSwivelView() {
+    return ((bus_.ReadRegister(reg::kDisplaySettings) >> 16) & 3) * 90;
+}
+
+std::uint32_t Display::GetPixelDoubling() {
+    return (bus_.ReadRegister(reg::kDisplaySettings) >> 24) & 3;
+}
+
+bool Display::Rotated() {
+    std::uint32_t swivel = GetSwivelView();
+    return swivel == 90 || swivel == 270;
+}
+
+std::uint32_t Display::GetDisplayWidth() {
+    if (Rotated()) {
+        return GetPanelHeight();
+    }
+    return (GetPixelDoubling() & 1) ? GetPanelWidth() / 2 : GetPanelWidth();
+}
+
+std::uint32_t Display::GetDisplayHeight() {
+    if (Rotated()) {
+        return GetPanelWidth();
+    }
+    return (GetPixelDoubling() & 2) ? GetPanelHeight() / 2 : GetPanelHeight();
+}
+
+std::uint32_t Display::GetStride() {
+    return bus_.ReadRegister(reg::kStride) * 4;
+}
+
+void Display::SetStride(std::uint32_t bytes) {
+    bus_.WriteRegister(reg::kStride, bytes / 4);
+}
+
+// The start address names the word shown at the panel's top left, which
+// under rotation is the end of a line or the start of the last one.
+void Display::SetStartAddress(std::uint32_t byteOffset) {
+    std::uint32_t offset = RoundUp4(byteOffset);
+    std::uint32_t bpp = GetBitsPerPixel();
+    std::uint32_t stride = GetStride();
+    std::uint32_t height = GetDisplayHeight();
+    std::uint32_t line = RoundUp4(GetDisplayWidth() * bpp / 8);
+    std::uint32_t words = 0;
+    switch (GetSwivelView()) {
+    case 0:
+        words = offset / 4;
+        break;
+    case 90:
+        words = (line + offset) / 4 - 1;
+        break;
+    case 180:
+        words = (line + (height - 1) * stride + offset) / 4 - 1;
+        break;
+    default:
+        words = ((height - 1) * stride + offset) / 4;
+        break;
+    }
+    bus_.WriteRegister(reg::kStartAddress, words);
+}
+
+void Display::SetBitsPerPixel(std::uint32_t bpp) {
+    std::uint32_t settings = bus_.ReadRegister(reg::kDisplaySettings);
+    bus_.WriteRegister(reg::kDisplaySettings, (settings & ~0x1Fu) | bpp);
+    std::uint32_t width = Rotated() ? GetPanelHeight() : GetPanelWidth();
+    if (GetPixelDoubling() & 1) {
+        width /= 2;
+    }
+    SetStride(RoundUp4(width * bpp / 8));
+    SetStartAddress(0);
+}
+
+bool Display::SetVirtualDisplay(std::uint32_t width, std::uint32_t height) {
+    std::uint64_t bpp = GetBitsPerPixel();
+    if (bpp * width / 8 * height > GetMemorySize()) {
+        return false;
+    }
+    bus_.WriteRegister(reg::kStride, static_cast<std::uint32_t>(bpp * width / 32) & 0xFFFF);
+    return true;
+}
+
+bool Display::PanDisplay(std::uint32_t window, std::uint32_t x, std::uint32_t y) {
+    if ((window != 1 && window != 2) || y > GetDisplayHeight()) {
+        return false;
+    }
+    bus_.WriteRegister(reg::kStartAddress, x * GetBitsPerPixel() / 32 + y * GetStride() / 4);
+    return true;
+}
+
+void Display::WriteLut(const Palette& palette, std::uint32_t count) {
+    for (std::uint32_t i = 0; i < count && i < palette.size(); ++i) {
+        const Rgb& c = palette[i];
+        bus_.WriteRegister(reg::kLutWrite, (i << 24) | (c.r << 16) | (c.g << 8) | c.b);
+    }
+}
+
+// Whole 32-bit words are copied; the last, partial word keeps the display's
+// bits beyond the row. At 4 bpp the first pixel of a byte is its high
+// nibble, so an odd last pixel keeps the display's low nibble.
+void Display::PutRow(std::span<const std::uint8_t> pixels, std::uint32_t count, std::uint32_t x,
+                     std::uint64_t y, std::uint32_t pitch, std::uint32_t limit, std::uint32_t bpp) {
+    if (bpp == 0 || x >= limit) {
+        return;
+    }
+    std::uint64_t pixelsGiven = std::uint64_t{pixels.size()} * 8 / bpp;
+    count = static_cast<std::uint32_t>(std::min<std::uint64_t>({count, limit - x, pixelsGiven}));
+    std::uint64_t memorySize = GetMemorySize();
+    std::uint64_t offset = (y * pitch + x) * bpp / 8;
+    if (offset >= memorySize) {
+        return;
+    }
+    std::uint64_t bits = std::uint64_t{count} * bpp;
+    std::uint64_t bytes = (bits + 7) / 8;
+    for (std::uint64_t done = 0; done < bytes; done += 4) {
+        if (offset + done + 4 > memorySize) {
+            return;
+        }
+        std::uint32_t word = 0;
+        for (std::uint64_t i = 0; i < 4 && done + i < bytes; ++i) {
+            word |= std::uint32_t{pixels[done + i]} << (8 * i);
+        }
+        std::uint64_t wordBits = std::min<std::uint64_t>(bits - done * 8, 32);
+        if (wordBits < 32) {
+            std::uint32_t wholeBytes = static_cast<std::uint32_t>(wordBits / 8);
+            std::uint32_t mask = (1u << (8 * wholeBytes)) - 1;
+            if (wordBits % 8 != 0) {
+                mask |= 0xF0u << (8 * wholeBytes);
+            }
+            std::uint32_t old = bus_.ReadMemory(static_cast<std::uint32_t>(offset + done));
+            word = (word & mask) | (old & ~mask);
+        }
+        bus_.WriteMemory(static_cast<std::uint32_t>(offset + done), word);
+    }
+}
+
+} // namespace k7r

@@ -1,0 +1,59 @@
+#include "view/options.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace k7r {
+
+namespace {
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// The digits directly after "A"; none, or 0, gives 5 seconds. A number too
+// large for the counter is taken as the largest one.
+std::uint32_t AutomaticSeconds(std::string_view digits) {
+    std::uint64_t seconds = 0;
+    for (char c : digits) {
+        if (!std::isdigit(static_cast<unsigned char>(c))) {
+            break;
+        }
+        seconds = std::min<std::uint64_t>(seconds * 10 + (c - '0'), UINT32_MAX);
+    }
+    return seconds == 0 ? 5 : static_cast<std::uint32_t>(seconds);
+}
+
+} // namespace
+
+ParsedArguments ParseArguments(std::span<const std::string_view> arguments) {
+    ViewerOptions options;
+    bool haveImage = false;
+    for (std::string_view argument : arguments) {
+        if (argument.starts_with('/') || argument.starts_with('-')) {
+            std::string_view name = argument.substr(1);
+            if (EqualsIgnoringCase(name, "noinit")) {
+                options.initializeRegisters = false;
+            } else if (!name.empty() && std::tolower(static_cast<unsigned char>(name[0])) == 'a') {
+                options.automatic = true;
+                options.automaticSeconds = AutomaticSeconds(name.substr(1));
+            } else {
+                return {std::nullopt, 0}; // "/?" and every switch we do not know
+            }
+        } else if (haveImage) {
+            return {std::nullopt, 1};
+        } else {
+            options.imagePath = argument;
+            haveImage = true;
+        }
+    }
+    if (!haveImage) {
+        return {std::nullopt, 1};
+    }
+    return {options, 0};
+}
+
+} // namespace k7r
