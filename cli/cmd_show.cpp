@@ -1,9 +1,12 @@
 // show FILE: the record found in FILE, field by field, as the file stores it
 // but with every number in its proper byte order.
 #include "cli/command.h"
+#include "cli/diagnostics.h"
 #include "config/flag_names.h"
 #include "config/record.h"
+#include "config/working_config.h"
 #include "containers/config_image.h"
+#include "regs/computations.h"
 
 #include <cstdio>
 #include <string>
@@ -94,10 +97,35 @@ void PrintRegisterTable(const ShownRecord& shown) {
     }
 }
 
+// The one-line description the exporters print.
+void PrintMode(const ShownRecord& shown) {
+    WorkingConfig config(shown.host);
+    std::printf("%-18s %s\n", "Mode:", FormatModeString(config).c_str());
+}
+
+// What the utility's diagnostics pane would show, one message a line.
+void PrintDiagnostics(const ShownRecord& shown) {
+    WorkingConfig config(shown.host);
+    const Diagnostics diagnostics = Diagnose(config);
+    if (diagnostics.text.empty()) {
+        std::printf("%-18s none\n", "Diagnostics:");
+        return;
+    }
+    std::printf("Diagnostics:\n");
+    std::size_t start = 0;
+    while (start < diagnostics.text.size()) {
+        const std::size_t end = diagnostics.text.find('\n', start);
+        std::printf("  %s\n", diagnostics.text.substr(start, end - start).c_str());
+        start = end == std::string::npos ? diagnostics.text.size() : end + 1;
+    }
+}
+
 // What show prints, section by section.
 constexpr void (*kSections[])(const ShownRecord&) = {
     PrintHeader,
+    PrintMode,
     PrintRegisterTable,
+    PrintDiagnostics,
 };
 
 } // namespace

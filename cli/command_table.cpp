@@ -5,6 +5,11 @@ namespace k7r::cli {
 // One file cmd_<name>.cpp per command.
 int RunShow(Arguments arguments);
 int RunCopy(Arguments arguments);
+int RunGet(Arguments arguments);
+int RunSet(Arguments arguments);
+int RunRegs(Arguments arguments);
+int RunValidate(Arguments arguments);
+int RunConfigure(Arguments arguments);
 int RunPanels(Arguments arguments);
 int RunExport(Arguments arguments);
 
@@ -14,6 +19,14 @@ constexpr Command kCommands[] = {
     {"show", "show FILE", "print the configuration record found in FILE", RunShow},
     {"copy", "copy SOURCE TARGET [--preserve-addresses]",
      "write the record of SOURCE into the record of TARGET", RunCopy},
+    {"get", "get FILE SETTING...", "print settings, named by id or short name", RunGet},
+    {"set", "set FILE SETTING=VALUE... [-o OUT] [--preserve-addresses]",
+     "change settings and save into FILE or into a copy OUT", RunSet},
+    {"regs", "regs FILE [--breakdown]", "list the register table in programming order", RunRegs},
+    {"validate", "validate FILE", "check the configuration; exit status 1 on an error",
+     RunValidate},
+    {"configure", "configure --from SOURCE [--preserve-addresses] FILE...",
+     "write the record of SOURCE into every FILE and summarise", RunConfigure},
     {"panels", "panels [--def PATH]", "list the predefined panels of the panel definition file",
      RunPanels},
     {"export",

@@ -26,6 +26,9 @@ struct WorkingConfig {
     int EntryCount = 0;
     // One-shot hint for FindRegisterEntry; -1 = none.
     int PositionHint = -1;
+    // The main window start address the user chose, restored by every layout
+    // recomputation so that SwivelView changes keep it.
+    std::uint32_t SavedMainStart = 0;
 
     // Built from the record the program carries (the utility's template).
     explicit WorkingConfig(const HAL_STRUCT& initial);

@@ -1,7 +1,7 @@
 #include "containers/messages.h"
 #include "containers/prc_codec.h"
 #include "containers/prc_container.h"
-#include "tests/containers/test_records.h"
+#include "tests/containers/container_builders.h"
 
 #include <gtest/gtest.h>
 
@@ -15,108 +15,7 @@
 namespace k7r {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-using test::BytesOf;
-
-void Put32(Bytes& out, std::uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        out.push_back(static_cast<std::uint8_t>(value >> shift));
-    }
-}
-
-std::uint32_t Get32(const Bytes& in, std::size_t at) {
-    return std::uint32_t{in[at]} << 24 | std::uint32_t{in[at + 1]} << 16 |
-           std::uint32_t{in[at + 2]} << 8 | in[at + 3];
-}
-
-struct Resource {
-    std::string type;
-    std::uint16_t id;
-    Bytes bytes;
-    bool operator==(const Resource&) const = default;
-};
-
-// A resource database laid out as the Palm tools do: header, entry table,
-// two bytes of padding, then the resources in table order.
-Bytes Database(std::string_view name, const std::vector<Resource>& resources,
-               std::string_view type = "appl") {
-    Bytes db(78);
-    std::memcpy(db.data(), name.data(), name.size());
-    std::memcpy(db.data() + 60, type.data(), 4);
-    std::memcpy(db.data() + 64, "K7RC", 4);
-    db[76] = static_cast<std::uint8_t>(resources.size() >> 8);
-    db[77] = static_cast<std::uint8_t>(resources.size());
-    std::uint32_t offset = static_cast<std::uint32_t>(78 + 10 * resources.size() + 2);
-    for (const Resource& r : resources) {
-        db.insert(db.end(), r.type.begin(), r.type.end());
-        db.push_back(static_cast<std::uint8_t>(r.id >> 8));
-        db.push_back(static_cast<std::uint8_t>(r.id));
-        Put32(db, offset);
-        offset += static_cast<std::uint32_t>(r.bytes.size());
-    }
-    db.resize(db.size() + 2);
-    for (const Resource& r : resources) {
-        db.insert(db.end(), r.bytes.begin(), r.bytes.end());
-    }
-    return db;
-}
-
-struct Parsed {
-    std::string name;
-    std::vector<Resource> resources;
-};
-
-Parsed ParseDatabase(const Bytes& db) {
-    Parsed parsed{reinterpret_cast<const char*>(db.data()), {}};
-    const std::size_t count = db[76] << 8 | db[77];
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::size_t entry = 78 + 10 * i;
-        const std::size_t end = i + 1 < count ? Get32(db, entry + 16) : db.size();
-        parsed.resources.push_back({std::string(db.begin() + entry, db.begin() + entry + 4),
-                                    static_cast<std::uint16_t>(db[entry + 4] << 8 | db[entry + 5]),
-                                    Bytes(db.begin() + Get32(db, entry + 6), db.begin() + end)});
-    }
-    return parsed;
-}
-
-struct DataResource {
-    std::uint32_t leading = 0x00001234;
-    std::array<std::uint32_t, 3> offsets = {0x20, 0x400, 0x800};
-    std::array<Bytes, 3> sections;
-    Bytes trailing = {0xDE, 0xAD, 0xBE, 0xEF, 0x00, 0x01};
-
-    // Encoded with the encoder under test unless codes are given.
-    Bytes Build(const std::array<Bytes, 3>* codes = nullptr) const {
-        Bytes out;
-        Put32(out, leading);
-        for (int i = 0; i < 3; ++i) {
-            Put32(out, offsets[i]);
-            if (codes != nullptr) {
-                out.insert(out.end(), (*codes)[i].begin(), (*codes)[i].end());
-            } else {
-                EncodePrcSection(sections[i], out);
-                out.push_back(0);
-            }
-        }
-        out.insert(out.end(), trailing.begin(), trailing.end());
-        return out;
-    }
-
-    static DataResource Parse(const Bytes& resource) {
-        DataResource data;
-        data.leading = Get32(resource, 0);
-        std::size_t at = 4;
-        for (int i = 0; i < 3; ++i) {
-            data.offsets[i] = Get32(resource, at);
-            at += 4;
-            const auto used = DecodePrcSection(std::span(resource).subspan(at), data.sections[i]);
-            EXPECT_TRUE(used);
-            at += used.value_or(0);
-        }
-        data.trailing.assign(resource.begin() + at, resource.end());
-        return data;
-    }
-};
+using namespace test;
 
 Bytes Filler(std::size_t size, std::uint32_t seed) {
     std::mt19937 random(seed);
@@ -173,12 +72,12 @@ class PrcContainer : public ::testing::Test {
 
     const HAL_STRUCT oldRecord = test::OutgoingRecord(test::ConfiguredRecord(25000000), true);
     HAL_STRUCT newRecord;
-    const Resource code{"code", 1, Filler(300, 7)};
-    const Resource prefs{"tAIB", 1000, Filler(90, 8)};
+    const PrcResource code{"code", 1, Filler(300, 7)};
+    const PrcResource prefs{"tAIB", 1000, Filler(90, 8)};
     std::string_view message;
 
-    DataResource DataWithRecordIn(int section) const {
-        DataResource data;
+    PrcDataResource DataWithRecordIn(int section) const {
+        PrcDataResource data;
         for (int i = 0; i < 3; ++i) {
             data.sections[i] =
                 i == section ? WithRecord(oldRecord, 40, 12) : Filler(100 + i, 10 + i);
@@ -190,16 +89,16 @@ class PrcContainer : public ::testing::Test {
 TEST_F(PrcContainer, RewritesTheRecordInWhicheverSectionHoldsIt) {
     for (int section = 0; section < 3; ++section) {
         SCOPED_TRACE(section);
-        const DataResource data = DataWithRecordIn(section);
+        const PrcDataResource data = DataWithRecordIn(section);
         const Bytes resource = data.Build();
-        const Bytes file = Database("Config-1A2B", {code, {"data", 0, resource}, prefs});
+        const Bytes file = PrcDatabase("Config-1A2B", {code, {"data", 0, resource}, prefs});
         HAL_STRUCT found{};
         ASSERT_EQ(FindRecordPrc(&found, file, true, message), kRecordFound);
         EXPECT_EQ(std::memcmp(&found, &oldRecord, sizeof found), 0);
 
         const Saved saved = Save(file, newRecord);
         ASSERT_EQ(saved.result, kRecordFound);
-        const Parsed after = ParseDatabase(saved.file);
+        const ParsedPrc after = ParsePrcDatabase(saved.file);
         ASSERT_EQ(after.resources.size(), 3u);
         EXPECT_EQ(after.name, "Config" + CrcSuffix(newRecord));
         EXPECT_EQ(after.resources[0], code);
@@ -209,10 +108,10 @@ TEST_F(PrcContainer, RewritesTheRecordInWhicheverSectionHoldsIt) {
         const std::int64_t delta = std::int64_t(newResource.size()) - std::int64_t(resource.size());
         EXPECT_GT(delta, 0);
         EXPECT_EQ(saved.file.size(), file.size() + delta);
-        DataResource expected = data;
+        PrcDataResource expected = data;
         expected.sections[section] = WithRecord(newRecord, 40, 12);
         expected.leading = static_cast<std::uint32_t>(data.leading + delta);
-        const DataResource written = DataResource::Parse(newResource);
+        const PrcDataResource written = PrcDataResource::Parse(newResource);
         EXPECT_EQ(written.leading, expected.leading);
         EXPECT_EQ(written.offsets, expected.offsets);
         EXPECT_EQ(written.sections, expected.sections);
@@ -235,14 +134,15 @@ TEST_F(PrcContainer, ReadsHandWrittenCodesOfEveryKind) {
     }
     codes.insert(codes.end(), {0x80, 0x5A, 0x00});
     const std::array<Bytes, 3> sections = {Bytes{0x00}, codes, Bytes{0x00}};
-    const Bytes file = Database("Viewer", {{"data", 0, DataResource{}.Build(&sections)}});
+    const Bytes file = PrcDatabase("Viewer", {{"data", 0, PrcDataResource{}.Build(&sections)}});
     HAL_STRUCT found{};
     ASSERT_EQ(FindRecordPrc(&found, file, true, message), kRecordFound);
     EXPECT_EQ(std::memcmp(&found, &oldRecord, sizeof found), 0);
 
     const Saved saved = Save(file, oldRecord);
     ASSERT_EQ(saved.result, kRecordFound);
-    const DataResource written = DataResource::Parse(ParseDatabase(saved.file).resources[0].bytes);
+    const PrcDataResource written =
+        PrcDataResource::Parse(ParsePrcDatabase(saved.file).resources[0].bytes);
     EXPECT_TRUE(written.sections[0].empty());
     EXPECT_TRUE(written.sections[2].empty());
     Bytes expected = {0,    0,    0,    0,    0xFF, 0xFF, 0x11, 0x22, 0,    0,    0,    0,    0xFF,
@@ -257,10 +157,10 @@ TEST_F(PrcContainer, ReadsHandWrittenCodesOfEveryKind) {
 
 TEST_F(PrcContainer, ADataResourceAtTheEndChangesTheFileLength) {
     const Bytes resource = DataWithRecordIn(1).Build();
-    const Bytes file = Database("Viewer", {code, prefs, {"data", 0, resource}}, "HACK");
+    const Bytes file = PrcDatabase("Viewer", {code, prefs, {"data", 0, resource}}, "HACK");
     const Saved saved = Save(file, newRecord);
     ASSERT_EQ(saved.result, kRecordFound);
-    const Parsed after = ParseDatabase(saved.file);
+    const ParsedPrc after = ParsePrcDatabase(saved.file);
     EXPECT_EQ(after.name, "Viewer" + CrcSuffix(newRecord));
     EXPECT_EQ(after.resources[0], code);
     EXPECT_EQ(after.resources[1], prefs);
@@ -272,14 +172,16 @@ TEST_F(PrcContainer, ReplacesANameSuffixAndRefusesANameWithoutRoom) {
     crc0F0F.Crc = 0x0F0F;
     const Bytes resource = DataWithRecordIn(0).Build();
     EXPECT_EQ(
-        ParseDatabase(Save(Database("Config-1A2B", {{"data", 0, resource}}), crc0F0F).file).name,
+        ParsePrcDatabase(Save(PrcDatabase("Config-1A2B", {{"data", 0, resource}}), crc0F0F).file)
+            .name,
         "Config-0F0F");
     const std::string longest(26, 'N');
-    EXPECT_EQ(ParseDatabase(Save(Database(longest, {{"data", 0, resource}}), crc0F0F).file).name,
-              longest + "-0F0F");
+    EXPECT_EQ(
+        ParsePrcDatabase(Save(PrcDatabase(longest, {{"data", 0, resource}}), crc0F0F).file).name,
+        longest + "-0F0F");
 
     for (const std::string& name : {std::string(27, 'N'), std::string(32, 'N')}) {
-        const Bytes file = Database(name, {{"data", 0, resource}});
+        const Bytes file = PrcDatabase(name, {{"data", 0, resource}});
         const Saved saved = Save(file, crc0F0F);
         EXPECT_EQ(saved.result, kRecordRefused);
         EXPECT_EQ(saved.message, messages::kPrcNameFull);
@@ -290,33 +192,33 @@ TEST_F(PrcContainer, ReplacesANameSuffixAndRefusesANameWithoutRoom) {
 TEST_F(PrcContainer, TellsOtherFilesAndMissingPartsApart) {
     const Bytes resource = DataWithRecordIn(2).Build();
     EXPECT_EQ(
-        FindRecordPrc(nullptr, Database("Lib", {{"data", 0, resource}}, "libr"), false, message),
+        FindRecordPrc(nullptr, PrcDatabase("Lib", {{"data", 0, resource}}, "libr"), false, message),
         kNoRecord);
     EXPECT_EQ(message, messages::kNoConfigData);
 
-    EXPECT_EQ(FindRecordPrc(nullptr, Database("Empty", {}), false, message), kRecordRefused);
+    EXPECT_EQ(FindRecordPrc(nullptr, PrcDatabase("Empty", {}), false, message), kRecordRefused);
     EXPECT_EQ(message, messages::kPrcNoDataResource);
-    EXPECT_EQ(FindRecordPrc(nullptr, Database("Code", {code}), false, message), kRecordRefused);
+    EXPECT_EQ(FindRecordPrc(nullptr, PrcDatabase("Code", {code}), false, message), kRecordRefused);
     EXPECT_EQ(message, messages::kPrcNoDataResource);
 
-    DataResource unconfigured = DataWithRecordIn(0);
+    PrcDataResource unconfigured = DataWithRecordIn(0);
     unconfigured.sections = {Filler(50, 3), {}, Filler(60, 4)};
-    EXPECT_EQ(FindRecordPrc(nullptr, Database("None", {{"data", 0, unconfigured.Build()}}), false,
-                            message),
+    EXPECT_EQ(FindRecordPrc(nullptr, PrcDatabase("None", {{"data", 0, unconfigured.Build()}}),
+                            false, message),
               kNoRecord);
     EXPECT_EQ(message, messages::kNoConfigData);
 
-    DataResource atTheEnd = DataWithRecordIn(0);
+    PrcDataResource atTheEnd = DataWithRecordIn(0);
     atTheEnd.sections[0] = WithRecord(oldRecord, 10, 0);
     EXPECT_EQ(
-        FindRecordPrc(nullptr, Database("End", {{"data", 0, atTheEnd.Build()}}), false, message),
+        FindRecordPrc(nullptr, PrcDatabase("End", {{"data", 0, atTheEnd.Build()}}), false, message),
         kNoRecord)
         << "a record that ends with its section is not found";
 }
 
 TEST_F(PrcContainer, RefusesHostileDatabasesWithoutTouchingThem) {
     const Bytes resource = DataWithRecordIn(0).Build();
-    const Bytes good = Database("Config", {{"data", 0, resource}, prefs});
+    const Bytes good = PrcDatabase("Config", {{"data", 0, resource}, prefs});
     auto setOffset = [](Bytes file, std::size_t entry, std::uint32_t offset) {
         for (int i = 0; i < 4; ++i) {
             file[78 + 10 * entry + 6 + i] = static_cast<std::uint8_t>(offset >> (24 - 8 * i));
@@ -328,7 +230,7 @@ TEST_F(PrcContainer, RefusesHostileDatabasesWithoutTouchingThem) {
     Bytes badSection3 = resource;
     badSection3[badSection3.size() - 7] = 0x05; // the last section's code 0
     Bytes cutResource(resource.begin(), resource.begin() + 200);
-    const DataResource data = DataWithRecordIn(0);
+    const PrcDataResource data = DataWithRecordIn(0);
     std::array<Bytes, 3> codes;
     for (int i = 0; i < 3; ++i) {
         EncodePrcSection(data.sections[i], codes[i]);
@@ -343,9 +245,9 @@ TEST_F(PrcContainer, RefusesHostileDatabasesWithoutTouchingThem) {
         {"resource inside the header", setOffset(good, 0, 20)},
         {"entry table beyond the end", tooManyEntries},
         {"header cut short", Bytes(good.begin(), good.begin() + 70)},
-        {"invalid code after the record", Database("Config", {{"data", 0, badSection3}})},
-        {"codes cut short", Database("Config", {{"data", 0, cutResource}})},
-        {"section beyond 64 KB", Database("Config", {{"data", 0, overlong}})},
+        {"invalid code after the record", PrcDatabase("Config", {{"data", 0, badSection3}})},
+        {"codes cut short", PrcDatabase("Config", {{"data", 0, cutResource}})},
+        {"section beyond 64 KB", PrcDatabase("Config", {{"data", 0, overlong}})},
     };
     for (const auto& [what, file] : cases) {
         EXPECT_EQ(FindRecordPrc(nullptr, file, false, message), kRecordRefused) << what;
@@ -359,14 +261,14 @@ TEST_F(PrcContainer, RefusesHostileDatabasesWithoutTouchingThem) {
 TEST_F(PrcContainer, RefusesAResourceThatWouldOutgrowItsLimit) {
     // A section of 64 KB that hardly compresses encodes to more than that.
     std::mt19937 random(3);
-    DataResource data;
+    PrcDataResource data;
     data.sections[0] = WithRecord(oldRecord, 0, 1);
     Bytes noise(65536 - data.sections[0].size());
     for (std::uint8_t& b : noise) {
         b = static_cast<std::uint8_t>(random() | 1);
     }
     data.sections[0].insert(data.sections[0].begin(), noise.begin(), noise.end());
-    const Bytes file = Database("Big", {{"data", 0, data.Build()}});
+    const Bytes file = PrcDatabase("Big", {{"data", 0, data.Build()}});
     ASSERT_EQ(FindRecordPrc(nullptr, file, false, message), kRecordFound);
     const Saved saved = Save(file, newRecord);
     EXPECT_EQ(saved.result, kRecordRefused);

@@ -1,6 +1,6 @@
 #include "containers/messages.h"
 #include "containers/srec_container.h"
-#include "tests/containers/test_records.h"
+#include "tests/containers/container_builders.h"
 
 #include <gtest/gtest.h>
 
@@ -13,59 +13,7 @@
 namespace k7r {
 namespace {
 
-using test::BytesOf;
-using test::TextOf;
-
-int AddressBytes(char type) {
-    return type == '2' || type == '8' ? 3 : type == '3' || type == '7' ? 4 : 2;
-}
-
-// One record line, built independently of the writer under test.
-std::string Line(char type, std::uint32_t address, std::span<const std::uint8_t> data = {}) {
-    const int addressBytes = AddressBytes(type);
-    std::vector<std::uint8_t> bytes{static_cast<std::uint8_t>(addressBytes + data.size() + 1)};
-    for (int shift = 8 * (addressBytes - 1); shift >= 0; shift -= 8) {
-        bytes.push_back(static_cast<std::uint8_t>(address >> shift));
-    }
-    bytes.insert(bytes.end(), data.begin(), data.end());
-    unsigned sum = 0;
-    std::string line = "S";
-    line += type;
-    for (std::uint8_t b : bytes) {
-        char hex[3];
-        std::snprintf(hex, sizeof hex, "%02X", b);
-        line += hex;
-        sum += b;
-    }
-    char checksum[3];
-    std::snprintf(checksum, sizeof checksum, "%02X", ~sum & 0xFFu);
-    return line + checksum;
-}
-
-// Filler, the record, more filler: the payload of a test file.
-std::vector<std::uint8_t> Payload(const HAL_STRUCT& record, std::size_t before = 45,
-                                  std::size_t after = 30) {
-    std::vector<std::uint8_t> payload(before, 0xE5);
-    const auto bytes = BytesOf(record);
-    payload.insert(payload.end(), bytes.begin(), bytes.end());
-    payload.insert(payload.end(), after, 0x5E);
-    return payload;
-}
-
-// S0 header, the payload in S1 lines of 32 bytes (S2 from switchLine on),
-// S9; each line followed by eol.
-std::string SrecText(std::span<const std::uint8_t> payload, std::string_view eol = "\n",
-                     std::size_t switchLine = SIZE_MAX) {
-    static const std::uint8_t kHeader[] = {'t', 'e', 's', 't'};
-    std::string text = Line('0', 0, kHeader) + std::string(eol);
-    for (std::size_t at = 0, line = 0; at < payload.size(); at += 32, ++line) {
-        const std::size_t n = std::min<std::size_t>(32, payload.size() - at);
-        const char type = line >= switchLine ? '2' : '1';
-        const std::uint32_t address = static_cast<std::uint32_t>(at) + (type == '2' ? 0x10000 : 0);
-        text += Line(type, address, payload.subspan(at, n)) + std::string(eol);
-    }
-    return text + Line('9', 0) + std::string(eol);
-}
+using namespace test;
 
 struct Saved {
     int result;
@@ -89,7 +37,7 @@ class SrecContainer : public ::testing::Test {
   protected:
     const HAL_STRUCT oldRecord = test::ConfiguredRecord(25000000);
     const HAL_STRUCT newRecord = test::ConfiguredRecord(40000000);
-    const std::vector<std::uint8_t> payload = Payload(oldRecord);
+    const std::vector<std::uint8_t> payload = PayloadWith(oldRecord);
     std::string_view message;
 };
 
@@ -101,7 +49,7 @@ TEST_F(SrecContainer, FindsAndRewritesARecordStraddlingS1AndS2Lines) {
 
     const Saved saved = Save(file, newRecord);
     ASSERT_EQ(saved.result, kRecordFound);
-    EXPECT_EQ(saved.text, SrecText(Payload(newRecord), "\n", 10));
+    EXPECT_EQ(saved.text, SrecText(PayloadWith(newRecord), "\n", 10));
     ASSERT_EQ(Find(saved.text, message, &found), kRecordFound);
     EXPECT_EQ(std::memcmp(&found, &newRecord, sizeof found), 0);
 }
@@ -109,9 +57,9 @@ TEST_F(SrecContainer, FindsAndRewritesARecordStraddlingS1AndS2Lines) {
 TEST_F(SrecContainer, WritesBigEndianRecordsAsTheyAre) {
     const HAL_STRUCT stored = test::OutgoingRecord(oldRecord, true);
     const HAL_STRUCT outgoing = test::OutgoingRecord(newRecord, true);
-    const Saved saved = Save(SrecText(Payload(stored)), outgoing);
+    const Saved saved = Save(SrecText(PayloadWith(stored)), outgoing);
     ASSERT_EQ(saved.result, kRecordFound);
-    EXPECT_EQ(saved.text, SrecText(Payload(outgoing)));
+    EXPECT_EQ(saved.text, SrecText(PayloadWith(outgoing)));
 }
 
 TEST_F(SrecContainer, LowerCaseHexComesBackUpperCaseWithTheSameLength) {
@@ -162,11 +110,12 @@ TEST_F(SrecContainer, KeepsOtherLinesCharacterForCharacter) {
 }
 
 TEST_F(SrecContainer, TextWithoutDataRecordsOrTooFewLinesIsNoSrecord) {
-    const std::string onlyHeaders = Line('0', 0) + "\n" + Line('5', 0) + "\n" + Line('9', 0);
+    const std::string onlyHeaders =
+        SrecRecordLine('0', 0) + "\n" + SrecRecordLine('5', 0) + "\n" + SrecRecordLine('9', 0);
     EXPECT_EQ(Find(onlyHeaders, message), kNoRecord);
     EXPECT_EQ(message, messages::kNoConfigData);
 
-    std::string twoLines = Line('1', 0, payload) + "\n" + Line('9', 0) + "\n";
+    std::string twoLines = SrecRecordLine('1', 0, payload) + "\n" + SrecRecordLine('9', 0) + "\n";
     EXPECT_EQ(Find(twoLines, message), kNoRecord);
 
     std::string binary = SrecText(payload);
@@ -193,7 +142,7 @@ TEST_F(SrecContainer, RefusesCorruptLinesInsteadOfRepairingThem) {
     countTooSmall.insert(countTooSmall.rfind("S9"), "S102000000\n");
     std::string dataOnTermination = good;
     dataOnTermination.replace(dataOnTermination.rfind("S9"), std::string::npos,
-                              Line('1', 0) + "\nS9040000AAFB\n");
+                              SrecRecordLine('1', 0) + "\nS9040000AAFB\n");
     const std::string truncatedAtEnd = good.substr(0, good.size() - 3);
 
     const Case cases[] = {{"bad checksum", badChecksum},
@@ -215,11 +164,11 @@ TEST_F(SrecContainer, ChecksTheS5CountAgainstTheDataRecordsBeforeIt) {
     const std::string file = SrecText(payload);
     const std::size_t dataLines = (payload.size() + 31) / 32;
     std::string counted = file;
-    counted.insert(counted.rfind("S9"), Line('5', dataLines) + "\n");
+    counted.insert(counted.rfind("S9"), SrecRecordLine('5', dataLines) + "\n");
     EXPECT_EQ(Find(counted, message), kRecordFound);
 
     std::string miscounted = file;
-    miscounted.insert(miscounted.rfind("S9"), Line('5', dataLines - 1) + "\n");
+    miscounted.insert(miscounted.rfind("S9"), SrecRecordLine('5', dataLines - 1) + "\n");
     EXPECT_EQ(Find(miscounted, message), kRecordRefused);
     EXPECT_EQ(message, messages::kSrecBadCount);
 }
@@ -237,7 +186,7 @@ TEST_F(SrecContainer, RefusesARewriteThatOutgrowsTheGrowthRoom) {
 TEST_F(SrecContainer, PassesOnTheRecordSearchResults) {
     HAL_STRUCT unconfigured = oldRecord;
     unconfigured.Crc = 0;
-    EXPECT_EQ(Find(SrecText(Payload(unconfigured)), message), kRecordRefused);
+    EXPECT_EQ(Find(SrecText(PayloadWith(unconfigured)), message), kRecordRefused);
     EXPECT_EQ(message, messages::kNotConfigured);
 
     std::vector<std::uint8_t> twice = payload;
@@ -247,7 +196,7 @@ TEST_F(SrecContainer, PassesOnTheRecordSearchResults) {
     EXPECT_EQ(Find(SrecText(twice), message), kRecordRefused);
     EXPECT_EQ(message, messages::kMultipleStructs);
 
-    const std::vector<std::uint8_t> recordAtTheEnd = Payload(oldRecord, 10, 0);
+    const std::vector<std::uint8_t> recordAtTheEnd = PayloadWith(oldRecord, 10, 0);
     EXPECT_EQ(Find(SrecText(recordAtTheEnd), message), kNoRecord);
 }
 

@@ -103,6 +103,14 @@ INSTANTIATE_TEST_SUITE_P(Objcopy, SrecFromObjcopy,
                              return name;
                          });
 
+TEST(SrecFromObjcopy, ARecordThatEndsTheDataIsNotFound) {
+    // The board program's only data is its record, so nothing follows it.
+    const Bytes file = ReadFile(kFixtures + "/m68k_board.s19");
+    std::string_view message;
+    EXPECT_EQ(FindRecordSrec(nullptr, file, false, message), kNoRecord);
+    EXPECT_EQ(message, messages::kNoConfigData);
+}
+
 TEST(SrecCat, ComplainsAboutABadChecksum) {
     // Proves that the check above can fail.
     Bytes file = ReadFile(kFixtures + "/host.s19");

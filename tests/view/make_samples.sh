@@ -38,5 +38,7 @@ convert -size 16x8 xc:red -quality 100 red.jpg
 convert -size 100x80 gradient:navy-orange BMP3:centred.bmp
 convert -size 640x480 gradient:white-black -type Palette -compress None BMP3:large.bmp
 convert -size 1024x8 gradient:white-black BMP3:wide.bmp
-convert -size 400x300 gradient:red-blue -colors 256 GIF87:pan.gif
+# Panning: the virtual display is 100 pixels wider and 10 lines taller.
+convert -seed 5 -size 420x250 plasma:fractal -colors 256 GIF87:pan.gif
+rgb pan.gif pan.rgb
 touch .stamp

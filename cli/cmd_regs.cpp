@@ -1,0 +1,107 @@
+// regs FILE [--breakdown]: the register initialization table in the order
+// the chip is programmed, as the utility's Registers tab lists it, with the
+// fields of each entry when asked.
+#include "cli/command.h"
+#include "config/default_records.h"
+#include "regs/register_table.h"
+#include "regs/register_width.h"
+#include "regs/settings_engine.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace k7r::cli {
+namespace {
+
+using Row = std::array<std::string, 5>;
+constexpr Row kHeadings = {"REG", "Hex", "Decimal", "Register Name", "Binary"};
+constexpr std::size_t kDecimalColumn = 2;
+
+Row EntryRow(std::uint32_t reg, std::uint32_t value) {
+    const bool usb = IsUsbRegister(reg);
+    char text[48];
+    Row row;
+    if (reg == riDELAYON || reg == riDELAYOFF) {
+        row[0] = "DELAY";
+    } else {
+        std::snprintf(text, sizeof text, "%04Xh", reg);
+        row[0] = text;
+    }
+    std::snprintf(text, sizeof text, usb ? "%04Xh" : "%08Xh", value);
+    row[1] = text;
+    std::snprintf(text, sizeof text, "%10u", value);
+    row[2] = text;
+    row[3] = GetRegisterName(reg);
+    for (int bit = usb ? 15 : 31; bit >= 0; --bit) {
+        row[4] += (value >> bit & 1) ? '1' : '0';
+    }
+    row[4] += 'b';
+    return row;
+}
+
+void PrintRow(const Row& row, const std::array<std::size_t, 5>& widths) {
+    std::string line;
+    for (std::size_t column = 0; column < row.size(); ++column) {
+        const std::size_t pad = widths[column] - row[column].size();
+        if (column == kDecimalColumn) {
+            line += std::string(pad, ' ') + row[column];
+        } else if (column + 1 < row.size()) {
+            line += row[column] + std::string(pad, ' ');
+        } else {
+            line += row[column];
+        }
+        if (column + 1 < row.size()) {
+            line += "  ";
+        }
+    }
+    std::printf("%s\n", line.c_str());
+}
+
+// The breakdown under its entry, indented.
+void PrintBreakdown(const std::string& text) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        std::printf("    %s\n", text.substr(start, end - start).c_str());
+        start = end + 1;
+    }
+}
+
+} // namespace
+
+int RunRegs(Arguments arguments) {
+    if (arguments.empty() || arguments.size() > 2 ||
+        (arguments.size() == 2 && arguments[1] != "--breakdown")) {
+        return kExitUsage;
+    }
+    const bool breakdown = arguments.size() == 2;
+    WorkingConfig config(TemplateRecord);
+    if (!OpenConfigFile(std::string(arguments[0]), config, PrintToStderr())) {
+        return kExitFailure;
+    }
+    std::vector<Row> rows;
+    for (int position = 0; EnumRegister(config, position).more; ++position) {
+        const std::uint32_t reg = EnumRegister(config, position).reg;
+        rows.push_back(EntryRow(reg, ReadRegister(config, reg, position)));
+    }
+    std::array<std::size_t, 5> widths{};
+    for (const Row& row : rows) {
+        for (std::size_t column = 0; column < row.size(); ++column) {
+            widths[column] =
+                std::max({widths[column], row[column].size(), kHeadings[column].size()});
+        }
+    }
+    PrintRow(kHeadings, widths);
+    for (std::size_t position = 0; position < rows.size(); ++position) {
+        PrintRow(rows[position], widths);
+        if (breakdown) {
+            PrintBreakdown(RegisterBreakdown(config, static_cast<int>(position)));
+        }
+    }
+    return kExitSuccess;
+}
+
+} // namespace k7r::cli

@@ -1,0 +1,55 @@
+// PRC databases from anywhere: decoding must never read or write outside
+// the file or its buffers, and a save must read back to the same record.
+// The section codec must give back what it encoded.
+#include "containers/container_kind.h"
+#include "containers/prc_codec.h"
+#include "containers/prc_container.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+void CheckCodec(std::span<const std::uint8_t> codes) {
+    std::vector<std::uint8_t> section;
+    if (!k7r::DecodePrcSection(codes, section)) {
+        return;
+    }
+    std::vector<std::uint8_t> encoded;
+    k7r::EncodePrcSection(section, encoded);
+    encoded.push_back(0);
+    std::vector<std::uint8_t> decoded;
+    if (k7r::DecodePrcSection(encoded, decoded) != encoded.size() || decoded != section) {
+        std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace k7r;
+    const std::span<const std::uint8_t> file(data, size);
+    CheckCodec(file);
+    std::string_view message;
+    HAL_STRUCT record;
+    FindRecordPrc(nullptr, file, true, message);
+    if (FindRecordPrc(&record, file, false, message) != kRecordFound) {
+        return 0;
+    }
+    std::vector<std::uint8_t> image(file.begin(), file.end());
+    image.resize(size + kGrowthRoom);
+    std::size_t length = size;
+    if (WriteRecordPrc(record, image, length, message) != kRecordFound) {
+        if (std::memcmp(image.data(), data, size) != 0) {
+            std::abort(); // a refused write changed the file
+        }
+        return 0;
+    }
+    HAL_STRUCT again;
+    if (FindRecordPrc(&again, std::span(image.data(), length), false, message) != kRecordFound ||
+        std::memcmp(&again, &record, sizeof record) != 0) {
+        std::abort();
+    }
+    return 0;
+}

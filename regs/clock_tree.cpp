@@ -1,0 +1,94 @@
+#include "regs/computations.h"
+#include "regs/field_operations.h"
+
+#include "regs/setting_ids.h"
+#include "regs/settings_engine.h"
+
+namespace k7r {
+namespace {
+
+constexpr std::uint32_t kDisplayMemoryBytes = 0x40000;
+// PWMOUT repeats every 256 PWM clocks.
+constexpr std::uint32_t kPwmPeriod = 256;
+
+std::uint32_t BusClock(WorkingConfig& config) {
+    switch (GetFieldValue(config, kIdBclkSource)) {
+    case 0:
+        return GetFieldValue(config, kIdClkI) / GetFieldValue(config, kIdBclkDivide);
+    case 1:
+        return GetFieldValue(config, kIdClkI2);
+    default:
+        return 0;
+    }
+}
+
+std::uint32_t MemoryClock(WorkingConfig& config) {
+    return BusClock(config) / GetFieldValue(config, kIdMclkDivide);
+}
+
+// Source 2 is named BCLK by the register and its value list, so BCLK it is.
+std::uint32_t PwmClockSource(WorkingConfig& config) {
+    switch (GetFieldValue(config, kIdPwmSource)) {
+    case 0:
+        return GetFieldValue(config, kIdClkI);
+    case 1:
+        return GetFieldValue(config, kIdClkI2);
+    case 2:
+        return BusClock(config);
+    case 3:
+        return GetFieldValue(config, kIdPixelClock);
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+std::uint32_t PixelClockSourceHz(WorkingConfig& config) {
+    switch (GetFieldValue(config, kIdPclkSource)) {
+    case 0:
+        return MemoryClock(config);
+    case 1:
+        return BusClock(config);
+    case 2:
+        return GetFieldValue(config, kIdClkI);
+    case 3:
+        return GetFieldValue(config, kIdClkI2);
+    default:
+        return 0;
+    }
+}
+
+std::uint32_t GetBusClock(WorkingConfig& config, std::size_t) {
+    return BusClock(config);
+}
+
+std::uint32_t GetMemoryClock(WorkingConfig& config, std::size_t) {
+    return MemoryClock(config);
+}
+
+std::uint32_t GetPixelClock(WorkingConfig& config, std::size_t) {
+    return PixelClockSourceHz(config) / GetFieldValue(config, kIdPclkDivide);
+}
+
+std::uint32_t GetPwmClock(WorkingConfig& config, std::size_t) {
+    const std::uint32_t exponent = GetFieldValue(config, kIdPwmDivideRaw);
+    return (PwmClockSource(config) >> exponent) / kPwmPeriod;
+}
+
+std::uint32_t GetAvailableMemory(WorkingConfig&, std::size_t) {
+    return kDisplayMemoryBytes;
+}
+
+void IgnoreSet(WorkingConfig&, std::size_t, std::uint32_t) {}
+
+std::uint32_t StoreFrameRate(WorkingConfig& config) {
+    const std::uint32_t pixelsPerFrame =
+        GetFieldValue(config, kIdVertTotal) * GetFieldValue(config, kIdHorzTotal);
+    const std::uint32_t rate =
+        pixelsPerFrame == 0 ? 0 : GetFieldValue(config, kIdPixelClock) / pixelsPerFrame;
+    SetFieldValue(config, kIdFrameRate, rate);
+    return rate;
+}
+
+} // namespace k7r

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+
+namespace k7r {
+
+struct WorkingConfig;
+
+// Composite panel type values (setting 24): the basic types, then the
+// extended types 1 to 4 as 4 to 7.
+inline constexpr std::uint32_t kPanelStn = 0;
+inline constexpr std::uint32_t kPanelTft = 1;
+inline constexpr std::uint32_t kPanelHrTft = 2;
+inline constexpr std::uint32_t kPanelExtendedBase = 3;
+
+// True when the panel type switches panel power through a GPO pin (its GPIO
+// pins carry panel signals): STN, HR-TFT and the extended types up to 6.
+bool PanelUsesGpio(std::uint32_t panelType);
+
+// Rewrites the GPIO registers from the panel type, clock chip, USB and the
+// GPIO power pin: the pins' directions and the power pin after the delay.
+void RecomputeGpio(WorkingConfig& config);
+// Switches the GPO power pin on after the power-on delay, for panel types
+// that use GPO power.
+void RecomputeGpoPower(WorkingConfig& config);
+
+} // namespace k7r

@@ -1,0 +1,268 @@
+#include "regs/validation.h"
+
+#include "config/working_config.h"
+#include "regs/field_attributes.h"
+#include "regs/field_bits.h"
+#include "regs/field_names.h"
+#include "regs/field_table.h"
+#include "regs/panel_power.h"
+#include "regs/setting_ids.h"
+#include "regs/settings_engine.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace k7r {
+namespace {
+
+// Collects messages into the room a caller's buffer has left, as formatting
+// into that buffer would: a message is cut at the end of the room and later
+// ones are dropped.
+class Messages {
+  public:
+    explicit Messages(std::size_t room) : room_(room) {}
+
+    template <typename... Args>
+    void Add(const char* format, Args... args) {
+        const int length = std::snprintf(nullptr, 0, format, args...);
+        if (length <= 0 || text_.size() + 1 >= room_) {
+            return;
+        }
+        std::string message(static_cast<std::size_t>(length) + 1, '\0');
+        std::snprintf(message.data(), message.size(), format, args...);
+        message.pop_back();
+        text_ += message.substr(0, room_ - 1 - text_.size());
+    }
+
+    std::string Take() { return std::move(text_); }
+
+  private:
+    std::size_t room_;
+    std::string text_;
+};
+
+std::string Name(std::uint32_t id) {
+    return FormatFieldName(id, kShortForms | kShowName);
+}
+
+// The quantities the rules compare, read once through the settings engine.
+struct Timing {
+    std::uint32_t bpp, swivelView, pclk, mclk;
+    std::uint32_t ht, hdp, hps, vt, vdp, vps;
+    std::uint32_t panelType;
+};
+
+Timing ReadTiming(WorkingConfig& config) {
+    return {GetFieldValue(config, kIdBitsPerPixel), GetFieldValue(config, kIdSwivelView),
+            GetFieldValue(config, kIdPixelClock),   GetFieldValue(config, kIdMemoryClock),
+            GetFieldValue(config, kIdHorzTotal),    GetFieldValue(config, kIdHorzDisplay),
+            GetFieldValue(config, kIdHorzStart),    GetFieldValue(config, kIdVertTotal),
+            GetFieldValue(config, kIdVertDisplay),  GetFieldValue(config, kIdVertStart),
+            GetFieldValue(config, kIdPanelType)};
+}
+
+bool IsQuarterTurn(std::uint32_t swivelView) {
+    return swivelView == 90 || swivelView == 270;
+}
+
+// The sibling chips cannot double pixels at 1 bpp; this one can.
+bool IsSiblingChip(const HAL_STRUCT& record) {
+    const std::string chipId(record.ChipId, strnlen(record.ChipId, sizeof record.ChipId));
+    return chipId.find("58C20") != std::string::npos || chipId.find("58C21") != std::string::npos;
+}
+
+void CheckMemoryBandwidth(const Timing& t, Messages& out) {
+    if ((t.swivelView == 0 || t.swivelView == 180) && t.bpp <= 16) {
+        const std::uint32_t depth = t.bpp == 0 ? 1 : t.bpp;
+        if (t.mclk < t.pclk / (16 / depth)) {
+            out.Add("ERROR: MCLK is less than PCLK/(16/BPP).\n");
+        }
+    } else if (IsQuarterTurn(t.swivelView) && t.mclk < t.pclk * 5 / 4) {
+        out.Add("ERROR: MCLK is less than 1.25PCLK.\n");
+    }
+}
+
+void CheckStnTiming(WorkingConfig& config, const Timing& t, Messages& out) {
+    if (t.hps > 22) {
+        out.Add("Warning: %s must be 22 (where REG[28h] = 0) when Panel Type is STN.\n",
+                Name(kIdHorzStart).c_str());
+    }
+    const std::uint32_t lineStart = GetFieldValue(config, kIdFplineStart);
+    const std::uint32_t lineWidth = GetFieldValue(config, kIdFplineWidth);
+    const char* greater = "Warning: %s should be greater than (%s + %s) when Panel Type is STN.\n";
+    if (lineStart <= t.hps + t.hdp) {
+        out.Add(greater, Name(kIdFplineStart).c_str(), Name(kIdHorzDisplay).c_str(),
+                Name(kIdHorzStart).c_str());
+    }
+    if (t.ht <= lineStart + lineWidth) {
+        out.Add(greater, Name(kIdHorzTotal).c_str(), Name(kIdFplineStart).c_str(),
+                Name(kIdFplineWidth).c_str());
+    }
+    if (t.vps > 0) {
+        out.Add("Warning: %s must be 0 when Panel Type is STN.\n", Name(kIdVertStart).c_str());
+    }
+}
+
+void CheckMemorySize(WorkingConfig& config, Messages& out) {
+    const std::uint32_t required = GetFieldValue(config, kIdRequiredVram);
+    const std::uint32_t total = GetFieldValue(config, kIdAvailableMemory);
+    const std::uint32_t start = GetFieldValue(config, kIdMainStart);
+    if (required > total) {
+        out.Add("Warning: %s is %u KB, but %u KB is required.\n", Name(kIdAvailableMemory).c_str(),
+                total / 1024, (required + start) / 1024);
+    } else if (required + start > total) {
+        out.Add("Warning: The %s will cause the displayed image to exceed %u KB.\n",
+                Name(kIdMainStart).c_str(), total / 1024);
+    }
+}
+
+// The bits of a register that some field describes.
+std::uint32_t DefinedBits(std::uint32_t reg) {
+    std::uint32_t bits = 0;
+    for (const FIELD_DESC& field : kFieldTable) {
+        if ((field.Attributes & ffREGISTER) && !(field.Attributes & ffRESERVED) &&
+            field.Register == reg) {
+            bits |= field.Mask;
+        }
+    }
+    return bits;
+}
+
+// "Warning: REG[10h] bits 7, 31:26 set, but should be RESERVED.\n": the runs
+// of stray bits from the lowest up.
+void ReportStrayBits(std::uint32_t reg, std::uint32_t stray, Messages& out) {
+    std::string runs;
+    char run[16];
+    for (int bit = 0; bit < 32;) {
+        if (!(stray >> bit & 1)) {
+            ++bit;
+            continue;
+        }
+        int high = bit;
+        while (high < 31 && (stray >> (high + 1) & 1)) {
+            ++high;
+        }
+        if (high == bit) {
+            std::snprintf(run, sizeof run, " %d,", bit);
+        } else {
+            std::snprintf(run, sizeof run, " %d:%d,", high, bit);
+        }
+        runs += run;
+        bit = high + 1;
+    }
+    runs.pop_back();
+    const bool single = (stray & (stray - 1)) == 0;
+    out.Add("Warning: REG[%02Xh] bit%s%s set, but should be RESERVED.\n", reg, single ? "" : "s",
+            runs.c_str());
+}
+
+void CheckReservedBits(const WorkingConfig& config, Messages& out) {
+    for (int position = 0; position < config.EntryCount && position < HAL_MAX_REGS; ++position) {
+        const RegEntry& entry = config.Record.Regs[position];
+        if (entry.Index >= riRESERVED_FIRST) {
+            continue;
+        }
+        if (const std::uint32_t stray = entry.Value & ~DefinedBits(entry.Index)) {
+            ReportStrayBits(entry.Index, stray, out);
+        }
+    }
+}
+
+// A start address clamped to the field's maximum means the SwivelView offset
+// did not fit.
+void CheckSwivelOverflow(WorkingConfig& config, std::uint32_t id, const char* name, Messages& out) {
+    const std::size_t record = FindField(id);
+    if (ReadFieldBits(config, record) == FieldMaxValue(kFieldTable[record].Mask)) {
+        out.Add("Warning: The %s SwivelView calculation overflowed.\n", name);
+    }
+}
+
+void CheckFirstBytePosition(WorkingConfig& config, const Timing& t, Messages& out) {
+    std::uint32_t pixels = 0;
+    if (t.swivelView == 90) {
+        pixels = t.vdp / (GetFieldValue(config, kIdVertDoubling) + 1);
+    } else if (t.swivelView == 180) {
+        pixels = t.hdp / (GetFieldValue(config, kIdHorzDoubling) + 1);
+    } else {
+        return;
+    }
+    const std::uint32_t bytes = pixels * t.bpp / 8;
+    const std::uint32_t pad = (4 - bytes % 4) % 4;
+    if (pad != 0) {
+        out.Add("Warning: First byte of display memory starts at address %u.\n",
+                GetFieldValue(config, kIdMainStart) + pad);
+    }
+}
+
+} // namespace
+
+std::string ValidateErrors(WorkingConfig& config, std::size_t room) {
+    Messages out(room);
+    const Timing t = ReadTiming(config);
+    if (t.bpp != 1 && t.bpp != 2 && t.bpp != 4 && t.bpp != 8 && t.bpp != 16) {
+        out.Add("ERROR: %u bits-per-pixel is an invalid setting.\n", t.bpp);
+    }
+    CheckMemoryBandwidth(t, out);
+    if (t.ht <= t.hps + t.hdp) {
+        out.Add("ERROR: %s is less than or equal to (%s + %s).\n", Name(kIdHorzTotal).c_str(),
+                Name(kIdHorzStart).c_str(), Name(kIdHorzDisplay).c_str());
+    }
+    // The pixels shown while the memory controller spends 8 MCLKs.
+    if (t.mclk != 0 && t.ht < t.hdp + t.pclk * 8 / t.mclk) {
+        out.Add("ERROR: (%s - %s) is less than the pixel count in 8 MCLKs.\n",
+                Name(kIdHorzTotal).c_str(), Name(kIdHorzDisplay).c_str());
+    }
+    if (t.vt < t.vps + t.vdp) {
+        out.Add("ERROR: %s is less than (%s + %s).\n", Name(kIdVertTotal).c_str(),
+                Name(kIdVertStart).c_str(), Name(kIdVertDisplay).c_str());
+    }
+    if (GetFieldValue(config, kIdHorzDoubling) != 0 ||
+        GetFieldValue(config, kIdVertDoubling) != 0) {
+        if (IsQuarterTurn(t.swivelView)) {
+            out.Add("ERROR: Pixel doubling is not supported in %u degree SwivelView mode.\n",
+                    t.swivelView);
+        }
+        if (t.bpp == 1 && IsSiblingChip(config.Record)) {
+            out.Add("ERROR: Pixel doubling is not supported in %u BPP mode.\n", 1u);
+        }
+    }
+    return out.Take();
+}
+
+std::string ValidateWarnings(WorkingConfig& config, std::size_t room) {
+    Messages out(room);
+    const Timing t = ReadTiming(config);
+    if (GetFieldValue(config, kIdPclkDivideRaw) > 4) {
+        out.Add("Warning: %s is not between 0 and 4.\n", "PCLK Div");
+    }
+    if (GetFieldValue(config, kIdDataWidthRaw) == 3) {
+        out.Add("Warning: %s is set to a RESERVED value of 3.\n", "Panel Data Width");
+    }
+    if (t.panelType == kPanelStn) {
+        CheckStnTiming(config, t, out);
+    }
+    if (t.panelType == kPanelHrTft && t.vt < GetFieldValue(config, kIdPs12End) +
+                                                 GetFieldValue(config, kIdFpframeStart) + t.vdp +
+                                                 1) {
+        out.Add("Warning: %s should be greater than (%s + %s + %s + 1) when Panel Type is "
+                "HR-TFT.\n",
+                Name(kIdVertTotal).c_str(), Name(kIdPs12End).c_str(), Name(kIdVertDisplay).c_str(),
+                Name(kIdFpframeStart).c_str());
+    }
+    CheckMemorySize(config, out);
+    for (const std::uint32_t id :
+         {kIdClsPulseWidth, kIdPs2RisingEdge, kIdPs2ToggleWidth, kIdPs3SignalWidth}) {
+        if (GetFieldValue(config, id) == 0) {
+            out.Add("Warning: %s must be greater than 0.\n", Name(id).c_str());
+        }
+    }
+    CheckReservedBits(config, out);
+    if (t.swivelView != 0) {
+        CheckSwivelOverflow(config, kIdMainStart, "Main Start Addr", out);
+        CheckSwivelOverflow(config, kIdPipStart, "PIP+ Start Addr", out);
+    }
+    CheckFirstBytePosition(config, t, out);
+    return out.Take();
+}
+
+} // namespace k7r

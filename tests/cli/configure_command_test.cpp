@@ -1,0 +1,118 @@
+#include "cli/command.h"
+#include "config/default_records.h"
+#include "config/record.h"
+#include "tests/support/test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace k7r::cli {
+namespace {
+
+using test::ImageWithRecords;
+using test::ReadFileBytes;
+using test::RecordAt;
+using test::WriteFileBytes;
+
+struct CommandRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CommandRun Configure(const std::vector<std::string>& arguments) {
+    std::vector<std::string_view> words = {"configure"};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    const int status = RunCommandLine(words);
+    std::fflush(stdout);
+    std::string out = testing::internal::GetCapturedStdout();
+    return {status, out, testing::internal::GetCapturedStderr()};
+}
+
+constexpr std::size_t kRecordAt = 700;
+
+class ConfigureCommand : public testing::Test {
+  protected:
+    ConfigureCommand() {
+        HAL_STRUCT record = ViewerRecord;
+        record.ClkI = 12345678;
+        record.RegPhysAddr = 0x20000000;
+        record.Crc = ComputeRecordCrc(record);
+        WriteFileBytes(source_, ImageWithRecords(2000, record, {kRecordAt}));
+    }
+
+    std::string Target(const std::string& name, std::uint32_t regPhysAddr = 0x00F00000) {
+        HAL_STRUCT record = ViewerRecord;
+        record.RegPhysAddr = regPhysAddr;
+        record.Crc = ComputeRecordCrc(record);
+        WriteFileBytes(dir_ + "/" + name, ImageWithRecords(2000, record, {kRecordAt}));
+        return dir_ + "/" + name;
+    }
+
+    HAL_STRUCT RecordOf(const std::string& path) {
+        return RecordAt(ReadFileBytes(path), kRecordAt);
+    }
+
+    const std::string dir_ = test::ScratchDirectory();
+    const std::string source_ = dir_ + "/source.elf";
+};
+
+TEST_F(ConfigureCommand, WritesEveryFilePrintsFailuresAndTheSummary) {
+    const std::string a = Target("a.exe");
+    const std::string none = dir_ + "/none.exe";
+    WriteFileBytes(none, ImageWithRecords(2000, ViewerRecord, {}));
+    const std::string c = Target("c.lvb");
+
+    const CommandRun run = Configure({"--from", source_, a, none, c});
+    EXPECT_EQ(run.status, kExitFailure);
+    EXPECT_EQ(run.err, "File \"" + none +
+                           "\" could not be saved because:\n\n"
+                           "The file does not contain any configuration data.\n");
+    std::string summary = "Summary of configured files:\n\n";
+    summary.append("OK\t").append(a).append("\nError\t").append(none);
+    summary.append("\nOK\t").append(c).append("\n");
+    EXPECT_EQ(run.out, summary);
+    EXPECT_EQ(RecordOf(a).ClkI, 12345678u);
+    EXPECT_EQ(RecordOf(a).RegPhysAddr, 0x20000000u);
+    EXPECT_EQ(CheckRecord(RecordOf(c)), RecordState::Configured);
+}
+
+TEST_F(ConfigureCommand, KeepsAddressesAndSaysNothingElseOnSuccess) {
+    std::vector<std::string> files;
+    for (int i = 0; i < 12; ++i) {
+        files.push_back(Target(std::to_string(i).append(".exe"), 0x00100000 * (i + 1)));
+    }
+    std::vector<std::string> arguments = files;
+    arguments.insert(arguments.begin(), {"--preserve-addresses", "--from", source_});
+    const CommandRun run = Configure(arguments);
+    EXPECT_EQ(run.status, kExitSuccess);
+    EXPECT_EQ(run.err, "") << "no progress counter when standard error is no terminal";
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(RecordOf(files[i]).RegPhysAddr, 0x00100000u * (i + 1));
+        EXPECT_EQ(RecordOf(files[i]).ClkI, 12345678u);
+    }
+}
+
+TEST_F(ConfigureCommand, RefusesAnUnreadableSourceOrIncompleteArguments) {
+    const std::string a = Target("a.exe");
+    const CommandRun missing = Configure({"--from", dir_ + "/missing.exe", a});
+    EXPECT_EQ(missing.status, kExitFailure);
+    EXPECT_TRUE(missing.err.starts_with("File \"" + dir_ + "/missing.exe\" could not be opened"));
+    EXPECT_EQ(missing.out, "");
+
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{a},
+                                                      {"--from", source_},
+                                                      {"--from"},
+                                                      {"--from", source_, "--x", a}}) {
+        const CommandRun run = Configure(arguments);
+        EXPECT_EQ(run.status, kExitUsage);
+        EXPECT_NE(run.err.find("usage: "), std::string::npos);
+    }
+    EXPECT_EQ(RecordOf(a).ClkI, ViewerRecord.ClkI);
+}
+
+} // namespace
+} // namespace k7r::cli

@@ -1,0 +1,156 @@
+#include "cli/command.h"
+#include "config/default_records.h"
+#include "config/record.h"
+#include "tests/support/test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+namespace k7r::cli {
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun RunCli(std::vector<std::string_view> words) {
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    const int status = RunCommandLine(words);
+    std::fflush(stdout);
+    std::string out = testing::internal::GetCapturedStdout();
+    std::string err = testing::internal::GetCapturedStderr();
+    return {status, out, err};
+}
+
+// The viewer's image, copied so that it can be changed.
+std::string ViewerImageCopy() {
+    const std::string path = test::ScratchDirectory() + "/carrier.elf";
+    std::filesystem::copy_file(test::TestImagePath("carrier.elf"), path);
+    return path;
+}
+
+TEST(SettingsCommands, GetPrintsFormattedValuesByIdOrName) {
+    const CliRun run = RunCli({"get", test::TestImagePath("carrier.elf"), "67", "horz total",
+                               "pclk src", "24", "33", "4", "2"});
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    EXPECT_EQ(run.out, "67 Horz Total = 352\n"
+                       "67 Horz Total = 352\n"
+                       "34 PCLK Src = CLKI2\n"
+                       "24 Panel Type = STN\n"
+                       "33 PCLK Div = 1:1\n"
+                       "4 Phys Reg Addr = 00000000\n"
+                       "2 CLKI Timing = 40000000\n");
+}
+
+TEST(SettingsCommands, NamesMustBeKnownAndUnambiguous) {
+    const std::string image = test::TestImagePath("carrier.elf");
+    const CliRun shared = RunCli({"get", image, "MCLK Div"});
+    EXPECT_EQ(shared.status, kExitFailure);
+    EXPECT_EQ(shared.err, "\"MCLK Div\" names several settings; use an id: 29 30\n");
+    EXPECT_EQ(RunCli({"get", image, "37"}).err, "no setting has the id 37\n");
+    EXPECT_EQ(RunCli({"get", image, "Warp"}).err, "no setting is named \"Warp\"\n");
+    EXPECT_EQ(RunCli({"get", image}).status, kExitUsage);
+}
+
+TEST(SettingsCommands, SetAppliesValuesInOrderAndSavesACopy) {
+    const std::string image = ViewerImageCopy();
+    const std::string copy = image + ".out.elf";
+    const test::Bytes original = test::ReadFileBytes(image);
+    const CliRun run = RunCli({"set", image, "3=25.175MHz", "PCLK Src=clki2", "Cfg Desc=Lab board",
+                               "54=16", "52=90", "24=TFT Type 2", "71=44", "-o", copy});
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    EXPECT_EQ(test::ReadFileBytes(image), original);
+    EXPECT_EQ(RunCli({"get", copy, "3", "34", "1", "24", "80", "11", "10", "71"}).out,
+              "3 CLKI2 Timing = 25175000\n"
+              "34 PCLK Src = CLKI2\n"
+              "1 Cfg Desc = Lab board\n"
+              "24 Panel Type = TFT Type 2\n"
+              "80 Main Addr Offset = 480\n" // 240 pixels at 16 bpp, turned
+              "11 Req VRAM = 153600\n"      // 480 x 320
+              "10 Frame Rate = 284\n"       // 25.175 MHz / (352 x 251)
+              "71 FPLINE Width = 44\n");
+}
+
+TEST(SettingsCommands, SetRefusesBadEntriesWithTheUtilitysMessage) {
+    const std::string image = ViewerImageCopy();
+    const test::Bytes original = test::ReadFileBytes(image);
+    const CliRun low = RunCli({"set", image, "67=7"});
+    EXPECT_EQ(low.status, kExitFailure);
+    EXPECT_EQ(low.err, "ERROR: \"7\" is not a valid Horz Total (must be between 8 and 1024)!\n");
+    EXPECT_EQ(RunCli({"set", image, "2=0.39MHz"}).err,
+              "ERROR: \"0.39MHz\" is not a valid CLKI Timing!\n");
+    EXPECT_EQ(RunCli({"set", image, "6=65536"}).err,
+              "ERROR: \"65536\" is not a valid LCD Pwr Off Time!\n");
+    EXPECT_EQ(RunCli({"set", image, "31=CLKI3"}).err,
+              "ERROR: \"CLKI3\" is not a valid BCLK Src!\n");
+    EXPECT_EQ(RunCli({"set", image, "19=5"}).err,
+              "setting 19 is computed from others and cannot be set\n");
+    EXPECT_EQ(RunCli({"set", image, "1=" + std::string(256, 'x')}).status, kExitFailure);
+    EXPECT_EQ(RunCli({"set", image, "67=400", "67"}).status, kExitUsage);
+    // Nothing is saved when any value is refused.
+    EXPECT_EQ(RunCli({"set", image, "67=400", "2=1GHz"}).status, kExitFailure);
+    EXPECT_EQ(test::ReadFileBytes(image), original);
+}
+
+TEST(SettingsCommands, SetKeepsTheFileAddressesWhenAsked) {
+    const std::string image = ViewerImageCopy();
+    ASSERT_EQ(RunCli({"set", image, "4=0x1F000000", "--preserve-addresses"}).status, kExitSuccess);
+    EXPECT_EQ(RunCli({"get", image, "4"}).out, "4 Phys Reg Addr = 00000000\n");
+    ASSERT_EQ(RunCli({"set", image, "4=0x1F000000"}).status, kExitSuccess);
+    EXPECT_EQ(RunCli({"get", image, "4"}).out, "4 Phys Reg Addr = 1F000000\n");
+}
+
+TEST(SettingsCommands, RegsListsTheTableAsTheRegistersTab) {
+    const CliRun run = RunCli({"regs", test::TestImagePath("carrier.elf"), "--breakdown"});
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    const std::string lines[] = {
+        "REG    Hex           Decimal  Register Name",
+        "0064h  28D70000h   685178880  GPIO Status and Control Register",
+        "    Register 0064h breakdown:",
+        "      [Bits31:24]  GPIO Input = 28h ",
+        "DELAY  00000032h          50  LCD Panel Power On Delay (in ms)",
+        "    Delays register programming for 50 ms.",
+        "    Not an actual chip register.",
+    };
+    for (const std::string& line : lines) {
+        EXPECT_NE(run.out.find(line), std::string::npos) << line << "\n" << run.out;
+    }
+    EXPECT_NE(run.out.find("00101000110101110000000000000000b\n"), std::string::npos);
+    EXPECT_EQ(RunCli({"regs", "x.elf", "--all"}).status, kExitUsage);
+}
+
+TEST(SettingsCommands, ValidateReportsAsTheDiagnosticsPane) {
+    const std::string image = ViewerImageCopy();
+    const CliRun clean = RunCli({"validate", image});
+    EXPECT_EQ(clean.status, kExitSuccess) << clean.err;
+    EXPECT_EQ(clean.out, "");
+    ASSERT_EQ(RunCli({"set", image, "54=3", "75=2"}).status, kExitSuccess);
+    const CliRun bad = RunCli({"validate", image});
+    EXPECT_EQ(bad.status, kExitFailure);
+    EXPECT_EQ(bad.out, "ERROR: 3 bits-per-pixel is an invalid setting.\n"
+                       "Warning: Vert Start Pos must be 0 when Panel Type is STN.\n");
+}
+
+TEST(SettingsCommands, ShowAddsTheModeAndTheDiagnostics) {
+    const std::string image = ViewerImageCopy();
+    const CliRun run = RunCli({"show", image});
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    EXPECT_NE(run.out.find("Mode:              320x240x8bpp 70Hz Color 8-Bit STN, Format 2 "
+                           "(PCLK=6.250MHz)\n"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("Diagnostics:       none\n"), std::string::npos) << run.out;
+    ASSERT_EQ(RunCli({"set", image, "75=2"}).status, kExitSuccess);
+    EXPECT_NE(RunCli({"show", image})
+                  .out.find("Diagnostics:\n  Warning: Vert Start Pos must be 0 when Panel Type "
+                            "is STN.\n"),
+              std::string::npos);
+}
+
+} // namespace
+} // namespace k7r::cli

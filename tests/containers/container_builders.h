@@ -1,0 +1,173 @@
+#pragma once
+
+// Files of the S-record and PRC kinds built for tests, independently of the
+// writers under test (the PRC sections use the tested encoder, which has
+// tests of its own).
+#include "containers/prc_codec.h"
+#include "tests/containers/test_records.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace k7r::test {
+
+using Bytes = std::vector<std::uint8_t>;
+
+inline int AddressBytes(char type) {
+    return type == '2' || type == '8' ? 3 : type == '3' || type == '7' ? 4 : 2;
+}
+
+// One record line, built independently of the writer under test.
+inline std::string SrecRecordLine(char type, std::uint32_t address,
+                                  std::span<const std::uint8_t> data = {}) {
+    const int addressBytes = AddressBytes(type);
+    std::vector<std::uint8_t> bytes{static_cast<std::uint8_t>(addressBytes + data.size() + 1)};
+    for (int shift = 8 * (addressBytes - 1); shift >= 0; shift -= 8) {
+        bytes.push_back(static_cast<std::uint8_t>(address >> shift));
+    }
+    bytes.insert(bytes.end(), data.begin(), data.end());
+    unsigned sum = 0;
+    std::string line = "S";
+    line += type;
+    for (std::uint8_t b : bytes) {
+        char hex[3];
+        std::snprintf(hex, sizeof hex, "%02X", b);
+        line += hex;
+        sum += b;
+    }
+    char checksum[3];
+    std::snprintf(checksum, sizeof checksum, "%02X", ~sum & 0xFFu);
+    return line + checksum;
+}
+
+// Filler, the record, more filler: the payload of a test file.
+inline std::vector<std::uint8_t> PayloadWith(const HAL_STRUCT& record, std::size_t before = 45,
+                                             std::size_t after = 30) {
+    std::vector<std::uint8_t> payload(before, 0xE5);
+    const auto bytes = BytesOf(record);
+    payload.insert(payload.end(), bytes.begin(), bytes.end());
+    payload.insert(payload.end(), after, 0x5E);
+    return payload;
+}
+
+// S0 header, the payload in S1 lines of 32 bytes (S2 from switchLine on),
+// S9; each line followed by eol.
+inline std::string SrecText(std::span<const std::uint8_t> payload, std::string_view eol = "\n",
+                            std::size_t switchLine = SIZE_MAX) {
+    static const std::uint8_t kHeader[] = {'t', 'e', 's', 't'};
+    std::string text = SrecRecordLine('0', 0, kHeader) + std::string(eol);
+    for (std::size_t at = 0, line = 0; at < payload.size(); at += 32, ++line) {
+        const std::size_t n = std::min<std::size_t>(32, payload.size() - at);
+        const char type = line >= switchLine ? '2' : '1';
+        const std::uint32_t address = static_cast<std::uint32_t>(at) + (type == '2' ? 0x10000 : 0);
+        text += SrecRecordLine(type, address, payload.subspan(at, n)) + std::string(eol);
+    }
+    return text + SrecRecordLine('9', 0) + std::string(eol);
+}
+
+inline void Put32(Bytes& out, std::uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        out.push_back(static_cast<std::uint8_t>(value >> shift));
+    }
+}
+
+inline std::uint32_t Get32(const Bytes& in, std::size_t at) {
+    return std::uint32_t{in[at]} << 24 | std::uint32_t{in[at + 1]} << 16 |
+           std::uint32_t{in[at + 2]} << 8 | in[at + 3];
+}
+
+struct PrcResource {
+    std::string type;
+    std::uint16_t id;
+    Bytes bytes;
+    bool operator==(const PrcResource&) const = default;
+};
+
+// A resource database laid out as the Palm tools do: header, entry table,
+// two bytes of padding, then the resources in table order.
+inline Bytes PrcDatabase(std::string_view name, const std::vector<PrcResource>& resources,
+                         std::string_view type = "appl") {
+    Bytes db(78);
+    std::memcpy(db.data(), name.data(), name.size());
+    std::memcpy(db.data() + 60, type.data(), 4);
+    std::memcpy(db.data() + 64, "K7RC", 4);
+    db[76] = static_cast<std::uint8_t>(resources.size() >> 8);
+    db[77] = static_cast<std::uint8_t>(resources.size());
+    std::uint32_t offset = static_cast<std::uint32_t>(78 + 10 * resources.size() + 2);
+    for (const PrcResource& r : resources) {
+        db.insert(db.end(), r.type.begin(), r.type.end());
+        db.push_back(static_cast<std::uint8_t>(r.id >> 8));
+        db.push_back(static_cast<std::uint8_t>(r.id));
+        Put32(db, offset);
+        offset += static_cast<std::uint32_t>(r.bytes.size());
+    }
+    db.resize(db.size() + 2);
+    for (const PrcResource& r : resources) {
+        db.insert(db.end(), r.bytes.begin(), r.bytes.end());
+    }
+    return db;
+}
+
+struct ParsedPrc {
+    std::string name;
+    std::vector<PrcResource> resources;
+};
+
+inline ParsedPrc ParsePrcDatabase(const Bytes& db) {
+    ParsedPrc parsed{reinterpret_cast<const char*>(db.data()), {}};
+    const std::size_t count = db[76] << 8 | db[77];
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t entry = 78 + 10 * i;
+        const std::size_t end = i + 1 < count ? Get32(db, entry + 16) : db.size();
+        parsed.resources.push_back({std::string(db.begin() + entry, db.begin() + entry + 4),
+                                    static_cast<std::uint16_t>(db[entry + 4] << 8 | db[entry + 5]),
+                                    Bytes(db.begin() + Get32(db, entry + 6), db.begin() + end)});
+    }
+    return parsed;
+}
+
+struct PrcDataResource {
+    std::uint32_t leading = 0x00001234;
+    std::array<std::uint32_t, 3> offsets = {0x20, 0x400, 0x800};
+    std::array<Bytes, 3> sections;
+    Bytes trailing = {0xDE, 0xAD, 0xBE, 0xEF, 0x00, 0x01};
+
+    // Encoded with the encoder under test unless codes are given.
+    Bytes Build(const std::array<Bytes, 3>* codes = nullptr) const {
+        Bytes out;
+        Put32(out, leading);
+        for (int i = 0; i < 3; ++i) {
+            Put32(out, offsets[i]);
+            if (codes != nullptr) {
+                out.insert(out.end(), (*codes)[i].begin(), (*codes)[i].end());
+            } else {
+                EncodePrcSection(sections[i], out);
+                out.push_back(0);
+            }
+        }
+        out.insert(out.end(), trailing.begin(), trailing.end());
+        return out;
+    }
+
+    static PrcDataResource Parse(const Bytes& resource) {
+        PrcDataResource data;
+        data.leading = Get32(resource, 0);
+        std::size_t at = 4;
+        for (int i = 0; i < 3; ++i) {
+            data.offsets[i] = Get32(resource, at);
+            at += 4;
+            const auto used = DecodePrcSection(std::span(resource).subspan(at), data.sections[i]);
+            EXPECT_TRUE(used);
+            at += used.value_or(0);
+        }
+        data.trailing.assign(resource.begin() + at, resource.end());
+        return data;
+    }
+};
+
+} // namespace k7r::test

@@ -1,0 +1,205 @@
+#include "config/default_records.h"
+#include "config/working_config.h"
+#include "regs/field_bits.h"
+#include "regs/field_table.h"
+#include "regs/settings_engine.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace k7r {
+namespace {
+
+std::uint32_t Raw(WorkingConfig& config, std::uint32_t id) {
+    return ReadFieldBits(config, FindField(id));
+}
+
+std::vector<std::string> ListOf(WorkingConfig& config, std::uint32_t id) {
+    std::vector<std::string> texts;
+    for (std::uint32_t item = 0;; ++item) {
+        const auto text = GetFieldListText(config, id, item);
+        if (!text) {
+            return texts;
+        }
+        texts.push_back(*text);
+    }
+}
+
+TEST(FieldValues, ConvertedValuesAreClampedToTheField) {
+    WorkingConfig config(TemplateRecord);
+    SetFieldValue(config, 67, 801);
+    EXPECT_EQ(Raw(config, 67), 99u);
+    EXPECT_EQ(GetFieldValue(config, 67), 800u);
+    SetFieldValue(config, 29, 9);
+    EXPECT_EQ(Raw(config, 29), 3u);
+    EXPECT_EQ(GetFieldValue(config, 29), 4u);
+}
+
+TEST(FieldValues, ValuesBelowTheMinimumWrapToTheMaximum) {
+    WorkingConfig config(TemplateRecord);
+    SetFieldValue(config, 29, 0);
+    EXPECT_EQ(GetFieldValue(config, 29), 4u);
+    SetFieldValue(config, 67, 7);
+    EXPECT_EQ(GetFieldValue(config, 67), 1024u);
+    EXPECT_EQ(GetFieldMin(config, 67), 8u);
+    EXPECT_EQ(GetFieldMax(config, 67), 1024u);
+}
+
+TEST(FieldValues, PclkDivideKnowsOnlyOneTwoThreeFourAndEight) {
+    WorkingConfig config(TemplateRecord);
+    SetFieldValue(config, 32, 8);
+    EXPECT_EQ(Raw(config, 32), 4u);
+    EXPECT_EQ(GetFieldValue(config, 32), 8u);
+    SetFieldValue(config, 32, 6);
+    EXPECT_EQ(Raw(config, 32), 0u);
+    EXPECT_EQ(GetFieldValue(config, 32), 1u);
+    for (std::uint32_t raw = 4; raw <= 7; ++raw) {
+        SetFieldValue(config, 33, raw);
+        EXPECT_EQ(GetFieldValue(config, 32), 8u) << raw;
+    }
+}
+
+TEST(FieldValues, SetReportsWhetherTheRequestDiffersFromTheOldValue) {
+    WorkingConfig config(TemplateRecord);
+    ASSERT_EQ(GetFieldValue(config, 67), 352u);
+    EXPECT_FALSE(SetFieldValue(config, 67, 352));
+    // Stored as 352 again, but the request differed.
+    EXPECT_TRUE(SetFieldValue(config, 67, 359));
+    EXPECT_EQ(GetFieldValue(config, 67), 352u);
+    SetFieldValue(config, 29, 4);
+    EXPECT_TRUE(SetFieldValue(config, 29, 9)); // clamped to the old 4
+    EXPECT_FALSE(SetFieldValue(config, 9999, 1));
+    EXPECT_EQ(GetFieldValue(config, 9999), 0u);
+    EXPECT_EQ(FormatFieldValue(config, 9999), "");
+    EXPECT_FALSE(GetFieldListText(config, 9999, 0));
+}
+
+TEST(FieldValues, FormatsHexByFieldWidthAndListsByValue) {
+    WorkingConfig config(TemplateRecord);
+    SetFieldValue(config, 4, 0x00800000);
+    EXPECT_EQ(FormatFieldValue(config, 4), "00800000");
+    config.Record.Regs[0].Index = 0x00; // give REG[00h] an entry
+    config.Record.Regs[0].Value = 0x007F0000;
+    EXPECT_EQ(FormatFieldValue(config, 27), "7F");
+    SetFieldValue(config, 33, 3);
+    EXPECT_EQ(FormatFieldValue(config, 33), "4:1");
+    SetFieldValue(config, 33, 5);
+    EXPECT_EQ(FormatFieldValue(config, 33), "<ERROR>");
+    EXPECT_EQ(FormatFieldValue(config, 67), "352");
+    SetDescriptionText(config, 1, "Board A");
+    EXPECT_EQ(FormatFieldValue(config, 1), "Board A");
+    EXPECT_EQ(GetFieldValue(config, 1), 7u);
+}
+
+TEST(FieldValues, DescriptionKeepsAtMost255Characters) {
+    WorkingConfig config(TemplateRecord);
+    EXPECT_EQ(SetDescriptionText(config, 1, std::string(300, 'x')), 255u);
+    EXPECT_EQ(FormatFieldValue(config, 1), std::string(255, 'x'));
+    EXPECT_EQ(config.Record.Description[255], '\0');
+    EXPECT_EQ(SetDescriptionText(config, 2, "text"), 0u);
+    EXPECT_EQ(GetFieldMax(config, 1), 256u);
+}
+
+TEST(FieldValues, RecordFlagsAreStoredInverted) {
+    WorkingConfig config(TemplateRecord);
+    EXPECT_EQ(GetFieldValue(config, 14), 0u); // fFIXED_DIVMCLK set
+    EXPECT_EQ(GetFieldValue(config, 15), 1u);
+    SetFieldValue(config, 15, 0);
+    SetFieldValue(config, 18, 0);
+    EXPECT_EQ(config.Record.Flags,
+              static_cast<HAL_U32>(fFIXED_DIVMCLK | fFIXED_DIVPCLK | fFIXED_STRIDE));
+    SetFieldValue(config, 12, 2);
+    EXPECT_EQ(GetFieldValue(config, 13), 1u);
+    SetFieldValue(config, 13, 0);
+    EXPECT_EQ(GetFieldValue(config, 12), 1u);
+}
+
+TEST(FieldValues, UsbAndClockChipReserveTheirGpioPins) {
+    WorkingConfig config(TemplateRecord);
+    SetFieldValue(config, 24, 1); // TFT: panel power through a GPIO pin
+    SetFieldValue(config, 17, 0);
+    EXPECT_EQ(config.Record.Regs[1].Value, 0x08070000u);  // before the delay: power low
+    EXPECT_EQ(config.Record.Regs[49].Value, 0x08070001u); // after it: GPIO0 on
+    SetFieldValue(config, 17, 1);
+    EXPECT_EQ(config.Record.Regs[49].Value, 0x28D70001u);
+    SetFieldValue(config, 24, 0); // STN drives GPIO[3:0] itself
+    EXPECT_EQ(config.Record.Regs[1].Value, 0x20DF0000u);
+    EXPECT_EQ(config.Record.Regs[49].Value, 0x20DF0000u);
+}
+
+TEST(FieldValues, StartBiasFollowsThePanelType) {
+    WorkingConfig config(TemplateRecord);
+    ASSERT_EQ(Raw(config, 69), 0u);
+    EXPECT_EQ(GetFieldValue(config, 69), 22u);
+    EXPECT_EQ(GetFieldMin(config, 69), 22u);
+    SetFieldValue(config, 24, 1);
+    EXPECT_EQ(GetFieldValue(config, 69), 5u);
+    SetFieldValue(config, 24, 5);
+    EXPECT_EQ(GetFieldValue(config, 69), 0u);
+    SetFieldValue(config, 69, 40);
+    EXPECT_EQ(Raw(config, 69), 40u);
+    EXPECT_EQ(GetFieldMin(config, 68), 8u);
+    SetFieldValue(config, 24, 0);
+    EXPECT_EQ(GetFieldMin(config, 68), 32u);
+}
+
+TEST(FieldValues, PairedFieldsConvertThroughTheirRawTwin) {
+    WorkingConfig config(TemplateRecord);
+    EXPECT_EQ(GetFieldValue(config, 41), 8u); // STN, raw 1
+    SetFieldValue(config, 24, 1);
+    EXPECT_EQ(GetFieldValue(config, 41), 12u);
+    SetFieldValue(config, 41, 18);
+    EXPECT_EQ(GetFieldValue(config, 42), 2u);
+    EXPECT_EQ(ListOf(config, 42), (std::vector<std::string>{"9-Bit", "12-Bit", "18-Bit"}));
+    SetFieldValue(config, 52, 270);
+    EXPECT_EQ(GetFieldValue(config, 53), 3u);
+    SetFieldValue(config, 52, 45);
+    EXPECT_EQ(GetFieldValue(config, 52), 0u);
+    SetFieldValue(config, 111, 1000);
+    EXPECT_EQ(GetFieldValue(config, 112), 9u);
+    EXPECT_EQ(GetFieldValue(config, 111), 512u);
+    SetFieldValue(config, 111, 1);
+    EXPECT_EQ(GetFieldValue(config, 112), 0u);
+    SetFieldValue(config, 80, 321);
+    EXPECT_EQ(GetFieldValue(config, 80), 324u);
+}
+
+TEST(ValueLists, ListsThatDependOnOtherSettings) {
+    WorkingConfig config(TemplateRecord);
+    EXPECT_EQ(ListOf(config, 107), (std::vector<std::string>{"Disabled", "Enabled"}));
+    SetFieldValue(config, 82, 2);
+    EXPECT_EQ(ListOf(config, 107), (std::vector<std::string>{"No Effect", "No Effect"}));
+    EXPECT_EQ(ListOf(config, 108), (std::vector<std::string>{"1", "Enabled"}));
+    EXPECT_EQ(ListOf(config, 105), (std::vector<std::string>{"Active Low", "Active High"}));
+    SetFieldValue(config, 82, 1);
+    EXPECT_EQ(ListOf(config, 110), (std::vector<std::string>{"No Effect", "No Effect"}));
+    EXPECT_EQ(ListOf(config, 105), (std::vector<std::string>{"Forced Low", "Enabled"}));
+
+    EXPECT_EQ(ListOf(config, 112).size(), 16u);
+    EXPECT_EQ(ListOf(config, 112).back(), "32768:1");
+    EXPECT_EQ(ListOf(config, 144).front(), "2:1");
+    EXPECT_EQ(ListOf(config, 116).size(), 256u);
+    EXPECT_TRUE(ListOf(config, 54).empty());
+    EXPECT_EQ(GetFieldListText(config, 54, 16), "16");
+    EXPECT_FALSE(GetFieldListText(config, 54, 3));
+    EXPECT_EQ(ListOf(config, 58), (std::vector<std::string>{"Reserved as 0"}));
+    EXPECT_FALSE(GetFieldListText(config, 19, 0));
+}
+
+TEST(ValueLists, RasterOperationNamesFollowTheBitbltOperation) {
+    WorkingConfig config(TemplateRecord);
+    EXPECT_EQ(GetFieldListText(config, 177, 12), "0C S");
+    EXPECT_EQ(ListOf(config, 177).size(), 16u);
+    SetFieldValue(config, 178, 6);
+    EXPECT_EQ(GetFieldListText(config, 177, 12), "0C P");
+    EXPECT_EQ(GetFieldListText(config, 177, 6), "06 P ^ D");
+    SetFieldValue(config, 178, 9);
+    EXPECT_EQ(GetFieldListText(config, 177, 13), "0D Start Bit 5");
+    SetFieldValue(config, 178, 12);
+    EXPECT_EQ(GetFieldListText(config, 177, 10), "0A n/a");
+    EXPECT_EQ(ListOf(config, 178).size(), 13u);
+}
+
+} // namespace
+} // namespace k7r

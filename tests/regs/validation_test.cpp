@@ -1,0 +1,210 @@
+#include "config/default_records.h"
+#include "config/working_config.h"
+#include "regs/settings_engine.h"
+#include "regs/validation.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace k7r {
+namespace {
+
+constexpr std::size_t kRoom = 4096;
+
+std::string Errors(WorkingConfig& config) {
+    return ValidateErrors(config, kRoom);
+}
+
+std::string Warnings(WorkingConfig& config) {
+    return ValidateWarnings(config, kRoom);
+}
+
+// A 640 x 480 TFT panel at 8 bpp with sound timings: nothing to report.
+WorkingConfig SoundTft() {
+    WorkingConfig config(TemplateRecord);
+    SetFieldValue(config, 24, 1);
+    SetFieldValue(config, 68, 640);
+    SetFieldValue(config, 74, 480);
+    SetFieldValue(config, 67, 800);
+    SetFieldValue(config, 73, 525);
+    SetFieldValue(config, 69, 5);
+    SetFieldValue(config, 3, 25175000);
+    SetFieldValue(config, 32, 1);
+    config.SavedMainStart = 0;
+    return config;
+}
+
+TEST(Validation, DefaultsAndASoundPanelAreClean) {
+    WorkingConfig config(TemplateRecord);
+    EXPECT_EQ(Errors(config), "");
+    EXPECT_EQ(Warnings(config), "");
+    WorkingConfig tft = SoundTft();
+    EXPECT_EQ(Errors(tft), "");
+    EXPECT_EQ(Warnings(tft), "");
+}
+
+TEST(Validation, InvalidDepthStillChecksBandwidth) {
+    WorkingConfig config = SoundTft();
+    SetFieldValue(config, 54, 3);
+    SetFieldValue(config, 3, 50000000);
+    SetFieldValue(config, 2, 8000000);
+    SetFieldValue(config, 34, 3);
+    // 50 MHz / (16 / 3) = 10 MHz > 8 MHz
+    EXPECT_EQ(Errors(config), "ERROR: 3 bits-per-pixel is an invalid setting.\n"
+                              "ERROR: MCLK is less than PCLK/(16/BPP).\n");
+}
+
+TEST(Validation, MemoryBandwidthDependsOnSwivelView) {
+    WorkingConfig config = SoundTft();
+    SetFieldValue(config, 3, 25000000);
+    SetFieldValue(config, 2, 12000000);
+    EXPECT_EQ(Errors(config), "ERROR: MCLK is less than PCLK/(16/BPP).\n");
+    SetFieldValue(config, 2, 30000000);
+    EXPECT_EQ(Errors(config), "");
+    SetFieldValue(config, 52, 90); // threshold 31.25 MHz
+    EXPECT_EQ(Errors(config), "ERROR: MCLK is less than 1.25PCLK.\n");
+}
+
+TEST(Validation, HorizontalAndVerticalTotals) {
+    WorkingConfig config = SoundTft();
+    SetFieldValue(config, 67, 648); // HPS 5 + HDP 640 = 645 < 648
+    EXPECT_EQ(Errors(config), "");
+    SetFieldValue(config, 69, 8); // equal: an error
+    EXPECT_EQ(Errors(config),
+              "ERROR: Horz Total is less than or equal to (Horz Start Pos + Horz Disp Period).\n");
+    config = SoundTft();
+    SetFieldValue(config, 73, 480); // VT = VPS 0 + VDP 480: allowed
+    EXPECT_EQ(Errors(config), "");
+    SetFieldValue(config, 75, 1);
+    EXPECT_EQ(Errors(config),
+              "ERROR: Vert Total is less than (Vert Start Pos + Vert Disp Period).\n");
+}
+
+TEST(Validation, EightMclkRuleIsSkippedWithoutMclk) {
+    WorkingConfig config = SoundTft();
+    SetFieldValue(config, 67, 648);
+    SetFieldValue(config, 2, 25175000 * 8 / 7); // 7 pixels during 8 MCLKs: 647 < 648
+    EXPECT_EQ(Errors(config), "");
+    SetFieldValue(config, 2, 25175000 * 8 / 9); // 9 pixels: 649 > 648
+    EXPECT_NE(Errors(config).find("pixel count in 8 MCLKs"), std::string::npos);
+    SetFieldValue(config, 2, 0);
+    EXPECT_EQ(Errors(config).find("pixel count in 8 MCLKs"), std::string::npos);
+}
+
+TEST(Validation, PixelDoubling) {
+    WorkingConfig config = SoundTft();
+    SetFieldValue(config, 45, 1);
+    SetFieldValue(config, 54, 1);
+    EXPECT_EQ(Errors(config), "");
+    SetFieldValue(config, 52, 270);
+    std::strcpy(config.Record.ChipId, "58C21");
+    SetFieldValue(config, 2, 200000000);
+    EXPECT_EQ(Errors(config), "ERROR: Pixel doubling is not supported in 270 degree SwivelView "
+                              "mode.\nERROR: Pixel doubling is not supported in 1 BPP mode.\n");
+}
+
+TEST(Validation, RegisterValueWarnings) {
+    WorkingConfig config = SoundTft();
+    SetFieldValue(config, 33, 5);
+    SetFieldValue(config, 42, 3);
+    SetFieldValue(config, 120, 0);
+    SetFieldValue(config, 124, 0);
+    EXPECT_EQ(Warnings(config), "Warning: PCLK Div is not between 0 and 4.\n"
+                                "Warning: Panel Data Width is set to a RESERVED value of 3.\n"
+                                "Warning: CLS Pulse Width must be greater than 0.\n"
+                                "Warning: PS3 Signal Width must be greater than 0.\n");
+}
+
+TEST(Validation, StnTimingWarnings) {
+    WorkingConfig config(TemplateRecord);
+    SetFieldValue(config, 69, 30);
+    SetFieldValue(config, 75, 2);
+    SetFieldValue(config, 73, 300);
+    EXPECT_EQ(Warnings(config),
+              "Warning: Horz Start Pos must be 22 (where REG[28h] = 0) when Panel Type is STN.\n"
+              "Warning: FPLINE Start should be greater than (Horz Disp Period + Horz Start Pos) "
+              "when Panel Type is STN.\n"
+              "Warning: Vert Start Pos must be 0 when Panel Type is STN.\n");
+    SetFieldValue(config, 69, 22);
+    SetFieldValue(config, 75, 0);
+    SetFieldValue(config, 71, 10); // 343 + 10 >= 352
+    EXPECT_EQ(Warnings(config), "Warning: Horz Total should be greater than (FPLINE Start + "
+                                "FPLINE Width) when Panel Type is STN.\n");
+    SetFieldValue(config, 24, 1); // not for TFT
+    SetFieldValue(config, 69, 5);
+    EXPECT_EQ(Warnings(config), "");
+}
+
+TEST(Validation, HrTftVerticalTotal) {
+    WorkingConfig config = SoundTft();
+    SetFieldValue(config, 24, 2);
+    SetFieldValue(config, 73, 487); // PS1/2 End 7 + FPFRAME Start 0 + 480 + 1 = 488
+    EXPECT_EQ(Warnings(config), "Warning: Vert Total should be greater than (PS1/2 End + Vert "
+                                "Disp Period + FPFRAME Start + 1) when Panel Type is HR-TFT.\n");
+    SetFieldValue(config, 73, 488);
+    EXPECT_EQ(Warnings(config), "");
+}
+
+TEST(Validation, MemorySizeBoundaries) {
+    WorkingConfig config = SoundTft();
+    SetFieldValue(config, 11, 262144);
+    EXPECT_EQ(Warnings(config), "");
+    SetFieldValue(config, 79, 4);
+    EXPECT_EQ(Warnings(config), "Warning: The Main Start Addr will cause the displayed image to "
+                                "exceed 256 KB.\n");
+    SetFieldValue(config, 11, 307200);
+    EXPECT_EQ(Warnings(config),
+              "Warning: Total Avail Vid Mem is 256 KB, but 300 KB is required.\n");
+}
+
+TEST(Validation, ReservedBitRuns) {
+    WorkingConfig config(TemplateRecord);
+    config.Record.Regs[6].Value = 0xFC000088; // REG[10h]: bits 31:26 and 7 stray, 3 is bpp
+    config.Record.Regs[5].Value |= 0x08;      // REG[0Ch] bit 3: the reserved HR-TFT Res
+    config.Record.Regs[0].Index = 0x4000;     // no field describes it
+    config.Record.Regs[0].Value = 0x8001;
+    EXPECT_NE(Warnings(config).find("Warning: REG[4000h] bits 0, 15 set, but should be "
+                                    "RESERVED.\nWarning: REG[0Ch] bit 3 set, but should be "
+                                    "RESERVED.\nWarning: REG[10h] bits 7, 31:26 set, but should be "
+                                    "RESERVED.\n"),
+              std::string::npos);
+    // Pseudo-registers carry delays and the end, not bits.
+    config = WorkingConfig(TemplateRecord);
+    config.Record.Regs[47].Value = 0xFFFFFFFF;
+    config.Record.Regs[50].Value = 0xFFFFFFFF;
+    EXPECT_EQ(Warnings(config), "");
+}
+
+TEST(Validation, SwivelViewOverflowAndFirstByte) {
+    WorkingConfig config = SoundTft();
+    SetFieldValue(config, 52, 180);
+    SetFieldValue(config, 80, 4092);
+    SetFieldValue(config, 79, 0); // 636 + 479 * 4092 bytes do not fit 17 bits of words
+    SetFieldValue(config, 11, 0);
+    EXPECT_EQ(Warnings(config),
+              "Warning: The Main Start Addr SwivelView calculation overflowed.\n");
+    config = SoundTft();
+    SetFieldValue(config, 52, 90);
+    SetFieldValue(config, 54, 1);
+    SetFieldValue(config, 74, 200); // 200 / 8 = 25 bytes: 3 bytes of padding
+    EXPECT_EQ(Warnings(config), "Warning: First byte of display memory starts at address 3.\n");
+}
+
+TEST(Validation, MessagesStayWithinTheRoom) {
+    WorkingConfig config = SoundTft();
+    SetFieldValue(config, 54, 3);
+    const std::string full = ValidateErrors(config, kRoom);
+    ASSERT_EQ(full, "ERROR: 3 bits-per-pixel is an invalid setting.\n");
+    EXPECT_EQ(ValidateErrors(config, 11), "ERROR: 3 b");
+    EXPECT_EQ(ValidateErrors(config, 1), "");
+    EXPECT_EQ(ValidateErrors(config, 0), "");
+    SetFieldValue(config, 33, 5);
+    SetFieldValue(config, 42, 3);
+    const std::string first = "Warning: PCLK Div is not between 0 and 4.\n";
+    EXPECT_EQ(ValidateWarnings(config, first.size() + 1), first);
+    EXPECT_EQ(ValidateWarnings(config, first.size() + 5), first + "Warn");
+}
+
+} // namespace
+} // namespace k7r

@@ -1,0 +1,78 @@
+#!/bin/sh
+# The viewer program on the board emulator: command line, statuses, messages,
+# and the panel picture it leaves in automatic mode.
+#   viewer_program_test.sh <program> <samples dir> [runner, e.g. wine-run.sh]
+set -u
+program=$1
+samples=$2
+runner=${3:-}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# Runs the viewer with the emulator writing $work/panel.png; output without
+# carriage returns in $work/out, status in $status.
+view() {
+    rm -f "$work/panel.png"
+    K7R58_EMULATOR=$work/panel.png $runner "$program" "$@" >"$work/raw" 2>"$work/err"
+    status=$?
+    tr -d '\r' <"$work/raw" >"$work/out"
+}
+
+expect_status() {
+    [ "$status" -eq "$1" ] || fail "$2: status $status, expected $1"
+}
+
+expect_line() {
+    grep -qxF -- "$1" "$work/out" || fail "$2: no line '$1'"
+}
+
+# The panel area of the image against a reference decode, byte for byte.
+expect_picture() {
+    convert "$work/panel.png" -crop "$1" +repage -depth 8 "rgb:$work/seen.rgb" &&
+        cmp -s "$work/seen.rgb" "$samples/$2" || fail "$3: panel picture differs from $2"
+}
+
+view
+expect_status 1 "no arguments"
+expect_line "58C22VIEW - A program to view JPEG, BMP, GIF files - Build 1 [HAL: 2]" "banner"
+expect_line "Beta version. " "banner"
+expect_line "Arguments enclosed in [] are optional." "usage"
+[ ! -e "$work/panel.png" ] || fail "usage touched the chip"
+
+view "$samples/gif8.gif" "$samples/bmp8.bmp"
+expect_status 1 "two images"
+view "$samples/gif8.gif" /?
+expect_status 0 "/? after an image"
+expect_line "      /?       Display this help message" "/? usage"
+view "$samples/gif8.gif" /nothing
+expect_status 0 "unknown switch"
+
+view "$work/missing.gif" /A1
+expect_status 1 "missing file"
+expect_line "ERROR: Failed to open image file:'$work/missing.gif'" "missing file"
+
+view "$samples/gif8.gif" /A1
+expect_status 0 "GIF in automatic mode"
+expect_line "imgW:101, imgH:77, imgBpp:8" "GIF"
+expect_line "VW:320, VH:240, BppPanel:8" "GIF"
+expect_picture 101x77+109+81 gif8.rgb "GIF"
+
+view "$samples/colour.jpg" /a1 /NoInit
+expect_status 0 "JPEG with /NoInit"
+expect_line "show JPG bppPanel: 8 " "JPEG"
+expect_picture 101x77+109+81 colour256.rgb "JPEG"
+
+K7R58_EMULATOR= $runner "$program" "$samples/gif8.gif" /A1 >"$work/raw" 2>&1
+status=$?
+tr -d '\r' <"$work/raw" >"$work/out"
+expect_status 1 "no board driver"
+grep -qF "ERROR: Unable to find/load the K7R58xxx driver (1)" "$work/out" || fail "no driver message"
+
+[ "$failures" -eq 0 ] || exit 1
+echo "viewer program: all checks passed"

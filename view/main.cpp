@@ -1,0 +1,91 @@
+// 58C22VIEW: brings the chip up from the record it carries and shows one
+// JPEG, BMP or GIF image on the panel, centred, with keys to pan over it.
+#include "config/default_records.h"
+#include "hal/hal.h"
+#include "hal/init.h"
+#include "hal/program_info.h"
+#include "platform/console_keys.h"
+#include "view/hal_bus.h"
+#include "view/messages.h"
+#include "view/options.h"
+#include "view/panning.h"
+#include "view/print.h"
+#include "view/show_image.h"
+
+#include <chrono>
+#include <iostream>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using namespace k7r;
+
+void PrintAddress(const char* label, HAL_U32 address) {
+    std::cout << label;
+    if (address == 0) {
+        std::cout << viewer_text::kConfiguredBySystem;
+    } else {
+        Print(std::cout, viewer_text::kAddress, static_cast<unsigned long>(address));
+    }
+}
+
+std::string ErrorText() {
+    char text[256] = {};
+    hal::GetErrorText(text, sizeof text - 1);
+    return text;
+}
+
+int Run(std::span<const std::string_view> arguments) {
+    hal::UseRecord(ViewerRecord);
+    char information[256];
+    hal::ProgramInformation("VIEW", "A program to view JPEG, BMP, GIF files", "$Revision: 1 $",
+                            information, sizeof information);
+    Print(std::cout, viewer_text::kBanner, information);
+    PrintAddress(viewer_text::kRegisterAddress, ViewerRecord.RegPhysAddr);
+    PrintAddress(viewer_text::kMemoryAddress, ViewerRecord.MemPhysAddr);
+
+    ParsedArguments parsed = ParseArguments(arguments);
+    if (!parsed.options) {
+        viewer_text::PrintUsage(std::cout);
+        return parsed.usageStatus;
+    }
+    const ViewerOptions& options = *parsed.options;
+    if (!hal::AcquireChip()) {
+        int code = static_cast<int>(hal::LastError());
+        Print(std::cout, viewer_text::kAcquireFailed, ErrorText().c_str(), code);
+        return code;
+    }
+    if (!hal::InitializeChip(options.initializeRegisters ? 0 : hal::INIT_SKIP_REGS)) {
+        int code = static_cast<int>(hal::LastError());
+        Print(std::cout, viewer_text::kInitializeFailed, ErrorText().c_str(), code);
+        return code;
+    }
+    HalBus bus;
+    Display display(bus);
+    display.SetBitsPerPixel(display.GetBitsPerPixel());
+
+    ShownImage shown = ShowImage(display, options.imagePath, std::cout);
+    if (shown.status != 0) {
+        return shown.status;
+    }
+    if (options.automatic) {
+        // The chip keeps showing the image after we end; waiting lets a
+        // script show a series of images for the given time each.
+        std::cout.flush();
+        std::this_thread::sleep_for(std::chrono::seconds(options.automaticSeconds));
+        return 0;
+    }
+    ConsoleKeys keys;
+    PanImage(display, shown.area, std::cout, [&keys] { return keys.Read(); });
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    int status = Run(arguments);
+    std::cout.flush();
+    return status;
+}
