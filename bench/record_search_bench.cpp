@@ -98,10 +98,14 @@ BENCHMARK(MemchrOverMapping)->Unit(benchmark::kMillisecond);
 // Prints each search's throughput as a share of the memchr pass's.
 class RatioReporter : public benchmark::ConsoleReporter {
   public:
+    // Plain text: the numbers usually end up in logs.
+    RatioReporter() : ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
+        // Single runs, or the medians when runs are repeated.
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration) {
-                rates_[run.benchmark_name()] = run.counters.at("bytes_per_second");
+            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median") {
+                rates_[run.run_name.function_name] = run.counters.at("bytes_per_second");
             }
         }
         ConsoleReporter::ReportRuns(runs);

@@ -7,9 +7,11 @@
 #include "config/working_config.h"
 #include "containers/config_image.h"
 #include "regs/computations.h"
+#include "regs/register_table.h"
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace k7r::cli {
 namespace {
@@ -82,18 +84,26 @@ std::string IndexText(HAL_U32 index) {
     return text;
 }
 
-// One line per entry in table order: position, offset = value.
+// Columns wide enough for "riDELAYOFF" and the longest register identifier.
+constexpr int kIndexColumn = 10;
+constexpr int kIdentifierColumn = 33;
+
+// One line per entry in table order: position, offset, identifier = value.
 void PrintRegisterTable(const ShownRecord& shown) {
     const HAL_STRUCT& r = shown.host;
     const int count = CountEntries(r);
     std::printf("%-18s %d entries\n", "Registers:", count);
     for (int position = 0; position < count; ++position) {
         const RegEntry& entry = r.Regs[position];
-        std::printf("  %2d  %s = %08X\n", position + 1, IndexText(entry.Index).c_str(),
-                    entry.Value);
+        const std::string_view identifier = GetRegisterIdentifier(entry.Index);
+        std::printf("  %2d  %-*s %-*.*s = %08X\n", position + 1, kIndexColumn,
+                    IndexText(entry.Index).c_str(), kIdentifierColumn,
+                    static_cast<int>(identifier.size()), identifier.data(), entry.Value);
     }
     if (count < HAL_MAX_REGS) {
-        std::printf("  %2d  %s\n", count + 1, IndexText(riREGEND).c_str());
+        const std::string_view identifier = GetRegisterIdentifier(riREGEND);
+        std::printf("  %2d  %-*s %.*s\n", count + 1, kIndexColumn, IndexText(riREGEND).c_str(),
+                    static_cast<int>(identifier.size()), identifier.data());
     }
 }
 

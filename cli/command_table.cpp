@@ -5,6 +5,7 @@ namespace k7r::cli {
 // One file cmd_<name>.cpp per command.
 int RunShow(Arguments arguments);
 int RunCopy(Arguments arguments);
+int RunFields(Arguments arguments);
 int RunGet(Arguments arguments);
 int RunSet(Arguments arguments);
 int RunRegs(Arguments arguments);
@@ -19,6 +20,8 @@ constexpr Command kCommands[] = {
     {"show", "show FILE", "print the configuration record found in FILE", RunShow},
     {"copy", "copy SOURCE TARGET [--preserve-addresses]",
      "write the record of SOURCE into the record of TARGET", RunCopy},
+    {"fields", "fields [ID...] [--help-text]",
+     "list the settings (all, or those with the ids given) and their registers", RunFields},
     {"get", "get FILE SETTING...", "print settings, named by id or short name", RunGet},
     {"set", "set FILE SETTING=VALUE... [-o OUT] [--preserve-addresses]",
      "change settings and save into FILE or into a copy OUT", RunSet},

@@ -82,15 +82,21 @@ std::optional<std::string> WriteIntoFile(const std::string& path, const HAL_STRU
     } else if (*length == 0) {
         reason = std::string(messages::kZeroLength);
     } else {
-        std::size_t newLength = static_cast<std::size_t>(*length);
+        // The file's own length until a container kind reports another; a
+        // file too large to map keeps it.
+        std::uint64_t newLength = *length;
         {
             Result<FileMapping> mapping = FileMapping::MapWritable(*file, *length + kGrowthRoom);
             std::string_view message;
             if (!mapping) {
                 reason = SystemText(mapping.error());
-            } else if (!WriteConfigImage(mapping->bytes(), newLength, working, preserveAddresses,
-                                         message)) {
-                reason = std::string(message);
+            } else {
+                std::size_t imageLength = static_cast<std::size_t>(*length);
+                if (!WriteConfigImage(mapping->bytes(), imageLength, working, preserveAddresses,
+                                      message)) {
+                    reason = std::string(message);
+                }
+                newLength = imageLength;
             }
         }
         // Also takes back the growth room when the mapping failed after the

@@ -1,18 +1,28 @@
 #include "regs/chip_port.h"
 
-// Stands in for the chip access layer until it is part of the build: no
-// configuration can be bound to a chip before that, so live mode, the only
-// caller, is never entered.
+#include "hal/hal.h"
+#include "hal/init.h"
+#include "regs/register_width.h"
+
 namespace k7r {
 
-std::uint32_t ChipReadRegister(std::uint32_t) {
-    return 0;
+std::uint32_t ChipReadRegister(std::uint32_t offset) {
+    return IsUsbRegister(offset) ? hal::ReadReg16(offset) : hal::ReadReg32(offset);
 }
 
-void ChipWriteRegister(std::uint32_t, std::uint32_t) {}
+void ChipWriteRegister(std::uint32_t offset, std::uint32_t value) {
+    if (IsUsbRegister(offset)) {
+        hal::WriteReg16(offset, static_cast<std::uint16_t>(value));
+    } else {
+        hal::WriteReg32(offset, value);
+    }
+}
 
-bool ChipReprogramClocks(const HAL_STRUCT&, std::uint32_t, std::uint32_t) {
-    return false;
+// The layer programs the synthesizer from its own record, whose flags say
+// whether a clock chip may be programmed at all.
+bool ChipReprogramClocks(const HAL_STRUCT& record, std::uint32_t clkI, std::uint32_t clkI2) {
+    hal::Record() = record;
+    return hal::ProgramClocks(clkI, clkI2);
 }
 
 } // namespace k7r

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace k7r {
 
@@ -15,5 +17,21 @@ inline constexpr std::uint32_t ffWRITEONLY = 0x040; // write-only bits
 inline constexpr std::uint32_t ffLIST = 0x080;      // shown through the value list
 inline constexpr std::uint32_t ffHEX = 0x100;       // shown in hexadecimal
 inline constexpr std::uint32_t ffMODE = 0x200;      // a change alters the displayed picture
+
+struct AttributeName {
+    std::uint32_t bit;
+    std::string_view name;
+};
+
+// The attribute bits by name, in bit order.
+inline constexpr AttributeName kAttributeNames[] = {
+    {ffREGISTER, "ffREGISTER"},   {ffRECORD, "ffRECORD"},     {ffTEXT, "ffTEXT"},
+    {ffCOMPUTED, "ffCOMPUTED"},   {ffRESERVED, "ffRESERVED"}, {ffREADONLY, "ffREADONLY"},
+    {ffWRITEONLY, "ffWRITEONLY"}, {ffLIST, "ffLIST"},         {ffHEX, "ffHEX"},
+    {ffMODE, "ffMODE"},
+};
+
+// The names of the attributes set, joined by "|", or "0" when none is.
+std::string AttributeNames(std::uint32_t attributes);
 
 } // namespace k7r

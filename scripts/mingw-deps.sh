@@ -18,6 +18,29 @@ fetch_source() {
     (cd "$src" && ls -d "$1"-*/ | head -n 1 | sed "s|^|$src/|; s|/\$||")
 }
 
+# zlib, static, with its own configure script (its CMake build would also
+# produce a DLL that libpng's CMake build prefers).
+if [ ! -e "$prefix/.zlib.stamp" ]; then
+    dir=$(fetch_source zlib)
+    (cd "$dir" && CC=i686-w64-mingw32-gcc-posix AR=i686-w64-mingw32-ar \
+        RANLIB=i686-w64-mingw32-ranlib ./configure --static --prefix="$prefix" >/dev/null &&
+        make -j2 libz.a >/dev/null && make install >/dev/null && make distclean >/dev/null)
+    touch "$prefix/.zlib.stamp"
+fi
+
+# libpng, static, against the zlib above.
+if [ ! -e "$prefix/.libpng.stamp" ]; then
+    dir=$(fetch_source libpng1.6)
+    cmake -S "$dir" -B "$deps/build-libpng" -G Ninja \
+        -Wno-dev -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_INSTALL_PREFIX="$prefix" -DPNG_SHARED=OFF -DPNG_STATIC=ON \
+        -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
+        -DZLIB_INCLUDE_DIR="$prefix/include" -DZLIB_LIBRARY="$prefix/lib/libz.a" >/dev/null
+    cmake --build "$deps/build-libpng" -j2 >/dev/null
+    cmake --install "$deps/build-libpng" >/dev/null
+    touch "$prefix/.libpng.stamp"
+fi
+
 # libjpeg-turbo with the libjpeg 6b interface, static, with its SIMD code.
 if [ ! -e "$prefix/.libjpeg-turbo.stamp" ]; then
     dir=$(fetch_source libjpeg-turbo)

@@ -1,6 +1,7 @@
 #include "cli/command.h"
 #include "config/default_records.h"
 #include "config/record.h"
+#include "tests/cli/cli_run.h"
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -11,26 +12,6 @@
 
 namespace k7r::cli {
 namespace {
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunCli(std::vector<std::string_view> words) {
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    const int status = RunCommandLine(words);
-    std::fflush(stdout);
-    std::string out = testing::internal::GetCapturedStdout();
-    std::string err = testing::internal::GetCapturedStderr();
-    return {status, out, err};
-}
-
-bool HasLine(const std::string& text, const std::string& line) {
-    return ("\n" + text).find("\n" + line + "\n") != std::string::npos;
-}
 
 TEST(Cli, ShowsTheRecordOfABuiltImageFieldByField) {
     const std::string image = test::TestImagePath("carrier.elf");
@@ -47,10 +28,10 @@ TEST(Cli, ShowsTheRecordOfABuiltImageFieldByField) {
              "GPO power mask:    0000h",
              "Flags:             00000018h fFIXED_DIVMCLK|fFIXED_DIVPCLK",
              "Registers:         49 entries",
-             "   1  8000 = 00000000",
-             "   2  0014 = 00000000",
-             "  47  riDELAYON = 00000032",
-             "  50  riREGEND",
+             "   1  8000       REG8000_BLT_CONTROL               = 00000000",
+             "   2  0014       REG0014_POWER_SAVE_CONFIG         = 00000000",
+             "  47  riDELAYON  REG_POWER_ON_DELAY                = 00000032",
+             "  50  riREGEND   REG_END_OF_TABLE",
          }) {
         EXPECT_TRUE(HasLine(run.out, line)) << line << "\n" << run.out;
     }

@@ -1,6 +1,6 @@
-#include "cli/command.h"
 #include "config/default_records.h"
 #include "config/record.h"
+#include "tests/cli/cli_run.h"
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -10,22 +10,6 @@
 
 namespace k7r::cli {
 namespace {
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunCli(std::vector<std::string_view> words) {
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    const int status = RunCommandLine(words);
-    std::fflush(stdout);
-    std::string out = testing::internal::GetCapturedStdout();
-    std::string err = testing::internal::GetCapturedStderr();
-    return {status, out, err};
-}
 
 // The viewer's image, copied so that it can be changed.
 std::string ViewerImageCopy() {

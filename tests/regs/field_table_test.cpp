@@ -127,10 +127,11 @@ TEST(FieldTable, OnlyThePairsAndGpoControlShareBits) {
     EXPECT_EQ(sharing, pairs);
 }
 
-// Every record that has a value list is ffLIST, and so shows its value
-// through the list, except those whose list only offers choices (clock
-// frequencies, suggested panel sizes, colour depths, the HR-TFT resolution and
-// interface level, the GPO pins' meanings) while the value shows as a number.
+// The records with a value list have a ListText operation and are ffLIST, so
+// that they show their value through it, except those whose list only offers
+// choices (clock frequencies, suggested panel sizes, colour depths, the HR-TFT
+// resolution and interface level, the GPO pins' meanings) while the value
+// shows as a number.
 TEST(FieldTable, ListAttributeMarksTheRecordsThatShowValueLists) {
     const std::set<std::uint32_t> withValueList =
         Union({{2,  3,   13,  24,  30,  31,  33,  34,  35,  38,  39,  40,  42,  43,  44,  45,  46,
@@ -147,12 +148,17 @@ TEST(FieldTable, ListAttributeMarksTheRecordsThatShowValueLists) {
     std::set_difference(withValueList.begin(), withValueList.end(), choicesOnly.begin(),
                         choicesOnly.end(), std::inserter(expected, expected.end()));
     std::set<std::uint32_t> listed;
+    std::set<std::uint32_t> withListText;
     for (const FIELD_DESC& field : kFieldTable) {
         if (field.Attributes & ffLIST) {
             listed.insert(field.Id);
         }
+        if (field.ListText != nullptr) {
+            withListText.insert(field.Id);
+        }
     }
     EXPECT_EQ(listed, expected);
+    EXPECT_EQ(withListText, withValueList);
 }
 
 TEST(FieldTable, FormulasHoldOnePlaceForTheRegisterBits) {

@@ -3,6 +3,7 @@
 #include "regs/field_bits.h"
 #include "regs/field_table.h"
 #include "regs/settings_engine.h"
+#include "regs/validation.h"
 
 #include <gtest/gtest.h>
 
@@ -199,6 +200,30 @@ TEST(ValueLists, RasterOperationNamesFollowTheBitbltOperation) {
     SetFieldValue(config, 178, 12);
     EXPECT_EQ(GetFieldListText(config, 177, 10), "0A n/a");
     EXPECT_EQ(ListOf(config, 178).size(), 13u);
+}
+
+} // namespace
+} // namespace k7r
+
+namespace k7r {
+namespace {
+
+// Every setting can be read, listed, formatted and changed, also with
+// values far outside its range, and validation copes with the result.
+TEST(FieldValues, EverySettingSurvivesExtremeValues) {
+    WorkingConfig config(TemplateRecord);
+    for (const FIELD_DESC& field : kFieldTable) {
+        for (const std::uint32_t value : {0u, 1u, 0xFFFFFFFFu}) {
+            SetFieldValue(config, field.Id, value);
+            GetFieldValue(config, field.Id);
+            EXPECT_FALSE(FormatFieldValue(config, field.Id).empty() && field.Id != 1) << field.Id;
+            for (std::uint32_t item = 0; item < 300 && GetFieldListText(config, field.Id, item);
+                 ++item) {
+            }
+        }
+    }
+    EXPECT_LE(ValidateErrors(config, 4096).size(), 4095u);
+    EXPECT_LE(ValidateWarnings(config, 4096).size(), 4095u);
 }
 
 } // namespace

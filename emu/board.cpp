@@ -1,0 +1,294 @@
+#include "emu/board.h"
+
+#include "hal/chip_registers.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace k7r::emu {
+namespace {
+
+constexpr std::uint64_t kNsPerSecond = 1000000000;
+constexpr std::uint32_t kPixelClockDivides[8] = {1, 2, 3, 4, 8, 8, 8, 8};
+// REG[14h] bits the chip drives itself.
+constexpr std::uint32_t kPowerSaveStatusBits = reg::kVerticalNonDisplay | reg::kMemoryPoweredDown;
+// REG[60h] bits 23:16 only trigger a reset; they read back as 0.
+constexpr std::uint32_t kResetField = 0x00FF0000;
+constexpr std::uint32_t kResetTrigger = 0x5B;
+constexpr std::uint32_t kGpio1Output = 1u << 17;
+constexpr std::uint32_t kGpio2Output = 1u << 18;
+
+std::uint32_t ProductInformation(const BoardOptions& options) {
+    const std::uint32_t code = EmulatedBoard::kProductCode;
+    const std::uint32_t bufferUnits = EmulatedBoard::kDisplayMemorySize / 4096;
+    return code << 26 | (options.configPins & 0x7F) << 16 | bufferUnits << 8 | code << 2;
+}
+
+} // namespace
+
+EmulatedBoard::EmulatedBoard(const BoardOptions& options) : synth_(0) {
+    PowerOn(options);
+}
+
+void EmulatedBoard::PowerOn(const BoardOptions& options) {
+    options_ = options;
+    regs_ = {};
+    lut_ = {};
+    lutReadIndex_ = 0;
+    memory_.assign(kDisplayMemorySize, 0);
+    window_.clear();
+    windowPhysical_ = 0;
+    synth_ = Icd2061a(options.powerOnClockHz);
+    framePosition_ = 0;
+    clockFraction_ = 0;
+    frames_ = 0;
+    usbResets_ = 0;
+    chipResets_ = 0;
+    lastLocatedBoard_ = 0;
+    busErrors_.clear();
+}
+
+std::optional<std::uintptr_t> EmulatedBoard::Locate(std::uint32_t board) {
+    lastLocatedBoard_ = board;
+    if (board != options_.boardNumber) {
+        return std::nullopt;
+    }
+    return Map(options_.registerPhysical, 0x400000);
+}
+
+// The window is fresh memory; display memory is copied in while mapped so
+// that the layer's plain memory accesses land in it.
+std::optional<std::uintptr_t> EmulatedBoard::Map(std::uint32_t physical, std::uint32_t length) {
+    if (IsMapped() || length == 0) {
+        return std::nullopt;
+    }
+    window_.assign(length, 0);
+    windowPhysical_ = physical;
+    const std::uint64_t memoryAt = std::uint64_t{options_.memoryPhysical} - physical;
+    if (options_.memoryPhysical >= physical && memoryAt + kDisplayMemorySize <= length) {
+        std::memcpy(window_.data() + memoryAt, memory_.data(), kDisplayMemorySize);
+    }
+    return reinterpret_cast<std::uintptr_t>(window_.data());
+}
+
+bool EmulatedBoard::Unmap(std::uintptr_t linear) {
+    if (!IsMapped() || linear != reinterpret_cast<std::uintptr_t>(window_.data())) {
+        return false;
+    }
+    const std::span<const std::uint8_t> live = DisplayMemory();
+    if (live.data() != memory_.data()) {
+        std::memcpy(memory_.data(), live.data(), kDisplayMemorySize);
+    }
+    window_.clear();
+    window_.shrink_to_fit();
+    return true;
+}
+
+std::span<std::uint8_t> EmulatedBoard::DisplayMemory() {
+    if (IsMapped() && options_.memoryPhysical >= windowPhysical_) {
+        const std::uint64_t at = std::uint64_t{options_.memoryPhysical} - windowPhysical_;
+        if (at + kDisplayMemorySize <= window_.size()) {
+            return {window_.data() + at, kDisplayMemorySize};
+        }
+    }
+    return memory_;
+}
+
+std::span<const std::uint8_t> EmulatedBoard::DisplayMemory() const {
+    return const_cast<EmulatedBoard*>(this)->DisplayMemory();
+}
+
+void EmulatedBoard::BusError(const char* what, std::uint32_t offset, std::uint32_t width) {
+    char text[128];
+    std::snprintf(text, sizeof text, "%s: %u-bit access at register offset %Xh", what, width * 8,
+                  offset);
+    busErrors_.push_back(text);
+}
+
+std::optional<std::uint32_t> EmulatedBoard::RegisterOffset(std::uintptr_t address,
+                                                           std::uint32_t width) {
+    const auto start = reinterpret_cast<std::uintptr_t>(window_.data());
+    const std::uint64_t physical = std::uint64_t{windowPhysical_} + (address - start);
+    if (!IsMapped() || address < start || address - start >= window_.size() ||
+        physical < options_.registerPhysical ||
+        physical - options_.registerPhysical >= kRegisterBlockSize) {
+        BusError("no register there", static_cast<std::uint32_t>(address - start), width);
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(physical - options_.registerPhysical);
+}
+
+std::uint16_t EmulatedBoard::BusRead16(std::uintptr_t address) {
+    const auto offset = RegisterOffset(address, 2);
+    return offset ? Read16(*offset) : 0;
+}
+
+std::uint32_t EmulatedBoard::BusRead32(std::uintptr_t address) {
+    const auto offset = RegisterOffset(address, 4);
+    return offset ? Read32(*offset) : 0;
+}
+
+void EmulatedBoard::BusWrite16(std::uintptr_t address, std::uint16_t value) {
+    if (const auto offset = RegisterOffset(address, 2)) {
+        Write16(*offset, value);
+    }
+}
+
+void EmulatedBoard::BusWrite32(std::uintptr_t address, std::uint32_t value) {
+    if (const auto offset = RegisterOffset(address, 4)) {
+        Write32(*offset, value);
+    }
+}
+
+std::uint16_t EmulatedBoard::Read16(std::uint32_t offset) {
+    Tick();
+    if (!reg::IsUsbRegister(offset) || offset % 2 != 0) {
+        BusError("16-bit read of a 32-bit register", offset, 2);
+        return 0;
+    }
+    return static_cast<std::uint16_t>(regs_[offset / 4] >> (offset % 4 * 8));
+}
+
+void EmulatedBoard::Write16(std::uint32_t offset, std::uint16_t value) {
+    Tick();
+    if (!reg::IsUsbRegister(offset) || offset % 2 != 0) {
+        BusError("16-bit write of a 32-bit register", offset, 2);
+        return;
+    }
+    if (offset == reg::kUsbSoftwareReset) {
+        // The reset value restarts the USB block; its registers read 0 again.
+        if (value == reg::kUsbResetValue) {
+            ++usbResets_;
+            std::fill(regs_.begin() + 0x4000 / 4, regs_.begin() + 0x5000 / 4, 0);
+        }
+        return;
+    }
+    const std::uint32_t shift = offset % 4 * 8;
+    std::uint32_t& word = regs_[offset / 4];
+    word = (word & ~(0xFFFFu << shift)) | std::uint32_t{value} << shift;
+}
+
+std::uint32_t EmulatedBoard::Read32(std::uint32_t offset) {
+    Tick();
+    if (reg::IsUsbRegister(offset) || offset % 4 != 0) {
+        BusError("32-bit read of a 16-bit register or misaligned", offset, 4);
+        return 0;
+    }
+    switch (offset) {
+    case reg::kProductInfo:
+        return ProductInformation(options_);
+    case reg::kPowerSave: {
+        std::uint32_t value = regs_[offset / 4];
+        if ((value & reg::kPowerSaveMode) != 0) {
+            value |= reg::kMemoryPoweredDown;
+        } else if (InVerticalNonDisplay()) {
+            value |= reg::kVerticalNonDisplay;
+        }
+        return value;
+    }
+    case reg::kLutWrite:
+        return 0;
+    case reg::kLutRead:
+        return lutReadIndex_ << 24 | lut_[lutReadIndex_];
+    default:
+        return regs_[offset / 4];
+    }
+}
+
+void EmulatedBoard::Write32(std::uint32_t offset, std::uint32_t value) {
+    Tick();
+    if (reg::IsUsbRegister(offset) || offset % 4 != 0) {
+        BusError("32-bit write of a 16-bit register or misaligned", offset, 4);
+        return;
+    }
+    switch (offset) {
+    case reg::kProductInfo:
+        return;
+    case reg::kPowerSave:
+        regs_[offset / 4] = value & ~kPowerSaveStatusBits;
+        return;
+    case reg::kLutWrite:
+        lut_[value >> 24] = value & 0xFFFFFF;
+        return;
+    case reg::kLutRead:
+        lutReadIndex_ = value >> 24;
+        return;
+    case reg::kSpecialPurpose:
+        if (((value & kResetField) >> 16) == kResetTrigger) {
+            ++chipResets_;
+        }
+        regs_[offset / 4] = value & ~kResetField;
+        return;
+    case reg::kGpio:
+        WriteGpio(value);
+        return;
+    default:
+        regs_[offset / 4] = value;
+        return;
+    }
+}
+
+std::uint32_t EmulatedBoard::Peek32(std::uint32_t offset) const {
+    return offset == reg::kProductInfo ? ProductInformation(options_)
+                                       : regs_[(offset % kRegisterBlockSize) / 4];
+}
+
+// Pins not configured as outputs are pulled low.
+void EmulatedBoard::WriteGpio(std::uint32_t value) {
+    regs_[reg::kGpio / 4] = value;
+    const bool clock = (value & kGpio1Output) != 0 && (value & reg::kGpio1Clock) != 0;
+    const bool data = (value & kGpio2Output) != 0 && (value & reg::kGpio2Data) != 0;
+    synth_.Drive(clock, data);
+}
+
+std::uint32_t EmulatedBoard::PixelClockHz() const {
+    const std::uint32_t clkI = synth_.OutputHz(0);
+    const std::uint32_t clkI2 = synth_.OutputHz(3);
+    const std::uint32_t memoryClockConfig = regs_[reg::kMemoryClock / 4];
+    const bool cnf6 = (ProductInformation(options_) & reg::kCnf6) != 0;
+    const std::uint32_t busClock = (memoryClockConfig & 1) != 0 ? clkI2 : (cnf6 ? clkI / 2 : clkI);
+    const std::uint32_t memoryClock = busClock / (((memoryClockConfig >> 4) & 3) + 1);
+    const std::uint32_t pixelClockConfig = regs_[reg::kPixelClock / 4];
+    const std::uint32_t sources[4] = {memoryClock, busClock, clkI, clkI2};
+    return sources[pixelClockConfig & 3] / kPixelClockDivides[(pixelClockConfig >> 4) & 7];
+}
+
+namespace {
+
+struct Timing {
+    std::uint64_t horizontalTotal;
+    std::uint64_t verticalTotal;
+    std::uint64_t verticalDisplay;
+};
+
+Timing ReadTiming(const std::array<std::uint32_t, EmulatedBoard::kRegisterBlockSize / 4>& regs) {
+    return {.horizontalTotal = (regs[reg::kHorzTotal / 4] & 0x7F) * 8 + 8,
+            .verticalTotal = (regs[reg::kVertTotal / 4] & 0x3FF) + 1,
+            .verticalDisplay = (regs[reg::kVertDisplay / 4] & 0x3FF) + 1};
+}
+
+} // namespace
+
+// Power save mode stops the display; so does a pixel clock of 0.
+void EmulatedBoard::Tick() {
+    if ((regs_[reg::kPowerSave / 4] & reg::kPowerSaveMode) != 0) {
+        return;
+    }
+    clockFraction_ += std::uint64_t{kAccessNs} * PixelClockHz();
+    const std::uint64_t pixels = clockFraction_ / kNsPerSecond;
+    clockFraction_ %= kNsPerSecond;
+    const Timing timing = ReadTiming(regs_);
+    const std::uint64_t frameLength = timing.horizontalTotal * timing.verticalTotal;
+    framePosition_ += pixels;
+    frames_ += framePosition_ / frameLength;
+    framePosition_ %= frameLength;
+}
+
+// The lines after the vertical display period up to the vertical total.
+bool EmulatedBoard::InVerticalNonDisplay() const {
+    const Timing timing = ReadTiming(regs_);
+    return framePosition_ / timing.horizontalTotal >= timing.verticalDisplay;
+}
+
+} // namespace k7r::emu

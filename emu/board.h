@@ -1,0 +1,116 @@
+#pragma once
+
+// A software model of the K7R58C22 evaluation board: the chip's register
+// block and 256 KB of display memory behind the board driver's three
+// requests, the ICD2061A clock synthesizer on GPIO1/GPIO2, and a display
+// whose frame timing follows the programmed registers and clocks.
+//
+// Time is simulated, not measured: every register access takes kAccessNs of
+// bus time, during which the display advances by as many pixel clocks. So
+// the vertical non-display status (REG[14h] bit 7) changes deterministically
+// with the number of register accesses.
+//
+// Clocks: CLKI is synthesizer register 0 (the board straps the video clock
+// select to it), CLKI2 register 3; before programming both run at the
+// power-on frequency of BoardOptions.
+
+#include "emu/icd2061a.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace k7r::emu {
+
+struct BoardOptions {
+    // Physical addresses the board decodes; the evaluation board's layout
+    // has display memory 2 MB above the registers, which is also what the
+    // locate request assumes.
+    std::uint32_t registerPhysical = 0x10000000;
+    std::uint32_t memoryPhysical = 0x10200000;
+    // The only board number the locate request finds.
+    std::uint32_t boardNumber = 0;
+    // Synthesizer outputs before programming; 0 = no clock, display stopped.
+    std::uint32_t powerOnClockHz = 25175000;
+    // CNF[6:0] pins as REG[00h] bits 22:16 report them.
+    std::uint32_t configPins = 0;
+};
+
+class EmulatedBoard {
+  public:
+    static constexpr std::uint32_t kDisplayMemorySize = 0x40000;
+    static constexpr std::uint32_t kRegisterBlockSize = 0x10000;
+    static constexpr std::uint32_t kAccessNs = 250;
+    // Product code 0Bh, revision 0, in both places REG[00h] carries them.
+    static constexpr std::uint32_t kProductCode = 0x0B;
+
+    explicit EmulatedBoard(const BoardOptions& options = {});
+
+    // Back to power-on state, display memory cleared, no mapping.
+    void PowerOn(const BoardOptions& options = {});
+
+    // The driver's requests.
+    std::optional<std::uintptr_t> Locate(std::uint32_t board);
+    std::optional<std::uintptr_t> Map(std::uint32_t physical, std::uint32_t length);
+    bool Unmap(std::uintptr_t linear);
+
+    // Register accesses at process addresses inside the mapped window.
+    std::uint16_t BusRead16(std::uintptr_t address);
+    std::uint32_t BusRead32(std::uintptr_t address);
+    void BusWrite16(std::uintptr_t address, std::uint16_t value);
+    void BusWrite32(std::uintptr_t address, std::uint32_t value);
+
+    // Register accesses by offset, with the same side effects and time.
+    std::uint16_t Read16(std::uint32_t offset);
+    std::uint32_t Read32(std::uint32_t offset);
+    void Write16(std::uint32_t offset, std::uint16_t value);
+    void Write32(std::uint32_t offset, std::uint32_t value);
+
+    // Observation without side effects or time.
+    std::uint32_t Peek32(std::uint32_t offset) const;
+    std::uint32_t LutEntry(std::uint32_t index) const { return lut_[index & 0xFF]; }
+    std::span<std::uint8_t> DisplayMemory();
+    std::span<const std::uint8_t> DisplayMemory() const;
+    const Icd2061a& Synthesizer() const { return synth_; }
+    std::uint64_t FramesCompleted() const { return frames_; }
+    std::uint32_t PixelClockHz() const;
+    int UsbResets() const { return usbResets_; }
+    int ChipResets() const { return chipResets_; }
+    std::uint32_t LastLocatedBoard() const { return lastLocatedBoard_; }
+    bool IsMapped() const { return !window_.empty(); }
+    std::uint32_t MappedPhysical() const { return windowPhysical_; }
+    // Accesses the board could not serve: outside the register block, wrong
+    // width, misaligned.
+    const std::vector<std::string>& BusErrors() const { return busErrors_; }
+
+  private:
+    std::optional<std::uint32_t> RegisterOffset(std::uintptr_t address, std::uint32_t width);
+    void BusError(const char* what, std::uint32_t offset, std::uint32_t width);
+    void Tick();
+    bool InVerticalNonDisplay() const;
+    void WriteGpio(std::uint32_t value);
+
+    BoardOptions options_;
+    std::array<std::uint32_t, kRegisterBlockSize / 4> regs_{};
+    std::array<std::uint32_t, 256> lut_{};
+    std::uint32_t lutReadIndex_ = 0;
+    std::vector<std::uint8_t> memory_;
+    // The mapped window; display memory lives in it while mapped.
+    std::vector<std::uint8_t> window_;
+    std::uint32_t windowPhysical_ = 0;
+    Icd2061a synth_;
+    // Display position in pixel clocks within the frame, and the fraction of
+    // a pixel clock (in 1e-9 units) carried between accesses.
+    std::uint64_t framePosition_ = 0;
+    std::uint64_t clockFraction_ = 0;
+    std::uint64_t frames_ = 0;
+    int usbResets_ = 0;
+    int chipResets_ = 0;
+    std::uint32_t lastLocatedBoard_ = 0;
+    std::vector<std::string> busErrors_;
+};
+
+} // namespace k7r::emu

@@ -1,0 +1,150 @@
+#include "emu/panel_picture.h"
+
+#include "hal/chip_registers.h"
+
+namespace k7r::emu {
+namespace {
+
+// The scan model. Display memory is a row of pixels of bpp bits, the first
+// pixel of a byte in its high bits, 16-bit pixels little-endian. The main
+// window starts at pixel S = REG[40h] words and its lines are L pixels apart
+// (REG[44h] words). The panel is scanned in its own orientation, PW x PH
+// pixels, halved by pixel doubling to an effective EW x EH; an effective
+// panel pixel (ex, ey) reads pixel
+//     0 degrees    S + ey L + ex
+//     90 degrees   S + (EH - 1) mod w + ex L - ey
+//     180 degrees  S + (EW - 1) mod w - ex - ey L
+//     270 degrees  S - ex L + ey
+// where w is the number of pixels in a 32-bit word: at 90 and 180 degrees
+// the start address names the word that holds the last pixel of a line, and
+// the controller knows from the panel size where in that word it is. The
+// picture then turns the panel by the SwivelView angle clockwise, as it is
+// mounted, so that an image laid out for that angle shows upright.
+struct Scan {
+    std::uint32_t bitsPerPixel;
+    std::uint32_t swivel; // 0 to 3 quarter turns
+    std::uint32_t panelWidth, panelHeight;
+    std::uint32_t horizontalFactor, verticalFactor;
+    std::int64_t start, line;
+    std::int64_t memoryPixels;
+};
+
+Scan ReadScan(const EmulatedBoard& board) {
+    const std::uint32_t settings = board.Peek32(reg::kDisplaySettings);
+    const std::uint32_t bpp = settings & reg::kBitsPerPixelMask;
+    return {
+        .bitsPerPixel = bpp,
+        .swivel = (settings >> reg::kSwivelShift) & 3,
+        .panelWidth = (board.Peek32(reg::kHorzDisplay) & 0x7F) * 8 + 8,
+        .panelHeight = (board.Peek32(reg::kVertDisplay) & 0x3FF) + 1,
+        .horizontalFactor = (settings & reg::kHorzDoubling) != 0 ? 2u : 1u,
+        .verticalFactor = (settings & reg::kVertDoubling) != 0 ? 2u : 1u,
+        .start = std::int64_t{board.Peek32(reg::kMainStart) & 0x1FFFF} * 32 / bpp,
+        .line = std::int64_t{board.Peek32(reg::kMainOffset) & 0x3FF} * 32 / bpp,
+        .memoryPixels = std::int64_t{EmulatedBoard::kDisplayMemorySize} * 8 / bpp,
+    };
+}
+
+std::int64_t PixelIndex(const Scan& s, std::int64_t ex, std::int64_t ey) {
+    const std::int64_t perWord = 32 / s.bitsPerPixel;
+    const std::int64_t effectiveWidth = s.panelWidth / s.horizontalFactor;
+    const std::int64_t effectiveHeight = s.panelHeight / s.verticalFactor;
+    switch (s.swivel) {
+    case 1:
+        return s.start + (effectiveHeight - 1) % perWord + ex * s.line - ey;
+    case 2:
+        return s.start + (effectiveWidth - 1) % perWord - ex - ey * s.line;
+    case 3:
+        return s.start - ex * s.line + ey;
+    default:
+        return s.start + ey * s.line + ex;
+    }
+}
+
+// Addresses wrap around display memory as the controller's counter does.
+std::uint32_t ReadPixel(std::span<const std::uint8_t> memory, const Scan& s, std::int64_t index) {
+    index %= s.memoryPixels;
+    if (index < 0) {
+        index += s.memoryPixels;
+    }
+    const std::int64_t bit = index * s.bitsPerPixel;
+    const std::size_t byte = static_cast<std::size_t>(bit / 8);
+    if (s.bitsPerPixel == 16) {
+        return memory[byte] | std::uint32_t{memory[byte + 1]} << 8;
+    }
+    const std::uint32_t shift = 8 - s.bitsPerPixel - static_cast<std::uint32_t>(bit % 8);
+    return (memory[byte] >> shift) & ((1u << s.bitsPerPixel) - 1);
+}
+
+std::uint32_t Expand565(std::uint32_t pixel) {
+    const std::uint32_t r = (pixel >> 11) & 0x1F, g = (pixel >> 5) & 0x3F, b = pixel & 0x1F;
+    return (r << 3 | r >> 2) << 16 | (g << 2 | g >> 4) << 8 | (b << 3 | b >> 2);
+}
+
+// A monochrome panel shows the green component as its grey level.
+std::uint32_t PanelColour(const EmulatedBoard& board, const Scan& s, std::uint32_t pixel,
+                          bool colourPanel) {
+    const std::uint32_t rgb = s.bitsPerPixel == 16 ? Expand565(pixel) : board.LutEntry(pixel);
+    if (colourPanel) {
+        return rgb;
+    }
+    const std::uint32_t grey = (rgb >> 8) & 0xFF;
+    return grey << 16 | grey << 8 | grey;
+}
+
+bool ShowsNothing(const EmulatedBoard& board) {
+    const std::uint32_t settings = board.Peek32(reg::kDisplaySettings);
+    const std::uint32_t bpp = settings & reg::kBitsPerPixelMask;
+    const bool validDepth = bpp == 1 || bpp == 2 || bpp == 4 || bpp == 8 || bpp == 16;
+    const bool blanked = (settings & reg::kDisplayBlank) != 0;
+    const bool powerSave = (board.Peek32(reg::kPowerSave) & reg::kPowerSaveMode) != 0;
+    return !validDepth || blanked || powerSave;
+}
+
+} // namespace
+
+Picture RenderPanel(const EmulatedBoard& board) {
+    const std::uint32_t swivel = (board.Peek32(reg::kDisplaySettings) >> reg::kSwivelShift) & 3;
+    const std::uint32_t panelWidth = (board.Peek32(reg::kHorzDisplay) & 0x7F) * 8 + 8;
+    const std::uint32_t panelHeight = (board.Peek32(reg::kVertDisplay) & 0x3FF) + 1;
+    const bool turned = swivel == 1 || swivel == 3;
+    Picture picture;
+    picture.width = turned ? panelHeight : panelWidth;
+    picture.height = turned ? panelWidth : panelHeight;
+    picture.rgb.assign(std::size_t{picture.width} * picture.height * 3, 0);
+    if (ShowsNothing(board)) {
+        return picture;
+    }
+    const Scan s = ReadScan(board);
+    const bool colourPanel = (board.Peek32(reg::kPanelType) & reg::kColourPanel) != 0;
+    const std::span<const std::uint8_t> memory = board.DisplayMemory();
+    std::uint8_t* out = picture.rgb.data();
+    for (std::int64_t vy = 0; vy < picture.height; ++vy) {
+        for (std::int64_t vx = 0; vx < picture.width; ++vx) {
+            std::int64_t nx = vx, ny = vy;
+            switch (s.swivel) {
+            case 1:
+                nx = vy, ny = s.panelHeight - 1 - vx;
+                break;
+            case 2:
+                nx = s.panelWidth - 1 - vx, ny = s.panelHeight - 1 - vy;
+                break;
+            case 3:
+                nx = s.panelWidth - 1 - vy, ny = vx;
+                break;
+            default:
+                break;
+            }
+            const std::int64_t index =
+                PixelIndex(s, nx / s.horizontalFactor, ny / s.verticalFactor);
+            const std::uint32_t rgb =
+                PanelColour(board, s, ReadPixel(memory, s, index), colourPanel);
+            *out++ = static_cast<std::uint8_t>(rgb >> 16);
+            *out++ = static_cast<std::uint8_t>(rgb >> 8);
+            *out++ = static_cast<std::uint8_t>(rgb);
+        }
+    }
+    return picture;
+}
+
+} // namespace k7r::emu

@@ -1,0 +1,92 @@
+#pragma once
+
+// The chip access layer: binds to the board driver, maps the K7R58C22's
+// registers and display memory into the process, and brings the chip up from
+// a configuration record.
+//
+// API overview
+//   Start-up     UseRecord(record) once, before anything else: the layer reads
+//                its configuration from that record for the rest of the run
+//                (the viewer passes ViewerRecord, the utility TemplateRecord).
+//   Binding      AcquireChip() maps the chip; ReleaseChip() undoes it (also
+//                run at process exit). LastError()/GetErrorText() report the
+//                outcome of the last failing operation.
+//   Access       ReadReg16/32, WriteReg16/32 (USB registers 4000h-4FFFh are
+//                16 bits wide, all others 32), ReadMem32, FillMem32: byte
+//                offsets from the register block and display memory.
+//   Bring-up     InitializeChip(mask) and its steps (hal/init.h);
+//                ProgramInformation (hal/program_info.h); the utility's
+//                Direct-tab wrapper (hal/utility_init.h).
+//
+// Board driver: on Windows the K7R58xxx kernel driver; when the environment
+// variable K7R58_EMULATOR is set (to anything), the board emulator of emu/
+// instead. Without either, AcquireChip fails with error 1.
+//
+// One thread, plain process-wide state, not re-entrant.
+
+#include "config/hal_struct.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace k7r::hal {
+
+// Last-error codes.
+inline constexpr std::uint32_t kErrNone = 0;
+inline constexpr std::uint32_t kErrNoDriver = 1;
+inline constexpr std::uint32_t kErrNoController = 2;
+inline constexpr std::uint32_t kErrNotConfigured = 3;
+inline constexpr std::uint32_t kErrCrcMismatch = 4;
+inline constexpr std::uint32_t kErrClockNotSettable = 5;
+inline constexpr std::uint32_t kErrClockTooHigh = 6;
+inline constexpr std::uint32_t kErrClockTooLow = 7;
+inline constexpr std::uint32_t kErrUnspecified = 8;
+
+// The layer's build number, from its revision text "$Revision: 2 $".
+inline constexpr const char* kHalRevision = "$Revision: 2 $";
+
+// The record the layer works on from now on; it must outlive the layer's use.
+void UseRecord(HAL_STRUCT& record);
+HAL_STRUCT& Record();
+
+struct ChipBases {
+    std::uintptr_t memory = 0;
+    std::uintptr_t registers = 0;
+};
+
+// Maps the chip at the record's physical addresses (or locates board
+// VRXBOARD when both are 0). On success: last error 0, clock state zeroed,
+// the bases returned. On failure: last error 1 or 2, nullopt.
+std::optional<ChipBases> AcquireChip();
+
+// 0, or 2 when the driver refused to unmap; harmless when nothing is open.
+std::uint32_t ReleaseChip();
+
+std::uint32_t LastError();
+void SetLastError(std::uint32_t code);
+
+// The fixed text of an error code ("An unspecified error occured" for codes
+// beyond the table).
+const char* ErrorMessage(std::uint32_t code);
+
+// "There was no error detected", or "ERROR: " and the last error's text.
+std::string ErrorText();
+
+// strncpy semantics into a caller's buffer, as C callers expect: at most
+// length characters, NUL-padded, not terminated when the text fills them.
+// A null buffer only returns the code.
+std::uint32_t GetErrorText(char* buffer, std::uint32_t length);
+
+std::uint16_t ReadReg16(std::uint32_t offset);
+std::uint32_t ReadReg32(std::uint32_t offset);
+void WriteReg16(std::uint32_t offset, std::uint16_t value);
+void WriteReg32(std::uint32_t offset, std::uint32_t value);
+
+std::uint32_t ReadMem32(std::uint32_t offset);
+void FillMem32(std::uint32_t offset, std::uint32_t value, std::uint32_t count);
+
+// Process addresses of the current mapping (0 when none).
+ChipBases Bases();
+
+} // namespace k7r::hal

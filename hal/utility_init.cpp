@@ -1,0 +1,85 @@
+#include "hal/utility_init.h"
+
+#include "config/record.h"
+#include "hal/chip_registers.h"
+#include "hal/hal.h"
+#include "hal/init.h"
+#include "hal/program_info.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace k7r::hal {
+namespace {
+
+std::uint32_t SkipMask(const InitSteps& steps) {
+    std::uint32_t mask = 0;
+    mask |= steps.softwareReset ? 0 : INIT_SKIP_RESET;
+    mask |= steps.programClockChip ? 0 : INIT_SKIP_CLOCKS;
+    mask |= steps.initializeRegisters ? 0 : INIT_SKIP_REGS;
+    mask |= steps.initializeLookupTable ? 0 : INIT_SKIP_LUT;
+    mask |= steps.clearVideoMemory ? 0 : INIT_SKIP_CLEAR;
+    return mask;
+}
+
+std::string Format(const char* format, const std::string& argument) {
+    char text[512];
+    std::snprintf(text, sizeof text, format, argument.c_str());
+    return text;
+}
+
+} // namespace
+
+bool InitializeFromWorkingConfig(WorkingConfig& config, const InitSteps& steps,
+                                 std::string* message) {
+    HAL_STRUCT& record = Record();
+    record = config.Record;
+    record.Crc = ComputeRecordCrc(record);
+
+    bool ok = true;
+    if (config.RegisterBase == 0) {
+        const std::optional<ChipBases> bases = AcquireChip();
+        ok = bases.has_value();
+        if (ok) {
+            config.MemoryBase = bases->memory;
+            config.RegisterBase = bases->registers;
+        }
+    }
+    ok = ok && InitializeChip(SkipMask(steps));
+    if (!ok) {
+        config.Bound = false;
+        config.Live = false;
+        if (message != nullptr) {
+            *message = Format("Cannot Initialize: %s.\n", ErrorText());
+        }
+        return false;
+    }
+    if (steps.softwareReset && !steps.initializeRegisters) {
+        config.Bound = false;
+        config.Live = false;
+    } else {
+        config.Bound = true;
+    }
+    if (config.AutoRedraw) {
+        config.RedrawCountdown = 1;
+    }
+    if (message != nullptr) {
+        char text[128];
+        std::snprintf(text, sizeof text, "Initialized K7R%.*s using HAL build %u.\n",
+                      static_cast<int>(strnlen(record.ChipId, sizeof record.ChipId)), record.ChipId,
+                      BuildNumber(kHalRevision));
+        *message = text;
+    }
+    return true;
+}
+
+void ShutdownChip(WorkingConfig& config) {
+    if (config.Bound) {
+        WriteReg16(reg::kUsbSoftwareReset, reg::kUsbResetValue);
+        WriteReg32(reg::kSpecialPurpose, reg::kChipResetValue);
+    }
+    config.Bound = false;
+    config.Live = false;
+}
+
+} // namespace k7r::hal

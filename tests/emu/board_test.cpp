@@ -1,0 +1,104 @@
+#include "emu/board.h"
+
+#include <gtest/gtest.h>
+
+namespace k7r::emu {
+namespace {
+
+// 352 x 251 pixel clocks per frame, 240 displayed lines, PCLK = CLKI.
+void SetTiming(EmulatedBoard& board) {
+    board.Write32(0x08, 0x02);
+    board.Write32(0x20, 0x2B);
+    board.Write32(0x24, 0x27);
+    board.Write32(0x30, 0xFA);
+    board.Write32(0x34, 0xEF);
+}
+
+TEST(EmulatedBoard, ProductInformationIsReadOnly) {
+    EmulatedBoard board({.configPins = 0x40});
+    const std::uint32_t info = board.Read32(0x00);
+    EXPECT_EQ((info >> 8) & 0xFF, 0x40u);
+    EXPECT_EQ(info >> 26, EmulatedBoard::kProductCode);
+    EXPECT_EQ((info >> 2) & 0x3F, EmulatedBoard::kProductCode);
+    EXPECT_NE(info & (1u << 22), 0u);
+    board.Write32(0x00, 0);
+    EXPECT_EQ(board.Read32(0x00), info);
+}
+
+TEST(EmulatedBoard, LookupTableIsWrittenAndReadBack) {
+    EmulatedBoard board;
+    board.Write32(0x18, 0x05123456);
+    board.Write32(0x1C, 0x05000000);
+    EXPECT_EQ(board.Read32(0x1C), 0x05123456u);
+    EXPECT_EQ(board.LutEntry(5), 0x123456u);
+    board.Write32(0x1C, 0x06000000);
+    EXPECT_EQ(board.Read32(0x1C), 0x06000000u);
+}
+
+TEST(EmulatedBoard, SoftwareResetsAreCounted) {
+    EmulatedBoard board;
+    board.Write16(0x4002, 0x1234);
+    board.Write16(0x4052, 0x00A8);
+    board.Write32(0x60, 0x005B0000);
+    board.Write32(0x60, 0x00000200);
+    EXPECT_EQ(board.UsbResets(), 1);
+    EXPECT_EQ(board.ChipResets(), 1);
+    EXPECT_EQ(board.Read16(0x4002), 0u);
+    EXPECT_EQ(board.Read32(0x60), 0x200u);
+    EXPECT_TRUE(board.BusErrors().empty());
+    board.Write32(0x4000, 1);
+    board.Read16(0x0010);
+    EXPECT_EQ(board.BusErrors().size(), 2u);
+}
+
+TEST(EmulatedBoard, FrameClockFollowsTheTimingsAndAccesses) {
+    EmulatedBoard board({.powerOnClockHz = 25175000});
+    SetTiming(board);
+    // 88,352 clocks per frame at 25.175 MHz: 3,509.5 us, 14,038 accesses.
+    int nonDisplayReads = 0;
+    constexpr int kReads = 140380;
+    for (int n = 0; n < kReads; ++n) {
+        nonDisplayReads += (board.Read32(0x14) & 0x80) != 0;
+    }
+    EXPECT_NEAR(static_cast<double>(board.FramesCompleted()), 10.0, 1.0);
+    EXPECT_NEAR(nonDisplayReads, kReads * 11 / 251, kReads / 251);
+}
+
+TEST(EmulatedBoard, PowerSaveStopsTheDisplay) {
+    EmulatedBoard board;
+    SetTiming(board);
+    board.Write32(0x14, 0x10);
+    const std::uint64_t frames = board.FramesCompleted();
+    for (int n = 0; n < 50000; ++n) {
+        ASSERT_EQ(board.Read32(0x14), 0x50u);
+    }
+    EXPECT_EQ(board.FramesCompleted(), frames);
+}
+
+TEST(EmulatedBoard, WithoutClockNoFrameEnds) {
+    EmulatedBoard board({.powerOnClockHz = 0});
+    SetTiming(board);
+    for (int n = 0; n < 50000; ++n) {
+        board.Read32(0x14);
+    }
+    EXPECT_EQ(board.FramesCompleted(), 0u);
+}
+
+TEST(EmulatedBoard, DisplayMemoryLivesInTheWindowWhileMapped) {
+    EmulatedBoard board;
+    board.DisplayMemory()[7] = 0x77;
+    EXPECT_FALSE(board.Locate(1).has_value());
+    const auto window = board.Locate(0);
+    ASSERT_TRUE(window.has_value());
+    EXPECT_FALSE(board.Map(0x10000000, 0x400000).has_value()); // one mapping at a time
+    auto* memory = reinterpret_cast<std::uint8_t*>(*window + 0x200000);
+    EXPECT_EQ(memory[7], 0x77);
+    memory[8] = 0x88;
+    EXPECT_EQ(board.BusRead32(*window + 0x00), board.Peek32(0x00));
+    EXPECT_FALSE(board.Unmap(*window + 4));
+    EXPECT_TRUE(board.Unmap(*window));
+    EXPECT_EQ(board.DisplayMemory()[8], 0x88);
+}
+
+} // namespace
+} // namespace k7r::emu

@@ -1,0 +1,138 @@
+#include "tests/hal/chip_fixture.h"
+
+#include <cstring>
+#include <string>
+
+namespace k7r {
+namespace {
+
+using test::ChipTest;
+using test::SetEnvironment;
+
+TEST(ErrorText, EveryCodeHasItsFixedText) {
+    const char* const expected[] = {
+        "There was no error detected",
+        "ERROR: Unable to find/load the K7R58xxx driver",
+        "ERROR: Unable to locate an K7R58xxx controller",
+        "ERROR: This program has not been configured",
+        "ERROR: Config CRC does not match configureation",
+        "ERROR: The programmable clock cannot be set",
+        "ERROR: The requested clock frequency is too high",
+        "ERROR: The requested clock frequency is too low",
+        "ERROR: An unspecified error occured",
+    };
+    for (std::uint32_t code = 0; code < std::size(expected); ++code) {
+        hal::SetLastError(code);
+        EXPECT_EQ(hal::ErrorText(), expected[code]);
+        char buffer[64];
+        EXPECT_EQ(hal::GetErrorText(buffer, sizeof buffer), code);
+        EXPECT_STREQ(buffer, expected[code]);
+    }
+    hal::SetLastError(0);
+}
+
+TEST(ErrorText, CopiesAtMostTheBufferLengthLikeStrncpy) {
+    hal::SetLastError(hal::kErrNoDriver);
+    char buffer[12];
+    std::memset(buffer, 'x', sizeof buffer);
+    EXPECT_EQ(hal::GetErrorText(buffer, 10), 1u);
+    EXPECT_EQ(std::string(buffer, sizeof buffer), "ERROR: Unaxx");
+    EXPECT_EQ(hal::GetErrorText(nullptr, 10), 1u);
+    hal::SetLastError(0);
+}
+
+// Natively there is no board driver at all; under Wine the device does not
+// exist: either way the driver cannot be opened.
+TEST(Acquire, WithoutTheEmulatorFindsNoDriver) {
+    SetEnvironment(emu::kEmulatorVariable, nullptr);
+    HAL_STRUCT record = ViewerRecord;
+    hal::UseRecord(record);
+    EXPECT_FALSE(hal::AcquireChip().has_value());
+    EXPECT_EQ(hal::LastError(), hal::kErrNoDriver);
+    EXPECT_EQ(hal::ErrorText(), "ERROR: Unable to find/load the K7R58xxx driver");
+    EXPECT_EQ(hal::ReleaseChip(), 0u);
+    // Nothing is mapped: accesses reach no chip and do no harm.
+    hal::WriteReg32(0x10, 8);
+    hal::FillMem32(0, 1, 4);
+    EXPECT_EQ(hal::ReadReg32(0x10), 0u);
+    EXPECT_EQ(hal::ReadMem32(0), 0u);
+}
+
+TEST_F(ChipTest, BothAddressesZeroLocateBoardZeroWithMemoryTwoMegabytesUp) {
+    const auto bases = hal::AcquireChip();
+    ASSERT_TRUE(bases.has_value());
+    EXPECT_EQ(hal::LastError(), 0u);
+    EXPECT_EQ(board().LastLocatedBoard(), 0u);
+    EXPECT_EQ(bases->memory, bases->registers + 0x200000);
+    // REG[00h]: display buffer size 64 x 4 KB.
+    EXPECT_EQ((hal::ReadReg32(0x00) >> 8) & 0xFF, 0x40u);
+    hal::FillMem32(16, 0xA5A5A5A5, 2);
+    EXPECT_EQ(board().DisplayMemory()[16], 0xA5);
+    EXPECT_EQ(board().DisplayMemory()[23], 0xA5);
+    EXPECT_EQ(board().DisplayMemory()[24], 0x00);
+}
+
+TEST_F(ChipTest, VrxboardNamesTheBoardToLocateAsAtoiReadsIt) {
+    Start({.boardNumber = 2});
+    SetEnvironment("VRXBOARD", "2");
+    ASSERT_TRUE(hal::AcquireChip().has_value());
+    EXPECT_EQ(board().LastLocatedBoard(), 2u);
+
+    SetEnvironment("VRXBOARD", "x2");
+    EXPECT_FALSE(hal::AcquireChip().has_value());
+    EXPECT_EQ(board().LastLocatedBoard(), 0u);
+    EXPECT_EQ(hal::LastError(), hal::kErrNoController);
+    EXPECT_EQ(hal::ErrorText(), "ERROR: Unable to locate an K7R58xxx controller");
+}
+
+TEST_F(ChipTest, RegistersBelowMemoryMapOneWindowAtTheRegisters) {
+    record.RegPhysAddr = 0x10000000;
+    record.MemPhysAddr = 0x10200000;
+    const auto bases = hal::AcquireChip();
+    ASSERT_TRUE(bases.has_value());
+    EXPECT_EQ(board().MappedPhysical(), 0x10000000u);
+    EXPECT_EQ(bases->memory, bases->registers + 0x200000);
+    EXPECT_EQ(hal::ReadReg32(0x00), board().Peek32(0x00));
+    EXPECT_TRUE(board().BusErrors().empty());
+}
+
+TEST_F(ChipTest, RegistersAboveMemoryMapTheWindowAtTheMemory) {
+    Start({.registerPhysical = 0x10300000, .memoryPhysical = 0x10000000});
+    record.RegPhysAddr = 0x10300000;
+    record.MemPhysAddr = 0x10000000;
+    const auto bases = hal::AcquireChip();
+    ASSERT_TRUE(bases.has_value());
+    EXPECT_EQ(board().MappedPhysical(), 0x10000000u);
+    EXPECT_EQ(bases->registers, bases->memory + 0x300000);
+    hal::WriteReg32(0x80, 0x12345678);
+    EXPECT_EQ(board().Peek32(0x80), 0x12345678u);
+    hal::FillMem32(0, 0x01020304, 1);
+    EXPECT_EQ(board().DisplayMemory()[0], 0x04);
+    EXPECT_TRUE(board().BusErrors().empty());
+}
+
+TEST_F(ChipTest, AcquireTwiceReleasesTheFirstMappingBeforeTheSecond) {
+    ASSERT_TRUE(hal::AcquireChip().has_value());
+    hal::FillMem32(0x100, 0xCAFEF00D, 1);
+    // The board keeps a single mapping: the second acquire only succeeds
+    // when the first was undone, and display memory survives it.
+    ASSERT_TRUE(hal::AcquireChip().has_value());
+    EXPECT_EQ(hal::ReadMem32(0x100), 0xCAFEF00Du);
+    EXPECT_EQ(hal::ReleaseChip(), 0u);
+    EXPECT_FALSE(board().IsMapped());
+    EXPECT_EQ(hal::ReleaseChip(), 0u);
+}
+
+TEST_F(ChipTest, UsbRegistersAreSixteenBitsWide) {
+    ASSERT_TRUE(hal::AcquireChip().has_value());
+    hal::WriteReg16(0x4002, 0xBEEF);
+    hal::WriteReg16(0x4000, 0x1234);
+    EXPECT_EQ(hal::ReadReg16(0x4002), 0xBEEF);
+    EXPECT_EQ(hal::ReadReg16(0x4000), 0x1234);
+    EXPECT_TRUE(board().BusErrors().empty());
+    hal::ReadReg32(0x4000);
+    EXPECT_EQ(board().BusErrors().size(), 1u);
+}
+
+} // namespace
+} // namespace k7r

@@ -1,0 +1,181 @@
+#include "hal/init.h"
+#include "tests/hal/chip_fixture.h"
+
+#include <vector>
+
+namespace k7r {
+namespace {
+
+using test::ChipTest;
+
+std::uint32_t RegisterField(std::uint32_t word) {
+    return word >> 21;
+}
+
+class ClockTest : public ChipTest {
+  protected:
+    void SetUp() override {
+        ChipTest::SetUp();
+        ASSERT_TRUE(hal::AcquireChip().has_value());
+    }
+
+    // The words must be what the synthesizer decoded from the GPIO lines,
+    // each register left with the frequency the layer computed.
+    void ExpectDecoded(const std::vector<int>& registers) {
+        const auto& synth = board().Synthesizer();
+        EXPECT_TRUE(synth.Errors().empty()) << synth.Errors().front();
+        ASSERT_EQ(synth.Words().size(), registers.size());
+        for (std::size_t n = 0; n < registers.size(); ++n) {
+            const hal::ClockEntry& entry = hal::ClockState()[registers[n]];
+            EXPECT_EQ(synth.Words()[n], entry.word);
+            EXPECT_EQ(RegisterField(synth.Words()[n]), std::uint32_t(registers[n]));
+            EXPECT_EQ(synth.Programmed(registers[n]).frequencyHz, entry.achievedHz);
+        }
+    }
+};
+
+TEST_F(ClockTest, FortyMegahertzGoesToRegistersZeroOneAndTwo) {
+    EXPECT_TRUE(hal::ProgramClocks(40000000, 0));
+    const hal::ClockEntry& entry = hal::ClockState()[0];
+    EXPECT_EQ(entry.requestedHz, 40000000u);
+    EXPECT_EQ(entry.m, 1u);
+    EXPECT_EQ(entry.i, 8u);
+    EXPECT_EQ(entry.achievedHz, hal::kSynthReferenceHz * entry.p * 2 / entry.q / 2);
+    EXPECT_NEAR(entry.achievedHz, 40000000.0, 40000000.0 * 0.001);
+    ExpectDecoded({0, 1, 2});
+    EXPECT_EQ(hal::ClockState()[3].word, 0u);
+}
+
+TEST_F(ClockTest, VcoRangeAndPostDividerAtTheEdges) {
+    EXPECT_TRUE(hal::ProgramClocks(25175000, 0));
+    EXPECT_EQ(hal::ClockState()[0].m, 1u);
+    EXPECT_EQ(hal::ClockState()[0].i, 0u);
+    EXPECT_TRUE(hal::ProgramClocks(0, 390625));
+    EXPECT_EQ(hal::ClockState()[3].m, 7u);
+    ExpectDecoded({0, 1, 2, 3});
+    EXPECT_EQ(hal::LastError(), 0u);
+}
+
+TEST_F(ClockTest, OutOfRangeFrequenciesSendNothing) {
+    EXPECT_FALSE(hal::ProgramClocks(390624, 0));
+    EXPECT_EQ(hal::LastError(), hal::kErrClockTooLow);
+    EXPECT_FALSE(hal::ProgramClocks(120000001, 0));
+    EXPECT_EQ(hal::LastError(), hal::kErrClockTooHigh);
+    EXPECT_FALSE(hal::ProgramClocks(0, 120000001));
+    EXPECT_TRUE(board().Synthesizer().Words().empty());
+    EXPECT_TRUE(board().Synthesizer().Errors().empty());
+}
+
+TEST_F(ClockTest, FlagsThatForbidTheClockChip) {
+    record.Flags |= fNO_CLOCK_CHIP;
+    EXPECT_FALSE(hal::ProgramClocks(40000000, 0));
+    EXPECT_EQ(hal::LastError(), hal::kErrClockNotSettable);
+    record.Flags = fHRTFT_INUSE;
+    Seal();
+    hal::SetLastError(0);
+    // Initialization skips the step silently.
+    EXPECT_TRUE(hal::InitializeChip(hal::INIT_SKIP_REGS));
+    EXPECT_EQ(hal::LastError(), 0u);
+    EXPECT_TRUE(board().Synthesizer().Words().empty());
+}
+
+TEST_F(ChipTest, InitializeBringsTheViewerRecordUp) {
+    ASSERT_TRUE(hal::AcquireChip().has_value());
+    hal::FillMem32(0x3FFFC, 0xFFFFFFFF, 1);
+    EXPECT_TRUE(hal::InitializeChip(0));
+    EXPECT_EQ(hal::LastError(), 0u);
+    EXPECT_EQ(board().UsbResets(), 1);
+    EXPECT_EQ(board().Synthesizer().Words().size(), 4u);
+    EXPECT_EQ(board().Synthesizer().OutputHz(3), hal::ClockState()[3].achievedHz);
+    EXPECT_EQ(board().Peek32(0x10), 0x00000008u);
+    EXPECT_EQ(board().Peek32(0x64), 0x28D70001u);
+    EXPECT_EQ(hal::ReadMem32(0x3FFFC), 0u);
+    EXPECT_EQ(hal::CurrentFrameRate(), 70u);
+    EXPECT_TRUE(board().BusErrors().empty());
+    EXPECT_TRUE(board().Synthesizer().Errors().empty());
+}
+
+TEST_F(ChipTest, MaskOfAllStepsOnlyChecksTheRecord) {
+    ASSERT_TRUE(hal::AcquireChip().has_value());
+    hal::FillMem32(0, 0x55555555, 1);
+    EXPECT_TRUE(hal::InitializeChip(0x1F));
+    EXPECT_EQ(board().UsbResets(), 0);
+    EXPECT_TRUE(board().Synthesizer().Words().empty());
+    EXPECT_EQ(board().Peek32(0x10), 0u);
+    EXPECT_EQ(board().LutEntry(255), 0u);
+    EXPECT_EQ(hal::ReadMem32(0), 0x55555555u);
+}
+
+TEST_F(ChipTest, RecordWithoutOrWithWrongCrcIsRefusedBeforeTouchingTheChip) {
+    ASSERT_TRUE(hal::AcquireChip().has_value());
+    record.Crc = 0;
+    EXPECT_FALSE(hal::InitializeChip(0));
+    EXPECT_EQ(hal::LastError(), hal::kErrNotConfigured);
+    record.Crc = ViewerRecord.Crc ^ 1;
+    EXPECT_FALSE(hal::InitializeChip(0));
+    EXPECT_EQ(hal::LastError(), hal::kErrCrcMismatch);
+    EXPECT_EQ(board().UsbResets(), 0);
+    EXPECT_EQ(board().Peek32(0x10), 0u);
+}
+
+TEST_F(ChipTest, ClockFailureStillInitializesAndIsReported) {
+    record.ClkI = 120000001;
+    Seal();
+    ASSERT_TRUE(hal::AcquireChip().has_value());
+    EXPECT_TRUE(hal::InitializeChip(0));
+    EXPECT_EQ(hal::LastError(), hal::kErrClockTooHigh);
+    EXPECT_EQ(hal::ErrorText(), "ERROR: The requested clock frequency is too high");
+    EXPECT_TRUE(board().Synthesizer().Words().empty());
+    EXPECT_EQ(board().Peek32(0x10), 0x00000008u);
+}
+
+TEST_F(ChipTest, TableDelayCountsFramesOfTheRunningDisplay) {
+    ASSERT_TRUE(hal::AcquireChip().has_value());
+    ASSERT_TRUE(hal::InitializeChip(0));
+    ASSERT_EQ(hal::CurrentFrameRate(), 70u);
+    // 70 Hz x 50 ms = 3.5 frames, truncated.
+    std::uint64_t before = board().FramesCompleted();
+    EXPECT_TRUE(hal::DelayFrames(50));
+    EXPECT_EQ(board().FramesCompleted() - before, 3u);
+
+    before = board().FramesCompleted();
+    EXPECT_TRUE(hal::DelayFrames(0));
+    EXPECT_TRUE(hal::DelayFrames(14)); // 0.98 frames
+    EXPECT_EQ(board().FramesCompleted(), before);
+}
+
+TEST_F(ChipTest, PowerSaveSkipsTheDelay) {
+    ASSERT_TRUE(hal::AcquireChip().has_value());
+    ASSERT_TRUE(hal::InitializeChip(0));
+    hal::WriteReg32(0x14, 0x10);
+    const std::uint64_t before = board().FramesCompleted();
+    EXPECT_FALSE(hal::DelayFrames(50));
+    EXPECT_EQ(board().FramesCompleted(), before);
+}
+
+TEST_F(ChipTest, FrameRateOfZeroReturnsAtOnce) {
+    record.ClkI2 = 0;
+    Seal();
+    ASSERT_TRUE(hal::AcquireChip().has_value());
+    ASSERT_TRUE(hal::InitializeChip(0));
+    EXPECT_EQ(hal::CurrentFrameRate(), 0u);
+    const std::uint64_t before = board().FramesCompleted();
+    EXPECT_TRUE(hal::DelayFrames(1000));
+    EXPECT_EQ(board().FramesCompleted(), before);
+}
+
+// Without a clock the display never leaves its period: the wait must end
+// on its bound and report it.
+TEST_F(ChipTest, WaitOnAStoppedDisplayEnds) {
+    Start({.powerOnClockHz = 0});
+    record.Regs[FindEntry(record, riDELAYON)].Index = riRESERVED_FIRST; // skipped
+    Seal();
+    ASSERT_TRUE(hal::AcquireChip().has_value());
+    ASSERT_TRUE(hal::InitializeChip(hal::INIT_SKIP_CLOCKS));
+    EXPECT_EQ(hal::CurrentFrameRate(), 70u); // from the record's CLKI2
+    EXPECT_FALSE(hal::DelayFrames(50));
+    EXPECT_EQ(board().FramesCompleted(), 0u);
+}
+
+} // namespace
+} // namespace k7r
