@@ -17,7 +17,7 @@ namespace k7r::cli {
 namespace {
 
 using Row = std::array<std::string, 5>;
-constexpr Row kHeadings = {"REG", "Hex", "Decimal", "Register Name", "Binary"};
+const Row kHeadings = {"REG", "Hex", "Decimal", "Register Name", "Binary"};
 constexpr std::size_t kDecimalColumn = 2;
 
 Row EntryRow(std::uint32_t reg, std::uint32_t value) {

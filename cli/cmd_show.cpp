@@ -2,10 +2,12 @@
 // but with every number in its proper byte order.
 #include "cli/command.h"
 #include "cli/diagnostics.h"
+#include "cli/panel_list.h"
 #include "config/flag_names.h"
 #include "config/record.h"
 #include "config/working_config.h"
 #include "containers/config_image.h"
+#include "panels/panel_settings.h"
 #include "regs/computations.h"
 #include "regs/register_table.h"
 
@@ -113,6 +115,14 @@ void PrintMode(const ShownRecord& shown) {
     std::printf("%-18s %s\n", "Mode:", FormatModeString(config).c_str());
 }
 
+// The predefined panel the Panel page would select for the record.
+void PrintPredefinedPanel(const ShownRecord& shown) {
+    WorkingConfig config(shown.host);
+    const PanelDefList& panels = ProgramPanels();
+    const std::optional<std::size_t> match = MatchPredefinedPanel(config, panels, std::nullopt);
+    std::printf("%-18s %s\n", "Panel:", match ? panels.At(*match).name.c_str() : "Custom panel");
+}
+
 // What the utility's diagnostics pane would show, one message a line.
 void PrintDiagnostics(const ShownRecord& shown) {
     WorkingConfig config(shown.host);
@@ -132,10 +142,7 @@ void PrintDiagnostics(const ShownRecord& shown) {
 
 // What show prints, section by section.
 constexpr void (*kSections[])(const ShownRecord&) = {
-    PrintHeader,
-    PrintMode,
-    PrintRegisterTable,
-    PrintDiagnostics,
+    PrintHeader, PrintMode, PrintPredefinedPanel, PrintRegisterTable, PrintDiagnostics,
 };
 
 } // namespace

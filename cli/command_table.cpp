@@ -12,6 +12,7 @@ int RunRegs(Arguments arguments);
 int RunValidate(Arguments arguments);
 int RunConfigure(Arguments arguments);
 int RunPanels(Arguments arguments);
+int RunPanel(Arguments arguments);
 
 namespace {
 
@@ -31,6 +32,8 @@ constexpr Command kCommands[] = {
      "write the record of SOURCE into every FILE and summarise", RunConfigure},
     {"panels", "panels [--def PATH]", "list the predefined panels of the panel definition file",
      RunPanels},
+    {"panel", "panel FILE NAME [--def PATH] [-o OUT]",
+     "apply a predefined panel to FILE's configuration and save", RunPanel},
 };
 
 } // namespace

@@ -9,18 +9,16 @@ namespace {
 // The diagnostics pane's buffer.
 constexpr std::size_t kPaneRoom = 4096;
 
-std::string PanelFileVersionMessage() {
-    PanelDefList panels;
-    LoadPanelList(std::nullopt, panels);
-    return panels.VersionMessage();
-}
-
 } // namespace
 
 Diagnostics Diagnose(WorkingConfig& config) {
+    return Diagnose(config, ProgramPanels());
+}
+
+Diagnostics Diagnose(WorkingConfig& config, const PanelDefList& panels) {
     Diagnostics result;
     result.text = ValidateErrors(config, kPaneRoom);
-    result.text += PanelFileVersionMessage().substr(0, kPaneRoom - 1 - result.text.size());
+    result.text += panels.VersionMessage().substr(0, kPaneRoom - 1 - result.text.size());
     result.error = !result.text.empty();
     result.text += ValidateWarnings(config, kPaneRoom - result.text.size());
     return result;

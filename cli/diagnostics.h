@@ -4,7 +4,8 @@
 
 namespace k7r {
 struct WorkingConfig;
-}
+class PanelDefList;
+} // namespace k7r
 
 namespace k7r::cli {
 
@@ -17,5 +18,7 @@ struct Diagnostics {
     bool error = false;
 };
 Diagnostics Diagnose(WorkingConfig& config);
+// The same with the version message of a given panel list.
+Diagnostics Diagnose(WorkingConfig& config, const PanelDefList& panels);
 
 } // namespace k7r::cli

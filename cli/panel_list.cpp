@@ -18,4 +18,13 @@ bool LoadPanelList(const std::optional<std::string>& defPath, PanelDefList& list
     return list.Loaded();
 }
 
+const PanelDefList& ProgramPanels() {
+    static const PanelDefList panels = [] {
+        PanelDefList list;
+        list.Load(PrintToStderr());
+        return list;
+    }();
+    return panels;
+}
+
 } // namespace k7r::cli

@@ -17,4 +17,7 @@ inline constexpr std::string_view kDefOption = "--def";
 // program is an empty list.
 bool LoadPanelList(const std::optional<std::string>& defPath, PanelDefList& list);
 
+// The list beside the program, read once a run as the utility reads it.
+const PanelDefList& ProgramPanels();
+
 } // namespace k7r::cli

@@ -21,6 +21,8 @@ inline constexpr std::string_view kZeroLength = "The specified file has a length
 inline constexpr std::string_view kSrecCorrupted =
     "This S-Record file contains corrupted information.";
 inline constexpr std::string_view kSrecBadCount = "The file contains an invalid record count.";
+inline constexpr std::string_view kSrecRecordInText =
+    "The configuration data of this S-Record file lies partly outside its data records.";
 inline constexpr std::string_view kSrecTooLong =
     "The S-Record file would grow by more than 65536 bytes when rewritten.";
 

@@ -155,10 +155,9 @@ std::vector<std::uint8_t> EncodeResource(const PrcImage& prc, std::span<const st
 // Where the "-%04X" suffix goes: at the name's first "-", or else at its
 // end; nothing when the 32-byte name field has no room for it.
 std::optional<std::size_t> NameSuffixPosition(std::span<const std::uint8_t> image) {
-    const auto name = image.first(prc::kNameSize);
-    const auto dash = std::ranges::find(name, '-');
-    const auto end = dash != name.end() ? dash : std::ranges::find(name, 0);
-    const std::size_t position = end - name.begin();
+    const auto field = image.first(prc::kNameSize);
+    const auto name = field.first(std::ranges::find(field, 0) - field.begin());
+    const std::size_t position = std::ranges::find(name, '-') - name.begin();
     if (position + prc::kNameSuffixLength + 1 > prc::kNameSize) {
         return std::nullopt;
     }

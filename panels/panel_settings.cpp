@@ -48,7 +48,9 @@ std::int32_t Setting(WorkingConfig& config, std::uint32_t id) {
 
 PanelApplication ApplyPredefinedPanel(WorkingConfig& config, const PanelDef& def) {
     if (def.disqualified) {
-        return {.applied = false, .report = def.reason};
+        PanelApplication refused;
+        refused.report = def.reason;
+        return refused;
     }
     if (const std::optional<std::uint32_t> composite = CompositeTypeFor(def.type)) {
         SetFieldValue(config, kIdPanelType, *composite);
@@ -72,7 +74,8 @@ PanelApplication ApplyPredefinedPanel(WorkingConfig& config, const PanelDef& def
     SetFieldValue(config, kIdFpframeWidth, std::uint32_t(def.frameWidth));
     SetFieldValue(config, kIdFpframeStart, std::uint32_t(def.frameStart));
 
-    PanelApplication application{.applied = true};
+    PanelApplication application;
+    application.applied = true;
     application.pixelClockLine = MatchPixelClock(config, std::uint32_t(def.pclkKHz));
     if (!application.pixelClockLine) {
         application.report = "Could not change pixel clock to \"" +

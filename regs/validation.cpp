@@ -9,6 +9,8 @@
 #include "regs/setting_ids.h"
 #include "regs/settings_engine.h"
 
+#include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
@@ -22,16 +24,20 @@ class Messages {
   public:
     explicit Messages(std::size_t room) : room_(room) {}
 
-    template <typename... Args>
-    void Add(const char* format, Args... args) {
-        const int length = std::snprintf(nullptr, 0, format, args...);
-        if (length <= 0 || text_.size() + 1 >= room_) {
+    // printf-style, so that the compiler checks every message's arguments.
+    [[gnu::format(printf, 2, 3)]] void Add(const char* format, ...) {
+        if (text_.size() + 1 >= room_) {
             return;
         }
-        std::string message(static_cast<std::size_t>(length) + 1, '\0');
-        std::snprintf(message.data(), message.size(), format, args...);
-        message.pop_back();
-        text_ += message.substr(0, room_ - 1 - text_.size());
+        char message[512];
+        std::va_list args;
+        va_start(args, format);
+        const int length = std::vsnprintf(message, sizeof message, format, args);
+        va_end(args);
+        if (length > 0) {
+            text_.append(message, std::min<std::size_t>(static_cast<std::size_t>(length),
+                                                        room_ - 1 - text_.size()));
+        }
     }
 
     std::string Take() { return std::move(text_); }

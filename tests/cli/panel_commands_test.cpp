@@ -1,10 +1,10 @@
 #include "cli/command.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <vector>
 
 namespace k7r::cli {
@@ -25,37 +25,31 @@ Output RunWords(std::vector<std::string_view> words) {
     return {status, out, testing::internal::GetCapturedStderr()};
 }
 
-// A panel file of the given name in a directory of its own.
-class PanelFile {
-  public:
-    PanelFile(const std::string& name, const std::string& text)
-        : directory_(std::filesystem::temp_directory_path() / "k7r_cli_panels"),
-          path_((directory_ / name).string()) {
-        std::filesystem::create_directories(directory_);
-        std::ofstream(path_, std::ios::binary) << text;
-    }
-    ~PanelFile() { std::filesystem::remove_all(directory_); }
-    const std::string& path() const { return path_; }
+// A panel definition file of the given name in a directory.
+std::string PanelFile(const std::string& directory, const std::string& name,
+                      const std::string& text) {
+    const std::string path = directory + "/" + name;
+    test::WriteFileBytes(path, test::Bytes(text.begin(), text.end()));
+    return path;
+}
 
-  private:
-    std::filesystem::path directory_;
-    std::string path_;
-};
+const std::string kShippedPanels = K7R_SOURCE_DIR "/panels/PANELS.DEF";
 
 constexpr const char* kDtfdAndQvga =
     "PANEL \"Old D-TFD\" D-TFD 320 240 F 8 F n T F 6250 400 40 262 18 8 24 L 4 2 L n 0 0\n"
     "PANEL \"QVGA\" TFT 320 240 F 18 F n T F 6250 400 40 262 18 8 24 L 4 2 L n 0 0\n";
 
 TEST(PanelsCommand, ListsThePublishedPanelsAndCustom) {
-    const PanelFile file("mine.def", std::string("VERSION 2\n") + kDtfdAndQvga);
-    const Output run = RunWords({"panels", "--def", file.path()});
+    const std::string file =
+        PanelFile(test::ScratchDirectory(), "mine.def", std::string("VERSION 2\n") + kDtfdAndQvga);
+    const Output run = RunWords({"panels", "--def", file});
     EXPECT_EQ(run.status, kExitSuccess) << run.err;
     EXPECT_EQ(run.out, "QVGA\nCustom panel\n");
 }
 
 TEST(PanelsCommand, DebugFileMarksDisqualifiedPanelsAndVersion) {
-    const PanelFile file("Debug.Def", kDtfdAndQvga);
-    const Output run = RunWords({"panels", "--def", file.path()});
+    const std::string file = PanelFile(test::ScratchDirectory(), "Debug.Def", kDtfdAndQvga);
+    const Output run = RunWords({"panels", "--def", file});
     EXPECT_EQ(run.status, kExitSuccess) << run.err;
     EXPECT_EQ(run.out,
               "Loaded DEBUG.DEF file.  Note that panels prefixed with ** shouldn't work with "
@@ -68,21 +62,86 @@ TEST(PanelsCommand, DebugFileMarksDisqualifiedPanelsAndVersion) {
 }
 
 TEST(PanelsCommand, RejectedOrMissingFileFails) {
-    const PanelFile file("PANELS.DEF", "PANEL no quotes\n");
-    const Output rejected = RunWords({"panels", "--def", file.path()});
+    const std::string file = PanelFile(test::ScratchDirectory(), "PANELS.DEF", "PANEL no quotes\n");
+    const Output rejected = RunWords({"panels", "--def", file});
     EXPECT_EQ(rejected.status, kExitFailure);
     EXPECT_EQ(rejected.out, "");
     EXPECT_EQ(rejected.err, "Invalid PANELS.DEF\n");
 
-    const Output missing = RunWords({"panels", "--def", file.path() + ".none"});
+    const Output missing = RunWords({"panels", "--def", file + ".none"});
     EXPECT_EQ(missing.status, kExitFailure);
     EXPECT_NE(missing.err.find("cannot open the panel definition file"), std::string::npos);
 
     EXPECT_EQ(RunWords({"panels", "--def"}).status, kExitUsage);
 }
 
-TEST(PanelsCommand, ShippedListLiesBesideTheProgram) {
+TEST(PanelsCommand, ShippedListLiesBesideThePrograms) {
     EXPECT_TRUE(std::filesystem::exists(K7R_BINARY_DIR "/cli/PANELS.DEF"));
+    // The tests run the commands in-process: the list lies beside them too.
+    EXPECT_TRUE(std::filesystem::exists(K7R_BINARY_DIR "/tests/cli/PANELS.DEF"));
+}
+
+// The viewer's image, copied so that it can be changed.
+std::string ImageCopy(const std::string& directory) {
+    const std::string path = directory + "/carrier.elf";
+    std::filesystem::copy_file(test::TestImagePath("carrier.elf"), path);
+    return path;
+}
+
+TEST(PanelCommand, AppliesByUniquePrefixSavesAndShowNamesIt) {
+    const std::string image = ImageCopy(test::ScratchDirectory());
+    const std::string copy = image + ".vga.elf";
+    const Output run = RunWords({"panel", image, "vga tft", "--def", kShippedPanels, "-o", copy});
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    EXPECT_EQ(run.out, "Predefined panel: VGA TFT 640x480 18-bit\n"
+                       "Warning: Total Avail Vid Mem is 256 KB, but 300 KB is required.\n");
+
+    const Output shown = RunWords({"show", copy});
+    EXPECT_NE(shown.out.find("\nPanel:             VGA TFT 640x480 18-bit\n"), std::string::npos)
+        << shown.out;
+    EXPECT_NE(shown.out.find("\nCLKI2:             25.175 MHz\n"), std::string::npos);
+    const Output original = RunWords({"show", image});
+    EXPECT_NE(original.out.find("\nPanel:             Custom panel\n"), std::string::npos);
+}
+
+TEST(PanelCommand, ReportsAPixelClockItCannotSet) {
+    const std::string image = ImageCopy(test::ScratchDirectory());
+    // The PWM clock runs from CLKI2, which then may not be changed.
+    ASSERT_EQ(RunWords({"set", image, "114=1"}).status, kExitSuccess);
+    const Output run =
+        RunWords({"panel", image, "VGA TFT 640x480 18-bit", "--def", kShippedPanels});
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    EXPECT_EQ(run.out.rfind("Predefined panel: VGA TFT 640x480 18-bit\n"
+                            "Could not change pixel clock to \"25.175\"\n.\n",
+                            0),
+              0u)
+        << run.out;
+}
+
+TEST(PanelCommand, NamesMustBeUniqueAndQualified) {
+    const std::string directory = test::ScratchDirectory();
+    const std::string image = ImageCopy(directory);
+    const Output several = RunWords({"panel", image, "mono", "--def", kShippedPanels});
+    EXPECT_EQ(several.status, kExitFailure);
+    EXPECT_NE(several.err.find("\"mono\" names several predefined panels:\n"
+                               "  Mono STN 160x160 4-bit\n"),
+              std::string::npos)
+        << several.err;
+    const Output none = RunWords({"panel", image, "Plasma", "--def", kShippedPanels});
+    EXPECT_EQ(none.status, kExitFailure);
+    EXPECT_NE(none.err.find("no predefined panel is named \"Plasma\""), std::string::npos);
+
+    const std::string debug = PanelFile(directory, "DEBUG.DEF", kDtfdAndQvga);
+    const Output refused = RunWords({"panel", image, "Old", "--def", debug});
+    EXPECT_EQ(refused.status, kExitFailure);
+    EXPECT_EQ(refused.err, "Old D-TFD is disqualified: it is a D-TFD.\n");
+
+    // The file's version message joins the diagnostics.
+    const Output applied = RunWords({"panel", image, "QVGA", "--def", debug});
+    EXPECT_EQ(applied.status, kExitSuccess) << applied.err;
+    EXPECT_EQ(applied.out,
+              "Predefined panel: QVGA\n"
+              "ERROR: Version 2 of DEBUG.DEF is required (you are currently using version 1).\n");
 }
 
 } // namespace

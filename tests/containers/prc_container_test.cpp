@@ -175,6 +175,11 @@ TEST_F(PrcContainer, ReplacesANameSuffixAndRefusesANameWithoutRoom) {
         ParsePrcDatabase(Save(PrcDatabase("Config-1A2B", {{"data", 0, resource}}), crc0F0F).file)
             .name,
         "Config-0F0F");
+    std::string dashAfterTheName("Viewer\0old-name", 15);
+    EXPECT_EQ(
+        ParsePrcDatabase(Save(PrcDatabase(dashAfterTheName, {{"data", 0, resource}}), crc0F0F).file)
+            .name,
+        "Viewer-0F0F");
     const std::string longest(26, 'N');
     EXPECT_EQ(
         ParsePrcDatabase(Save(PrcDatabase(longest, {{"data", 0, resource}}), crc0F0F).file).name,

@@ -173,6 +173,32 @@ TEST_F(SrecContainer, ChecksTheS5CountAgainstTheDataRecordsBeforeIt) {
     EXPECT_EQ(message, messages::kSrecBadCount);
 }
 
+TEST_F(SrecContainer, WritesIntoOtherLinesOnlyWhatTheyAlreadySay) {
+    // The record's description stands in a comment line between data lines.
+    HAL_STRUCT described = oldRecord;
+    std::strcpy(described.Description, "; board rev B");
+    const auto bytes = BytesOf(described);
+    const std::size_t split = offsetof(HAL_STRUCT, Description);
+    std::string file = SrecRecordLine('0', 0) + "\n";
+    file += SrecRecordLine('1', 0, bytes.first(split)) + "\n";
+    file += std::string(described.Description) + "\n";
+    for (std::size_t at = split + std::strlen(described.Description); at < bytes.size(); at += 32) {
+        const std::size_t n = std::min<std::size_t>(32, bytes.size() - at);
+        file += SrecRecordLine('1', static_cast<std::uint32_t>(at), bytes.subspan(at, n)) + "\n";
+    }
+    file += SrecRecordLine('1', 0x1000, BytesOf("tail")) + "\n" + SrecRecordLine('9', 0) + "\n";
+    ASSERT_EQ(Find(file, message), kRecordFound);
+
+    HAL_STRUCT sameText = newRecord;
+    std::strcpy(sameText.Description, described.Description);
+    EXPECT_EQ(Save(file, sameText).result, kRecordFound);
+
+    const Saved saved = Save(file, newRecord);
+    EXPECT_EQ(saved.result, kRecordRefused);
+    EXPECT_EQ(saved.message, messages::kSrecRecordInText);
+    EXPECT_EQ(saved.text, file);
+}
+
 TEST_F(SrecContainer, RefusesARewriteThatOutgrowsTheGrowthRoom) {
     // Each of the ~30 lines gains the whole first line end of 2,500 bytes.
     std::string file = SrecText(payload);

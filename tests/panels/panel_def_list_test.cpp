@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -21,8 +22,10 @@ class PanelDefListTest : public ::testing::Test {
   protected:
     void SetUp() override {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        // Unique per run: test programs of several checkouts may share one temporary directory.
         directory_ =
-            std::filesystem::temp_directory_path() / (std::string("k7r_panels_") + test->name());
+            std::filesystem::temp_directory_path() / ("k7r_panels_" + std::string(test->name()) +
+                                                      "_" + std::to_string(std::random_device{}()));
         std::filesystem::remove_all(directory_);
         std::filesystem::create_directories(directory_);
     }
