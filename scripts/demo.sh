@@ -1,6 +1,7 @@
 #!/bin/sh
-# The main job: set up, build both targets, and show the configuration
-# record carried by a freshly built program image.
+# The main job: set up, build both targets, show the configuration record
+# carried by a freshly built program image, and show a picture with the
+# viewer on the emulated board.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/as-root.sh scripts/setup.sh
@@ -8,3 +9,18 @@ scripts/build.sh native mingw
 
 # A Windows program built by MinGW that carries the viewer's record.
 build/native/cli/58c22cfg show build/native/tests/images/carrier.exe
+
+# The viewer on the emulated board: a picture made here, shown centred on
+# the 320 x 240 panel in automatic mode, natively and as the Windows program
+# under Wine. The emulator writes what the panel shows to the PNG files.
+demo=build/demo
+mkdir -p "$demo"
+convert -size 280x200 gradient:'#ff7e5f-#2b1055' -fill '#ffd23f' -draw 'circle 140,135 140,95' \
+    \( -size 280x65 gradient:'#3b8686-#0b2447' \) -gravity south -composite \
+    -fill white -draw 'polygon 60,150 80,110 100,150' -draw 'polygon 200,160 215,128 230,160' \
+    -quality 92 "$demo/sample.jpg"
+K7R58_EMULATOR=$demo/panel.png build/native/view/58c22view "$demo/sample.jpg" /A1
+K7R58_EMULATOR=$demo/panel-windows.png scripts/wine-run.sh build/mingw/view/58C22VIEW.EXE \
+    "$demo/sample.jpg" /A1
+echo
+echo "Panel pictures: $demo/panel.png (native), $demo/panel-windows.png (Windows build)"

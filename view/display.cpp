@@ -127,8 +127,9 @@ void Display::WriteLut(const Palette& palette, std::uint32_t count) {
     }
 }
 
-// Whole 32-bit words are copied; the last, partial word keeps the display's
-// bits beyond the row. At 4 bpp the first pixel of a byte is its high
+// The row's bytes go to display memory from the byte offset upward, written
+// as whole aligned 32-bit words; a word the row covers only in part keeps
+// the display's other bytes. At 4 bpp the first pixel of a byte is its high
 // nibble, so an odd last pixel keeps the display's low nibble.
 void Display::PutRow(std::span<const std::uint8_t> pixels, std::uint32_t count, std::uint32_t x,
                      std::uint64_t y, std::uint32_t pitch, std::uint32_t limit, std::uint32_t bpp) {
@@ -139,30 +140,32 @@ void Display::PutRow(std::span<const std::uint8_t> pixels, std::uint32_t count, 
     count = static_cast<std::uint32_t>(std::min<std::uint64_t>({count, limit - x, pixelsGiven}));
     std::uint64_t memorySize = GetMemorySize();
     std::uint64_t offset = (y * pitch + x) * bpp / 8;
-    if (offset >= memorySize) {
+    if (offset >= memorySize || count == 0) {
         return;
     }
     std::uint64_t bits = std::uint64_t{count} * bpp;
-    std::uint64_t bytes = (bits + 7) / 8;
-    for (std::uint64_t done = 0; done < bytes; done += 4) {
-        if (offset + done + 4 > memorySize) {
+    std::uint64_t end = offset + (bits + 7) / 8;
+    std::uint8_t lastByteMask = bits % 8 != 0 ? 0xF0 : 0xFF;
+    for (std::uint64_t word = offset & ~std::uint64_t{3}; word < end; word += 4) {
+        if (word + 4 > memorySize) {
             return;
         }
-        std::uint32_t word = 0;
-        for (std::uint64_t i = 0; i < 4 && done + i < bytes; ++i) {
-            word |= std::uint32_t{pixels[done + i]} << (8 * i);
-        }
-        std::uint64_t wordBits = std::min<std::uint64_t>(bits - done * 8, 32);
-        if (wordBits < 32) {
-            std::uint32_t wholeBytes = static_cast<std::uint32_t>(wordBits / 8);
-            std::uint32_t mask = (1u << (8 * wholeBytes)) - 1;
-            if (wordBits % 8 != 0) {
-                mask |= 0xF0u << (8 * wholeBytes);
+        std::uint32_t value = 0;
+        std::uint32_t mask = 0;
+        for (std::uint64_t i = 0; i < 4; ++i) {
+            std::uint64_t at = word + i;
+            if (at < offset || at >= end) {
+                continue;
             }
-            std::uint32_t old = bus_.ReadMemory(static_cast<std::uint32_t>(offset + done));
-            word = (word & mask) | (old & ~mask);
+            std::uint32_t byteMask = at + 1 == end ? lastByteMask : 0xFF;
+            value |= std::uint32_t{pixels[at - offset]} << (8 * i);
+            mask |= byteMask << (8 * i);
         }
-        bus_.WriteMemory(static_cast<std::uint32_t>(offset + done), word);
+        auto address = static_cast<std::uint32_t>(word);
+        if (mask != 0xFFFFFFFF) {
+            value = (value & mask) | (bus_.ReadMemory(address) & ~mask);
+        }
+        bus_.WriteMemory(address, value);
     }
 }
 

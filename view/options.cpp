@@ -27,13 +27,23 @@ std::uint32_t AutomaticSeconds(std::string_view digits) {
     return seconds == 0 ? 5 : static_cast<std::uint32_t>(seconds);
 }
 
+// Switches start with a slash or a minus sign. A slash followed by a path
+// with further slashes is an absolute POSIX path (and, under Wine, a
+// Windows one), never a switch.
+bool IsSwitch(std::string_view argument) {
+    if (argument.starts_with('-')) {
+        return true;
+    }
+    return argument.starts_with('/') && argument.find('/', 1) == std::string_view::npos;
+}
+
 } // namespace
 
 ParsedArguments ParseArguments(std::span<const std::string_view> arguments) {
     ViewerOptions options;
     bool haveImage = false;
     for (std::string_view argument : arguments) {
-        if (argument.starts_with('/') || argument.starts_with('-')) {
+        if (IsSwitch(argument)) {
             std::string_view name = argument.substr(1);
             if (EqualsIgnoringCase(name, "noinit")) {
                 options.initializeRegisters = false;

@@ -6,8 +6,6 @@ namespace k7r {
 
 namespace {
 
-constexpr std::uint32_t kCacheBits = 16;
-
 constexpr Palette MakeFixedPalette16() {
     constexpr std::uint32_t kColours[16] = {
         0x000000, 0x0000A0, 0x00A000, 0x00A0A0, 0xA00000, 0xA000A0, 0xA0A000, 0xA0A0A0,
@@ -54,13 +52,44 @@ constexpr Palette MakeGreyRamp() {
     return palette;
 }
 
+constexpr int kCellBits = 4;
+constexpr int kCellSize = 1 << (8 - kCellBits);
+constexpr int kNoDistance = 3 * 255 * 255 + 1;
+
 constexpr int Square(int value) {
     return value * value;
 }
 
-constexpr std::uint32_t Key(Rgb c) {
-    return (c.r << 16) | (c.g << 8) | c.b;
+int Distance(Rgb a, Rgb b) {
+    return Square(a.r - b.r) + Square(a.g - b.g) + Square(a.b - b.b);
 }
+
+// One cell of colour space: kCellSize levels from low in each component.
+struct Box {
+    int low[3];
+
+    static int Component(Rgb c, int i) { return i == 0 ? c.r : i == 1 ? c.g : c.b; }
+
+    // Squared distances from a colour to the nearest and the farthest
+    // point of the box.
+    int Nearest(Rgb c) const {
+        int sum = 0;
+        for (int i = 0; i < 3; ++i) {
+            int v = Component(c, i);
+            int high = low[i] + kCellSize - 1;
+            sum += v < low[i] ? Square(low[i] - v) : v > high ? Square(v - high) : 0;
+        }
+        return sum;
+    }
+    int Farthest(Rgb c) const {
+        int sum = 0;
+        for (int i = 0; i < 3; ++i) {
+            int v = Component(c, i);
+            sum += std::max(Square(v - low[i]), Square(v - (low[i] + kCellSize - 1)));
+        }
+        return sum;
+    }
+};
 
 } // namespace
 
@@ -80,52 +109,44 @@ const Palette& GreyRamp() {
 }
 
 NearestColour::NearestColour(const Palette& palette, std::uint32_t panelBpp)
-    : cache_(std::size_t{1} << kCacheBits) {
-    int count = panelBpp == 4 ? 16 : 256;
-    for (int i = 0; i < count; ++i) {
-        byRed_.push_back({palette[i], static_cast<std::uint8_t>(i)});
-    }
-    std::stable_sort(byRed_.begin(), byRed_.end(),
-                     [](const Entry& a, const Entry& b) { return a.colour.r < b.colour.r; });
-}
+    : entries_(palette.begin(), palette.begin() + (panelBpp == 4 ? 16 : 256)),
+      cells_(std::size_t{1} << (3 * kCellBits)) {}
 
 std::uint8_t NearestColour::operator()(Rgb colour) {
-    std::uint32_t key = Key(colour);
-    CacheSlot& slot = cache_[(key * 2654435761u) >> (32 - kCacheBits)];
-    if (slot.key != key) {
-        slot = {key, Search(colour)};
-    }
-    return slot.index;
-}
-
-// Walks outward from the entries of the colour's own red level; an entry whose
-// red difference alone exceeds the best distance, and every one beyond it,
-// cannot win. Entries at exactly the best distance are still looked at for
-// the lower index.
-std::uint8_t NearestColour::Search(Rgb colour) const {
-    int best = 3 * 255 * 255 + 1;
+    int best = kNoDistance;
     std::uint8_t bestIndex = 0;
-    auto consider = [&](const Entry& e) {
-        int d = Square(e.colour.r - colour.r) + Square(e.colour.g - colour.g) +
-                Square(e.colour.b - colour.b);
-        if (d < best || (d == best && e.index < bestIndex)) {
+    for (const Candidate& candidate : Candidates(colour)) {
+        int d = Distance(candidate.colour, colour);
+        if (d < best) {
             best = d;
-            bestIndex = e.index;
+            bestIndex = candidate.index;
         }
-    };
-    auto start = std::lower_bound(byRed_.begin(), byRed_.end(), colour.r,
-                                  [](const Entry& e, std::uint8_t r) { return e.colour.r < r; });
-    for (auto it = start; it != byRed_.end() && Square(it->colour.r - colour.r) <= best; ++it) {
-        consider(*it);
-    }
-    for (auto it = start; it != byRed_.begin();) {
-        --it;
-        if (Square(it->colour.r - colour.r) > best) {
-            break;
-        }
-        consider(*it);
     }
     return bestIndex;
+}
+
+// An entry whose nearest point of the cell is farther than some entry's
+// farthest point can never win there, nor tie; every other entry is kept.
+const std::vector<NearestColour::Candidate>& NearestColour::Candidates(Rgb colour) {
+    constexpr int kShift = 8 - kCellBits;
+    std::size_t cell = ((colour.r >> kShift) << (2 * kCellBits)) |
+                       ((colour.g >> kShift) << kCellBits) | (colour.b >> kShift);
+    std::vector<Candidate>& candidates = cells_[cell];
+    if (!candidates.empty()) {
+        return candidates;
+    }
+    Box box{
+        {colour.r >> kShift << kShift, colour.g >> kShift << kShift, colour.b >> kShift << kShift}};
+    int bound = kNoDistance;
+    for (const Rgb& entry : entries_) {
+        bound = std::min(bound, box.Farthest(entry));
+    }
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (box.Nearest(entries_[i]) <= bound) {
+            candidates.push_back({entries_[i], static_cast<std::uint8_t>(i)});
+        }
+    }
+    return candidates;
 }
 
 } // namespace k7r

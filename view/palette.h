@@ -27,28 +27,26 @@ const Palette& GreyRamp();
 
 // The lookup table entry nearest to a colour: the smallest sum of squared
 // component differences over the first 16 entries on a 4-bit panel and all
-// 256 otherwise, the lowest index winning a tie. Answers are cached by
-// colour and found through the entries sorted by red, so that converting a
-// photograph does not scan the palette for every pixel.
+// 256 otherwise, the lowest index winning a tie. Colour space is cut into
+// 16 x 16 x 16 cells; the first colour asked for in a cell lists the entries
+// that can be nearest to any colour of that cell, and every colour of the
+// cell is then matched against that short list only.
 class NearestColour {
   public:
     NearestColour(const Palette& palette, std::uint32_t panelBpp);
     std::uint8_t operator()(Rgb colour);
 
   private:
-    struct Entry {
+    struct Candidate {
         Rgb colour;
         std::uint8_t index;
     };
-    struct CacheSlot {
-        std::uint32_t key = ~0u; // never a 24-bit colour
-        std::uint8_t index = 0;
-    };
 
-    std::uint8_t Search(Rgb colour) const;
+    const std::vector<Candidate>& Candidates(Rgb colour);
 
-    std::vector<Entry> byRed_;
-    std::vector<CacheSlot> cache_;
+    std::vector<Rgb> entries_;
+    // Per cell, in index order; empty until first needed.
+    std::vector<std::vector<Candidate>> cells_;
 };
 
 } // namespace k7r

@@ -63,10 +63,16 @@ expect_line "imgW:101, imgH:77, imgBpp:8" "GIF"
 expect_line "VW:320, VH:240, BppPanel:8" "GIF"
 expect_picture 101x77+109+81 gif8.rgb "GIF"
 
-view "$samples/colour.jpg" /a1 /NoInit
-expect_status 0 "JPEG with /NoInit"
+view "$samples/colour.jpg" /a1
+expect_status 0 "JPEG"
 expect_line "show JPG bppPanel: 8 " "JPEG"
 expect_picture 101x77+109+81 colour256.rgb "JPEG"
+
+# Each run powers a fresh emulated board on: without the register table
+# its display settings read 1 bpp.
+view "$samples/colour.jpg" /A1 /NoInit
+expect_status 1 "/NoInit"
+expect_line "This program does not display images on 1 or 2 bpp settings!" "/NoInit"
 
 K7R58_EMULATOR= $runner "$program" "$samples/gif8.gif" /A1 >"$work/raw" 2>&1
 status=$?

@@ -43,6 +43,7 @@ TEST(Arguments, Switches) {
     EXPECT_EQ(Parse({"a.bmp", "/A99999999999"}).options->automaticSeconds, UINT32_MAX);
     EXPECT_FALSE(Parse({"a.bmp", "/NoInit"}).options->initializeRegisters);
     EXPECT_FALSE(Parse({"a.bmp", "/noinitx"}).options) << "not the switch";
+    EXPECT_EQ(Parse({"/home/me/a.bmp", "/A"}).options->imagePath, "/home/me/a.bmp");
 }
 
 TEST(Arguments, UsageText) {
