@@ -13,6 +13,7 @@ int RunValidate(Arguments arguments);
 int RunConfigure(Arguments arguments);
 int RunPanels(Arguments arguments);
 int RunPanel(Arguments arguments);
+int RunExport(Arguments arguments);
 
 namespace {
 
@@ -34,6 +35,10 @@ constexpr Command kCommands[] = {
      RunPanels},
     {"panel", "panel FILE NAME [--def PATH] [-o OUT]",
      "apply a predefined panel to FILE's configuration and save", RunPanel},
+    {"export",
+     "export KIND FILE [-o PATH] [--mode N] [--cursor] [--no-software-accel] "
+     "[--no-hardware-accel]",
+     "write FILE's configuration as appcfg, chip, mode, generic, csv or html", RunExport},
 };
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "export/c_text.h"
 
-namespace k7r {
+namespace k7r::exporter {
 
 std::string PadField(std::size_t width, std::string_view value) {
     std::string field(value);
@@ -51,4 +51,4 @@ std::string EscapeCText(std::string_view text) {
     return escaped;
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

@@ -5,7 +5,7 @@
 #include <string_view>
 
 // Column and literal helpers shared by every generated C header.
-namespace k7r {
+namespace k7r::exporter {
 
 // The value and a comma, left-justified in width columns. A value too long
 // for its column gets two blanks instead, so that a comment behind it stays
@@ -19,4 +19,4 @@ void DropLastComma(std::string& text);
 // The text as the inside of a C string literal.
 std::string EscapeCText(std::string_view text);
 
-} // namespace k7r
+} // namespace k7r::exporter

@@ -8,7 +8,7 @@
 #include <cctype>
 #include <span>
 
-namespace k7r {
+namespace k7r::exporter {
 namespace {
 
 struct NamedBit {
@@ -106,4 +106,4 @@ std::string CamelName(std::string_view identifier) {
     return name;
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

@@ -5,8 +5,12 @@
 #include <string_view>
 
 // C expressions and identifiers that the generated headers build from
-// numbers and register identifiers.
-namespace k7r {
+// numbers and register identifiers, in the generated files' own spelling
+// and order (the record's own flag listing keeps bit order).
+namespace k7r::exporter {
+
+// The HAL flags bits 3 to 9; the others are always clear.
+inline constexpr std::uint32_t kNamedFlags = 0x03F8;
 
 // The set HAL flags among bits 3 to 9 joined by "|", or "0" when none is set.
 std::string FlagNames(std::uint32_t flags);
@@ -20,4 +24,4 @@ std::string ModeFlagNames(std::uint32_t flags, std::uint32_t swivelDegrees);
 // own spelling (PANEL_TYPE_MOD_RATE gives PanelTypeMODRate).
 std::string CamelName(std::string_view identifier);
 
-} // namespace k7r
+} // namespace k7r::exporter

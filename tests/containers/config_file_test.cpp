@@ -205,11 +205,14 @@ TEST_F(ConfigFileTest, FailedSaveInPlaceLeavesContentAndTimesAsTheyWere) {
     HAL_STRUCT wrongSize = ViewerRecord;
     wrongSize.Size = 0x5803;
     const std::string badSize = MakeImage("size.exe", wrongSize);
+    const std::string empty = Path("empty.lvb");
+    WriteFileBytes(empty, {});
 
     const struct {
         std::string path;
         std::string reason;
     } cases[] = {
+        {empty, "The specified file has a length of zero."},
         {noRecord, "The file does not contain any configuration data."},
         {twoRecords, "The file contains multiple configuration data structures."},
         {badSize, "The configuration data structure size is incorrect."},
@@ -281,10 +284,14 @@ TEST_F(ConfigFileTest, FailedSaveAsCopyLeavesNoCopy) {
     EXPECT_TRUE(shown_.back().starts_with(SaveFailure(intoMissingDirectory, "")));
     EXPECT_FALSE(FileExists(intoMissingDirectory));
 
+    // A file of a refused type is neither created nor replaced nor removed.
     const std::string unsupported = Path("copy.bin");
     EXPECT_FALSE(Save(source, unsupported));
     EXPECT_EQ(shown_.back(), SaveFailure(unsupported, "The file type is not supported."));
     EXPECT_FALSE(FileExists(unsupported));
+    WriteFileBytes(unsupported, {7});
+    EXPECT_FALSE(Save(source, unsupported));
+    EXPECT_EQ(ReadFileBytes(unsupported), Bytes{7});
 }
 
 TEST_F(ConfigFileTest, SaveAsTheSameFileSpeltDifferentlySavesInPlace) {

@@ -49,7 +49,7 @@ TEST(FindRecordRaw, FindsARecordAtEveryOffsetThatLeavesAByteAfterIt) {
 TEST(FindRecordRaw, FindsTheMarkerAmongNearMisses) {
     // Every byte pair and prefix of the marker around the record.
     const std::string_view marker(HAL_ID_STRING, kMarkerLength);
-    for (std::size_t offset : {0u, 1u, 63u, 64u, 65u, 200u, 1000u}) {
+    for (std::size_t offset : {0u, 1u, 31u, 32u, 127u, 128u, 129u, 200u, 1000u}) {
         Bytes data = ImageWithRecords(offset + HAL_RECORD_SIZE + 200, ViewerRecord, {});
         for (std::size_t i = 0; i < data.size(); ++i) {
             data[i] = static_cast<std::uint8_t>(marker[i % 13 % (i % 7 + 1)]);

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-namespace k7r {
+namespace k7r::exporter {
 namespace {
 
 TEST(PadField, FillsTheColumnOrKeepsTwoBlanksAfterALongValue) {
@@ -68,4 +68,4 @@ TEST(CamelName, JoinsPiecesAndKeepsTheKnownWords) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::exporter

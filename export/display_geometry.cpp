@@ -1,0 +1,20 @@
+#include "export/display_geometry.h"
+
+#include "regs/computations.h"
+#include "regs/setting_ids.h"
+#include "regs/settings_engine.h"
+
+namespace k7r {
+
+DisplayGeometry ReadDisplayGeometry(WorkingConfig& config) {
+    const ImageSize size = EffectiveImageSize(config);
+    return {
+        .Width = size.width,
+        .Height = size.height,
+        .BitsPerPixel = GetFieldValue(config, kIdBitsPerPixel),
+        .FrameRate = GetFieldValue(config, kIdFrameRate),
+        .StrideBytes = GetFieldValue(config, kIdMainLineOffset),
+    };
+}
+
+} // namespace k7r

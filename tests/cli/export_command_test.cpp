@@ -1,0 +1,100 @@
+#include "cli/command.h"
+#include "config/default_records.h"
+#include "export/export_kinds.h"
+#include "export/output_file.h"
+#include "tests/support/test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace k7r::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun RunCli(std::vector<std::string_view> words) {
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    const int status = RunCommandLine(words);
+    std::fflush(stdout);
+    std::string out = testing::internal::GetCapturedStdout();
+    std::string err = testing::internal::GetCapturedStderr();
+    return {status, out, err};
+}
+
+std::string ReadText(const std::string& path) {
+    const test::Bytes bytes = test::ReadFileBytes(path);
+    return {bytes.begin(), bytes.end()};
+}
+
+// The generated text for the viewer's record, which the test image carries.
+std::string Expected(std::string_view kindName, const ExportOptions& options = {}) {
+    WorkingConfig config(ViewerRecord);
+    return FindExportKind(kindName)->generate(config, options);
+}
+
+class ExportCommand : public testing::Test {
+  protected:
+    const std::string image_ = test::TestImagePath("carrier.elf");
+    const std::string dir_ = test::ScratchDirectory();
+};
+
+TEST_F(ExportCommand, WritesEveryKindWithCrLfLineEnds) {
+    for (const char* kind : {"appcfg", "chip", "mode", "generic", "csv", "html"}) {
+        const std::string path = dir_ + "/" + kind + ".out";
+        const CliRun run = RunCli({"export", kind, image_, "-o", path});
+        ASSERT_EQ(run.status, kExitSuccess) << kind << ": " << run.err;
+        EXPECT_EQ(ReadText(path), ToCrLf(Expected(kind))) << kind;
+    }
+}
+
+TEST_F(ExportCommand, WritesTheDefaultNameInTheCurrentDirectory) {
+    const fs::path before = fs::current_path();
+    fs::current_path(dir_);
+    const CliRun run = RunCli({"export", "mode", image_, "--mode", "3"});
+    fs::current_path(before);
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    EXPECT_EQ(run.out, "Exported mode3.h to \"mode3.h\".\n");
+    ExportOptions options;
+    options.ModeNumber = 3;
+    EXPECT_EQ(ReadText(dir_ + "/mode3.h"), ToCrLf(Expected("mode", options)));
+}
+
+TEST_F(ExportCommand, WritesStandardOutputWithLfLineEnds) {
+    const CliRun run = RunCli({"export", "csv", image_, "-o", "-"});
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    EXPECT_EQ(run.out, Expected("csv"));
+}
+
+TEST_F(ExportCommand, SetsTheModeFlagsAsTheOptionsDialogDoes) {
+    const CliRun run =
+        RunCli({"export", "generic", image_, "-o", "-", "--cursor", "--no-software-accel"});
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    ExportOptions options;
+    options.ModeFlags = mfLCD | mfHWBLT | mfSWCURSOR;
+    EXPECT_EQ(run.out, Expected("generic", options));
+}
+
+TEST_F(ExportCommand, RefusesWhatItCannotDo) {
+    EXPECT_EQ(RunCli({"export", "mode", image_, "--mode", "1001"}).status, kExitUsage);
+    EXPECT_EQ(RunCli({"export", "mode", image_, "--mode", "-1"}).status, kExitUsage);
+    EXPECT_EQ(RunCli({"export", "csv", image_, "--cursor"}).status, kExitUsage);
+    EXPECT_EQ(RunCli({"export", "generic", image_, "--mode", "2"}).status, kExitUsage);
+    EXPECT_EQ(RunCli({"export", "header", image_}).status, kExitUsage);
+    EXPECT_EQ(RunCli({"export", "chip"}).status, kExitUsage);
+
+    const std::string target = dir_ + "/missing/chip.h";
+    const CliRun run = RunCli({"export", "chip", image_, "-o", target});
+    EXPECT_EQ(run.status, kExitFailure);
+    EXPECT_EQ(run.err, "Failed to create file " + target + "\n");
+}
+
+} // namespace
+} // namespace k7r::cli

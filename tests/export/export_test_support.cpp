@@ -1,0 +1,89 @@
+#include "export_test_support.h"
+
+#include "config/default_records.h"
+#include "containers/config_file.h"
+#include "regs/computations.h"
+#include "regs/field_attributes.h"
+#include "regs/field_table.h"
+#include "regs/register_table.h"
+#include "regs/setting_ids.h"
+#include "regs/settings_engine.h"
+#include "tests/support/test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace k7r::test {
+
+std::vector<std::string> Lines(std::string_view text) {
+    std::vector<std::string> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        lines.emplace_back(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+    return lines;
+}
+
+std::string LineStartingWith(std::string_view text, std::string_view prefix) {
+    for (const std::string& line : Lines(text)) {
+        if (line.starts_with(prefix)) {
+            return line;
+        }
+    }
+    return {};
+}
+
+WorkingConfig TemplateConfig() {
+    return WorkingConfig(TemplateRecord);
+}
+
+WorkingConfig RotatedConfig() {
+    WorkingConfig edited(TemplateRecord);
+    SetFieldValue(edited, kIdBitsPerPixel, 16);
+    SetFieldValue(edited, kIdSwivelView, 90);
+    SetFieldValue(edited, kIdHorzDoubling, 1);
+    RecomputeLayout(edited);
+
+    // Through a real program image, as the utility would have it from File
+    // Open: saved into a copy of the Windows test image and read back.
+    const std::string image = ScratchDirectory() + "/rotated.exe";
+    std::filesystem::copy_file(TestImagePath("carrier.exe"), image,
+                               std::filesystem::copy_options::overwrite_existing);
+    const MessageSink fail = [](const std::string& text) { ADD_FAILURE() << text; };
+    WorkingConfig config(TemplateRecord);
+    EXPECT_TRUE(SaveConfigFile(image, "", edited.Record, false, fail));
+    EXPECT_TRUE(OpenConfigFile(image, config, fail));
+    return config;
+}
+
+bool HasRegisterFields(std::uint32_t offset) {
+    for (const FIELD_DESC& field : kFieldTable) {
+        if ((field.Attributes & ffREGISTER) && field.Register == offset) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::size_t DescribedRegisterCount() {
+    std::size_t count = 0;
+    for (const REG_DESC& reg : kRegisterTable) {
+        count += reg.Offset < riRESERVED_FIRST && HasRegisterFields(reg.Offset);
+    }
+    return count;
+}
+
+WorkingConfig ConfigWithEntries(std::initializer_list<RegEntry> entries) {
+    HAL_STRUCT record = TemplateRecord;
+    std::fill(std::begin(record.Regs), std::end(record.Regs), RegEntry{0, 0});
+    RegEntry* out = record.Regs;
+    for (const RegEntry& entry : entries) {
+        *out++ = entry;
+    }
+    *out = {riREGEND, 0};
+    return WorkingConfig(record);
+}
+
+} // namespace k7r::test

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "config/working_config.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace k7r::test {
+
+// The lines of an LF-terminated text, without their line ends.
+std::vector<std::string> Lines(std::string_view text);
+
+// The first line that starts with the prefix, or an empty text.
+std::string LineStartingWith(std::string_view text, std::string_view prefix);
+
+// The utility's template: 320 x 240 at 8 bpp, no rotation.
+WorkingConfig TemplateConfig();
+
+// The template turned by SwivelView 90, pixel-doubled horizontally, at
+// 16 bpp, with the layout recomputed as the Preferences tab does, as read
+// back from a program image it was saved into.
+WorkingConfig RotatedConfig();
+
+// Registers below the pseudo-indices that have register fields: those the
+// quick reference describes.
+bool HasRegisterFields(std::uint32_t offset);
+std::size_t DescribedRegisterCount();
+
+// A configuration whose register table holds exactly these entries before
+// riREGEND.
+WorkingConfig ConfigWithEntries(std::initializer_list<RegEntry> entries);
+
+} // namespace k7r::test

@@ -1,0 +1,57 @@
+#include "export/export_kinds.h"
+#include "export_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace k7r {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every kind for both configurations against the files kept in
+// tests/export/golden/<configuration>. The register map and the quick
+// reference do not depend on the configuration and are kept once, with the
+// template's. K7R_UPDATE_GOLDEN=1 rewrites the files instead, for a
+// deliberate change that is then reviewed line by line.
+class Golden : public testing::TestWithParam<const char*> {};
+
+TEST_P(Golden, EveryKindMatchesItsFileLineByLine) {
+    const std::string name = GetParam();
+    WorkingConfig config = name == "rotated" ? test::RotatedConfig() : test::TemplateConfig();
+    const ExportOptions options;
+    const fs::path golden = fs::path(K7R_SOURCE_DIR) / "tests" / "export" / "golden";
+    const bool update = std::getenv("K7R_UPDATE_GOLDEN") != nullptr;
+
+    for (const ExportKind& kind : ExportKinds()) {
+        const bool shared = kind.commandName == "chip" || kind.commandName == "html";
+        const fs::path dir = golden / (shared ? "template" : name);
+        const fs::path path = dir / DefaultFileName(kind, options);
+        const std::string text = kind.generate(config, options);
+        if (update) {
+            fs::create_directories(dir);
+            std::ofstream(path, std::ios::binary) << text;
+            continue;
+        }
+        std::ifstream in(path, std::ios::binary);
+        ASSERT_TRUE(in) << path;
+        const std::string kept{std::istreambuf_iterator<char>(in),
+                               std::istreambuf_iterator<char>()};
+        const std::vector<std::string> expected = test::Lines(kept);
+        const std::vector<std::string> actual = test::Lines(text);
+        for (std::size_t i = 0; i < std::min(expected.size(), actual.size()); ++i) {
+            ASSERT_EQ(actual[i], expected[i]) << path << " line " << i + 1;
+        }
+        EXPECT_EQ(actual.size(), expected.size()) << path;
+        EXPECT_EQ(text, kept) << path;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Configurations, Golden, testing::Values("template", "rotated"));
+
+} // namespace
+} // namespace k7r
