@@ -10,34 +10,13 @@
 namespace k7r::test {
 namespace {
 
-// How the panel's colour follows from the reference colour on 4- and 8-bit
-// panels; 16-bit panels always show its RGB565 packing.
-enum class Rule { Exact, NearestDeep, NearestFixed16 };
-
-struct Case {
-    const char* image;
-    const char* reference;
-    std::uint32_t bpp;
-    Rule rule;
-};
-
-std::uint32_t Expected(const Case& c, Rgb reference) {
-    if (c.bpp == 16) {
-        return Rgb565(reference);
-    }
-    switch (c.rule) {
-    case Rule::NearestDeep:
-        return Packed(DeepColourPalette()[ScanNearest(DeepColourPalette(), 256, reference)]);
-    case Rule::NearestFixed16:
-        return Packed(FixedPalette16()[ScanNearest(FixedPalette16(), 16, reference)]);
-    default:
-        return Packed(reference);
-    }
+std::uint32_t Expected(const DecodeCase& c, Rgb reference) {
+    return c.bpp == 16 ? Rgb565(reference) : ExpectedIndexed(c.rule, reference);
 }
 
 // Compares the 101 x 77 sample drawn centred on the 320 x 240 panel. At
 // 4 bpp the odd left edge is drawn from the byte that holds it.
-void ExpectPicture(const Case& c, const std::string& imagePath, std::vector<Rgb> reference) {
+void ExpectPicture(const DecodeCase& c, const std::string& imagePath, std::vector<Rgb> reference) {
     Board board(c.bpp);
     std::ostringstream out;
     ShownImage shown = ShowImage(board.display, imagePath, out);
@@ -60,7 +39,7 @@ void ExpectPicture(const Case& c, const std::string& imagePath, std::vector<Rgb>
 }
 
 TEST(Decoders, MatchReferenceDecodesAtEveryDepth) {
-    static const Case kCases[] = {
+    static const DecodeCase kCases[] = {
         {"bmp24.bmp", "bmp24.rgb", 16, Rule::Exact},
         {"bmp24.bmp", "bmp24.rgb", 8, Rule::NearestDeep},
         {"bmp24.bmp", "bmp24.rgb", 4, Rule::NearestFixed16},
@@ -80,7 +59,7 @@ TEST(Decoders, MatchReferenceDecodesAtEveryDepth) {
         {"colour.jpg", "colour16.rgb", 4, Rule::Exact},
         {"grey.jpg", "grey.rgb", 8, Rule::Exact},
     };
-    for (const Case& c : kCases) {
+    for (const DecodeCase& c : kCases) {
         ExpectPicture(c, Sample(c.image), ReadRgb(Sample(c.reference)));
     }
 }

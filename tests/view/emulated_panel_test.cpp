@@ -23,27 +23,8 @@ std::uint32_t Widened565(Rgb c) {
     return (r << 3 | r >> 2) << 16 | (g << 2 | g >> 4) << 8 | (b << 3 | b >> 2);
 }
 
-enum class Rule { Exact, NearestDeep, NearestFixed16 };
-
-struct Case {
-    const char* image;
-    const char* reference;
-    std::uint32_t bpp;
-    Rule rule;
-};
-
-std::uint32_t Expected(const Case& c, Rgb reference) {
-    if (c.bpp == 16) {
-        return Widened565(reference);
-    }
-    switch (c.rule) {
-    case Rule::NearestDeep:
-        return Packed(DeepColourPalette()[ScanNearest(DeepColourPalette(), 256, reference)]);
-    case Rule::NearestFixed16:
-        return Packed(FixedPalette16()[ScanNearest(FixedPalette16(), 16, reference)]);
-    default:
-        return Packed(reference);
-    }
+std::uint32_t Expected(const DecodeCase& c, Rgb reference) {
+    return c.bpp == 16 ? Widened565(reference) : ExpectedIndexed(c.rule, reference);
 }
 
 class EmulatedPanel : public ::testing::Test {
@@ -69,7 +50,7 @@ class EmulatedPanel : public ::testing::Test {
 };
 
 TEST_F(EmulatedPanel, EveryDecoderAtEveryDepth) {
-    static const Case kCases[] = {
+    static const DecodeCase kCases[] = {
         {"bmp24.bmp", "bmp24.rgb", 16, Rule::Exact},
         {"bmp24.bmp", "bmp24.rgb", 8, Rule::NearestDeep},
         {"bmp24.bmp", "bmp24.rgb", 4, Rule::NearestFixed16},
@@ -83,7 +64,7 @@ TEST_F(EmulatedPanel, EveryDecoderAtEveryDepth) {
         {"colour.jpg", "colour16.rgb", 4, Rule::Exact},
         {"grey.jpg", "grey.rgb", 8, Rule::Exact},
     };
-    for (const Case& c : kCases) {
+    for (const DecodeCase& c : kCases) {
         std::string out;
         emu::Picture picture = Show(c.image, c.bpp, out);
         ASSERT_EQ(picture.width, 320u);

@@ -72,4 +72,15 @@ std::uint8_t ScanNearest(const Palette& palette, int count, Rgb c) {
     return static_cast<std::uint8_t>(bestIndex);
 }
 
+std::uint32_t ExpectedIndexed(Rule rule, Rgb reference) {
+    switch (rule) {
+    case Rule::NearestDeep:
+        return Packed(DeepColourPalette()[ScanNearest(DeepColourPalette(), 256, reference)]);
+    case Rule::NearestFixed16:
+        return Packed(FixedPalette16()[ScanNearest(FixedPalette16(), 16, reference)]);
+    default:
+        return Packed(reference);
+    }
+}
+
 } // namespace k7r::test

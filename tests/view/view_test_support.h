@@ -35,4 +35,20 @@ std::uint32_t Packed(Rgb c);
 // The definition of the nearest colour, by a full scan.
 std::uint8_t ScanNearest(const Palette& palette, int count, Rgb c);
 
+// How the panel's colour follows from a reference decode's colour on 4- and
+// 8-bit panels; 16-bit panels show its RGB565 packing.
+enum class Rule { Exact, NearestDeep, NearestFixed16 };
+
+// An image, its reference decode and the panel depth it is drawn at.
+struct DecodeCase {
+    const char* image;
+    const char* reference;
+    std::uint32_t bpp;
+    Rule rule;
+};
+
+// The lookup table colour, as 00RRGGBBh, that a 4- or 8-bit panel shows for
+// a reference colour.
+std::uint32_t ExpectedIndexed(Rule rule, Rgb reference);
+
 } // namespace k7r::test
