@@ -37,29 +37,26 @@ Rgb RowConverter::Pixel24(const std::uint8_t* p) const {
 }
 
 // The search is built on first use: the lookup palette is complete by then.
-std::uint8_t RowConverter::Nearest(Rgb colour) {
-    if (!nearest_) {
-        nearest_.emplace(lookup_, panelBpp_);
-    }
-    return (*nearest_)(colour);
-}
-
 // One index per byte on 8-bit panels; two per byte on 4-bit panels, an odd
 // last pixel in the high nibble.
 template <typename Colour>
 std::vector<std::uint8_t> RowConverter::ToIndices(std::size_t pixels, Colour colourOf) {
+    if (!nearest_) {
+        nearest_.emplace(lookup_, panelBpp_);
+    }
+    NearestColour& nearest = *nearest_;
     std::vector<std::uint8_t> out;
     if (panelBpp_ == 8) {
         out.reserve(pixels);
         for (std::size_t i = 0; i < pixels; ++i) {
-            out.push_back(Nearest(colourOf(i)));
+            out.push_back(nearest(colourOf(i)));
         }
         return out;
     }
     out.reserve((pixels + 1) / 2);
     for (std::size_t i = 0; i < pixels; i += 2) {
-        auto high = Nearest(colourOf(i));
-        auto low = i + 1 < pixels ? Nearest(colourOf(i + 1)) : 0;
+        auto high = nearest(colourOf(i));
+        auto low = i + 1 < pixels ? nearest(colourOf(i + 1)) : 0;
         out.push_back(static_cast<std::uint8_t>((high << 4) | (low & 0x0F)));
     }
     return out;

@@ -26,7 +26,6 @@ class RowConverter {
 
   private:
     Rgb Pixel24(const std::uint8_t* p) const;
-    std::uint8_t Nearest(Rgb colour);
     template <typename Colour>
     std::vector<std::uint8_t> ToIndices(std::size_t pixels, Colour colourOf);
 

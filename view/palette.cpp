@@ -1,6 +1,7 @@
 #include "view/palette.h"
 
 #include <algorithm>
+#include <span>
 
 namespace k7r {
 
@@ -54,42 +55,56 @@ constexpr Palette MakeGreyRamp() {
 
 constexpr int kCellBits = 4;
 constexpr int kCellSize = 1 << (8 - kCellBits);
+constexpr int kBlockSize = 4;
+constexpr int kBlockColours = kBlockSize * kBlockSize * kBlockSize;
+constexpr int kBlocks = (256 / kBlockSize) * (256 / kBlockSize) * (256 / kBlockSize);
 constexpr int kNoDistance = 3 * 255 * 255 + 1;
 
 constexpr int Square(int value) {
     return value * value;
 }
 
-int Distance(Rgb a, Rgb b) {
-    return Square(a.r - b.r) + Square(a.g - b.g) + Square(a.b - b.b);
-}
-
-// One cell of colour space: kCellSize levels from low in each component.
+// A cube of colour space: size levels from low in each component.
 struct Box {
-    int low[3];
-
-    static int Component(Rgb c, int i) { return i == 0 ? c.r : i == 1 ? c.g : c.b; }
+    Rgb low;
+    int size;
 
     // Squared distances from a colour to the nearest and the farthest
     // point of the box.
     int Nearest(Rgb c) const {
-        int sum = 0;
-        for (int i = 0; i < 3; ++i) {
-            int v = Component(c, i);
-            int high = low[i] + kCellSize - 1;
-            sum += v < low[i] ? Square(low[i] - v) : v > high ? Square(v - high) : 0;
-        }
-        return sum;
+        return Nearest(c.r, low.r) + Nearest(c.g, low.g) + Nearest(c.b, low.b);
     }
     int Farthest(Rgb c) const {
-        int sum = 0;
-        for (int i = 0; i < 3; ++i) {
-            int v = Component(c, i);
-            sum += std::max(Square(v - low[i]), Square(v - (low[i] + kCellSize - 1)));
-        }
-        return sum;
+        return Farthest(c.r, low.r) + Farthest(c.g, low.g) + Farthest(c.b, low.b);
     }
+
+  private:
+    int Nearest(int v, int from) const {
+        return Square(std::max({from - v, 0, v - (from + size - 1)}));
+    }
+    int Farthest(int v, int from) const { return Square(std::max(v - from, from + size - 1 - v)); }
 };
+
+Rgb LowCorner(Rgb c, int size) {
+    auto corner = [size](std::uint8_t v) { return static_cast<std::uint8_t>(v / size * size); };
+    return {corner(c.r), corner(c.g), corner(c.b)};
+}
+
+// An entry whose nearest point of the box is farther than some entry's
+// farthest point can never win there, nor tie; every other entry is kept,
+// in the order given.
+template <typename Candidate, typename Keep>
+void KeepPossible(const std::vector<Candidate>& from, const Box& box, Keep keep) {
+    int bound = kNoDistance;
+    for (const Candidate& candidate : from) {
+        bound = std::min(bound, box.Farthest(candidate.colour));
+    }
+    for (const Candidate& candidate : from) {
+        if (box.Nearest(candidate.colour) <= bound) {
+            keep(candidate);
+        }
+    }
+}
 
 } // namespace
 
@@ -109,42 +124,59 @@ const Palette& GreyRamp() {
 }
 
 NearestColour::NearestColour(const Palette& palette, std::uint32_t panelBpp)
-    : entries_(palette.begin(), palette.begin() + (panelBpp == 4 ? 16 : 256)),
-      cells_(std::size_t{1} << (3 * kCellBits)) {}
-
-std::uint8_t NearestColour::operator()(Rgb colour) {
-    int best = kNoDistance;
-    std::uint8_t bestIndex = 0;
-    for (const Candidate& candidate : Candidates(colour)) {
-        int d = Distance(candidate.colour, colour);
-        if (d < best) {
-            best = d;
-            bestIndex = candidate.index;
+    : cells_(std::size_t{1} << (3 * kCellBits)), blockStart_(kBlocks, kNotWorkedOut),
+      answers_(256 * kBlockColours) {
+    std::size_t count = panelBpp == 4 ? 16 : 256;
+    for (std::size_t i = 0; i < count; ++i) {
+        auto seen = [&](const Candidate& c) { return c.colour == palette[i]; };
+        if (std::none_of(entries_.begin(), entries_.end(), seen)) {
+            entries_.push_back({palette[i], static_cast<std::uint8_t>(i)});
         }
     }
-    return bestIndex;
+    for (std::size_t i = 0; i < answers_.size(); ++i) {
+        answers_[i] = static_cast<std::uint8_t>(i / kBlockColours);
+    }
 }
 
-// An entry whose nearest point of the cell is farther than some entry's
-// farthest point can never win there, nor tie; every other entry is kept.
-const std::vector<NearestColour::Candidate>& NearestColour::Candidates(Rgb colour) {
+// Distance and index in one key, so that the smallest key is the nearest
+// entry with the lowest index.
+void NearestColour::WorkOut(Rgb colour, std::size_t block) {
+    Box box{LowCorner(colour, kBlockSize), kBlockSize};
+    std::array<const Candidate*, 256> near;
+    std::size_t count = 0;
+    KeepPossible(CellCandidates(colour), box, [&](const Candidate& c) { near[count++] = &c; });
+    if (count == 1) {
+        blockStart_[block] = static_cast<std::uint32_t>(near[0]->index * kBlockColours);
+        return;
+    }
+    std::array<int, kBlockColours> best;
+    best.fill(kNoDistance << 8);
+    for (const Candidate* c : std::span(near).first(count)) {
+        int place = 0;
+        for (int r = box.low.r; r < box.low.r + kBlockSize; ++r) {
+            for (int g = box.low.g; g < box.low.g + kBlockSize; ++g) {
+                int rg = Square(r - c->colour.r) + Square(g - c->colour.g);
+                for (int b = box.low.b; b < box.low.b + kBlockSize; ++b, ++place) {
+                    int key = (rg + Square(b - c->colour.b)) << 8 | c->index;
+                    best[place] = std::min(best[place], key);
+                }
+            }
+        }
+    }
+    blockStart_[block] = static_cast<std::uint32_t>(answers_.size());
+    for (int key : best) {
+        answers_.push_back(static_cast<std::uint8_t>(key));
+    }
+}
+
+const std::vector<NearestColour::Candidate>& NearestColour::CellCandidates(Rgb colour) {
     constexpr int kShift = 8 - kCellBits;
     std::size_t cell = ((colour.r >> kShift) << (2 * kCellBits)) |
                        ((colour.g >> kShift) << kCellBits) | (colour.b >> kShift);
     std::vector<Candidate>& candidates = cells_[cell];
-    if (!candidates.empty()) {
-        return candidates;
-    }
-    Box box{
-        {colour.r >> kShift << kShift, colour.g >> kShift << kShift, colour.b >> kShift << kShift}};
-    int bound = kNoDistance;
-    for (const Rgb& entry : entries_) {
-        bound = std::min(bound, box.Farthest(entry));
-    }
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (box.Nearest(entries_[i]) <= bound) {
-            candidates.push_back({entries_[i], static_cast<std::uint8_t>(i)});
-        }
+    if (candidates.empty()) {
+        KeepPossible(entries_, Box{LowCorner(colour, kCellSize), kCellSize},
+                     [&](const Candidate& c) { candidates.push_back(c); });
     }
     return candidates;
 }

@@ -27,14 +27,23 @@ const Palette& GreyRamp();
 
 // The lookup table entry nearest to a colour: the smallest sum of squared
 // component differences over the first 16 entries on a 4-bit panel and all
-// 256 otherwise, the lowest index winning a tie. Colour space is cut into
-// 16 x 16 x 16 cells; the first colour asked for in a cell lists the entries
-// that can be nearest to any colour of that cell, and every colour of the
-// cell is then matched against that short list only.
+// 256 otherwise, the lowest index winning a tie. Answers are worked out for
+// a block of 4 x 4 x 4 colours when the first colour of the block is asked
+// for, from the few entries that can be nearest anywhere in the block; they
+// in turn come from a list kept per cell of 16 x 16 x 16 colours. A block
+// with one answer throughout points at a shared block of that answer, so the
+// answers of a whole image never take more than about 17 MiB.
 class NearestColour {
   public:
     NearestColour(const Palette& palette, std::uint32_t panelBpp);
-    std::uint8_t operator()(Rgb colour);
+
+    std::uint8_t operator()(Rgb colour) {
+        std::size_t block = BlockOf(colour);
+        if (blockStart_[block] == kNotWorkedOut) {
+            WorkOut(colour, block);
+        }
+        return answers_[blockStart_[block] + PlaceInBlock(colour)];
+    }
 
   private:
     struct Candidate {
@@ -42,11 +51,26 @@ class NearestColour {
         std::uint8_t index;
     };
 
-    const std::vector<Candidate>& Candidates(Rgb colour);
+    static constexpr std::uint32_t kNotWorkedOut = 0xFFFFFFFF;
 
-    std::vector<Rgb> entries_;
+    static std::size_t BlockOf(Rgb c) {
+        return static_cast<std::size_t>((c.r >> 2) << 12 | (c.g >> 2) << 6 | (c.b >> 2));
+    }
+    static std::size_t PlaceInBlock(Rgb c) {
+        return static_cast<std::size_t>((c.r & 3) << 4 | (c.g & 3) << 2 | (c.b & 3));
+    }
+
+    void WorkOut(Rgb colour, std::size_t block);
+    const std::vector<Candidate>& CellCandidates(Rgb colour);
+
+    // Each distinct colour once, with the lowest index that holds it.
+    std::vector<Candidate> entries_;
     // Per cell, in index order; empty until first needed.
     std::vector<std::vector<Candidate>> cells_;
+    // Where each block's 64 answers start in answers_, which begins with
+    // the 256 blocks of one answer each.
+    std::vector<std::uint32_t> blockStart_;
+    std::vector<std::uint8_t> answers_;
 };
 
 } // namespace k7r
