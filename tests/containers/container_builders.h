@@ -76,16 +76,10 @@ inline void Put32(Bytes& out, std::uint32_t value) {
     }
 }
 
-inline std::uint32_t Get32(const Bytes& in, std::size_t at) {
-    return std::uint32_t{in[at]} << 24 | std::uint32_t{in[at + 1]} << 16 |
-           std::uint32_t{in[at + 2]} << 8 | in[at + 3];
-}
-
 struct PrcResource {
     std::string type;
     std::uint16_t id;
     Bytes bytes;
-    bool operator==(const PrcResource&) const = default;
 };
 
 // A resource database laid out as the Palm tools do: header, entry table,
@@ -113,60 +107,24 @@ inline Bytes PrcDatabase(std::string_view name, const std::vector<PrcResource>& 
     return db;
 }
 
-struct ParsedPrc {
-    std::string name;
-    std::vector<PrcResource> resources;
-};
-
-inline ParsedPrc ParsePrcDatabase(const Bytes& db) {
-    ParsedPrc parsed{reinterpret_cast<const char*>(db.data()), {}};
-    const std::size_t count = db[76] << 8 | db[77];
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::size_t entry = 78 + 10 * i;
-        const std::size_t end = i + 1 < count ? Get32(db, entry + 16) : db.size();
-        parsed.resources.push_back({std::string(db.begin() + entry, db.begin() + entry + 4),
-                                    static_cast<std::uint16_t>(db[entry + 4] << 8 | db[entry + 5]),
-                                    Bytes(db.begin() + Get32(db, entry + 6), db.begin() + end)});
-    }
-    return parsed;
-}
-
+// The "data" resource: a leading value, three sections of an offset value
+// and codes, a trailing part.
 struct PrcDataResource {
     std::uint32_t leading = 0x00001234;
     std::array<std::uint32_t, 3> offsets = {0x20, 0x400, 0x800};
     std::array<Bytes, 3> sections;
     Bytes trailing = {0xDE, 0xAD, 0xBE, 0xEF, 0x00, 0x01};
 
-    // Encoded with the encoder under test unless codes are given.
-    Bytes Build(const std::array<Bytes, 3>* codes = nullptr) const {
+    Bytes Build() const {
         Bytes out;
         Put32(out, leading);
         for (int i = 0; i < 3; ++i) {
             Put32(out, offsets[i]);
-            if (codes != nullptr) {
-                out.insert(out.end(), (*codes)[i].begin(), (*codes)[i].end());
-            } else {
-                EncodePrcSection(sections[i], out);
-                out.push_back(0);
-            }
+            EncodePrcSection(sections[i], out);
+            out.push_back(0);
         }
         out.insert(out.end(), trailing.begin(), trailing.end());
         return out;
-    }
-
-    static PrcDataResource Parse(const Bytes& resource) {
-        PrcDataResource data;
-        data.leading = Get32(resource, 0);
-        std::size_t at = 4;
-        for (int i = 0; i < 3; ++i) {
-            data.offsets[i] = Get32(resource, at);
-            at += 4;
-            const auto used = DecodePrcSection(std::span(resource).subspan(at), data.sections[i]);
-            EXPECT_TRUE(used);
-            at += used.value_or(0);
-        }
-        data.trailing.assign(resource.begin() + at, resource.end());
-        return data;
     }
 };
 

@@ -1,11 +1,9 @@
 #include "containers/messages.h"
-#include "containers/prc_codec.h"
 #include "containers/prc_container.h"
 #include "tests/containers/container_builders.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdio>
 #include <cstring>
 #include <random>
@@ -25,15 +23,6 @@ Bytes Filler(std::size_t size, std::uint32_t seed) {
         b = alphabet[random() % 8];
     }
     return bytes;
-}
-
-Bytes WithRecord(const HAL_STRUCT& record, std::size_t before, std::size_t after) {
-    Bytes section = Filler(before, 1);
-    const auto bytes = BytesOf(record);
-    section.insert(section.end(), bytes.begin(), bytes.end());
-    const Bytes tail = Filler(after, 2);
-    section.insert(section.end(), tail.begin(), tail.end());
-    return section;
 }
 
 struct Saved {
@@ -80,148 +69,53 @@ class PrcContainer : public ::testing::Test {
         PrcDataResource data;
         for (int i = 0; i < 3; ++i) {
             data.sections[i] =
-                i == section ? WithRecord(oldRecord, 40, 12) : Filler(100 + i, 10 + i);
+                i == section ? PayloadWith(oldRecord, 40, 12) : Filler(100 + i, 10 + i);
         }
         return data;
     }
 };
 
+// The data resource first, in the middle and last; the name's suffix
+// replacing one after a "-", appended, and filling the name field.
 TEST_F(PrcContainer, RewritesTheRecordInWhicheverSectionHoldsIt) {
+    const struct {
+        std::string name;
+        std::string before, after; // the saved name around the suffix
+        const char* type;
+        std::size_t dataAt;
+    } layouts[] = {
+        {"Config-1A2B", "Config", "", "appl", 1},
+        {std::string("Viewer\0old-name", 15), "Viewer", std::string("\0ame", 4), "HACK", 0},
+        {std::string(26, 'N'), std::string(26, 'N'), "", "appl", 2},
+    };
     for (int section = 0; section < 3; ++section) {
         SCOPED_TRACE(section);
+        const auto& layout = layouts[section];
         const PrcDataResource data = DataWithRecordIn(section);
-        const Bytes resource = data.Build();
-        const Bytes file = PrcDatabase("Config-1A2B", {code, {"data", 0, resource}, prefs});
+        std::vector<PrcResource> resources = {code, prefs};
+        resources.insert(resources.begin() + layout.dataAt, {"data", 0, data.Build()});
+        const Bytes file = PrcDatabase(layout.name, resources, layout.type);
         HAL_STRUCT found{};
         ASSERT_EQ(FindRecordPrc(&found, file, true, message), kRecordFound);
         EXPECT_EQ(std::memcmp(&found, &oldRecord, sizeof found), 0);
 
         const Saved saved = Save(file, newRecord);
         ASSERT_EQ(saved.result, kRecordFound);
-        const ParsedPrc after = ParsePrcDatabase(saved.file);
-        ASSERT_EQ(after.resources.size(), 3u);
-        EXPECT_EQ(after.name, "Config" + CrcSuffix(newRecord));
-        EXPECT_EQ(after.resources[0], code);
-        EXPECT_EQ(after.resources[2], prefs) << "moved with its offset, content unchanged";
-
-        const Bytes& newResource = after.resources[1].bytes;
-        const std::int64_t delta = std::int64_t(newResource.size()) - std::int64_t(resource.size());
-        EXPECT_GT(delta, 0);
-        EXPECT_EQ(saved.file.size(), file.size() + delta);
+        EXPECT_GT(saved.file.size(), file.size()); // so the resources behind the data move
         PrcDataResource expected = data;
-        expected.sections[section] = WithRecord(newRecord, 40, 12);
-        expected.leading = static_cast<std::uint32_t>(data.leading + delta);
-        const PrcDataResource written = PrcDataResource::Parse(newResource);
-        EXPECT_EQ(written.leading, expected.leading);
-        EXPECT_EQ(written.offsets, expected.offsets);
-        EXPECT_EQ(written.sections, expected.sections);
-        EXPECT_EQ(written.trailing, expected.trailing);
-
+        expected.sections[section] = PayloadWith(newRecord, 40, 12);
+        expected.leading += expected.Build().size() - resources[layout.dataAt].bytes.size();
+        resources[layout.dataAt].bytes = expected.Build();
+        const std::string name = layout.before + CrcSuffix(newRecord) + layout.after;
+        EXPECT_EQ(saved.file, PrcDatabase(name, resources, layout.type));
         ASSERT_EQ(FindRecordPrc(&found, saved.file, true, message), kRecordFound);
         EXPECT_EQ(std::memcmp(&found, &newRecord, sizeof found), 0);
     }
 }
 
-TEST_F(PrcContainer, ReadsHandWrittenCodesOfEveryKind) {
-    // The record as literals, then one code of each kind around it.
-    Bytes codes = {0x01, 0x11, 0x22, 0x02, 0x33, 0x44, 0x55, 0x03, 0x66, 0x77,
-                   0x88, 0x04, 0x99, 0xAA, 0xBB, 0xCC, 0x45, 0x23, 0x2A, 0x17};
-    const auto record = BytesOf(oldRecord);
-    for (std::size_t at = 0; at < record.size(); at += 128) {
-        const std::size_t n = std::min<std::size_t>(128, record.size() - at);
-        codes.push_back(static_cast<std::uint8_t>(0x7F + n));
-        codes.insert(codes.end(), record.begin() + at, record.begin() + at + n);
-    }
-    codes.insert(codes.end(), {0x80, 0x5A, 0x00});
-    const std::array<Bytes, 3> sections = {Bytes{0x00}, codes, Bytes{0x00}};
-    const Bytes file = PrcDatabase("Viewer", {{"data", 0, PrcDataResource{}.Build(&sections)}});
-    HAL_STRUCT found{};
-    ASSERT_EQ(FindRecordPrc(&found, file, true, message), kRecordFound);
-    EXPECT_EQ(std::memcmp(&found, &oldRecord, sizeof found), 0);
-
-    const Saved saved = Save(file, oldRecord);
-    ASSERT_EQ(saved.result, kRecordFound);
-    const PrcDataResource written =
-        PrcDataResource::Parse(ParsePrcDatabase(saved.file).resources[0].bytes);
-    EXPECT_TRUE(written.sections[0].empty());
-    EXPECT_TRUE(written.sections[2].empty());
-    Bytes expected = {0,    0,    0,    0,    0xFF, 0xFF, 0x11, 0x22, 0,    0,    0,    0,    0xFF,
-                      0x33, 0x44, 0x55, 0xA9, 0xF0, 0,    0,    0x66, 0x77, 0,    0x88, 0xA9, 0xF0,
-                      0,    0x99, 0xAA, 0xBB, 0,    0xCC, 0,    0,    0,    0,    0,    0,    0x2A,
-                      0x2A, 0x2A, 0x2A, 0x2A, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-    expected.insert(expected.end(), record.begin(), record.end());
-    expected.push_back(0x5A);
-    EXPECT_EQ(written.sections[1], expected);
-    EXPECT_LT(saved.file.size(), file.size()) << "the literal record compresses";
-}
-
-TEST_F(PrcContainer, ADataResourceAtTheEndChangesTheFileLength) {
-    const Bytes resource = DataWithRecordIn(1).Build();
-    const Bytes file = PrcDatabase("Viewer", {code, prefs, {"data", 0, resource}}, "HACK");
-    const Saved saved = Save(file, newRecord);
-    ASSERT_EQ(saved.result, kRecordFound);
-    const ParsedPrc after = ParsePrcDatabase(saved.file);
-    EXPECT_EQ(after.name, "Viewer" + CrcSuffix(newRecord));
-    EXPECT_EQ(after.resources[0], code);
-    EXPECT_EQ(after.resources[1], prefs);
-    EXPECT_EQ(saved.file.size() - file.size(), after.resources[2].bytes.size() - resource.size());
-}
-
-TEST_F(PrcContainer, ReplacesANameSuffixAndRefusesANameWithoutRoom) {
-    HAL_STRUCT crc0F0F = newRecord;
-    crc0F0F.Crc = 0x0F0F;
-    const Bytes resource = DataWithRecordIn(0).Build();
-    EXPECT_EQ(
-        ParsePrcDatabase(Save(PrcDatabase("Config-1A2B", {{"data", 0, resource}}), crc0F0F).file)
-            .name,
-        "Config-0F0F");
-    std::string dashAfterTheName("Viewer\0old-name", 15);
-    EXPECT_EQ(
-        ParsePrcDatabase(Save(PrcDatabase(dashAfterTheName, {{"data", 0, resource}}), crc0F0F).file)
-            .name,
-        "Viewer-0F0F");
-    const std::string longest(26, 'N');
-    EXPECT_EQ(
-        ParsePrcDatabase(Save(PrcDatabase(longest, {{"data", 0, resource}}), crc0F0F).file).name,
-        longest + "-0F0F");
-
-    for (const std::string& name : {std::string(27, 'N'), std::string(32, 'N')}) {
-        const Bytes file = PrcDatabase(name, {{"data", 0, resource}});
-        const Saved saved = Save(file, crc0F0F);
-        EXPECT_EQ(saved.result, kRecordRefused);
-        EXPECT_EQ(saved.message, messages::kPrcNameFull);
-        EXPECT_EQ(saved.file, file);
-    }
-}
-
-TEST_F(PrcContainer, TellsOtherFilesAndMissingPartsApart) {
-    const Bytes resource = DataWithRecordIn(2).Build();
-    EXPECT_EQ(
-        FindRecordPrc(nullptr, PrcDatabase("Lib", {{"data", 0, resource}}, "libr"), false, message),
-        kNoRecord);
-    EXPECT_EQ(message, messages::kNoConfigData);
-
-    EXPECT_EQ(FindRecordPrc(nullptr, PrcDatabase("Empty", {}), false, message), kRecordRefused);
-    EXPECT_EQ(message, messages::kPrcNoDataResource);
-    EXPECT_EQ(FindRecordPrc(nullptr, PrcDatabase("Code", {code}), false, message), kRecordRefused);
-    EXPECT_EQ(message, messages::kPrcNoDataResource);
-
-    PrcDataResource unconfigured = DataWithRecordIn(0);
-    unconfigured.sections = {Filler(50, 3), {}, Filler(60, 4)};
-    EXPECT_EQ(FindRecordPrc(nullptr, PrcDatabase("None", {{"data", 0, unconfigured.Build()}}),
-                            false, message),
-              kNoRecord);
-    EXPECT_EQ(message, messages::kNoConfigData);
-
-    PrcDataResource atTheEnd = DataWithRecordIn(0);
-    atTheEnd.sections[0] = WithRecord(oldRecord, 10, 0);
-    EXPECT_EQ(
-        FindRecordPrc(nullptr, PrcDatabase("End", {{"data", 0, atTheEnd.Build()}}), false, message),
-        kNoRecord)
-        << "a record that ends with its section is not found";
-}
-
-TEST_F(PrcContainer, RefusesHostileDatabasesWithoutTouchingThem) {
+// Whatever is not found is not saved either; a refused save leaves the
+// database as it was.
+TEST_F(PrcContainer, RefusesWhatItCannotReadOrRewrite) {
     const Bytes resource = DataWithRecordIn(0).Build();
     const Bytes good = PrcDatabase("Config", {{"data", 0, resource}, prefs});
     auto setOffset = [](Bytes file, std::size_t entry, std::uint32_t offset) {
@@ -230,55 +124,68 @@ TEST_F(PrcContainer, RefusesHostileDatabasesWithoutTouchingThem) {
         }
         return file;
     };
+    auto withData = [](const Bytes& data, const std::string& name = "Config") {
+        return PrcDatabase(name, {{"data", 0, data}});
+    };
     Bytes tooManyEntries = good;
     tooManyEntries[76] = 0x7F;
     Bytes badSection3 = resource;
     badSection3[badSection3.size() - 7] = 0x05; // the last section's code 0
-    Bytes cutResource(resource.begin(), resource.begin() + 200);
     const PrcDataResource data = DataWithRecordIn(0);
-    std::array<Bytes, 3> codes;
-    for (int i = 0; i < 3; ++i) {
-        EncodePrcSection(data.sections[i], codes[i]);
-        codes[i].push_back(0);
-    }
-    codes[2].insert(codes[2].begin(), 1100, 0x7F); // 1,100 runs of 64 zero bytes
-    const Bytes overlong = data.Build(&codes);
+    PrcDataResource overlong = data;
+    overlong.sections[2] = Bytes(1100 * 64, 0);
+    PrcDataResource noRecord = data;
+    noRecord.sections = {Filler(50, 3), {}, Filler(60, 4)};
+    PrcDataResource recordEndsSection = data;
+    recordEndsSection.sections[0] = PayloadWith(oldRecord, 10, 0);
 
-    const std::pair<const char*, Bytes> cases[] = {
-        {"resource beyond the end", setOffset(good, 1, 0x10000)},
-        {"resource before its own start", setOffset(good, 1, 99)},
-        {"resource inside the header", setOffset(good, 0, 20)},
-        {"entry table beyond the end", tooManyEntries},
-        {"header cut short", Bytes(good.begin(), good.begin() + 70)},
-        {"invalid code after the record", PrcDatabase("Config", {{"data", 0, badSection3}})},
-        {"codes cut short", PrcDatabase("Config", {{"data", 0, cutResource}})},
-        {"section beyond 64 KB", PrcDatabase("Config", {{"data", 0, overlong}})},
-    };
-    for (const auto& [what, file] : cases) {
-        EXPECT_EQ(FindRecordPrc(nullptr, file, false, message), kRecordRefused) << what;
-        EXPECT_EQ(message, messages::kPrcUndecodable) << what;
-        const Saved saved = Save(file, newRecord);
-        EXPECT_EQ(saved.result, kRecordRefused) << what;
-        EXPECT_EQ(saved.file, file) << what;
-    }
-}
-
-TEST_F(PrcContainer, RefusesAResourceThatWouldOutgrowItsLimit) {
     // A section of 64 KB that hardly compresses encodes to more than that.
+    PrcDataResource big;
+    big.sections[0] = PayloadWith(oldRecord, 0, 1);
     std::mt19937 random(3);
-    PrcDataResource data;
-    data.sections[0] = WithRecord(oldRecord, 0, 1);
-    Bytes noise(65536 - data.sections[0].size());
+    Bytes noise(65536 - big.sections[0].size());
     for (std::uint8_t& b : noise) {
         b = static_cast<std::uint8_t>(random() | 1);
     }
-    data.sections[0].insert(data.sections[0].begin(), noise.begin(), noise.end());
-    const Bytes file = PrcDatabase("Big", {{"data", 0, data.Build()}});
-    ASSERT_EQ(FindRecordPrc(nullptr, file, false, message), kRecordFound);
-    const Saved saved = Save(file, newRecord);
-    EXPECT_EQ(saved.result, kRecordRefused);
-    EXPECT_EQ(saved.message, messages::kPrcTooLarge);
-    EXPECT_EQ(saved.file, file);
+    big.sections[0].insert(big.sections[0].begin(), noise.begin(), noise.end());
+
+    using namespace messages;
+    const struct {
+        const char* what;
+        Bytes file;
+        int found;
+        std::string_view message;
+    } cases[] = {
+        {"resource beyond the end", setOffset(good, 1, 0x10000), kRecordRefused, kPrcUndecodable},
+        {"resource before its own start", setOffset(good, 1, 99), kRecordRefused, kPrcUndecodable},
+        {"resource inside the header", setOffset(good, 0, 20), kRecordRefused, kPrcUndecodable},
+        {"entry table beyond the end", tooManyEntries, kRecordRefused, kPrcUndecodable},
+        {"header cut short", Bytes(good.begin(), good.begin() + 70), kRecordRefused,
+         kPrcUndecodable},
+        {"invalid code after the record", withData(badSection3), kRecordRefused, kPrcUndecodable},
+        {"codes cut short", withData(Bytes(resource.begin(), resource.begin() + 200)),
+         kRecordRefused, kPrcUndecodable},
+        {"section beyond 64 KB", withData(overlong.Build()), kRecordRefused, kPrcUndecodable},
+        {"no resources", PrcDatabase("Empty", {}), kRecordRefused, kPrcNoDataResource},
+        {"no data resource", PrcDatabase("Code", {code}), kRecordRefused, kPrcNoDataResource},
+        {"a library", PrcDatabase("Lib", {{"data", 0, resource}}, "libr"), kNoRecord,
+         kNoConfigData},
+        {"no record", withData(noRecord.Build()), kNoRecord, kNoConfigData},
+        {"a record that ends its section", withData(recordEndsSection.Build()), kNoRecord,
+         kNoConfigData},
+        {"a name without room for the suffix", withData(resource, std::string(27, 'N')),
+         kRecordFound, kPrcNameFull},
+        {"a name filling its field", withData(resource, std::string(32, 'N')), kRecordFound,
+         kPrcNameFull},
+        {"a resource outgrowing its limit", withData(big.Build()), kRecordFound, kPrcTooLarge},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FindRecordPrc(nullptr, c.file, false, message), c.found) << c.what;
+        const Saved saved = Save(c.file, newRecord);
+        EXPECT_EQ(saved.result, c.found == kRecordFound ? kRecordRefused : c.found) << c.what;
+        EXPECT_EQ(c.found == kRecordFound ? saved.message : message, c.message) << c.what;
+        EXPECT_EQ(saved.file, c.file) << c.what;
+    }
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -38,6 +37,7 @@ class SrecContainer : public ::testing::Test {
     const HAL_STRUCT oldRecord = test::ConfiguredRecord(25000000);
     const HAL_STRUCT newRecord = test::ConfiguredRecord(40000000);
     const std::vector<std::uint8_t> payload = PayloadWith(oldRecord);
+    const std::uint32_t dataLines = (payload.size() + 31) / 32; // of SrecText(payload)
     std::string_view message;
 };
 
@@ -54,176 +54,118 @@ TEST_F(SrecContainer, FindsAndRewritesARecordStraddlingS1AndS2Lines) {
     EXPECT_EQ(std::memcmp(&found, &newRecord, sizeof found), 0);
 }
 
-TEST_F(SrecContainer, WritesBigEndianRecordsAsTheyAre) {
-    const HAL_STRUCT stored = test::OutgoingRecord(oldRecord, true);
-    const HAL_STRUCT outgoing = test::OutgoingRecord(newRecord, true);
-    const Saved saved = Save(SrecText(PayloadWith(stored)), outgoing);
-    ASSERT_EQ(saved.result, kRecordFound);
-    EXPECT_EQ(saved.text, SrecText(PayloadWith(outgoing)));
-}
-
-TEST_F(SrecContainer, LowerCaseHexComesBackUpperCaseWithTheSameLength) {
-    std::string file = SrecText(payload);
-    for (char& c : file) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        if (c == 's') {
-            c = 'S';
-        }
+TEST_F(SrecContainer, WritesOneFormatKeepingOtherLinesCharacterForCharacter) {
+    const std::string good = SrecText(payload);
+    std::string lowerCase = good;
+    for (char& c : lowerCase) {
+        c = c == 'S' ? c : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
-    ASSERT_EQ(Find(file, message), kRecordFound);
-    const Saved saved = Save(file, oldRecord);
-    EXPECT_EQ(saved.text, SrecText(payload));
-}
-
-TEST_F(SrecContainer, TheFirstLineEndEndsEveryLine) {
-    std::string file = SrecText(payload);
-    file.insert(file.find('\n'), "\r");
-    EXPECT_EQ(Save(file, oldRecord).text, SrecText(payload, "\r\n"));
-
-    file = SrecText(payload);
-    file.pop_back();
-    EXPECT_EQ(Save(file, oldRecord).text, SrecText(payload)) << "a final line end is added";
-
-    file = SrecText(payload);
-    file.insert(file.find('\n'), "\n");
-    file.insert(file.rfind("S9"), "\n");
-    EXPECT_EQ(Save(file, oldRecord).text, SrecText(payload, "\n\n"))
-        << "a blank line after the first line joins the terminator; later ones vanish";
-}
-
-TEST_F(SrecContainer, KeepsOtherLinesCharacterForCharacter) {
-    const std::string kept[] = {"; built by hand", "S4 not a record", "S6030000FC", "Sx",
-                                "\tindented"};
-    std::string file = SrecText(payload);
-    std::string expected = file;
-    for (const std::string& line : kept) {
-        file.insert(file.find("S1"), line + "\n");
-        expected.insert(expected.find("S1"), line + "\n");
+    std::string crFirst = good;
+    crFirst.insert(crFirst.find('\n'), "\r");
+    std::string blankLines = good;
+    blankLines.insert(blankLines.find('\n'), "\n");
+    blankLines.insert(blankLines.rfind("S9"), "\n");
+    std::string counted = good;
+    counted.insert(counted.rfind("S9"), SrecRecordLine('5', dataLines) + "\n");
+    std::string otherLines = good;
+    std::string otherLinesKept = good;
+    for (const std::string line :
+         {"; built by hand", "S4 not a record", "S6030000FC", "Sx", "\tindented"}) {
+        otherLines.insert(otherLines.find("S1"), line + "\n");
+        otherLinesKept.insert(otherLinesKept.find("S1"), line + "\n");
     }
-    file.insert(file.find('\n', file.find("S1")), "   ");
-    const std::size_t split = expected.find('\n', expected.find("S1"));
-    expected.insert(split, "\n   ");
+    otherLines.insert(otherLines.find('\n', otherLines.find("S1")), "   ");
+    otherLinesKept.insert(otherLinesKept.find('\n', otherLinesKept.find("S1")), "\n   ");
 
-    const Saved saved = Save(file, oldRecord);
-    ASSERT_EQ(saved.result, kRecordFound);
-    EXPECT_EQ(saved.text, expected) << "spaces after a checksum come back on a line of their own";
+    const std::pair<std::string, std::string> cases[] = {
+        {lowerCase, good},                       // upper case, the same length
+        {crFirst, SrecText(payload, "\r\n")},    // the first line end ends every line
+        {good.substr(0, good.size() - 1), good}, // a final line end is added
+        {blankLines, SrecText(payload, "\n\n")}, // a blank line after the first joins the line end
+        {counted, counted},                      // an S5 that counts right
+        {otherLines, otherLinesKept},            // spaces after a checksum: a line of their own
+    };
+    for (const auto& [file, expected] : cases) {
+        const Saved saved = Save(file, oldRecord);
+        EXPECT_EQ(saved.result, kRecordFound) << file;
+        EXPECT_EQ(saved.text, expected);
+    }
 }
 
-TEST_F(SrecContainer, TextWithoutDataRecordsOrTooFewLinesIsNoSrecord) {
-    const std::string onlyHeaders =
-        SrecRecordLine('0', 0) + "\n" + SrecRecordLine('5', 0) + "\n" + SrecRecordLine('9', 0);
-    EXPECT_EQ(Find(onlyHeaders, message), kNoRecord);
-    EXPECT_EQ(message, messages::kNoConfigData);
-
-    std::string twoLines = SrecRecordLine('1', 0, payload) + "\n" + SrecRecordLine('9', 0) + "\n";
-    EXPECT_EQ(Find(twoLines, message), kNoRecord);
-
-    std::string binary = SrecText(payload);
-    binary[binary.rfind("S9") - 1] = '\x01';
-    EXPECT_EQ(Find(binary, message), kNoRecord);
-    EXPECT_EQ(Save(binary, newRecord).result, kNoRecord);
-}
-
-TEST_F(SrecContainer, RefusesCorruptLinesInsteadOfRepairingThem) {
+// Whatever is not found is not saved either; a refused save leaves the
+// text as it was.
+TEST_F(SrecContainer, RefusesWhatItCannotReadOrRewriteFaithfully) {
     const std::string good = SrecText(payload);
     const std::size_t secondLine = good.find("S1", good.find("S1") + 1);
     const std::size_t lineEnd = good.find('\n', secondLine);
-    struct Case {
-        const char* what;
-        std::string text;
+    const std::size_t terminator = good.rfind("S9");
+    auto edited = [&](std::size_t at, std::size_t n, const std::string& by) {
+        return std::string(good).replace(at, n, by);
     };
-    std::string badChecksum = good;
-    badChecksum[lineEnd - 1] = badChecksum[lineEnd - 1] == '0' ? '1' : '0';
-    std::string badDigit = good;
-    badDigit[secondLine + 12] = 'G';
-    std::string cutShort = good;
-    cutShort.erase(lineEnd - 4, 2);
-    std::string countTooSmall = good;
-    countTooSmall.insert(countTooSmall.rfind("S9"), "S102000000\n");
-    std::string dataOnTermination = good;
-    dataOnTermination.replace(dataOnTermination.rfind("S9"), std::string::npos,
-                              SrecRecordLine('1', 0) + "\nS9040000AAFB\n");
-    const std::string truncatedAtEnd = good.substr(0, good.size() - 3);
+    const std::string checksum = good[lineEnd - 1] == '0' ? "1" : "0";
+    Bytes twice = payload;
+    const auto again = BytesOf(oldRecord);
+    twice.insert(twice.end(), again.begin(), again.end());
+    twice.push_back(0);
 
-    const Case cases[] = {{"bad checksum", badChecksum},
-                          {"bad hex digit", badDigit},
-                          {"record cut short by its line end", cutShort},
-                          {"count too small for the address", countTooSmall},
-                          {"termination record with data", dataOnTermination},
-                          {"record cut short by the end of the file", truncatedAtEnd}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(Find(c.text, message), kRecordRefused) << c.what;
-        EXPECT_EQ(message, messages::kSrecCorrupted) << c.what;
-        const Saved saved = Save(c.text, newRecord);
-        EXPECT_EQ(saved.result, kRecordRefused) << c.what;
-        EXPECT_EQ(saved.text, c.text) << c.what;
-    }
-}
-
-TEST_F(SrecContainer, ChecksTheS5CountAgainstTheDataRecordsBeforeIt) {
-    const std::string file = SrecText(payload);
-    const std::size_t dataLines = (payload.size() + 31) / 32;
-    std::string counted = file;
-    counted.insert(counted.rfind("S9"), SrecRecordLine('5', dataLines) + "\n");
-    EXPECT_EQ(Find(counted, message), kRecordFound);
-
-    std::string miscounted = file;
-    miscounted.insert(miscounted.rfind("S9"), SrecRecordLine('5', dataLines - 1) + "\n");
-    EXPECT_EQ(Find(miscounted, message), kRecordRefused);
-    EXPECT_EQ(message, messages::kSrecBadCount);
-}
-
-TEST_F(SrecContainer, WritesIntoOtherLinesOnlyWhatTheyAlreadySay) {
     // The record's description stands in a comment line between data lines.
     HAL_STRUCT described = oldRecord;
     std::strcpy(described.Description, "; board rev B");
     const auto bytes = BytesOf(described);
     const std::size_t split = offsetof(HAL_STRUCT, Description);
-    std::string file = SrecRecordLine('0', 0) + "\n";
-    file += SrecRecordLine('1', 0, bytes.first(split)) + "\n";
-    file += std::string(described.Description) + "\n";
+    std::string inText = SrecRecordLine('0', 0) + "\n" +
+                         SrecRecordLine('1', 0, bytes.first(split)) + "\n" + described.Description +
+                         "\n";
     for (std::size_t at = split + std::strlen(described.Description); at < bytes.size(); at += 32) {
         const std::size_t n = std::min<std::size_t>(32, bytes.size() - at);
-        file += SrecRecordLine('1', static_cast<std::uint32_t>(at), bytes.subspan(at, n)) + "\n";
+        inText += SrecRecordLine('1', static_cast<std::uint32_t>(at), bytes.subspan(at, n)) + "\n";
     }
-    file += SrecRecordLine('1', 0x1000, BytesOf("tail")) + "\n" + SrecRecordLine('9', 0) + "\n";
-    ASSERT_EQ(Find(file, message), kRecordFound);
-
+    inText += SrecRecordLine('1', 0x1000, BytesOf("tail")) + "\n" + SrecRecordLine('9', 0) + "\n";
     HAL_STRUCT sameText = newRecord;
     std::strcpy(sameText.Description, described.Description);
-    EXPECT_EQ(Save(file, sameText).result, kRecordFound);
+    EXPECT_EQ(Save(inText, sameText).result, kRecordFound);
 
-    const Saved saved = Save(file, newRecord);
-    EXPECT_EQ(saved.result, kRecordRefused);
-    EXPECT_EQ(saved.message, messages::kSrecRecordInText);
-    EXPECT_EQ(saved.text, file);
-}
+    std::string longFirstLineEnd = good; // each of ~30 lines gains 2,500 bytes
+    longFirstLineEnd.insert(longFirstLineEnd.find('\n'), std::string(2500, '\n'));
 
-TEST_F(SrecContainer, RefusesARewriteThatOutgrowsTheGrowthRoom) {
-    // Each of the ~30 lines gains the whole first line end of 2,500 bytes.
-    std::string file = SrecText(payload);
-    file.insert(file.find('\n'), std::string(2500, '\n'));
-    const Saved saved = Save(file, newRecord);
-    EXPECT_EQ(saved.result, kRecordRefused);
-    EXPECT_EQ(saved.message, messages::kSrecTooLong);
-    EXPECT_EQ(saved.text, file);
-}
-
-TEST_F(SrecContainer, PassesOnTheRecordSearchResults) {
-    HAL_STRUCT unconfigured = oldRecord;
-    unconfigured.Crc = 0;
-    EXPECT_EQ(Find(SrecText(PayloadWith(unconfigured)), message), kRecordRefused);
-    EXPECT_EQ(message, messages::kNotConfigured);
-
-    std::vector<std::uint8_t> twice = payload;
-    const auto again = BytesOf(oldRecord);
-    twice.insert(twice.end(), again.begin(), again.end());
-    twice.push_back(0);
-    EXPECT_EQ(Find(SrecText(twice), message), kRecordRefused);
-    EXPECT_EQ(message, messages::kMultipleStructs);
-
-    const std::vector<std::uint8_t> recordAtTheEnd = PayloadWith(oldRecord, 10, 0);
-    EXPECT_EQ(Find(SrecText(recordAtTheEnd), message), kNoRecord);
+    using namespace messages;
+    const struct {
+        const char* what;
+        std::string text;
+        int found;
+        std::string_view message;
+    } cases[] = {
+        {"bad checksum", edited(lineEnd - 1, 1, checksum), kRecordRefused, kSrecCorrupted},
+        {"bad hex digit", edited(secondLine + 12, 1, "G"), kRecordRefused, kSrecCorrupted},
+        {"cut short by its line end", edited(lineEnd - 4, 2, ""), kRecordRefused, kSrecCorrupted},
+        {"count too small for the address", edited(terminator, 0, "S102000000\n"), kRecordRefused,
+         kSrecCorrupted},
+        {"termination record with data",
+         edited(terminator, std::string::npos, SrecRecordLine('1', 0) + "\nS9040000AAFB\n"),
+         kRecordRefused, kSrecCorrupted},
+        {"cut short by the end of the file", good.substr(0, good.size() - 3), kRecordRefused,
+         kSrecCorrupted},
+        {"S5 miscounting", edited(terminator, 0, SrecRecordLine('5', dataLines - 1) + "\n"),
+         kRecordRefused, kSrecBadCount},
+        {"only headers",
+         SrecRecordLine('0', 0) + "\n" + SrecRecordLine('5', 0) + "\n" + SrecRecordLine('9', 0),
+         kNoRecord, kNoConfigData},
+        {"two lines", SrecRecordLine('1', 0, payload) + "\n" + SrecRecordLine('9', 0) + "\n",
+         kNoRecord, kNoConfigData},
+        {"binary", edited(terminator - 1, 1, "\x01"), kNoRecord, kNoConfigData},
+        {"record that ends the data", SrecText(PayloadWith(oldRecord, 10, 0)), kNoRecord,
+         kNoConfigData},
+        {"two records", SrecText(twice), kRecordRefused, kMultipleStructs},
+        {"record partly in other text", inText, kRecordFound, kSrecRecordInText},
+        {"growth beyond the room", longFirstLineEnd, kRecordFound, kSrecTooLong},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Find(c.text, message), c.found) << c.what;
+        const Saved saved = Save(c.text, newRecord);
+        EXPECT_EQ(saved.result, c.found == kRecordFound ? kRecordRefused : c.found) << c.what;
+        EXPECT_EQ(c.found == kRecordFound ? saved.message : message, c.message) << c.what;
+        EXPECT_EQ(saved.text, c.text) << c.what;
+    }
 }
 
 } // namespace

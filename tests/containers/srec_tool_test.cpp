@@ -5,34 +5,25 @@
 #include "containers/messages.h"
 #include "containers/srec_container.h"
 #include "tests/containers/test_records.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 namespace k7r {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using test::Bytes;
+using test::ReadFileBytes;
+using test::WriteFileBytes;
 
 const std::string kFixtures = K7R_SREC_FIXTURES;
 const std::string kWork = K7R_BINARY_DIR "/tests/containers/";
-
-Bytes ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));
-}
 
 int RunTool(const std::string& command) {
     return std::system((command + " 2>/dev/null").c_str());
@@ -41,7 +32,7 @@ int RunTool(const std::string& command) {
 Bytes ToBinary(const std::string& srec) {
     const std::string out = srec + ".bin";
     EXPECT_EQ(RunTool("objcopy -I srec -O binary " + srec + " " + out), 0);
-    return ReadFile(out);
+    return ReadFileBytes(out);
 }
 
 struct Fixture {
@@ -54,7 +45,7 @@ class SrecFromObjcopy : public ::testing::TestWithParam<Fixture> {};
 TEST_P(SrecFromObjcopy, SavesSoThatOtherToolsSeeOnlyTheRecordChange) {
     const Fixture& fixture = GetParam();
     const std::string before = kFixtures + "/" + fixture.file;
-    const Bytes file = ReadFile(before);
+    const Bytes file = ReadFileBytes(before);
     ASSERT_FALSE(file.empty());
 
     std::string_view message;
@@ -72,7 +63,7 @@ TEST_P(SrecFromObjcopy, SavesSoThatOtherToolsSeeOnlyTheRecordChange) {
     EXPECT_EQ(length, file.size()) << "upper case, one line end throughout: same length";
     image.resize(length);
     const std::string after = kWork + "saved-" + fixture.file;
-    WriteFile(after, image);
+    WriteFileBytes(after, image);
 
     HAL_STRUCT found{};
     ASSERT_EQ(FindRecordSrec(&found, image, true, message), kRecordFound);
@@ -82,16 +73,12 @@ TEST_P(SrecFromObjcopy, SavesSoThatOtherToolsSeeOnlyTheRecordChange) {
 
     const Bytes oldBinary = ToBinary(before);
     const Bytes newBinary = ToBinary(after);
-    ASSERT_EQ(oldBinary.size(), newBinary.size());
-    const auto marker = std::search(oldBinary.begin(), oldBinary.end(), HAL_ID_STRING,
+    Bytes expected = oldBinary;
+    const auto marker = std::search(expected.begin(), expected.end(), HAL_ID_STRING,
                                     HAL_ID_STRING + sizeof HAL_ID_STRING);
-    ASSERT_NE(marker, oldBinary.end());
-    const std::size_t at = marker - oldBinary.begin();
-    const auto record = test::BytesOf(outgoing);
-    EXPECT_TRUE(std::equal(record.begin(), record.end(), newBinary.begin() + at));
-    EXPECT_TRUE(std::equal(oldBinary.begin(), oldBinary.begin() + at, newBinary.begin()));
-    EXPECT_TRUE(std::equal(oldBinary.begin() + at + HAL_RECORD_SIZE, oldBinary.end(),
-                           newBinary.begin() + at + HAL_RECORD_SIZE));
+    ASSERT_NE(marker, expected.end());
+    std::memcpy(&*marker, &outgoing, sizeof outgoing);
+    EXPECT_EQ(newBinary, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Objcopy, SrecFromObjcopy,
@@ -105,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Objcopy, SrecFromObjcopy,
 
 TEST(SrecFromObjcopy, ARecordThatEndsTheDataIsNotFound) {
     // The board program's only data is its record, so nothing follows it.
-    const Bytes file = ReadFile(kFixtures + "/m68k_board.s19");
+    const Bytes file = ReadFileBytes(kFixtures + "/m68k_board.s19");
     std::string_view message;
     EXPECT_EQ(FindRecordSrec(nullptr, file, false, message), kNoRecord);
     EXPECT_EQ(message, messages::kNoConfigData);
@@ -113,11 +100,11 @@ TEST(SrecFromObjcopy, ARecordThatEndsTheDataIsNotFound) {
 
 TEST(SrecCat, ComplainsAboutABadChecksum) {
     // Proves that the check above can fail.
-    Bytes file = ReadFile(kFixtures + "/host.s19");
+    Bytes file = ReadFileBytes(kFixtures + "/host.s19");
     const auto lineEnd = std::find(file.begin(), file.end(), '\r');
     ASSERT_NE(lineEnd, file.end());
     lineEnd[-1] = lineEnd[-1] == '0' ? '1' : '0';
-    WriteFile(kWork + "bad-checksum.s19", file);
+    WriteFileBytes(kWork + "bad-checksum.s19", file);
     EXPECT_NE(RunTool("srec_cat " + kWork + "bad-checksum.s19 -o /dev/null"), 0);
 }
 
