@@ -1,6 +1,5 @@
 // Saving into many files at once, and the S-record and PRC kinds behind the
 // container core's open and save on real files.
-#include "config/byte_order.h"
 #include "config/default_records.h"
 #include "config/record.h"
 #include "containers/configure_multiple.h"
@@ -22,17 +21,14 @@ class ConfigureFilesTest : public testing::Test {
         WriteFileBytes(Path(name), bytes);
         return Path(name);
     }
-    std::string Write(const std::string& name, std::string_view text) {
-        const auto bytes = BytesOf(text);
-        return Write(name, Bytes(bytes.begin(), bytes.end()));
-    }
 
     // A plain image, an S-record text and a PRC database holding record.
     std::string Plain(const std::string& name, const HAL_STRUCT& record) {
         return Write(name, ImageWithRecords(3000, record, {1000}));
     }
     std::string Srec(const std::string& name, const HAL_STRUCT& record) {
-        return Write(name, SrecText(PayloadWith(record), "\r\n"));
+        const std::string text = SrecText(PayloadWith(record), "\r\n");
+        return Write(name, Bytes(text.begin(), text.end()));
     }
     std::string Prc(const std::string& name, const HAL_STRUCT& bigEndianRecord) {
         PrcDataResource data;
@@ -58,14 +54,6 @@ class ConfigureFilesTest : public testing::Test {
         record.ClkI = 33000000;
         record.RegPhysAddr = 0x10000000;
         record.MemPhysAddr = 0x10200000;
-        return record;
-    }
-
-    static HAL_STRUCT WithAddresses(std::uint32_t reg, std::uint32_t mem) {
-        HAL_STRUCT record = ViewerRecord;
-        record.RegPhysAddr = reg;
-        record.MemPhysAddr = mem;
-        record.Crc = ComputeRecordCrc(record);
         return record;
     }
 
@@ -124,18 +112,23 @@ TEST_F(ConfigureFilesTest, SavesEveryFileItCanAndSummarisesInListOrder) {
 }
 
 TEST_F(ConfigureFilesTest, PreservingAddressesKeepsEachFilesOwn) {
+    auto withAddresses = [](std::uint32_t reg) {
+        HAL_STRUCT record = ViewerRecord;
+        record.RegPhysAddr = reg;
+        record.MemPhysAddr = reg + 0x80000;
+        record.Crc = ComputeRecordCrc(record);
+        return record;
+    };
     const std::vector<std::string> paths = {
-        Plain("a.exe", WithAddresses(0x00A00000, 0x00A80000)),
-        Srec("b.s19", WithAddresses(0x00B00000, 0x00B80000)),
-        Prc("c.prc", OutgoingRecord(WithAddresses(0x00C00000, 0x00C80000), true)),
+        Plain("a.exe", withAddresses(0x00A00000)),
+        Srec("b.s19", withAddresses(0x00B00000)),
+        Prc("c.prc", OutgoingRecord(withAddresses(0x00C00000), true)),
     };
     EXPECT_EQ(Configure(paths, true).failures, 0u);
-    const std::uint32_t expected[][2] = {
-        {0x00A00000, 0x00A80000}, {0x00B00000, 0x00B80000}, {0x00C00000, 0x00C80000}};
     for (std::size_t i = 0; i < paths.size(); ++i) {
         const HAL_STRUCT opened = Opened(paths[i]);
-        EXPECT_EQ(opened.RegPhysAddr, expected[i][0]) << paths[i];
-        EXPECT_EQ(opened.MemPhysAddr, expected[i][1]) << paths[i];
+        EXPECT_EQ(opened.RegPhysAddr, 0x00A00000 + 0x100000 * i) << paths[i];
+        EXPECT_EQ(opened.MemPhysAddr, opened.RegPhysAddr + 0x80000) << paths[i];
         EXPECT_EQ(opened.ClkI, working_.ClkI) << paths[i];
     }
 }

@@ -1,22 +1,65 @@
 #pragma once
 
-// Files of the S-record and PRC kinds built for tests, independently of the
-// writers under test (the PRC sections use the tested encoder, which has
-// tests of its own).
+// Records and files of the S-record and PRC kinds built for tests,
+// independently of the code under test (the PRC sections use the tested
+// encoder, which has tests of its own).
+#include "config/byte_order.h"
+#include "config/default_records.h"
+#include "config/record.h"
+#include "containers/container_kind.h"
 #include "containers/prc_codec.h"
-#include "tests/containers/test_records.h"
-
-#include <gtest/gtest.h>
 
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace k7r::test {
 
 using Bytes = std::vector<std::uint8_t>;
+
+// The template record in host order, configured, with the given input clock
+// so that records of different tests differ.
+inline HAL_STRUCT ConfiguredRecord(std::uint32_t clock) {
+    HAL_STRUCT record = TemplateRecord;
+    record.ClkI = clock;
+    record.Crc = ComputeRecordCrc(record);
+    return record;
+}
+
+// A record in a file's byte order with its Crc filled in, as a save hands
+// it to a container kind.
+inline HAL_STRUCT OutgoingRecord(const HAL_STRUCT& hostRecord, bool bigEndian) {
+    HAL_STRUCT record = hostRecord;
+    if (bigEndian) {
+        ByteSwapRecord(record);
+    }
+    const std::uint16_t crc = ComputeRecordCrc(record);
+    record.Crc = bigEndian ? Swap16(crc) : crc;
+    return record;
+}
+
+inline std::span<const std::uint8_t> BytesOf(const HAL_STRUCT& record) {
+    return {reinterpret_cast<const std::uint8_t*>(&record), sizeof record};
+}
+
+inline std::span<const std::uint8_t> BytesOf(std::string_view text) {
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+inline std::string_view TextOf(std::span<const std::uint8_t> bytes) {
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+// A file's bytes followed by the room a save maps behind them.
+inline Bytes WithGrowthRoom(std::span<const std::uint8_t> file) {
+    Bytes image(file.begin(), file.end());
+    image.resize(file.size() + kGrowthRoom);
+    return image;
+}
 
 inline int AddressBytes(char type) {
     return type == '2' || type == '8' ? 3 : type == '3' || type == '7' ? 4 : 2;

@@ -108,8 +108,6 @@ TEST_F(PrcContainer, RewritesTheRecordInWhicheverSectionHoldsIt) {
         resources[layout.dataAt].bytes = expected.Build();
         const std::string name = layout.before + CrcSuffix(newRecord) + layout.after;
         EXPECT_EQ(saved.file, PrcDatabase(name, resources, layout.type));
-        ASSERT_EQ(FindRecordPrc(&found, saved.file, true, message), kRecordFound);
-        EXPECT_EQ(std::memcmp(&found, &newRecord, sizeof found), 0);
     }
 }
 

@@ -66,7 +66,6 @@ TEST(FindRecordRaw, AnswersForEachKindOfCandidate) {
         int result;
         std::string_view message = {};
         std::size_t offset = 0;
-        bool verify = true;
     } cases[] = {
         {"no data", {}, kNoRecord, kNoConfigData},
         {"a record that is all the data", Image(size, {{good, 0}}), kNoRecord, kNoConfigData},
@@ -79,14 +78,7 @@ TEST(FindRecordRaw, AnswersForEachKindOfCandidate) {
          {},
          1000},
         {"unconfigured", Image(2000, {{unconfigured, 100}}), kRecordRefused, kNotConfigured},
-        {"unconfigured, unverified",
-         Image(2000, {{unconfigured, 100}}),
-         kRecordFound,
-         {},
-         100,
-         false},
         {"corrupted", Image(2000, {{corrupted, 100}}), kRecordRefused, kCorrupted},
-        {"corrupted, unverified", Image(2000, {{corrupted, 100}}), kRecordFound, {}, 100, false},
         {"big-endian", Image(2000, {{bigEndian, 7}}), kRecordFound, {}, 7},
         {"big-endian, Crc little-endian", Image(2000, {{bigEndianUnswappedCrc, 7}}), kRecordRefused,
          kCorrupted},
@@ -109,7 +101,7 @@ TEST(FindRecordRaw, AnswersForEachKindOfCandidate) {
         HAL_STRUCT found{};
         std::string_view message;
         std::size_t offset = 0;
-        EXPECT_EQ(FindRecordRaw(&found, c.data, c.verify, message, &offset), c.result) << c.what;
+        EXPECT_EQ(FindRecordRaw(&found, c.data, true, message, &offset), c.result) << c.what;
         if (c.result == kRecordFound) {
             EXPECT_EQ(offset, c.offset) << c.what;
             EXPECT_EQ(std::memcmp(&found, c.data.data() + offset, sizeof found), 0) << c.what;

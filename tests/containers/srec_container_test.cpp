@@ -141,7 +141,7 @@ TEST_F(SrecContainer, RefusesWhatItCannotReadOrRewriteFaithfully) {
         {"count too small for the address", edited(terminator, 0, "S102000000\n"), kRecordRefused,
          kSrecCorrupted},
         {"termination record with data",
-         edited(terminator, std::string::npos, SrecRecordLine('1', 0) + "\nS9040000AAFB\n"),
+         edited(terminator, std::string::npos, SrecRecordLine('1', 0) + "\nS9040000AA51\n"),
          kRecordRefused, kSrecCorrupted},
         {"cut short by the end of the file", good.substr(0, good.size() - 3), kRecordRefused,
          kSrecCorrupted},

@@ -4,7 +4,7 @@
 // record's bytes.
 #include "containers/messages.h"
 #include "containers/srec_container.h"
-#include "tests/containers/test_records.h"
+#include "tests/containers/container_builders.h"
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
