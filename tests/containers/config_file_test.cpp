@@ -13,12 +13,7 @@
 namespace k7r {
 namespace {
 
-using test::Bytes;
-using test::FileExists;
-using test::ImageWithRecords;
-using test::ReadFileBytes;
-using test::RecordAt;
-using test::WriteFileBytes;
+using namespace test;
 
 constexpr std::size_t kImageSize = 9000;
 constexpr std::size_t kRecordOffset = 4000;
@@ -66,7 +61,7 @@ class ConfigFileTest : public testing::Test {
         return file;
     }
 
-    const std::string dir_ = test::ScratchDirectory();
+    const std::string dir_ = ScratchDirectory();
     std::vector<std::string> shown_;
     MessageSink sink_ = [this](const std::string& text) { shown_.push_back(text); };
     WorkingConfig config_{TemplateRecord};
@@ -162,7 +157,7 @@ TEST_F(ConfigFileTest, SaveInPlaceWritesTheRecordAndTheTimeOfTheSave) {
         const platform::FileTimes times = TimesOf(path);
         EXPECT_GE(times.lastWrite, start);
         EXPECT_LE(times.lastWrite, platform::CurrentTime());
-        if (!test::RunningUnderWine()) {
+        if (!RunningUnderWine()) {
             EXPECT_EQ(times.creation, oldTimes.creation);
         }
         EXPECT_TRUE(Open(path));
@@ -178,7 +173,7 @@ TEST_F(ConfigFileTest, SaveAsCopyLeavesTheSourceAndReplacesTheTargetWithAWritabl
     const std::string target = Path("copy.exe");
     WriteFileBytes(target, Bytes(100, 0xEE));
     {
-        const test::ReadOnlyFile locked(source);
+        const ReadOnlyFile locked(source);
         ASSERT_TRUE(Save(source, target));
     }
     EXPECT_EQ(ReadFileBytes(source), original);

@@ -9,6 +9,7 @@
 #include "containers/container_kind.h"
 #include "containers/prc_codec.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -89,12 +90,11 @@ inline std::string SrecRecordLine(char type, std::uint32_t address,
 }
 
 // Filler, the record, more filler: the payload of a test file.
-inline std::vector<std::uint8_t> PayloadWith(const HAL_STRUCT& record, std::size_t before = 45,
-                                             std::size_t after = 30) {
-    std::vector<std::uint8_t> payload(before, 0xE5);
-    const auto bytes = BytesOf(record);
-    payload.insert(payload.end(), bytes.begin(), bytes.end());
-    payload.insert(payload.end(), after, 0x5E);
+inline Bytes PayloadWith(const HAL_STRUCT& record, std::size_t before = 45,
+                         std::size_t after = 30) {
+    Bytes payload(before + sizeof record + after, 0x5E);
+    std::fill_n(payload.begin(), before, 0xE5);
+    std::memcpy(payload.data() + before, &record, sizeof record);
     return payload;
 }
 
@@ -156,7 +156,9 @@ struct PrcDataResource {
     std::uint32_t leading = 0x00001234;
     std::array<std::uint32_t, 3> offsets = {0x20, 0x400, 0x800};
     std::array<Bytes, 3> sections;
-    Bytes trailing = {0xDE, 0xAD, 0xBE, 0xEF, 0x00, 0x01};
+    // Not a braced list, which GCC 12 at -O3 takes for uninitialised.
+    static constexpr std::uint8_t kTrailing[] = {0xDE, 0xAD, 0xBE, 0xEF, 0x00, 0x01};
+    Bytes trailing = Bytes(std::begin(kTrailing), std::end(kTrailing));
 
     Bytes Build() const {
         Bytes out;

@@ -16,8 +16,7 @@
 namespace k7r {
 namespace {
 
-using test::Bytes;
-using test::ReadFileBytes;
+using namespace test;
 
 std::size_t RecordOffset(const Bytes& image) {
     std::string_view message;
@@ -37,11 +36,11 @@ class RealImageTest : public testing::TestWithParam<const char*> {
     // A scratch copy of the built image, so the original stays pristine.
     std::string CopyOfImage(const std::string& name) {
         const std::string copy = dir_ + "/" + name;
-        std::filesystem::copy_file(test::TestImagePath(name), copy);
+        std::filesystem::copy_file(TestImagePath(name), copy);
         return copy;
     }
 
-    const std::string dir_ = test::ScratchDirectory();
+    const std::string dir_ = ScratchDirectory();
     MessageSink sink_ = [](const std::string& text) { ADD_FAILURE() << text; };
 };
 
@@ -55,13 +54,12 @@ TEST_P(RealImageTest, OpensTheViewerRecordAndSavesInPlaceChangingOnlyIt) {
     config.Record.ClkI2 = 25000000;
 
     ASSERT_TRUE(SaveConfigFile(path, "", config.Record, false, sink_));
-    EXPECT_EQ(ReadFileBytes(path),
-              WithRecord(before, RecordOffset(before),
-                         test::BytesOf(test::OutgoingRecord(config.Record, false))));
+    EXPECT_EQ(ReadFileBytes(path), WithRecord(before, RecordOffset(before),
+                                              BytesOf(OutgoingRecord(config.Record, false))));
 }
 
 TEST_P(RealImageTest, SavesACopyAndPreservesItsAddresses) {
-    const std::string source = test::TestImagePath(GetParam());
+    const std::string source = TestImagePath(GetParam());
     const Bytes original = ReadFileBytes(source);
     HAL_STRUCT working = ViewerRecord;
     working.RegPhysAddr = 0x12340000;
@@ -79,8 +77,8 @@ INSTANTIATE_TEST_SUITE_P(Toolchains, RealImageTest, testing::Values("carrier.elf
                          });
 
 TEST(BigEndianImage, IsAdoptedInHostOrderAndSavedBackBigEndianWithASwappedCrc) {
-    const std::string path = test::ScratchDirectory() + "/m68k_board.elf";
-    std::filesystem::copy_file(test::TestImagePath("m68k_board.elf"), path);
+    const std::string path = ScratchDirectory() + "/m68k_board.elf";
+    std::filesystem::copy_file(TestImagePath("m68k_board.elf"), path);
     const Bytes before = ReadFileBytes(path);
     const std::size_t offset = RecordOffset(before);
     auto fail = [](const std::string& text) { ADD_FAILURE() << text; };

@@ -18,9 +18,7 @@
 namespace k7r {
 namespace {
 
-using test::Bytes;
-using test::ReadFileBytes;
-using test::WriteFileBytes;
+using namespace test;
 
 const std::string kFixtures = K7R_SREC_FIXTURES;
 const std::string kWork = K7R_BINARY_DIR "/tests/containers/";
@@ -55,9 +53,8 @@ TEST_P(SrecFromObjcopy, SavesSoThatOtherToolsSeeOnlyTheRecordChange) {
     ASSERT_EQ(FindRecordSrec(&stored, file, false, message), kRecordFound);
     EXPECT_EQ(stored.EndianMark, fixture.bigEndian ? 0x3412 : 0x1234);
 
-    const HAL_STRUCT outgoing =
-        test::OutgoingRecord(test::ConfiguredRecord(33000000), fixture.bigEndian);
-    Bytes image = test::WithGrowthRoom(file);
+    const HAL_STRUCT outgoing = OutgoingRecord(ConfiguredRecord(33000000), fixture.bigEndian);
+    Bytes image = WithGrowthRoom(file);
     std::size_t length = file.size();
     ASSERT_EQ(WriteRecordSrec(outgoing, image, length, message), kRecordFound);
     EXPECT_EQ(length, file.size()) << "upper case, one line end throughout: same length";
