@@ -1,4 +1,5 @@
 #include "panels/qualification.h"
+#include "tests/panels/qvga_tft.h"
 
 #include <gtest/gtest.h>
 
@@ -6,15 +7,9 @@ namespace k7r {
 namespace {
 
 PanelDef Drivable() {
-    PanelDef def;
+    PanelDef def = test::QvgaTft();
     def.name = "P";
-    def.type = kPanelTft;
-    def.width = 320;
-    def.height = 240;
-    def.pclkKHz = 6000;
-    def.el = 0;
-    def.tft2x = 0;
-    def.dual = 0;
+    def.tft2x = def.dual = 0;
     return def;
 }
 
