@@ -49,7 +49,6 @@ TEST(Acquire, WithoutTheEmulatorFindsNoDriver) {
     hal::UseRecord(record);
     EXPECT_FALSE(hal::AcquireChip().has_value());
     EXPECT_EQ(hal::LastError(), hal::kErrNoDriver);
-    EXPECT_EQ(hal::ErrorText(), "ERROR: Unable to find/load the K7R58xxx driver");
     EXPECT_EQ(hal::ReleaseChip(), 0u);
     // Nothing is mapped: accesses reach no chip and do no harm.
     hal::WriteReg32(0x10, 8);
@@ -82,7 +81,6 @@ TEST_F(ChipTest, VrxboardNamesTheBoardToLocateAsAtoiReadsIt) {
     EXPECT_FALSE(hal::AcquireChip().has_value());
     EXPECT_EQ(board().LastLocatedBoard(), 0u);
     EXPECT_EQ(hal::LastError(), hal::kErrNoController);
-    EXPECT_EQ(hal::ErrorText(), "ERROR: Unable to locate an K7R58xxx controller");
 }
 
 TEST_F(ChipTest, RegistersBelowMemoryMapOneWindowAtTheRegisters) {
