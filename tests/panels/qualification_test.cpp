@@ -8,7 +8,6 @@ namespace {
 
 PanelDef Drivable() {
     PanelDef def = test::QvgaTft();
-    def.name = "P";
     def.tft2x = def.dual = 0;
     return def;
 }
@@ -36,30 +35,31 @@ TEST(Qualification, MemoryLimitIs112K) {
     def.height = 896;
     EXPECT_FALSE(DisqualifyPanel(def));
     def.height = 1024;
-    EXPECT_EQ(DisqualifyPanel(def), "P is disqualified: requires more than 112K.\n");
+    EXPECT_EQ(DisqualifyPanel(def), "Test TFT is disqualified: requires more than 112K.\n");
     // 65536 x 65536 would wrap around to 0 in 32 bits.
     def.width = 65536;
     def.height = 65536;
-    EXPECT_EQ(DisqualifyPanel(def), "P is disqualified: requires more than 112K.\n");
+    EXPECT_EQ(DisqualifyPanel(def), "Test TFT is disqualified: requires more than 112K.\n");
 }
 
 TEST(Qualification, EveryReasonInOrder) {
     PanelDef def = Drivable();
     def.type = kPanelDTfd;
-    EXPECT_EQ(DisqualifyPanel(def), "P is disqualified: it is a D-TFD.\n");
+    EXPECT_EQ(DisqualifyPanel(def), "Test TFT is disqualified: it is a D-TFD.\n");
     def.width = 2048;
     def.height = 1024;
     def.el = 1;
     def.tft2x = 1;
     def.dual = 1;
-    EXPECT_EQ(DisqualifyPanel(def),
-              "P is disqualified: it is a D-TFD; requires more than 112K; it is an EL; needs "
-              "support for TFT 2x; it is a Dual panel.\n");
+    EXPECT_EQ(
+        DisqualifyPanel(def),
+        "Test TFT is disqualified: it is a D-TFD; requires more than 112K; it is an EL; needs "
+        "support for TFT 2x; it is a Dual panel.\n");
     def = Drivable();
     def.tft2x = 1;
     def.dual = 1;
     EXPECT_EQ(DisqualifyPanel(def),
-              "P is disqualified: needs support for TFT 2x; it is a Dual panel.\n");
+              "Test TFT is disqualified: needs support for TFT 2x; it is a Dual panel.\n");
 }
 
 } // namespace
