@@ -7,31 +7,27 @@
 #include "regs/settings_engine.h"
 #include "regs/validation.h"
 #include "tests/panels/qvga_tft.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
 
 namespace k7r {
 namespace {
 
-PanelDefList ShippedPanels() {
+PanelDefList Load(const std::string& path) {
     PanelDefList list;
-    list.LoadFile(K7R_SOURCE_DIR "/panels/PANELS.DEF",
-                  [](const std::string& text) { ADD_FAILURE() << text; });
+    list.LoadFile(path, [](const std::string& message) { ADD_FAILURE() << message; });
     return list;
 }
 
 // A list read from the given text, saved under the given file name.
 PanelDefList LoadText(const std::string& text, const std::string& name) {
-    const std::string path = testing::TempDir() + name;
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    std::fputs(text.c_str(), file);
-    std::fclose(file);
-    PanelDefList list;
-    list.LoadFile(path, [](const std::string& message) { ADD_FAILURE() << message; });
-    std::remove(path.c_str());
-    return list;
+    const std::string path = test::ScratchDirectory() + "/" + name;
+    std::ofstream(path, std::ios::binary) << text;
+    return Load(path);
 }
 
 constexpr std::string_view kQvgaTimings =
@@ -40,7 +36,7 @@ constexpr std::string_view kQvgaTimings =
 class PanelSettingsTest : public ::testing::Test {
   protected:
     WorkingConfig config{TemplateRecord};
-    const PanelDefList list = ShippedPanels();
+    const PanelDefList list = Load(K7R_SOURCE_DIR "/panels/PANELS.DEF");
 };
 
 // The shipped file drops its D-TFD entry; every other panel is drivable.
