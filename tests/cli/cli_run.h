@@ -1,10 +1,12 @@
 #pragma once
 
 #include "cli/command.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +28,13 @@ inline CliRun RunCli(std::vector<std::string_view> words) {
     std::string out = testing::internal::GetCapturedStdout();
     std::string err = testing::internal::GetCapturedStderr();
     return {status, out, err};
+}
+
+// The viewer's image, copied so that it can be changed.
+inline std::string ViewerImageCopy(const std::string& directory) {
+    const std::string path = directory + "/carrier.elf";
+    std::filesystem::copy_file(test::TestImagePath("carrier.elf"), path);
+    return path;
 }
 
 inline bool HasLine(const std::string& text, const std::string& line) {

@@ -27,6 +27,8 @@ TEST(Cli, ShowsTheRecordOfABuiltImageFieldByField) {
              "Power off time:    1200 ms",
              "GPO power mask:    0000h",
              "Flags:             00000018h fFIXED_DIVMCLK|fFIXED_DIVPCLK",
+             "Mode:              320x240x8bpp 70Hz Color 8-Bit STN, Format 2 (PCLK=6.250MHz)",
+             "Diagnostics:       none",
              "Registers:         49 entries",
              "   1  8000       REG8000_BLT_CONTROL               = 00000000",
              "   2  0014       REG0014_POWER_SAVE_CONFIG         = 00000000",

@@ -1,6 +1,7 @@
 #include "cli/command.h"
 #include "config/default_records.h"
 #include "config/record.h"
+#include "tests/cli/cli_run.h"
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -15,41 +16,27 @@ using test::ReadFileBytes;
 using test::RecordAt;
 using test::WriteFileBytes;
 
-struct CommandRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CommandRun Configure(const std::vector<std::string>& arguments) {
+CliRun Configure(const std::vector<std::string>& arguments) {
     std::vector<std::string_view> words = {"configure"};
     words.insert(words.end(), arguments.begin(), arguments.end());
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    const int status = RunCommandLine(words);
-    std::fflush(stdout);
-    std::string out = testing::internal::GetCapturedStdout();
-    return {status, out, testing::internal::GetCapturedStderr()};
+    return RunCli(words);
 }
 
 constexpr std::size_t kRecordAt = 700;
 
 class ConfigureCommand : public testing::Test {
   protected:
-    ConfigureCommand() {
+    std::string Image(const std::string& name, std::uint32_t clkI, std::uint32_t regPhysAddr) {
         HAL_STRUCT record = ViewerRecord;
-        record.ClkI = 12345678;
-        record.RegPhysAddr = 0x20000000;
-        record.Crc = ComputeRecordCrc(record);
-        WriteFileBytes(source_, ImageWithRecords(2000, record, {kRecordAt}));
-    }
-
-    std::string Target(const std::string& name, std::uint32_t regPhysAddr = 0x00F00000) {
-        HAL_STRUCT record = ViewerRecord;
+        record.ClkI = clkI;
         record.RegPhysAddr = regPhysAddr;
         record.Crc = ComputeRecordCrc(record);
         WriteFileBytes(dir_ + "/" + name, ImageWithRecords(2000, record, {kRecordAt}));
         return dir_ + "/" + name;
+    }
+
+    std::string Target(const std::string& name, std::uint32_t regPhysAddr = 0x00F00000) {
+        return Image(name, ViewerRecord.ClkI, regPhysAddr);
     }
 
     HAL_STRUCT RecordOf(const std::string& path) {
@@ -57,7 +44,7 @@ class ConfigureCommand : public testing::Test {
     }
 
     const std::string dir_ = test::ScratchDirectory();
-    const std::string source_ = dir_ + "/source.elf";
+    const std::string source_ = Image("source.elf", 12345678, 0x20000000);
 };
 
 TEST_F(ConfigureCommand, WritesEveryFilePrintsFailuresAndTheSummary) {
@@ -66,7 +53,7 @@ TEST_F(ConfigureCommand, WritesEveryFilePrintsFailuresAndTheSummary) {
     WriteFileBytes(none, ImageWithRecords(2000, ViewerRecord, {}));
     const std::string c = Target("c.lvb");
 
-    const CommandRun run = Configure({"--from", source_, a, none, c});
+    const CliRun run = Configure({"--from", source_, a, none, c});
     EXPECT_EQ(run.status, kExitFailure);
     EXPECT_EQ(run.err, "File \"" + none +
                            "\" could not be saved because:\n\n"
@@ -87,7 +74,7 @@ TEST_F(ConfigureCommand, KeepsAddressesAndSaysNothingElseOnSuccess) {
     }
     std::vector<std::string> arguments = files;
     arguments.insert(arguments.begin(), {"--preserve-addresses", "--from", source_});
-    const CommandRun run = Configure(arguments);
+    const CliRun run = Configure(arguments);
     EXPECT_EQ(run.status, kExitSuccess);
     EXPECT_EQ(run.err, "") << "no progress counter when standard error is no terminal";
     for (int i = 0; i < 12; ++i) {
@@ -98,7 +85,7 @@ TEST_F(ConfigureCommand, KeepsAddressesAndSaysNothingElseOnSuccess) {
 
 TEST_F(ConfigureCommand, RefusesAnUnreadableSourceOrIncompleteArguments) {
     const std::string a = Target("a.exe");
-    const CommandRun missing = Configure({"--from", dir_ + "/missing.exe", a});
+    const CliRun missing = Configure({"--from", dir_ + "/missing.exe", a});
     EXPECT_EQ(missing.status, kExitFailure);
     EXPECT_TRUE(missing.err.starts_with("File \"" + dir_ + "/missing.exe\" could not be opened"));
     EXPECT_EQ(missing.out, "");
@@ -107,7 +94,7 @@ TEST_F(ConfigureCommand, RefusesAnUnreadableSourceOrIncompleteArguments) {
                                                       {"--from", source_},
                                                       {"--from"},
                                                       {"--from", source_, "--x", a}}) {
-        const CommandRun run = Configure(arguments);
+        const CliRun run = Configure(arguments);
         EXPECT_EQ(run.status, kExitUsage);
         EXPECT_NE(run.err.find("usage: "), std::string::npos);
     }

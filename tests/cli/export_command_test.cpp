@@ -2,6 +2,7 @@
 #include "config/default_records.h"
 #include "export/export_kinds.h"
 #include "export/output_file.h"
+#include "tests/cli/cli_run.h"
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -12,22 +13,6 @@ namespace k7r::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunCli(std::vector<std::string_view> words) {
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    const int status = RunCommandLine(words);
-    std::fflush(stdout);
-    std::string out = testing::internal::GetCapturedStdout();
-    std::string err = testing::internal::GetCapturedStderr();
-    return {status, out, err};
-}
 
 std::string ReadText(const std::string& path) {
     const test::Bytes bytes = test::ReadFileBytes(path);
@@ -67,13 +52,8 @@ TEST_F(ExportCommand, WritesTheDefaultNameInTheCurrentDirectory) {
     EXPECT_EQ(ReadText(dir_ + "/mode3.h"), ToCrLf(Expected("mode", options)));
 }
 
-TEST_F(ExportCommand, WritesStandardOutputWithLfLineEnds) {
-    const CliRun run = RunCli({"export", "csv", image_, "-o", "-"});
-    ASSERT_EQ(run.status, kExitSuccess) << run.err;
-    EXPECT_EQ(run.out, Expected("csv"));
-}
-
-TEST_F(ExportCommand, SetsTheModeFlagsAsTheOptionsDialogDoes) {
+TEST_F(ExportCommand, WritesStandardOutputWithLfLineEndsAndTheDialogsModeFlags) {
+    EXPECT_EQ(RunCli({"export", "csv", image_, "-o", "-"}).out, Expected("csv"));
     const CliRun run =
         RunCli({"export", "generic", image_, "-o", "-", "--cursor", "--no-software-accel"});
     ASSERT_EQ(run.status, kExitSuccess) << run.err;

@@ -1,29 +1,14 @@
 #include "cli/command.h"
+#include "tests/cli/cli_run.h"
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <vector>
 
 namespace k7r::cli {
 namespace {
-
-struct Output {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Output RunWords(std::vector<std::string_view> words) {
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    const int status = RunCommandLine(words);
-    std::fflush(stdout);
-    std::string out = testing::internal::GetCapturedStdout();
-    return {status, out, testing::internal::GetCapturedStderr()};
-}
 
 // A panel definition file of the given name in a directory.
 std::string PanelFile(const std::string& directory, const std::string& name,
@@ -39,19 +24,18 @@ constexpr const char* kDtfdAndQvga =
     "PANEL \"Old D-TFD\" D-TFD 320 240 F 8 F n T F 6250 400 40 262 18 8 24 L 4 2 L n 0 0\n"
     "PANEL \"QVGA\" TFT 320 240 F 18 F n T F 6250 400 40 262 18 8 24 L 4 2 L n 0 0\n";
 
-TEST(PanelsCommand, ListsThePublishedPanelsAndCustom) {
+TEST(PanelsCommand, ListsThePublishedPanelsOrInADebugFileAllMarked) {
+    const std::string directory = test::ScratchDirectory();
     const std::string file =
-        PanelFile(test::ScratchDirectory(), "mine.def", std::string("VERSION 2\n") + kDtfdAndQvga);
-    const Output run = RunWords({"panels", "--def", file});
+        PanelFile(directory, "mine.def", std::string("VERSION 2\n") + kDtfdAndQvga);
+    const CliRun run = RunCli({"panels", "--def", file});
     EXPECT_EQ(run.status, kExitSuccess) << run.err;
     EXPECT_EQ(run.out, "QVGA\nCustom panel\n");
-}
 
-TEST(PanelsCommand, DebugFileMarksDisqualifiedPanelsAndVersion) {
-    const std::string file = PanelFile(test::ScratchDirectory(), "Debug.Def", kDtfdAndQvga);
-    const Output run = RunWords({"panels", "--def", file});
-    EXPECT_EQ(run.status, kExitSuccess) << run.err;
-    EXPECT_EQ(run.out,
+    const CliRun debug =
+        RunCli({"panels", "--def", PanelFile(directory, "Debug.Def", kDtfdAndQvga)});
+    EXPECT_EQ(debug.status, kExitSuccess) << debug.err;
+    EXPECT_EQ(debug.out,
               "Loaded DEBUG.DEF file.  Note that panels prefixed with ** shouldn't work with "
               "58C22.\n"
               "**Old D-TFD\n"
@@ -63,16 +47,16 @@ TEST(PanelsCommand, DebugFileMarksDisqualifiedPanelsAndVersion) {
 
 TEST(PanelsCommand, RejectedOrMissingFileFails) {
     const std::string file = PanelFile(test::ScratchDirectory(), "PANELS.DEF", "PANEL no quotes\n");
-    const Output rejected = RunWords({"panels", "--def", file});
+    const CliRun rejected = RunCli({"panels", "--def", file});
     EXPECT_EQ(rejected.status, kExitFailure);
     EXPECT_EQ(rejected.out, "");
     EXPECT_EQ(rejected.err, "Invalid PANELS.DEF\n");
 
-    const Output missing = RunWords({"panels", "--def", file + ".none"});
+    const CliRun missing = RunCli({"panels", "--def", file + ".none"});
     EXPECT_EQ(missing.status, kExitFailure);
     EXPECT_NE(missing.err.find("cannot open the panel definition file"), std::string::npos);
 
-    EXPECT_EQ(RunWords({"panels", "--def"}).status, kExitUsage);
+    EXPECT_EQ(RunCli({"panels", "--def"}).status, kExitUsage);
 }
 
 TEST(PanelsCommand, ShippedListLiesBesideThePrograms) {
@@ -81,63 +65,51 @@ TEST(PanelsCommand, ShippedListLiesBesideThePrograms) {
     EXPECT_TRUE(std::filesystem::exists(K7R_BINARY_DIR "/tests/cli/PANELS.DEF"));
 }
 
-// The viewer's image, copied so that it can be changed.
-std::string ImageCopy(const std::string& directory) {
-    const std::string path = directory + "/carrier.elf";
-    std::filesystem::copy_file(test::TestImagePath("carrier.elf"), path);
-    return path;
-}
-
 TEST(PanelCommand, AppliesByUniquePrefixSavesAndShowNamesIt) {
-    const std::string image = ImageCopy(test::ScratchDirectory());
+    const std::string image = ViewerImageCopy(test::ScratchDirectory());
     const std::string copy = image + ".vga.elf";
-    const Output run = RunWords({"panel", image, "vga tft", "--def", kShippedPanels, "-o", copy});
+    const CliRun run = RunCli({"panel", image, "vga tft", "--def", kShippedPanels, "-o", copy});
     ASSERT_EQ(run.status, kExitSuccess) << run.err;
     EXPECT_EQ(run.out, "Predefined panel: VGA TFT 640x480 18-bit\n"
                        "Warning: Total Avail Vid Mem is 256 KB, but 300 KB is required.\n");
 
-    const Output shown = RunWords({"show", copy});
-    EXPECT_NE(shown.out.find("\nPanel:             VGA TFT 640x480 18-bit\n"), std::string::npos)
-        << shown.out;
-    EXPECT_NE(shown.out.find("\nCLKI2:             25.175 MHz\n"), std::string::npos);
-    const Output original = RunWords({"show", image});
-    EXPECT_NE(original.out.find("\nPanel:             Custom panel\n"), std::string::npos);
+    const CliRun shown = RunCli({"show", copy});
+    EXPECT_TRUE(HasLine(shown.out, "Panel:             VGA TFT 640x480 18-bit")) << shown.out;
+    EXPECT_TRUE(HasLine(shown.out, "CLKI2:             25.175 MHz"));
+    EXPECT_TRUE(HasLine(RunCli({"show", image}).out, "Panel:             Custom panel"));
 }
 
 TEST(PanelCommand, ReportsAPixelClockItCannotSet) {
-    const std::string image = ImageCopy(test::ScratchDirectory());
+    const std::string image = ViewerImageCopy(test::ScratchDirectory());
     // The PWM clock runs from CLKI2, which then may not be changed.
-    ASSERT_EQ(RunWords({"set", image, "114=1"}).status, kExitSuccess);
-    const Output run =
-        RunWords({"panel", image, "VGA TFT 640x480 18-bit", "--def", kShippedPanels});
+    ASSERT_EQ(RunCli({"set", image, "114=1"}).status, kExitSuccess);
+    const CliRun run = RunCli({"panel", image, "VGA TFT 640x480 18-bit", "--def", kShippedPanels});
     ASSERT_EQ(run.status, kExitSuccess) << run.err;
-    EXPECT_EQ(run.out.rfind("Predefined panel: VGA TFT 640x480 18-bit\n"
-                            "Could not change pixel clock to \"25.175\"\n.\n",
-                            0),
-              0u)
+    EXPECT_TRUE(run.out.starts_with("Predefined panel: VGA TFT 640x480 18-bit\n"
+                                    "Could not change pixel clock to \"25.175\"\n.\n"))
         << run.out;
 }
 
 TEST(PanelCommand, NamesMustBeUniqueAndQualified) {
     const std::string directory = test::ScratchDirectory();
-    const std::string image = ImageCopy(directory);
-    const Output several = RunWords({"panel", image, "mono", "--def", kShippedPanels});
+    const std::string image = ViewerImageCopy(directory);
+    const CliRun several = RunCli({"panel", image, "mono", "--def", kShippedPanels});
     EXPECT_EQ(several.status, kExitFailure);
     EXPECT_NE(several.err.find("\"mono\" names several predefined panels:\n"
                                "  Mono STN 160x160 4-bit\n"),
               std::string::npos)
         << several.err;
-    const Output none = RunWords({"panel", image, "Plasma", "--def", kShippedPanels});
+    const CliRun none = RunCli({"panel", image, "Plasma", "--def", kShippedPanels});
     EXPECT_EQ(none.status, kExitFailure);
     EXPECT_NE(none.err.find("no predefined panel is named \"Plasma\""), std::string::npos);
 
     const std::string debug = PanelFile(directory, "DEBUG.DEF", kDtfdAndQvga);
-    const Output refused = RunWords({"panel", image, "Old", "--def", debug});
+    const CliRun refused = RunCli({"panel", image, "Old", "--def", debug});
     EXPECT_EQ(refused.status, kExitFailure);
     EXPECT_EQ(refused.err, "Old D-TFD is disqualified: it is a D-TFD.\n");
 
     // The file's version message joins the diagnostics.
-    const Output applied = RunWords({"panel", image, "QVGA", "--def", debug});
+    const CliRun applied = RunCli({"panel", image, "QVGA", "--def", debug});
     EXPECT_EQ(applied.status, kExitSuccess) << applied.err;
     EXPECT_EQ(applied.out,
               "Predefined panel: QVGA\n"

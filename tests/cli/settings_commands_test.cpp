@@ -5,18 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <vector>
 
 namespace k7r::cli {
 namespace {
-
-// The viewer's image, copied so that it can be changed.
-std::string ViewerImageCopy() {
-    const std::string path = test::ScratchDirectory() + "/carrier.elf";
-    std::filesystem::copy_file(test::TestImagePath("carrier.elf"), path);
-    return path;
-}
 
 TEST(SettingsCommands, GetPrintsFormattedValuesByIdOrName) {
     const CliRun run = RunCli({"get", test::TestImagePath("carrier.elf"), "67", "horz total",
@@ -42,7 +34,7 @@ TEST(SettingsCommands, NamesMustBeKnownAndUnambiguous) {
 }
 
 TEST(SettingsCommands, SetAppliesValuesInOrderAndSavesACopy) {
-    const std::string image = ViewerImageCopy();
+    const std::string image = ViewerImageCopy(test::ScratchDirectory());
     const std::string copy = image + ".out.elf";
     const test::Bytes original = test::ReadFileBytes(image);
     const CliRun run = RunCli({"set", image, "3=25.175MHz", "PCLK Src=clki2", "Cfg Desc=Lab board",
@@ -61,7 +53,7 @@ TEST(SettingsCommands, SetAppliesValuesInOrderAndSavesACopy) {
 }
 
 TEST(SettingsCommands, SetRefusesBadEntriesWithTheUtilitysMessage) {
-    const std::string image = ViewerImageCopy();
+    const std::string image = ViewerImageCopy(test::ScratchDirectory());
     const test::Bytes original = test::ReadFileBytes(image);
     const CliRun low = RunCli({"set", image, "67=7"});
     EXPECT_EQ(low.status, kExitFailure);
@@ -82,7 +74,7 @@ TEST(SettingsCommands, SetRefusesBadEntriesWithTheUtilitysMessage) {
 }
 
 TEST(SettingsCommands, SetKeepsTheFileAddressesWhenAsked) {
-    const std::string image = ViewerImageCopy();
+    const std::string image = ViewerImageCopy(test::ScratchDirectory());
     ASSERT_EQ(RunCli({"set", image, "4=0x1F000000", "--preserve-addresses"}).status, kExitSuccess);
     EXPECT_EQ(RunCli({"get", image, "4"}).out, "4 Phys Reg Addr = 00000000\n");
     ASSERT_EQ(RunCli({"set", image, "4=0x1F000000"}).status, kExitSuccess);
@@ -108,8 +100,8 @@ TEST(SettingsCommands, RegsListsTheTableAsTheRegistersTab) {
     EXPECT_EQ(RunCli({"regs", "x.elf", "--all"}).status, kExitUsage);
 }
 
-TEST(SettingsCommands, ValidateReportsAsTheDiagnosticsPane) {
-    const std::string image = ViewerImageCopy();
+TEST(SettingsCommands, ValidateAndShowReportAsTheDiagnosticsPane) {
+    const std::string image = ViewerImageCopy(test::ScratchDirectory());
     const CliRun clean = RunCli({"validate", image});
     EXPECT_EQ(clean.status, kExitSuccess) << clean.err;
     EXPECT_EQ(clean.out, "");
@@ -118,22 +110,11 @@ TEST(SettingsCommands, ValidateReportsAsTheDiagnosticsPane) {
     EXPECT_EQ(bad.status, kExitFailure);
     EXPECT_EQ(bad.out, "ERROR: 3 bits-per-pixel is an invalid setting.\n"
                        "Warning: Vert Start Pos must be 0 when Panel Type is STN.\n");
-}
-
-TEST(SettingsCommands, ShowAddsTheModeAndTheDiagnostics) {
-    const std::string image = ViewerImageCopy();
-    const CliRun run = RunCli({"show", image});
-    ASSERT_EQ(run.status, kExitSuccess) << run.err;
-    EXPECT_NE(run.out.find("Mode:              320x240x8bpp 70Hz Color 8-Bit STN, Format 2 "
-                           "(PCLK=6.250MHz)\n"),
-              std::string::npos)
-        << run.out;
-    EXPECT_NE(run.out.find("Diagnostics:       none\n"), std::string::npos) << run.out;
-    ASSERT_EQ(RunCli({"set", image, "75=2"}).status, kExitSuccess);
-    EXPECT_NE(RunCli({"show", image})
-                  .out.find("Diagnostics:\n  Warning: Vert Start Pos must be 0 when Panel Type "
-                            "is STN.\n"),
-              std::string::npos);
+    EXPECT_TRUE(
+        RunCli({"show", image})
+            .out.ends_with("\nDiagnostics:\n"
+                           "  ERROR: 3 bits-per-pixel is an invalid setting.\n"
+                           "  Warning: Vert Start Pos must be 0 when Panel Type is STN.\n"));
 }
 
 } // namespace

@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace k7r::test {
 
@@ -26,13 +28,13 @@ std::vector<std::string> Lines(std::string_view text) {
     return lines;
 }
 
-std::string LineStartingWith(std::string_view text, std::string_view prefix) {
-    for (const std::string& line : Lines(text)) {
-        if (line.starts_with(prefix)) {
-            return line;
-        }
-    }
-    return {};
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteText(const std::string& path, std::string_view text) {
+    std::ofstream(path, std::ios::binary) << text;
 }
 
 WorkingConfig TemplateConfig() {
@@ -58,6 +60,8 @@ WorkingConfig RotatedConfig() {
     return config;
 }
 
+namespace {
+
 bool HasRegisterFields(std::uint32_t offset) {
     for (const FIELD_DESC& field : kFieldTable) {
         if ((field.Attributes & ffREGISTER) && field.Register == offset) {
@@ -66,6 +70,8 @@ bool HasRegisterFields(std::uint32_t offset) {
     }
     return false;
 }
+
+} // namespace
 
 std::size_t DescribedRegisterCount() {
     std::size_t count = 0;

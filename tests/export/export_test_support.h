@@ -11,8 +11,8 @@ namespace k7r::test {
 // The lines of an LF-terminated text, without their line ends.
 std::vector<std::string> Lines(std::string_view text);
 
-// The first line that starts with the prefix, or an empty text.
-std::string LineStartingWith(std::string_view text, std::string_view prefix);
+std::string ReadText(const std::string& path);
+void WriteText(const std::string& path, std::string_view text);
 
 // The utility's template: 320 x 240 at 8 bpp, no rotation.
 WorkingConfig TemplateConfig();
@@ -22,9 +22,8 @@ WorkingConfig TemplateConfig();
 // back from a program image it was saved into.
 WorkingConfig RotatedConfig();
 
-// Registers below the pseudo-indices that have register fields: those the
-// quick reference describes.
-bool HasRegisterFields(std::uint32_t offset);
+// The registers below the pseudo-indices that have register fields: those
+// the quick reference describes.
 std::size_t DescribedRegisterCount();
 
 // A configuration whose register table holds exactly these entries before

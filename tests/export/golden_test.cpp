@@ -5,8 +5,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace k7r {
 namespace {
@@ -34,20 +32,19 @@ TEST_P(Golden, EveryKindMatchesItsFileLineByLine) {
         const std::string text = kind.generate(config, options);
         if (update) {
             fs::create_directories(dir);
-            std::ofstream(path, std::ios::binary) << text;
+            test::WriteText(path.string(), text);
             continue;
         }
-        std::ifstream in(path, std::ios::binary);
-        ASSERT_TRUE(in) << path;
-        const std::string kept{std::istreambuf_iterator<char>(in),
-                               std::istreambuf_iterator<char>()};
+        const std::string kept = test::ReadText(path.string());
+        ASSERT_FALSE(kept.empty()) << path;
+        // Line by line: the whole texts would fill the failure message.
         const std::vector<std::string> expected = test::Lines(kept);
         const std::vector<std::string> actual = test::Lines(text);
         for (std::size_t i = 0; i < std::min(expected.size(), actual.size()); ++i) {
             ASSERT_EQ(actual[i], expected[i]) << path << " line " << i + 1;
         }
         EXPECT_EQ(actual.size(), expected.size()) << path;
-        EXPECT_EQ(text, kept) << path;
+        EXPECT_TRUE(text == kept) << path << " differs in its line ends";
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace k7r {
 namespace {
@@ -49,7 +50,6 @@ TEST(Acquire, WithoutTheEmulatorFindsNoDriver) {
     hal::UseRecord(record);
     EXPECT_FALSE(hal::AcquireChip().has_value());
     EXPECT_EQ(hal::LastError(), hal::kErrNoDriver);
-    EXPECT_EQ(hal::ErrorText(), "ERROR: Unable to find/load the K7R58xxx driver");
     EXPECT_EQ(hal::ReleaseChip(), 0u);
     // Nothing is mapped: accesses reach no chip and do no harm.
     hal::WriteReg32(0x10, 8);
@@ -82,33 +82,26 @@ TEST_F(ChipTest, VrxboardNamesTheBoardToLocateAsAtoiReadsIt) {
     EXPECT_FALSE(hal::AcquireChip().has_value());
     EXPECT_EQ(board().LastLocatedBoard(), 0u);
     EXPECT_EQ(hal::LastError(), hal::kErrNoController);
-    EXPECT_EQ(hal::ErrorText(), "ERROR: Unable to locate an K7R58xxx controller");
 }
 
-TEST_F(ChipTest, RegistersBelowMemoryMapOneWindowAtTheRegisters) {
-    record.RegPhysAddr = 0x10000000;
-    record.MemPhysAddr = 0x10200000;
-    const auto bases = hal::AcquireChip();
-    ASSERT_TRUE(bases.has_value());
-    EXPECT_EQ(board().MappedPhysical(), 0x10000000u);
-    EXPECT_EQ(bases->memory, bases->registers + 0x200000);
-    EXPECT_EQ(hal::ReadReg32(0x00), board().Peek32(0x00));
-    EXPECT_TRUE(board().BusErrors().empty());
-}
-
-TEST_F(ChipTest, RegistersAboveMemoryMapTheWindowAtTheMemory) {
-    Start({.registerPhysical = 0x10300000, .memoryPhysical = 0x10000000});
-    record.RegPhysAddr = 0x10300000;
-    record.MemPhysAddr = 0x10000000;
-    const auto bases = hal::AcquireChip();
-    ASSERT_TRUE(bases.has_value());
-    EXPECT_EQ(board().MappedPhysical(), 0x10000000u);
-    EXPECT_EQ(bases->registers, bases->memory + 0x300000);
-    hal::WriteReg32(0x80, 0x12345678);
-    EXPECT_EQ(board().Peek32(0x80), 0x12345678u);
-    hal::FillMem32(0, 0x01020304, 1);
-    EXPECT_EQ(board().DisplayMemory()[0], 0x04);
-    EXPECT_TRUE(board().BusErrors().empty());
+// Registers below or above the memory: one window, at the lower block.
+TEST_F(ChipTest, TheOneWindowStartsAtTheLowerBlock) {
+    for (const auto& [registers, memory] :
+         {std::pair{0x10000000u, 0x10200000u}, std::pair{0x10300000u, 0x10000000u}}) {
+        Start({.registerPhysical = registers, .memoryPhysical = memory});
+        record.RegPhysAddr = registers;
+        record.MemPhysAddr = memory;
+        const auto bases = hal::AcquireChip();
+        ASSERT_TRUE(bases.has_value());
+        EXPECT_EQ(board().MappedPhysical(), 0x10000000u);
+        EXPECT_EQ(bases->registers - registers, bases->memory - memory);
+        EXPECT_EQ(hal::ReadReg32(0x00), board().Peek32(0x00));
+        hal::WriteReg32(0x80, 0x12345678);
+        EXPECT_EQ(board().Peek32(0x80), 0x12345678u);
+        hal::FillMem32(0, 0x01020304, 1);
+        EXPECT_EQ(board().DisplayMemory()[0], 0x04);
+        EXPECT_TRUE(board().BusErrors().empty());
+    }
 }
 
 TEST_F(ChipTest, AcquireTwiceReleasesTheFirstMappingBeforeTheSecond) {

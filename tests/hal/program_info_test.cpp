@@ -23,15 +23,12 @@ std::string LastLine(const std::string& text) {
     return body.substr(body.rfind('\n') + 1);
 }
 
-TEST_F(ChipTest, ProgramInformationForTheViewer) {
+TEST_F(ChipTest, ProgramInformationStatusAndDescription) {
     const std::string text = Info();
     EXPECT_EQ(FirstLine(text),
               "58C22VIEW - A program to view JPEG, BMP, GIF files - Build 1 [HAL: 2]");
     EXPECT_EQ(LastLine(text), "Configuration CRC E87Fh (OK)");
     EXPECT_EQ(text.back(), '\n');
-}
-
-TEST_F(ChipTest, ProgramInformationStatusAndDescription) {
     std::strcpy(record.Description, "Bench board");
     EXPECT_EQ(LastLine(Info()), "Bench board");
     EXPECT_NE(Info().find("Configuration CRC E87Fh (OK), Description:\nBench board\n"),

@@ -1,46 +1,24 @@
 #include "panels/panel_def.h"
+#include "tests/panels/qvga_tft.h"
 
 #include <gtest/gtest.h>
 
 namespace k7r {
 namespace {
 
-// An entry as a file gives it and the same panel as the settings describe it.
+// An entry as a file gives it and the same panel as the settings describe it,
+// each leaving open some members the other gives.
 PanelDef Entry() {
-    PanelDef def;
-    def.type = kPanelTft;
-    def.width = 320;
-    def.height = 240;
-    def.el = 0;
-    def.dataWidth = 18;
-    def.tft2x = 0;
+    PanelDef def = test::QvgaTft();
+    def.tft2x = def.dual = def.spareFlag = 0;
     def.dataFormat = kNotApplicable;
-    def.color = 1;
-    def.dual = 0;
-    def.pclkKHz = 6250;
-    def.hTotal = 400;
-    def.hStart = 40;
-    def.vTotal = 260;
-    def.vStart = 16;
-    def.lineStart = 8;
-    def.lineWidth = 24;
-    def.linePol = 0;
-    def.frameStart = 4;
-    def.frameWidth = 2;
-    def.framePol = 0;
-    def.spareFlag = 0;
     return def;
 }
 
 PanelDef Settings() {
-    PanelDef def = Entry();
-    def.el = 0;
-    def.tft2x = kNotApplicable;
+    PanelDef def = test::QvgaTft();
     def.dataFormat = 0;
-    def.dual = kNotApplicable;
-    def.spareFlag = kNotApplicable;
-    def.spare1 = kNotApplicable;
-    def.spare2 = kNotApplicable;
+    def.tft2x = def.dual = def.spareFlag = def.spare1 = def.spare2 = kNotApplicable;
     return def;
 }
 

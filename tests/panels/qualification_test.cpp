@@ -1,4 +1,5 @@
 #include "panels/qualification.h"
+#include "tests/panels/qvga_tft.h"
 
 #include <gtest/gtest.h>
 
@@ -6,15 +7,8 @@ namespace k7r {
 namespace {
 
 PanelDef Drivable() {
-    PanelDef def;
-    def.name = "P";
-    def.type = kPanelTft;
-    def.width = 320;
-    def.height = 240;
-    def.pclkKHz = 6000;
-    def.el = 0;
-    def.tft2x = 0;
-    def.dual = 0;
+    PanelDef def = test::QvgaTft();
+    def.tft2x = def.dual = 0;
     return def;
 }
 
@@ -41,30 +35,31 @@ TEST(Qualification, MemoryLimitIs112K) {
     def.height = 896;
     EXPECT_FALSE(DisqualifyPanel(def));
     def.height = 1024;
-    EXPECT_EQ(DisqualifyPanel(def), "P is disqualified: requires more than 112K.\n");
+    EXPECT_EQ(DisqualifyPanel(def), "Test TFT is disqualified: requires more than 112K.\n");
     // 65536 x 65536 would wrap around to 0 in 32 bits.
     def.width = 65536;
     def.height = 65536;
-    EXPECT_EQ(DisqualifyPanel(def), "P is disqualified: requires more than 112K.\n");
+    EXPECT_EQ(DisqualifyPanel(def), "Test TFT is disqualified: requires more than 112K.\n");
 }
 
 TEST(Qualification, EveryReasonInOrder) {
     PanelDef def = Drivable();
     def.type = kPanelDTfd;
-    EXPECT_EQ(DisqualifyPanel(def), "P is disqualified: it is a D-TFD.\n");
+    EXPECT_EQ(DisqualifyPanel(def), "Test TFT is disqualified: it is a D-TFD.\n");
     def.width = 2048;
     def.height = 1024;
     def.el = 1;
     def.tft2x = 1;
     def.dual = 1;
-    EXPECT_EQ(DisqualifyPanel(def),
-              "P is disqualified: it is a D-TFD; requires more than 112K; it is an EL; needs "
-              "support for TFT 2x; it is a Dual panel.\n");
+    EXPECT_EQ(
+        DisqualifyPanel(def),
+        "Test TFT is disqualified: it is a D-TFD; requires more than 112K; it is an EL; needs "
+        "support for TFT 2x; it is a Dual panel.\n");
     def = Drivable();
     def.tft2x = 1;
     def.dual = 1;
     EXPECT_EQ(DisqualifyPanel(def),
-              "P is disqualified: needs support for TFT 2x; it is a Dual panel.\n");
+              "Test TFT is disqualified: needs support for TFT 2x; it is a Dual panel.\n");
 }
 
 } // namespace

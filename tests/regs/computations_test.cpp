@@ -1,40 +1,25 @@
-#include "config/default_records.h"
-#include "config/working_config.h"
 #include "regs/computations.h"
-#include "regs/field_table.h"
-#include "regs/settings_engine.h"
-
-#include <gtest/gtest.h>
+#include "tests/regs/setting_steps.h"
 
 namespace k7r {
 namespace {
 
-std::uint32_t Raw(WorkingConfig& config, std::uint32_t id) {
-    return ReadFieldBits(config, FindField(id));
-}
+using test::kRaw;
+using test::RunSteps;
+using test::SetAll;
 
 void UseClkI2AsPixelClock(WorkingConfig& config, std::uint32_t hz) {
-    SetFieldValue(config, 3, hz);
-    SetFieldValue(config, 34, 3);
-    SetFieldValue(config, 32, 1);
+    SetAll(config, {{3, hz}, {34, 3}, {32, 1}});
 }
 
 TEST(ClockTree, DividesFromTheInputClocks) {
     WorkingConfig config(TemplateRecord);
-    SetFieldValue(config, 2, 50000000);
-    SetFieldValue(config, 31, 0);
-    SetFieldValue(config, 12, 2);
-    SetFieldValue(config, 29, 1);
-    SetFieldValue(config, 34, 0);
-    SetFieldValue(config, 32, 4);
-    EXPECT_EQ(GetFieldValue(config, 21), 25000000u);
-    EXPECT_EQ(GetFieldValue(config, 20), 25000000u);
-    EXPECT_EQ(GetFieldValue(config, 19), 6250000u);
-    EXPECT_EQ(GetFieldValue(config, 23), 0x40000u);
-    // CLKI2 as bus clock ignores the BCLK divide.
-    SetFieldValue(config, 3, 33000000);
-    SetFieldValue(config, 31, 1);
-    EXPECT_EQ(GetFieldValue(config, 21), 33000000u);
+    SetAll(config, {{2, 50000000}, {31, 0}, {12, 2}, {29, 1}, {34, 0}, {32, 4}});
+    // The last two: CLKI2 as bus clock ignores the BCLK divide.
+    const test::Step steps[] = {{0, 0, 21, 25000000},        {0, 0, 20, 25000000},
+                                {0, 0, 19, 6250000},         {0, 0, 23, 0x40000},
+                                {3, 33000000, 21, 25000000}, {31, 1, 21, 33000000}};
+    RunSteps(config, steps);
     // Computed settings cannot be set.
     EXPECT_TRUE(SetFieldValue(config, 21, 1));
     EXPECT_EQ(GetFieldValue(config, 21), 33000000u);
@@ -44,21 +29,17 @@ TEST(ClockTree, DividesFromTheInputClocks) {
 // clock differs from it.
 TEST(ClockTree, PwmClockFromBclk) {
     WorkingConfig config(TemplateRecord);
-    SetFieldValue(config, 2, 40000000);
-    SetFieldValue(config, 29, 2);
-    SetFieldValue(config, 114, 2);
-    SetFieldValue(config, 112, 1);
-    EXPECT_EQ(GetFieldValue(config, 20), 20000000u);
-    EXPECT_EQ(GetFieldValue(config, 22), 40000000u / 2 / 256);
-    SetFieldValue(config, 114, 3); // PCLK = CLKI2 / 8
-    EXPECT_EQ(GetFieldValue(config, 22), 50000000u / 8 / 2 / 256);
+    SetAll(config, {{2, 40000000}, {29, 2}, {114, 2}, {112, 1}});
+    // Then PCLK = CLKI2 / 8.
+    const test::Step steps[] = {
+        {0, 0, 20, 20000000}, {0, 0, 22, 40000000 / 2 / 256}, {114, 3, 22, 50000000 / 8 / 2 / 256}};
+    RunSteps(config, steps);
 }
 
 TEST(ClockTree, FrameRateIsTruncatedAndStored) {
     WorkingConfig config(TemplateRecord);
     UseClkI2AsPixelClock(config, 25175000);
-    SetFieldValue(config, 67, 800);
-    SetFieldValue(config, 73, 525);
+    SetAll(config, {{67, 800}, {73, 525}});
     EXPECT_EQ(StoreFrameRate(config), 59u);
     EXPECT_EQ(config.Record.FrameRate, 59);
 }
@@ -66,42 +47,31 @@ TEST(ClockTree, FrameRateIsTruncatedAndStored) {
 TEST(Layout, StrideAndMemoryFollowTheImage) {
     WorkingConfig config(TemplateRecord);
     RecomputeLayout(config);
-    EXPECT_EQ(GetFieldValue(config, 80), 320u);
-    EXPECT_EQ(GetFieldValue(config, 11), 76800u);
-    EXPECT_EQ(GetFieldValue(config, 84), 320u);
+    RunSteps(config, {{0, 0, 80, 320}, {0, 0, 11, 76800}, {0, 0, 84, 320}});
     SetFieldValue(config, 52, 90);
     RecomputeLayout(config);
     const ImageSize size = EffectiveImageSize(config);
     EXPECT_EQ(size.width, 240u);
     EXPECT_EQ(size.height, 320u);
-    EXPECT_EQ(GetFieldValue(config, 80), 240u);
-    EXPECT_EQ(GetFieldValue(config, 11), 76800u);
+    RunSteps(config, {{0, 0, 80, 240}, {0, 0, 11, 76800}});
 }
 
-TEST(Layout, OneBitStrideRoundsUpToWholeWords) {
+TEST(Layout, OneBitStrideRoundsUpAndDoublingHalvesTheWidth) {
     WorkingConfig config(TemplateRecord);
-    SetFieldValue(config, 68, 168);
-    SetFieldValue(config, 54, 1);
+    SetAll(config, {{68, 168}, {54, 1}});
     RecomputeLayout(config);
-    EXPECT_EQ(GetFieldValue(config, 80), 24u);
-}
-
-TEST(Layout, HorizontalDoublingHalvesTheWidth) {
-    WorkingConfig config(TemplateRecord);
-    SetFieldValue(config, 46, 1);
-    RecomputeLayout(config);
-    EXPECT_EQ(GetFieldValue(config, 80), 160u);
-    EXPECT_EQ(GetFieldValue(config, 11), 160u * 240u);
+    EXPECT_EQ(GetFieldValue(config, 80), 24u); // whole words
+    WorkingConfig doubled(TemplateRecord);
+    SetFieldValue(doubled, 46, 1);
+    RecomputeLayout(doubled);
+    RunSteps(doubled, {{0, 0, 80, 160}, {0, 0, 11, 160 * 240}});
 }
 
 TEST(Layout, SwivelOffsetsKeepTheUserStartAddress) {
     WorkingConfig config(TemplateRecord);
-    SetFieldValue(config, 52, 270);
-    SetFieldValue(config, 80, 240);
+    SetAll(config, {{52, 270}, {80, 240}});
     EXPECT_EQ(SwivelOffset(config, Window::Main), 319u * 240u);
-    SetFieldValue(config, 79, 0);
-    EXPECT_EQ(Raw(config, 79), 19140u);
-    EXPECT_EQ(GetFieldValue(config, 79), 0u);
+    RunSteps(config, {{79, 0, 79, 19140, kRaw}, {0, 0, 79, 0}});
 
     SetFieldValue(config, 52, 90); // ((240 * 8 / 8 + 3) & ~3) - 4
     EXPECT_EQ(SwivelOffset(config, Window::Main), 236u);
@@ -114,8 +84,7 @@ TEST(Layout, SwivelOffsetsKeepTheUserStartAddress) {
     config.SavedMainStart = 1024;
     SetFieldValue(config, 52, 270);
     RecomputeLayout(config);
-    EXPECT_EQ(GetFieldValue(config, 79), 1024u);
-    EXPECT_EQ(GetFieldValue(config, 83), 0u);
+    RunSteps(config, {{0, 0, 79, 1024}, {0, 0, 83, 0}});
 }
 
 TEST(PixelClocks, ReachableListWithAutomaticDivide) {
@@ -139,10 +108,7 @@ TEST(PixelClocks, MatchStoresTheDivideOrMovesClkI2) {
     EXPECT_EQ(MatchPixelClock(config, 6250), 3u);
     EXPECT_EQ(GetFieldValue(config, 33), 3u);
     EXPECT_EQ(MatchPixelClock(config, 33333), 0u);
-    EXPECT_EQ(GetFieldValue(config, 3), 33333000u);
-    EXPECT_EQ(GetFieldValue(config, 15), 0u);
-    EXPECT_EQ(GetFieldValue(config, 14), 0u);
-    EXPECT_EQ(GetFieldValue(config, 33), 0u);
+    RunSteps(config, {{0, 0, 3, 33333000}, {0, 0, 15, 0}, {0, 0, 14, 0}, {0, 0, 33, 0}});
     // A PWM clock running from CLKI2 keeps it.
     SetFieldValue(config, 114, 1);
     EXPECT_FALSE(MatchPixelClock(config, 12000));
@@ -152,22 +118,13 @@ TEST(PixelClocks, MatchStoresTheDivideOrMovesClkI2) {
 
 TEST(ModeString, DescribesTheMode) {
     WorkingConfig config(TemplateRecord);
-    SetFieldValue(config, 24, 1);
-    SetFieldValue(config, 68, 640);
-    SetFieldValue(config, 74, 480);
-    SetFieldValue(config, 42, 2);
-    SetFieldValue(config, 10, 60);
-    UseClkI2AsPixelClock(config, 25175000);
-    EXPECT_EQ(FormatModeString(config), "640x480x8bpp 60Hz Color 18-Bit TFT (PCLK=25.175MHz)");
-    SetFieldValue(config, 24, 2);
-    SetFieldValue(config, 43, 1);
-    EXPECT_EQ(FormatModeString(config), "320x240x8bpp 60Hz Color 18-Bit HR-TFT (PCLK=25.175MHz)");
-}
-
-TEST(ModeString, ColourStnWithEightBitsNamesTheFormat) {
-    WorkingConfig config(TemplateRecord);
     EXPECT_EQ(FormatModeString(config),
               "320x240x8bpp 70Hz Color 8-Bit STN, Format 2 (PCLK=6.250MHz)");
+    SetAll(config, {{24, 1}, {68, 640}, {74, 480}, {42, 2}, {10, 60}});
+    UseClkI2AsPixelClock(config, 25175000);
+    EXPECT_EQ(FormatModeString(config), "640x480x8bpp 60Hz Color 18-Bit TFT (PCLK=25.175MHz)");
+    SetAll(config, {{24, 2}, {43, 1}});
+    EXPECT_EQ(FormatModeString(config), "320x240x8bpp 60Hz Color 18-Bit HR-TFT (PCLK=25.175MHz)");
 }
 
 } // namespace

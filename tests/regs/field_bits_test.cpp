@@ -5,29 +5,26 @@
 namespace k7r {
 namespace {
 
-TEST(FieldBitRange, CoversEmptyWholeAndSingleBitMasks) {
-    EXPECT_EQ(FieldBitRange(0).Lo, -1);
-    EXPECT_EQ(FieldBitRange(0).Hi, -1);
-    EXPECT_EQ(FieldBitRange(0xFFFFFFFF).Lo, 0);
-    EXPECT_EQ(FieldBitRange(0xFFFFFFFF).Hi, 31);
-    EXPECT_EQ(FieldBitRange(0x80000000).Lo, 31);
-    EXPECT_EQ(FieldBitRange(0x80000000).Hi, 31);
-    EXPECT_EQ(FieldBitRange(0x007F0000).Lo, 16);
-    EXPECT_EQ(FieldBitRange(0x007F0000).Hi, 22);
-}
-
-TEST(FieldBitRange, StopsAtTheFirstGap) {
-    const BitRange bits = FieldBitRange(0x00F0030C); // runs 3:2, 9:8 and 23:20
-    EXPECT_EQ(bits.Lo, 2);
-    EXPECT_EQ(bits.Hi, 3);
-}
-
-TEST(FieldMaxValue, IsTheMaskShiftedDownToBitZero) {
-    EXPECT_EQ(FieldMaxValue(0), 0u);
-    EXPECT_EQ(FieldMaxValue(0x00000030), 3u);
-    EXPECT_EQ(FieldMaxValue(0xFC000000), 0x3Fu);
-    EXPECT_EQ(FieldMaxValue(0xFFFFFFFF), 0xFFFFFFFFu);
-    EXPECT_EQ(FieldMaxValue(0x00000500), 5u); // a gap is kept, not filled
+TEST(FieldBits, RangeOfTheLowestRunAndMaskShiftedDown) {
+    struct Case {
+        std::uint32_t mask;
+        int lo, hi;
+        std::uint32_t max;
+    };
+    const Case cases[] = {
+        {0, -1, -1, 0},
+        {0xFFFFFFFF, 0, 31, 0xFFFFFFFF},
+        {0x80000000, 31, 31, 1},
+        {0x007F0000, 16, 22, 0x7F},
+        {0xFC000000, 26, 31, 0x3F},
+        {0x00F0030C, 2, 3, 0x3C00C3}, // runs 3:2, 9:8 and 23:20: the range stops at the first gap
+        {0x00000500, 8, 8, 5},        // and the maximum keeps the gap
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FieldBitRange(c.mask).Lo, c.lo) << std::hex << c.mask;
+        EXPECT_EQ(FieldBitRange(c.mask).Hi, c.hi) << std::hex << c.mask;
+        EXPECT_EQ(FieldMaxValue(c.mask), c.max) << std::hex << c.mask;
+    }
 }
 
 } // namespace

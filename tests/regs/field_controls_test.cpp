@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace k7r {
 namespace {
 
-TEST(FieldControls, BindingNeedsAKnownId) {
+TEST(FieldControls, BindingNeedsAKnownIdAndReplacesTheRange) {
     FieldControlBindings bindings;
     EXPECT_FALSE(BindFieldControls(bindings, 0, 1000, 0));
     EXPECT_FALSE(BindFieldControls(bindings, 37, 1000, 0));
@@ -14,33 +16,22 @@ TEST(FieldControls, BindingNeedsAKnownId) {
     EXPECT_TRUE(BindFieldControls(bindings, 25, 1000, 0));
     EXPECT_EQ(bindings.Ranges[FindField(25)].FirstControl, 1000u);
     EXPECT_EQ(FindFieldByControl(bindings, 1000), 25u);
+    ASSERT_TRUE(BindFieldControls(bindings, 25, 1001, 0));
+    EXPECT_EQ(FindFieldByControl(bindings, 1000), 0u);
+    EXPECT_EQ(FindFieldByControl(bindings, 1001), 25u);
 }
 
+// Control 0 never matches the records left unbound.
 TEST(FieldControls, SingleControlsAndRangesAreFound) {
     FieldControlBindings bindings;
     ASSERT_TRUE(BindFieldControls(bindings, 54, 1301, 1305));
     ASSERT_TRUE(BindFieldControls(bindings, 46, 1311, 0));
-    EXPECT_EQ(FindFieldByControl(bindings, 1300), 0u);
-    EXPECT_EQ(FindFieldByControl(bindings, 1301), 54u);
-    EXPECT_EQ(FindFieldByControl(bindings, 1305), 54u);
-    EXPECT_EQ(FindFieldByControl(bindings, 1306), 0u);
-    EXPECT_EQ(FindFieldByControl(bindings, 1311), 46u);
-    EXPECT_EQ(FindFieldByControl(bindings, 1312), 0u);
-}
-
-TEST(FieldControls, ControlZeroNeverMatchesTheUnboundRecords) {
-    FieldControlBindings bindings;
-    ASSERT_TRUE(BindFieldControls(bindings, 67, 3008, 3010));
-    EXPECT_EQ(FindFieldByControl(bindings, 0), 0u);
+    const std::pair<std::uint32_t, std::uint32_t> found[] = {
+        {1300, 0}, {1301, 54}, {1305, 54}, {1306, 0}, {1311, 46}, {1312, 0}, {0, 0}};
+    for (const auto& [control, id] : found) {
+        EXPECT_EQ(FindFieldByControl(bindings, control), id) << control;
+    }
     EXPECT_EQ(FieldHelpForControl(bindings, 0), "");
-}
-
-TEST(FieldControls, RebindingReplacesTheRange) {
-    FieldControlBindings bindings;
-    ASSERT_TRUE(BindFieldControls(bindings, 7, 1615, 0));
-    ASSERT_TRUE(BindFieldControls(bindings, 7, 1616, 0));
-    EXPECT_EQ(FindFieldByControl(bindings, 1615), 0u);
-    EXPECT_EQ(FindFieldByControl(bindings, 1616), 7u);
 }
 
 TEST(FieldHelpForControl, ShowsEveryRecordBoundToTheControlInTableOrder) {

@@ -1,20 +1,13 @@
-#include "config/default_records.h"
-#include "config/working_config.h"
-#include "regs/field_bits.h"
-#include "regs/field_table.h"
-#include "regs/settings_engine.h"
 #include "regs/validation.h"
-
-#include <gtest/gtest.h>
+#include "tests/regs/setting_steps.h"
 
 #include <vector>
 
 namespace k7r {
 namespace {
 
-std::uint32_t Raw(WorkingConfig& config, std::uint32_t id) {
-    return ReadFieldBits(config, FindField(id));
-}
+using test::kRaw;
+using test::RunSteps;
 
 std::vector<std::string> ListOf(WorkingConfig& config, std::uint32_t id) {
     std::vector<std::string> texts;
@@ -29,36 +22,23 @@ std::vector<std::string> ListOf(WorkingConfig& config, std::uint32_t id) {
 
 TEST(FieldValues, ConvertedValuesAreClampedToTheField) {
     WorkingConfig config(TemplateRecord);
-    SetFieldValue(config, 67, 801);
-    EXPECT_EQ(Raw(config, 67), 99u);
-    EXPECT_EQ(GetFieldValue(config, 67), 800u);
-    SetFieldValue(config, 29, 9);
-    EXPECT_EQ(Raw(config, 29), 3u);
-    EXPECT_EQ(GetFieldValue(config, 29), 4u);
+    RunSteps(config,
+             {{67, 801, 67, 99, kRaw}, {0, 0, 67, 800}, {29, 9, 29, 3, kRaw}, {0, 0, 29, 4}});
 }
 
 TEST(FieldValues, ValuesBelowTheMinimumWrapToTheMaximum) {
     WorkingConfig config(TemplateRecord);
-    SetFieldValue(config, 29, 0);
-    EXPECT_EQ(GetFieldValue(config, 29), 4u);
-    SetFieldValue(config, 67, 7);
-    EXPECT_EQ(GetFieldValue(config, 67), 1024u);
+    RunSteps(config, {{29, 0, 29, 4}, {67, 7, 67, 1024}});
     EXPECT_EQ(GetFieldMin(config, 67), 8u);
     EXPECT_EQ(GetFieldMax(config, 67), 1024u);
 }
 
 TEST(FieldValues, PclkDivideKnowsOnlyOneTwoThreeFourAndEight) {
     WorkingConfig config(TemplateRecord);
-    SetFieldValue(config, 32, 8);
-    EXPECT_EQ(Raw(config, 32), 4u);
-    EXPECT_EQ(GetFieldValue(config, 32), 8u);
-    SetFieldValue(config, 32, 6);
-    EXPECT_EQ(Raw(config, 32), 0u);
-    EXPECT_EQ(GetFieldValue(config, 32), 1u);
-    for (std::uint32_t raw = 4; raw <= 7; ++raw) {
-        SetFieldValue(config, 33, raw);
-        EXPECT_EQ(GetFieldValue(config, 32), 8u) << raw;
-    }
+    const test::Step steps[] = {{32, 8, 32, 4, kRaw}, {0, 0, 32, 8},  {32, 6, 32, 0, kRaw},
+                                {0, 0, 32, 1},        {33, 4, 32, 8}, {33, 5, 32, 8},
+                                {33, 6, 32, 8},       {33, 7, 32, 8}};
+    RunSteps(config, steps);
 }
 
 TEST(FieldValues, SetReportsWhetherTheRequestDiffersFromTheOldValue) {
@@ -104,16 +84,12 @@ TEST(FieldValues, DescriptionKeepsAtMost255Characters) {
 
 TEST(FieldValues, RecordFlagsAreStoredInverted) {
     WorkingConfig config(TemplateRecord);
-    EXPECT_EQ(GetFieldValue(config, 14), 0u); // fFIXED_DIVMCLK set
-    EXPECT_EQ(GetFieldValue(config, 15), 1u);
+    RunSteps(config, {{0, 0, 14, 0}, {0, 0, 15, 1}}); // fFIXED_DIVMCLK set
     SetFieldValue(config, 15, 0);
     SetFieldValue(config, 18, 0);
     EXPECT_EQ(config.Record.Flags,
               static_cast<HAL_U32>(fFIXED_DIVMCLK | fFIXED_DIVPCLK | fFIXED_STRIDE));
-    SetFieldValue(config, 12, 2);
-    EXPECT_EQ(GetFieldValue(config, 13), 1u);
-    SetFieldValue(config, 13, 0);
-    EXPECT_EQ(GetFieldValue(config, 12), 1u);
+    RunSteps(config, {{12, 2, 13, 1}, {13, 0, 12, 1}});
 }
 
 TEST(FieldValues, UsbAndClockChipReserveTheirGpioPins) {
@@ -131,15 +107,13 @@ TEST(FieldValues, UsbAndClockChipReserveTheirGpioPins) {
 
 TEST(FieldValues, StartBiasFollowsThePanelType) {
     WorkingConfig config(TemplateRecord);
-    ASSERT_EQ(Raw(config, 69), 0u);
-    EXPECT_EQ(GetFieldValue(config, 69), 22u);
     EXPECT_EQ(GetFieldMin(config, 69), 22u);
-    SetFieldValue(config, 24, 1);
-    EXPECT_EQ(GetFieldValue(config, 69), 5u);
-    SetFieldValue(config, 24, 5);
-    EXPECT_EQ(GetFieldValue(config, 69), 0u);
-    SetFieldValue(config, 69, 40);
-    EXPECT_EQ(Raw(config, 69), 40u);
+    const test::Step steps[] = {{0, 0, 69, 0, kRaw},
+                                {0, 0, 69, 22},
+                                {24, 1, 69, 5},
+                                {24, 5, 69, 0},
+                                {69, 40, 69, 40, kRaw}};
+    RunSteps(config, steps);
     EXPECT_EQ(GetFieldMin(config, 68), 8u);
     SetFieldValue(config, 24, 0);
     EXPECT_EQ(GetFieldMin(config, 68), 32u);
@@ -147,23 +121,11 @@ TEST(FieldValues, StartBiasFollowsThePanelType) {
 
 TEST(FieldValues, PairedFieldsConvertThroughTheirRawTwin) {
     WorkingConfig config(TemplateRecord);
-    EXPECT_EQ(GetFieldValue(config, 41), 8u); // STN, raw 1
-    SetFieldValue(config, 24, 1);
-    EXPECT_EQ(GetFieldValue(config, 41), 12u);
-    SetFieldValue(config, 41, 18);
-    EXPECT_EQ(GetFieldValue(config, 42), 2u);
+    const test::Step steps[] = {{0, 0, 41, 8},    {24, 1, 41, 12},  {41, 18, 42, 2},
+                                {52, 270, 53, 3}, {52, 45, 52, 0},  {111, 1000, 112, 9},
+                                {0, 0, 111, 512}, {111, 1, 112, 0}, {80, 321, 80, 324}};
+    RunSteps(config, steps);
     EXPECT_EQ(ListOf(config, 42), (std::vector<std::string>{"9-Bit", "12-Bit", "18-Bit"}));
-    SetFieldValue(config, 52, 270);
-    EXPECT_EQ(GetFieldValue(config, 53), 3u);
-    SetFieldValue(config, 52, 45);
-    EXPECT_EQ(GetFieldValue(config, 52), 0u);
-    SetFieldValue(config, 111, 1000);
-    EXPECT_EQ(GetFieldValue(config, 112), 9u);
-    EXPECT_EQ(GetFieldValue(config, 111), 512u);
-    SetFieldValue(config, 111, 1);
-    EXPECT_EQ(GetFieldValue(config, 112), 0u);
-    SetFieldValue(config, 80, 321);
-    EXPECT_EQ(GetFieldValue(config, 80), 324u);
 }
 
 TEST(ValueLists, ListsThatDependOnOtherSettings) {
@@ -201,12 +163,6 @@ TEST(ValueLists, RasterOperationNamesFollowTheBitbltOperation) {
     EXPECT_EQ(GetFieldListText(config, 177, 10), "0A n/a");
     EXPECT_EQ(ListOf(config, 178).size(), 13u);
 }
-
-} // namespace
-} // namespace k7r
-
-namespace k7r {
-namespace {
 
 // Every setting can be read, listed, formatted and changed, also with
 // values far outside its range, and validation copes with the result.

@@ -1,42 +1,22 @@
-#include "config/default_records.h"
-#include "config/working_config.h"
-#include "regs/field_table.h"
 #include "regs/panel_power.h"
-#include "regs/settings_engine.h"
+#include "tests/regs/setting_steps.h"
 
-#include <gtest/gtest.h>
+#include <iterator>
+#include <tuple>
 
 namespace k7r {
 namespace {
 
-std::uint32_t Raw(WorkingConfig& config, std::uint32_t id) {
-    return ReadFieldBits(config, FindField(id));
-}
-
-bool HrTftInUse(const WorkingConfig& config) {
-    return (config.Record.Flags & fHRTFT_INUSE) != 0;
-}
+using test::kRaw;
 
 TEST(CompositePanelType, RoundTripsThroughTheTwoRegisterFields) {
     WorkingConfig config(TemplateRecord);
-    SetFieldValue(config, 24, 5);
-    EXPECT_EQ(Raw(config, 82), 2u);
-    EXPECT_EQ(GetFieldValue(config, 24), 5u);
-    SetFieldValue(config, 24, 7);
-    EXPECT_EQ(Raw(config, 82), 4u);
-    EXPECT_EQ(GetFieldValue(config, 24), 7u);
-    SetFieldValue(config, 24, 2);
-    EXPECT_EQ(Raw(config, 44), 3u);
-    EXPECT_EQ(Raw(config, 82), 0u);
-    EXPECT_EQ(GetFieldValue(config, 24), 2u);
-    SetFieldValue(config, 24, 1);
-    SetFieldValue(config, 24, 3);
-    EXPECT_EQ(Raw(config, 44), 3u);
-    EXPECT_EQ(Raw(config, 82), 0u);
-    EXPECT_EQ(GetFieldValue(config, 24), 2u);
-    // The reserved basic value reads as HR-TFT too.
-    SetFieldValue(config, 44, 2);
-    EXPECT_EQ(GetFieldValue(config, 24), 2u);
+    // The reserved basic value (44 = 2) reads as HR-TFT too.
+    const test::Step steps[] = {{24, 5, 82, 2, kRaw}, {0, 0, 24, 5},        {24, 7, 82, 4, kRaw},
+                                {0, 0, 24, 7},        {24, 2, 44, 3, kRaw}, {0, 0, 82, 0, kRaw},
+                                {0, 0, 24, 2},        {24, 1, 24, 1},       {24, 3, 44, 3, kRaw},
+                                {0, 0, 82, 0, kRaw},  {0, 0, 24, 2},        {44, 2, 24, 2}};
+    test::RunSteps(config, steps);
 }
 
 // The list is indexed by value, so each name selects the type it names and
@@ -59,26 +39,20 @@ TEST(CompositePanelType, NamesPairWithValues) {
 // through a composite change to HR-TFT, and an extended type clears it.
 TEST(CompositePanelType, HrTftFlagFollowsTheEffectiveType) {
     WorkingConfig config(TemplateRecord);
-    SetFieldValue(config, 24, 2);
-    EXPECT_TRUE(HrTftInUse(config));
-    SetFieldValue(config, 24, 6);
-    EXPECT_FALSE(HrTftInUse(config));
-    SetFieldValue(config, 82, 0); // back to the basic HR-TFT type
-    EXPECT_TRUE(HrTftInUse(config));
-    SetFieldValue(config, 24, 1);
-    EXPECT_FALSE(HrTftInUse(config));
-    SetFieldValue(config, 82, 0);
-    EXPECT_FALSE(HrTftInUse(config));
+    // Setting, value, whether the flag is set after it; 82 = 0 is the basic type.
+    const std::tuple<std::uint32_t, std::uint32_t, bool> steps[] = {
+        {24, 2, true}, {24, 6, false}, {82, 0, true}, {24, 1, false}, {82, 0, false}};
+    for (const auto& [id, value, inUse] : steps) {
+        SetFieldValue(config, id, value);
+        EXPECT_EQ((config.Record.Flags & fHRTFT_INUSE) != 0, inUse) << id << " = " << value;
+    }
 }
 
 TEST(CompositePanelType, PowerPinFamily) {
-    EXPECT_TRUE(PanelUsesGpio(0));
-    EXPECT_FALSE(PanelUsesGpio(1));
-    for (std::uint32_t type = 2; type <= 6; ++type) {
-        EXPECT_TRUE(PanelUsesGpio(type)) << type;
+    const bool usesGpio[] = {true, false, true, true, true, true, true, false, false};
+    for (std::uint32_t type = 0; type < std::size(usesGpio); ++type) {
+        EXPECT_EQ(PanelUsesGpio(type), usesGpio[type]) << type;
     }
-    EXPECT_FALSE(PanelUsesGpio(7));
-    EXPECT_FALSE(PanelUsesGpio(8));
 }
 
 TEST(CompositePanelType, GpoPowerPinFollowsTheType) {

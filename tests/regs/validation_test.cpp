@@ -1,14 +1,12 @@
-#include "config/default_records.h"
-#include "config/working_config.h"
-#include "regs/settings_engine.h"
 #include "regs/validation.h"
-
-#include <gtest/gtest.h>
+#include "tests/regs/setting_steps.h"
 
 #include <cstring>
 
 namespace k7r {
 namespace {
+
+using test::SetAll;
 
 constexpr std::size_t kRoom = 4096;
 
@@ -23,33 +21,21 @@ std::string Warnings(WorkingConfig& config) {
 // A 640 x 480 TFT panel at 8 bpp with sound timings: nothing to report.
 WorkingConfig SoundTft() {
     WorkingConfig config(TemplateRecord);
-    SetFieldValue(config, 24, 1);
-    SetFieldValue(config, 68, 640);
-    SetFieldValue(config, 74, 480);
-    SetFieldValue(config, 67, 800);
-    SetFieldValue(config, 73, 525);
-    SetFieldValue(config, 69, 5);
-    SetFieldValue(config, 3, 25175000);
-    SetFieldValue(config, 32, 1);
+    SetAll(config,
+           {{24, 1}, {68, 640}, {74, 480}, {67, 800}, {73, 525}, {69, 5}, {3, 25175000}, {32, 1}});
     config.SavedMainStart = 0;
     return config;
 }
 
 TEST(Validation, DefaultsAndASoundPanelAreClean) {
-    WorkingConfig config(TemplateRecord);
-    EXPECT_EQ(Errors(config), "");
-    EXPECT_EQ(Warnings(config), "");
-    WorkingConfig tft = SoundTft();
-    EXPECT_EQ(Errors(tft), "");
-    EXPECT_EQ(Warnings(tft), "");
+    for (WorkingConfig config : {WorkingConfig(TemplateRecord), SoundTft()}) {
+        EXPECT_EQ(Errors(config) + Warnings(config), "");
+    }
 }
 
 TEST(Validation, InvalidDepthStillChecksBandwidth) {
     WorkingConfig config = SoundTft();
-    SetFieldValue(config, 54, 3);
-    SetFieldValue(config, 3, 50000000);
-    SetFieldValue(config, 2, 8000000);
-    SetFieldValue(config, 34, 3);
+    SetAll(config, {{54, 3}, {3, 50000000}, {2, 8000000}, {34, 3}});
     // 50 MHz / (16 / 3) = 10 MHz > 8 MHz
     EXPECT_EQ(Errors(config), "ERROR: 3 bits-per-pixel is an invalid setting.\n"
                               "ERROR: MCLK is less than PCLK/(16/BPP).\n");
@@ -57,8 +43,7 @@ TEST(Validation, InvalidDepthStillChecksBandwidth) {
 
 TEST(Validation, MemoryBandwidthDependsOnSwivelView) {
     WorkingConfig config = SoundTft();
-    SetFieldValue(config, 3, 25000000);
-    SetFieldValue(config, 2, 12000000);
+    SetAll(config, {{3, 25000000}, {2, 12000000}});
     EXPECT_EQ(Errors(config), "ERROR: MCLK is less than PCLK/(16/BPP).\n");
     SetFieldValue(config, 2, 30000000);
     EXPECT_EQ(Errors(config), "");
@@ -83,8 +68,7 @@ TEST(Validation, HorizontalAndVerticalTotals) {
 
 TEST(Validation, EightMclkRuleIsSkippedWithoutMclk) {
     WorkingConfig config = SoundTft();
-    SetFieldValue(config, 67, 648);
-    SetFieldValue(config, 2, 25175000 * 8 / 7); // 7 pixels during 8 MCLKs: 647 < 648
+    SetAll(config, {{67, 648}, {2, 25175000 * 8 / 7}}); // 7 pixels in 8 MCLKs: 647 < 648
     EXPECT_EQ(Errors(config), "");
     SetFieldValue(config, 2, 25175000 * 8 / 9); // 9 pixels: 649 > 648
     EXPECT_NE(Errors(config).find("pixel count in 8 MCLKs"), std::string::npos);
@@ -94,8 +78,7 @@ TEST(Validation, EightMclkRuleIsSkippedWithoutMclk) {
 
 TEST(Validation, PixelDoubling) {
     WorkingConfig config = SoundTft();
-    SetFieldValue(config, 45, 1);
-    SetFieldValue(config, 54, 1);
+    SetAll(config, {{45, 1}, {54, 1}});
     EXPECT_EQ(Errors(config), "");
     SetFieldValue(config, 52, 270);
     std::strcpy(config.Record.ChipId, "58C21");
@@ -106,10 +89,7 @@ TEST(Validation, PixelDoubling) {
 
 TEST(Validation, RegisterValueWarnings) {
     WorkingConfig config = SoundTft();
-    SetFieldValue(config, 33, 5);
-    SetFieldValue(config, 42, 3);
-    SetFieldValue(config, 120, 0);
-    SetFieldValue(config, 124, 0);
+    SetAll(config, {{33, 5}, {42, 3}, {120, 0}, {124, 0}});
     EXPECT_EQ(Warnings(config), "Warning: PCLK Div is not between 0 and 4.\n"
                                 "Warning: Panel Data Width is set to a RESERVED value of 3.\n"
                                 "Warning: CLS Pulse Width must be greater than 0.\n"
@@ -118,28 +98,22 @@ TEST(Validation, RegisterValueWarnings) {
 
 TEST(Validation, StnTimingWarnings) {
     WorkingConfig config(TemplateRecord);
-    SetFieldValue(config, 69, 30);
-    SetFieldValue(config, 75, 2);
-    SetFieldValue(config, 73, 300);
+    SetAll(config, {{69, 30}, {75, 2}, {73, 300}});
     EXPECT_EQ(Warnings(config),
               "Warning: Horz Start Pos must be 22 (where REG[28h] = 0) when Panel Type is STN.\n"
               "Warning: FPLINE Start should be greater than (Horz Disp Period + Horz Start Pos) "
               "when Panel Type is STN.\n"
               "Warning: Vert Start Pos must be 0 when Panel Type is STN.\n");
-    SetFieldValue(config, 69, 22);
-    SetFieldValue(config, 75, 0);
-    SetFieldValue(config, 71, 10); // 343 + 10 >= 352
+    SetAll(config, {{69, 22}, {75, 0}, {71, 10}}); // 343 + 10 >= 352
     EXPECT_EQ(Warnings(config), "Warning: Horz Total should be greater than (FPLINE Start + "
                                 "FPLINE Width) when Panel Type is STN.\n");
-    SetFieldValue(config, 24, 1); // not for TFT
-    SetFieldValue(config, 69, 5);
+    SetAll(config, {{24, 1}, {69, 5}}); // not for TFT
     EXPECT_EQ(Warnings(config), "");
 }
 
 TEST(Validation, HrTftVerticalTotal) {
     WorkingConfig config = SoundTft();
-    SetFieldValue(config, 24, 2);
-    SetFieldValue(config, 73, 487); // PS1/2 End 7 + FPFRAME Start 0 + 480 + 1 = 488
+    SetAll(config, {{24, 2}, {73, 487}}); // PS1/2 End 7 + FPFRAME Start 0 + 480 + 1 = 488
     EXPECT_EQ(Warnings(config), "Warning: Vert Total should be greater than (PS1/2 End + Vert "
                                 "Disp Period + FPFRAME Start + 1) when Panel Type is HR-TFT.\n");
     SetFieldValue(config, 73, 488);
@@ -178,16 +152,12 @@ TEST(Validation, ReservedBitRuns) {
 
 TEST(Validation, SwivelViewOverflowAndFirstByte) {
     WorkingConfig config = SoundTft();
-    SetFieldValue(config, 52, 180);
-    SetFieldValue(config, 80, 4092);
-    SetFieldValue(config, 79, 0); // 636 + 479 * 4092 bytes do not fit 17 bits of words
-    SetFieldValue(config, 11, 0);
+    // 636 + 479 * 4092 bytes do not fit 17 bits of words.
+    SetAll(config, {{52, 180}, {80, 4092}, {79, 0}, {11, 0}});
     EXPECT_EQ(Warnings(config),
               "Warning: The Main Start Addr SwivelView calculation overflowed.\n");
     config = SoundTft();
-    SetFieldValue(config, 52, 90);
-    SetFieldValue(config, 54, 1);
-    SetFieldValue(config, 74, 200); // 200 / 8 = 25 bytes: 3 bytes of padding
+    SetAll(config, {{52, 90}, {54, 1}, {74, 200}}); // 200 / 8 = 25 bytes: 3 bytes of padding
     EXPECT_EQ(Warnings(config), "Warning: First byte of display memory starts at address 3.\n");
 }
 
@@ -199,8 +169,7 @@ TEST(Validation, MessagesStayWithinTheRoom) {
     EXPECT_EQ(ValidateErrors(config, 11), "ERROR: 3 b");
     EXPECT_EQ(ValidateErrors(config, 1), "");
     EXPECT_EQ(ValidateErrors(config, 0), "");
-    SetFieldValue(config, 33, 5);
-    SetFieldValue(config, 42, 3);
+    SetAll(config, {{33, 5}, {42, 3}});
     const std::string first = "Warning: PCLK Div is not between 0 and 4.\n";
     EXPECT_EQ(ValidateWarnings(config, first.size() + 1), first);
     EXPECT_EQ(ValidateWarnings(config, first.size() + 5), first + "Warn");
