@@ -9,7 +9,6 @@ namespace {
 // high, clock low, data second, clock high.
 struct Line {
     Icd2061a& synth;
-    bool data = false;
 
     void Bit(bool first, bool second) {
         synth.Drive(true, first);
@@ -17,14 +16,15 @@ struct Line {
         synth.Drive(false, second);
         synth.Drive(true, second);
     }
-    void Unlock(int ones = 5) {
+    // Ones, a (0,0), then the start bit, (0,0) unless it is to be wrong.
+    void Unlock(int ones = 5, bool goodStart = true) {
         synth.Drive(false, false);
         synth.Drive(true, true);
         for (int n = 0; n < ones; ++n) {
             Bit(true, true);
         }
         Bit(false, false);
-        Bit(false, false);
+        Bit(false, !goodStart);
     }
     void Data(std::uint32_t word, int bits = 24) {
         for (int b = 0; b < bits; ++b) {
@@ -59,42 +59,37 @@ TEST(Icd2061a, DecodesWordsIntoTheirRegisters) {
     EXPECT_EQ(synth.OutputHz(1), 25175000u);
 }
 
-TEST(Icd2061a, ProtocolErrorsAreRecordedAndEndTheWord) {
-    Icd2061a synth(0);
-    Line line{synth};
-    line.Unlock(4);
-    ASSERT_EQ(synth.Errors().size(), 1u);
-    EXPECT_EQ(synth.Errors()[0], "start bit after only 4 unlock bits");
-
-    line.Unlock();
-    line.Data(kWord, 5);
-    line.Bit(true, true); // bit 5 not as complement and true value
-    ASSERT_EQ(synth.Errors().size(), 2u);
-    EXPECT_EQ(synth.Errors()[1], "data bit 5 sent as (1,1), not complement then true value");
-
-    line.Unlock();
-    line.Data(kWord);
-    line.Bit(false, true);
-    ASSERT_EQ(synth.Errors().size(), 3u);
-    EXPECT_EQ(synth.Errors()[2], "word 61899Bh not ended by a (1,1) stop bit");
-
-    line.Word(7u << 21);
-    ASSERT_EQ(synth.Errors().size(), 4u);
-    EXPECT_EQ(synth.Errors()[3], "word E00000h addresses register 7, which the board does not use");
-    EXPECT_FALSE(synth.Programmed(3).programmed);
-}
-
-TEST(Icd2061a, UnlockMissingTheSecondZeroIsAnError) {
-    Icd2061a synth(0);
-    Line line{synth};
-    synth.Drive(true, true);
-    for (int n = 0; n < 6; ++n) {
-        line.Bit(true, true);
+// Each fault is recorded once and ends the word.
+TEST(Icd2061a, ProtocolErrorsAreRecorded) {
+    struct Case {
+        void (*send)(Line&);
+        const char* error;
+    };
+    static const Case kCases[] = {
+        {[](Line& l) { l.Unlock(4); }, "start bit after only 4 unlock bits"},
+        {[](Line& l) {
+             l.Unlock();
+             l.Data(kWord, 5);
+             l.Bit(true, true);
+         },
+         "data bit 5 sent as (1,1), not complement then true value"},
+        {[](Line& l) {
+             l.Unlock();
+             l.Data(kWord);
+             l.Bit(false, true);
+         },
+         "word 61899Bh not ended by a (1,1) stop bit"},
+        {[](Line& l) { l.Word(7u << 21); },
+         "word E00000h addresses register 7, which the board does not use"},
+        {[](Line& l) { l.Unlock(6, false); }, "unlock sequence not followed by a (0,0) start bit"},
+    };
+    for (const Case& c : kCases) {
+        Icd2061a synth(0);
+        Line line{synth};
+        c.send(line);
+        EXPECT_EQ(synth.Errors(), std::vector<std::string>{c.error});
+        EXPECT_FALSE(synth.Programmed(3).programmed);
     }
-    line.Bit(false, false);
-    line.Bit(false, true);
-    ASSERT_EQ(synth.Errors().size(), 1u);
-    EXPECT_EQ(synth.Errors()[0], "unlock sequence not followed by a (0,0) start bit");
 }
 
 } // namespace

@@ -7,12 +7,8 @@ namespace k7r::test {
 namespace {
 
 TEST(Display, ReadsTheModeFromTheRegisters) {
-    Board board(8, 320, 240, 512 * 1024);
+    Board board(8);
     Display& d = board.display;
-    EXPECT_EQ(d.GetPanelWidth(), 320u);
-    EXPECT_EQ(d.GetPanelHeight(), 240u);
-    EXPECT_EQ(d.GetBitsPerPixel(), 8u);
-    EXPECT_EQ(d.GetMemorySize(), 512u * 1024);
     board.chip.WriteRegister(reg::kDisplaySettings, 0x03010000); // 90 degrees, both doublings
     EXPECT_EQ(d.GetBitsPerPixel(), 1u) << "depth 0 reads as 1";
     EXPECT_EQ(d.GetSwivelView(), 90u);
@@ -67,14 +63,6 @@ TEST(Display, VirtualDisplayAndPanning) {
     EXPECT_TRUE(board.display.PanDisplay(2, 0, 240));
     EXPECT_FALSE(board.display.PanDisplay(2, 0, 241));
     EXPECT_FALSE(board.display.PanDisplay(3, 0, 0));
-}
-
-TEST(Display, WriteLutSendsIndexAndColour) {
-    Board board(8);
-    Palette palette{};
-    palette[1] = {0x12, 0x34, 0x56};
-    board.display.WriteLut(palette, 2);
-    EXPECT_EQ(board.chip.LutWrites(), (std::vector<std::uint32_t>{0x00000000, 0x01123456}));
 }
 
 // Whole words are copied, the rest of the last word keeps the display's

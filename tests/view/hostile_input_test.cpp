@@ -13,34 +13,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void Put32(Bytes& b, std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) {
-        b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-    }
-}
-
-// A bitmap header with a 256-entry grey colour table, followed by data.
-Bytes Bitmap(std::int32_t width, std::int32_t height, std::uint16_t bits, std::uint32_t compression,
-             const Bytes& data) {
-    Bytes b(54, 0);
-    b[0] = 'B';
-    b[1] = 'M';
-    std::size_t tableSize = bits <= 8 ? (std::size_t{4} << bits) : 0;
-    Put32(b, 10, static_cast<std::uint32_t>(54 + tableSize));
-    Put32(b, 14, 40);
-    Put32(b, 18, static_cast<std::uint32_t>(width));
-    Put32(b, 22, static_cast<std::uint32_t>(height));
-    b[26] = 1;
-    b[28] = static_cast<std::uint8_t>(bits);
-    Put32(b, 30, compression);
-    for (std::size_t i = 0; i < tableSize / 4; ++i) {
-        auto grey = static_cast<std::uint8_t>(i);
-        b.insert(b.end(), {grey, grey, grey, 0});
-    }
-    b.insert(b.end(), data.begin(), data.end());
-    return b;
-}
-
 struct Drawn {
     int status;
     std::string out;

@@ -32,7 +32,6 @@ djpeg -colors 256 -bmp colour.jpg >colour256.bmp && rgb colour256.bmp colour256.
 djpeg -colors 16 -bmp colour.jpg >colour16.bmp && rgb colour16.bmp colour16.rgb
 convert base.ppm -colorspace Gray grey.jpg
 djpeg -grayscale -ppm grey.jpg >grey.ppm && rgb grey.ppm grey.rgb
-convert -size 16x8 xc:red -quality 100 red.jpg
 
 # Sizes for the viewer's layout rules.
 convert -size 100x80 gradient:navy-orange BMP3:centred.bmp
@@ -40,5 +39,4 @@ convert -size 640x480 gradient:white-black -type Palette -compress None BMP3:lar
 convert -size 1024x8 gradient:white-black BMP3:wide.bmp
 # Panning: the virtual display is 100 pixels wider and 10 lines taller.
 convert -seed 5 -size 420x250 plasma:fractal -colors 256 GIF87:pan.gif
-rgb pan.gif pan.rgb
 touch .stamp

@@ -1,5 +1,7 @@
 #include "tests/view/view_test_support.h"
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -72,8 +74,13 @@ std::uint8_t ScanNearest(const Palette& palette, int count, Rgb c) {
     return static_cast<std::uint8_t>(bestIndex);
 }
 
-std::uint32_t ExpectedIndexed(Rule rule, Rgb reference) {
-    switch (rule) {
+namespace {
+
+std::uint32_t Expected(const DecodeCase& c, Rgb reference) {
+    if (c.bpp == 16) {
+        return Rgb565(reference);
+    }
+    switch (c.rule) {
     case Rule::NearestDeep:
         return Packed(DeepColourPalette()[ScanNearest(DeepColourPalette(), 256, reference)]);
     case Rule::NearestFixed16:
@@ -81,6 +88,53 @@ std::uint32_t ExpectedIndexed(Rule rule, Rgb reference) {
     default:
         return Packed(reference);
     }
+}
+
+void Put32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) {
+        b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+    }
+}
+
+} // namespace
+
+void ExpectCentred(const DecodeCase& c, const std::vector<Rgb>& reference,
+                   const std::function<std::uint32_t(std::uint32_t x, std::uint32_t y)>& seen) {
+    ASSERT_EQ(reference.size(), 101u * 77u);
+    std::uint32_t left = c.bpp == 4 ? 108 : 109;
+    int mismatches = 0;
+    for (std::uint32_t y = 0; y < 77; ++y) {
+        for (std::uint32_t x = 0; x < 101; ++x) {
+            std::uint32_t want = Expected(c, reference[y * 101 + x]);
+            std::uint32_t got = seen(left + x, 81 + y);
+            if (got != want && ++mismatches <= 5) {
+                ADD_FAILURE() << c.image << " at " << c.bpp << " bpp, pixel (" << x << ", " << y
+                              << "): seen " << std::hex << got << ", want " << want;
+            }
+        }
+    }
+    EXPECT_EQ(mismatches, 0) << c.image << " at " << c.bpp << " bpp";
+}
+
+std::vector<std::uint8_t> Bitmap(std::int32_t width, std::int32_t height, std::uint16_t bits,
+                                 std::uint32_t compression, const std::vector<std::uint8_t>& data) {
+    std::vector<std::uint8_t> b(54, 0);
+    b[0] = 'B';
+    b[1] = 'M';
+    std::size_t tableSize = bits <= 8 ? (std::size_t{4} << bits) : 0;
+    Put32(b, 10, static_cast<std::uint32_t>(54 + tableSize));
+    Put32(b, 14, 40);
+    Put32(b, 18, static_cast<std::uint32_t>(width));
+    Put32(b, 22, static_cast<std::uint32_t>(height));
+    b[26] = 1;
+    b[28] = static_cast<std::uint8_t>(bits);
+    Put32(b, 30, compression);
+    for (std::size_t i = 0; i < tableSize / 4; ++i) {
+        auto grey = static_cast<std::uint8_t>(i);
+        b.insert(b.end(), {grey, grey, grey, 0});
+    }
+    b.insert(b.end(), data.begin(), data.end());
+    return b;
 }
 
 } // namespace k7r::test

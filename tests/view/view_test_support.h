@@ -5,6 +5,7 @@
 #include "view/palette.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,8 +48,14 @@ struct DecodeCase {
     Rule rule;
 };
 
-// The lookup table colour, as 00RRGGBBh, that a 4- or 8-bit panel shows for
-// a reference colour.
-std::uint32_t ExpectedIndexed(Rule rule, Rgb reference);
+// Compares the 101 x 77 sample drawn centred on the 320 x 240 panel, as
+// `seen` reports it, with its reference decode. At 4 bpp the odd left edge
+// is drawn from the byte that holds it.
+void ExpectCentred(const DecodeCase& c, const std::vector<Rgb>& reference,
+                   const std::function<std::uint32_t(std::uint32_t x, std::uint32_t y)>& seen);
+
+// A bitmap file: header, a grey colour table for 8 bits or fewer, then data.
+std::vector<std::uint8_t> Bitmap(std::int32_t width, std::int32_t height, std::uint16_t bits,
+                                 std::uint32_t compression, const std::vector<std::uint8_t>& data);
 
 } // namespace k7r::test

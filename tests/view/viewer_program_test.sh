@@ -45,13 +45,9 @@ expect_line "Beta version. " "banner"
 expect_line "Arguments enclosed in [] are optional." "usage"
 [ ! -e "$work/panel.png" ] || fail "usage touched the chip"
 
-view "$samples/gif8.gif" "$samples/bmp8.bmp"
-expect_status 1 "two images"
 view "$samples/gif8.gif" /?
 expect_status 0 "/? after an image"
 expect_line "      /?       Display this help message" "/? usage"
-view "$samples/gif8.gif" /nothing
-expect_status 0 "unknown switch"
 
 view "$work/missing.gif" /A1
 expect_status 1 "missing file"
@@ -62,11 +58,6 @@ expect_status 0 "GIF in automatic mode"
 expect_line "imgW:101, imgH:77, imgBpp:8" "GIF"
 expect_line "VW:320, VH:240, BppPanel:8" "GIF"
 expect_picture 101x77+109+81 gif8.rgb "GIF"
-
-view "$samples/colour.jpg" /a1
-expect_status 0 "JPEG"
-expect_line "show JPG bppPanel: 8 " "JPEG"
-expect_picture 101x77+109+81 colour256.rgb "JPEG"
 
 # Each run powers a fresh emulated board on: without the register table
 # its display settings read 1 bpp.
