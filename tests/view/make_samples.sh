@@ -23,7 +23,6 @@ for f in bmp24 bmp8 bmp8rle bmp4 bmp8v5; do rgb $f.bmp $f.rgb; done
 
 convert base.ppm -colors 256 GIF87:gif8.gif
 rgb gif8.gif gif8.rgb
-convert base.ppm -colors 256 -interlace GIF GIF87:interlaced.gif
 convert base.ppm -colors 256 GIF:gif89.gif
 
 convert base.ppm -quality 90 colour.jpg

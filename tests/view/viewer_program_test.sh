@@ -52,6 +52,7 @@ expect_line "      /?       Display this help message" "/? usage"
 view "$work/missing.gif" /A1
 expect_status 1 "missing file"
 expect_line "ERROR: Failed to open image file:'$work/missing.gif'" "missing file"
+expect_line "Arguments enclosed in [] are optional." "usage after a missing file"
 
 view "$samples/gif8.gif" /A1
 expect_status 0 "GIF in automatic mode"
