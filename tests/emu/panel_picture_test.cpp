@@ -61,14 +61,14 @@ std::uint32_t ExpectedColour(std::uint32_t bpp, std::uint32_t value) {
 // Start address in words for an image of the display's width W and height
 // H (already turned for 90 and 270 degrees), as the viewer programs it.
 std::uint32_t StartWords(std::uint32_t swivel, const Layout& l) {
-    const std::uint32_t line = RoundUp4(l.width * l.bpp / 8);
+    const std::uint32_t lastLine = (l.height - 1) * l.stride + l.offset;
     switch (swivel) {
     case 1:
-        return (line + l.offset) / 4 - 1;
+        return (l.stride + l.offset) / 4 - 1;
     case 2:
-        return (line + (l.height - 1) * l.stride + l.offset) / 4 - 1;
+        return (l.stride + lastLine) / 4 - 1;
     case 3:
-        return ((l.height - 1) * l.stride + l.offset) / 4;
+        return lastLine / 4;
     default:
         return l.offset / 4;
     }

@@ -42,18 +42,20 @@ TEST(HostileBitmaps, ImpossibleHeadersAreRefused) {
     }
 }
 
+// Missing rows, a short colour table, run-length data without its end and
+// a literal longer than the file.
 TEST(HostileBitmaps, TruncatedDataIsReported) {
-    const std::string message = "\nERROR: 'bad.bmp' ends before its image data.\n";
-    Board board(8);
-    Bytes rows(8 * 3, 0x11); // 3 of 4 rows
-    Drawn drawn = DrawBitmap(board, Bitmap(8, 4, 8, 0, rows));
-    EXPECT_EQ(drawn.status, 1);
-    EXPECT_TRUE(drawn.out.ends_with(message)) << drawn.out;
     Bytes shortTable = Bitmap(8, 4, 8, 0, {});
     shortTable.resize(54 + 100);
-    EXPECT_EQ(DrawBitmap(board, shortTable).status, 1);
-    EXPECT_EQ(DrawBitmap(board, Bitmap(8, 4, 8, 1, {2, 7, 0, 0, 3})).status, 1)
-        << "run-length data without its end";
+    for (const Bytes& file :
+         {Bitmap(8, 4, 8, 0, Bytes(8 * 3, 0x11)), shortTable, Bitmap(8, 4, 8, 1, {2, 7, 0, 0, 3}),
+          Bitmap(16, 4, 8, 1, {0, 250, 1, 2})}) {
+        Board board(8);
+        Drawn drawn = DrawBitmap(board, file);
+        EXPECT_EQ(drawn.status, 1);
+        EXPECT_TRUE(drawn.out.ends_with("\nERROR: 'bad.bmp' ends before its image data.\n"))
+            << drawn.out;
+    }
 }
 
 // Runs, literals and deltas that point far beyond the row, the image or the
@@ -71,10 +73,6 @@ TEST(HostileBitmaps, RunLengthStaysInsideItsRowAndImage) {
     EXPECT_EQ(board.chip.Memory()[(230 + 3) * stride + 315], 9) << "its last pixel";
     EXPECT_EQ(board.chip.Memory()[(230 + 3) * stride + 316], 0) << "clipped to the image";
     EXPECT_EQ(board.chip.StrayAccesses(), 0);
-
-    // A literal that claims more bytes than the file has.
-    Drawn literal = DrawBitmap(board, Bitmap(16, 4, 8, 1, {0, 250, 1, 2}));
-    EXPECT_EQ(literal.status, 1);
 }
 
 TEST(HostileBitmaps, RunLengthFourBitKeepsPixelPositions) {
@@ -101,25 +99,27 @@ Bytes Gif(const Bytes& imageData, std::uint8_t imagePacked = 0) {
 
 TEST(HostileGifs, BadCodesAndEndsAreRefused) {
     const std::string structure = "ERROR: There is an error in the GIF file. Unable to continue.\n";
-    const std::string endOfData =
-        "ERROR: Unexpected end of data.\n       This indicates an error in the GIF file.\n";
-    Board board(8);
-    // Minimum code size 2, 3-bit codes: clear(4), then 7, which is not yet
-    // defined and has no previous code.
-    EXPECT_EQ(DrawGifFile(board, Gif({2, 1, 0x3C, 0})).out, structure);
-    // Code size 12 leaves no room for the control codes.
-    EXPECT_EQ(DrawGifFile(board, Gif({12, 1, 0, 0})).out, structure);
-    // Data that stops in the middle of an image.
-    Drawn cut = DrawGifFile(board, Gif({8, 2, 0x00, 0x01}));
-    EXPECT_EQ(cut.status, 1);
-    EXPECT_EQ(cut.out, endOfData);
-    Drawn interlaced = DrawGifFile(board, Gif({}, 0x40));
-    EXPECT_EQ(interlaced.status, 1);
-    EXPECT_EQ(interlaced.out, "ERROR: This GIF file uses an interlaced format\n"
-                              "       This program cannot decode an interlaced GIF image\n");
     Bytes aspect = Gif({});
     aspect[12] = 49;
-    EXPECT_EQ(DrawGifFile(board, aspect).out, structure);
+    const std::pair<Bytes, std::string> kCases[] = {
+        // Minimum code size 2, 3-bit codes: clear (4), then 7, which is not
+        // yet defined and has no previous code.
+        {Gif({2, 1, 0x3C, 0}), structure},
+        // Code size 12 leaves no room for the control codes.
+        {Gif({12, 1, 0, 0}), structure},
+        {aspect, structure},
+        // Data that stops in the middle of an image.
+        {Gif({8, 2, 0x00, 0x01}),
+         "ERROR: Unexpected end of data.\n       This indicates an error in the GIF file.\n"},
+        {Gif({}, 0x40), "ERROR: This GIF file uses an interlaced format\n"
+                        "       This program cannot decode an interlaced GIF image\n"},
+    };
+    Board board(8);
+    for (const auto& [file, message] : kCases) {
+        Drawn drawn = DrawGifFile(board, file);
+        EXPECT_EQ(drawn.status, 1);
+        EXPECT_EQ(drawn.out, message);
+    }
     EXPECT_EQ(board.chip.StrayAccesses(), 0);
 }
 

@@ -129,6 +129,9 @@ TEST(Panning, StepsByEightUpToThePassedLimit) {
         if (keys.size() < 28) {
             starts.push_back(board.chip.ReadRegister(reg::kStartAddress));
         }
+        if (keys.empty()) {
+            return std::nullopt;
+        }
         int key = keys.front();
         keys.pop_front();
         return key;
