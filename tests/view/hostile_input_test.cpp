@@ -18,15 +18,11 @@ struct Drawn {
     std::string out;
 };
 
-Drawn DrawBitmap(Board& board, const Bytes& file, std::uint32_t x = 0, std::uint32_t y = 0) {
+// Draws a GIF by its signature, anything else as a bitmap.
+Drawn Draw(Board& board, const Bytes& file, std::uint32_t x = 0, std::uint32_t y = 0) {
     std::ostringstream out;
-    int status = DrawBmp({board.display, out, x, y}, file, "bad.bmp");
-    return {status, out.str()};
-}
-
-Drawn DrawGifFile(Board& board, const Bytes& file) {
-    std::ostringstream out;
-    int status = DrawGif({board.display, out, 0, 0}, file);
+    DrawTarget target{board.display, out, x, y};
+    int status = file[0] == 'G' ? DrawGif(target, file) : DrawBmp(target, file, "bad.bmp");
     return {status, out.str()};
 }
 
@@ -36,7 +32,7 @@ TEST(HostileBitmaps, ImpossibleHeadersAreRefused) {
                        Bitmap(10, 0, 8, 0, {}), Bitmap(70000, 10, 8, 0, {}),
                        Bitmap(10, 10, 7, 0, {}), Bytes{'B', 'M', 0, 0}, Bytes(60, 'X')}) {
         Board board(8);
-        Drawn drawn = DrawBitmap(board, file);
+        Drawn drawn = Draw(board, file);
         EXPECT_EQ(drawn.status, 1);
         EXPECT_EQ(drawn.out, message);
     }
@@ -51,7 +47,7 @@ TEST(HostileBitmaps, TruncatedDataIsReported) {
          {Bitmap(8, 4, 8, 0, Bytes(8 * 3, 0x11)), shortTable, Bitmap(8, 4, 8, 1, {2, 7, 0, 0, 3}),
           Bitmap(16, 4, 8, 1, {0, 250, 1, 2})}) {
         Board board(8);
-        Drawn drawn = DrawBitmap(board, file);
+        Drawn drawn = Draw(board, file);
         EXPECT_EQ(drawn.status, 1);
         EXPECT_TRUE(drawn.out.ends_with("\nERROR: 'bad.bmp' ends before its image data.\n"))
             << drawn.out;
@@ -66,7 +62,7 @@ TEST(HostileBitmaps, RunLengthStaysInsideItsRowAndImage) {
                   0,   2, 255, 0,   3,   7,                       // delta beyond the width
                   0,   2, 0,   200,                               // delta beyond the height
                   0,   1};
-    Drawn drawn = DrawBitmap(board, Bitmap(16, 4, 8, 1, data), 300, 230);
+    Drawn drawn = Draw(board, Bitmap(16, 4, 8, 1, data), 300, 230);
     EXPECT_EQ(drawn.status, 0) << drawn.out;
     std::uint32_t stride = board.display.GetStride();
     EXPECT_EQ(board.chip.Memory()[(230 + 3) * stride + 300], 9) << "bottom line, first pixel";
@@ -80,7 +76,7 @@ TEST(HostileBitmaps, RunLengthFourBitKeepsPixelPositions) {
     // 3 pixels of 1,2,1 then literal 3 pixels 3,4,5 (2 bytes + 0 pad), end.
     Bytes data = {3, 0x12, 0, 3, 0x34, 0x50, 0, 1};
     Bytes file = Bitmap(6, 1, 4, 2, data);
-    Drawn drawn = DrawBitmap(board, file);
+    Drawn drawn = Draw(board, file);
     EXPECT_EQ(drawn.status, 0) << drawn.out;
     EXPECT_EQ(Bytes(board.chip.Memory().begin(), board.chip.Memory().begin() + 7),
               (Bytes{1, 2, 1, 3, 4, 5, 0}));
@@ -116,7 +112,7 @@ TEST(HostileGifs, BadCodesAndEndsAreRefused) {
     };
     Board board(8);
     for (const auto& [file, message] : kCases) {
-        Drawn drawn = DrawGifFile(board, file);
+        Drawn drawn = Draw(board, file);
         EXPECT_EQ(drawn.status, 1);
         EXPECT_EQ(drawn.out, message);
     }
@@ -137,7 +133,7 @@ TEST(HostileGifs, LzwResolvesTheEntryBeingAdded) {
     }
     Bytes data = {2, 2,  static_cast<std::uint8_t>(acc), static_cast<std::uint8_t>(acc >> 8),
                   0, ';'};
-    Drawn drawn = DrawGifFile(board, Gif(data));
+    Drawn drawn = Draw(board, Gif(data));
     EXPECT_EQ(drawn.status, 0) << drawn.out;
     EXPECT_EQ(Bytes(board.chip.Memory().begin(), board.chip.Memory().begin() + 4),
               (Bytes{1, 1, 1, 1}));

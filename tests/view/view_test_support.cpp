@@ -12,14 +12,6 @@ std::string Sample(const std::string& name) {
     return std::string(K7R_VIEW_SAMPLES) + "/" + name;
 }
 
-std::vector<std::uint8_t> ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw std::runtime_error("cannot read " + path);
-    }
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()),
@@ -27,7 +19,12 @@ void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
 }
 
 std::vector<Rgb> ReadRgb(const std::string& path) {
-    std::vector<std::uint8_t> bytes = ReadBytes(path);
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("cannot read " + path);
+    }
+    std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
+                                    std::istreambuf_iterator<char>()};
     std::vector<Rgb> colours;
     for (std::size_t i = 0; i + 3 <= bytes.size(); i += 3) {
         colours.push_back({bytes[i], bytes[i + 1], bytes[i + 2]});

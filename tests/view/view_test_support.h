@@ -12,7 +12,6 @@
 namespace k7r::test {
 
 std::string Sample(const std::string& name);
-std::vector<std::uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 // A raw RGB reference decode as colours.
 std::vector<Rgb> ReadRgb(const std::string& path);
