@@ -2,9 +2,9 @@
 // configuration in FILE as the Panel page does, prints the report and the
 // diagnostics, and saves into FILE or OUT.
 #include "cli/command.h"
-#include "cli/diagnostics.h"
 #include "cli/panel_list.h"
 #include "config/default_records.h"
+#include "edit/diagnostics.h"
 #include "panels/panel_settings.h"
 #include "regs/setting_ids.h"
 #include "regs/settings_engine.h"
@@ -103,7 +103,7 @@ int RunPanel(Arguments arguments) {
     if (!application.report.empty()) {
         std::printf("%s\n", application.report.c_str());
     }
-    std::fputs(Diagnose(config, list).text.c_str(), stdout);
+    std::fputs(edit::Diagnose(config, list).text.c_str(), stdout);
     if (!SaveConfigFile(words[0], outPath, config.Record, false, PrintToStderr())) {
         return kExitFailure;
     }

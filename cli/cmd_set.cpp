@@ -3,6 +3,7 @@
 #include "cli/command.h"
 #include "cli/setting_words.h"
 #include "config/default_records.h"
+#include "edit/bad_entry.h"
 #include "regs/computations.h"
 #include "regs/field_attributes.h"
 #include "regs/field_table.h"
@@ -89,7 +90,7 @@ bool Apply(WorkingConfig& config, const Assignment& assignment) {
     const FIELD_DESC& field = kFieldTable[FindField(setting.id)];
     if (field.Attributes & ffTEXT) {
         if (assignment.value.size() > kDescriptionMax) {
-            std::fputs(BadEntryMessage(assignment.value, setting.id).c_str(), stderr);
+            std::fputs(edit::BadEntryMessage(assignment.value, setting.id).c_str(), stderr);
             return false;
         }
         SetDescriptionText(config, setting.id, assignment.value);
@@ -101,12 +102,16 @@ bool Apply(WorkingConfig& config, const Assignment& assignment) {
     }
     const auto value = ParseSettingValue(config, setting.id, assignment.value);
     if (!value) {
-        std::fputs(BadEntryMessage(assignment.value, setting.id).c_str(), stderr);
+        std::fputs(edit::BadEntryMessage(assignment.value, setting.id).c_str(), stderr);
         return false;
     }
     const SettingBounds bounds = BoundsOf(config, setting.id);
     if (*value < bounds.min || *value > bounds.max) {
-        std::fputs(BadEntryMessage(assignment.value, setting.id, bounds).c_str(), stderr);
+        const std::string message =
+            bounds.named
+                ? edit::BadEntryMessage(assignment.value, setting.id, bounds.min, bounds.max)
+                : edit::BadEntryMessage(assignment.value, setting.id);
+        std::fputs(message.c_str(), stderr);
         return false;
     }
     SetFieldValue(config, setting.id, *value);

@@ -1,12 +1,12 @@
 // show FILE: the record found in FILE, field by field, as the file stores it
 // but with every number in its proper byte order.
 #include "cli/command.h"
-#include "cli/diagnostics.h"
 #include "cli/panel_list.h"
 #include "config/flag_names.h"
 #include "config/record.h"
 #include "config/working_config.h"
 #include "containers/config_image.h"
+#include "edit/diagnostics.h"
 #include "panels/panel_settings.h"
 #include "regs/computations.h"
 #include "regs/register_table.h"
@@ -126,7 +126,7 @@ void PrintPredefinedPanel(const ShownRecord& shown) {
 // What the utility's diagnostics pane would show, one message a line.
 void PrintDiagnostics(const ShownRecord& shown) {
     WorkingConfig config(shown.host);
-    const Diagnostics diagnostics = Diagnose(config);
+    const edit::Diagnostics diagnostics = edit::Diagnose(config, ProgramPanels());
     if (diagnostics.text.empty()) {
         std::printf("%-18s none\n", "Diagnostics:");
         return;

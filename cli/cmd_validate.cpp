@@ -1,8 +1,9 @@
 // validate FILE: the diagnostics the utility shows for the file's record;
 // exit status 1 when there is an error.
 #include "cli/command.h"
-#include "cli/diagnostics.h"
+#include "cli/panel_list.h"
 #include "config/default_records.h"
+#include "edit/diagnostics.h"
 
 #include <cstdio>
 #include <string>
@@ -17,7 +18,7 @@ int RunValidate(Arguments arguments) {
     if (!OpenConfigFile(std::string(arguments[0]), config, PrintToStderr())) {
         return kExitFailure;
     }
-    const Diagnostics diagnostics = Diagnose(config);
+    const edit::Diagnostics diagnostics = edit::Diagnose(config, ProgramPanels());
     std::fputs(diagnostics.text.c_str(), stdout);
     return diagnostics.error ? kExitFailure : kExitSuccess;
 }

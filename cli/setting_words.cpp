@@ -1,7 +1,6 @@
 #include "cli/setting_words.h"
 
 #include "regs/field_attributes.h"
-#include "regs/field_names.h"
 #include "regs/field_table.h"
 #include "regs/settings_engine.h"
 
@@ -149,10 +148,6 @@ std::string Concat(std::initializer_list<std::string_view> pieces) {
     return text;
 }
 
-std::string ShortName(std::uint32_t id) {
-    return FormatFieldName(id, kShortForms | kShowName);
-}
-
 } // namespace
 
 SettingName FindSetting(std::string_view word) {
@@ -206,19 +201,6 @@ std::optional<std::uint32_t> ParseSettingValue(WorkingConfig& config, std::uint3
         }
     }
     return ParseNumber(text);
-}
-
-std::string BadEntryMessage(std::string_view text, std::uint32_t id) {
-    return Concat({"ERROR: \"", text, "\" is not a valid ", ShortName(id), "!\n"});
-}
-
-// The bounds are printed unsigned: a 32-bit maximum is no negative number.
-std::string BadEntryMessage(std::string_view text, std::uint32_t id, SettingBounds bounds) {
-    if (!bounds.named) {
-        return BadEntryMessage(text, id);
-    }
-    return Concat({"ERROR: \"", text, "\" is not a valid ", ShortName(id), " (must be between ",
-                   std::to_string(bounds.min), " and ", std::to_string(bounds.max), ")!\n"});
 }
 
 } // namespace k7r::cli

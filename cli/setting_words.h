@@ -37,9 +37,4 @@ SettingBounds BoundsOf(WorkingConfig& config, std::uint32_t id);
 std::optional<std::uint32_t> ParseSettingValue(WorkingConfig& config, std::uint32_t id,
                                                std::string_view text);
 
-// The user interface's report of a refused entry, with the range when the
-// bounds name it.
-std::string BadEntryMessage(std::string_view text, std::uint32_t id);
-std::string BadEntryMessage(std::string_view text, std::uint32_t id, SettingBounds bounds);
-
 } // namespace k7r::cli

@@ -1,0 +1,20 @@
+#include "edit/diagnostics.h"
+
+#include "panels/panel_def_list.h"
+#include "regs/validation.h"
+
+namespace k7r::edit {
+
+Diagnostics Diagnose(WorkingConfig& config, const PanelDefList& panels, std::size_t room) {
+    Diagnostics result;
+    if (room == 0) {
+        return result;
+    }
+    result.text = ValidateErrors(config, room);
+    result.text += panels.VersionMessage().substr(0, room - 1 - result.text.size());
+    result.error = !result.text.empty();
+    result.text += ValidateWarnings(config, room - result.text.size());
+    return result;
+}
+
+} // namespace k7r::edit
