@@ -40,11 +40,11 @@ bool ReadConfigImage(std::span<const std::uint8_t> image, WorkingConfig& config,
     return true;
 }
 
-bool WriteConfigImage(std::span<std::uint8_t> image, std::size_t& length, const HAL_STRUCT& working,
-                      bool preserveAddresses, std::string_view& message) {
+bool WriteConfigImage(std::span<const std::uint8_t> image, const HAL_STRUCT& working,
+                      bool preserveAddresses, ImageChange& change, std::string_view& message) {
     HAL_STRUCT inFile;
     std::size_t kind = 0;
-    if (LocateConfigRecord(image.first(length), false, inFile, message, &kind) != kRecordFound) {
+    if (LocateConfigRecord(image, false, inFile, message, &kind) != kRecordFound) {
         return false;
     }
     const bool swapped = IsSwapped(inFile);
@@ -61,7 +61,7 @@ bool WriteConfigImage(std::span<std::uint8_t> image, std::size_t& length, const 
     const std::uint16_t crc = ComputeRecordCrc(outgoing);
     outgoing.Crc = swapped ? Swap16(crc) : crc;
 
-    return ContainerKinds()[kind].write(outgoing, image, length, message) == kRecordFound;
+    return ContainerKinds()[kind].write(outgoing, image, change, message) == kRecordFound;
 }
 
 } // namespace k7r

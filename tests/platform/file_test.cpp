@@ -19,29 +19,6 @@ TEST(ErrorText, IsTheSystemsOwnTextWithoutALineEnd) {
     EXPECT_EQ(text, ErrorText({2})); // file not found on both systems
 }
 
-TEST(FileMapping, WritableMappingGrowsTheFileUntilItsLengthIsSet) {
-    const std::string path = test::ScratchDirectory() + "/grow.bin";
-    test::WriteFileBytes(path, test::Bytes(100, 0x11));
-    {
-        Result<File> file = File::Open(path, FileAccess::ReadWrite);
-        ASSERT_TRUE(file);
-        {
-            Result<FileMapping> mapping = FileMapping::MapWritable(*file, 100 + 4096);
-            ASSERT_TRUE(mapping);
-            std::span<std::uint8_t> bytes = mapping->bytes();
-            EXPECT_EQ(bytes[4195], 0);
-            bytes[0] = 0x22;
-            bytes[150] = 0x33;
-        }
-        ASSERT_TRUE(file->SetLength(151));
-    }
-    test::Bytes expected(151, 0);
-    std::fill(expected.begin(), expected.begin() + 100, 0x11);
-    expected[0] = 0x22;
-    expected[150] = 0x33;
-    EXPECT_EQ(test::ReadFileBytes(path), expected);
-}
-
 TEST(FileTimes, AreWrittenAndReadBackExactly) {
     const std::string path = test::ScratchDirectory() + "/times.bin";
     test::WriteFileBytes(path, {1, 2, 3});
@@ -56,11 +33,9 @@ TEST(FileTimes, AreWrittenAndReadBackExactly) {
     EXPECT_EQ(read.lastWrite, times.lastWrite);
 }
 
-TEST(CopyFileReplacing, RefusesToCopyAFileOntoItself) {
+TEST(NameSameFile, SeesThroughSpellings) {
     const std::string dir = test::ScratchDirectory();
     test::WriteFileBytes(dir + "/a.bin", {1, 2, 3});
-    EXPECT_FALSE(CopyFileReplacing(dir + "/a.bin", dir + "/./a.bin"));
-    EXPECT_EQ(test::ReadFileBytes(dir + "/a.bin"), (test::Bytes{1, 2, 3}));
     EXPECT_TRUE(NameSameFile(dir + "/a.bin", dir + "/./a.bin"));
     EXPECT_FALSE(NameSameFile(dir + "/a.bin", dir + "/b.bin"));
 }
