@@ -13,9 +13,9 @@ namespace k7r {
 
 // Asks each container kind in table order for the image's one record and
 // stops at the first that finds one or refuses the file. On kRecordFound
-// stored holds the record as the file stores it and kind the kind's index.
+// stored holds the record as the file stores it.
 int LocateConfigRecord(std::span<const std::uint8_t> image, bool verify, HAL_STRUCT& stored,
-                       std::string_view& message, std::size_t* kind = nullptr);
+                       std::string_view& message);
 
 // Whether a record as stored is in the opposite byte order to the host's.
 bool IsSwapped(const HAL_STRUCT& stored);

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string_view>
 #include <variant>
@@ -42,10 +43,14 @@ using ImageChange = std::variant<RecordPatch, ImageRewrite>;
 using LocateRecord = int (*)(HAL_STRUCT* destination, std::span<const std::uint8_t> image,
                              bool verify, std::string_view& message);
 
-// Works out how to put an outgoing record (already in the file's byte
-// order, Crc filled in) in place of the one in the image. Returns the
-// locate result; change is set on kRecordFound only.
-using WriteRecord = int (*)(const HAL_STRUCT& record, std::span<const std::uint8_t> image,
+// Makes the record that a save writes from the one the file holds, both as
+// stored: in the file's byte order, its Crc filled in.
+using MakeOutgoing = std::function<HAL_STRUCT(const HAL_STRUCT& stored)>;
+
+// Locates the record as the kind's locate operation does, without checking
+// its Crc, and works out how to put the outgoing record made from it in its
+// place. Returns the locate result; change is set on kRecordFound only.
+using WriteRecord = int (*)(std::span<const std::uint8_t> image, const MakeOutgoing& outgoing,
                             ImageChange& change, std::string_view& message);
 
 struct ContainerKind {

@@ -172,13 +172,15 @@ int FindRecordPrc(HAL_STRUCT* destination, std::span<const std::uint8_t> image, 
     return LocateInPrc(destination, image, verify, message, prc);
 }
 
-int WriteRecordPrc(const HAL_STRUCT& record, std::span<const std::uint8_t> image,
+int WriteRecordPrc(std::span<const std::uint8_t> image, const MakeOutgoing& outgoing,
                    ImageChange& change, std::string_view& message) {
     PrcImage prc;
-    const int result = LocateInPrc(nullptr, image, false, message, prc);
+    HAL_STRUCT stored;
+    const int result = LocateInPrc(&stored, image, false, message, prc);
     if (result != kRecordFound) {
         return result;
     }
+    const HAL_STRUCT record = outgoing(stored);
     std::memcpy(prc.sections[prc.recordSection].bytes.data() + prc.recordOffset, &record,
                 HAL_RECORD_SIZE);
     const std::vector<std::uint8_t> resource = EncodeResource(prc, image);

@@ -14,7 +14,7 @@ int FindRecordPrc(HAL_STRUCT* destination, std::span<const std::uint8_t> image, 
 // old one's place, the resources behind it moved by the change in length
 // and the database name marked with the record's Crc ("-%04X"): the new
 // head of the file runs from its start to the end of the new resource.
-int WriteRecordPrc(const HAL_STRUCT& record, std::span<const std::uint8_t> image,
+int WriteRecordPrc(std::span<const std::uint8_t> image, const MakeOutgoing& outgoing,
                    ImageChange& change, std::string_view& message);
 
 } // namespace k7r

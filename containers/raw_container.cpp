@@ -149,12 +149,13 @@ int LocateRecordRaw(HAL_STRUCT* destination, std::span<const std::uint8_t> image
     return FindRecordRaw(destination, image, verify, message);
 }
 
-int WriteRecordRaw(const HAL_STRUCT& record, std::span<const std::uint8_t> image,
+int WriteRecordRaw(std::span<const std::uint8_t> image, const MakeOutgoing& outgoing,
                    ImageChange& change, std::string_view& message) {
+    HAL_STRUCT stored;
     std::size_t offset = 0;
-    const int result = FindRecordRaw(nullptr, image, false, message, &offset);
+    const int result = FindRecordRaw(&stored, image, false, message, &offset);
     if (result == kRecordFound) {
-        change = RecordPatch{offset, record};
+        change = RecordPatch{offset, outgoing(stored)};
     }
     return result;
 }

@@ -14,7 +14,7 @@ int LocateRecordRaw(HAL_STRUCT* destination, std::span<const std::uint8_t> image
                     std::string_view& message);
 
 // The record's bytes over the old ones, nothing else.
-int WriteRecordRaw(const HAL_STRUCT& record, std::span<const std::uint8_t> image,
+int WriteRecordRaw(std::span<const std::uint8_t> image, const MakeOutgoing& outgoing,
                    ImageChange& change, std::string_view& message);
 
 } // namespace k7r

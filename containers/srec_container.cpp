@@ -65,14 +65,16 @@ int FindRecordSrec(HAL_STRUCT* destination, std::span<const std::uint8_t> text, 
     return LocateInSrec(destination, text, verify, message, image, recordOffset);
 }
 
-int WriteRecordSrec(const HAL_STRUCT& record, std::span<const std::uint8_t> image,
+int WriteRecordSrec(std::span<const std::uint8_t> image, const MakeOutgoing& outgoing,
                     ImageChange& change, std::string_view& message) {
     SrecImage srec;
+    HAL_STRUCT stored;
     std::size_t recordOffset = 0;
-    const int result = LocateInSrec(nullptr, image, false, message, srec, recordOffset);
+    const int result = LocateInSrec(&stored, image, false, message, srec, recordOffset);
     if (result != kRecordFound) {
         return result;
     }
+    const HAL_STRUCT record = outgoing(stored);
     if (ChangesOtherLines(srec, recordOffset, record)) {
         message = messages::kSrecRecordInText;
         return kRecordRefused;

@@ -13,7 +13,7 @@ int FindRecordSrec(HAL_STRUCT* destination, std::span<const std::uint8_t> text, 
 // The whole text written anew with the new record in its data bytes.
 // Refuses a text that would outgrow the growth room and a record whose new
 // bytes would fall into lines that are not records.
-int WriteRecordSrec(const HAL_STRUCT& record, std::span<const std::uint8_t> image,
+int WriteRecordSrec(std::span<const std::uint8_t> image, const MakeOutgoing& outgoing,
                     ImageChange& change, std::string_view& message);
 
 } // namespace k7r

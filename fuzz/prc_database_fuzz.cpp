@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     ImageChange change;
-    if (WriteRecordPrc(record, file, change, message) != kRecordFound) {
+    if (WriteRecordPrc(file, test::Writing(record), change, message) != kRecordFound) {
         return 0;
     }
     const std::vector<std::uint8_t> saved = test::Changed(file, change);

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     ImageChange change;
-    if (WriteRecordSrec(record, text, change, message) != kRecordFound) {
+    if (WriteRecordSrec(text, test::Writing(record), change, message) != kRecordFound) {
         return 0;
     }
     const std::vector<std::uint8_t> saved = test::Changed(text, change);
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
     ImageChange second;
-    if (WriteRecordSrec(record, saved, second, message) != kRecordFound ||
+    if (WriteRecordSrec(saved, test::Writing(record), second, message) != kRecordFound ||
         test::Changed(saved, second) != saved) {
         std::abort();
     }

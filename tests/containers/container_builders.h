@@ -55,6 +55,11 @@ inline std::string_view TextOf(std::span<const std::uint8_t> bytes) {
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
 
+// What a write operation is asked to write, whatever the file holds.
+inline MakeOutgoing Writing(const HAL_STRUCT& record) {
+    return [record](const HAL_STRUCT&) { return record; };
+}
+
 // The file as a save's change leaves it.
 inline Bytes Changed(std::span<const std::uint8_t> file, const ImageChange& change) {
     Bytes changed(file.begin(), file.end());

@@ -34,7 +34,7 @@ struct Saved {
 Saved Save(const Bytes& file, const HAL_STRUCT& record) {
     ImageChange change;
     std::string_view message;
-    const int result = WriteRecordPrc(record, file, change, message);
+    const int result = WriteRecordPrc(file, Writing(record), change, message);
     return {result, message, result == kRecordFound ? Changed(file, change) : file};
 }
 

@@ -23,7 +23,7 @@ struct Saved {
 Saved Save(std::string_view file, const HAL_STRUCT& record) {
     ImageChange change;
     std::string_view message;
-    const int result = WriteRecordSrec(record, BytesOf(file), change, message);
+    const int result = WriteRecordSrec(BytesOf(file), Writing(record), change, message);
     if (result != kRecordFound) {
         return {result, message, std::string(file)};
     }

@@ -55,7 +55,7 @@ TEST_P(SrecFromObjcopy, SavesSoThatOtherToolsSeeOnlyTheRecordChange) {
 
     const HAL_STRUCT outgoing = OutgoingRecord(ConfiguredRecord(33000000), fixture.bigEndian);
     ImageChange change;
-    ASSERT_EQ(WriteRecordSrec(outgoing, file, change, message), kRecordFound);
+    ASSERT_EQ(WriteRecordSrec(file, Writing(outgoing), change, message), kRecordFound);
     const Bytes image = Changed(file, change);
     EXPECT_EQ(image.size(), file.size()) << "upper case, one line end throughout: same length";
     const std::string after = kWork + "saved-" + fixture.file;
