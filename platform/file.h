@@ -60,7 +60,7 @@ class File {
     // open file holds one that conflicts; it never waits. The lock lasts
     // until the file is closed and does not stop reads or writes of
     // programs that do not ask for it. Where the file system keeps no locks
-    // the file counts as locked.
+    // at all, the lock counts as taken.
     Status TryLock(FileLock lock);
 
     // Whether the path still names this file: a save elsewhere may have put
