@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -24,6 +25,15 @@ enum class ScrollEvent { ThumbPosition, EndScroll, Other };
 // none).
 enum class ListEvent { Click, DoubleClick, Enter, HotLineChanged };
 
+struct TextColour {
+    std::uint8_t red;
+    std::uint8_t green;
+    std::uint8_t blue;
+};
+// Notes and the diagnostics pane.
+inline constexpr TextColour kDarkBlue = {0, 0, 175};
+inline constexpr TextColour kDarkRed = {175, 0, 0};
+
 // One tab page of the main window, alive from the tab's choice until another
 // tab is chosen. It reads and writes its controls through the View of its
 // PageContext only; the shell turns the toolkit's messages into these calls.
@@ -40,6 +50,8 @@ class Page {
     // The tip of a control whose text depends on the page's state (the line
     // under the mouse); nothing to let the help table decide.
     virtual std::optional<std::string> Tooltip(int /*control*/) { return std::nullopt; }
+    // A static text drawn in a colour of its own, on a transparent background.
+    virtual std::optional<TextColour> TextColourOf(int /*control*/) { return std::nullopt; }
 };
 
 } // namespace k7r::cfgui

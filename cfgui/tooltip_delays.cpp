@@ -5,12 +5,12 @@
 namespace k7r::cfgui {
 
 const std::array<DelayItem, kDelayCount> kDelayItems = {{
-    {IDM_DELAY_100MS, "100 ms", 100},
-    {IDM_DELAY_250MS, "250 ms", 250},
-    {IDM_DELAY_500MS, "500 ms", 500},
-    {IDM_DELAY_1S, "1 second", 1000},
-    {IDM_DELAY_2S, "2 seconds", 2000},
-    {IDM_DELAY_5S, "5 seconds", 5000},
+    {IDM_DELAY_100MS, 100},
+    {IDM_DELAY_250MS, 250},
+    {IDM_DELAY_500MS, 500},
+    {IDM_DELAY_1S, 1000},
+    {IDM_DELAY_2S, 2000},
+    {IDM_DELAY_5S, 5000},
 }};
 
 TooltipTimes TimesForDelay(std::size_t delayIndex) {

@@ -3,14 +3,12 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <string_view>
 
 namespace k7r::cfgui {
 
 // The Help menu's ToolTip Delay items, in menu order.
 struct DelayItem {
     int menuId;
-    std::string_view label;
     std::uint32_t milliseconds;
 };
 inline constexpr std::size_t kDelayCount = 6;

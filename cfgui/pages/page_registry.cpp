@@ -1,5 +1,6 @@
 #include "cfgui/pages/page_registry.h"
 
+#include "cfgui/application.h"
 #include "cfgui/pages/empty_page.h"
 #include "cfgui/resource.h"
 
@@ -15,6 +16,14 @@ PageTable StandardPages() {
         {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Registers
         {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Direct
     }};
+}
+
+void GatherHelp(Application& app, const PageTable& pages) {
+    app.help.Add(kShellHelpRows);
+    for (const PageEntry& page : pages) {
+        app.help.Add(page.helpRows);
+    }
+    app.help.Bind(app.bindings);
 }
 
 } // namespace k7r::cfgui

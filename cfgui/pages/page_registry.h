@@ -27,4 +27,9 @@ using PageTable = std::array<PageEntry, kTabCount>;
 // The utility's pages in tab order.
 PageTable StandardPages();
 
+struct Application;
+// The help rows of the shell and of every page into the application's help
+// table, and the settings among them bound to their controls.
+void GatherHelp(Application& app, const PageTable& pages);
+
 } // namespace k7r::cfgui
