@@ -2,6 +2,7 @@
 
 #include "cfgui/page.h"
 #include "cfgui/resource.h"
+#include "cfgui/win32/message_box.h"
 #include "cfgui/window_title.h"
 
 #include <vector>
@@ -75,6 +76,7 @@ INT_PTR CALLBACK AboutProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM
     switch (message) {
     case WM_INITDIALOG:
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        CentreOver(dialog, GetParent(dialog));
         SetDlgItemTextA(dialog, IDC_ABOUT_VERSION, VersionLine().c_str());
         LoadPicture(dialog, *reinterpret_cast<AboutBox*>(lParam));
         return TRUE;

@@ -113,6 +113,7 @@ bool MainWindow::Create(HINSTANCE instance) {
     }
     MoveToDefaultPosition(window_);
     ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
     OpenTabPage(0);
     Refresh();
     return true;

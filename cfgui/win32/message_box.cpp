@@ -10,18 +10,6 @@ HWND mainWindow = nullptr;
 HWND centreOver = nullptr;
 HHOOK centringHook = nullptr;
 
-void CentreOver(HWND box, HWND parent) {
-    RECT boxRect;
-    RECT parentRect;
-    GetWindowRect(box, &boxRect);
-    GetWindowRect(parent, &parentRect);
-    const int width = boxRect.right - boxRect.left;
-    const int height = boxRect.bottom - boxRect.top;
-    const int x = parentRect.left + (parentRect.right - parentRect.left - width) / 2;
-    const int y = parentRect.top + (parentRect.bottom - parentRect.top - height) / 2;
-    SetWindowPos(box, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 LRESULT CALLBACK CentringHook(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_ACTIVATE && centreOver != nullptr) {
         CentreOver(reinterpret_cast<HWND>(wParam), centreOver);
@@ -31,6 +19,18 @@ LRESULT CALLBACK CentringHook(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 } // namespace
+
+void CentreOver(HWND window, HWND parent) {
+    RECT own;
+    RECT around;
+    GetWindowRect(window, &own);
+    GetWindowRect(parent, &around);
+    const int width = own.right - own.left;
+    const int height = own.bottom - own.top;
+    const int x = around.left + (around.right - around.left - width) / 2;
+    const int y = around.top + (around.bottom - around.top - height) / 2;
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 void SetMessageOwner(HWND window) {
     mainWindow = window;

@@ -95,12 +95,13 @@ std::unique_ptr<PageHost> PageHost::Open(HWND mainWindow, HWND tabs, const PageE
     host->view_ = Win32View(host->dialog_);
     host->page_ = entry.create(host->context_);
 
-    // Over the tab control's display area, in main window coordinates.
+    // Filling the tab control's display area, in main window coordinates.
     RECT area;
     GetClientRect(tabs, &area);
     SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
     MapWindowPoints(tabs, mainWindow, reinterpret_cast<POINT*>(&area), 2);
-    SetWindowPos(host->dialog_, HWND_TOP, area.left, area.top, 0, 0, SWP_NOSIZE);
+    SetWindowPos(host->dialog_, HWND_TOP, area.left, area.top, area.right - area.left,
+                 area.bottom - area.top, 0);
 
     host->page_->Open();
     ShowWindow(host->dialog_, SW_SHOW);
