@@ -17,7 +17,8 @@ std::int32_t SliderValue(const SliderGeometry& slider, std::int32_t x, std::uint
             value += over > 0 ? step - over : -over;
         }
     }
-    return static_cast<std::int32_t>(value);
+    // Rounding up to the step never leaves the bar's range.
+    return static_cast<std::int32_t>(std::min<std::int64_t>(value, slider.high));
 }
 
 } // namespace k7r::cfgui

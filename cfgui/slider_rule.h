@@ -6,7 +6,7 @@ namespace k7r::cfgui {
 
 // A progress bar used as a horizontal slider: the value under the mouse at x
 // within the client area [left, right], clamped to it, raised to the next
-// multiple of a step greater than 1.
+// multiple of a step greater than 1 but no higher than the range's top.
 struct SliderGeometry {
     std::int32_t low;
     std::int32_t high;

@@ -29,6 +29,12 @@ class View {
     virtual int Selection(int control) const = 0;
     virtual void Select(int control, int item) = 0;
 
+    // Sliders and spin buttons.
+    virtual void SetRange(int control, int low, int high) = 0;
+    virtual void SetPosition(int control, int position) = 0;
+    // The slider moves in steps and writes its value into the field.
+    virtual void AttachSlider(int slider, int field, unsigned step) = 0;
+
     virtual void Focus(int control) = 0;
     virtual void SelectAllText(int control) = 0;
     virtual void SetTextLimit(int control, int characters) = 0;

@@ -1,5 +1,6 @@
 #include "cfgui/win32/win32_view.h"
 
+#include "cfgui/win32/slider.h"
 #include "cfgui/win32/win32_text.h"
 
 #include <commctrl.h>
@@ -176,6 +177,28 @@ void Win32View::Select(int control, int item) {
     case ListKind::None:
         break;
     }
+}
+
+void Win32View::SetRange(int control, int low, int high) {
+    const HWND window = Control(control);
+    if (HasClass(window, UPDOWN_CLASSA)) {
+        SendMessageA(window, UDM_SETRANGE32, static_cast<WPARAM>(low), high);
+    } else {
+        SendMessageA(window, PBM_SETRANGE32, static_cast<WPARAM>(low), high);
+    }
+}
+
+void Win32View::SetPosition(int control, int position) {
+    const HWND window = Control(control);
+    if (HasClass(window, UPDOWN_CLASSA)) {
+        SendMessageA(window, UDM_SETPOS32, 0, position);
+    } else {
+        SendMessageA(window, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+    }
+}
+
+void Win32View::AttachSlider(int slider, int field, unsigned step) {
+    SendMessageA(Control(slider), kSliderAttach, step, reinterpret_cast<LPARAM>(Control(field)));
 }
 
 void Win32View::Focus(int control) {

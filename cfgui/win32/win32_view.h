@@ -24,6 +24,9 @@ class Win32View : public View {
     std::string ItemText(int control, int item) const override;
     int Selection(int control) const override;
     void Select(int control, int item) override;
+    void SetRange(int control, int low, int high) override;
+    void SetPosition(int control, int position) override;
+    void AttachSlider(int slider, int field, unsigned step) override;
     void Focus(int control) override;
     void SelectAllText(int control) override;
     void SetTextLimit(int control, int characters) override;

@@ -11,6 +11,9 @@
 #include "tests/support/test_files.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
+
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace k7r::cfgui::gui {
@@ -112,6 +115,55 @@ TEST(Shell, EnterCommitsTheFieldAndKeepsTheWindow) {
     EXPECT_TRUE(IsWindow(session.Main()));
     EXPECT_EQ(GetFocus(), session.Control(IDC_TEST_NEXT));
     EXPECT_EQ(GetFieldValue(session.app.config, kTestSetting), 352u);
+}
+
+TEST(Shell, EnterInAListReachesThePage) {
+    Session session(PagesWithTestPage());
+    FocusOn(session.Control(IDC_TEST_LIST));
+    PressKey(VK_RETURN);
+    EXPECT_GE(TestPageLog().listEvents, 1);
+    EXPECT_EQ(TestPageLog().lastListEvent, ListEvent::Enter);
+    EXPECT_EQ(TestPageLog().lastLine, 1);
+}
+
+TEST(Shell, SliderFollowsTheMouseInSteps) {
+    Session session(PagesWithTestPage());
+    const HWND slider = session.Control(IDC_TEST_SLIDER);
+    RECT client;
+    GetClientRect(slider, &client);
+    const int x = (client.right - 1) * 35 / 100; // 35 raised to the step: 40
+    SendMessageA(slider, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 2));
+    EXPECT_EQ(GetCapture(), slider);
+    EXPECT_EQ(GetFocus(), session.Control(IDC_TEST_NEXT));
+    SendMessageA(slider, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.right + 50, 2));
+    SendMessageA(slider, WM_LBUTTONUP, 0, MAKELPARAM(client.right + 50, 2));
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(TestPageLog().scrollEvents, 2);
+    EXPECT_EQ(TestPageLog().lastPosition, 100);
+    EXPECT_EQ(SendMessageA(slider, PBM_GETPOS, 0, 0), 100);
+    EXPECT_EQ(win32::WindowText(session.Control(IDC_TEST_NEXT)), "100");
+}
+
+// Files dropped on the main window, as the shell hands them over.
+void DropFiles(HWND window, const std::vector<std::string>& names) {
+    std::string list;
+    for (const std::string& name : names) {
+        list += name;
+        list += '\0';
+    }
+    list += '\0';
+    const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size());
+    GlobalUnlock(memory);
+    SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+
+TEST(Shell, DroppedFilesAreKeptForConfigureMultiple) {
+    Session session;
+    DropFiles(session.Main(), {"C:\\a.exe", "C:\\b.s19"});
+    EXPECT_EQ(session.app.droppedFiles, (std::vector<std::string>{"C:\\a.exe", "C:\\b.s19"}));
 }
 
 TEST(Shell, DelayItemSetsTheTipTimes) {

@@ -22,8 +22,29 @@ class TestPage : public Page {
     explicit TestPage(PageContext& context) : context_(context) {}
 
     void Open() override {
-        context_.Controls().SetText(IDC_TEST_FIELD,
-                                    FormatFieldValue(context_.Config(), kTestSetting));
+        View& view = context_.Controls();
+        view.SetText(IDC_TEST_FIELD, FormatFieldValue(context_.Config(), kTestSetting));
+        view.AddItem(IDC_TEST_LIST, "first");
+        view.AddItem(IDC_TEST_LIST, "second");
+        view.Select(IDC_TEST_LIST, 1);
+        view.SetRange(IDC_TEST_SLIDER, 0, 100);
+        view.AttachSlider(IDC_TEST_SLIDER, IDC_TEST_NEXT, 8);
+        TestPageLog() = {};
+    }
+
+    void OnList(int control, ListEvent event, int line) override {
+        if (control == IDC_TEST_LIST) {
+            ++TestPageLog().listEvents;
+            TestPageLog().lastListEvent = event;
+            TestPageLog().lastLine = line;
+        }
+    }
+
+    void OnScroll(int control, ScrollEvent event, int position) override {
+        if (control == IDC_TEST_SLIDER && event == ScrollEvent::ThumbPosition) {
+            ++TestPageLog().scrollEvents;
+            TestPageLog().lastPosition = position;
+        }
     }
 
     void OnControl(int control, ControlEvent event) override {
@@ -53,6 +74,11 @@ std::unique_ptr<Page> MakeTestPage(PageContext& context) {
 }
 
 } // namespace
+
+TestPageEvents& TestPageLog() {
+    static TestPageEvents log;
+    return log;
+}
 
 PageTable PagesWithTestPage() {
     PageTable pages = StandardPages();
