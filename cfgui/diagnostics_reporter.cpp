@@ -80,7 +80,7 @@ std::size_t DiagnosticsReporter::ReportStatus(int control, unsigned flags,
 }
 
 void DiagnosticsReporter::ReportBadEntry(View& view, int control, bool withRange) {
-    if (!app_.active) {
+    if (!app_.active || app_.diagnostics.lock == kClosingLock) {
         return;
     }
     const std::string text = view.Text(control);

@@ -44,7 +44,7 @@ class DiagnosticsReporter {
     // An entry the control's setting refused: the message names the text
     // and the setting (with its bounds when withRange), the control takes
     // the lock and the focus, and shows the setting's value again, selected.
-    // Only while the utility is the active application.
+    // Only while the utility is the active application and not closing.
     void ReportBadEntry(View& view, int control, bool withRange);
     // The control's entry is valid again.
     void ClearBadEntry(int control);

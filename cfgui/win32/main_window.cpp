@@ -227,10 +227,13 @@ void MainWindow::OnCommand(int id) {
 
 INT_PTR MainWindow::OnNotify(NMHDR& header) {
     switch (header.code) {
-    case TCN_SELCHANGING:
-        // An invalid entry pending on the open page keeps the tab.
-        SetWindowLongPtrA(window_, DWLP_MSGRESULT, app_.diagnostics.lock != 0);
+    case TCN_SELCHANGING: {
+        // The field being edited is committed first; an invalid entry keeps
+        // the tab.
+        const bool refused = !CommitField();
+        SetWindowLongPtrA(window_, DWLP_MSGRESULT, refused);
         return TRUE;
+    }
     case TCN_SELCHANGE:
         OpenTabPage(static_cast<int>(SendMessageA(TabControl(), TCM_GETCURSEL, 0, 0)));
         return TRUE;

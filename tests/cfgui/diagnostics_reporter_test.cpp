@@ -127,7 +127,7 @@ TEST_F(Reporter, InputClockFieldsShowMegahertz) {
     EXPECT_EQ(pane.text.rfind("ERROR: \"fast\" is not a valid ", 0), 0u) << pane.text;
 }
 
-TEST_F(Reporter, BadEntriesWaitWhileTheUtilityIsInactive) {
+TEST_F(Reporter, BadEntriesWaitWhileInactiveAndStopWhileClosing) {
     app.active = false;
     view[kField].text = "12x";
     reporter.ReportBadEntry(view, kField, false);
@@ -137,6 +137,11 @@ TEST_F(Reporter, BadEntriesWaitWhileTheUtilityIsInactive) {
     app.diagnostics.lock = kField;
     reporter.ClearBadEntry(kField);
     EXPECT_EQ(app.diagnostics.lock, kField);
+
+    app.active = true;
+    app.diagnostics.lock = kClosingLock;
+    reporter.ReportBadEntry(view, kField, false);
+    EXPECT_EQ(app.diagnostics.lock, kClosingLock) << "a page reported while the window closed";
 }
 
 } // namespace
