@@ -55,8 +55,8 @@ struct Application {
     std::vector<std::string> droppedFiles;
 };
 
-// A current file path longer than this is refused, as the file dialogs'
-// buffers are.
+// The file dialogs' name buffers hold a path of this many characters with
+// its NUL.
 inline constexpr std::size_t kMaxPath = 260;
 
 } // namespace k7r::cfgui

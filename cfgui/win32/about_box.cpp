@@ -5,6 +5,7 @@
 #include "cfgui/win32/message_box.h"
 #include "cfgui/window_title.h"
 
+#include <string>
 #include <vector>
 
 namespace k7r::cfgui::win32 {
@@ -67,6 +68,30 @@ void DrawPicture(const DRAWITEMSTRUCT& item, const AboutBox& box) {
     DeleteDC(pictureDc);
 }
 
+// " Version 2.00" from the program's version resource; empty when it cannot
+// be read.
+std::string ProductVersionText() {
+    char path[MAX_PATH] = {};
+    if (GetModuleFileNameA(nullptr, path, MAX_PATH) == 0) {
+        return {};
+    }
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+    if (size == 0) {
+        return {};
+    }
+    std::vector<char> block(size);
+    void* value = nullptr;
+    UINT length = 0;
+    if (!GetFileVersionInfoA(path, 0, size, block.data()) ||
+        !VerQueryValueA(block.data(), "\\StringFileInfo\\040904E4\\ProductVersion", &value,
+                        &length) ||
+        length == 0) {
+        return {};
+    }
+    return std::string(" Version ") + static_cast<const char*>(value);
+}
+
 std::string VersionLine() {
     return "58C22CFG" + ProductVersionText() + "  (Build " + std::to_string(UtilityBuild()) + ")";
 }
@@ -113,28 +138,6 @@ INT_PTR CALLBACK AboutProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM
 }
 
 } // namespace
-
-std::string ProductVersionText() {
-    char path[MAX_PATH] = {};
-    if (GetModuleFileNameA(nullptr, path, MAX_PATH) == 0) {
-        return {};
-    }
-    DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
-    if (size == 0) {
-        return {};
-    }
-    std::vector<char> block(size);
-    void* value = nullptr;
-    UINT length = 0;
-    if (!GetFileVersionInfoA(path, 0, size, block.data()) ||
-        !VerQueryValueA(block.data(), "\\StringFileInfo\\040904E4\\ProductVersion", &value,
-                        &length) ||
-        length == 0) {
-        return {};
-    }
-    return std::string(" Version ") + static_cast<const char*>(value);
-}
 
 void ShowAboutBox(HWND owner) {
     AboutBox box;
