@@ -13,6 +13,7 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -41,6 +42,7 @@ TEST(Shell, SaveNeedsAFileThatOpenProvides) {
     EXPECT_FALSE(MenuItemEnabled(session.Main(), IDM_FILE_SAVE));
     EXPECT_FALSE(MenuItemEnabled(session.Main(), IDM_FILE_SAVE_AS));
     EXPECT_FALSE(ChooseMenu(session.Main(), IDM_FILE_SAVE));
+    EXPECT_EQ(GetMenuState(GetMenu(session.Main()), IDM_HELP_HIDDEN, MF_BYCOMMAND), 0xFFFFFFFFu);
 
     const std::string image = CopyOfImage(test::ScratchDirectory(), "viewer.exe");
     ASSERT_TRUE(OpenThroughDialog(session, image));
@@ -56,10 +58,23 @@ TEST(Shell, SaveAndSaveAsReportTheFileWritten) {
     ASSERT_TRUE(session.window.OpenFile(WindowsPath(image)));
 
     ModalScript saved;
-    saved.Expect("58C22CFG", ModalScript::Press(IDOK));
+    POINT offCentre{};
+    saved.Expect("58C22CFG",
+                 ModalScript::Inspect(
+                     [&](HWND box) {
+                         RECT own;
+                         RECT main;
+                         GetWindowRect(box, &own);
+                         GetWindowRect(session.Main(), &main);
+                         offCentre = {(own.left + own.right) - (main.left + main.right),
+                                      (own.top + own.bottom) - (main.top + main.bottom)};
+                     },
+                     IDOK));
     ASSERT_TRUE(saved.Run([&] { ChooseMenu(session.Main(), IDM_FILE_SAVE); }));
     EXPECT_EQ(saved.Texts().at(0),
               "Configuration data saved in file \"" + WindowsPath(image) + "\".");
+    EXPECT_LE(std::abs(offCentre.x), 2);
+    EXPECT_LE(std::abs(offCentre.y), 2);
 
     const std::string copy = directory + "/copy.exe";
     ModalScript savedAs;
@@ -167,10 +182,19 @@ TEST(Shell, DroppedFilesAreKeptForConfigureMultiple) {
     EXPECT_EQ(session.app.droppedFiles, (std::vector<std::string>{"C:\\a.exe", "C:\\b.s19"}));
 }
 
-TEST(Shell, DelayItemSetsTheTipTimes) {
+TEST(Shell, TabsHaveTheirTipsAndTheDelayItemSetsTheTimes) {
     Session session;
     const HWND tip = session.window.TooltipWindow();
     ASSERT_NE(tip, nullptr);
+    char text[256] = {};
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = session.window.TabControl();
+    tool.uId = 2;
+    tool.lpszText = text;
+    SendMessageA(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_STREQ(text, "Configure K7R58C22 input clocks.");
+
     EXPECT_EQ(SendMessageA(tip, TTM_GETDELAYTIME, TTDT_INITIAL, 0), 250);
     EXPECT_TRUE(MenuItemChecked(session.Main(), IDM_DELAY_250MS));
 
