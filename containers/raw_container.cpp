@@ -2,8 +2,10 @@
 
 #include "config/byte_order.h"
 #include "config/record.h"
+#include "containers/byte_scan.h"
 #include "containers/messages.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace k7r {
@@ -15,43 +17,23 @@ std::uint16_t ReadU16(const std::uint8_t* p) {
     return value;
 }
 
-// Thirty-two bytes side by side; compilers turn operations on it into SIMD
-// instructions of the width the target has.
-using Block = std::uint8_t __attribute__((vector_size(32)));
-constexpr std::size_t kBlocksPerStep = 4;
-constexpr std::size_t kStep = sizeof(Block) * kBlocksPerStep;
-
-// On x86-64 Linux the scan also comes in an AVX2 version, chosen when the
-// program starts on a processor that has it.
-#if defined(__x86_64__) && defined(__ELF__)
-#define K7R_SCAN_VERSIONS __attribute__((target_clones("avx2", "default")))
-#else
-#define K7R_SCAN_VERSIONS
-#endif
-
-// The first step from `from` on, up to `end`, in whose kStep offsets the
+// The first step from `from` on, up to `end`, in whose kScanStep offsets the
 // marker's first two bytes start; end when there is none. Reads one byte
 // beyond each step.
 K7R_SCAN_VERSIONS std::size_t NextCandidateStep(const std::uint8_t* base, std::size_t from,
                                                 std::size_t end) {
     const auto first = static_cast<std::uint8_t>(HAL_ID_STRING[0]);
     const auto second = static_cast<std::uint8_t>(HAL_ID_STRING[1]);
-    for (std::size_t step = from; step < end; step += kStep) {
-        Block pairs{};
-        for (std::size_t i = step; i < step + kStep; i += sizeof(Block)) {
-            Block here;
-            Block next;
-            std::memcpy(&here, base + i, sizeof here);
-            std::memcpy(&next, base + i + 1, sizeof next);
+    for (std::size_t step = from; step < end; step += kScanStep) {
+        ByteBlock pairs{};
+        for (std::size_t i = step; i < step + kScanStep; i += sizeof(ByteBlock)) {
+            ByteBlock here;
+            ByteBlock next;
+            LoadBlock(here, base + i);
+            LoadBlock(next, base + i + 1);
             pairs |= (here == first) & (next == second);
         }
-        std::uint64_t words[sizeof(Block) / 8];
-        std::memcpy(words, &pairs, sizeof words);
-        std::uint64_t any = 0;
-        for (std::uint64_t word : words) {
-            any |= word;
-        }
-        if (any != 0) {
+        if (AnySet(pairs)) {
             return step;
         }
     }
@@ -79,12 +61,16 @@ void ForEachMarker(std::span<const std::uint8_t> data, Visit visit) {
     };
     // Every start offset up to lastStart has a record's length of data
     // behind it, so a step may read one byte past its last offset.
-    const std::size_t stepsEnd = (lastStart + 1) / kStep * kStep;
-    for (std::size_t step = NextCandidateStep(base, 0, stepsEnd); step < stepsEnd;
-         step = NextCandidateStep(base, step + kStep, stepsEnd)) {
-        if (!visitMarkers(step, step + kStep)) {
-            return;
+    const std::size_t stepsEnd = (lastStart + 1) / kScanStep * kScanStep;
+    for (std::size_t window = 0; window < stepsEnd; window += kScanWindow) {
+        const std::size_t windowEnd = std::min(window + kScanWindow, stepsEnd);
+        for (std::size_t step = NextCandidateStep(base, window, windowEnd); step < windowEnd;
+             step = NextCandidateStep(base, step + kScanStep, windowEnd)) {
+            if (!visitMarkers(step, step + kScanStep)) {
+                return;
+            }
         }
+        platform::ReleaseScanned(data.subspan(window, windowEnd - window));
     }
     visitMarkers(stepsEnd, lastStart + 1);
 }

@@ -9,7 +9,8 @@
 namespace k7r::platform {
 
 // A read-only view of a file's first bytes in memory, unmapped on
-// destruction.
+// destruction. Its pages are read in as they are first touched, with the
+// system reading ahead of a scan.
 //
 // Another program may shorten the file under the view, or, on a full
 // memory file system, leave a hole that no page can back; on POSIX that
@@ -39,5 +40,12 @@ class FileMapping {
     // that guards the view, or -1.
     NativeHandle section_;
 };
+
+// Tells the system that a scan has gone past these bytes: where they lie in
+// a view of a file, their pages leave the program's resident memory (the
+// system's file cache keeps them, and a later read maps them again), so that
+// scanning a large file never holds all of it. Other memory keeps its
+// content, so a scan may say this of whatever it scans.
+void ReleaseScanned(std::span<const std::uint8_t> bytes);
 
 } // namespace k7r::platform

@@ -11,8 +11,9 @@
 namespace k7r::platform {
 namespace {
 
-// The views whose faults the bus-error handler answers. A program has one
-// or two views at a time; a view that finds no free slot goes unguarded.
+// The views whose faults the bus-error handler answers and whose pages a
+// scan may release. A program has one or two views at a time; a view that
+// finds no free slot goes unguarded and keeps its pages.
 struct GuardedView {
     std::atomic<bool> used{false};
     std::atomic<std::uintptr_t> begin{0};
@@ -92,13 +93,13 @@ Result<FileMapping> FileMapping::MapReadOnly(File& file, std::uint64_t length) {
     if (length > std::numeric_limits<std::size_t>::max()) {
         return SystemError{EFBIG};
     }
-    // Readers go through the whole file: its pages are mapped in one go
-    // rather than fault by fault.
-    void* address = ::mmap(nullptr, static_cast<std::size_t>(length), PROT_READ,
-                           MAP_SHARED | MAP_POPULATE, static_cast<int>(file.handle()), 0);
+    void* address = ::mmap(nullptr, static_cast<std::size_t>(length), PROT_READ, MAP_SHARED,
+                           static_cast<int>(file.handle()), 0);
     if (address == MAP_FAILED) {
         return LastSystemError();
     }
+    // Readers go through the file from start to end; advice only.
+    (void)::madvise(address, static_cast<std::size_t>(length), MADV_SEQUENTIAL);
     return FileMapping(static_cast<const std::uint8_t*>(address), static_cast<std::size_t>(length),
                        Guard(address, static_cast<std::size_t>(length)));
 }
@@ -125,6 +126,22 @@ FileMapping::~FileMapping() {
 
 bool FileMapping::Intact() const {
     return section_ < 0 || !guardedViews[section_].damaged;
+}
+
+void ReleaseScanned(std::span<const std::uint8_t> bytes) {
+    const auto begin = reinterpret_cast<std::uintptr_t>(bytes.data());
+    const std::uintptr_t end = begin + bytes.size();
+    for (const GuardedView& view : guardedViews) {
+        // Only pages of a file view: others would come back as zeros.
+        if (view.used && begin >= view.begin && end <= view.end) {
+            const std::uintptr_t first = (begin + pageSize - 1) & ~(pageSize - 1);
+            const std::uintptr_t last = end & ~(pageSize - 1);
+            if (first < last) {
+                (void)::madvise(reinterpret_cast<void*>(first), last - first, MADV_DONTNEED);
+            }
+            return;
+        }
+    }
 }
 
 void FileMapping::Unmap() {

@@ -51,6 +51,20 @@ bool FileMapping::Intact() const {
     return true;
 }
 
+// Unlocking pages that are not locked takes them out of the working set,
+// whatever memory they belong to; their content stays.
+void ReleaseScanned(std::span<const std::uint8_t> bytes) {
+    SYSTEM_INFO system;
+    ::GetSystemInfo(&system);
+    const std::uintptr_t pageSize = system.dwPageSize;
+    const auto begin = reinterpret_cast<std::uintptr_t>(bytes.data());
+    const std::uintptr_t first = (begin + pageSize - 1) & ~(pageSize - 1);
+    const std::uintptr_t last = (begin + bytes.size()) & ~(pageSize - 1);
+    if (first < last) {
+        (void)::VirtualUnlock(reinterpret_cast<void*>(first), last - first);
+    }
+}
+
 void FileMapping::Unmap() {
     if (address_ != nullptr) {
         ::UnmapViewOfFile(address_);
