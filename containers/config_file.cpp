@@ -129,22 +129,24 @@ std::span<const std::uint8_t> BytesOf(const HAL_STRUCT& record) {
 // bytes from where the head stops replacing them.
 Status WriteChangedImage(platform::ReplacementFile& out, std::span<const std::uint8_t> image,
                          const ImageChange& change) {
-    std::span<const std::uint8_t> pieces[3];
+    Status written = platform::Ok();
+    const ByteSink append = [&](std::span<const std::uint8_t> piece) {
+        written = out.Append(piece);
+        return static_cast<bool>(written);
+    };
     if (const auto* patch = std::get_if<RecordPatch>(&change)) {
-        pieces[0] = image.first(patch->offset);
-        pieces[1] = BytesOf(patch->record);
-        pieces[2] = image.subspan(patch->offset + sizeof patch->record);
-    } else {
-        const auto& rewrite = std::get<ImageRewrite>(change);
-        pieces[0] = rewrite.head;
-        pieces[1] = image.subspan(rewrite.resumeAt);
-    }
-    for (std::span<const std::uint8_t> piece : pieces) {
-        if (Status written = out.Append(piece); !written) {
-            return written;
+        const std::span<const std::uint8_t> pieces[] = {
+            image.first(patch->offset), BytesOf(patch->record),
+            image.subspan(patch->offset + sizeof patch->record)};
+        for (std::span<const std::uint8_t> piece : pieces) {
+            if (!append(piece)) {
+                break;
+            }
         }
+    } else if (const auto& rewrite = std::get<ImageRewrite>(change); rewrite.writeHead(append)) {
+        append(image.subspan(rewrite.resumeAt));
     }
-    return platform::Ok();
+    return written;
 }
 
 // Writes the changed image apart, beside the target. The mapping is

@@ -4,13 +4,33 @@
 #include "config/record.h"
 #include "containers/container_kind.h"
 #include "containers/messages.h"
+#include "containers/srec_parser.h"
 
 namespace k7r {
+namespace {
+
+bool IsAsked(const ContainerKind& kind, bool srecText) {
+    switch (kind.asked) {
+    case AskedAbout::AnyImage:
+        return true;
+    case AskedAbout::SrecText:
+        return srecText;
+    case AskedAbout::OtherImages:
+        return !srecText;
+    }
+    return false;
+}
+
+} // namespace
 
 int LocateConfigRecord(std::span<const std::uint8_t> image, bool verify, HAL_STRUCT& stored,
                        std::string_view& message) {
     message = messages::kNoConfigData;
+    const bool srecText = IsSrecText(image);
     for (const ContainerKind& kind : ContainerKinds()) {
+        if (!IsAsked(kind, srecText)) {
+            continue;
+        }
         const int result = kind.locate(&stored, image, verify, message);
         if (result != kNoRecord) {
             return result;
@@ -57,7 +77,11 @@ bool WriteConfigImage(std::span<const std::uint8_t> image, const HAL_STRUCT& wor
         return record;
     };
     message = messages::kNoConfigData;
+    const bool srecText = IsSrecText(image);
     for (const ContainerKind& kind : ContainerKinds()) {
+        if (!IsAsked(kind, srecText)) {
+            continue;
+        }
         const int result = kind.write(image, outgoing, change, message);
         if (result != kNoRecord) {
             return result == kRecordFound;

@@ -30,9 +30,14 @@ struct RecordPatch {
     std::size_t offset;
     HAL_STRUCT record;
 };
-// A file written anew: head, then the old file's bytes from resumeAt on.
+// Where a rewrite puts the bytes it makes, piece after piece; false when
+// they could not be taken, which ends the rewrite.
+using ByteSink = std::function<bool(std::span<const std::uint8_t> piece)>;
+// A file written anew: the head that writeHead makes, then the old file's
+// bytes from resumeAt on. The head is made as it is written, so that a
+// large file is never held in memory twice; false when put refused it.
 struct ImageRewrite {
-    std::vector<std::uint8_t> head;
+    std::function<bool(const ByteSink& put)> writeHead;
     std::size_t resumeAt;
 };
 using ImageChange = std::variant<RecordPatch, ImageRewrite>;
@@ -53,8 +58,15 @@ using MakeOutgoing = std::function<HAL_STRUCT(const HAL_STRUCT& stored)>;
 using WriteRecord = int (*)(std::span<const std::uint8_t> image, const MakeOutgoing& outgoing,
                             ImageChange& change, std::string_view& message);
 
+// The images a kind is asked about. Whether an image is S-record text is
+// settled once, before any kind is asked (IsSrecText). A plain record never
+// lies in such text: its byte-order mark holds the byte 12h, which is no
+// text character.
+enum class AskedAbout { AnyImage, SrecText, OtherImages };
+
 struct ContainerKind {
     std::string_view name;
+    AskedAbout asked;
     LocateRecord locate;
     WriteRecord write;
 };

@@ -8,9 +8,9 @@ namespace k7r {
 namespace {
 
 constexpr ContainerKind kKinds[] = {
-    {"plain image", LocateRecordRaw, WriteRecordRaw},
-    {"PRC", FindRecordPrc, WriteRecordPrc},
-    {"S-record", FindRecordSrec, WriteRecordSrec},
+    {"plain image", AskedAbout::OtherImages, LocateRecordRaw, WriteRecordRaw},
+    {"PRC", AskedAbout::AnyImage, FindRecordPrc, WriteRecordPrc},
+    {"S-record", AskedAbout::SrecText, LocateInSrecText, WriteInSrecText},
 };
 
 } // namespace

@@ -209,7 +209,8 @@ int WriteRecordPrc(std::span<const std::uint8_t> image, const MakeOutgoing& outg
                   unsigned{ReadBig16(recordBytes + offsetof(HAL_STRUCT, Crc))});
     std::memcpy(head.data() + *suffixAt, suffix, sizeof suffix);
     head.insert(head.end(), resource.begin(), resource.end());
-    change = ImageRewrite{std::move(head), prc.resourceOffset + prc.resourceLength};
+    change = ImageRewrite{[head = std::move(head)](const ByteSink& put) { return put(head); },
+                          prc.resourceOffset + prc.resourceLength};
     return kRecordFound;
 }
 

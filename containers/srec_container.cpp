@@ -12,24 +12,24 @@
 namespace k7r {
 namespace {
 
+// Over text known to be S-record text.
 int LocateInSrec(HAL_STRUCT* destination, std::span<const std::uint8_t> text, bool verify,
                  std::string_view& message, SrecImage& image, std::size_t& recordOffset) {
     message = messages::kNoConfigData;
-    if (!IsSrecText(text)) {
-        return kNoRecord;
-    }
     if (!ParseSrecText(text, image, message)) {
         return kRecordRefused;
     }
     return FindRecordRaw(destination, image.payload, verify, message, &recordOffset);
 }
 
+// The payload bytes of a line, or of a run of lines.
 std::size_t PayloadLength(const SrecLine& line) {
     if (line.type == srec::kOtherLine) {
         return line.count;
     }
     const srec::RecordType& type = *srec::FindRecordType(line.type);
-    return type.carriesData ? line.count - type.addressBytes - 1 : 0;
+    return type.carriesData ? (line.count - type.addressBytes - 1) * (line.repeats + std::size_t{1})
+                            : 0;
 }
 
 // Whether the new record would change characters of lines that are not
@@ -58,19 +58,19 @@ bool ChangesOtherLines(const SrecImage& srec, std::size_t offset, const HAL_STRU
 
 } // namespace
 
-int FindRecordSrec(HAL_STRUCT* destination, std::span<const std::uint8_t> text, bool verify,
-                   std::string_view& message) {
+int LocateInSrecText(HAL_STRUCT* destination, std::span<const std::uint8_t> text, bool verify,
+                     std::string_view& message) {
     SrecImage image;
     std::size_t recordOffset = 0;
     return LocateInSrec(destination, text, verify, message, image, recordOffset);
 }
 
-int WriteRecordSrec(std::span<const std::uint8_t> image, const MakeOutgoing& outgoing,
+int WriteInSrecText(std::span<const std::uint8_t> text, const MakeOutgoing& outgoing,
                     ImageChange& change, std::string_view& message) {
     SrecImage srec;
     HAL_STRUCT stored;
     std::size_t recordOffset = 0;
-    const int result = LocateInSrec(&stored, image, false, message, srec, recordOffset);
+    const int result = LocateInSrec(&stored, text, false, message, srec, recordOffset);
     if (result != kRecordFound) {
         return result;
     }
@@ -80,15 +80,26 @@ int WriteRecordSrec(std::span<const std::uint8_t> image, const MakeOutgoing& out
         return kRecordRefused;
     }
     std::memcpy(srec.payload.data() + recordOffset, &record, HAL_RECORD_SIZE);
-    const std::size_t newLength = SrecTextLength(srec);
-    if (newLength > image.size() + kGrowthRoom) {
+    if (SrecTextLength(srec) > text.size() + kGrowthRoom) {
         message = messages::kSrecTooLong;
         return kRecordRefused;
     }
-    std::vector<std::uint8_t> text(newLength);
-    WriteSrecText(srec, text);
-    change = ImageRewrite{std::move(text), image.size()};
+    change = ImageRewrite{
+        [srec = std::move(srec)](const ByteSink& put) { return WriteSrecText(srec, put); },
+        text.size()};
     return kRecordFound;
+}
+
+int FindRecordSrec(HAL_STRUCT* destination, std::span<const std::uint8_t> text, bool verify,
+                   std::string_view& message) {
+    message = messages::kNoConfigData;
+    return IsSrecText(text) ? LocateInSrecText(destination, text, verify, message) : kNoRecord;
+}
+
+int WriteRecordSrec(std::span<const std::uint8_t> image, const MakeOutgoing& outgoing,
+                    ImageChange& change, std::string_view& message) {
+    message = messages::kNoConfigData;
+    return IsSrecText(image) ? WriteInSrecText(image, outgoing, change, message) : kNoRecord;
 }
 
 } // namespace k7r

@@ -16,4 +16,11 @@ int FindRecordSrec(HAL_STRUCT* destination, std::span<const std::uint8_t> text, 
 int WriteRecordSrec(std::span<const std::uint8_t> image, const MakeOutgoing& outgoing,
                     ImageChange& change, std::string_view& message);
 
+// The same two over text already known to be S-record text (IsSrecText),
+// as the container core asks the kind.
+int LocateInSrecText(HAL_STRUCT* destination, std::span<const std::uint8_t> text, bool verify,
+                     std::string_view& message);
+int WriteInSrecText(std::span<const std::uint8_t> text, const MakeOutgoing& outgoing,
+                    ImageChange& change, std::string_view& message);
+
 } // namespace k7r

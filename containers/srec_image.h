@@ -7,11 +7,16 @@
 
 namespace k7r {
 
-// One line of S-record text as it was read.
+// One line of S-record text as it was read, or a run of record lines alike.
 struct SrecLine {
     char type;             // the record type digit, or srec::kOtherLine
     std::size_t count;     // the record's byte count; for other lines, their characters
     std::uint32_t address; // for S5, the record count
+    // How many more record lines follow this one with the same type and
+    // count, each at the address of the one before plus its data length:
+    // the data lines of a file mostly come in one such run, which keeps the
+    // table small.
+    std::uint32_t repeats = 0;
 };
 
 // S-record text taken apart so that it can be written again with new data

@@ -1,129 +1,154 @@
 #include "containers/srec_parser.h"
 
+#include "containers/byte_scan.h"
+#include "containers/hex_codec.h"
 #include "containers/messages.h"
 #include "containers/srec_format.h"
 
-#include <array>
+#include <algorithm>
 
 namespace k7r {
 namespace {
 
 using srec::IsLineEnd;
 
-constexpr std::array<std::int8_t, 256> kHexValue = [] {
-    std::array<std::int8_t, 256> table{};
-    table.fill(-1);
-    for (int i = 0; i < 10; ++i) {
-        table['0' + i] = static_cast<std::int8_t>(i);
-    }
-    for (int i = 0; i < 6; ++i) {
-        table['A' + i] = static_cast<std::int8_t>(10 + i);
-        table['a' + i] = static_cast<std::int8_t>(10 + i);
-    }
-    return table;
-}();
-
 bool IsTextByte(std::uint8_t c) {
     return (c >= 0x20 && c < 0x7F) || c == '\t' || IsLineEnd(c);
 }
 
-// Reads the hex byte pairs of one record line. A line end or the end of the
-// data is not a hex digit, so a record cut short fails like a bad digit.
-class HexCursor {
-  public:
-    HexCursor(std::span<const std::uint8_t> text, std::size_t position)
-        : text_(text), position_(position) {}
-
-    bool Read(std::uint8_t& value) {
-        if (text_.size() - position_ < 2) {
+// Whether every byte is a text byte; looks at whole steps at a time and
+// stops at the first that holds another.
+K7R_SCAN_VERSIONS bool AllTextBytes(const std::uint8_t* bytes, std::size_t length) {
+    std::size_t i = 0;
+    for (; i + kScanStep <= length; i += kScanStep) {
+        ByteBlock other{};
+        for (std::size_t j = i; j < i + kScanStep; j += sizeof(ByteBlock)) {
+            ByteBlock c;
+            LoadBlock(c, bytes + j);
+            // Printable characters are 20h to 7Eh: below 5Fh after taking 20h.
+            other |= ~(((c - 0x20) < 0x5F) | (c == '\t') | (c == 0) | (c == '\n') | (c == '\r'));
+        }
+        if (AnySet(other)) {
             return false;
         }
-        const int high = kHexValue[text_[position_]];
-        const int low = kHexValue[text_[position_ + 1]];
-        if (high < 0 || low < 0) {
-            return false;
-        }
-        value = static_cast<std::uint8_t>(high << 4 | low);
-        position_ += 2;
-        return true;
     }
+    for (; i < length; ++i) {
+        if (!IsTextByte(bytes[i])) {
+            return false;
+        }
+    }
+    return true;
+}
 
-    std::size_t position() const { return position_; }
+// Whether at least three lines start with "S", at least one of them a data
+// record (S1, S2 or S3). Reads no further than it takes to know.
+bool HasSrecLines(std::span<const std::uint8_t> data) {
+    std::size_t sLines = 0;
+    bool dataRecord = false;
+    bool lineStart = true;
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        const std::uint8_t c = data[i];
+        if (lineStart && c == 'S') {
+            ++sLines;
+            dataRecord =
+                dataRecord || (i + 1 < data.size() && data[i + 1] >= '1' && data[i + 1] <= '3');
+            if (sLines >= 3 && dataRecord) {
+                return true;
+            }
+        }
+        lineStart = IsLineEnd(c);
+    }
+    return false;
+}
 
-  private:
-    std::span<const std::uint8_t> text_;
-    std::size_t position_;
-};
+// Adds a record line to the table, as one more of the run before it when
+// it continues that run.
+void AddRecordLine(SrecImage& image, const srec::RecordType& type, std::size_t count,
+                   std::uint32_t address) {
+    if (!image.lines.empty()) {
+        SrecLine& last = image.lines.back();
+        const std::uint64_t dataLength = type.carriesData ? count - type.addressBytes - 1 : 0;
+        if (last.type == type.digit && last.count == count &&
+            last.address + (std::uint64_t{last.repeats} + 1) * dataLength == address &&
+            last.repeats < UINT32_MAX) {
+            ++last.repeats;
+            return;
+        }
+    }
+    image.lines.push_back({.type = type.digit, .count = count, .address = address});
+}
 
 // Parses the record that starts with "S<type>" at position; returns the
-// position behind its checksum, or 0 when the record is corrupt.
+// position behind its checksum, or 0 when the record is corrupt. A line end
+// or the end of the data where a hex digit belongs is a bad digit.
 std::size_t ParseRecord(std::span<const std::uint8_t> text, std::size_t position,
                         const srec::RecordType& type, SrecImage& image) {
-    HexCursor cursor(text, position + 2);
-    std::uint8_t count = 0;
-    if (!cursor.Read(count)) {
+    // S<type><count><address><data...><checksum>, count bytes after count.
+    if (text.size() - position < 4) {
         return 0;
     }
-    const int overhead = type.addressBytes + 1;
+    const unsigned count = HexPair(text.data() + position + 2);
+    const unsigned overhead = static_cast<unsigned>(type.addressBytes) + 1;
     // A record without data that claims some would lose it on rewrite.
-    if (count < overhead || (!type.carriesData && count != overhead)) {
+    if (count > 0xFF || count < overhead || (!type.carriesData && count != overhead)) {
         return 0;
     }
-    std::uint8_t sum = count;
+    const std::size_t end = position + 4 + 2 * std::size_t{count};
+    if (end > text.size()) {
+        return 0;
+    }
+    const std::uint8_t* hex = text.data() + position + 4;
+    unsigned digits = 0; // every pair's value or'ed: above FFh after a bad digit
+    unsigned sum = count;
     std::uint32_t address = 0;
-    for (int i = 0; i < type.addressBytes; ++i) {
-        std::uint8_t byte = 0;
-        if (!cursor.Read(byte)) {
-            return 0;
-        }
-        address = address << 8 | byte;
-        sum = static_cast<std::uint8_t>(sum + byte);
+    for (unsigned i = 0; i < overhead - 1; ++i, hex += 2) {
+        const unsigned byte = HexPair(hex);
+        digits |= byte;
+        sum += byte;
+        address = address << 8 | (byte & 0xFF);
     }
     const std::size_t dataLength = count - overhead;
     const std::size_t payloadEnd = image.payload.size();
     image.payload.resize(payloadEnd + dataLength);
+    const std::uint8_t* data = image.payload.data() + payloadEnd;
+    digits |= DecodeHex(hex, dataLength, image.payload.data() + payloadEnd);
     for (std::size_t i = 0; i < dataLength; ++i) {
-        std::uint8_t& byte = image.payload[payloadEnd + i];
-        if (!cursor.Read(byte)) {
-            return 0;
-        }
-        sum = static_cast<std::uint8_t>(sum + byte);
+        sum += data[i];
     }
-    std::uint8_t checksum = 0;
-    if (!cursor.Read(checksum) || checksum != static_cast<std::uint8_t>(~sum)) {
+    const unsigned checksum = HexPair(hex + 2 * dataLength);
+    if ((digits | checksum) > 0xFF || checksum != (~sum & 0xFF)) {
         return 0;
     }
-    image.lines.push_back({.type = type.digit, .count = count, .address = address});
-    return cursor.position();
+    AddRecordLine(image, type, count, address);
+    return end;
 }
 
 } // namespace
 
 bool IsSrecText(std::span<const std::uint8_t> data) {
-    std::size_t sLines = 0;
-    std::size_t dataRecords = 0;
-    bool lineStart = true;
-    for (std::size_t i = 0; i < data.size(); ++i) {
-        const std::uint8_t c = data[i];
-        if (!IsTextByte(c)) {
+    for (std::size_t window = 0; window < data.size(); window += kScanWindow) {
+        const std::span<const std::uint8_t> bytes =
+            data.subspan(window, std::min(kScanWindow, data.size() - window));
+        if (!AllTextBytes(bytes.data(), bytes.size())) {
             return false;
         }
-        if (lineStart && c == 'S') {
-            ++sLines;
-            if (i + 1 < data.size() && data[i + 1] >= '1' && data[i + 1] <= '3') {
-                ++dataRecords;
-            }
-        }
-        lineStart = IsLineEnd(c);
+        platform::ReleaseScanned(bytes);
     }
-    return dataRecords >= 1 && sLines >= 3;
+    return HasSrecLines(data);
 }
 
 bool ParseSrecText(std::span<const std::uint8_t> text, SrecImage& image,
                    std::string_view& message) {
+    // Data bytes take two characters each, and there is more to a line.
+    image.payload.reserve(text.size() / 2);
     std::size_t dataRecords = 0;
     std::size_t position = 0;
+    std::size_t released = 0;
     while (position < text.size()) {
+        if (position - released >= kScanWindow) {
+            platform::ReleaseScanned(text.subspan(released, position - released));
+            released = position;
+        }
         const std::uint8_t c = text[position];
         if (IsLineEnd(c)) {
             // The first line end, with any blank lines right behind it,

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "containers/container_kind.h"
 #include "containers/srec_image.h"
-
-#include <span>
 
 namespace k7r {
 
@@ -11,7 +10,8 @@ std::size_t SrecTextLength(const SrecImage& image);
 
 // Writes the lines again in the order they were read, record lines in upper
 // case with fresh checksums, other lines as they were, each followed by the
-// file's terminator. out must hold SrecTextLength bytes.
-void WriteSrecText(const SrecImage& image, std::span<std::uint8_t> out);
+// file's terminator. The text goes to put piece by piece; false when put
+// refused a piece, which ends the writing.
+bool WriteSrecText(const SrecImage& image, const ByteSink& put);
 
 } // namespace k7r

@@ -30,10 +30,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (patch->offset + sizeof patch->record > size) {
             std::abort();
         }
-    } else if (const auto& rewrite = std::get<k7r::ImageRewrite>(change);
-               rewrite.resumeAt > size ||
-               rewrite.head.size() > rewrite.resumeAt + k7r::kGrowthRoom) {
-        std::abort();
+    } else {
+        const auto& rewrite = std::get<k7r::ImageRewrite>(change);
+        std::size_t headSize = 0;
+        rewrite.writeHead([&](std::span<const std::uint8_t> piece) {
+            headSize += piece.size();
+            return true;
+        });
+        if (rewrite.resumeAt > size || headSize > rewrite.resumeAt + k7r::kGrowthRoom) {
+            std::abort();
+        }
     }
     return 0;
 }

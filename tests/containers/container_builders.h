@@ -67,8 +67,12 @@ inline Bytes Changed(std::span<const std::uint8_t> file, const ImageChange& chan
         std::memcpy(changed.data() + patch->offset, &patch->record, sizeof patch->record);
         return changed;
     }
+    changed.clear();
     const auto& rewrite = std::get<ImageRewrite>(change);
-    changed.assign(rewrite.head.begin(), rewrite.head.end());
+    rewrite.writeHead([&](std::span<const std::uint8_t> piece) {
+        changed.insert(changed.end(), piece.begin(), piece.end());
+        return true;
+    });
     changed.insert(changed.end(), file.begin() + rewrite.resumeAt, file.end());
     return changed;
 }
