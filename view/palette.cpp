@@ -1,7 +1,7 @@
 #include "view/palette.h"
 
 #include <algorithm>
-#include <span>
+#include <limits>
 
 namespace k7r {
 
@@ -53,60 +53,46 @@ constexpr Palette MakeGreyRamp() {
     return palette;
 }
 
-constexpr int kCellBits = 4;
-constexpr int kCellSize = 1 << (8 - kCellBits);
-constexpr int kBlockSize = 4;
-constexpr int kBlockColours = kBlockSize * kBlockSize * kBlockSize;
-constexpr int kBlocks = (256 / kBlockSize) * (256 / kBlockSize) * (256 / kBlockSize);
 constexpr int kNoDistance = 3 * 255 * 255 + 1;
 
 constexpr int Square(int value) {
     return value * value;
 }
 
+} // namespace
+
 // A cube of colour space: size levels from low in each component.
-struct Box {
+struct NearestColour::Box {
     Rgb low;
     int size;
 
-    // Squared distances from a colour to the nearest and the farthest
-    // point of the box.
-    int Nearest(Rgb c) const {
-        return Nearest(c.r, low.r) + Nearest(c.g, low.g) + Nearest(c.b, low.b);
-    }
-    int Farthest(Rgb c) const {
-        return Farthest(c.r, low.r) + Farthest(c.g, low.g) + Farthest(c.b, low.b);
+    int High(std::uint8_t from) const { return from + size - 1; }
+
+    // The squared distance from a colour to the box's centre, coordinates
+    // doubled so that the centre has no halves.
+    int CentreDistance(Rgb c) const {
+        auto one = [&](int v, int from) { return Square(2 * v - (2 * from + size - 1)); };
+        return one(c.r, low.r) + one(c.g, low.g) + one(c.b, low.b);
     }
 
-  private:
-    int Nearest(int v, int from) const {
-        return Square(std::max({from - v, 0, v - (from + size - 1)}));
+    // Whether `winner` is nearer than `other` everywhere in the box, or as
+    // near with a lower index. The difference of their squared distances
+    // from x, |x - w|^2 - |x - o|^2 = |w|^2 - |o|^2 - 2 x.(w - o), is
+    // linear in x, so it is largest at a corner, which each component picks
+    // on its own.
+    bool Beats(const Candidate& winner, const Candidate& other) const {
+        const Rgb w = winner.colour;
+        const Rgb o = other.colour;
+        auto pull = [&](int wv, int ov, std::uint8_t from) {
+            const int d = wv - ov;
+            return d > 0 ? from * d : High(from) * d;
+        };
+        const int largest =
+            Square(w.r) + Square(w.g) + Square(w.b) - (Square(o.r) + Square(o.g) + Square(o.b)) -
+            2 * (pull(w.r, o.r, low.r) + pull(w.g, o.g, low.g) + pull(w.b, o.b, low.b));
+        return largest < 0 || (largest == 0 && winner.index < other.index);
     }
-    int Farthest(int v, int from) const { return Square(std::max(v - from, from + size - 1 - v)); }
 };
-
-Rgb LowCorner(Rgb c, int size) {
-    auto corner = [size](std::uint8_t v) { return static_cast<std::uint8_t>(v / size * size); };
-    return {corner(c.r), corner(c.g), corner(c.b)};
-}
-
-// An entry whose nearest point of the box is farther than some entry's
-// farthest point can never win there, nor tie; every other entry is kept,
-// in the order given.
-template <typename Candidate, typename Keep>
-void KeepPossible(const std::vector<Candidate>& from, const Box& box, Keep keep) {
-    int bound = kNoDistance;
-    for (const Candidate& candidate : from) {
-        bound = std::min(bound, box.Farthest(candidate.colour));
-    }
-    for (const Candidate& candidate : from) {
-        if (box.Nearest(candidate.colour) <= bound) {
-            keep(candidate);
-        }
-    }
-}
-
-} // namespace
 
 const Palette& FixedPalette16() {
     static constexpr Palette kPalette = MakeFixedPalette16();
@@ -124,61 +110,84 @@ const Palette& GreyRamp() {
 }
 
 NearestColour::NearestColour(const Palette& palette, std::uint32_t panelBpp)
-    : cells_(std::size_t{1} << (3 * kCellBits)), blockStart_(kBlocks, kNotWorkedOut),
-      answers_(256 * kBlockColours) {
-    std::size_t count = panelBpp == 4 ? 16 : 256;
+    : cells_(std::size_t{1} << (3 * kCellBits)), pool_(256), kept_(kCellBits + 1) {
+    std::vector<Candidate> entries;
+    const std::size_t count = panelBpp == 4 ? 16 : 256;
     for (std::size_t i = 0; i < count; ++i) {
         auto seen = [&](const Candidate& c) { return c.colour == palette[i]; };
-        if (std::none_of(entries_.begin(), entries_.end(), seen)) {
-            entries_.push_back({palette[i], static_cast<std::uint8_t>(i)});
+        if (std::none_of(entries.begin(), entries.end(), seen)) {
+            entries.push_back({palette[i], static_cast<std::uint8_t>(i)});
+            pool_[i] = entries.back();
         }
     }
-    for (std::size_t i = 0; i < answers_.size(); ++i) {
-        answers_[i] = static_cast<std::uint8_t>(i / kBlockColours);
+    Divide(Box{{0, 0, 0}, 256}, 0, entries);
+}
+
+// Keeps the entries that no single entry beats throughout the box; the one
+// nearest to its centre is the likeliest to beat the others. A box that
+// keeps one entry, or is a cell, is done; others are cut in eight.
+void NearestColour::Divide(const Box& box, std::size_t depth, const std::vector<Candidate>& from) {
+    const Candidate* central = &from.front();
+    int centralKey = std::numeric_limits<int>::max();
+    for (const Candidate& c : from) {
+        const int key = box.CentreDistance(c.colour) << 8 | c.index;
+        if (key < centralKey) {
+            centralKey = key;
+            central = &c;
+        }
+    }
+    std::vector<Candidate>& kept = kept_[depth];
+    kept.clear();
+    for (const Candidate& c : from) {
+        if (&c == central || !box.Beats(*central, c)) {
+            kept.push_back(c);
+        }
+    }
+    if (kept.size() == 1 || box.size == 1 << (8 - kCellBits)) {
+        Fill(box, kept);
+        return;
+    }
+    const int half = box.size / 2;
+    for (int corner = 0; corner < 8; ++corner) {
+        auto low = [&](std::uint8_t from, int bit) {
+            return static_cast<std::uint8_t>(from + ((corner >> bit & 1) ? half : 0));
+        };
+        Divide(Box{{low(box.low.r, 2), low(box.low.g, 1), low(box.low.b, 0)}, half}, depth + 1,
+               kept);
+    }
+}
+
+void NearestColour::Fill(const Box& box, const std::vector<Candidate>& kept) {
+    std::uint32_t first = kept.front().index;
+    if (kept.size() > 1) {
+        first = static_cast<std::uint32_t>(pool_.size());
+        pool_.insert(pool_.end(), kept.begin(), kept.end());
+    }
+    const std::uint32_t cell = first << kCountBits | static_cast<std::uint32_t>(kept.size() - 1);
+    const int cellSize = 1 << (8 - kCellBits);
+    for (int r = box.low.r; r < box.low.r + box.size; r += cellSize) {
+        for (int g = box.low.g; g < box.low.g + box.size; g += cellSize) {
+            for (int b = box.low.b; b < box.low.b + box.size; b += cellSize) {
+                cells_[CellOf({static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g),
+                               static_cast<std::uint8_t>(b)})] = cell;
+            }
+        }
     }
 }
 
 // Distance and index in one key, so that the smallest key is the nearest
 // entry with the lowest index.
-void NearestColour::WorkOut(Rgb colour, std::size_t block) {
-    Box box{LowCorner(colour, kBlockSize), kBlockSize};
-    std::array<const Candidate*, 256> near;
-    std::size_t count = 0;
-    KeepPossible(CellCandidates(colour), box, [&](const Candidate& c) { near[count++] = &c; });
-    if (count == 1) {
-        blockStart_[block] = static_cast<std::uint32_t>(near[0]->index * kBlockColours);
-        return;
+std::uint8_t NearestColour::Closest(Rgb colour, std::uint32_t first, std::uint32_t end) const {
+    int best = kNoDistance << 8;
+    for (std::uint32_t i = first; i < end; ++i) {
+        const Candidate& c = pool_[i];
+        const int key = (Square(colour.r - c.colour.r) + Square(colour.g - c.colour.g) +
+                         Square(colour.b - c.colour.b))
+                            << 8 |
+                        c.index;
+        best = std::min(best, key);
     }
-    std::array<int, kBlockColours> best;
-    best.fill(kNoDistance << 8);
-    for (const Candidate* c : std::span(near).first(count)) {
-        int place = 0;
-        for (int r = box.low.r; r < box.low.r + kBlockSize; ++r) {
-            for (int g = box.low.g; g < box.low.g + kBlockSize; ++g) {
-                int rg = Square(r - c->colour.r) + Square(g - c->colour.g);
-                for (int b = box.low.b; b < box.low.b + kBlockSize; ++b, ++place) {
-                    int key = (rg + Square(b - c->colour.b)) << 8 | c->index;
-                    best[place] = std::min(best[place], key);
-                }
-            }
-        }
-    }
-    blockStart_[block] = static_cast<std::uint32_t>(answers_.size());
-    for (int key : best) {
-        answers_.push_back(static_cast<std::uint8_t>(key));
-    }
-}
-
-const std::vector<NearestColour::Candidate>& NearestColour::CellCandidates(Rgb colour) {
-    constexpr int kShift = 8 - kCellBits;
-    std::size_t cell = ((colour.r >> kShift) << (2 * kCellBits)) |
-                       ((colour.g >> kShift) << kCellBits) | (colour.b >> kShift);
-    std::vector<Candidate>& candidates = cells_[cell];
-    if (candidates.empty()) {
-        KeepPossible(entries_, Box{LowCorner(colour, kCellSize), kCellSize},
-                     [&](const Candidate& c) { candidates.push_back(c); });
-    }
-    return candidates;
+    return static_cast<std::uint8_t>(best);
 }
 
 } // namespace k7r

@@ -27,22 +27,22 @@ const Palette& GreyRamp();
 
 // The lookup table entry nearest to a colour: the smallest sum of squared
 // component differences over the first 16 entries on a 4-bit panel and all
-// 256 otherwise, the lowest index winning a tie. Answers are worked out for
-// a block of 4 x 4 x 4 colours when the first colour of the block is asked
-// for, from the few entries that can be nearest anywhere in the block; they
-// in turn come from a list kept per cell of 16 x 16 x 16 colours. A block
-// with one answer throughout points at a shared block of that answer, so the
-// answers of a whole image never take more than about 17 MiB.
+// 256 otherwise, the lowest index winning a tie. Colour space is cut into
+// cells of 8 x 8 x 8 colours, and each cell keeps the few entries that can
+// be nearest anywhere in it; most cells keep one, their answer. A colour is
+// then matched against its cell's entries alone.
 class NearestColour {
   public:
     NearestColour(const Palette& palette, std::uint32_t panelBpp);
 
-    std::uint8_t operator()(Rgb colour) {
-        std::size_t block = BlockOf(colour);
-        if (blockStart_[block] == kNotWorkedOut) {
-            WorkOut(colour, block);
+    std::uint8_t operator()(Rgb colour) const {
+        const std::uint32_t cell = cells_[CellOf(colour)];
+        const std::uint32_t first = cell >> kCountBits;
+        const std::uint32_t more = cell & kMoreMask;
+        if (more == 0) {
+            return static_cast<std::uint8_t>(first); // the entry's own index
         }
-        return answers_[blockStart_[block] + PlaceInBlock(colour)];
+        return Closest(colour, first, first + more + 1);
     }
 
   private:
@@ -50,27 +50,30 @@ class NearestColour {
         Rgb colour;
         std::uint8_t index;
     };
+    struct Box;
 
-    static constexpr std::uint32_t kNotWorkedOut = 0xFFFFFFFF;
+    static constexpr int kCellBits = 5;
+    // A cell holds its entries' place in pool_ and how many more than one
+    // it has.
+    static constexpr std::uint32_t kCountBits = 8;
+    static constexpr std::uint32_t kMoreMask = (1u << kCountBits) - 1;
 
-    static std::size_t BlockOf(Rgb c) {
-        return static_cast<std::size_t>((c.r >> 2) << 12 | (c.g >> 2) << 6 | (c.b >> 2));
+    static std::size_t CellOf(Rgb c) {
+        constexpr int kShift = 8 - kCellBits;
+        return static_cast<std::size_t>((c.r >> kShift) << (2 * kCellBits) |
+                                        (c.g >> kShift) << kCellBits | (c.b >> kShift));
     }
-    static std::size_t PlaceInBlock(Rgb c) {
-        return static_cast<std::size_t>((c.r & 3) << 4 | (c.g & 3) << 2 | (c.b & 3));
-    }
 
-    void WorkOut(Rgb colour, std::size_t block);
-    const std::vector<Candidate>& CellCandidates(Rgb colour);
+    std::uint8_t Closest(Rgb colour, std::uint32_t first, std::uint32_t end) const;
+    void Divide(const Box& box, std::size_t depth, const std::vector<Candidate>& from);
+    void Fill(const Box& box, const std::vector<Candidate>& kept);
 
-    // Each distinct colour once, with the lowest index that holds it.
-    std::vector<Candidate> entries_;
-    // Per cell, in index order; empty until first needed.
-    std::vector<std::vector<Candidate>> cells_;
-    // Where each block's 64 answers start in answers_, which begins with
-    // the 256 blocks of one answer each.
-    std::vector<std::uint32_t> blockStart_;
-    std::vector<std::uint8_t> answers_;
+    std::vector<std::uint32_t> cells_;
+    // Starts with each distinct colour at its lowest index, where cells with
+    // that one entry point; the lists of the other cells follow.
+    std::vector<Candidate> pool_;
+    // The entries kept at each depth of the division, reused box by box.
+    std::vector<std::vector<Candidate>> kept_;
 };
 
 } // namespace k7r
