@@ -2,115 +2,62 @@
 // from start to end. A save patches the 856 bytes of the record in place;
 // its cost is the one search for the record over the whole file. The goal
 // is what a save through a writable mapping with room to grow, which
-// searched the file twice, used to cost: one and a half plain reads.
+// searched the file twice, used to cost: one and a half plain reads. Wall
+// time, the median of the rounds, which the two take in turn.
+#include "bench/measure.h"
+#include "bench/plain_image.h"
 #include "config/default_records.h"
 #include "containers/config_file.h"
-
-#include <benchmark/benchmark.h>
 
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <map>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr std::size_t kImageSize = std::size_t{256} << 20;
+using namespace k7r::bench;
 
-// Filler in which the marker's first byte is rare, the record near the end.
-const std::string& ImagePath() {
-    static const std::string path = [] {
-        const std::string file = std::string(K7R_BINARY_DIR) + "/bench/plain_256m.exe";
-        if (std::filesystem::exists(file) && std::filesystem::file_size(file) == kImageSize) {
-            return file;
-        }
-        std::vector<std::uint8_t> bytes(kImageSize);
-        std::uint32_t state = 2463534242u;
-        for (std::uint8_t& byte : bytes) {
-            state ^= state << 13;
-            state ^= state >> 17;
-            state ^= state << 5;
-            byte = static_cast<std::uint8_t>(state >> 24) % 0xFF;
-        }
-        std::memcpy(bytes.data() + kImageSize - HAL_RECORD_SIZE - 1, &ViewerRecord,
-                    HAL_RECORD_SIZE);
-        std::filesystem::create_directories(std::filesystem::path(file).parent_path());
-        std::ofstream(file, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), kImageSize);
-        return file;
-    }();
-    return path;
-}
+constexpr int kRounds = 9;
 
-void SavePlainImage(benchmark::State& state) {
-    const std::string& path = ImagePath();
-    const k7r::MessageSink fail = [&](const std::string& text) {
-        state.SkipWithError(text.c_str());
-    };
-    HAL_STRUCT record = ViewerRecord;
-    for (auto _ : state) {
-        ++record.ClkI;
-        benchmark::DoNotOptimize(k7r::SaveConfigFile(path, "", record, false, fail));
+void Save(const std::string& path, HAL_STRUCT& record) {
+    ++record.ClkI;
+    if (!k7r::SaveConfigFile(path, "", record, false, [](const std::string& text) {
+            std::fprintf(stderr, "%s\n", text.c_str());
+        })) {
+        std::exit(1);
     }
 }
 
-void ReadPlainImage(benchmark::State& state) {
-    const std::string& path = ImagePath();
+void Read(const std::string& path) {
     std::vector<char> buffer(1 << 20);
-    for (auto _ : state) {
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        std::size_t total = 0;
-        for (ssize_t got; (got = ::read(fd, buffer.data(), buffer.size())) > 0;) {
-            total += static_cast<std::size_t>(got);
-        }
-        ::close(fd);
-        if (total != kImageSize) {
-            state.SkipWithError("short read");
-        }
-        benchmark::DoNotOptimize(buffer.data());
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    std::size_t total = 0;
+    for (ssize_t got; (got = ::read(fd, buffer.data(), buffer.size())) > 0;) {
+        total += static_cast<std::size_t>(got);
+    }
+    ::close(fd);
+    if (total != kPlainImageSize) {
+        std::fprintf(stderr, "short read\n");
+        std::exit(1);
     }
 }
-
-BENCHMARK(SavePlainImage)->Unit(benchmark::kMillisecond);
-BENCHMARK(ReadPlainImage)->Unit(benchmark::kMillisecond);
-
-// Prints the save's time as a share of the plain read's.
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median") {
-                times_[run.run_name.function_name] = run.GetAdjustedRealTime();
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        const auto save = times_.find("SavePlainImage");
-        const auto read = times_.find("ReadPlainImage");
-        if (save != times_.end() && read != times_.end()) {
-            std::printf("ratio save_256mib = %.2f (goal <= 1.50)\n", save->second / read->second);
-        }
-    }
-
-  private:
-    std::map<std::string, double> times_;
-};
 
 } // namespace
 
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+int main() {
+    const std::string& path = PlainImagePath();
+    HAL_STRUCT record = ViewerRecord;
+    const std::function<Sample()> contenders[] = {
+        [&] { return RunHere([&] { Save(path, record); }); },
+        [&] { return RunHere([&] { Read(path); }); },
+    };
+    const std::vector<Sample> medians = Alternate(contenders, kRounds);
+    PrintSample("save into the image", medians[0]);
+    PrintSample("one read of the image", medians[1]);
+    PrintRatio("plain_save", medians[0].wallMs / medians[1].wallMs, "<=", 1.5);
     return 0;
 }

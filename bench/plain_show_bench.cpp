@@ -1,0 +1,71 @@
+// `58c22cfg show` on a 256 MiB plain image whose record lies at its end.
+// Its peak resident memory as a process, against the file's size; and the
+// search as show runs it (open, map, find the record, unmap) against a
+// memchr pass over a mapping of the same file made the same way (open,
+// map, memchr, unmap). The search compares the marker at every offset, so
+// memchr is its ceiling. CPU time of this process, the median of the
+// rounds, which the two take in turn.
+#include "bench/measure.h"
+#include "bench/plain_image.h"
+#include "config/hal_struct.h"
+#include "containers/config_file.h"
+#include "platform/file.h"
+#include "platform/file_mapping.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <utility>
+
+namespace {
+
+using namespace k7r::bench;
+
+constexpr int kRounds = 9;
+constexpr int kProgramRounds = 3;
+
+// Where the memchr pass leaves its result, so that it is not left out.
+const void* volatile memchrFound;
+
+void Show(const std::string& path) {
+    HAL_STRUCT stored;
+    if (!k7r::InspectConfigFile(path, stored, [](const std::string& text) {
+            std::fprintf(stderr, "%s\n", text.c_str());
+        })) {
+        std::exit(1);
+    }
+}
+
+void MemchrPass(const std::string& path) {
+    k7r::platform::Result<k7r::platform::File> file =
+        k7r::platform::File::Open(path, k7r::platform::FileAccess::Read);
+    k7r::platform::Result<k7r::platform::FileMapping> mapping =
+        k7r::platform::FileMapping::MapReadOnly(*file, kPlainImageSize);
+    memchrFound = std::memchr(mapping->bytes().data(), 0xFF, kPlainImageSize);
+}
+
+} // namespace
+
+int main() {
+    const std::string& path = PlainImagePath();
+    const std::function<Sample()> program[] = {
+        [&] {
+            return RunProgram({K7R_CLI, "show", path});
+        },
+    };
+    const Sample shown = Alternate(program, kProgramRounds)[0];
+    PrintSample("58c22cfg show, one process", shown);
+
+    const std::function<Sample()> contenders[] = {
+        [&] { return RunHere([&] { Show(path); }); },
+        [&] { return RunHere([&] { MemchrPass(path); }); },
+    };
+    const std::vector<Sample> medians = Alternate(contenders, kRounds);
+    PrintSample("open, map, find the record, unmap", medians[0]);
+    PrintSample("open, map, memchr, unmap", medians[1]);
+
+    const double fileMiB = static_cast<double>(kPlainImageSize) / (1 << 20);
+    PrintRatio("plain_show_peak_memory", shown.peakMiB / fileMiB, "<=", 0.25);
+    PrintRatio("plain_show_search_speed", medians[1].cpuMs / medians[0].cpuMs, ">=", 0.8);
+    return 0;
+}
