@@ -37,7 +37,8 @@ void EmulatedBoard::PowerOn(const BoardOptions& options) {
     lut_ = {};
     lutReadIndex_ = 0;
     memory_.assign(kDisplayMemorySize, 0);
-    window_.clear();
+    windowMemory_.reset();
+    window_ = {};
     windowPhysical_ = 0;
     synth_ = Icd2061a(options.powerOnClockHz);
     framePosition_ = 0;
@@ -47,6 +48,7 @@ void EmulatedBoard::PowerOn(const BoardOptions& options) {
     chipResets_ = 0;
     lastLocatedBoard_ = 0;
     busErrors_.clear();
+    pixelClockHz_ = PixelClockHz();
 }
 
 std::optional<std::uintptr_t> EmulatedBoard::Locate(std::uint32_t board) {
@@ -63,7 +65,11 @@ std::optional<std::uintptr_t> EmulatedBoard::Map(std::uint32_t physical, std::ui
     if (IsMapped() || length == 0) {
         return std::nullopt;
     }
-    window_.assign(length, 0);
+    windowMemory_.reset(static_cast<std::uint8_t*>(std::calloc(length, 1)));
+    if (!windowMemory_) {
+        return std::nullopt;
+    }
+    window_ = {windowMemory_.get(), length};
     windowPhysical_ = physical;
     const std::uint64_t memoryAt = std::uint64_t{options_.memoryPhysical} - physical;
     if (options_.memoryPhysical >= physical && memoryAt + kDisplayMemorySize <= length) {
@@ -80,8 +86,8 @@ bool EmulatedBoard::Unmap(std::uintptr_t linear) {
     if (live.data() != memory_.data()) {
         std::memcpy(memory_.data(), live.data(), kDisplayMemorySize);
     }
-    window_.clear();
-    window_.shrink_to_fit();
+    windowMemory_.reset();
+    window_ = {};
     return true;
 }
 
@@ -152,6 +158,11 @@ std::uint16_t EmulatedBoard::Read16(std::uint32_t offset) {
 
 void EmulatedBoard::Write16(std::uint32_t offset, std::uint16_t value) {
     Tick();
+    Store16(offset, value);
+    pixelClockHz_ = PixelClockHz();
+}
+
+void EmulatedBoard::Store16(std::uint32_t offset, std::uint16_t value) {
     if (!reg::IsUsbRegister(offset) || offset % 2 != 0) {
         BusError("16-bit write of a 32-bit register", offset, 2);
         return;
@@ -198,6 +209,11 @@ std::uint32_t EmulatedBoard::Read32(std::uint32_t offset) {
 
 void EmulatedBoard::Write32(std::uint32_t offset, std::uint32_t value) {
     Tick();
+    Store32(offset, value);
+    pixelClockHz_ = PixelClockHz();
+}
+
+void EmulatedBoard::Store32(std::uint32_t offset, std::uint32_t value) {
     if (reg::IsUsbRegister(offset) || offset % 4 != 0) {
         BusError("32-bit write of a 16-bit register or misaligned", offset, 4);
         return;
@@ -275,20 +291,24 @@ void EmulatedBoard::Tick() {
     if ((regs_[reg::kPowerSave / 4] & reg::kPowerSaveMode) != 0) {
         return;
     }
-    clockFraction_ += std::uint64_t{kAccessNs} * PixelClockHz();
+    clockFraction_ += std::uint64_t{kAccessNs} * pixelClockHz_;
     const std::uint64_t pixels = clockFraction_ / kNsPerSecond;
     clockFraction_ %= kNsPerSecond;
     const Timing timing = ReadTiming(regs_);
     const std::uint64_t frameLength = timing.horizontalTotal * timing.verticalTotal;
     framePosition_ += pixels;
-    frames_ += framePosition_ / frameLength;
-    framePosition_ %= frameLength;
+    // Most accesses stay within the frame; dividing only when they do not
+    // keeps the frame-counted waits cheap to emulate.
+    if (framePosition_ >= frameLength) {
+        frames_ += framePosition_ / frameLength;
+        framePosition_ %= frameLength;
+    }
 }
 
 // The lines after the vertical display period up to the vertical total.
 bool EmulatedBoard::InVerticalNonDisplay() const {
     const Timing timing = ReadTiming(regs_);
-    return framePosition_ / timing.horizontalTotal >= timing.verticalDisplay;
+    return framePosition_ >= timing.verticalDisplay * timing.horizontalTotal;
 }
 
 } // namespace k7r::emu

@@ -18,6 +18,8 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -89,6 +91,8 @@ class EmulatedBoard {
   private:
     std::optional<std::uint32_t> RegisterOffset(std::uintptr_t address, std::uint32_t width);
     void BusError(const char* what, std::uint32_t offset, std::uint32_t width);
+    void Store16(std::uint32_t offset, std::uint16_t value);
+    void Store32(std::uint32_t offset, std::uint32_t value);
     void Tick();
     bool InVerticalNonDisplay() const;
     void WriteGpio(std::uint32_t value);
@@ -98,10 +102,20 @@ class EmulatedBoard {
     std::array<std::uint32_t, 256> lut_{};
     std::uint32_t lutReadIndex_ = 0;
     std::vector<std::uint8_t> memory_;
-    // The mapped window; display memory lives in it while mapped.
-    std::vector<std::uint8_t> window_;
+    // The mapped window, zero-filled; display memory lives in it while
+    // mapped. It comes from calloc, whose zeroed pages the system provides
+    // only as they are touched: of the 4 MB that the layer maps, a program
+    // uses the registers' and the display memory's.
+    struct FreeMemory {
+        void operator()(std::uint8_t* memory) const { std::free(memory); }
+    };
+    std::unique_ptr<std::uint8_t[], FreeMemory> windowMemory_;
+    std::span<std::uint8_t> window_;
     std::uint32_t windowPhysical_ = 0;
     Icd2061a synth_;
+    // PixelClockHz as the last register write left it: only writes change
+    // it, and every access needs it.
+    std::uint32_t pixelClockHz_ = 0;
     // Display position in pixel clocks within the frame, and the fraction of
     // a pixel clock (in 1e-9 units) carried between accesses.
     std::uint64_t framePosition_ = 0;

@@ -24,7 +24,8 @@ struct Scan {
     std::uint32_t bitsPerPixel;
     std::uint32_t swivel; // 0 to 3 quarter turns
     std::uint32_t panelWidth, panelHeight;
-    std::uint32_t horizontalFactor, verticalFactor;
+    // Pixel doubling: 1 to halve, 0 for none.
+    std::uint32_t horizontalHalving, verticalHalving;
     std::int64_t start, line;
     std::int64_t memoryPixels;
 };
@@ -37,8 +38,8 @@ Scan ReadScan(const EmulatedBoard& board) {
         .swivel = (settings >> reg::kSwivelShift) & 3,
         .panelWidth = (board.Peek32(reg::kHorzDisplay) & 0x7F) * 8 + 8,
         .panelHeight = (board.Peek32(reg::kVertDisplay) & 0x3FF) + 1,
-        .horizontalFactor = (settings & reg::kHorzDoubling) != 0 ? 2u : 1u,
-        .verticalFactor = (settings & reg::kVertDoubling) != 0 ? 2u : 1u,
+        .horizontalHalving = (settings & reg::kHorzDoubling) != 0 ? 1u : 0u,
+        .verticalHalving = (settings & reg::kVertDoubling) != 0 ? 1u : 0u,
         .start = std::int64_t{board.Peek32(reg::kMainStart) & 0x1FFFF} * 32 / bpp,
         .line = std::int64_t{board.Peek32(reg::kMainOffset) & 0x3FF} * 32 / bpp,
         .memoryPixels = std::int64_t{EmulatedBoard::kDisplayMemorySize} * 8 / bpp,
@@ -47,8 +48,8 @@ Scan ReadScan(const EmulatedBoard& board) {
 
 std::int64_t PixelIndex(const Scan& s, std::int64_t ex, std::int64_t ey) {
     const std::int64_t perWord = 32 / s.bitsPerPixel;
-    const std::int64_t effectiveWidth = s.panelWidth / s.horizontalFactor;
-    const std::int64_t effectiveHeight = s.panelHeight / s.verticalFactor;
+    const std::int64_t effectiveWidth = s.panelWidth >> s.horizontalHalving;
+    const std::int64_t effectiveHeight = s.panelHeight >> s.verticalHalving;
     switch (s.swivel) {
     case 1:
         return s.start + (effectiveHeight - 1) % perWord + ex * s.line - ey;
@@ -61,11 +62,15 @@ std::int64_t PixelIndex(const Scan& s, std::int64_t ex, std::int64_t ey) {
     }
 }
 
-// Addresses wrap around display memory as the controller's counter does.
+// Addresses wrap around display memory as the controller's counter does
+// (dividing only for those that do: a division per pixel would cost more
+// than the rest of the picture).
 std::uint32_t ReadPixel(std::span<const std::uint8_t> memory, const Scan& s, std::int64_t index) {
-    index %= s.memoryPixels;
-    if (index < 0) {
-        index += s.memoryPixels;
+    if (index < 0 || index >= s.memoryPixels) {
+        index %= s.memoryPixels;
+        if (index < 0) {
+            index += s.memoryPixels;
+        }
     }
     const std::int64_t bit = index * s.bitsPerPixel;
     const std::size_t byte = static_cast<std::size_t>(bit / 8);
@@ -136,7 +141,7 @@ Picture RenderPanel(const EmulatedBoard& board) {
                 break;
             }
             const std::int64_t index =
-                PixelIndex(s, nx / s.horizontalFactor, ny / s.verticalFactor);
+                PixelIndex(s, nx >> s.horizontalHalving, ny >> s.verticalHalving);
             const std::uint32_t rgb =
                 PanelColour(board, s, ReadPixel(memory, s, index), colourPanel);
             *out++ = static_cast<std::uint8_t>(rgb >> 16);

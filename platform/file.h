@@ -7,7 +7,6 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <vector>
 
 namespace k7r::platform {
 
@@ -71,9 +70,6 @@ class File {
     // part way (a full disk, a file size limit), the bytes already written
     // are put back first, so that the file holds all old or all new bytes.
     Status ReplaceBytesAt(std::uint64_t offset, std::span<const std::uint8_t> bytes);
-
-    // The whole file, read from start to end.
-    Result<std::vector<std::uint8_t>> ReadAll();
 
     // A C stream over the file, for libraries that read through stdio;
     // mode as for fopen ("r" or "rb"). The stream owns the file from then

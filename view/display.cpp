@@ -150,6 +150,15 @@ void Display::PutRow(std::span<const std::uint8_t> pixels, std::uint32_t count, 
         if (word + 4 > memorySize) {
             return;
         }
+        auto address = static_cast<std::uint32_t>(word);
+        // A word that the row covers whole, as most are, goes as it is.
+        if (word >= offset && word + 4 <= end && (word + 4 < end || lastByteMask == 0xFF)) {
+            const std::uint8_t* bytes = &pixels[word - offset];
+            bus_.WriteMemory(address, std::uint32_t{bytes[0]} | std::uint32_t{bytes[1]} << 8 |
+                                          std::uint32_t{bytes[2]} << 16 |
+                                          std::uint32_t{bytes[3]} << 24);
+            continue;
+        }
         std::uint32_t value = 0;
         std::uint32_t mask = 0;
         for (std::uint64_t i = 0; i < 4; ++i) {
@@ -161,7 +170,6 @@ void Display::PutRow(std::span<const std::uint8_t> pixels, std::uint32_t count, 
             value |= std::uint32_t{pixels[at - offset]} << (8 * i);
             mask |= byteMask << (8 * i);
         }
-        auto address = static_cast<std::uint32_t>(word);
         if (mask != 0xFFFFFFFF) {
             value = (value & mask) | (bus_.ReadMemory(address) & ~mask);
         }

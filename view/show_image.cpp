@@ -1,6 +1,7 @@
 #include "view/show_image.h"
 
 #include "platform/file.h"
+#include "platform/file_mapping.h"
 #include "view/bmp.h"
 #include "view/gif.h"
 #include "view/jpeg.h"
@@ -9,24 +10,34 @@
 
 #include <algorithm>
 #include <optional>
-#include <vector>
 
 namespace k7r {
 
 namespace {
 
-// Only a regular file is read: a FIFO would block, a directory has no
-// length to read.
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) {
+// Maps the image file: a decoder's reads bring in only the pages they
+// reach, and a JPEG, which the library reads itself, costs nothing here.
+// Only a regular file is opened (a FIFO would block, a directory has no
+// length); an empty one is left unmapped. False when it cannot be opened.
+bool MapImageFile(const std::string& path, std::optional<platform::FileMapping>& mapping) {
     platform::Result<platform::File> file = platform::File::Open(path, platform::FileAccess::Read);
     if (!file) {
-        return std::nullopt;
+        return false;
     }
-    platform::Result<std::vector<std::uint8_t>> bytes = file->ReadAll();
-    if (!bytes) {
-        return std::nullopt;
+    const platform::Result<std::uint64_t> length = file->Length();
+    if (!length) {
+        return false;
     }
-    return std::move(*bytes);
+    if (*length == 0) {
+        return true;
+    }
+    platform::Result<platform::FileMapping> mapped =
+        platform::FileMapping::MapReadOnly(*file, *length);
+    if (!mapped) {
+        return false;
+    }
+    mapping = std::move(*mapped);
+    return true;
 }
 
 // Header information by file type; no value after a fatal header error.
@@ -63,15 +74,17 @@ ShownImage Failed() {
 } // namespace
 
 ShownImage ShowImage(Display& display, const std::string& path, std::ostream& out) {
-    std::optional<std::vector<std::uint8_t>> file = ReadWholeFile(path);
-    if (!file) {
+    std::optional<platform::FileMapping> mapping;
+    if (!MapImageFile(path, mapping)) {
         Print(out, viewer_text::kOpenImageFailed, path.c_str());
         viewer_text::PrintUsage(out);
         return Failed();
     }
+    const std::span<const std::uint8_t> file =
+        mapping ? mapping->bytes() : std::span<const std::uint8_t>();
     PanArea area{.panelWidth = display.GetPanelWidth(), .panelHeight = display.GetPanelHeight()};
-    FileType type = DetectFileType(*file);
-    std::optional<ImageInfo> info = ReadImageInfo(type, *file, path, out);
+    FileType type = DetectFileType(file);
+    std::optional<ImageInfo> info = ReadImageInfo(type, file, path, out);
     if (!info) {
         return Failed();
     }
@@ -108,14 +121,14 @@ ShownImage ShowImage(Display& display, const std::string& path, std::ostream& ou
         out << viewer_text::kUnknownType;
         break;
     case FileType::Bmp:
-        status = DrawBmp(target, *file, path);
+        status = DrawBmp(target, file, path);
         break;
     case FileType::Gif:
         if (bpp != 8 || info->bitsPerPixel != 8) {
             out << viewer_text::kGifDepth;
             return Failed();
         }
-        status = DrawGif(target, *file);
+        status = DrawGif(target, file);
         break;
     case FileType::Jpeg:
         if (info->bitsPerPixel == 8 && bpp != 8) {

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <ctime>
+#include <vector>
 
 namespace k7r::platform {
 namespace {
@@ -216,30 +217,6 @@ Status File::ReplaceBytesAt(std::uint64_t offset, std::span<const std::uint8_t> 
         (void)WriteAllAt(fd, offset, std::span(old).first(written), restored);
     }
     return status;
-}
-
-Result<std::vector<std::uint8_t>> File::ReadAll() {
-    const Result<std::uint64_t> length = Length();
-    if (!length) {
-        return length.error();
-    }
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(*length));
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t got = Retrying([&] {
-            return ::pread(static_cast<int>(handle_), bytes.data() + done, bytes.size() - done,
-                           static_cast<off_t>(done));
-        });
-        if (got < 0) {
-            return LastSystemError();
-        }
-        if (got == 0) {
-            break; // the file shrank meanwhile: what there is
-        }
-        done += static_cast<std::size_t>(got);
-    }
-    bytes.resize(done);
-    return bytes;
 }
 
 std::FILE* File::ReleaseToStream(const char* mode) {

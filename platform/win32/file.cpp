@@ -6,6 +6,7 @@
 #include <io.h>
 
 #include <cstring>
+#include <vector>
 
 namespace k7r::platform {
 namespace {
@@ -233,20 +234,6 @@ Status File::ReplaceBytesAt(std::uint64_t offset, std::span<const std::uint8_t> 
         (void)WriteAllAt(AsHandle(handle_), offset, std::span(old).first(written), restored);
     }
     return status;
-}
-
-Result<std::vector<std::uint8_t>> File::ReadAll() {
-    const Result<std::uint64_t> length = Length();
-    if (!length) {
-        return length.error();
-    }
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(*length));
-    const Result<std::size_t> got = ReadAt(AsHandle(handle_), 0, bytes);
-    if (!got) {
-        return got.error();
-    }
-    bytes.resize(*got); // the file shrank meanwhile: what there is
-    return bytes;
 }
 
 std::FILE* File::ReleaseToStream(const char* mode) {
