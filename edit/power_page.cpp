@@ -84,7 +84,6 @@ EditResult SetPanelPower(EditSession& session, bool on) {
 
 bool PowerPinAllowed(EditSession& session, unsigned pin) {
     WorkingConfig& config = session.config;
-    const std::uint32_t bit = 1u << pin;
     if (PowerThroughGpo(session)) {
         return pin < kGpoPinCount &&
                (pin == 0 || GetFieldValue(config, kIdPanelType) != kGpoSignalPanelType);
@@ -92,6 +91,7 @@ bool PowerPinAllowed(EditSession& session, unsigned pin) {
     if (pin >= kGpioPinCount) {
         return false;
     }
+    const std::uint32_t bit = 1u << pin;
     if (bit & kClockChipPins) {
         return GetFieldValue(config, kIdClockChip) == 0;
     }
