@@ -22,5 +22,13 @@ convert -size 280x200 gradient:'#ff7e5f-#2b1055' -fill '#ffd23f' -draw 'circle 1
 K7R58_EMULATOR=$demo/panel.png build/native/view/58c22view "$demo/sample.jpg" /A1
 K7R58_EMULATOR=$demo/panel-windows.png scripts/wine-run.sh build/mingw/view/58C22VIEW.EXE \
     "$demo/sample.jpg" /A1
+
+# The configuration utility, 58C22CFG.EXE, under Wine on a virtual display,
+# opening a copy of the image shown above from its command line.
+cp build/native/tests/images/carrier.exe "$demo/carrier.exe"
+xvfb-run -a -s "-screen 0 1280x1024x24" scripts/screenshot-window.sh "$demo/58c22cfg.png" \
+    "carrier.exe - K7R58C22 Configuration Utility" \
+    scripts/gui-run.sh build/mingw/cfgui/58C22CFG.EXE "$(pwd)/$demo/carrier.exe"
 echo
 echo "Panel pictures: $demo/panel.png (native), $demo/panel-windows.png (Windows build)"
+echo "The configuration utility with $demo/carrier.exe open: $demo/58c22cfg.png"

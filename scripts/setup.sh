@@ -34,7 +34,7 @@ packages="
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     libjpeg62-turbo-dev libjpeg-turbo-progs libpng-dev
     g++-mingw-w64-i686 mingw-w64-i686-dev nasm
-    wine wine32 xvfb xauth
+    wine wine32 fonts-wine xvfb xauth x11-utils
     clang-14 libclang-rt-14-dev
     gcc-m68k-linux-gnu binutils-m68k-linux-gnu
     srecord imagemagick tmux python3 chromium

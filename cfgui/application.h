@@ -1,0 +1,62 @@
+#pragma once
+
+#include "cfgui/help_table.h"
+#include "config/working_config.h"
+#include "panels/panel_def_list.h"
+#include "regs/field_controls.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace k7r::cfgui {
+
+// What the diagnostics pane shows and what it remembers between reports.
+struct DiagnosticsState {
+    // The text shown, with "\n" line ends.
+    std::string shown;
+    // A page's message that stays on show while the same control reports.
+    std::string remembered;
+    int rememberedControl = 0;
+    // The pane turns yellow while an error is shown.
+    bool error = false;
+    // The control whose entry is invalid; 0 = none. While it is held, no
+    // other control reports and no tab change happens.
+    int lock = 0;
+};
+
+// Set while the main window closes, so that no page reports during
+// teardown. No control has this id.
+inline constexpr int kClosingLock = -2;
+
+struct TooltipSettings {
+    // The tooltip control exists.
+    bool available = false;
+    bool enabled = false;
+    std::size_t delayIndex = 1;
+};
+
+// Everything the utility keeps for the whole run, owned by the shell and
+// handed to the pages.
+struct Application {
+    explicit Application(const HAL_STRUCT& initial) : config(initial) {}
+
+    WorkingConfig config;
+    PanelDefList panels;
+    HelpTable help;
+    FieldControlBindings bindings;
+    // The file opened or saved last; empty while there is none.
+    std::string currentPath;
+    DiagnosticsState diagnostics;
+    // The utility is the active application.
+    bool active = false;
+    TooltipSettings tooltips;
+    // Files dropped on the main window, for Configure Multiple.
+    std::vector<std::string> droppedFiles;
+};
+
+// The file dialogs' name buffers hold a path of this many characters with
+// its NUL.
+inline constexpr std::size_t kMaxPath = 260;
+
+} // namespace k7r::cfgui

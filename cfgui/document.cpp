@@ -1,0 +1,38 @@
+#include "cfgui/document.h"
+
+#include "cfgui/application.h"
+#include "regs/setting_ids.h"
+#include "regs/settings_engine.h"
+
+namespace k7r::cfgui {
+
+bool OpenDocument(Application& app, const std::string& path, const MessageSink& show) {
+    if (!OpenConfigFile(path, app.config, show)) {
+        return false;
+    }
+    app.currentPath = path;
+    app.config.SavedMainStart = GetFieldValue(app.config, kIdMainStart);
+    return true;
+}
+
+bool SaveDocument(Application& app, const MessageSink& show) {
+    if (SaveConfigFile(app.currentPath, {}, app.config.Record, false, show)) {
+        return true;
+    }
+    app.currentPath.clear();
+    return false;
+}
+
+bool SaveDocumentAs(Application& app, const std::string& target, const MessageSink& show) {
+    if (!SaveConfigFile(app.currentPath, target, app.config.Record, false, show)) {
+        return false;
+    }
+    app.currentPath = target;
+    return true;
+}
+
+std::string SavedMessage(const std::string& path) {
+    return "Configuration data saved in file \"" + path + "\".";
+}
+
+} // namespace k7r::cfgui

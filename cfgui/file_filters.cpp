@@ -1,0 +1,70 @@
+#include "cfgui/file_filters.h"
+
+#include "cfgui/window_title.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+namespace k7r::cfgui {
+namespace {
+
+constexpr FileFilter kAllFiles = {"All Files (*.*)", "*.*"};
+
+constexpr std::array<FileFilter, 8> kOpenFilters = {{
+    {"All Configurable Files (.exe;.s9;.s19;.idp;.elf;.lvb;.prc)",
+     "*.exe;*.s9;*.s19;*.idp;*.elf;*.lvb;*.prc"},
+    {"EXE Files", "*.EXE"},
+    {"ELF Files", "*.ELF"},
+    {"S9 Files", "*.S9;*.S19"},
+    {"IDP Files", "*.IDP"},
+    {"LVEB-SH3 Files", "*.LVB"},
+    {"PRC Files", "*.PRC"},
+    kAllFiles,
+}};
+
+struct KindByExtension {
+    std::string_view extension;
+    FileFilter filter;
+};
+
+constexpr std::array<KindByExtension, 7> kSaveAsKinds = {{
+    {"EXE", kOpenFilters[1]},
+    {"ELF", kOpenFilters[2]},
+    {"S9", kOpenFilters[3]},
+    {"S19", kOpenFilters[3]},
+    {"IDP", kOpenFilters[4]},
+    {"LVB", kOpenFilters[5]},
+    {"PRC", kOpenFilters[6]},
+}};
+
+bool SameLetters(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) {
+        return std::toupper(static_cast<unsigned char>(x)) ==
+               std::toupper(static_cast<unsigned char>(y));
+    });
+}
+
+} // namespace
+
+std::span<const FileFilter> OpenFilters() {
+    return kOpenFilters;
+}
+
+std::vector<FileFilter> SaveAsFilters(std::string_view currentPath) {
+    const std::string_view name = FileNamePart(currentPath);
+    const std::size_t dot = name.rfind('.');
+    const std::string_view extension =
+        dot == std::string_view::npos ? std::string_view{} : name.substr(dot + 1);
+    std::vector<FileFilter> filters;
+    for (const KindByExtension& kind : kSaveAsKinds) {
+        if (SameLetters(kind.extension, extension)) {
+            filters.push_back(kind.filter);
+            break;
+        }
+    }
+    filters.push_back(kAllFiles);
+    return filters;
+}
+
+} // namespace k7r::cfgui

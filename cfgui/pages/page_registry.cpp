@@ -1,0 +1,29 @@
+#include "cfgui/pages/page_registry.h"
+
+#include "cfgui/application.h"
+#include "cfgui/pages/empty_page.h"
+#include "cfgui/resource.h"
+
+namespace k7r::cfgui {
+
+PageTable StandardPages() {
+    return {{
+        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // General
+        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Preferences
+        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Clocks
+        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Panel
+        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Panel Power
+        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Registers
+        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Direct
+    }};
+}
+
+void GatherHelp(Application& app, const PageTable& pages) {
+    app.help.Add(kShellHelpRows);
+    for (const PageEntry& page : pages) {
+        app.help.Add(page.helpRows);
+    }
+    app.help.Bind(app.bindings);
+}
+
+} // namespace k7r::cfgui

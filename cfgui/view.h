@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace k7r::cfgui {
+
+// The controls of one page or dialog, by control id, as its logic sees
+// them. The Win32 layer implements it over a dialog's child windows; the
+// native tests over a table of fake controls. Ids that the page does not
+// have read as empty and ignore changes.
+class View {
+  public:
+    virtual ~View() = default;
+
+    virtual std::string Text(int control) const = 0;
+    virtual void SetText(int control, std::string_view text) = 0;
+    virtual bool Checked(int control) const = 0;
+    virtual void SetChecked(int control, bool checked) = 0;
+    virtual void Enable(int control, bool enabled) = 0;
+    virtual void Show(int control, bool shown) = 0;
+
+    // List boxes and drop-down lists.
+    virtual void ClearItems(int control) = 0;
+    virtual void AddItem(int control, std::string_view text) = 0;
+    virtual int ItemCount(int control) const = 0;
+    virtual std::string ItemText(int control, int item) const = 0;
+    // -1 when nothing is selected, and for controls that are no lists.
+    virtual int Selection(int control) const = 0;
+    virtual void Select(int control, int item) = 0;
+
+    // Sliders and spin buttons.
+    virtual void SetRange(int control, int low, int high) = 0;
+    virtual void SetPosition(int control, int position) = 0;
+    // The slider moves in steps and writes its value into the field.
+    virtual void AttachSlider(int slider, int field, unsigned step) = 0;
+
+    virtual void Focus(int control) = 0;
+    virtual void SelectAllText(int control) = 0;
+    virtual void SetTextLimit(int control, int characters) = 0;
+};
+
+} // namespace k7r::cfgui

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "cfgui/application.h"
+#include "cfgui/diagnostics_reporter.h"
+#include "cfgui/pages/page_registry.h"
+#include "cfgui/resource.h"
+#include "cfgui/win32/page_host.h"
+#include "cfgui/win32/tooltips.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+namespace k7r::cfgui::win32 {
+
+// The window class of the main window's template.
+inline constexpr const char* kMainWindowClass = "58C22CFG";
+bool RegisterMainWindowClass(HINSTANCE instance);
+
+// The main window: tab control, diagnostics pane, menu, tooltips, file
+// commands and the open page.
+class MainWindow : private DiagnosticsPane {
+  public:
+    MainWindow(Application& app, PageTable pages);
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    // Creates the window from its template at the system's default position
+    // and shows it with the first tab open. False when it cannot be made.
+    bool Create(HINSTANCE instance);
+    HWND Window() const { return window_; }
+    HWND TabControl() const { return GetDlgItem(window_, IDC_TABS); }
+    // The open page's dialog; null when the tab shows none.
+    HWND PageWindow() const { return page_ != nullptr ? page_->Window() : nullptr; }
+    HWND TooltipWindow() const { return tooltips_.Window(); }
+    DiagnosticsReporter& Reporter() { return reporter_; }
+
+    // Opens a file as File Open does once a name is chosen.
+    bool OpenFile(const std::string& path);
+
+    // The message loop's part: Enter forwarding and the open page's keyboard
+    // navigation. True when the message was handled.
+    bool PreTranslate(MSG& message);
+
+  private:
+    static INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
+    INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void OnInitDialog();
+    void OnCommand(int id);
+    INT_PTR OnNotify(NMHDR& header);
+    void OnInitMenuPopup(HMENU menu);
+    void OnDropFiles(HDROP drop);
+    INT_PTR OnPaneColour(HDC dc);
+    void OnClose();
+    void OnDestroy();
+
+    void OnOpen();
+    void OnSave();
+    void OnSaveAs();
+    void OnToggleTooltips();
+    void OnDelay(std::size_t index);
+    void OnWeb();
+
+    void OpenTabPage(int index);
+    void CloseTabPage();
+    // Moves the focus to the tab control so that the field being edited is
+    // committed; false when that left an invalid entry pending.
+    bool CommitField();
+    void RefreshTitle();
+    void ShowFailure(const std::string& text);
+    void Refresh();
+    bool EnterKey(HWND focus);
+
+    // DiagnosticsPane.
+    void ShowText(const std::string& text) override;
+    void SetErrorColour(bool error) override;
+    void Beep() override;
+
+    Application& app_;
+    PageTable pages_;
+    DiagnosticsReporter reporter_;
+    HWND window_ = nullptr;
+    Tooltips tooltips_;
+    std::unique_ptr<PageHost> page_;
+    std::string tipText_;
+    HBRUSH errorBrush_ = nullptr;
+};
+
+} // namespace k7r::cfgui::win32

@@ -1,0 +1,56 @@
+#include "cfgui/win32/message_box.h"
+
+namespace k7r::cfgui::win32 {
+namespace {
+
+// A CBT hook has no argument of its own: the window to centre over and the
+// hook itself are known to it only through these, for the length of one
+// ShowMessage call on the one user-interface thread.
+HWND mainWindow = nullptr;
+HWND centreOver = nullptr;
+HHOOK centringHook = nullptr;
+
+LRESULT CALLBACK CentringHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && centreOver != nullptr) {
+        CentreOver(reinterpret_cast<HWND>(wParam), centreOver);
+        centreOver = nullptr;
+    }
+    return CallNextHookEx(centringHook, code, wParam, lParam);
+}
+
+} // namespace
+
+void CentreOver(HWND window, HWND parent) {
+    RECT own;
+    RECT around;
+    GetWindowRect(window, &own);
+    GetWindowRect(parent, &around);
+    const int width = own.right - own.left;
+    const int height = own.bottom - own.top;
+    const int x = around.left + (around.right - around.left - width) / 2;
+    const int y = around.top + (around.bottom - around.top - height) / 2;
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SetMessageOwner(HWND window) {
+    mainWindow = window;
+}
+
+int ShowMessage(HWND owner, UINT style, const std::string& text) {
+    const HWND parent = mainWindow != nullptr ? mainWindow : owner;
+    const HWND previousCentre = centreOver;
+    const HHOOK previousHook = centringHook;
+    centreOver = parent;
+    centringHook = parent != nullptr
+                       ? SetWindowsHookExA(WH_CBT, CentringHook, nullptr, GetCurrentThreadId())
+                       : nullptr;
+    const int pressed = MessageBoxA(parent, text.c_str(), kMessageTitle, style);
+    if (centringHook != nullptr) {
+        UnhookWindowsHookEx(centringHook);
+    }
+    centringHook = previousHook;
+    centreOver = previousCentre;
+    return pressed;
+}
+
+} // namespace k7r::cfgui::win32

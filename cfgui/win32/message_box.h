@@ -1,0 +1,23 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace k7r::cfgui::win32 {
+
+// The title of every message box of the utility.
+inline constexpr const char* kMessageTitle = "58C22CFG";
+
+// A message box titled "58C22CFG", owned by and centred over the main window
+// when there is one, else over `owner`. Returns the button pressed. The text
+// is shown literally.
+int ShowMessage(HWND owner, UINT style, const std::string& text);
+
+// Moves the window so that its centre is the parent's.
+void CentreOver(HWND window, HWND parent);
+
+// Where message boxes go from now on; null when the main window is gone.
+void SetMessageOwner(HWND mainWindow);
+
+} // namespace k7r::cfgui::win32

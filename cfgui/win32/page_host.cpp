@@ -1,0 +1,196 @@
+#include "cfgui/win32/page_host.h"
+
+#include "cfgui/win32/win32_text.h"
+
+#include <commctrl.h>
+
+namespace k7r::cfgui::win32 {
+namespace {
+
+// Notification codes overlap between control classes, so the class decides.
+std::optional<ControlEvent> EventOf(HWND control, UINT code) {
+    if (HasClass(control, WC_BUTTONA)) {
+        return code == BN_CLICKED ? std::optional(ControlEvent::Clicked) : std::nullopt;
+    }
+    if (HasClass(control, WC_EDITA)) {
+        switch (code) {
+        case EN_CHANGE:
+            return ControlEvent::TextChanged;
+        case EN_KILLFOCUS:
+            return ControlEvent::FocusLost;
+        default:
+            return std::nullopt;
+        }
+    }
+    if (HasClass(control, WC_COMBOBOXA)) {
+        switch (code) {
+        case CBN_SELCHANGE:
+            return ControlEvent::SelectionChanged;
+        case CBN_SELENDOK:
+            return ControlEvent::SelectionConfirmed;
+        case CBN_EDITCHANGE:
+            return ControlEvent::TextChanged;
+        case CBN_KILLFOCUS:
+            return ControlEvent::FocusLost;
+        default:
+            return std::nullopt;
+        }
+    }
+    if (HasClass(control, WC_LISTBOXA)) {
+        switch (code) {
+        case LBN_SELCHANGE:
+            return ControlEvent::SelectionChanged;
+        case LBN_DBLCLK:
+            return ControlEvent::DoubleClicked;
+        case LBN_KILLFOCUS:
+            return ControlEvent::FocusLost;
+        default:
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<ListEvent> ListEventOf(UINT code) {
+    switch (code) {
+    case NM_CLICK:
+        return ListEvent::Click;
+    case NM_DBLCLK:
+        return ListEvent::DoubleClick;
+    case NM_RETURN:
+        return ListEvent::Enter;
+    case LVN_HOTTRACK:
+        return ListEvent::HotLineChanged;
+    default:
+        return std::nullopt;
+    }
+}
+
+ScrollEvent ScrollEventOf(WORD code) {
+    switch (code) {
+    case SB_THUMBPOSITION:
+        return ScrollEvent::ThumbPosition;
+    case SB_ENDSCROLL:
+        return ScrollEvent::EndScroll;
+    default:
+        return ScrollEvent::Other;
+    }
+}
+
+} // namespace
+
+PageHost::PageHost(Application& app, DiagnosticsReporter& reporter)
+    : context_(app, reporter, view_) {}
+
+std::unique_ptr<PageHost> PageHost::Open(HWND mainWindow, HWND tabs, const PageEntry& entry,
+                                         Application& app, DiagnosticsReporter& reporter) {
+    std::unique_ptr<PageHost> host(new PageHost(app, reporter));
+    const auto instance =
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(mainWindow, GWLP_HINSTANCE));
+    host->dialog_ = CreateDialogParamA(instance, MAKEINTRESOURCEA(entry.templateId), mainWindow,
+                                       DialogProcedure, reinterpret_cast<LPARAM>(host.get()));
+    if (host->dialog_ == nullptr) {
+        return nullptr;
+    }
+    host->view_ = Win32View(host->dialog_);
+    host->page_ = entry.create(host->context_);
+
+    // Filling the tab control's display area, in main window coordinates.
+    RECT area;
+    GetClientRect(tabs, &area);
+    SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    MapWindowPoints(tabs, mainWindow, reinterpret_cast<POINT*>(&area), 2);
+    SetWindowPos(host->dialog_, HWND_TOP, area.left, area.top, area.right - area.left,
+                 area.bottom - area.top, 0);
+
+    host->page_->Open();
+    ShowWindow(host->dialog_, SW_SHOW);
+    return host;
+}
+
+PageHost::~PageHost() {
+    if (dialog_ != nullptr) {
+        SetWindowLongPtrA(dialog_, DWLP_USER, 0);
+        DestroyWindow(dialog_);
+    }
+}
+
+INT_PTR CALLBACK PageHost::DialogProcedure(HWND dialog, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        return FALSE;
+    }
+    auto* host = reinterpret_cast<PageHost*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    if (host == nullptr || host->page_ == nullptr) {
+        return FALSE;
+    }
+    switch (message) {
+    case WM_COMMAND:
+        return host->OnCommand(wParam, lParam);
+    case WM_NOTIFY:
+        return host->OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        return host->OnScroll(wParam, lParam);
+    case WM_TIMER:
+        host->page_->OnTimer();
+        return TRUE;
+    case WM_CTLCOLORSTATIC:
+        return host->OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    default:
+        return FALSE;
+    }
+}
+
+INT_PTR PageHost::OnCommand(WPARAM wParam, LPARAM lParam) {
+    const auto control = reinterpret_cast<HWND>(lParam);
+    if (control == nullptr) {
+        return FALSE;
+    }
+    if (const std::optional<ControlEvent> event = EventOf(control, HIWORD(wParam))) {
+        page_->OnControl(LOWORD(wParam), *event);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+INT_PTR PageHost::OnNotify(const NMHDR& header) {
+    const std::optional<ListEvent> event = ListEventOf(header.code);
+    if (!event || !HasClass(header.hwndFrom, WC_LISTVIEWA)) {
+        return FALSE;
+    }
+    int line = -1;
+    if (*event == ListEvent::HotLineChanged) {
+        line = reinterpret_cast<const NMLISTVIEW&>(header).iItem;
+    } else if (*event == ListEvent::Enter) {
+        line = static_cast<int>(
+            SendMessageA(header.hwndFrom, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    } else {
+        line = reinterpret_cast<const NMITEMACTIVATE&>(header).iItem;
+    }
+    page_->OnList(static_cast<int>(header.idFrom), *event, line);
+    return FALSE;
+}
+
+INT_PTR PageHost::OnScroll(WPARAM wParam, LPARAM lParam) {
+    const auto control = reinterpret_cast<HWND>(lParam);
+    if (control == nullptr) {
+        return FALSE;
+    }
+    page_->OnScroll(GetDlgCtrlID(control), ScrollEventOf(LOWORD(wParam)),
+                    static_cast<short>(HIWORD(wParam)));
+    return TRUE;
+}
+
+INT_PTR PageHost::OnControlColour(HDC dc, HWND control) {
+    const std::optional<TextColour> colour = page_->TextColourOf(GetDlgCtrlID(control));
+    if (!colour) {
+        return FALSE;
+    }
+    SetTextColor(dc, RGB(colour->red, colour->green, colour->blue));
+    SetBkMode(dc, TRANSPARENT);
+    return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+} // namespace k7r::cfgui::win32

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "cfgui/page.h"
+#include "cfgui/page_context.h"
+#include "cfgui/pages/page_registry.h"
+#include "cfgui/win32/win32_view.h"
+
+#include <windows.h>
+
+#include <memory>
+
+namespace k7r::cfgui::win32 {
+
+// One open tab page: its child dialog made from the page's template over the
+// tab control's display area, the page object, and the translation of the
+// dialog's messages into calls on it.
+class PageHost {
+  public:
+    // Null when the template cannot be made into a dialog.
+    static std::unique_ptr<PageHost> Open(HWND mainWindow, HWND tabs, const PageEntry& entry,
+                                          Application& app, DiagnosticsReporter& reporter);
+    ~PageHost();
+    PageHost(const PageHost&) = delete;
+    PageHost& operator=(const PageHost&) = delete;
+
+    HWND Window() const { return dialog_; }
+    Page& Logic() { return *page_; }
+
+  private:
+    PageHost(Application& app, DiagnosticsReporter& reporter);
+    static INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
+    INT_PTR OnCommand(WPARAM wParam, LPARAM lParam);
+    INT_PTR OnNotify(const NMHDR& header);
+    INT_PTR OnScroll(WPARAM wParam, LPARAM lParam);
+    INT_PTR OnControlColour(HDC dc, HWND control);
+
+    HWND dialog_ = nullptr;
+    Win32View view_{nullptr};
+    PageContext context_;
+    std::unique_ptr<Page> page_;
+};
+
+} // namespace k7r::cfgui::win32

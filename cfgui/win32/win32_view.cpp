@@ -1,0 +1,226 @@
+#include "cfgui/win32/win32_view.h"
+
+#include "cfgui/win32/slider.h"
+#include "cfgui/win32/win32_text.h"
+
+#include <commctrl.h>
+
+namespace k7r::cfgui::win32 {
+namespace {
+
+enum class ListKind { None, ComboBox, ListBox, ListView };
+
+ListKind KindOf(HWND control) {
+    if (control == nullptr) {
+        return ListKind::None;
+    }
+    if (HasClass(control, WC_COMBOBOXA)) {
+        return ListKind::ComboBox;
+    }
+    if (HasClass(control, WC_LISTBOXA)) {
+        return ListKind::ListBox;
+    }
+    if (HasClass(control, WC_LISTVIEWA)) {
+        return ListKind::ListView;
+    }
+    return ListKind::None;
+}
+
+} // namespace
+
+std::string Win32View::Text(int control) const {
+    const HWND window = Control(control);
+    return window != nullptr ? WindowText(window) : std::string{};
+}
+
+void Win32View::SetText(int control, std::string_view text) {
+    SetDlgItemTextA(dialog_, control, std::string(text).c_str());
+}
+
+bool Win32View::Checked(int control) const {
+    return IsDlgButtonChecked(dialog_, control) == BST_CHECKED;
+}
+
+void Win32View::SetChecked(int control, bool checked) {
+    CheckDlgButton(dialog_, control, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void Win32View::Enable(int control, bool enabled) {
+    EnableWindow(Control(control), enabled);
+}
+
+void Win32View::Show(int control, bool shown) {
+    ShowWindow(Control(control), shown ? SW_SHOW : SW_HIDE);
+}
+
+void Win32View::ClearItems(int control) {
+    const HWND window = Control(control);
+    switch (KindOf(window)) {
+    case ListKind::ComboBox:
+        SendMessageA(window, CB_RESETCONTENT, 0, 0);
+        break;
+    case ListKind::ListBox:
+        SendMessageA(window, LB_RESETCONTENT, 0, 0);
+        break;
+    case ListKind::ListView:
+        SendMessageA(window, LVM_DELETEALLITEMS, 0, 0);
+        break;
+    case ListKind::None:
+        break;
+    }
+}
+
+void Win32View::AddItem(int control, std::string_view text) {
+    const HWND window = Control(control);
+    const std::string item(text);
+    const auto param = reinterpret_cast<LPARAM>(item.c_str());
+    switch (KindOf(window)) {
+    case ListKind::ComboBox:
+        SendMessageA(window, CB_ADDSTRING, 0, param);
+        break;
+    case ListKind::ListBox:
+        SendMessageA(window, LB_ADDSTRING, 0, param);
+        break;
+    case ListKind::ListView: {
+        LVITEMA line{};
+        line.mask = LVIF_TEXT;
+        line.iItem = ItemCount(control);
+        line.pszText = const_cast<char*>(item.c_str());
+        SendMessageA(window, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&line));
+        break;
+    }
+    case ListKind::None:
+        break;
+    }
+}
+
+int Win32View::ItemCount(int control) const {
+    const HWND window = Control(control);
+    switch (KindOf(window)) {
+    case ListKind::ComboBox:
+        return static_cast<int>(SendMessageA(window, CB_GETCOUNT, 0, 0));
+    case ListKind::ListBox:
+        return static_cast<int>(SendMessageA(window, LB_GETCOUNT, 0, 0));
+    case ListKind::ListView:
+        return static_cast<int>(SendMessageA(window, LVM_GETITEMCOUNT, 0, 0));
+    case ListKind::None:
+        break;
+    }
+    return 0;
+}
+
+std::string Win32View::ItemText(int control, int item) const {
+    const HWND window = Control(control);
+    std::string text;
+    switch (KindOf(window)) {
+    case ListKind::ComboBox:
+    case ListKind::ListBox: {
+        const bool combo = KindOf(window) == ListKind::ComboBox;
+        const LRESULT length =
+            SendMessageA(window, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, item, 0);
+        if (length < 0) {
+            return {};
+        }
+        text.assign(static_cast<std::size_t>(length) + 1, '\0');
+        SendMessageA(window, combo ? CB_GETLBTEXT : LB_GETTEXT, item,
+                     reinterpret_cast<LPARAM>(text.data()));
+        text.resize(static_cast<std::size_t>(length));
+        break;
+    }
+    case ListKind::ListView: {
+        char buffer[1024] = {};
+        LVITEMA line{};
+        line.pszText = buffer;
+        line.cchTextMax = sizeof buffer;
+        SendMessageA(window, LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(&line));
+        text = buffer;
+        break;
+    }
+    case ListKind::None:
+        break;
+    }
+    return text;
+}
+
+int Win32View::Selection(int control) const {
+    const HWND window = Control(control);
+    switch (KindOf(window)) {
+    case ListKind::ComboBox:
+        return static_cast<int>(SendMessageA(window, CB_GETCURSEL, 0, 0));
+    case ListKind::ListBox:
+        return static_cast<int>(SendMessageA(window, LB_GETCURSEL, 0, 0));
+    case ListKind::ListView:
+        return static_cast<int>(SendMessageA(window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
+                                             MAKELPARAM(LVNI_SELECTED, 0)));
+    case ListKind::None:
+        break;
+    }
+    return -1;
+}
+
+void Win32View::Select(int control, int item) {
+    const HWND window = Control(control);
+    switch (KindOf(window)) {
+    case ListKind::ComboBox:
+        SendMessageA(window, CB_SETCURSEL, item, 0);
+        break;
+    case ListKind::ListBox:
+        SendMessageA(window, LB_SETCURSEL, item, 0);
+        break;
+    case ListKind::ListView: {
+        LVITEMA line{};
+        line.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        line.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageA(window, LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(&line));
+        break;
+    }
+    case ListKind::None:
+        break;
+    }
+}
+
+void Win32View::SetRange(int control, int low, int high) {
+    const HWND window = Control(control);
+    if (HasClass(window, UPDOWN_CLASSA)) {
+        SendMessageA(window, UDM_SETRANGE32, static_cast<WPARAM>(low), high);
+    } else {
+        SendMessageA(window, PBM_SETRANGE32, static_cast<WPARAM>(low), high);
+    }
+}
+
+void Win32View::SetPosition(int control, int position) {
+    const HWND window = Control(control);
+    if (HasClass(window, UPDOWN_CLASSA)) {
+        SendMessageA(window, UDM_SETPOS32, 0, position);
+    } else {
+        SendMessageA(window, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+    }
+}
+
+void Win32View::AttachSlider(int slider, int field, unsigned step) {
+    SendMessageA(Control(slider), kSliderAttach, step, reinterpret_cast<LPARAM>(Control(field)));
+}
+
+void Win32View::Focus(int control) {
+    const HWND window = Control(control);
+    if (window != nullptr) {
+        SendMessageA(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(window), TRUE);
+    }
+}
+
+void Win32View::SelectAllText(int control) {
+    const HWND window = Control(control);
+    if (KindOf(window) == ListKind::ComboBox) {
+        SendMessageA(window, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+    } else {
+        SendMessageA(window, EM_SETSEL, 0, -1);
+    }
+}
+
+void Win32View::SetTextLimit(int control, int characters) {
+    const HWND window = Control(control);
+    SendMessageA(window, KindOf(window) == ListKind::ComboBox ? CB_LIMITTEXT : EM_LIMITTEXT,
+                 static_cast<WPARAM>(characters), 0);
+}
+
+} // namespace k7r::cfgui::win32

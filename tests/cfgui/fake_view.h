@@ -1,0 +1,98 @@
+#pragma once
+
+#include "cfgui/diagnostics_reporter.h"
+#include "cfgui/view.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace k7r::cfgui::fake {
+
+struct FakeControl {
+    std::string text;
+    bool checked = false;
+    bool enabled = true;
+    bool shown = true;
+    std::vector<std::string> items;
+    int selection = -1;
+    bool textSelected = false;
+    int limit = 0;
+    int low = 0;
+    int high = 0;
+    int position = 0;
+    int sliderField = 0;
+    unsigned sliderStep = 0;
+};
+
+// Controls as plain values, created on first use.
+class FakeView : public View {
+  public:
+    std::map<int, FakeControl> controls;
+    int focus = 0;
+
+    FakeControl& operator[](int control) { return controls[control]; }
+
+    std::string Text(int control) const override { return Find(control).text; }
+    void SetText(int control, std::string_view text) override {
+        controls[control].text = text;
+        controls[control].textSelected = false;
+    }
+    bool Checked(int control) const override { return Find(control).checked; }
+    void SetChecked(int control, bool checked) override { controls[control].checked = checked; }
+    void Enable(int control, bool enabled) override { controls[control].enabled = enabled; }
+    void Show(int control, bool shown) override { controls[control].shown = shown; }
+    void ClearItems(int control) override {
+        controls[control].items.clear();
+        controls[control].selection = -1;
+    }
+    void AddItem(int control, std::string_view text) override {
+        controls[control].items.emplace_back(text);
+    }
+    int ItemCount(int control) const override {
+        return static_cast<int>(Find(control).items.size());
+    }
+    std::string ItemText(int control, int item) const override {
+        return Find(control).items.at(static_cast<std::size_t>(item));
+    }
+    int Selection(int control) const override { return Find(control).selection; }
+    void Select(int control, int item) override { controls[control].selection = item; }
+    void SetRange(int control, int low, int high) override {
+        controls[control].low = low;
+        controls[control].high = high;
+    }
+    void SetPosition(int control, int position) override { controls[control].position = position; }
+    void AttachSlider(int slider, int field, unsigned step) override {
+        controls[slider].sliderField = field;
+        controls[slider].sliderStep = step;
+    }
+    void Focus(int control) override { focus = control; }
+    void SelectAllText(int control) override { controls[control].textSelected = true; }
+    void SetTextLimit(int control, int characters) override {
+        controls[control].limit = characters;
+    }
+
+  private:
+    const FakeControl& Find(int control) const {
+        static const FakeControl none;
+        const auto found = controls.find(control);
+        return found == controls.end() ? none : found->second;
+    }
+};
+
+// The diagnostics pane as the reporter left it.
+struct FakePane : DiagnosticsPane {
+    std::string text;
+    bool errorColour = false;
+    int beeps = 0;
+    int updates = 0;
+
+    void ShowText(const std::string& shown) override {
+        text = shown;
+        ++updates;
+    }
+    void SetErrorColour(bool error) override { errorColour = error; }
+    void Beep() override { ++beeps; }
+};
+
+} // namespace k7r::cfgui::fake

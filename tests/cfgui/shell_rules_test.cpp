@@ -1,0 +1,153 @@
+#include "cfgui/application.h"
+#include "cfgui/file_filters.h"
+#include "cfgui/menu_state.h"
+#include "cfgui/page.h"
+#include "cfgui/resource.h"
+#include "cfgui/slider_rule.h"
+#include "cfgui/tooltip_delays.h"
+#include "cfgui/tooltip_text.h"
+#include "cfgui/window_title.h"
+#include "config/default_records.h"
+#include "regs/field_names.h"
+#include "regs/settings_engine.h"
+
+#include <gtest/gtest.h>
+
+namespace k7r::cfgui {
+namespace {
+
+TEST(WindowTitle, NamesTheFileWithoutItsDirectory) {
+    EXPECT_EQ(UtilityBuild(), 17u);
+    EXPECT_EQ(WindowTitle(""), "K7R58C22 Configuration Utility  (Build 17)");
+    EXPECT_EQ(WindowTitle("C:\\work\\images\\viewer.exe"),
+              "viewer.exe - K7R58C22 Configuration Utility  (Build 17)");
+    EXPECT_EQ(WindowTitle("/tmp/board.S19"),
+              "board.S19 - K7R58C22 Configuration Utility  (Build 17)");
+}
+
+TEST(MenuState, SaveNeedsAFileAndTipsNeedTheirControl) {
+    Application app(TemplateRecord);
+    MenuState menu = CurrentMenuState(app);
+    EXPECT_FALSE(menu.saveEnabled);
+    EXPECT_FALSE(menu.tooltipsAvailable);
+    EXPECT_EQ(menu.delayIndex, 1u);
+    EXPECT_EQ(menu.aboutText, "&About 58C22CFG...");
+
+    app.currentPath = "a.exe";
+    app.tooltips = {.available = true, .enabled = true, .delayIndex = 5};
+    menu = CurrentMenuState(app);
+    EXPECT_TRUE(menu.saveEnabled);
+    EXPECT_TRUE(menu.tooltipsAvailable);
+    EXPECT_TRUE(menu.tooltipsEnabled);
+    EXPECT_EQ(menu.delayIndex, 5u);
+}
+
+TEST(TooltipDelays, InitialDelayAndAFifthToReshow) {
+    EXPECT_EQ(DelayIndexOfMenu(IDM_DELAY_5S), 5u);
+    EXPECT_EQ(DelayIndexOfMenu(IDM_HELP_ABOUT), kDelayCount);
+    const TooltipTimes fiveSeconds = TimesForDelay(5);
+    EXPECT_EQ(fiveSeconds.initial, 5000u);
+    EXPECT_EQ(fiveSeconds.reshow, 1000u);
+    EXPECT_EQ(fiveSeconds.visible, 30000u);
+    EXPECT_EQ(TimesForDelay(0).reshow, 20u);
+}
+
+TEST(Slider, ValueFollowsTheMouseAndRisesToTheStep) {
+    const SliderGeometry bar{.low = 0, .high = 100, .left = 0, .right = 200};
+    struct Case {
+        std::int32_t x;
+        std::uint32_t step;
+        std::int32_t value;
+    };
+    const Case cases[] = {
+        {-50, 1, 0}, {0, 1, 0},   {100, 1, 50}, {201, 1, 100}, {500, 1, 100},
+        {33, 1, 16}, {35, 8, 24}, {32, 8, 16},  {190, 8, 96},  {199, 8, 100},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SliderValue(bar, c.x, c.step), c.value) << c.x << " step " << c.step;
+    }
+    EXPECT_EQ(SliderValue({.low = 10, .high = 20, .left = 5, .right = 5}, 7, 1), 10);
+}
+
+TEST(FileFilters, SaveAsOffersTheCurrentKindThenAllFiles) {
+    struct Case {
+        const char* path;
+        const char* first;
+    };
+    const Case cases[] = {
+        {"C:\\a\\viewer.exe", "*.EXE"},
+        {"x.Elf", "*.ELF"},
+        {"x.s9", "*.S9;*.S19"},
+        {"x.S19", "*.S9;*.S19"},
+        {"x.idp", "*.IDP"},
+        {"x.LVB", "*.LVB"},
+        {"x.prc", "*.PRC"},
+    };
+    for (const Case& c : cases) {
+        const std::vector<FileFilter> filters = SaveAsFilters(c.path);
+        ASSERT_EQ(filters.size(), 2u) << c.path;
+        EXPECT_EQ(filters[0].patterns, c.first);
+        EXPECT_EQ(filters[1].label, "All Files (*.*)");
+    }
+    EXPECT_EQ(SaveAsFilters("notes.txt").size(), 1u);
+    EXPECT_EQ(SaveAsFilters("dir.exe\\noext").size(), 1u);
+    EXPECT_EQ(OpenFilters().size(), 8u);
+    EXPECT_EQ(OpenFilters().front().patterns, "*.exe;*.s9;*.s19;*.idp;*.elf;*.lvb;*.prc");
+}
+
+// A page whose list control has a text of its own.
+struct HotLinePage : Page {
+    std::optional<std::string> Tooltip(int control) override {
+        if (control == IDC_REGISTER_LIST) {
+            return "the hot register";
+        }
+        return std::nullopt;
+    }
+};
+
+class Tooltips : public ::testing::Test {
+  protected:
+    Tooltips() {
+        app.tooltips.enabled = true;
+        app.help.Add(kShellHelpRows);
+        app.help.Add(kRows);
+        app.help.Bind(app.bindings);
+    }
+
+    static constexpr HelpRow kRows[] = {
+        {67, 3008, 0, {}},
+        {0, 3008, 0, "never reached: the setting comes first"},
+        {0, IDC_POWER_PIN_TEXT, IDC_POWER_PIN_7, "GPIO pin"},
+        {0, IDC_POWER_PIN_8, IDC_POWER_PIN_10, "GPO pin"},
+        {0, IDC_REGISTER_LIST, 0, "list"},
+        {0, 1906, 0, "Initialize the K7R%s."},
+    };
+    Application app{TemplateRecord};
+    HotLinePage page;
+};
+
+TEST_F(Tooltips, TextComesFromTheFirstStepThatHasOne) {
+    EXPECT_EQ(TooltipText(app, &page, IDC_REGISTER_LIST), "the hot register");
+    EXPECT_EQ(TooltipText(app, nullptr, IDC_REGISTER_LIST), "list");
+    EXPECT_EQ(TooltipText(app, &page, 3008), FieldHelpForId(67));
+    EXPECT_EQ(TooltipText(app, &page, 1906), "Initialize the K7R58C22.");
+    EXPECT_EQ(TooltipText(app, &page, 1907), "");
+
+    app.diagnostics.shown = std::string(300, 'd');
+    EXPECT_EQ(TooltipText(app, &page, IDC_DIAGNOSTICS), app.diagnostics.shown);
+    EXPECT_EQ(TooltipText(app, &page, IDC_PREDEFINED_PANELS).rfind("Selects from a list", 0), 0u);
+
+    app.tooltips.enabled = false;
+    EXPECT_EQ(TooltipText(app, &page, 1906), "");
+}
+
+TEST_F(Tooltips, PowerPinsTakeTheGpoTextWhilePowerUsesGpo) {
+    SetFieldValue(app.config, 24, 1); // TFT: power on a GPIO pin
+    EXPECT_EQ(TooltipText(app, &page, IDC_POWER_PIN_0 + 2), "GPIO pin");
+    SetFieldValue(app.config, 24, 0); // STN: power on a GPO pin
+    EXPECT_EQ(TooltipText(app, &page, IDC_POWER_PIN_0 + 2), "GPO pin");
+    EXPECT_EQ(TooltipText(app, &page, IDC_POWER_PIN_TEXT), "GPO pin");
+}
+
+} // namespace
+} // namespace k7r::cfgui

@@ -1,0 +1,317 @@
+#include "tests/cfgui/win32/gui_harness.h"
+
+#include "cfgui/win32/slider.h"
+#include "cfgui/win32/win32_text.h"
+#include "config/default_records.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+
+namespace k7r::cfgui::gui {
+namespace {
+
+// The one session of the test running now, for the pump's keyboard
+// handling; and the script whose timer runs now. Timer procedures take no
+// argument of their own.
+Session* currentSession = nullptr;
+ModalScript* currentScript = nullptr;
+
+HINSTANCE ThisProgram() {
+    return GetModuleHandleA(nullptr);
+}
+
+bool TimeIsUp(DWORD deadline) {
+    return static_cast<LONG>(GetTickCount() - deadline) >= 0;
+}
+
+void PumpOnce() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            continue;
+        }
+        if (currentSession == nullptr || !currentSession->window.PreTranslate(message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+}
+
+BOOL CALLBACK CollectModal(HWND window, LPARAM found) {
+    if (IsWindowVisible(window) && win32::HasClass(window, "#32770")) {
+        reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    }
+    return TRUE;
+}
+
+// The dialogs and message boxes this thread shows now.
+std::vector<HWND> OpenModals() {
+    std::vector<HWND> found;
+    EnumThreadWindows(GetCurrentThreadId(), CollectModal, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+void SendCommand(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+std::string ShellQuoted(const std::string& text) {
+    return "'" + text + "'";
+}
+
+} // namespace
+
+Session::Session(PageTable pages) : app(TemplateRecord), window(app, pages) {
+    static const bool registered = [] {
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&controls);
+        win32::WidenSliderClass(ThisProgram());
+        return win32::RegisterMainWindowClass(ThisProgram());
+    }();
+    currentSession = this;
+    if (registered && window.Create(ThisProgram())) {
+        SetForegroundWindow(Main());
+        PumpUntil([this] { return app.active; });
+    }
+}
+
+Session::~Session() {
+    if (Main() != nullptr) {
+        SendMessageA(Main(), WM_CLOSE, 0, 0);
+    }
+    PumpFor(50);
+    currentSession = nullptr;
+}
+
+HWND Session::Control(int id) const {
+    const HWND inPage = Page() != nullptr ? GetDlgItem(Page(), id) : nullptr;
+    return inPage != nullptr ? inPage : GetDlgItem(Main(), id);
+}
+
+std::string Session::Title() const {
+    return win32::WindowText(Main());
+}
+
+std::string Session::PaneText() const {
+    return win32::WindowText(GetDlgItem(Main(), IDC_DIAGNOSTICS));
+}
+
+int Session::CurrentTab() const {
+    return static_cast<int>(SendMessageA(window.TabControl(), TCM_GETCURSEL, 0, 0));
+}
+
+bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
+    const DWORD deadline = GetTickCount() + static_cast<DWORD>(timeoutMs);
+    for (;;) {
+        PumpOnce();
+        if (done()) {
+            return true;
+        }
+        if (TimeIsUp(deadline)) {
+            return false;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+void PumpFor(int milliseconds) {
+    PumpUntil([] { return false; }, milliseconds);
+}
+
+void Click(HWND button) {
+    SendMessageA(button, BM_CLICK, 0, 0);
+    PumpOnce();
+}
+
+void FocusOn(HWND control) {
+    SendMessageA(GetParent(control), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    PumpOnce();
+}
+
+void TypeInto(HWND field, std::string_view text) {
+    FocusOn(field);
+    SendMessageA(field, EM_SETSEL, 0, -1);
+    SendMessageA(field, WM_CLEAR, 0, 0);
+    for (const char c : text) {
+        SendMessageA(field, WM_CHAR, static_cast<unsigned char>(c), 1);
+    }
+    PumpOnce();
+}
+
+void PressKey(UINT virtualKey) {
+    const HWND focus = GetFocus();
+    PostMessageA(focus, WM_KEYDOWN, virtualKey, 1);
+    PostMessageA(focus, WM_KEYUP, virtualKey, 0xC0000001);
+    PumpFor(50);
+}
+
+void PickItem(HWND list, int index) {
+    const bool combo = win32::HasClass(list, WC_COMBOBOXA);
+    SendMessageA(list, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    const int id = GetDlgCtrlID(list);
+    const HWND parent = GetParent(list);
+    const auto param = reinterpret_cast<LPARAM>(list);
+    SendMessageA(parent, WM_COMMAND, MAKEWPARAM(id, combo ? CBN_SELCHANGE : LBN_SELCHANGE), param);
+    if (combo) {
+        SendMessageA(parent, WM_COMMAND, MAKEWPARAM(id, CBN_SELENDOK), param);
+    }
+    PumpOnce();
+}
+
+bool SelectTab(Session& session, int index) {
+    const HWND tabs = session.window.TabControl();
+    RECT label;
+    SendMessageA(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&label));
+    const LPARAM at = MAKELPARAM((label.left + label.right) / 2, (label.top + label.bottom) / 2);
+    SendMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(tabs, WM_LBUTTONUP, 0, at);
+    PumpFor(50);
+    return session.CurrentTab() == index;
+}
+
+static UINT MenuState(HWND mainWindow, int id) {
+    const HMENU menu = GetMenu(mainWindow);
+    SendMessageA(mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(menu, 0)), 0);
+    return GetMenuState(menu, static_cast<UINT>(id), MF_BYCOMMAND);
+}
+
+bool MenuItemEnabled(HWND mainWindow, int id) {
+    const UINT state = MenuState(mainWindow, id);
+    return state != 0xFFFFFFFF && (state & (MF_GRAYED | MF_DISABLED)) == 0;
+}
+
+bool MenuItemChecked(HWND mainWindow, int id) {
+    const UINT state = MenuState(mainWindow, id);
+    return state != 0xFFFFFFFF && (state & MF_CHECKED) != 0;
+}
+
+bool ChooseMenu(HWND mainWindow, int id) {
+    if (!MenuItemEnabled(mainWindow, id)) {
+        return false;
+    }
+    SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    PumpOnce();
+    return true;
+}
+
+ModalScript& ModalScript::Expect(std::string title, Answer answer) {
+    steps_.push_back({std::move(title), std::move(answer)});
+    return *this;
+}
+
+bool ModalScript::Run(const std::function<void()>& action, int timeoutMs) {
+    deadline_ = GetTickCount() + static_cast<DWORD>(timeoutMs);
+    ModalScript* const outer = currentScript;
+    currentScript = this;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, Tick);
+    action();
+    // Windows the action left open, and answers still due, get their time.
+    PumpUntil([this] { return next_ == steps_.size() || timedOut_; }, timeoutMs);
+    KillTimer(nullptr, timer);
+    currentScript = outer;
+    return next_ == steps_.size() && !timedOut_;
+}
+
+void CALLBACK ModalScript::Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (currentScript != nullptr) {
+        currentScript->OnTick();
+    }
+}
+
+void ModalScript::OnTick() {
+    const std::vector<HWND> open = OpenModals();
+    if (TimeIsUp(deadline_)) {
+        timedOut_ = true;
+        for (const HWND window : open) {
+            SendCommand(window, IDCANCEL);
+        }
+        return;
+    }
+    if (next_ == steps_.size()) {
+        return;
+    }
+    const Step& step = steps_[next_];
+    const auto match = std::ranges::find_if(
+        open, [&](HWND window) { return win32::WindowText(window) == step.title; });
+    if (match == open.end() || !IsWindowEnabled(*match)) {
+        return;
+    }
+    const std::string text = MessageText(*match);
+    texts_.push_back(text.empty() ? step.title : text);
+    ++next_;
+    step.answer(*match);
+}
+
+ModalScript::Answer ModalScript::Press(int buttonId) {
+    return [buttonId](HWND window) { SendCommand(window, buttonId); };
+}
+
+ModalScript::Answer ModalScript::ChooseFile(const std::string& path) {
+    return [path](HWND dialog) {
+        // The explorer-style dialogs have a combined name box, the old ones
+        // an edit field.
+        constexpr int kNameBox = 0x47C;
+        constexpr int kNameField = 0x480;
+        const int field = GetDlgItem(dialog, kNameBox) != nullptr ? kNameBox : kNameField;
+        SetDlgItemTextA(dialog, field, path.c_str());
+        SendCommand(dialog, IDOK);
+    };
+}
+
+ModalScript::Answer ModalScript::Inspect(std::function<void(HWND)> look, int buttonId) {
+    return [look = std::move(look), buttonId](HWND window) {
+        look(window);
+        SendCommand(window, buttonId);
+    };
+}
+
+std::string MessageText(HWND box) {
+    constexpr int kMessageTextId = 0xFFFF;
+    const HWND text = GetDlgItem(box, kMessageTextId);
+    return text != nullptr ? win32::WindowText(text) : std::string{};
+}
+
+std::string WindowsPath(const std::string& unixPath) {
+    std::string path = "Z:" + unixPath;
+    std::ranges::replace(path, '/', '\\');
+    return path;
+}
+
+bool Screenshot(const std::string& name, HWND window) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpFor(200);
+    RECT place;
+    GetWindowRect(window, &place);
+    const std::string directory = std::string(K7R_BINARY_DIR) + "/screenshots";
+    const std::string target = directory + "/" + name + ".png";
+    const std::string partial = directory + "/." + name + ".png";
+    CreateDirectoryA(WindowsPath(directory).c_str(), nullptr);
+    DeleteFileA(WindowsPath(target).c_str());
+
+    // ImageMagick reads the X server's picture; the name appears once the
+    // picture is complete, which is how this side learns that it is done.
+    const std::string crop = std::to_string(place.right - place.left) + "x" +
+                             std::to_string(place.bottom - place.top) + "+" +
+                             std::to_string(place.left) + "+" + std::to_string(place.top);
+    std::string command = "Z:\\bin\\sh -c \"import -window root -crop " + crop + " +repage " +
+                          ShellQuoted(partial) + " && mv " + ShellQuoted(partial) + " " +
+                          ShellQuoted(target) + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return false;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return PumpUntil(
+        [&] { return GetFileAttributesA(WindowsPath(target).c_str()) != INVALID_FILE_ATTRIBUTES; },
+        20000);
+}
+
+} // namespace k7r::cfgui::gui

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "cfgui/application.h"
+#include "cfgui/pages/page_registry.h"
+#include "cfgui/win32/main_window.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Drives the utility's real main window in the test's own process the way a
+// user would: clicks, typing, focus moves, tabs, menu commands, and answers
+// to the modal windows they open. Every wait is bounded.
+namespace k7r::cfgui::gui {
+
+inline constexpr int kStepTimeoutMs = 5000;
+
+// The main window made from the real resources, shown, active, with the
+// first tab open; closed again at the end.
+class Session {
+  public:
+    explicit Session(PageTable pages = StandardPages());
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    HWND Main() const { return window.Window(); }
+    HWND Page() const { return window.PageWindow(); }
+    HWND Control(int id) const;
+    std::string Title() const;
+    std::string PaneText() const;
+    int CurrentTab() const;
+
+    Application app;
+    win32::MainWindow window;
+};
+
+// Pumps messages through the main window's keyboard handling until done()
+// holds; false when the time ran out first.
+bool PumpUntil(const std::function<bool()>& done, int timeoutMs = kStepTimeoutMs);
+// Pumps messages for a while: painting, timers.
+void PumpFor(int milliseconds);
+
+void Click(HWND button);
+// Focus into the field, its text selected and replaced by typed characters.
+void TypeInto(HWND field, std::string_view text);
+// Moves the keyboard focus as a mouse click on the control would.
+void FocusOn(HWND control);
+// Presses and releases a key in the focused control, through the message
+// loop.
+void PressKey(UINT virtualKey);
+// Chooses an item of a drop-down list or list box, as a click on it does.
+void PickItem(HWND list, int index);
+// Clicks the tab's label; true when the tab became the current one.
+bool SelectTab(Session& session, int index);
+
+bool MenuItemEnabled(HWND mainWindow, int id);
+bool MenuItemChecked(HWND mainWindow, int id);
+// Chooses a menu command; false (and nothing done) when it is greyed.
+bool ChooseMenu(HWND mainWindow, int id);
+
+// Answers, in order, the modal windows (message boxes, dialogs) that an
+// action opens. The action runs while a timer watches for each expected
+// window; whatever is still open at the time limit is cancelled, so a
+// missing or unexpected window fails the test instead of hanging it.
+class ModalScript {
+  public:
+    using Answer = std::function<void(HWND window)>;
+
+    ModalScript& Expect(std::string title, Answer answer);
+    // True when every expected window came and was answered in time.
+    bool Run(const std::function<void()>& action, int timeoutMs = kStepTimeoutMs);
+    // Per window answered: a message box's text, else the window's title.
+    const std::vector<std::string>& Texts() const { return texts_; }
+
+    // Answers.
+    static Answer Press(int buttonId);
+    // Types the path into a file dialog's name field and presses its OK.
+    static Answer ChooseFile(const std::string& path);
+    // Looks at the window (reads its controls, takes a screenshot), then
+    // presses the button.
+    static Answer Inspect(std::function<void(HWND)> look, int buttonId);
+
+  private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+    void OnTick();
+
+    struct Step {
+        std::string title;
+        Answer answer;
+    };
+    std::vector<Step> steps_;
+    std::size_t next_ = 0;
+    DWORD deadline_ = 0;
+    bool timedOut_ = false;
+    std::vector<std::string> texts_;
+};
+
+// A message box's text.
+std::string MessageText(HWND box);
+// The path as the file dialogs of Wine take it.
+std::string WindowsPath(const std::string& unixPath);
+
+// The screen around the window, as the X server shows it, into
+// build/<preset>/screenshots/NAME.png. False when it could not be taken.
+bool Screenshot(const std::string& name, HWND window);
+
+} // namespace k7r::cfgui::gui
