@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <initializer_list>
 #include <set>
 
 namespace k7r::cli {
@@ -23,6 +24,16 @@ bool AllDigits(std::string_view text) {
     });
 }
 
+// Appended piece by piece: GCC 12 at -O2 misreads the overlap of a literal
+// added to a string (-Wrestrict).
+std::string Joined(std::initializer_list<std::string_view> pieces) {
+    std::string text;
+    for (const std::string_view piece : pieces) {
+        text.append(piece);
+    }
+    return text;
+}
+
 } // namespace
 
 SettingName FindSetting(std::string_view word) {
@@ -33,7 +44,7 @@ SettingName FindSetting(std::string_view word) {
             FindField(id) != kFieldCount) {
             return {id, {}};
         }
-        return {0, "no setting has the id " + std::string(word)};
+        return {0, Joined({"no setting has the id ", word})};
     }
     std::set<std::uint32_t> ids;
     for (const FIELD_DESC& field : kFieldTable) {
@@ -42,10 +53,10 @@ SettingName FindSetting(std::string_view word) {
         }
     }
     if (ids.empty()) {
-        return {0, "no setting is named \"" + std::string(word) + "\""};
+        return {0, Joined({"no setting is named \"", word, "\""})};
     }
     if (ids.size() > 1) {
-        std::string error = "\"" + std::string(word) + "\" names several settings; use an id:";
+        std::string error = Joined({"\"", word, "\" names several settings; use an id:"});
         for (const std::uint32_t id : ids) {
             error += ' ' + std::to_string(id);
         }

@@ -73,8 +73,9 @@ TEST(SetCommand, NewValidationErrorsSaveNothingUnlessForced) {
     const CliRun refused = RunCli({"set", image, "Horz Total=100"});
     EXPECT_EQ(refused.status, kExitFailure);
     EXPECT_TRUE(refused.out.starts_with("67 Horz Total = 96\n" + errors)) << refused.out;
-    EXPECT_EQ(refused.err, "58c22cfg set: nothing saved: the changes bring 2 new errors (--force "
-                           "saves them)\n");
+    EXPECT_EQ(refused.err, std::string(kProgramName) +
+                               " set: nothing saved: the changes bring 2 new errors (--force "
+                               "saves them)\n");
     EXPECT_EQ(test::ReadFileBytes(image), original);
 
     const CliRun forced = RunCli({"set", image, "Horz Total=100", "--force"});
