@@ -9,13 +9,18 @@ namespace k7r::edit {
 EditSession::EditSession(const HAL_STRUCT& initial, const PanelDefList& panelList)
     : config(initial), panels(panelList) {}
 
-bool OpenConfiguration(EditSession& session, const std::string& path, const MessageSink& show) {
-    if (!OpenConfigFile(path, session.config, show)) {
+bool OpenConfiguration(WorkingConfig& config, const std::string& path, const MessageSink& show) {
+    if (!OpenConfigFile(path, config, show)) {
         return false;
     }
-    // The layout updates restore this address; the previous file's must not
-    // find its way into this one.
-    session.config.SavedMainStart = GetFieldValue(session.config, kIdMainStart);
+    config.SavedMainStart = GetFieldValue(config, kIdMainStart);
+    return true;
+}
+
+bool OpenConfiguration(EditSession& session, const std::string& path, const MessageSink& show) {
+    if (!OpenConfiguration(session.config, path, show)) {
+        return false;
+    }
     MatchPredefinedPanel(session);
     return true;
 }

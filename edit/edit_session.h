@@ -41,8 +41,10 @@ struct EditSession {
 };
 
 // The shell's Open: adopts the file's record (on failure `show` says why and
-// nothing changes), remembers its main start address for the layout updates
-// to restore, and matches the predefined panel.
+// nothing changes) and remembers its main start address for the layout
+// updates to restore, so that the previous file's never reaches this one.
+bool OpenConfiguration(WorkingConfig& config, const std::string& path, const MessageSink& show);
+// The same, and the predefined panel is matched.
 bool OpenConfiguration(EditSession& session, const std::string& path, const MessageSink& show);
 
 // Finds the predefined panel that describes the current settings, trying the

@@ -64,6 +64,7 @@ TEST(FieldText, MegahertzWithThreeDecimals) {
 
 TEST(FieldText, LineEndsForMultiLineControls) {
     EXPECT_EQ(AddCrLf("a\nb\r\nc\n", 100), "a\r\nb\r\nc\r\n");
+    EXPECT_EQ(AddCrLf("\n\n", 100), "\r\n\r\n");
     // With its NUL, the text fits the size; a line end is not split.
     EXPECT_EQ(AddCrLf("ab\ncd", 4), "ab");
     EXPECT_EQ(AddCrLf("ab\ncd", 5), "ab\r\n");
