@@ -33,8 +33,6 @@ EditResult Written(EditSession& session, std::uint32_t id, bool changed) {
 }
 
 std::string ListHint(EditSession& session, std::uint32_t id) {
-    // Long enough for every list of the table (duty cycle: 256 items).
-    constexpr std::uint32_t kLongestList = 256;
     std::string hint = "Allowed values:";
     for (std::uint32_t item = 0; item < kLongestList; ++item) {
         const std::optional<std::string> text = GetFieldListText(session.config, id, item);

@@ -20,6 +20,10 @@ EditResult Refusal(std::string message, std::uint32_t value, std::string shown,
 // its text as FormatFieldValue gives it.
 EditResult Written(EditSession& session, std::uint32_t id, bool changed);
 
+// Every list of the field table ends before this item (duty cycle: 256
+// items).
+inline constexpr std::uint32_t kLongestList = 256;
+
 // "Allowed values: MCLK (0), BCLK (1), CLKI (2), CLKI2 (3).": the items of
 // a setting's list, for refusals of an item it does not have.
 std::string ListHint(EditSession& session, std::uint32_t id);

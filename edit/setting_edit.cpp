@@ -75,7 +75,6 @@ std::optional<std::uint32_t> ReadWhole(std::string_view text) {
 // A list's item: one of its texts in any letter case, or its number.
 std::optional<std::uint32_t> ReadItem(EditSession& session, std::uint32_t id,
                                       std::string_view text) {
-    constexpr std::uint32_t kLongestList = 256;
     for (std::uint32_t item = 0; item < kLongestList; ++item) {
         const std::optional<std::string> listed = GetFieldListText(session.config, id, item);
         if (listed && EqualNoCase(*listed, text)) {
