@@ -2,6 +2,7 @@
 
 #include "cfgui/help_table.h"
 #include "config/working_config.h"
+#include "edit/edit_session.h"
 #include "panels/panel_def_list.h"
 #include "regs/field_controls.h"
 
@@ -39,10 +40,13 @@ struct TooltipSettings {
 // Everything the utility keeps for the whole run, owned by the shell and
 // handed to the pages.
 struct Application {
-    explicit Application(const HAL_STRUCT& initial) : config(initial) {}
+    explicit Application(const HAL_STRUCT& initial) : session(initial, panels) {}
 
-    WorkingConfig config;
+    // Read once at start, before the main window; the session matches
+    // against it.
     PanelDefList panels;
+    // The working configuration and what the pages remember beside it.
+    edit::EditSession session;
     HelpTable help;
     FieldControlBindings bindings;
     // The file opened or saved last; empty while there is none.

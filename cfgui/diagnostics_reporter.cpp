@@ -64,7 +64,7 @@ std::size_t DiagnosticsReporter::ReportStatus(int control, unsigned flags,
         pane_.Beep();
     }
     const edit::Diagnostics found =
-        edit::Diagnose(app_.config, app_.panels, kReportRoom - text.size());
+        edit::Diagnose(app_.session.config, app_.panels, kReportRoom - text.size());
     text += found.text;
     state.error = state.error || found.error;
     if (!text.empty() && text.back() == '\n') {
@@ -87,13 +87,13 @@ void DiagnosticsReporter::ReportBadEntry(View& view, int control, bool withRange
     const std::uint32_t setting =
         FindFieldByControl(app_.bindings, static_cast<std::uint32_t>(control));
     const std::string message =
-        withRange ? edit::BadEntryMessage(text, setting, GetFieldMin(app_.config, setting),
-                                          GetFieldMax(app_.config, setting))
+        withRange ? edit::BadEntryMessage(text, setting, GetFieldMin(app_.session.config, setting),
+                                          GetFieldMax(app_.session.config, setting))
                   : edit::BadEntryMessage(text, setting);
     ReportStatus(control, kReportError, message);
     app_.diagnostics.lock = control;
     view.Focus(control);
-    view.SetText(control, ValueText(app_.config, control, setting));
+    view.SetText(control, ValueText(app_.session.config, control, setting));
     view.SelectAllText(control);
 }
 

@@ -6,7 +6,7 @@
 namespace k7r::cfgui {
 
 bool OpenDocument(Application& app, const std::string& path, const MessageSink& show) {
-    if (!edit::OpenConfiguration(app.config, path, show)) {
+    if (!edit::OpenConfiguration(app.session, path, show)) {
         return false;
     }
     app.currentPath = path;
@@ -14,7 +14,7 @@ bool OpenDocument(Application& app, const std::string& path, const MessageSink& 
 }
 
 bool SaveDocument(Application& app, const MessageSink& show) {
-    if (SaveConfigFile(app.currentPath, {}, app.config.Record, false, show)) {
+    if (SaveConfigFile(app.currentPath, {}, app.session.config.Record, false, show)) {
         return true;
     }
     app.currentPath.clear();
@@ -22,7 +22,7 @@ bool SaveDocument(Application& app, const MessageSink& show) {
 }
 
 bool SaveDocumentAs(Application& app, const std::string& target, const MessageSink& show) {
-    if (!SaveConfigFile(app.currentPath, target, app.config.Record, false, show)) {
+    if (!SaveConfigFile(app.currentPath, target, app.session.config.Record, false, show)) {
         return false;
     }
     app.currentPath = target;

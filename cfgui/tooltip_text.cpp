@@ -3,8 +3,8 @@
 #include "cfgui/application.h"
 #include "cfgui/chip_text.h"
 #include "cfgui/page.h"
-#include "cfgui/power_pins.h"
 #include "cfgui/resource.h"
+#include "edit/power_page.h"
 #include "regs/field_controls.h"
 
 #include <string_view>
@@ -60,7 +60,7 @@ std::string TooltipText(Application& app, Page* page, int control) {
     if (!help.empty()) {
         return help;
     }
-    if (IsGpioPowerPin(control) && PowerUsesGpoPin(app.config)) {
+    if (IsGpioPowerPin(control) && edit::PowerThroughGpo(app.session)) {
         return FixedText(app, IDC_POWER_PIN_8);
     }
     return FixedText(app, control);

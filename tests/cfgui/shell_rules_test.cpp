@@ -142,9 +142,9 @@ TEST_F(Tooltips, TextComesFromTheFirstStepThatHasOne) {
 }
 
 TEST_F(Tooltips, PowerPinsTakeTheGpoTextWhilePowerUsesGpo) {
-    SetFieldValue(app.config, 24, 1); // TFT: power on a GPIO pin
+    SetFieldValue(app.session.config, 24, 1); // TFT: power on a GPIO pin
     EXPECT_EQ(TooltipText(app, &page, IDC_POWER_PIN_0 + 2), "GPIO pin");
-    SetFieldValue(app.config, 24, 0); // STN: power on a GPO pin
+    SetFieldValue(app.session.config, 24, 0); // STN: power on a GPO pin
     EXPECT_EQ(TooltipText(app, &page, IDC_POWER_PIN_0 + 2), "GPO pin");
     EXPECT_EQ(TooltipText(app, &page, IDC_POWER_PIN_TEXT), "GPO pin");
 }
