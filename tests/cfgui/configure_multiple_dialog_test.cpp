@@ -61,6 +61,7 @@ class ConfigureMultiple : public testing::Test {
     HAL_STRUCT working = ViewerRecord;
     std::vector<Shown> shown;
     std::vector<bool> lockedDuringRun;
+    std::vector<std::string> progress;
     ConfigureMultipleDialog dialog{
         view, working,
         ConfigureMultipleServices{.drives =
@@ -73,6 +74,7 @@ class ConfigureMultiple : public testing::Test {
                                       },
                                   .keepResponsive =
                                       [this] {
+                                          progress.push_back(view[IDC_CONFIGURE_PROGRESS].text);
                                           lockedDuringRun.push_back(
                                               dialog.Running() && !view[IDC_CONFIGURE].enabled &&
                                               !view[IDC_DIALOG_CANCEL].enabled);
@@ -173,6 +175,10 @@ TEST_F(ConfigureMultiple, RunSavesEachFileReportsFailuresAndSummarisesInListOrde
                      "Summary of configured files:\n\nOK\t" + Path("a.exe") + "\nError\t" +
                          Path("b 100%s.exe") + "\nOK\t" + Path("c.exe") + "\n"}));
     EXPECT_EQ(lockedDuringRun, (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(progress, (std::vector<std::string>{"Saving file 1 of 3: " + Path("a.exe"),
+                                                  "Saving file 2 of 3: " + Path("b 100%s.exe"),
+                                                  "Saving file 3 of 3: " + Path("c.exe")}));
+    EXPECT_EQ(view[IDC_CONFIGURE_PROGRESS].text, "");
     EXPECT_FALSE(dialog.Running());
     EXPECT_TRUE(view[IDC_CONFIGURE].enabled);
 
