@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,19 @@ class View {
     virtual void Focus(int control) = 0;
     virtual void SelectAllText(int control) = 0;
     virtual void SetTextLimit(int control, int characters) = 0;
+
+    // Report-style list views: a line per item, a text per column. The item
+    // operations above act on the lines and their first column.
+    struct Column {
+        std::string_view title;
+        bool rightAligned = false;
+    };
+    virtual void SetColumns(int control, std::span<const Column> columns) = 0;
+    // Writes the texts of a line; a line one past the last is added.
+    virtual void SetLine(int control, int line, std::span<const std::string> texts) = 0;
+    virtual std::string LineText(int control, int line, int column) const = 0;
+    // Each column as wide as its widest text, its title included.
+    virtual void FitColumns(int control) = 0;
 };
 
 } // namespace k7r::cfgui

@@ -35,6 +35,11 @@ std::span<const Command> Commands();
 // Runs the command that the first word names; returns the exit status.
 int RunCommandLine(std::span<const std::string_view> words);
 
+// The status a run ends with: kExitFailure, said on standard error, when
+// standard output did not take everything written to it (a full disk or
+// device), whatever the command made of it; else status.
+int EndWithOutputChecked(int status);
+
 // Prints the container core's failure messages to standard error.
 const MessageSink& PrintToStderr();
 

@@ -1,6 +1,8 @@
 #include "cli/command.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -52,6 +54,19 @@ int RunCommandLine(std::span<const std::string_view> words) {
                      command->synopsis.data());
     }
     return status;
+}
+
+int EndWithOutputChecked(int status) {
+    errno = 0;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) {
+        return status;
+    }
+    // errno tells why when the last write is the one that failed.
+    const int reason = errno;
+    std::fprintf(stderr, "%.*s: cannot write to standard output%s%s\n",
+                 static_cast<int>(kProgramName.size()), kProgramName.data(), reason ? ": " : "",
+                 reason ? std::strerror(reason) : "");
+    return kExitFailure;
 }
 
 const MessageSink& PrintToStderr() {

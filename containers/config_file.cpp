@@ -6,11 +6,22 @@
 #include "platform/file.h"
 #include "platform/file_mapping.h"
 #include "platform/file_ops.h"
+#include "platform/replacement_file.h"
 
 #include <optional>
 
 namespace k7r {
 namespace {
+
+using platform::File;
+using platform::FileAccess;
+using platform::FileLock;
+using platform::FileMapping;
+using platform::Result;
+using platform::Status;
+
+// Why an operation failed, ready to show; nothing on success.
+using Reason = std::optional<std::string>;
 
 // The extensions of files that can carry a record, in the order they are
 // tried.
@@ -33,84 +44,249 @@ std::string SystemText(platform::SystemError error) {
     return platform::ErrorText(error);
 }
 
-// Runs read over the whole file mapped read-only. Returns why it could not,
-// or nothing on success.
-template <typename Read>
-std::optional<std::string> ReadMappedFile(const std::string& path, Read read) {
-    using namespace platform;
-    Result<File> file = File::Open(path, FileAccess::Read);
-    if (!file) {
-        return SystemText(file.error());
+std::string ChangedWhileRead() {
+    return SystemText({.refusal = platform::Refusal::ChangedWhileRead});
+}
+
+// Makes the opened file the one this save holds alone: no other save or
+// reader of these programs has it, and no other save has put a new file
+// under its name since it was opened (its content would be lost).
+Status HoldForSave(File& file, const std::string& path) {
+    if (Status locked = file.TryLock(FileLock::Exclusive); !locked) {
+        return locked;
     }
-    const Result<std::uint64_t> length = file->Length();
+    if (!file.IsNamedBy(path)) {
+        return platform::Refusal::InUse;
+    }
+    return platform::Ok();
+}
+
+// The whole file mapped for reading into mapping; the reason when it is
+// empty or cannot be mapped.
+Reason MapWholeFile(File& file, std::optional<FileMapping>& mapping) {
+    const Result<std::uint64_t> length = file.Length();
     if (!length) {
         return SystemText(length.error());
     }
     if (*length == 0) {
         return std::string(messages::kZeroLength);
     }
-    const Result<FileMapping> mapping = FileMapping::MapReadOnly(*file, *length);
-    if (!mapping) {
-        return SystemText(mapping.error());
+    Result<FileMapping> mapped = FileMapping::MapReadOnly(file, *length);
+    if (!mapped) {
+        return SystemText(mapped.error());
     }
-    std::string_view message;
-    if (read(mapping->bytes(), message)) {
-        return std::nullopt;
-    }
-    return std::string(message);
+    mapping = std::move(*mapped);
+    return std::nullopt;
 }
 
-// Writes the record into an existing file through a mapping with room to
-// grow, then trims the file to the length the container kind reports. The
-// file's times are restored on failure; on success the access and write
-// times become the time of the save.
-std::optional<std::string> WriteIntoFile(const std::string& path, const HAL_STRUCT& working,
-                                         bool preserveAddresses) {
-    using namespace platform;
+// Runs read over the whole file mapped read-only, while no save of these
+// programs can change it. Returns why it could not, or nothing on success.
+template <typename Read>
+Reason ReadMappedFile(const std::string& path, Read read) {
+    Result<File> file = File::Open(path, FileAccess::Read);
+    if (!file) {
+        return SystemText(file.error());
+    }
+    if (Status locked = file->TryLock(FileLock::Shared); !locked) {
+        return SystemText(locked.error());
+    }
+    std::optional<FileMapping> mapping;
+    if (Reason reason = MapWholeFile(*file, mapping)) {
+        return reason;
+    }
+    std::string_view message;
+    const bool done = read(mapping->bytes(), message);
+    if (!mapping->Intact()) {
+        return ChangedWhileRead();
+    }
+    if (!done) {
+        return std::string(message);
+    }
+    return std::nullopt;
+}
+
+// How the save changes the mapped file; the reason when it cannot.
+Reason WorkOutChange(const FileMapping& mapping, const HAL_STRUCT& working, bool preserveAddresses,
+                     ImageChange& change) {
+    std::string_view message;
+    const bool worked =
+        WriteConfigImage(mapping.bytes(), working, preserveAddresses, change, message);
+    if (!mapping.Intact()) {
+        return ChangedWhileRead();
+    }
+    if (!worked) {
+        return std::string(message);
+    }
+    return std::nullopt;
+}
+
+std::span<const std::uint8_t> BytesOf(const HAL_STRUCT& record) {
+    return {reinterpret_cast<const std::uint8_t*>(&record), sizeof record};
+}
+
+// Writes the image as the change leaves it into the replacement: around a
+// patched record the image's own bytes, behind a rewritten head the image's
+// bytes from where the head stops replacing them.
+Status WriteChangedImage(platform::ReplacementFile& out, std::span<const std::uint8_t> image,
+                         const ImageChange& change) {
+    std::span<const std::uint8_t> pieces[3];
+    if (const auto* patch = std::get_if<RecordPatch>(&change)) {
+        pieces[0] = image.first(patch->offset);
+        pieces[1] = BytesOf(patch->record);
+        pieces[2] = image.subspan(patch->offset + sizeof patch->record);
+    } else {
+        const auto& rewrite = std::get<ImageRewrite>(change);
+        pieces[0] = rewrite.head;
+        pieces[1] = image.subspan(rewrite.resumeAt);
+    }
+    for (std::span<const std::uint8_t> piece : pieces) {
+        if (Status written = out.Append(piece); !written) {
+            return written;
+        }
+    }
+    return platform::Ok();
+}
+
+// Writes the changed image apart, beside the target. The mapping is
+// released afterwards: Windows cannot replace a file that is mapped.
+Result<platform::ReplacementFile> WriteReplacement(const std::string& target,
+                                                   std::optional<FileMapping>& mapping,
+                                                   const ImageChange& change) {
+    Result<platform::ReplacementFile> replacement = platform::ReplacementFile::Create(target);
+    if (!replacement) {
+        return replacement;
+    }
+    const Status written = WriteChangedImage(*replacement, mapping->bytes(), change);
+    const bool intact = mapping->Intact();
+    mapping.reset();
+    if (!intact) {
+        return platform::Refusal::ChangedWhileRead;
+    }
+    if (!written) {
+        return written.error();
+    }
+    return replacement;
+}
+
+// Gives the replacement the looks of model and the times, and puts it in
+// the place of replaced, the file under the target's name if there is one
+// (which may be model itself).
+Reason PutInPlace(platform::ReplacementFile& replacement, const File& model,
+                  platform::AttributeUse use, const platform::FileTimes& times,
+                  std::optional<File>& replaced) {
+    Status status = replacement.TakeAttributes(model, use);
+    if (status) {
+        status = replacement.SetTimes(times);
+    }
+    if (status) {
+        status = replacement.Commit(std::move(replaced));
+    }
+    if (!status) {
+        return SystemText(status.error());
+    }
+    return std::nullopt;
+}
+
+platform::FileTimes SavedNow(platform::FileTimes times) {
+    times.lastAccess = times.lastWrite = platform::CurrentTime();
+    return times;
+}
+
+// Saves into the file itself. A plain image has its record patched in
+// place (its length never changes, and a large image is not copied for 856
+// bytes); a kind that re-encodes the file has it written apart and put in
+// its place in one step, so that neither a full disk nor a killed process
+// can leave it torn, cut or with growth room at its end. On success the
+// file keeps its creation time and gets the time of the save; a failed save
+// leaves content and times as they were.
+Reason SaveInPlace(const std::string& path, const HAL_STRUCT& working, bool preserveAddresses) {
+    // Opened for writing first, also when the file will be replaced: a
+    // rename would replace a read-only file just as well.
     Result<File> file = File::Open(path, FileAccess::ReadWrite);
     if (!file) {
         return SystemText(file.error());
     }
-    Result<FileTimes> times = file->Times();
+    if (Status held = HoldForSave(*file, path); !held) {
+        return SystemText(held.error());
+    }
+    const Result<platform::FileTimes> times = file->Times();
     if (!times) {
         return SystemText(times.error());
     }
-    std::optional<std::string> reason;
-    const Result<std::uint64_t> length = file->Length();
-    if (!length) {
-        reason = SystemText(length.error());
-    } else if (*length == 0) {
-        reason = std::string(messages::kZeroLength);
-    } else {
-        // The file's own length until a container kind reports another; a
-        // file too large to map keeps it.
-        std::uint64_t newLength = *length;
-        {
-            Result<FileMapping> mapping = FileMapping::MapWritable(*file, *length + kGrowthRoom);
-            std::string_view message;
-            if (!mapping) {
-                reason = SystemText(mapping.error());
-            } else {
-                std::size_t imageLength = static_cast<std::size_t>(*length);
-                if (!WriteConfigImage(mapping->bytes(), imageLength, working, preserveAddresses,
-                                      message)) {
-                    reason = std::string(message);
-                }
-                newLength = imageLength;
-            }
-        }
-        // Also takes back the growth room when the mapping failed after the
-        // file had grown.
-        if (Status trimmed = file->SetLength(newLength); !trimmed && !reason) {
-            reason = SystemText(trimmed.error());
-        }
-    }
+    std::optional<FileMapping> mapping;
+    ImageChange change;
+    Reason reason = MapWholeFile(*file, mapping);
     if (!reason) {
-        times->lastAccess = times->lastWrite = CurrentTime();
+        reason = WorkOutChange(*mapping, working, preserveAddresses, change);
     }
-    // A failure here costs only the times; the content is already right.
+    std::optional<platform::ReplacementFile> replacement;
+    if (const auto* patch = std::get_if<RecordPatch>(&change); patch != nullptr && !reason) {
+        mapping.reset();
+        const Status patched = file->ReplaceBytesAt(patch->offset, BytesOf(patch->record));
+        if (patched) {
+            // A failure here costs only the times; the content is right.
+            (void)file->SetTimes(SavedNow(*times));
+            return std::nullopt;
+        }
+        reason = SystemText(patched.error());
+    } else if (!reason) {
+        Result<platform::ReplacementFile> written = WriteReplacement(path, mapping, change);
+        if (written) {
+            replacement.emplace(std::move(*written));
+        } else {
+            reason = SystemText(written.error());
+        }
+    }
+    // Reading may have touched the access time: the old file keeps its
+    // times on failure (on success they are gone with it).
+    mapping.reset();
     (void)file->SetTimes(*times);
-    return reason;
+    if (reason) {
+        return reason;
+    }
+    std::optional<File> replaced(std::move(*file));
+    return PutInPlace(*replacement, *replaced, platform::AttributeUse::SameFile, SavedNow(*times),
+                      replaced);
+}
+
+// Saves into a copy of the source under the target's name, replacing what
+// is there only once the copy is complete: a failed save leaves no copy and
+// an existing target as it was.
+Reason SaveAsCopy(const std::string& source, const std::string& target, const HAL_STRUCT& working,
+                  bool preserveAddresses) {
+    Result<File> from = File::Open(source, FileAccess::Read);
+    if (!from) {
+        return SystemText(from.error());
+    }
+    if (Status locked = from->TryLock(FileLock::Shared); !locked) {
+        return SystemText(locked.error());
+    }
+    // An existing target must be a file the user may write, as it would be
+    // for a copy made over it, and no other program's save.
+    Result<std::optional<File>> existing = File::OpenIfExists(target, FileAccess::ReadWrite);
+    if (!existing) {
+        return SystemText(existing.error());
+    }
+    if (*existing) {
+        if (Status held = HoldForSave(**existing, target); !held) {
+            return SystemText(held.error());
+        }
+    }
+    std::optional<FileMapping> mapping;
+    ImageChange change;
+    if (Reason reason = MapWholeFile(*from, mapping)) {
+        return reason;
+    }
+    if (Reason reason = WorkOutChange(*mapping, working, preserveAddresses, change)) {
+        return reason;
+    }
+    Result<platform::ReplacementFile> replacement = WriteReplacement(target, mapping, change);
+    if (!replacement) {
+        return SystemText(replacement.error());
+    }
+    const platform::FileTime now = platform::CurrentTime();
+    return PutInPlace(*replacement, *from, platform::AttributeUse::WritableCopy, {now, now, now},
+                      *existing);
 }
 
 } // namespace
@@ -142,14 +318,18 @@ bool OpenConfigFile(const std::string& path, WorkingConfig& config, const Messag
         show(OpenFailure(path, messages::kUnsupportedType));
         return false;
     }
-    const std::optional<std::string> reason =
+    // Adopted into a copy first: a file that changed while it was read is
+    // refused after the record was taken from it.
+    WorkingConfig adopted = config;
+    const Reason reason =
         ReadMappedFile(path, [&](std::span<const std::uint8_t> image, std::string_view& message) {
-            return ReadConfigImage(image, config, message);
+            return ReadConfigImage(image, adopted, message);
         });
     if (reason) {
         show(OpenFailure(path, *reason));
         return false;
     }
+    config = adopted;
     return true;
 }
 
@@ -158,14 +338,16 @@ bool InspectConfigFile(const std::string& path, HAL_STRUCT& stored, const Messag
         show(OpenFailure(path, messages::kUnsupportedType));
         return false;
     }
-    const std::optional<std::string> reason =
+    HAL_STRUCT found;
+    const Reason reason =
         ReadMappedFile(path, [&](std::span<const std::uint8_t> image, std::string_view& message) {
-            return LocateConfigRecord(image, false, stored, message) == kRecordFound;
+            return LocateConfigRecord(image, false, found, message) == kRecordFound;
         });
     if (reason) {
         show(OpenFailure(path, *reason));
         return false;
     }
+    stored = found;
     return true;
 }
 
@@ -177,24 +359,13 @@ bool SaveConfigFile(const std::string& source, const std::string& target, const 
         show(SaveFailure(path, messages::kUnsupportedType));
         return false;
     }
-    if (!inPlace) {
-        if (platform::Status copied = platform::CopyFileReplacing(source, path); !copied) {
-            show(SaveFailure(path, SystemText(copied.error())));
-            return false;
-        }
-        // A copy that stays read-only fails to open below, with the
-        // system's reason.
-        (void)platform::ClearFileAttributes(path);
+    const Reason reason = inPlace ? SaveInPlace(path, working, preserveAddresses)
+                                  : SaveAsCopy(source, path, working, preserveAddresses);
+    if (reason) {
+        show(SaveFailure(path, *reason));
+        return false;
     }
-    const std::optional<std::string> reason = WriteIntoFile(path, working, preserveAddresses);
-    if (!reason) {
-        return true;
-    }
-    if (!inPlace) {
-        (void)platform::RemoveFile(path);
-    }
-    show(SaveFailure(path, *reason));
-    return false;
+    return true;
 }
 
 } // namespace k7r

@@ -22,7 +22,8 @@ bool HasExtension(std::string_view path, std::string_view extension);
 bool HasAcceptedExtension(std::string_view path);
 
 // Adopts the file's record as the working configuration. On failure shows
-// why and leaves config unchanged.
+// why and leaves config unchanged. A file that another program of this kit
+// is saving at the moment is refused, never read half-written.
 bool OpenConfigFile(const std::string& path, WorkingConfig& config, const MessageSink& show);
 
 // The file's record exactly as stored, its CRC not checked, for programs
@@ -32,10 +33,11 @@ bool InspectConfigFile(const std::string& path, HAL_STRUCT& stored, const Messag
 
 // Writes the working record into the record of a file: into source itself
 // when target is empty or names the same file, else into a copy of source
-// made under the target name (replacing what is there). Shows nothing on
-// success. On failure shows why; the file keeps its content when the
-// failure came before the record was written and its times in any case, and
-// a copy made by this save is removed again.
+// made under the target name, which replaces what is there once it is
+// complete. Shows nothing on success. On failure shows why and leaves every
+// file as it was, content and times: whatever stops a save (a full disk, a
+// killed process, a second save of the same file, which is refused at
+// once) the file holds either its old content or the new, never a mix.
 bool SaveConfigFile(const std::string& source, const std::string& target, const HAL_STRUCT& working,
                     bool preserveAddresses, const MessageSink& show);
 

@@ -8,15 +8,11 @@
 namespace k7r {
 
 int LocateConfigRecord(std::span<const std::uint8_t> image, bool verify, HAL_STRUCT& stored,
-                       std::string_view& message, std::size_t* kind) {
+                       std::string_view& message) {
     message = messages::kNoConfigData;
-    const std::span<const ContainerKind> kinds = ContainerKinds();
-    for (std::size_t index = 0; index < kinds.size(); ++index) {
-        const int result = kinds[index].locate(&stored, image, verify, message);
+    for (const ContainerKind& kind : ContainerKinds()) {
+        const int result = kind.locate(&stored, image, verify, message);
         if (result != kNoRecord) {
-            if (kind != nullptr) {
-                *kind = index;
-            }
             return result;
         }
     }
@@ -40,28 +36,34 @@ bool ReadConfigImage(std::span<const std::uint8_t> image, WorkingConfig& config,
     return true;
 }
 
-bool WriteConfigImage(std::span<std::uint8_t> image, std::size_t& length, const HAL_STRUCT& working,
-                      bool preserveAddresses, std::string_view& message) {
-    HAL_STRUCT inFile;
-    std::size_t kind = 0;
-    if (LocateConfigRecord(image.first(length), false, inFile, message, &kind) != kRecordFound) {
-        return false;
+// The kinds are asked in table order, as for a locate, but each write
+// operation locates the record itself: a large plain image is searched
+// once per save, not twice.
+bool WriteConfigImage(std::span<const std::uint8_t> image, const HAL_STRUCT& working,
+                      bool preserveAddresses, ImageChange& change, std::string_view& message) {
+    const MakeOutgoing outgoing = [&](const HAL_STRUCT& inFile) {
+        const bool swapped = IsSwapped(inFile);
+        HAL_STRUCT record = working;
+        if (swapped) {
+            ByteSwapRecord(record);
+        }
+        if (preserveAddresses) {
+            // Both records are in the file's byte order here.
+            record.RegPhysAddr = inFile.RegPhysAddr;
+            record.MemPhysAddr = inFile.MemPhysAddr;
+        }
+        const std::uint16_t crc = ComputeRecordCrc(record);
+        record.Crc = swapped ? Swap16(crc) : crc;
+        return record;
+    };
+    message = messages::kNoConfigData;
+    for (const ContainerKind& kind : ContainerKinds()) {
+        const int result = kind.write(image, outgoing, change, message);
+        if (result != kNoRecord) {
+            return result == kRecordFound;
+        }
     }
-    const bool swapped = IsSwapped(inFile);
-
-    HAL_STRUCT outgoing = working;
-    if (swapped) {
-        ByteSwapRecord(outgoing);
-    }
-    if (preserveAddresses) {
-        // Both records are in the file's byte order here.
-        outgoing.RegPhysAddr = inFile.RegPhysAddr;
-        outgoing.MemPhysAddr = inFile.MemPhysAddr;
-    }
-    const std::uint16_t crc = ComputeRecordCrc(outgoing);
-    outgoing.Crc = swapped ? Swap16(crc) : crc;
-
-    return ContainerKinds()[kind].write(outgoing, image, length, message) == kRecordFound;
+    return false;
 }
 
 } // namespace k7r

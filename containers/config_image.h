@@ -2,6 +2,7 @@
 
 #include "config/hal_struct.h"
 #include "config/working_config.h"
+#include "containers/container_kind.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,9 +13,9 @@ namespace k7r {
 
 // Asks each container kind in table order for the image's one record and
 // stops at the first that finds one or refuses the file. On kRecordFound
-// stored holds the record as the file stores it and kind the kind's index.
+// stored holds the record as the file stores it.
 int LocateConfigRecord(std::span<const std::uint8_t> image, bool verify, HAL_STRUCT& stored,
-                       std::string_view& message, std::size_t* kind = nullptr);
+                       std::string_view& message);
 
 // Whether a record as stored is in the opposite byte order to the host's.
 bool IsSwapped(const HAL_STRUCT& stored);
@@ -24,12 +25,11 @@ bool IsSwapped(const HAL_STRUCT& stored);
 bool ReadConfigImage(std::span<const std::uint8_t> image, WorkingConfig& config,
                      std::string_view& message);
 
-// Writes the working record over the file's record, in the file's byte order
-// and with a fresh CRC. image is the file's bytes followed by the growth
-// room; length is the file's length, updated by kinds that re-encode the
-// file. With preserveAddresses the file keeps its own physical addresses.
-// The working record itself is never changed.
-bool WriteConfigImage(std::span<std::uint8_t> image, std::size_t& length, const HAL_STRUCT& working,
-                      bool preserveAddresses, std::string_view& message);
+// Works out how to write the working record over the file's record, in the
+// file's byte order and with a fresh CRC; the image is only read. With
+// preserveAddresses the file keeps its own physical addresses. The working
+// record itself is never changed.
+bool WriteConfigImage(std::span<const std::uint8_t> image, const HAL_STRUCT& working,
+                      bool preserveAddresses, ImageChange& change, std::string_view& message);
 
 } // namespace k7r

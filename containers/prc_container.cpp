@@ -172,19 +172,20 @@ int FindRecordPrc(HAL_STRUCT* destination, std::span<const std::uint8_t> image, 
     return LocateInPrc(destination, image, verify, message, prc);
 }
 
-int WriteRecordPrc(const HAL_STRUCT& record, std::span<std::uint8_t> image, std::size_t& length,
-                   std::string_view& message) {
+int WriteRecordPrc(std::span<const std::uint8_t> image, const MakeOutgoing& outgoing,
+                   ImageChange& change, std::string_view& message) {
     PrcImage prc;
-    const int result = LocateInPrc(nullptr, image.first(length), false, message, prc);
+    HAL_STRUCT stored;
+    const int result = LocateInPrc(&stored, image, false, message, prc);
     if (result != kRecordFound) {
         return result;
     }
+    const HAL_STRUCT record = outgoing(stored);
     std::memcpy(prc.sections[prc.recordSection].bytes.data() + prc.recordOffset, &record,
                 HAL_RECORD_SIZE);
     const std::vector<std::uint8_t> resource = EncodeResource(prc, image);
-    const std::size_t newLength = length - prc.resourceLength + resource.size();
-    if (resource.size() > prc::kMaxResourceSize || newLength > length + kGrowthRoom ||
-        newLength > image.size()) {
+    if (resource.size() > prc::kMaxResourceSize ||
+        resource.size() > prc.resourceLength + kGrowthRoom) {
         message = messages::kPrcTooLarge;
         return kRecordRefused;
     }
@@ -194,22 +195,21 @@ int WriteRecordPrc(const HAL_STRUCT& record, std::span<std::uint8_t> image, std:
         return kRecordRefused;
     }
 
-    const std::size_t oldEnd = prc.resourceOffset + prc.resourceLength;
-    std::memmove(image.data() + prc.resourceOffset + resource.size(), image.data() + oldEnd,
-                 length - oldEnd);
-    std::ranges::copy(resource, image.begin() + prc.resourceOffset);
+    // The header and entry table lie before the resource (the locate checks
+    // it): they are all of the head that changes besides the resource.
+    std::vector<std::uint8_t> head(image.begin(), image.begin() + prc.resourceOffset);
     const auto delta = static_cast<std::uint32_t>(resource.size() - prc.resourceLength);
     for (std::size_t entry = prc.dataEntry + 1; entry < prc.resourceCount; ++entry) {
-        std::uint8_t* offset = image.data() + EntryPosition(entry) + prc::kEntryDataOffset;
+        std::uint8_t* offset = head.data() + EntryPosition(entry) + prc::kEntryDataOffset;
         prc::WriteBig32(offset, ReadBig32(offset) + delta);
     }
-    length = newLength;
-
     const auto* recordBytes = reinterpret_cast<const std::uint8_t*>(&record);
     char suffix[prc::kNameSuffixLength + 1];
     std::snprintf(suffix, sizeof suffix, "-%04X",
                   unsigned{ReadBig16(recordBytes + offsetof(HAL_STRUCT, Crc))});
-    std::memcpy(image.data() + *suffixAt, suffix, sizeof suffix);
+    std::memcpy(head.data() + *suffixAt, suffix, sizeof suffix);
+    head.insert(head.end(), resource.begin(), resource.end());
+    change = ImageRewrite{std::move(head), prc.resourceOffset + prc.resourceLength};
     return kRecordFound;
 }
 

@@ -10,11 +10,11 @@ namespace k7r {
 int FindRecordPrc(HAL_STRUCT* destination, std::span<const std::uint8_t> image, bool verify,
                   std::string_view& message);
 
-// Re-encodes the "data" resource with the new record, splices it into the
-// database, moves the resources behind it and marks the database name with
-// the record's Crc ("-%04X"). Every limit is checked before the image is
-// changed, so a refused write leaves the file as it was.
-int WriteRecordPrc(const HAL_STRUCT& record, std::span<std::uint8_t> image, std::size_t& length,
-                   std::string_view& message);
+// Re-encodes the "data" resource with the new record and puts it in the
+// old one's place, the resources behind it moved by the change in length
+// and the database name marked with the record's Crc ("-%04X"): the new
+// head of the file runs from its start to the end of the new resource.
+int WriteRecordPrc(std::span<const std::uint8_t> image, const MakeOutgoing& outgoing,
+                   ImageChange& change, std::string_view& message);
 
 } // namespace k7r

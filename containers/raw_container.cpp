@@ -149,12 +149,13 @@ int LocateRecordRaw(HAL_STRUCT* destination, std::span<const std::uint8_t> image
     return FindRecordRaw(destination, image, verify, message);
 }
 
-int WriteRecordRaw(const HAL_STRUCT& record, std::span<std::uint8_t> image, std::size_t& length,
-                   std::string_view& message) {
+int WriteRecordRaw(std::span<const std::uint8_t> image, const MakeOutgoing& outgoing,
+                   ImageChange& change, std::string_view& message) {
+    HAL_STRUCT stored;
     std::size_t offset = 0;
-    const int result = FindRecordRaw(nullptr, image.first(length), false, message, &offset);
+    const int result = FindRecordRaw(&stored, image, false, message, &offset);
     if (result == kRecordFound) {
-        std::memcpy(image.data() + offset, &record, HAL_RECORD_SIZE);
+        change = RecordPatch{offset, outgoing(stored)};
     }
     return result;
 }

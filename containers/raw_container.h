@@ -13,7 +13,8 @@ int FindRecordRaw(HAL_STRUCT* destination, std::span<const std::uint8_t> data, b
 int LocateRecordRaw(HAL_STRUCT* destination, std::span<const std::uint8_t> image, bool verify,
                     std::string_view& message);
 
-int WriteRecordRaw(const HAL_STRUCT& record, std::span<std::uint8_t> image, std::size_t& length,
-                   std::string_view& message);
+// The record's bytes over the old ones, nothing else.
+int WriteRecordRaw(std::span<const std::uint8_t> image, const MakeOutgoing& outgoing,
+                   ImageChange& change, std::string_view& message);
 
 } // namespace k7r

@@ -65,27 +65,29 @@ int FindRecordSrec(HAL_STRUCT* destination, std::span<const std::uint8_t> text, 
     return LocateInSrec(destination, text, verify, message, image, recordOffset);
 }
 
-int WriteRecordSrec(const HAL_STRUCT& record, std::span<std::uint8_t> image, std::size_t& length,
-                    std::string_view& message) {
+int WriteRecordSrec(std::span<const std::uint8_t> image, const MakeOutgoing& outgoing,
+                    ImageChange& change, std::string_view& message) {
     SrecImage srec;
+    HAL_STRUCT stored;
     std::size_t recordOffset = 0;
-    const int result =
-        LocateInSrec(nullptr, image.first(length), false, message, srec, recordOffset);
+    const int result = LocateInSrec(&stored, image, false, message, srec, recordOffset);
     if (result != kRecordFound) {
         return result;
     }
+    const HAL_STRUCT record = outgoing(stored);
     if (ChangesOtherLines(srec, recordOffset, record)) {
         message = messages::kSrecRecordInText;
         return kRecordRefused;
     }
     std::memcpy(srec.payload.data() + recordOffset, &record, HAL_RECORD_SIZE);
     const std::size_t newLength = SrecTextLength(srec);
-    if (newLength > length + kGrowthRoom || newLength > image.size()) {
+    if (newLength > image.size() + kGrowthRoom) {
         message = messages::kSrecTooLong;
         return kRecordRefused;
     }
-    WriteSrecText(srec, image);
-    length = newLength;
+    std::vector<std::uint8_t> text(newLength);
+    WriteSrecText(srec, text);
+    change = ImageRewrite{std::move(text), image.size()};
     return kRecordFound;
 }
 

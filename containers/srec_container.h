@@ -10,10 +10,10 @@ namespace k7r {
 int FindRecordSrec(HAL_STRUCT* destination, std::span<const std::uint8_t> text, bool verify,
                    std::string_view& message);
 
-// Rewrites the whole text with the new record in its data bytes. Refuses,
-// before anything is written, a text that would outgrow the growth room and
-// a record whose new bytes would fall into lines that are not records.
-int WriteRecordSrec(const HAL_STRUCT& record, std::span<std::uint8_t> image, std::size_t& length,
-                    std::string_view& message);
+// The whole text written anew with the new record in its data bytes.
+// Refuses a text that would outgrow the growth room and a record whose new
+// bytes would fall into lines that are not records.
+int WriteRecordSrec(std::span<const std::uint8_t> image, const MakeOutgoing& outgoing,
+                    ImageChange& change, std::string_view& message);
 
 } // namespace k7r

@@ -1,8 +1,11 @@
 #include "export/output_file.h"
 
 #include "export/text_format.h"
+#include "platform/file.h"
+#include "platform/replacement_file.h"
 
-#include <cstdio>
+#include <optional>
+#include <span>
 
 namespace k7r {
 
@@ -20,20 +23,41 @@ std::string ToCrLf(std::string_view text) {
     return converted;
 }
 
+namespace {
+
+// Writes data apart and puts it in the target's place once it is all
+// there. An existing target must be a file the user may write, which no
+// save holds (a rename would replace even a read-only file); it keeps its
+// permissions and attributes.
+bool ReplaceOutputFile(const std::string& path, std::string_view data) {
+    using namespace platform;
+    Result<std::optional<File>> existing = File::OpenIfExists(path, FileAccess::ReadWrite);
+    if (!existing || (*existing && !(*existing)->TryLock(FileLock::Exclusive))) {
+        return false;
+    }
+    Result<ReplacementFile> replacement = ReplacementFile::Create(path);
+    if (!replacement) {
+        return false;
+    }
+    const std::span bytes(reinterpret_cast<const std::uint8_t*>(data.data()), data.size());
+    Status status = replacement->Append(bytes);
+    if (status && *existing) {
+        status = replacement->TakeAttributes(**existing, AttributeUse::SameFile);
+    }
+    if (status) {
+        status = replacement->Commit(std::move(*existing));
+    }
+    return static_cast<bool>(status);
+}
+
+} // namespace
+
 bool WriteOutputFile(const std::string& path, std::string_view data, std::string& message) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    bool written = false;
-    if (file != nullptr) {
-        written = std::fwrite(data.data(), 1, data.size(), file) == data.size();
-        written = std::fclose(file) == 0 && written;
-        if (!written) {
-            std::remove(path.c_str());
-        }
-    }
-    if (!written) {
+    if (!ReplaceOutputFile(path, data)) {
         message = Printf("Failed to create file %s", path.c_str());
+        return false;
     }
-    return written;
+    return true;
 }
 
 bool RunExport(const ExportKind& kind, WorkingConfig& config, const ExportOptions& options,

@@ -12,8 +12,10 @@ namespace k7r {
 // generated files are written.
 std::string ToCrLf(std::string_view text);
 
-// Creates or replaces the file and writes all of data. On failure the
-// message reads "Failed to create file <path>" and no partial file is left.
+// Creates or replaces the file with all of data, replacing an existing file
+// only once the new one is complete. On failure the message reads "Failed
+// to create file <path>", no partial file is left and an existing one is as
+// it was.
 bool WriteOutputFile(const std::string& path, std::string_view data, std::string& message);
 
 // Generates the kind's text for the working configuration and writes it to

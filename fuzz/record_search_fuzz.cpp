@@ -1,13 +1,12 @@
 // The record search and adoption over arbitrary bytes, through every
 // container kind: reading must never touch memory outside the image, and a
-// save into the image must stay within its growth room.
+// save's change must fit the image and stay within the growth room.
 #include "config/default_records.h"
 #include "containers/config_image.h"
 #include "containers/container_kind.h"
 
 #include <cstdint>
 #include <cstdlib>
-#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> input(data, size);
@@ -22,12 +21,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // Save the adopted (or template) record back, as a save in place would.
-    std::vector<std::uint8_t> image(input.begin(), input.end());
-    image.resize(size + k7r::kGrowthRoom);
-    std::size_t length = size;
     const bool preserveAddresses = size % 2 == 1;
-    if (k7r::WriteConfigImage(image, length, config.Record, preserveAddresses, message) &&
-        length > image.size()) {
+    k7r::ImageChange change;
+    if (!k7r::WriteConfigImage(input, config.Record, preserveAddresses, change, message)) {
+        return 0;
+    }
+    if (const auto* patch = std::get_if<k7r::RecordPatch>(&change)) {
+        if (patch->offset + sizeof patch->record > size) {
+            std::abort();
+        }
+    } else if (const auto& rewrite = std::get<k7r::ImageRewrite>(change);
+               rewrite.resumeAt > size ||
+               rewrite.head.size() > rewrite.resumeAt + k7r::kGrowthRoom) {
         std::abort();
     }
     return 0;

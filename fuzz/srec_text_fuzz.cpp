@@ -2,6 +2,7 @@
 // give text that reads back to the same record and saves to itself again.
 #include "containers/container_kind.h"
 #include "containers/srec_container.h"
+#include "tests/containers/container_builders.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -16,23 +17,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (FindRecordSrec(&record, text, false, message) != kRecordFound) {
         return 0;
     }
-    std::vector<std::uint8_t> image(text.begin(), text.end());
-    image.resize(size + kGrowthRoom);
-    std::size_t length = size;
-    if (WriteRecordSrec(record, image, length, message) != kRecordFound) {
+    ImageChange change;
+    if (WriteRecordSrec(text, test::Writing(record), change, message) != kRecordFound) {
         return 0;
     }
+    const std::vector<std::uint8_t> saved = test::Changed(text, change);
     HAL_STRUCT again;
-    const std::span<const std::uint8_t> saved(image.data(), length);
-    if (FindRecordSrec(&again, saved, false, message) != kRecordFound ||
+    if (saved.size() > size + kGrowthRoom ||
+        FindRecordSrec(&again, saved, false, message) != kRecordFound ||
         std::memcmp(&again, &record, sizeof record) != 0) {
         std::abort();
     }
-    std::vector<std::uint8_t> second(saved.begin(), saved.end());
-    second.resize(length + kGrowthRoom);
-    std::size_t secondLength = length;
-    if (WriteRecordSrec(record, second, secondLength, message) != kRecordFound ||
-        secondLength != length || std::memcmp(second.data(), saved.data(), length) != 0) {
+    ImageChange second;
+    if (WriteRecordSrec(saved, test::Writing(record), second, message) != kRecordFound ||
+        test::Changed(saved, second) != saved) {
         std::abort();
     }
     return 0;

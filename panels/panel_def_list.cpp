@@ -3,6 +3,7 @@
 #include "panels/panel_def_parser.h"
 #include "panels/qualification.h"
 #include "platform/executable_dir.h"
+#include "platform/file.h"
 
 #include <array>
 #include <cstdio>
@@ -60,8 +61,11 @@ bool PanelDefList::LoadFile(const std::string& path, const ShowError& showError)
 
 bool PanelDefList::ReadFile(const std::string& path, bool debugMode, const ShowError& showError) {
     // Text mode, so that a DOS file reads the same on every system the
-    // program runs on.
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "r"));
+    // program runs on. Only a regular file is read: a FIFO would block.
+    platform::Result<platform::File> opened =
+        platform::File::Open(path, platform::FileAccess::Read);
+    const std::unique_ptr<std::FILE, FileCloser> file(opened ? opened->ReleaseToStream("r")
+                                                             : nullptr);
     if (!file) {
         return false;
     }

@@ -3,7 +3,11 @@
 #include "platform/system_error.h"
 
 #include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
 namespace k7r::platform {
 
@@ -28,29 +32,58 @@ FileTime CurrentTime();
 
 enum class FileAccess { Read, ReadWrite };
 
+// Readers share a file; a save holds it alone.
+enum class FileLock { Shared, Exclusive };
+
 // An operating-system handle: a file descriptor or a Windows HANDLE.
 using NativeHandle = std::intptr_t;
 
-// An open existing file. Other openers may read and write it meanwhile: the
-// file is not locked.
+// An open existing regular file. Other openers may read and write it
+// meanwhile; only the advisory lock of TryLock keeps them apart.
 class File {
   public:
-    // Never creates a file.
+    // Never creates a file, and never waits: a directory, FIFO, device or
+    // socket is refused before anything is read from it or written to it.
     static Result<File> Open(const std::string& path, FileAccess access);
+    // The same, but a name that no file has gives nothing, not an error.
+    static Result<std::optional<File>> OpenIfExists(const std::string& path, FileAccess access);
 
     File(File&& other) noexcept;
     File& operator=(File&& other) noexcept;
     ~File();
 
     Result<std::uint64_t> Length() const;
-    // Cuts the file or extends it with zero bytes.
-    Status SetLength(std::uint64_t length);
     Result<FileTimes> Times() const;
     Status SetTimes(const FileTimes& times);
+
+    // Takes the lock at once or refuses with Refusal::InUse when another
+    // open file holds one that conflicts; it never waits. The lock lasts
+    // until the file is closed and does not stop reads or writes of
+    // programs that do not ask for it. Where the file system keeps no locks
+    // at all, the lock counts as taken.
+    Status TryLock(FileLock lock);
+
+    // Whether the path still names this file: a save elsewhere may have put
+    // a new file in its place since it was opened.
+    bool IsNamedBy(const std::string& path) const;
+
+    // Writes bytes over the file's bytes at offset. When the system stops
+    // part way (a full disk, a file size limit), the bytes already written
+    // are put back first, so that the file holds all old or all new bytes.
+    Status ReplaceBytesAt(std::uint64_t offset, std::span<const std::uint8_t> bytes);
+
+    // The whole file, read from start to end.
+    Result<std::vector<std::uint8_t>> ReadAll();
+
+    // A C stream over the file, for libraries that read through stdio;
+    // mode as for fopen ("r" or "rb"). The stream owns the file from then
+    // on and the File is left closed; null when the system refuses.
+    std::FILE* ReleaseToStream(const char* mode);
 
     NativeHandle handle() const { return handle_; }
 
   private:
+    friend class ReplacementFile;
     explicit File(NativeHandle handle) : handle_(handle) {}
     void Close();
 

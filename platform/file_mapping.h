@@ -8,29 +8,35 @@
 
 namespace k7r::platform {
 
-// A view of a file's first bytes in memory, unmapped on destruction.
+// A read-only view of a file's first bytes in memory, unmapped on
+// destruction.
+//
+// Another program may shorten the file under the view, or, on a full
+// memory file system, leave a hole that no page can back; on POSIX that
+// would end the reader with SIGBUS. Such pages read as zeros instead and
+// the view is no longer intact: the caller drops what it read.
 class FileMapping {
   public:
     static Result<FileMapping> MapReadOnly(File& file, std::uint64_t length);
-    // A file shorter than length grows to it (with zero bytes) for as long as
-    // the caller wants; it sets the file's final length itself afterwards.
-    static Result<FileMapping> MapWritable(File& file, std::uint64_t length);
 
     FileMapping(FileMapping&& other) noexcept;
     FileMapping& operator=(FileMapping&& other) noexcept;
     ~FileMapping();
 
-    std::span<std::uint8_t> bytes() { return {address_, length_}; }
     std::span<const std::uint8_t> bytes() const { return {address_, length_}; }
 
+    // Whether every byte read so far came from the file.
+    bool Intact() const;
+
   private:
-    FileMapping(std::uint8_t* address, std::size_t length, NativeHandle section)
+    FileMapping(const std::uint8_t* address, std::size_t length, NativeHandle section)
         : address_(address), length_(length), section_(section) {}
     void Unmap();
 
-    std::uint8_t* address_;
+    const std::uint8_t* address_;
     std::size_t length_;
-    // The Windows file-mapping object behind the view; unused on POSIX.
+    // The Windows file-mapping object behind the view; on POSIX the slot
+    // that guards the view, or -1.
     NativeHandle section_;
 };
 

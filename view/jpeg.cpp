@@ -1,5 +1,6 @@
 #include "view/jpeg.h"
 
+#include "platform/file.h"
 #include "view/convert_row.h"
 #include "view/messages.h"
 #include "view/print.h"
@@ -40,8 +41,12 @@ class Decompressor {
     jpeg_decompress_struct info_{};
 };
 
+// Through the shared open path, which refuses what is not a regular file
+// (a FIFO put in the image's place would block).
 File OpenJpeg(const std::string& path, std::ostream& out) {
-    File file(std::fopen(path.c_str(), "rb"));
+    platform::Result<platform::File> opened =
+        platform::File::Open(path, platform::FileAccess::Read);
+    File file(opened ? opened->ReleaseToStream("rb") : nullptr);
     if (!file) {
         viewer_text::PrintLines(out, viewer_text::kJpegOpenFailed);
     }

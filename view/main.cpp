@@ -12,7 +12,10 @@
 #include "view/print.h"
 #include "view/show_image.h"
 
+#include <cerrno>
 #include <chrono>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <thread>
 #include <vector>
@@ -86,6 +89,15 @@ int Run(std::span<const std::string_view> arguments) {
 int main(int argc, char** argv) {
     std::vector<std::string_view> arguments(argv + 1, argv + argc);
     int status = Run(arguments);
+    // Output that never arrived is a failure, whatever the run made of it;
+    // errno tells why when the last write is the one that failed.
+    errno = 0;
     std::cout.flush();
+    if (!std::cout || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        const int reason = errno;
+        std::fprintf(stderr, viewer_text::kOutputFailed, reason ? ": " : "",
+                     reason ? std::strerror(reason) : "");
+        return 1;
+    }
     return status;
 }

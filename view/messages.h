@@ -25,6 +25,8 @@ inline constexpr const char* kConfiguredBySystem = "Configured by system\n";
 inline constexpr const char* kAcquireFailed = "\n\n%s (%d)";
 inline constexpr const char* kInitializeFailed = "\n%s, (%d)";
 inline constexpr const char* kOpenImageFailed = "\nERROR: Failed to open image file:'%s'\n";
+// On standard error, with ": " and the system's reason when it is known.
+inline constexpr const char* kOutputFailed = "58C22VIEW: cannot write to standard output%s%s\n";
 inline constexpr const char* kLowDepth =
     "This program does not display images on 1 or 2 bpp settings!\n";
 // Depths the chip does not have (the register holds 1, 2, 4, 8 or 16).

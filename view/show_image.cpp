@@ -1,5 +1,6 @@
 #include "view/show_image.h"
 
+#include "platform/file.h"
 #include "view/bmp.h"
 #include "view/gif.h"
 #include "view/jpeg.h"
@@ -7,7 +8,6 @@
 #include "view/print.h"
 
 #include <algorithm>
-#include <fstream>
 #include <optional>
 #include <vector>
 
@@ -15,19 +15,18 @@ namespace k7r {
 
 namespace {
 
+// Only a regular file is read: a FIFO would block, a directory has no
+// length to read.
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) {
+    platform::Result<platform::File> file = platform::File::Open(path, platform::FileAccess::Read);
+    if (!file) {
         return std::nullopt;
     }
-    std::streamoff size = in.tellg();
-    in.seekg(0);
-    std::vector<std::uint8_t> bytes(size > 0 ? static_cast<std::size_t>(size) : 0);
-    if (!in.read(reinterpret_cast<char*>(bytes.data()),
-                 static_cast<std::streamsize>(bytes.size()))) {
+    platform::Result<std::vector<std::uint8_t>> bytes = file->ReadAll();
+    if (!bytes) {
         return std::nullopt;
     }
-    return bytes;
+    return std::move(*bytes);
 }
 
 // Header information by file type; no value after a fatal header error.

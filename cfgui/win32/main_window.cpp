@@ -387,8 +387,8 @@ void MainWindow::OpenTabPage(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= pages_.size()) {
         return;
     }
-    page_ = PageHost::Open(window_, TabControl(), pages_[static_cast<std::size_t>(index)], app_,
-                           reporter_);
+    page_ = PageHost::Open(window_, TabControl(), tooltips_.Window(),
+                           pages_[static_cast<std::size_t>(index)], app_, reporter_);
     if (page_ != nullptr) {
         tooltips_.AddControls(page_->Window(), app_.help);
     }

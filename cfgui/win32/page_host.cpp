@@ -39,9 +39,11 @@ ScrollEvent ScrollEventOf(WORD code) {
 PageHost::PageHost(Application& app, DiagnosticsReporter& reporter)
     : context_(app, reporter, view_) {}
 
-std::unique_ptr<PageHost> PageHost::Open(HWND mainWindow, HWND tabs, const PageEntry& entry,
-                                         Application& app, DiagnosticsReporter& reporter) {
+std::unique_ptr<PageHost> PageHost::Open(HWND mainWindow, HWND tabs, HWND tooltip,
+                                         const PageEntry& entry, Application& app,
+                                         DiagnosticsReporter& reporter) {
     std::unique_ptr<PageHost> host(new PageHost(app, reporter));
+    host->tooltip_ = tooltip;
     const auto instance =
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(mainWindow, GWLP_HINSTANCE));
     host->dialog_ = CreateDialogParamA(instance, MAKEINTRESOURCEA(entry.templateId), mainWindow,
@@ -120,6 +122,13 @@ INT_PTR PageHost::OnNotify(const NMHDR& header) {
     int line = -1;
     if (*event == ListEvent::HotLineChanged) {
         line = reinterpret_cast<const NMLISTVIEW&>(header).iItem;
+        if (line == hotLine_) {
+            return FALSE;
+        }
+        hotLine_ = line;
+        if (tooltip_ != nullptr) {
+            SendMessageA(tooltip_, TTM_POP, 0, 0);
+        }
     } else if (*event == ListEvent::Enter) {
         line = static_cast<int>(
             SendMessageA(header.hwndFrom, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));

@@ -16,9 +16,12 @@ namespace k7r::cfgui::win32 {
 // dialog's messages into calls on it.
 class PageHost {
   public:
-    // Null when the template cannot be made into a dialog.
-    static std::unique_ptr<PageHost> Open(HWND mainWindow, HWND tabs, const PageEntry& entry,
-                                          Application& app, DiagnosticsReporter& reporter);
+    // Null when the template cannot be made into a dialog. The tooltip
+    // control (null when there is none) hides its tip when the mouse moves
+    // to another line of a list, so that the next tip describes that line.
+    static std::unique_ptr<PageHost> Open(HWND mainWindow, HWND tabs, HWND tooltip,
+                                          const PageEntry& entry, Application& app,
+                                          DiagnosticsReporter& reporter);
     ~PageHost();
     PageHost(const PageHost&) = delete;
     PageHost& operator=(const PageHost&) = delete;
@@ -36,6 +39,8 @@ class PageHost {
     INT_PTR OnControlColour(HDC dc, HWND control);
 
     HWND dialog_ = nullptr;
+    HWND tooltip_ = nullptr;
+    int hotLine_ = -1;
     Win32View view_{nullptr};
     PageContext context_;
     std::unique_ptr<Page> page_;

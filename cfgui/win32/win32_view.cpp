@@ -26,6 +26,39 @@ ListKind KindOf(HWND control) {
     return ListKind::None;
 }
 
+int ColumnCount(HWND listView) {
+    const auto header = reinterpret_cast<HWND>(SendMessageA(listView, LVM_GETHEADER, 0, 0));
+    return static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+}
+
+void InsertColumn(HWND listView, int index, const View::Column& column) {
+    const std::string title(column.title);
+    LVCOLUMNA inserted{};
+    inserted.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    inserted.fmt = column.rightAligned ? LVCFMT_RIGHT : LVCFMT_LEFT;
+    inserted.pszText = const_cast<char*>(title.c_str());
+    inserted.cx = 40;
+    inserted.iSubItem = index;
+    SendMessageA(listView, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&inserted));
+}
+
+// Room that a header adds around its title's text.
+constexpr int kHeaderMargin = 14;
+
+int TitleWidth(HWND listView, int column) {
+    char title[256] = {};
+    LVCOLUMNA read{};
+    read.mask = LVCF_TEXT;
+    read.pszText = title;
+    read.cchTextMax = sizeof title;
+    SendMessageA(listView, LVM_GETCOLUMNA, static_cast<WPARAM>(column),
+                 reinterpret_cast<LPARAM>(&read));
+    return static_cast<int>(
+               SendMessageA(listView, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(title))) +
+           kHeaderMargin;
+}
+
 } // namespace
 
 std::string Win32View::Text(int control) const {
@@ -127,15 +160,9 @@ std::string Win32View::ItemText(int control, int item) const {
         text.resize(static_cast<std::size_t>(length));
         break;
     }
-    case ListKind::ListView: {
-        char buffer[1024] = {};
-        LVITEMA line{};
-        line.pszText = buffer;
-        line.cchTextMax = sizeof buffer;
-        SendMessageA(window, LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(&line));
-        text = buffer;
+    case ListKind::ListView:
+        text = LineText(control, item, 0);
         break;
-    }
     case ListKind::None:
         break;
     }
@@ -221,6 +248,85 @@ void Win32View::SetTextLimit(int control, int characters) {
     const HWND window = Control(control);
     SendMessageA(window, KindOf(window) == ListKind::ComboBox ? CB_LIMITTEXT : EM_LIMITTEXT,
                  static_cast<WPARAM>(characters), 0);
+}
+
+void Win32View::SetColumns(int control, std::span<const Column> columns) {
+    const HWND window = Control(control);
+    if (KindOf(window) != ListKind::ListView) {
+        return;
+    }
+    for (int count = ColumnCount(window); count > 0; --count) {
+        SendMessageA(window, LVM_DELETECOLUMN, 0, 0);
+    }
+    // A list view aligns its first column to the left whatever it is asked;
+    // a right-aligned first column is made second, behind a placeholder that
+    // is then removed.
+    const bool placeholder = !columns.empty() && columns.front().rightAligned;
+    int index = 0;
+    if (placeholder) {
+        InsertColumn(window, index++, Column{});
+    }
+    for (const Column& column : columns) {
+        InsertColumn(window, index++, column);
+    }
+    if (placeholder) {
+        SendMessageA(window, LVM_DELETECOLUMN, 0, 0);
+    }
+}
+
+void Win32View::SetLine(int control, int line, std::span<const std::string> texts) {
+    const HWND window = Control(control);
+    if (KindOf(window) != ListKind::ListView || texts.empty()) {
+        return;
+    }
+    if (line >= ItemCount(control)) {
+        LVITEMA added{};
+        added.mask = LVIF_TEXT;
+        added.iItem = line;
+        added.pszText = const_cast<char*>(texts[0].c_str());
+        line = static_cast<int>(
+            SendMessageA(window, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&added)));
+    }
+    for (std::size_t column = 0; column < texts.size(); ++column) {
+        LVITEMA cell{};
+        cell.iSubItem = static_cast<int>(column);
+        cell.pszText = const_cast<char*>(texts[column].c_str());
+        SendMessageA(window, LVM_SETITEMTEXTA, static_cast<WPARAM>(line),
+                     reinterpret_cast<LPARAM>(&cell));
+    }
+}
+
+std::string Win32View::LineText(int control, int line, int column) const {
+    const HWND window = Control(control);
+    if (KindOf(window) != ListKind::ListView) {
+        return {};
+    }
+    char buffer[1024] = {};
+    LVITEMA cell{};
+    cell.iSubItem = column;
+    cell.pszText = buffer;
+    cell.cchTextMax = sizeof buffer;
+    SendMessageA(window, LVM_GETITEMTEXTA, static_cast<WPARAM>(line),
+                 reinterpret_cast<LPARAM>(&cell));
+    return buffer;
+}
+
+void Win32View::FitColumns(int control) {
+    const HWND window = Control(control);
+    if (KindOf(window) != ListKind::ListView) {
+        return;
+    }
+    for (int column = 0; column < ColumnCount(window); ++column) {
+        SendMessageA(window, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
+                     MAKELPARAM(LVSCW_AUTOSIZE, 0));
+        const int contents = static_cast<int>(
+            SendMessageA(window, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+        const int title = TitleWidth(window, column);
+        if (title > contents) {
+            SendMessageA(window, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
+                         MAKELPARAM(title, 0));
+        }
+    }
 }
 
 } // namespace k7r::cfgui::win32

@@ -30,6 +30,10 @@ class Win32View : public View {
     void Focus(int control) override;
     void SelectAllText(int control) override;
     void SetTextLimit(int control, int characters) override;
+    void SetColumns(int control, std::span<const Column> columns) override;
+    void SetLine(int control, int line, std::span<const std::string> texts) override;
+    std::string LineText(int control, int line, int column) const override;
+    void FitColumns(int control) override;
 
   private:
     HWND Control(int control) const { return GetDlgItem(dialog_, control); }

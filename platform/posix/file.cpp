@@ -1,9 +1,11 @@
 #include "platform/file.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <ctime>
 
 namespace k7r::platform {
@@ -21,6 +23,51 @@ timespec ToTimespec(const FileTime& t) {
     return {static_cast<time_t>(t.seconds), static_cast<long>(t.nanoseconds)};
 }
 
+// What a name that is not a regular file is refused as.
+Refusal RefusalFor(mode_t mode) {
+    if (S_ISREG(mode)) {
+        return Refusal::None;
+    }
+    if (S_ISDIR(mode)) {
+        return Refusal::Directory;
+    }
+    if (S_ISFIFO(mode)) {
+        return Refusal::Fifo;
+    }
+    if (S_ISSOCK(mode)) {
+        return Refusal::Socket;
+    }
+    return Refusal::Device;
+}
+
+// Runs a read or write call again when a signal interrupts it.
+template <typename Call>
+ssize_t Retrying(Call call) {
+    ssize_t result;
+    do {
+        result = call();
+    } while (result < 0 && errno == EINTR);
+    return result;
+}
+
+// Writes all bytes at offset; done says how many made it when the system
+// stopped part way.
+Status WriteAllAt(int fd, std::uint64_t offset, std::span<const std::uint8_t> bytes,
+                  std::size_t& done) {
+    done = 0;
+    while (done < bytes.size()) {
+        const ssize_t put = Retrying([&] {
+            return ::pwrite(fd, bytes.data() + done, bytes.size() - done,
+                            static_cast<off_t>(offset + done));
+        });
+        if (put < 0) {
+            return LastSystemError();
+        }
+        done += static_cast<std::size_t>(put);
+    }
+    return Ok();
+}
+
 } // namespace
 
 FileTime CurrentTime() {
@@ -29,13 +76,49 @@ FileTime CurrentTime() {
     return FromTimespec(now);
 }
 
-Result<File> File::Open(const std::string& path, FileAccess access) {
-    const int flags = (access == FileAccess::Read ? O_RDONLY : O_RDWR) | O_CLOEXEC;
+Result<std::optional<File>> File::OpenIfExists(const std::string& path, FileAccess access) {
+    // Looked at before opening: opening a device can have effects of its
+    // own (a tape rewinds, a terminal becomes ours).
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        if (errno == ENOENT) {
+            return std::optional<File>();
+        }
+        return LastSystemError();
+    }
+    if (const Refusal refusal = RefusalFor(info.st_mode); refusal != Refusal::None) {
+        return refusal;
+    }
+    // Without O_NONBLOCK a FIFO put in the file's place meanwhile would
+    // block the open until a writer came.
+    const int flags =
+        (access == FileAccess::Read ? O_RDONLY : O_RDWR) | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
     const int fd = ::open(path.c_str(), flags);
     if (fd < 0) {
         return LastSystemError();
     }
-    return File(fd);
+    File file(fd);
+    if (::fstat(fd, &info) != 0) {
+        return LastSystemError();
+    }
+    if (const Refusal refusal = RefusalFor(info.st_mode); refusal != Refusal::None) {
+        return refusal;
+    }
+    if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        return LastSystemError();
+    }
+    return std::optional<File>(std::move(file));
+}
+
+Result<File> File::Open(const std::string& path, FileAccess access) {
+    Result<std::optional<File>> file = OpenIfExists(path, access);
+    if (!file) {
+        return file.error();
+    }
+    if (!*file) {
+        return SystemError{ENOENT};
+    }
+    return std::move(**file);
 }
 
 File::File(File&& other) noexcept : handle_(other.handle_) {
@@ -70,13 +153,6 @@ Result<std::uint64_t> File::Length() const {
     return static_cast<std::uint64_t>(info.st_size);
 }
 
-Status File::SetLength(std::uint64_t length) {
-    if (::ftruncate(static_cast<int>(handle_), static_cast<off_t>(length)) != 0) {
-        return LastSystemError();
-    }
-    return Ok();
-}
-
 Result<FileTimes> File::Times() const {
     struct statx info {};
     if (::statx(static_cast<int>(handle_), "", AT_EMPTY_PATH,
@@ -98,6 +174,80 @@ Status File::SetTimes(const FileTimes& times) {
         return LastSystemError();
     }
     return Ok();
+}
+
+// flock rather than fcntl locks: those vanish when any descriptor of the
+// file closes anywhere in the process, and a save opens the file more than
+// once.
+Status File::TryLock(FileLock lock) {
+    const int operation = (lock == FileLock::Shared ? LOCK_SH : LOCK_EX) | LOCK_NB;
+    int result;
+    do {
+        result = ::flock(static_cast<int>(handle_), operation);
+    } while (result != 0 && errno == EINTR);
+    if (result != 0 && errno == EWOULDBLOCK) {
+        return Refusal::InUse;
+    }
+    return Ok();
+}
+
+bool File::IsNamedBy(const std::string& path) const {
+    struct stat mine {};
+    struct stat named {};
+    return ::fstat(static_cast<int>(handle_), &mine) == 0 && ::stat(path.c_str(), &named) == 0 &&
+           mine.st_dev == named.st_dev && mine.st_ino == named.st_ino;
+}
+
+Status File::ReplaceBytesAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) {
+    const int fd = static_cast<int>(handle_);
+    std::vector<std::uint8_t> old(bytes.size());
+    const ssize_t got =
+        Retrying([&] { return ::pread(fd, old.data(), old.size(), static_cast<off_t>(offset)); });
+    if (got < 0) {
+        return LastSystemError();
+    }
+    if (static_cast<std::size_t>(got) != old.size()) {
+        return SystemError{EIO};
+    }
+    std::size_t written = 0;
+    const Status status = WriteAllAt(fd, offset, bytes, written);
+    if (!status) {
+        std::size_t restored = 0;
+        (void)WriteAllAt(fd, offset, std::span(old).first(written), restored);
+    }
+    return status;
+}
+
+Result<std::vector<std::uint8_t>> File::ReadAll() {
+    const Result<std::uint64_t> length = Length();
+    if (!length) {
+        return length.error();
+    }
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(*length));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got = Retrying([&] {
+            return ::pread(static_cast<int>(handle_), bytes.data() + done, bytes.size() - done,
+                           static_cast<off_t>(done));
+        });
+        if (got < 0) {
+            return LastSystemError();
+        }
+        if (got == 0) {
+            break; // the file shrank meanwhile: what there is
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+std::FILE* File::ReleaseToStream(const char* mode) {
+    std::FILE* stream = ::fdopen(static_cast<int>(handle_), mode);
+    if (stream != nullptr) {
+        handle_ = -1;
+    }
+    return stream;
 }
 
 } // namespace k7r::platform

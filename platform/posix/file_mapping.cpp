@@ -1,22 +1,96 @@
 #include "platform/file_mapping.h"
 
+#include <signal.h>
 #include <sys/mman.h>
+#include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <limits>
 
 namespace k7r::platform {
 namespace {
 
-Result<FileMapping> TooLarge() {
-    return SystemError{EFBIG};
+// The views whose faults the bus-error handler answers. A program has one
+// or two views at a time; a view that finds no free slot goes unguarded.
+struct GuardedView {
+    std::atomic<bool> used{false};
+    std::atomic<std::uintptr_t> begin{0};
+    std::atomic<std::uintptr_t> end{0};
+    std::atomic<bool> damaged{false};
+};
+constexpr std::size_t kGuardSlots = 8;
+GuardedView guardedViews[kGuardSlots];
+
+struct sigaction previousBusAction;
+std::uintptr_t pageSize;
+
+// A page of a guarded view that the file cannot fill is replaced by a page
+// of zeros, and the read that faulted goes on. Faults elsewhere go to
+// whoever handled them before; by default the program ends as it would
+// have without us.
+void OnBusError(int signal, siginfo_t* info, void* context) {
+    const auto address = reinterpret_cast<std::uintptr_t>(info->si_addr);
+    for (GuardedView& view : guardedViews) {
+        if (view.used && address >= view.begin && address < view.end) {
+            void* page = reinterpret_cast<void*>(address & ~(pageSize - 1));
+            if (::mmap(page, pageSize, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0) !=
+                MAP_FAILED) {
+                view.damaged = true;
+                return;
+            }
+        }
+    }
+    if ((previousBusAction.sa_flags & SA_SIGINFO) != 0) {
+        previousBusAction.sa_sigaction(signal, info, context);
+    } else if (previousBusAction.sa_handler != SIG_DFL && previousBusAction.sa_handler != SIG_IGN) {
+        previousBusAction.sa_handler(signal);
+    } else {
+        // The faulting access runs again and now ends the program.
+        ::signal(SIGBUS, SIG_DFL);
+    }
+}
+
+void InstallBusErrorHandler() {
+    static const bool installed = [] {
+        pageSize = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+        struct sigaction action {};
+        action.sa_sigaction = OnBusError;
+        action.sa_flags = SA_SIGINFO;
+        sigemptyset(&action.sa_mask);
+        return ::sigaction(SIGBUS, &action, &previousBusAction) == 0;
+    }();
+    (void)installed;
+}
+
+NativeHandle Guard(const void* address, std::size_t length) {
+    InstallBusErrorHandler();
+    for (std::size_t slot = 0; slot < kGuardSlots; ++slot) {
+        GuardedView& view = guardedViews[slot];
+        if (!view.used.exchange(true)) {
+            view.damaged = false;
+            view.begin = reinterpret_cast<std::uintptr_t>(address);
+            view.end = reinterpret_cast<std::uintptr_t>(address) + length;
+            return static_cast<NativeHandle>(slot);
+        }
+    }
+    return -1;
+}
+
+void Unguard(NativeHandle slot) {
+    if (slot >= 0) {
+        GuardedView& view = guardedViews[slot];
+        view.begin = 0;
+        view.end = 0;
+        view.used = false;
+    }
 }
 
 } // namespace
 
 Result<FileMapping> FileMapping::MapReadOnly(File& file, std::uint64_t length) {
     if (length > std::numeric_limits<std::size_t>::max()) {
-        return TooLarge();
+        return SystemError{EFBIG};
     }
     // Readers go through the whole file: its pages are mapped in one go
     // rather than fault by fault.
@@ -25,30 +99,8 @@ Result<FileMapping> FileMapping::MapReadOnly(File& file, std::uint64_t length) {
     if (address == MAP_FAILED) {
         return LastSystemError();
     }
-    return FileMapping(static_cast<std::uint8_t*>(address), static_cast<std::size_t>(length), -1);
-}
-
-Result<FileMapping> FileMapping::MapWritable(File& file, std::uint64_t length) {
-    if (length > std::numeric_limits<std::size_t>::max()) {
-        return TooLarge();
-    }
-    // Pages beyond the end of a file cannot be mapped on POSIX: the file
-    // itself grows first, as it does under a Windows mapping.
-    const Result<std::uint64_t> current = file.Length();
-    if (!current) {
-        return current.error();
-    }
-    if (*current < length) {
-        if (Status grown = file.SetLength(length); !grown) {
-            return grown.error();
-        }
-    }
-    void* address = ::mmap(nullptr, static_cast<std::size_t>(length), PROT_READ | PROT_WRITE,
-                           MAP_SHARED, static_cast<int>(file.handle()), 0);
-    if (address == MAP_FAILED) {
-        return LastSystemError();
-    }
-    return FileMapping(static_cast<std::uint8_t*>(address), static_cast<std::size_t>(length), -1);
+    return FileMapping(static_cast<const std::uint8_t*>(address), static_cast<std::size_t>(length),
+                       Guard(address, static_cast<std::size_t>(length)));
 }
 
 FileMapping::FileMapping(FileMapping&& other) noexcept
@@ -71,9 +123,14 @@ FileMapping::~FileMapping() {
     Unmap();
 }
 
+bool FileMapping::Intact() const {
+    return section_ < 0 || !guardedViews[section_].damaged;
+}
+
 void FileMapping::Unmap() {
     if (address_ != nullptr) {
-        ::munmap(address_, length_);
+        Unguard(section_);
+        ::munmap(const_cast<std::uint8_t*>(address_), length_);
         address_ = nullptr;
     }
 }

@@ -10,6 +10,9 @@ SystemError LastSystemError() {
 }
 
 std::string ErrorText(SystemError error) {
+    if (error.refusal != Refusal::None) {
+        return std::string(RefusalText(error.refusal));
+    }
     return std::strerror(static_cast<int>(error.code));
 }
 

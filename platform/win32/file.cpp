@@ -2,6 +2,11 @@
 
 #include <windows.h>
 
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstring>
+
 namespace k7r::platform {
 namespace {
 
@@ -26,6 +31,56 @@ HANDLE AsHandle(NativeHandle handle) {
     return reinterpret_cast<HANDLE>(handle);
 }
 
+// The lock covers one byte far beyond any real file's end: Windows locks
+// stop reads and writes of the bytes they cover, and these must not.
+constexpr DWORD kLockOffsetLow = 0xFFFFFFF0;
+constexpr DWORD kLockOffsetHigh = 0x7FFFFFFF;
+
+OVERLAPPED At(std::uint64_t offset) {
+    OVERLAPPED position{};
+    position.Offset = static_cast<DWORD>(offset);
+    position.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    return position;
+}
+
+// Writes all bytes at offset; done says how many made it when the system
+// stopped part way.
+Status WriteAllAt(HANDLE handle, std::uint64_t offset, std::span<const std::uint8_t> bytes,
+                  std::size_t& done) {
+    done = 0;
+    while (done < bytes.size()) {
+        OVERLAPPED position = At(offset + done);
+        DWORD put = 0;
+        if (!::WriteFile(handle, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &put,
+                         &position)) {
+            return LastSystemError();
+        }
+        done += put;
+    }
+    return Ok();
+}
+
+// Reads bytes at offset until they are full or the file ends; how many.
+Result<std::size_t> ReadAt(HANDLE handle, std::uint64_t offset, std::span<std::uint8_t> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        OVERLAPPED position = At(offset + done);
+        DWORD got = 0;
+        if (!::ReadFile(handle, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &got,
+                        &position)) {
+            if (::GetLastError() == ERROR_HANDLE_EOF) {
+                break;
+            }
+            return LastSystemError();
+        }
+        if (got == 0) {
+            break;
+        }
+        done += got;
+    }
+    return done;
+}
+
 } // namespace
 
 FileTime CurrentTime() {
@@ -34,14 +89,50 @@ FileTime CurrentTime() {
     return FromFiletime(now);
 }
 
-Result<File> File::Open(const std::string& path, FileAccess access) {
+Result<std::optional<File>> File::OpenIfExists(const std::string& path, FileAccess access) {
+    // A directory cannot be opened as a file at all: say so rather than
+    // "Access is denied.".
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return Refusal::Directory;
+    }
     const DWORD rights = access == FileAccess::Read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
     HANDLE handle = ::CreateFileA(path.c_str(), rights, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        return LastSystemError();
+        const SystemError error = LastSystemError();
+        if (error.code == ERROR_FILE_NOT_FOUND || error.code == ERROR_PATH_NOT_FOUND) {
+            return std::optional<File>();
+        }
+        return error;
     }
-    return File(reinterpret_cast<NativeHandle>(handle));
+    File file(reinterpret_cast<NativeHandle>(handle));
+    // Devices (CON, NUL, COM1) and pipes open like files, but have no
+    // place on a volume. GetFileType alone would tell too, but Wine touches
+    // a file's access time with it.
+    BY_HANDLE_FILE_INFORMATION info;
+    if (::GetFileInformationByHandle(handle, &info)) {
+        return std::optional<File>(std::move(file));
+    }
+    switch (::GetFileType(handle)) {
+    case FILE_TYPE_DISK:
+        return std::optional<File>(std::move(file));
+    case FILE_TYPE_PIPE:
+        return Refusal::Fifo;
+    default:
+        return Refusal::Device;
+    }
+}
+
+Result<File> File::Open(const std::string& path, FileAccess access) {
+    Result<std::optional<File>> file = OpenIfExists(path, access);
+    if (!file) {
+        return file.error();
+    }
+    if (!*file) {
+        return SystemError{ERROR_FILE_NOT_FOUND};
+    }
+    return std::move(**file);
 }
 
 File::File(File&& other) noexcept : handle_(other.handle_) {
@@ -76,16 +167,6 @@ Result<std::uint64_t> File::Length() const {
     return static_cast<std::uint64_t>(size.QuadPart);
 }
 
-Status File::SetLength(std::uint64_t length) {
-    LARGE_INTEGER position;
-    position.QuadPart = static_cast<LONGLONG>(length);
-    if (!::SetFilePointerEx(AsHandle(handle_), position, nullptr, FILE_BEGIN) ||
-        !::SetEndOfFile(AsHandle(handle_))) {
-        return LastSystemError();
-    }
-    return Ok();
-}
-
 Result<FileTimes> File::Times() const {
     FILETIME creation, access, write;
     if (!::GetFileTime(AsHandle(handle_), &creation, &access, &write)) {
@@ -102,6 +183,85 @@ Status File::SetTimes(const FileTimes& times) {
         return LastSystemError();
     }
     return Ok();
+}
+
+Status File::TryLock(FileLock lock) {
+    OVERLAPPED position{};
+    position.Offset = kLockOffsetLow;
+    position.OffsetHigh = kLockOffsetHigh;
+    const DWORD flags =
+        LOCKFILE_FAIL_IMMEDIATELY | (lock == FileLock::Exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0);
+    if (!::LockFileEx(AsHandle(handle_), flags, 0, 1, 0, &position) &&
+        ::GetLastError() == ERROR_LOCK_VIOLATION) {
+        return Refusal::InUse;
+    }
+    return Ok();
+}
+
+bool File::IsNamedBy(const std::string& path) const {
+    BY_HANDLE_FILE_INFORMATION mine;
+    if (!::GetFileInformationByHandle(AsHandle(handle_), &mine)) {
+        return false;
+    }
+    HANDLE named =
+        ::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (named == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    BY_HANDLE_FILE_INFORMATION theirs;
+    const BOOL known = ::GetFileInformationByHandle(named, &theirs);
+    ::CloseHandle(named);
+    return known && mine.dwVolumeSerialNumber == theirs.dwVolumeSerialNumber &&
+           mine.nFileIndexHigh == theirs.nFileIndexHigh &&
+           mine.nFileIndexLow == theirs.nFileIndexLow;
+}
+
+Status File::ReplaceBytesAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) {
+    std::vector<std::uint8_t> old(bytes.size());
+    const Result<std::size_t> got = ReadAt(AsHandle(handle_), offset, old);
+    if (!got) {
+        return got.error();
+    }
+    if (*got != old.size()) {
+        return SystemError{ERROR_HANDLE_EOF};
+    }
+    std::size_t written = 0;
+    const Status status = WriteAllAt(AsHandle(handle_), offset, bytes, written);
+    if (!status) {
+        std::size_t restored = 0;
+        (void)WriteAllAt(AsHandle(handle_), offset, std::span(old).first(written), restored);
+    }
+    return status;
+}
+
+Result<std::vector<std::uint8_t>> File::ReadAll() {
+    const Result<std::uint64_t> length = Length();
+    if (!length) {
+        return length.error();
+    }
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(*length));
+    const Result<std::size_t> got = ReadAt(AsHandle(handle_), 0, bytes);
+    if (!got) {
+        return got.error();
+    }
+    bytes.resize(*got); // the file shrank meanwhile: what there is
+    return bytes;
+}
+
+std::FILE* File::ReleaseToStream(const char* mode) {
+    const bool text = std::strchr(mode, 'b') == nullptr;
+    const int descriptor = _open_osfhandle(handle_, _O_RDONLY | (text ? _O_TEXT : _O_BINARY));
+    if (descriptor < 0) {
+        return nullptr;
+    }
+    // The descriptor owns the handle now.
+    handle_ = reinterpret_cast<NativeHandle>(INVALID_HANDLE_VALUE);
+    std::FILE* stream = _fdopen(descriptor, mode);
+    if (stream == nullptr) {
+        _close(descriptor);
+    }
+    return stream;
 }
 
 } // namespace k7r::platform

@@ -5,52 +5,25 @@
 #include <limits>
 
 namespace k7r::platform {
-namespace {
 
-struct View {
-    std::uint8_t* address;
-    HANDLE section;
-};
-
-Result<View> MapView(File& file, std::uint64_t length, bool writable) {
+Result<FileMapping> FileMapping::MapReadOnly(File& file, std::uint64_t length) {
     if (length > std::numeric_limits<std::size_t>::max()) {
         return SystemError{ERROR_FILE_TOO_LARGE};
     }
-    // A writable section longer than the file extends the file on disk.
-    HANDLE section = ::CreateFileMappingA(
-        reinterpret_cast<HANDLE>(file.handle()), nullptr, writable ? PAGE_READWRITE : PAGE_READONLY,
-        static_cast<DWORD>(length >> 32), static_cast<DWORD>(length), nullptr);
+    HANDLE section =
+        ::CreateFileMappingA(reinterpret_cast<HANDLE>(file.handle()), nullptr, PAGE_READONLY,
+                             static_cast<DWORD>(length >> 32), static_cast<DWORD>(length), nullptr);
     if (section == nullptr) {
         return LastSystemError();
     }
-    void* address = ::MapViewOfFile(section, writable ? FILE_MAP_WRITE : FILE_MAP_READ, 0, 0,
-                                    static_cast<SIZE_T>(length));
+    void* address = ::MapViewOfFile(section, FILE_MAP_READ, 0, 0, static_cast<SIZE_T>(length));
     if (address == nullptr) {
         const SystemError error = LastSystemError();
         ::CloseHandle(section);
         return error;
     }
-    return View{static_cast<std::uint8_t*>(address), section};
-}
-
-} // namespace
-
-Result<FileMapping> FileMapping::MapReadOnly(File& file, std::uint64_t length) {
-    Result<View> view = MapView(file, length, false);
-    if (!view) {
-        return view.error();
-    }
-    return FileMapping(view->address, static_cast<std::size_t>(length),
-                       reinterpret_cast<NativeHandle>(view->section));
-}
-
-Result<FileMapping> FileMapping::MapWritable(File& file, std::uint64_t length) {
-    Result<View> view = MapView(file, length, true);
-    if (!view) {
-        return view.error();
-    }
-    return FileMapping(view->address, static_cast<std::size_t>(length),
-                       reinterpret_cast<NativeHandle>(view->section));
+    return FileMapping(static_cast<const std::uint8_t*>(address), static_cast<std::size_t>(length),
+                       reinterpret_cast<NativeHandle>(section));
 }
 
 FileMapping::FileMapping(FileMapping&& other) noexcept
@@ -71,6 +44,11 @@ FileMapping& FileMapping::operator=(FileMapping&& other) noexcept {
 
 FileMapping::~FileMapping() {
     Unmap();
+}
+
+// Windows refuses to shorten a file while a view of it exists.
+bool FileMapping::Intact() const {
+    return true;
 }
 
 void FileMapping::Unmap() {

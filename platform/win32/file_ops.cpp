@@ -40,27 +40,6 @@ std::optional<FileIdentity> IdentityOf(const std::string& path) {
 
 } // namespace
 
-Status CopyFileReplacing(const std::string& source, const std::string& target) {
-    if (!::CopyFileA(source.c_str(), target.c_str(), FALSE)) {
-        return LastSystemError();
-    }
-    return Ok();
-}
-
-Status ClearFileAttributes(const std::string& path) {
-    if (!::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL)) {
-        return LastSystemError();
-    }
-    return Ok();
-}
-
-Status RemoveFile(const std::string& path) {
-    if (!::DeleteFileA(path.c_str())) {
-        return LastSystemError();
-    }
-    return Ok();
-}
-
 bool NameSameFile(const std::string& first, const std::string& second) {
     if (EqualIgnoringCase(first, second)) {
         return true;

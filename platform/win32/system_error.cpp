@@ -9,6 +9,9 @@ SystemError LastSystemError() {
 }
 
 std::string ErrorText(SystemError error) {
+    if (error.refusal != Refusal::None) {
+        return std::string(RefusalText(error.refusal));
+    }
     char text[4096];
     DWORD length = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
                                     nullptr, error.code, 0, text, sizeof text, nullptr);

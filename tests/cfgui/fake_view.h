@@ -23,6 +23,11 @@ struct FakeControl {
     int position = 0;
     int sliderField = 0;
     unsigned sliderStep = 0;
+    // Report-style list views.
+    std::vector<std::string> columnTitles;
+    std::vector<bool> rightAligned;
+    std::vector<std::vector<std::string>> lines;
+    bool fitted = false;
 };
 
 // Controls as plain values, created on first use.
@@ -44,6 +49,7 @@ class FakeView : public View {
     void Show(int control, bool shown) override { controls[control].shown = shown; }
     void ClearItems(int control) override {
         controls[control].items.clear();
+        controls[control].lines.clear();
         controls[control].selection = -1;
     }
     void AddItem(int control, std::string_view text) override {
@@ -71,6 +77,35 @@ class FakeView : public View {
     void SetTextLimit(int control, int characters) override {
         controls[control].limit = characters;
     }
+    void SetColumns(int control, std::span<const Column> columns) override {
+        FakeControl& list = controls[control];
+        list.columnTitles.clear();
+        list.rightAligned.clear();
+        for (const Column& column : columns) {
+            list.columnTitles.emplace_back(column.title);
+            list.rightAligned.push_back(column.rightAligned);
+        }
+    }
+    void SetLine(int control, int line, std::span<const std::string> texts) override {
+        FakeControl& list = controls[control];
+        const auto at = static_cast<std::size_t>(line);
+        if (at >= list.lines.size()) {
+            list.lines.resize(at + 1);
+            list.items.resize(at + 1);
+        }
+        list.lines[at].assign(texts.begin(), texts.end());
+        list.items[at] = texts.empty() ? std::string{} : texts.front();
+    }
+    std::string LineText(int control, int line, int column) const override {
+        const FakeControl& list = Find(control);
+        const auto at = static_cast<std::size_t>(line);
+        const auto cell = static_cast<std::size_t>(column);
+        if (at >= list.lines.size() || cell >= list.lines[at].size()) {
+            return {};
+        }
+        return list.lines[at][cell];
+    }
+    void FitColumns(int control) override { controls[control].fitted = true; }
 
   private:
     const FakeControl& Find(int control) const {

@@ -196,6 +196,23 @@ TEST_F(ConfigFileTest, FailedSaveAsCopyLeavesNoCopy) {
     EXPECT_EQ(ReadFileBytes(unsupported), Bytes{7});
 }
 
+// The copy is refused after the container kind has looked at it: an
+// existing file under the target's name stays as it was.
+TEST_F(ConfigFileTest, RefusedSaveAsCopyLeavesAnExistingTargetAsItWas) {
+    const std::string source = Path("name_full.prc");
+    std::filesystem::copy_file(
+        std::string(K7R_SOURCE_DIR) + "/tests/containers/fixtures/saves/name_full.prc", source);
+    const std::string target = Path("existing.prc");
+    WriteFileBytes(target, Bytes(100, 0xEE));
+    EXPECT_FALSE(Save(source, target));
+    EXPECT_EQ(shown_, std::vector{SaveFailure(
+                          target, "The PRC database name leaves no room for the configuration "
+                                  "suffix.")});
+    EXPECT_EQ(ReadFileBytes(target), Bytes(100, 0xEE));
+    namespace fs = std::filesystem;
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
+}
+
 TEST_F(ConfigFileTest, SaveAsTheSameFileSpeltDifferentlySavesInPlace) {
     const std::string path = MakeImage("viewer.exe");
     std::vector<std::string> spellings = {dir_ + "/./viewer.exe"};

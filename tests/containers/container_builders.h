@@ -55,11 +55,22 @@ inline std::string_view TextOf(std::span<const std::uint8_t> bytes) {
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
 
-// A file's bytes followed by the room a save maps behind them.
-inline Bytes WithGrowthRoom(std::span<const std::uint8_t> file) {
-    Bytes image(file.begin(), file.end());
-    image.resize(file.size() + kGrowthRoom);
-    return image;
+// What a write operation is asked to write, whatever the file holds.
+inline MakeOutgoing Writing(const HAL_STRUCT& record) {
+    return [record](const HAL_STRUCT&) { return record; };
+}
+
+// The file as a save's change leaves it.
+inline Bytes Changed(std::span<const std::uint8_t> file, const ImageChange& change) {
+    Bytes changed(file.begin(), file.end());
+    if (const auto* patch = std::get_if<RecordPatch>(&change)) {
+        std::memcpy(changed.data() + patch->offset, &patch->record, sizeof patch->record);
+        return changed;
+    }
+    const auto& rewrite = std::get<ImageRewrite>(change);
+    changed.assign(rewrite.head.begin(), rewrite.head.end());
+    changed.insert(changed.end(), file.begin() + rewrite.resumeAt, file.end());
+    return changed;
 }
 
 inline int AddressBytes(char type) {

@@ -32,12 +32,10 @@ struct Saved {
 };
 
 Saved Save(const Bytes& file, const HAL_STRUCT& record) {
-    Bytes image = test::WithGrowthRoom(file);
-    std::size_t length = file.size();
+    ImageChange change;
     std::string_view message;
-    const int result = WriteRecordPrc(record, image, length, message);
-    image.resize(length);
-    return {result, message, image};
+    const int result = WriteRecordPrc(file, Writing(record), change, message);
+    return {result, message, result == kRecordFound ? Changed(file, change) : file};
 }
 
 std::string CrcSuffix(const HAL_STRUCT& outgoing) {

@@ -21,11 +21,13 @@ struct Saved {
 };
 
 Saved Save(std::string_view file, const HAL_STRUCT& record) {
-    std::vector<std::uint8_t> image = test::WithGrowthRoom(BytesOf(file));
-    std::size_t length = file.size();
+    ImageChange change;
     std::string_view message;
-    const int result = WriteRecordSrec(record, image, length, message);
-    return {result, message, std::string(TextOf(std::span(image).first(length)))};
+    const int result = WriteRecordSrec(BytesOf(file), Writing(record), change, message);
+    if (result != kRecordFound) {
+        return {result, message, std::string(file)};
+    }
+    return {result, message, std::string(TextOf(Changed(BytesOf(file), change)))};
 }
 
 int Find(std::string_view text, std::string_view& message, HAL_STRUCT* found = nullptr) {

@@ -54,11 +54,10 @@ TEST_P(SrecFromObjcopy, SavesSoThatOtherToolsSeeOnlyTheRecordChange) {
     EXPECT_EQ(stored.EndianMark, fixture.bigEndian ? 0x3412 : 0x1234);
 
     const HAL_STRUCT outgoing = OutgoingRecord(ConfiguredRecord(33000000), fixture.bigEndian);
-    Bytes image = WithGrowthRoom(file);
-    std::size_t length = file.size();
-    ASSERT_EQ(WriteRecordSrec(outgoing, image, length, message), kRecordFound);
-    EXPECT_EQ(length, file.size()) << "upper case, one line end throughout: same length";
-    image.resize(length);
+    ImageChange change;
+    ASSERT_EQ(WriteRecordSrec(file, Writing(outgoing), change, message), kRecordFound);
+    const Bytes image = Changed(file, change);
+    EXPECT_EQ(image.size(), file.size()) << "upper case, one line end throughout: same length";
     const std::string after = kWork + "saved-" + fixture.file;
     WriteFileBytes(after, image);
 

@@ -5,6 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include "tests/support/special_files.h"
+
+#include <unistd.h>
+#endif
+
 namespace k7r::platform {
 namespace {
 
@@ -17,29 +23,6 @@ TEST(ErrorText, IsTheSystemsOwnTextWithoutALineEnd) {
     EXPECT_NE(text.back(), '\n');
     EXPECT_NE(text.back(), '\r');
     EXPECT_EQ(text, ErrorText({2})); // file not found on both systems
-}
-
-TEST(FileMapping, WritableMappingGrowsTheFileUntilItsLengthIsSet) {
-    const std::string path = test::ScratchDirectory() + "/grow.bin";
-    test::WriteFileBytes(path, test::Bytes(100, 0x11));
-    {
-        Result<File> file = File::Open(path, FileAccess::ReadWrite);
-        ASSERT_TRUE(file);
-        {
-            Result<FileMapping> mapping = FileMapping::MapWritable(*file, 100 + 4096);
-            ASSERT_TRUE(mapping);
-            std::span<std::uint8_t> bytes = mapping->bytes();
-            EXPECT_EQ(bytes[4195], 0);
-            bytes[0] = 0x22;
-            bytes[150] = 0x33;
-        }
-        ASSERT_TRUE(file->SetLength(151));
-    }
-    test::Bytes expected(151, 0);
-    std::fill(expected.begin(), expected.begin() + 100, 0x11);
-    expected[0] = 0x22;
-    expected[150] = 0x33;
-    EXPECT_EQ(test::ReadFileBytes(path), expected);
 }
 
 TEST(FileTimes, AreWrittenAndReadBackExactly) {
@@ -56,14 +39,80 @@ TEST(FileTimes, AreWrittenAndReadBackExactly) {
     EXPECT_EQ(read.lastWrite, times.lastWrite);
 }
 
-TEST(CopyFileReplacing, RefusesToCopyAFileOntoItself) {
+TEST(NameSameFile, SeesThroughSpellings) {
     const std::string dir = test::ScratchDirectory();
     test::WriteFileBytes(dir + "/a.bin", {1, 2, 3});
-    EXPECT_FALSE(CopyFileReplacing(dir + "/a.bin", dir + "/./a.bin"));
-    EXPECT_EQ(test::ReadFileBytes(dir + "/a.bin"), (test::Bytes{1, 2, 3}));
     EXPECT_TRUE(NameSameFile(dir + "/a.bin", dir + "/./a.bin"));
     EXPECT_FALSE(NameSameFile(dir + "/a.bin", dir + "/b.bin"));
 }
+
+// Refused before anything is read or written, and at once: an open of a
+// FIFO would wait for a writer.
+TEST(FileOpen, RefusesWhatIsNotARegularFile) {
+#ifdef _WIN32
+    const std::pair<std::string, Refusal> cases[] = {
+        {test::ScratchDirectory(), Refusal::Directory},
+        {"NUL", Refusal::Device},
+    };
+#else
+    ::alarm(10); // a blocked open ends the test program instead of hanging it
+    const test::SpecialFiles specials;
+    std::vector<std::pair<std::string, Refusal>> cases;
+    for (const test::SpecialFiles::Entry& entry : specials.entries()) {
+        cases.emplace_back(entry.path, entry.refusal);
+    }
+#endif
+    for (const auto& [path, refusal] : cases) {
+        for (FileAccess access : {FileAccess::Read, FileAccess::ReadWrite}) {
+            const Result<std::optional<File>> file = File::OpenIfExists(path, access);
+            ASSERT_FALSE(file) << path;
+            EXPECT_EQ(file.error().refusal, refusal) << path;
+        }
+    }
+#ifndef _WIN32
+    ::alarm(0);
+#endif
+}
+
+// The lock keeps saves apart and readers out of a save, but not the reads
+// and writes of programs that do not ask for it.
+TEST(FileLock, ASaveHoldsAFileAloneWhileReadersShareIt) {
+    const std::string path = test::ScratchDirectory() + "/locked.bin";
+    test::WriteFileBytes(path, {1, 2, 3});
+    auto open = [&](FileAccess access) { return std::move(*File::Open(path, access)); };
+    File saver = open(FileAccess::ReadWrite);
+    {
+        File reader = open(FileAccess::Read);
+        File another = open(FileAccess::Read);
+        ASSERT_TRUE(reader.TryLock(FileLock::Shared));
+        ASSERT_TRUE(another.TryLock(FileLock::Shared));
+        EXPECT_EQ(saver.TryLock(FileLock::Exclusive).error().refusal, Refusal::InUse);
+    }
+    ASSERT_TRUE(saver.TryLock(FileLock::Exclusive));
+    File late = open(FileAccess::Read);
+    EXPECT_EQ(late.TryLock(FileLock::Shared).error().refusal, Refusal::InUse);
+    EXPECT_EQ(*late.ReadAll(), (test::Bytes{1, 2, 3}));
+    ASSERT_TRUE(saver.ReplaceBytesAt(1, test::Bytes{9}));
+    EXPECT_EQ(*late.ReadAll(), (test::Bytes{1, 9, 3}));
+}
+
+#ifndef _WIN32
+// Another program cuts the file to 100 bytes while it is mapped: on POSIX
+// its later pages would end the reader with SIGBUS.
+TEST(FileMapping, AFileShortenedUnderItsViewReadsAsZerosAndIsNoLongerIntact) {
+    const std::string path = test::ScratchDirectory() + "/shrinks.bin";
+    test::WriteFileBytes(path, test::Bytes(3 * 4096, 0x5A));
+    File file = std::move(*File::Open(path, FileAccess::Read));
+    const Result<FileMapping> mapping = FileMapping::MapReadOnly(file, 3 * 4096);
+    ASSERT_TRUE(mapping);
+    ASSERT_EQ(::truncate(path.c_str(), 100), 0);
+    const std::span<const std::uint8_t> bytes = mapping->bytes();
+    EXPECT_EQ(bytes[99], 0x5A);
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), 0x5A), 100);
+    EXPECT_FALSE(mapping->Intact());
+    EXPECT_TRUE(FileMapping::MapReadOnly(file, 100)->Intact());
+}
+#endif
 
 } // namespace
 } // namespace k7r::platform

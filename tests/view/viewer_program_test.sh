@@ -72,5 +72,27 @@ tr -d '\r' <"$work/raw" >"$work/out"
 expect_status 1 "no board driver"
 grep -qF "ERROR: Unable to find/load the K7R58xxx driver (1)" "$work/out" || fail "no driver message"
 
+# Natively (Wine has no FIFOs): what is not a file is refused at once, and
+# output that cannot be written ends the viewer with status 1.
+if [ -z "$runner" ]; then
+    mkfifo "$work/fifo"
+    mkdir "$work/directory"
+    python3 -c 'import socket, sys; socket.socket(socket.AF_UNIX).bind(sys.argv[1])' "$work/socket"
+    for special in "$work/fifo" "$work/directory" /dev/zero "$work/socket"; do
+        start=$(date +%s%N)
+        K7R58_EMULATOR=$work/panel.png timeout 5 "$program" "$special" /A1 >"$work/out" 2>&1
+        status=$?
+        took=$((($(date +%s%N) - start) / 1000000))
+        expect_status 1 "$special"
+        [ "$took" -lt 1000 ] || fail "$special: refused after $took ms"
+        expect_line "ERROR: Failed to open image file:'$special'" "$special"
+    done
+
+    K7R58_EMULATOR=$work/panel.png "$program" "$samples/gif8.gif" /A1 >/dev/full 2>"$work/err"
+    status=$?
+    expect_status 1 "output on a full device"
+    grep -q "^58C22VIEW: cannot write to standard output" "$work/err" || fail "no output error message"
+fi
+
 [ "$failures" -eq 0 ] || exit 1
 echo "viewer program: all checks passed"

@@ -4,6 +4,7 @@
 #include "cfgui/win32/common_controls.h"
 #include "cfgui/win32/program.h"
 #include "cfgui/win32/win32_text.h"
+#include "cfgui/win32/win32_view.h"
 #include "regs/settings_engine.h"
 #include "tests/cfgui/win32/gui_harness.h"
 #include "tests/cfgui/win32/test_page.h"
@@ -138,6 +139,29 @@ TEST(Shell, EnterInAListReachesThePage) {
     EXPECT_GE(TestPageLog().listEvents, 1);
     EXPECT_EQ(TestPageLog().lastListEvent, ListEvent::Enter);
     EXPECT_EQ(TestPageLog().lastLine, 1);
+}
+
+TEST(Shell, ReportListShowsItsColumnsSizedToTheirTexts) {
+    Session session(PagesWithTestPage());
+    const HWND list = session.Control(IDC_TEST_LIST);
+    win32::Win32View view(session.Page());
+    EXPECT_EQ(view.LineText(IDC_TEST_LIST, 1, 0), "22");
+    EXPECT_EQ(view.LineText(IDC_TEST_LIST, 1, 1), "second");
+    EXPECT_EQ(view.ItemText(IDC_TEST_LIST, 0), "1");
+    const char* titles[] = {"Value", "Feature"};
+    for (int column = 0; column < 2; ++column) {
+        char title[32] = {};
+        LVCOLUMNA read{};
+        read.mask = LVCF_FMT | LVCF_TEXT;
+        read.pszText = title;
+        read.cchTextMax = sizeof title;
+        ASSERT_TRUE(SendMessageA(list, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(&read)));
+        EXPECT_STREQ(title, titles[column]);
+        EXPECT_EQ(read.fmt & LVCFMT_JUSTIFYMASK, column == 0 ? LVCFMT_RIGHT : LVCFMT_LEFT);
+        const auto width = SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0);
+        EXPECT_GT(width, SendMessageA(list, LVM_GETSTRINGWIDTHA, 0,
+                                      reinterpret_cast<LPARAM>(titles[column])));
+    }
 }
 
 TEST(Shell, SliderFollowsTheMouseInSteps) {

@@ -24,8 +24,11 @@ class TestPage : public Page {
     void Open() override {
         View& view = context_.Controls();
         view.SetText(IDC_TEST_FIELD, FormatFieldValue(context_.Config(), kTestSetting));
-        view.AddItem(IDC_TEST_LIST, "first");
-        view.AddItem(IDC_TEST_LIST, "second");
+        static constexpr View::Column kColumns[] = {{"Value", true}, {"Feature", false}};
+        view.SetColumns(IDC_TEST_LIST, kColumns);
+        view.SetLine(IDC_TEST_LIST, 0, std::array<std::string, 2>{"1", "first"});
+        view.SetLine(IDC_TEST_LIST, 1, std::array<std::string, 2>{"22", "second"});
+        view.FitColumns(IDC_TEST_LIST);
         view.Select(IDC_TEST_LIST, 1);
         view.SetRange(IDC_TEST_SLIDER, 0, 100);
         view.AttachSlider(IDC_TEST_SLIDER, IDC_TEST_NEXT, 8);

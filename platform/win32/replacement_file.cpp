@@ -1,0 +1,101 @@
+#include "platform/replacement_file.h"
+
+#include <windows.h>
+
+namespace k7r::platform {
+namespace {
+
+HANDLE AsHandle(NativeHandle handle) {
+    return reinterpret_cast<HANDLE>(handle);
+}
+
+std::string DirectoryOf(const std::string& path) {
+    const std::size_t separator = path.find_last_of("\\/");
+    if (separator == std::string::npos) {
+        return ".";
+    }
+    // "C:\NAME" lies in "C:\", not in "C:" (the drive's current directory).
+    return path.substr(0, separator == 2 && path[1] == ':' ? separator + 1 : separator);
+}
+
+} // namespace
+
+Result<ReplacementFile> ReplacementFile::Create(const std::string& target) {
+    char temporary[MAX_PATH];
+    if (::GetTempFileNameA(DirectoryOf(target).c_str(), "58c", 0, temporary) == 0) {
+        return LastSystemError();
+    }
+    HANDLE handle = ::CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        const SystemError error = LastSystemError();
+        ::DeleteFileA(temporary);
+        return error;
+    }
+    return ReplacementFile(target, temporary, reinterpret_cast<NativeHandle>(handle));
+}
+
+ReplacementFile::ReplacementFile(ReplacementFile&& other) noexcept
+    : target_(std::move(other.target_)), temporary_(std::move(other.temporary_)),
+      file_(std::move(other.file_)), committed_(other.committed_), attributes_(other.attributes_) {
+    other.committed_ = true; // nothing left for it to remove
+}
+
+ReplacementFile::~ReplacementFile() {
+    file_.reset();
+    if (!committed_) {
+        ::DeleteFileA(temporary_.c_str());
+    }
+}
+
+Status ReplacementFile::Append(std::span<const std::uint8_t> bytes) {
+    while (!bytes.empty()) {
+        DWORD put = 0;
+        if (!::WriteFile(AsHandle(file_->handle()), bytes.data(), static_cast<DWORD>(bytes.size()),
+                         &put, nullptr)) {
+            return LastSystemError();
+        }
+        bytes = bytes.subspan(put);
+    }
+    return Ok();
+}
+
+Status ReplacementFile::TakeAttributes(const File& model, AttributeUse use) {
+    if (use == AttributeUse::WritableCopy) {
+        attributes_ = FILE_ATTRIBUTE_NORMAL;
+        return Ok();
+    }
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!::GetFileInformationByHandle(AsHandle(model.handle()), &info)) {
+        return LastSystemError();
+    }
+    attributes_ = info.dwFileAttributes;
+    return Ok();
+}
+
+Status ReplacementFile::SetTimes(const FileTimes& times) {
+    return file_->SetTimes(times);
+}
+
+// Windows cannot rename a file over one that is open, even by ourselves:
+// the replaced file is closed just before, which ends its lock. A save
+// that opens it in that moment keeps it open, and the rename then fails
+// cleanly with the old file in place.
+Status ReplacementFile::Commit(std::optional<File> replaced) {
+    if (!::FlushFileBuffers(AsHandle(file_->handle()))) {
+        return LastSystemError();
+    }
+    file_.reset();
+    if (attributes_ != 0 && !::SetFileAttributesA(temporary_.c_str(), attributes_)) {
+        return LastSystemError();
+    }
+    replaced.reset();
+    if (!::MoveFileExA(temporary_.c_str(), target_.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return LastSystemError();
+    }
+    committed_ = true;
+    return Ok();
+}
+
+} // namespace k7r::platform

@@ -1,0 +1,118 @@
+// The command line program itself, given things that are not files, and
+// with an output that takes nothing.
+#include "platform/system_error.h"
+#include "tests/cli/cli_run.h"
+#include "tests/support/child_process.h"
+#include "tests/support/special_files.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace k7r::cli {
+namespace {
+
+using namespace std::chrono_literals;
+
+const std::string kProgram = std::string(K7R_BINARY_DIR) + "/cli/58c22cfg";
+
+// A panel of the list the build puts beside the program.
+constexpr const char* kPanel = "QVGA TFT 320x240 18-bit";
+
+// Arguments with "S" standing for the special file and "G" for a good image.
+std::vector<std::string> Arguments(std::initializer_list<std::string> words,
+                                   const std::string& special, const std::string& good) {
+    std::vector<std::string> arguments = {kProgram};
+    for (const std::string& word : words) {
+        arguments.push_back(word == "S" ? special : word == "G" ? good : word);
+    }
+    return arguments;
+}
+
+// Every place a command takes a file, given a directory, a FIFO, a device
+// or a socket: refused within a second with a clear reason (an open of a
+// FIFO would wait for a writer forever).
+TEST(Program, RefusesWhatIsNotARegularFileAtOnceWhereverItTakesAFile) {
+    const std::string dir = test::ScratchDirectory();
+    const std::string good = ViewerImageCopy(dir);
+    const test::SpecialFiles specials;
+    struct Case {
+        std::initializer_list<std::string> words;
+        // Expected in the message; empty for the special file's refusal.
+        std::string said;
+    };
+    const Case cases[] = {
+        {{"show", "S"}, ""},
+        {{"get", "S", "2"}, ""},
+        {{"regs", "S"}, ""},
+        {{"validate", "S"}, ""},
+        {{"set", "S", "1=x"}, ""},
+        {{"set", "G", "1=x", "-o", "S"}, ""},
+        {{"copy", "S", "G"}, ""},
+        {{"copy", "G", "S"}, ""},
+        {{"configure", "--from", "S", "G"}, ""},
+        {{"configure", "--from", "G", "S"}, ""},
+        {{"panel", "S", kPanel}, ""},
+        {{"panel", "G", kPanel, "--def", "S"}, "cannot open the panel definition file"},
+        {{"panels", "--def", "S"}, "cannot open the panel definition file"},
+        {{"export", "appcfg", "S"}, ""},
+        {{"export", "appcfg", "G", "-o", "S"}, "Failed to create file"},
+    };
+    for (const test::SpecialFiles::Entry& special : specials.entries()) {
+        const std::string refusal(platform::RefusalText(special.refusal));
+        for (const Case& c : cases) {
+            const std::vector<std::string> arguments = Arguments(c.words, special.path, good);
+            const std::string what = arguments[1] + " with " + special.path;
+            const test::ChildOutcome run = test::RunProgram(arguments, dir + "/out", 5s);
+            ASSERT_FALSE(run.timedOut) << what;
+            EXPECT_LT(run.took, 1s) << what;
+            EXPECT_EQ(run.status, kExitFailure) << what;
+            EXPECT_NE(run.report.find(c.said.empty() ? refusal : c.said), std::string::npos)
+                << what << "\n"
+                << run.report;
+        }
+    }
+}
+
+// Every command that prints, with its standard output on a full device.
+// The system's reason is given when the last write is the one that failed.
+TEST(Program, OutputThatCannotBeWrittenEndsThePrintingCommandsWithStatusOne) {
+    const std::string dir = test::ScratchDirectory();
+    const std::string good = ViewerImageCopy(dir);
+    const std::string other = dir + "/other.elf";
+    std::filesystem::copy_file(good, other);
+    const std::string faulty = dir + "/faulty.elf";
+    std::filesystem::copy_file(good, faulty);
+    // Errors in its diagnostics, for validate to print.
+    ASSERT_EQ(RunCli({"set", faulty, "67=100"}).status, kExitSuccess);
+    const std::string said = "58c22cfg: cannot write to standard output";
+    const std::string becauseFull = said + ": " + platform::ErrorText({ENOSPC}) + "\n";
+    const std::initializer_list<std::string> commands[] = {
+        {"help"},
+        {"show", "G"},
+        {"get", "G", "2", "3"},
+        {"regs", "G", "--breakdown"},
+        {"validate", faulty},
+        {"fields", "--help-text"},
+        {"panels"},
+        {"panel", other, kPanel},
+        {"copy", "G", other},
+        {"configure", "--from", "G", other},
+        {"export", "appcfg", "G", "-o", "-"},
+        {"export", "html", "G", "-o", "-"},
+        {"export", "chip", "G", "-o", dir + "/chip.h"},
+    };
+    for (const auto& words : commands) {
+        const std::vector<std::string> arguments = Arguments(words, "", good);
+        const test::ChildOutcome run = test::RunProgram(arguments, "/dev/full", 10s);
+        EXPECT_EQ(run.status, kExitFailure) << arguments[1];
+        EXPECT_TRUE(run.report == said + "\n" || run.report == becauseFull)
+            << arguments[1] << ": " << run.report;
+    }
+}
+
+} // namespace
+} // namespace k7r::cli
