@@ -1,11 +1,11 @@
 #include "cfgui/diagnostics_reporter.h"
 
 #include "cfgui/application.h"
-#include "cfgui/field_readers.h"
 #include "cfgui/resource.h"
 #include "cfgui/view.h"
 #include "edit/bad_entry.h"
 #include "edit/diagnostics.h"
+#include "edit/field_text.h"
 #include "regs/settings_engine.h"
 
 #include <cstdio>
@@ -73,7 +73,7 @@ std::size_t DiagnosticsReporter::ReportStatus(int control, unsigned flags,
 
     if (text != state.shown) {
         state.shown = text;
-        pane_.ShowText(AddCrLf(text, kReportRoom));
+        pane_.ShowText(edit::AddCrLf(text, kReportRoom));
     }
     pane_.SetErrorColour(state.error);
     return text.size();

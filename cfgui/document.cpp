@@ -1,17 +1,15 @@
 #include "cfgui/document.h"
 
 #include "cfgui/application.h"
-#include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
+#include "edit/edit_session.h"
 
 namespace k7r::cfgui {
 
 bool OpenDocument(Application& app, const std::string& path, const MessageSink& show) {
-    if (!OpenConfigFile(path, app.config, show)) {
+    if (!edit::OpenConfiguration(app.config, path, show)) {
         return false;
     }
     app.currentPath = path;
-    app.config.SavedMainStart = GetFieldValue(app.config, kIdMainStart);
     return true;
 }
 
