@@ -3,6 +3,7 @@
 #include "cfgui/help_table.h"
 #include "config/working_config.h"
 #include "edit/edit_session.h"
+#include "export/export_options.h"
 #include "panels/panel_def_list.h"
 #include "regs/field_controls.h"
 
@@ -57,6 +58,8 @@ struct Application {
     TooltipSettings tooltips;
     // Files dropped on the main window, for Configure Multiple.
     std::vector<std::string> droppedFiles;
+    // What the Export Options dialog chose last.
+    ExportOptions exportOptions;
 };
 
 // The file dialogs' name buffers hold a path of this many characters with

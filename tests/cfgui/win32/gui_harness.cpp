@@ -64,7 +64,17 @@ std::string ShellQuoted(const std::string& text) {
 
 } // namespace
 
-Session::Session(PageTable pages) : app(TemplateRecord), window(app, pages) {
+bool RecordingLauncher::OpenInTextEditor(const std::string& path) {
+    opened.push_back("text editor: " + path);
+    return !refuse;
+}
+
+bool RecordingLauncher::OpenWithDefaultProgram(const std::string& path) {
+    opened.push_back("default program: " + path);
+    return !refuse;
+}
+
+Session::Session(PageTable pages) : app(TemplateRecord), window(app, pages, launcher) {
     static const bool registered = [] {
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
         InitCommonControlsEx(&controls);
