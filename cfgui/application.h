@@ -2,6 +2,8 @@
 
 #include "cfgui/help_table.h"
 #include "config/working_config.h"
+#include "edit/edit_session.h"
+#include "export/export_options.h"
 #include "panels/panel_def_list.h"
 #include "regs/field_controls.h"
 
@@ -39,10 +41,13 @@ struct TooltipSettings {
 // Everything the utility keeps for the whole run, owned by the shell and
 // handed to the pages.
 struct Application {
-    explicit Application(const HAL_STRUCT& initial) : config(initial) {}
+    explicit Application(const HAL_STRUCT& initial) : session(initial, panels) {}
 
-    WorkingConfig config;
+    // Read once at start, before the main window; the session matches
+    // against it.
     PanelDefList panels;
+    // The working configuration and what the pages remember beside it.
+    edit::EditSession session;
     HelpTable help;
     FieldControlBindings bindings;
     // The file opened or saved last; empty while there is none.
@@ -53,6 +58,8 @@ struct Application {
     TooltipSettings tooltips;
     // Files dropped on the main window, for Configure Multiple.
     std::vector<std::string> droppedFiles;
+    // What the Export Options dialog chose last.
+    ExportOptions exportOptions;
 };
 
 // The file dialogs' name buffers hold a path of this many characters with

@@ -1,11 +1,11 @@
 #include "cfgui/diagnostics_reporter.h"
 
 #include "cfgui/application.h"
-#include "cfgui/field_readers.h"
 #include "cfgui/resource.h"
 #include "cfgui/view.h"
 #include "edit/bad_entry.h"
 #include "edit/diagnostics.h"
+#include "edit/field_text.h"
 #include "regs/settings_engine.h"
 
 #include <cstdio>
@@ -64,7 +64,7 @@ std::size_t DiagnosticsReporter::ReportStatus(int control, unsigned flags,
         pane_.Beep();
     }
     const edit::Diagnostics found =
-        edit::Diagnose(app_.config, app_.panels, kReportRoom - text.size());
+        edit::Diagnose(app_.session.config, app_.panels, kReportRoom - text.size());
     text += found.text;
     state.error = state.error || found.error;
     if (!text.empty() && text.back() == '\n') {
@@ -73,7 +73,7 @@ std::size_t DiagnosticsReporter::ReportStatus(int control, unsigned flags,
 
     if (text != state.shown) {
         state.shown = text;
-        pane_.ShowText(AddCrLf(text, kReportRoom));
+        pane_.ShowText(edit::AddCrLf(text, kReportRoom));
     }
     pane_.SetErrorColour(state.error);
     return text.size();
@@ -87,13 +87,13 @@ void DiagnosticsReporter::ReportBadEntry(View& view, int control, bool withRange
     const std::uint32_t setting =
         FindFieldByControl(app_.bindings, static_cast<std::uint32_t>(control));
     const std::string message =
-        withRange ? edit::BadEntryMessage(text, setting, GetFieldMin(app_.config, setting),
-                                          GetFieldMax(app_.config, setting))
+        withRange ? edit::BadEntryMessage(text, setting, GetFieldMin(app_.session.config, setting),
+                                          GetFieldMax(app_.session.config, setting))
                   : edit::BadEntryMessage(text, setting);
     ReportStatus(control, kReportError, message);
     app_.diagnostics.lock = control;
     view.Focus(control);
-    view.SetText(control, ValueText(app_.config, control, setting));
+    view.SetText(control, ValueText(app_.session.config, control, setting));
     view.SelectAllText(control);
 }
 

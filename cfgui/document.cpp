@@ -1,22 +1,20 @@
 #include "cfgui/document.h"
 
 #include "cfgui/application.h"
-#include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
+#include "edit/edit_session.h"
 
 namespace k7r::cfgui {
 
 bool OpenDocument(Application& app, const std::string& path, const MessageSink& show) {
-    if (!OpenConfigFile(path, app.config, show)) {
+    if (!edit::OpenConfiguration(app.session, path, show)) {
         return false;
     }
     app.currentPath = path;
-    app.config.SavedMainStart = GetFieldValue(app.config, kIdMainStart);
     return true;
 }
 
 bool SaveDocument(Application& app, const MessageSink& show) {
-    if (SaveConfigFile(app.currentPath, {}, app.config.Record, false, show)) {
+    if (SaveConfigFile(app.currentPath, {}, app.session.config.Record, false, show)) {
         return true;
     }
     app.currentPath.clear();
@@ -24,7 +22,7 @@ bool SaveDocument(Application& app, const MessageSink& show) {
 }
 
 bool SaveDocumentAs(Application& app, const std::string& target, const MessageSink& show) {
-    if (!SaveConfigFile(app.currentPath, target, app.config.Record, false, show)) {
+    if (!SaveConfigFile(app.currentPath, target, app.session.config.Record, false, show)) {
         return false;
     }
     app.currentPath = target;

@@ -5,7 +5,11 @@
 namespace k7r::cfgui {
 
 WorkingConfig& PageContext::Config() {
-    return app_.config;
+    return app_.session.config;
+}
+
+edit::EditSession& PageContext::Session() {
+    return app_.session;
 }
 
 } // namespace k7r::cfgui

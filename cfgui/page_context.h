@@ -8,6 +8,9 @@
 namespace k7r {
 struct WorkingConfig;
 }
+namespace k7r::edit {
+struct EditSession;
+}
 
 namespace k7r::cfgui {
 
@@ -23,6 +26,7 @@ class PageContext {
 
     Application& App() { return app_; }
     WorkingConfig& Config();
+    edit::EditSession& Session();
     View& Controls() { return view_; }
 
     std::size_t ReportStatus(int control, unsigned flags, std::string_view message) {

@@ -9,6 +9,10 @@
 #define IDC_STATIC (-1)
 #endif
 
+/* The buttons that end a dialog, the system's own ids (IDOK and IDCANCEL) */
+#define IDC_DIALOG_OK 1
+#define IDC_DIALOG_CANCEL 2
+
 /* Dialog templates */
 #define IDD_MAIN 101
 #define IDD_EMPTY_PAGE 200
@@ -172,6 +176,7 @@
 #define IDC_CONFIGURE 2210
 #define IDC_CURRENT_DIRECTORY 2211
 #define IDC_PRESERVE_ADDRESSES 2212
+#define IDC_CONFIGURE_PROGRESS 2213
 
 /* Export dialog, its save dialog extension and the Export Options dialog */
 #define IDC_EXPORT_OPTIONS 2301

@@ -3,9 +3,10 @@
 #include "cfgui/application.h"
 #include "cfgui/chip_text.h"
 #include "cfgui/page.h"
-#include "cfgui/power_pins.h"
 #include "cfgui/resource.h"
+#include "edit/power_page.h"
 #include "regs/field_controls.h"
+#include "regs/field_names.h"
 
 #include <string_view>
 
@@ -42,7 +43,12 @@ std::string FixedText(Application& app, int control) {
         return std::string(app.panels.DebugMode() ? kPredefinedListDebugHelp : kPredefinedListHelp);
     }
     const HelpRow* row = app.help.Find(control);
-    return row != nullptr ? FillChipId(row->text) : std::string{};
+    if (row == nullptr) {
+        return {};
+    }
+    // A setting that two pages show is bound to the controls of the page
+    // that bound it last; the other page's row still names it.
+    return row->setting != 0 ? FieldHelpForId(row->setting) : FillChipId(row->text);
 }
 
 } // namespace
@@ -60,7 +66,7 @@ std::string TooltipText(Application& app, Page* page, int control) {
     if (!help.empty()) {
         return help;
     }
-    if (IsGpioPowerPin(control) && PowerUsesGpoPin(app.config)) {
+    if (IsGpioPowerPin(control) && edit::PowerThroughGpo(app.session)) {
         return FixedText(app, IDC_POWER_PIN_8);
     }
     return FixedText(app, control);

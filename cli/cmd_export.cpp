@@ -85,10 +85,10 @@ int ParseRequest(Arguments arguments, ExportRequest& request) {
                           positional[0]);
     }
     const std::string_view kind = request.kind->commandName;
-    if (request.modeNumberGiven && kind != "mode") {
+    if (request.modeNumberGiven && !request.kind->readsModeNumber) {
         return UsageError("--mode applies to the mode kind only, not %.*s", kind);
     }
-    if (request.modeFlagsGiven && kind != "mode" && kind != "generic") {
+    if (request.modeFlagsGiven && !request.kind->readsModeFlags) {
         return UsageError("the cursor and acceleration options apply to the mode and generic "
                           "kinds only, not %.*s",
                           kind);

@@ -5,9 +5,8 @@
 #include "cli/panel_list.h"
 #include "config/default_records.h"
 #include "edit/diagnostics.h"
-#include "panels/panel_settings.h"
-#include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
+#include "edit/edit_session.h"
+#include "edit/panel_page.h"
 
 #include <cctype>
 #include <cstdio>
@@ -88,23 +87,22 @@ int RunPanel(Arguments arguments) {
     if (!index) {
         return kExitFailure;
     }
-    WorkingConfig config(TemplateRecord);
-    if (!OpenConfigFile(words[0], config, PrintToStderr())) {
+    edit::EditSession session(TemplateRecord, list);
+    if (!edit::OpenConfiguration(session, words[0], PrintToStderr())) {
         return kExitFailure;
     }
-    config.SavedMainStart = GetFieldValue(config, kIdMainStart);
-    const PanelApplication application = ApplyPredefinedPanel(config, list.At(*index));
-    if (!application.applied) {
-        std::fputs(application.report.c_str(), stderr);
+    const edit::EditResult applied = edit::ApplyPredefinedPanel(session, *index);
+    if (!applied.accepted) {
+        std::fputs(applied.message.c_str(), stderr);
         return kExitFailure;
     }
     std::printf("Predefined panel: %s\n", list.At(*index).name.c_str());
     // The pixel clock report ends in a full stop behind its own newline.
-    if (!application.report.empty()) {
-        std::printf("%s\n", application.report.c_str());
+    if (!applied.message.empty()) {
+        std::printf("%s\n", applied.message.c_str());
     }
-    std::fputs(edit::Diagnose(config, list).text.c_str(), stdout);
-    if (!SaveConfigFile(words[0], outPath, config.Record, false, PrintToStderr())) {
+    std::fputs(edit::Diagnose(session.config, list).text.c_str(), stdout);
+    if (!SaveConfigFile(words[0], outPath, session.config.Record, false, PrintToStderr())) {
         return kExitFailure;
     }
     return kExitSuccess;

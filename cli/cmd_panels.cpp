@@ -2,6 +2,7 @@
 // offers them, then the file's version message.
 #include "cli/command.h"
 #include "cli/panel_list.h"
+#include "edit/panel_page.h"
 
 #include <cstdio>
 
@@ -20,8 +21,7 @@ int RunPanels(Arguments arguments) {
         return kExitFailure;
     }
     if (list.DebugMode()) {
-        std::printf("Loaded DEBUG.DEF file.  Note that panels prefixed with ** shouldn't work "
-                    "with 58C22.\n");
+        std::fwrite(edit::kDebugModeNote.data(), 1, edit::kDebugModeNote.size(), stdout);
     }
     for (const PanelDef& def : list.Entries()) {
         if (def.disqualified) {

@@ -3,8 +3,8 @@
 // fields of each entry when asked.
 #include "cli/command.h"
 #include "config/default_records.h"
+#include "hal/chip_registers.h"
 #include "regs/register_table.h"
-#include "regs/register_width.h"
 #include "regs/settings_engine.h"
 
 #include <algorithm>
@@ -21,7 +21,7 @@ const Row kHeadings = {"REG", "Hex", "Decimal", "Register Name", "Binary"};
 constexpr std::size_t kDecimalColumn = 2;
 
 Row EntryRow(std::uint32_t reg, std::uint32_t value) {
-    const bool usb = IsUsbRegister(reg);
+    const bool usb = reg::IsUsbRegister(reg);
     char text[48];
     Row row;
     if (reg == riDELAYON || reg == riDELAYOFF) {

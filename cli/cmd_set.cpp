@@ -1,14 +1,16 @@
-// set FILE SETTING=VALUE... [-o OUT] [--preserve-addresses]: changes settings
-// in order as the utility's pages do, and saves into FILE or into a copy OUT.
+// set FILE SETTING=VALUE... [-o OUT] [--preserve-addresses] [--force]:
+// changes settings in order through the editing core, as the utility's
+// pages do, prints the diagnostics and saves into FILE or into a copy OUT.
 #include "cli/command.h"
+#include "cli/panel_list.h"
 #include "cli/setting_words.h"
 #include "config/default_records.h"
-#include "edit/bad_entry.h"
-#include "regs/computations.h"
-#include "regs/field_attributes.h"
-#include "regs/field_table.h"
-#include "regs/setting_ids.h"
+#include "edit/diagnostics.h"
+#include "edit/edit_session.h"
+#include "edit/setting_edit.h"
+#include "regs/field_names.h"
 #include "regs/settings_engine.h"
+#include "regs/validation.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -27,6 +29,7 @@ struct SetOptions {
     std::string_view file;
     std::string_view output;
     bool preserveAddresses = false;
+    bool force = false;
     std::vector<Assignment> assignments;
 };
 
@@ -42,6 +45,8 @@ std::optional<SetOptions> ParseOptions(Arguments arguments) {
             options.output = arguments[++i];
         } else if (word == "--preserve-addresses") {
             options.preserveAddresses = true;
+        } else if (word == "--force") {
+            options.force = true;
         } else if (const std::size_t equals = word.find('='); equals != std::string_view::npos) {
             options.assignments.push_back({word.substr(0, equals), word.substr(equals + 1)});
         } else {
@@ -54,68 +59,52 @@ std::optional<SetOptions> ParseOptions(Arguments arguments) {
     return options;
 }
 
-// The settings of the Preferences page and the Panel page's size lists
-// recompute the layout; the Clocks and Panel pages refresh the frame rate.
-constexpr std::uint32_t kLayoutSettings[] = {45, 46, 52, 53, 54, 68, 74};
-constexpr std::uint32_t kFrameRateSettings[] = {2,  3,  12, 13, 14, 15, 29, 30,
-                                                31, 32, 33, 34, 67, 68, 73, 74};
-
-template <std::size_t N>
-bool IsOneOf(std::uint32_t id, const std::uint32_t (&ids)[N]) {
-    return std::find(std::begin(ids), std::end(ids), id) != std::end(ids);
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
 }
 
-void Refresh(WorkingConfig& config, std::uint32_t id) {
-    if (id == kIdMainStart) {
-        config.SavedMainStart = GetFieldValue(config, kIdMainStart);
+// The validation errors of `after` that `before` did not have (each line
+// counted as often as it occurs).
+std::vector<std::string> NewErrors(std::vector<std::string> before,
+                                   const std::vector<std::string>& after) {
+    std::vector<std::string> added;
+    for (const std::string& line : after) {
+        const auto known = std::ranges::find(before, line);
+        if (known != before.end()) {
+            before.erase(known);
+        } else {
+            added.push_back(line);
+        }
     }
-    if (IsOneOf(id, kLayoutSettings)) {
-        RecomputeLayout(config);
-        config.SavedMainStart = GetFieldValue(config, kIdMainStart);
-    }
-    if (IsOneOf(id, kFrameRateSettings)) {
-        StoreFrameRate(config);
-    }
+    return added;
 }
 
-constexpr std::size_t kDescriptionMax = HAL_DESCRIPTION_SIZE - 1;
-
-// One SETTING=VALUE; false, with the reason printed, when it is refused.
-bool Apply(WorkingConfig& config, const Assignment& assignment) {
+// One SETTING=VALUE through the editing core: the value now held and the
+// page's notes and warnings join `report`; a refusal, with the accepted form
+// of the value on a line of its own, goes to standard error.
+bool Apply(edit::EditSession& session, const Assignment& assignment, std::string& report) {
     const SettingName setting = FindSetting(assignment.setting);
     if (setting.id == 0) {
         std::fprintf(stderr, "%s\n", setting.error.c_str());
         return false;
     }
-    const FIELD_DESC& field = kFieldTable[FindField(setting.id)];
-    if (field.Attributes & ffTEXT) {
-        if (assignment.value.size() > kDescriptionMax) {
-            std::fputs(edit::BadEntryMessage(assignment.value, setting.id).c_str(), stderr);
-            return false;
+    const edit::EditResult result = edit::SetSettingText(session, setting.id, assignment.value);
+    if (!result.accepted) {
+        std::fputs(result.message.c_str(), stderr);
+        if (!result.hint.empty()) {
+            std::fprintf(stderr, "%s\n", result.hint.c_str());
         }
-        SetDescriptionText(config, setting.id, assignment.value);
-        return true;
-    }
-    if (field.Attributes & ffCOMPUTED && field.Id != kIdPanelType) {
-        std::fprintf(stderr, "setting %u is computed from others and cannot be set\n", field.Id);
         return false;
     }
-    const auto value = ParseSettingValue(config, setting.id, assignment.value);
-    if (!value) {
-        std::fputs(edit::BadEntryMessage(assignment.value, setting.id).c_str(), stderr);
-        return false;
-    }
-    const SettingBounds bounds = BoundsOf(config, setting.id);
-    if (*value < bounds.min || *value > bounds.max) {
-        const std::string message =
-            bounds.named
-                ? edit::BadEntryMessage(assignment.value, setting.id, bounds.min, bounds.max)
-                : edit::BadEntryMessage(assignment.value, setting.id);
-        std::fputs(message.c_str(), stderr);
-        return false;
-    }
-    SetFieldValue(config, setting.id, *value);
-    Refresh(config, setting.id);
+    report += std::to_string(setting.id) + ' ' +
+              FormatFieldName(setting.id, kShortForms | kShowName) + " = " +
+              FormatFieldValue(session.config, setting.id) + '\n' + result.message;
     return true;
 }
 
@@ -127,20 +116,36 @@ int RunSet(Arguments arguments) {
         return kExitUsage;
     }
     const std::string file(options->file);
-    WorkingConfig config(TemplateRecord);
-    if (!OpenConfigFile(file, config, PrintToStderr())) {
+    edit::EditSession session(TemplateRecord, ProgramPanels());
+    if (!edit::OpenConfiguration(session, file, PrintToStderr())) {
         return kExitFailure;
     }
-    config.SavedMainStart = GetFieldValue(config, kIdMainStart);
+    const std::vector<std::string> errorsBefore =
+        Lines(ValidateErrors(session.config, edit::kDiagnosticsRoom));
+    // Nothing is printed on standard output unless every value is taken.
+    std::string report;
     for (const Assignment& assignment : options->assignments) {
-        if (!Apply(config, assignment)) {
+        if (!Apply(session, assignment, report)) {
             return kExitFailure;
         }
     }
-    if (!SaveConfigFile(file, std::string(options->output), config.Record,
+    std::fputs(report.c_str(), stdout);
+    std::fputs(edit::Diagnose(session.config, session.panels).text.c_str(), stdout);
+    const std::vector<std::string> added =
+        NewErrors(errorsBefore, Lines(ValidateErrors(session.config, edit::kDiagnosticsRoom)));
+    if (!added.empty() && !options->force) {
+        const std::string count =
+            added.size() == 1 ? "a new error" : std::to_string(added.size()) + " new errors";
+        std::fprintf(stderr, "%.*s set: nothing saved: the changes bring %s (--force saves them)\n",
+                     static_cast<int>(kProgramName.size()), kProgramName.data(), count.c_str());
+        return kExitFailure;
+    }
+    const std::string target = options->output.empty() ? file : std::string(options->output);
+    if (!SaveConfigFile(file, std::string(options->output), session.config.Record,
                         options->preserveAddresses, PrintToStderr())) {
         return kExitFailure;
     }
+    std::printf("Configuration of \"%s\" written into \"%s\".\n", file.c_str(), target.c_str());
     return kExitSuccess;
 }
 

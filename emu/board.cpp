@@ -10,7 +10,6 @@ namespace k7r::emu {
 namespace {
 
 constexpr std::uint64_t kNsPerSecond = 1000000000;
-constexpr std::uint32_t kPixelClockDivides[8] = {1, 2, 3, 4, 8, 8, 8, 8};
 // REG[14h] bits the chip drives itself.
 constexpr std::uint32_t kPowerSaveStatusBits = reg::kVerticalNonDisplay | reg::kMemoryPoweredDown;
 // REG[60h] bits 23:16 only trigger a reset; they read back as 0.
@@ -267,7 +266,7 @@ std::uint32_t EmulatedBoard::PixelClockHz() const {
     const std::uint32_t memoryClock = busClock / (((memoryClockConfig >> 4) & 3) + 1);
     const std::uint32_t pixelClockConfig = regs_[reg::kPixelClock / 4];
     const std::uint32_t sources[4] = {memoryClock, busClock, clkI, clkI2};
-    return sources[pixelClockConfig & 3] / kPixelClockDivides[(pixelClockConfig >> 4) & 7];
+    return sources[pixelClockConfig & 3] / reg::PixelClockDivide(pixelClockConfig >> 4);
 }
 
 namespace {

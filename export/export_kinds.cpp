@@ -26,19 +26,22 @@ std::string GenerateHtml(WorkingConfig&, const ExportOptions&) {
 }
 
 // The tabs line the bracketed default names up in the dialog's list box.
+// Columns: command name, list text, default name, filter name and pattern,
+// extension, preview as text, reads the mode number, reads the mode flags,
+// generator.
 constexpr ExportKind kKinds[] = {
     {"appcfg", "C Header File for K7R58C22 HAL-Based Applications\t[appcfg.h]", "appcfg.h",
-     "Header Files (*.h)", "*.h", "h", true, GenerateAppCfg},
+     "Header Files (*.h)", "*.h", "h", true, false, false, GenerateAppCfg},
     {"chip", "C Header File Defining a Map of K7R58C22 Registers\t[chip.h]", "chip.h",
-     "Header Files (*.h)", "*.h", "h", true, GenerateChipHeader},
+     "Header Files (*.h)", "*.h", "h", true, false, false, GenerateChipHeader},
     {"mode", "C Header File for K7R58C22 WinCE Drivers \t\t[mode%u.h]", "mode%u.h",
-     "Header Files (*.h)", "*.h", "h", true, GenerateModeHeader},
+     "Header Files (*.h)", "*.h", "h", true, true, true, GenerateModeHeader},
     {"generic", "C Header File for K7R58C22 Generic Drivers \t\t[k7r58c22.h]", "k7r58c22.h",
-     "Header Files (*.h)", "*.h", "h", true, GenerateGenericHeader},
+     "Header Files (*.h)", "*.h", "h", true, false, true, GenerateGenericHeader},
     {"csv", "Comma-Delimited File Containing Current Configuration\t[k7r58c22.csv]", "k7r58c22.csv",
-     "Comma-Separated-Value Files (*.csv)", "*.csv", "csv", true, GenerateCsv},
+     "Comma-Separated-Value Files (*.csv)", "*.csv", "csv", true, false, false, GenerateCsv},
     {"html", "K7R58C22 Register Quick Reference\t\t\t[k7r58c22.html]", "k7r58c22.html",
-     "Web Page Files (*.html)", "*.html", "html", false, GenerateHtml},
+     "Web Page Files (*.html)", "*.html", "html", false, false, false, GenerateHtml},
 };
 
 // The kind texts hold at most one "%u", the mode number.

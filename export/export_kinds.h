@@ -27,6 +27,9 @@ struct ExportKind {
     // Previews of text files open in the text editor, the page in the
     // system's browser.
     bool previewAsText;
+    // The export options the kind's generator reads.
+    bool readsModeNumber;
+    bool readsModeFlags;
     ExportGenerator generate;
 };
 

@@ -37,9 +37,19 @@ class BoardDriver {
     virtual RegisterBus* Bus() { return nullptr; }
 };
 
-// Opens the board driver this process uses: the emulator when the
-// environment variable K7R58_EMULATOR is non-empty, else the system's driver.
-// nullptr when it cannot be opened.
+// How the program opens its board driver; nullptr when it cannot be opened.
+using BoardDriverOpener = std::unique_ptr<BoardDriver> (*)();
+
+// The system's board driver: the K7R58xxx kernel driver on Windows, none
+// elsewhere. The layer uses it unless the program chose another opener.
+std::unique_ptr<BoardDriver> OpenSystemBoardDriver();
+
+// Chooses the opener that every later acquire uses. The layer knows no
+// driver but the system's; a program that offers others (the board
+// emulator) hands its choice in here before the first acquire.
+void UseBoardDriver(BoardDriverOpener opener);
+
+// Opens the board driver through the chosen opener.
 std::unique_ptr<BoardDriver> OpenBoardDriver();
 
 } // namespace k7r::hal

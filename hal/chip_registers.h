@@ -1,12 +1,14 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
-// Register offsets and bits the chip access layer and the board emulator
-// both rely on.
+// The chip's register offsets and bits that code names directly: the chip
+// access layer, the board emulator, the settings engine and the viewer all
+// take them from here.
 namespace k7r::reg {
 
-inline constexpr std::uint32_t kProductInfo = 0x00;     // read-only
+inline constexpr std::uint32_t kProductInfo = 0x00;     // read-only; 15:8 buffer size in 4 KB
 inline constexpr std::uint32_t kMemoryClock = 0x04;     // bits 5:4 MCLK divide - 1
 inline constexpr std::uint32_t kPixelClock = 0x08;      // 1:0 source, 6:4 divide
 inline constexpr std::uint32_t kPanelType = 0x0C;       // bit 6 colour panel
@@ -40,9 +42,19 @@ inline constexpr std::uint32_t kGpio2Data = 1u << 2;          // REG[64h] status
 inline constexpr std::uint16_t kUsbResetValue = 0x00A8;
 inline constexpr std::uint32_t kChipResetValue = 0x005B0000;
 
-// USB registers are 16 bits wide, all others 32.
+// The USB function controller answers at 4000h to 4FFFh with 16-bit
+// registers; every other register of the chip is 32 bits wide.
 constexpr bool IsUsbRegister(std::uint32_t offset) {
-    return (offset & 0xF000) == 0x4000;
+    return offset >= 0x4000 && offset <= 0x4FFF;
+}
+
+// The divides of REG[08h] bits 6:4 by raw value: 1 to 4, then 8 for every
+// raw value from 4 up. The settings offer the first five.
+inline constexpr std::array<std::uint32_t, 8> kPixelClockDivides = {1, 2, 3, 4, 8, 8, 8, 8};
+inline constexpr std::size_t kPixelClockDivideChoices = 5;
+
+constexpr std::uint32_t PixelClockDivide(std::uint32_t raw) {
+    return kPixelClockDivides[raw & 7];
 }
 
 } // namespace k7r::reg

@@ -1,4 +1,3 @@
-#include "emu/emulated_driver.h"
 #include "hal/board_driver.h"
 
 #ifdef _WIN32
@@ -6,17 +5,26 @@
 #endif
 
 namespace k7r::hal {
+namespace {
 
-// Without the emulator, POSIX systems have no board driver.
-std::unique_ptr<BoardDriver> OpenBoardDriver() {
-    if (emu::EmulatorSelected()) {
-        return emu::OpenEmulatedDriver();
-    }
+BoardDriverOpener chosenOpener = OpenSystemBoardDriver;
+
+} // namespace
+
+std::unique_ptr<BoardDriver> OpenSystemBoardDriver() {
 #ifdef _WIN32
     return OpenWin32BoardDriver();
 #else
     return nullptr;
 #endif
+}
+
+void UseBoardDriver(BoardDriverOpener opener) {
+    chosenOpener = opener != nullptr ? opener : OpenSystemBoardDriver;
+}
+
+std::unique_ptr<BoardDriver> OpenBoardDriver() {
+    return chosenOpener();
 }
 
 } // namespace k7r::hal

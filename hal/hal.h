@@ -15,12 +15,12 @@
 //                16 bits wide, all others 32), ReadMem32, FillMem32: byte
 //                offsets from the register block and display memory.
 //   Bring-up     InitializeChip(mask) and its steps (hal/init.h);
-//                ProgramInformation (hal/program_info.h); the utility's
-//                Direct-tab wrapper (hal/utility_init.h).
+//                ProgramInformation (hal/program_info.h).
 //
-// Board driver: on Windows the K7R58xxx kernel driver; when the environment
-// variable K7R58_EMULATOR is set (to anything), the board emulator of emu/
-// instead. Without either, AcquireChip fails with error 1.
+// Board driver: on Windows the K7R58xxx kernel driver, unless the program
+// chose another with UseBoardDriver (hal/board_driver.h), as the programs
+// that offer the board emulator do. Without a driver AcquireChip fails with
+// error 1.
 //
 // One thread, plain process-wide state, not re-entrant.
 

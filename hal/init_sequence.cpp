@@ -47,8 +47,6 @@ std::uint32_t EffectiveClkI2() {
     return achieved > 0 ? achieved : Record().ClkI2;
 }
 
-constexpr std::uint32_t kPixelClockDivides[8] = {1, 2, 3, 4, 8, 8, 8, 8};
-
 } // namespace
 
 bool InitializeChip(std::uint32_t skipMask) {
@@ -122,7 +120,7 @@ std::uint32_t CurrentFrameRate() {
     if (source == 0) {
         clock /= (ReadReg32(reg::kMemoryClock) >> 4) + 1;
     }
-    const std::uint32_t divide = kPixelClockDivides[(pixelClockConfig >> 4) & 7];
+    const std::uint32_t divide = reg::PixelClockDivide(pixelClockConfig >> 4);
     return clock / divide / (verticalTotal * horizontalTotal);
 }
 

@@ -46,9 +46,6 @@ class PanelDefList {
     // version is right or no list is loaded.
     std::string VersionMessage() const;
 
-    // Set once the Panel page has told the user about debug mode.
-    bool debugNoteShown = false;
-
   private:
     // False when the file cannot be opened. A file read to its end is
     // loaded; a rejected file leaves the list empty.

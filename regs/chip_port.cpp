@@ -1,17 +1,17 @@
 #include "regs/chip_port.h"
 
+#include "hal/chip_registers.h"
 #include "hal/hal.h"
 #include "hal/init.h"
-#include "regs/register_width.h"
 
 namespace k7r {
 
 std::uint32_t ChipReadRegister(std::uint32_t offset) {
-    return IsUsbRegister(offset) ? hal::ReadReg16(offset) : hal::ReadReg32(offset);
+    return reg::IsUsbRegister(offset) ? hal::ReadReg16(offset) : hal::ReadReg32(offset);
 }
 
 void ChipWriteRegister(std::uint32_t offset, std::uint32_t value) {
-    if (IsUsbRegister(offset)) {
+    if (reg::IsUsbRegister(offset)) {
         hal::WriteReg16(offset, static_cast<std::uint16_t>(value));
     } else {
         hal::WriteReg32(offset, value);

@@ -1,6 +1,7 @@
 #include "regs/field_operations.h"
 
 #include "config/working_config.h"
+#include "hal/chip_registers.h"
 #include "regs/computations.h"
 #include "regs/field_bits.h"
 #include "regs/field_table.h"
@@ -108,18 +109,17 @@ std::uint32_t GetDisplayBufferSize(WorkingConfig& config, std::size_t record) {
     return ReadFieldBits(config, record) * 4096;
 }
 
-// Raw 0 to 3 divide by 1 to 4; every raw value from 4 up divides by 8.
 std::uint32_t GetPclkDivide(WorkingConfig& config, std::size_t record) {
-    const std::uint32_t divide = ReadFieldBits(config, record) + 1;
-    return divide > 4 ? 8 : divide;
+    return reg::PixelClockDivide(ReadFieldBits(config, record));
 }
 
+// A divide the field does not offer selects 1:1.
 void SetPclkDivide(WorkingConfig& config, std::size_t record, std::uint32_t value) {
     std::uint32_t raw = 0;
-    if (value >= 1 && value <= 4) {
-        raw = value - 1;
-    } else if (value == 8) {
-        raw = 4;
+    for (std::uint32_t choice = 0; choice < reg::kPixelClockDivideChoices; ++choice) {
+        if (reg::PixelClockDivide(choice) == value) {
+            raw = choice;
+        }
     }
     WriteFieldBits(config, record, raw);
 }

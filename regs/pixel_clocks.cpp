@@ -1,6 +1,7 @@
 #include "regs/computations.h"
 
 #include "config/working_config.h"
+#include "hal/chip_registers.h"
 #include "regs/setting_ids.h"
 #include "regs/settings_engine.h"
 
@@ -10,8 +11,6 @@
 namespace k7r {
 namespace {
 
-// The divides the PCLK Divide field offers, by raw value 0 to 4.
-constexpr std::array<std::uint32_t, 5> kPclkDivides = {1, 2, 3, 4, 8};
 constexpr std::uint32_t kPclkSourceClkI2 = 3;
 constexpr std::uint32_t kPwmSourceClkI2 = 1;
 
@@ -57,7 +56,8 @@ PixelClockList ReachablePixelClocks(WorkingConfig& config) {
     const std::uint32_t current = GetFieldValue(config, kIdPclkDivide);
     PixelClockList list{{}, 0};
     if (GetFieldValue(config, kIdAutoPclkDivide) != 0) {
-        for (const std::uint32_t divide : kPclkDivides) {
+        for (std::uint32_t raw = 0; raw < reg::kPixelClockDivideChoices; ++raw) {
+            const std::uint32_t divide = reg::PixelClockDivide(raw);
             if (divide == current) {
                 list.selected = list.lines.size();
             }

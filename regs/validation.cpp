@@ -138,7 +138,6 @@ std::uint32_t DefinedBits(std::uint32_t reg) {
 // of stray bits from the lowest up.
 void ReportStrayBits(std::uint32_t reg, std::uint32_t stray, Messages& out) {
     std::string runs;
-    char run[16];
     for (int bit = 0; bit < 32;) {
         if (!(stray >> bit & 1)) {
             ++bit;
@@ -148,12 +147,11 @@ void ReportStrayBits(std::uint32_t reg, std::uint32_t stray, Messages& out) {
         while (high < 31 && (stray >> (high + 1) & 1)) {
             ++high;
         }
-        if (high == bit) {
-            std::snprintf(run, sizeof run, " %d,", bit);
-        } else {
-            std::snprintf(run, sizeof run, " %d:%d,", high, bit);
+        runs += ' ';
+        if (high != bit) {
+            runs += std::to_string(high) + ':';
         }
-        runs += run;
+        runs += std::to_string(bit) + ',';
         bit = high + 1;
     }
     runs.pop_back();

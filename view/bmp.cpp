@@ -87,8 +87,12 @@ int DrawBmp(DrawTarget target, std::span<const std::uint8_t> file, std::string_v
     Print(target.out, viewer_text::kVirtualSize, pitch, virtualHeight, panelBpp);
 
     // The colour table follows the information header, whatever its size;
-    // it may hold fewer than 2^bits entries.
-    ByteReader reader(file, bmp::kFileHeaderSize + header->infoSize);
+    // it may hold fewer than 2^bits entries. The size comes from the file:
+    // added in 64 bits, a huge one cannot wrap around to the file's start
+    // where size_t has 32.
+    const std::uint64_t tableAt = std::uint64_t{bmp::kFileHeaderSize} + header->infoSize;
+    ByteReader reader(file,
+                      static_cast<std::size_t>(std::min<std::uint64_t>(tableAt, file.size())));
     Palette filePalette{};
     std::size_t entries = PaletteEntries(*header);
     for (std::size_t i = 0; i < entries; ++i) {

@@ -1,6 +1,6 @@
 #include "view/display.h"
 
-#include "view/registers.h"
+#include "hal/chip_registers.h"
 
 #include <algorithm>
 
@@ -20,15 +20,15 @@ std::uint32_t Display::GetBitsPerPixel() {
 }
 
 std::uint32_t Display::GetMemorySize() {
-    return ((bus_.ReadRegister(reg::kMemoryConfig) >> 8) & 0xFF) * 4096;
+    return ((bus_.ReadRegister(reg::kProductInfo) >> 8) & 0xFF) * 4096;
 }
 
 std::uint32_t Display::GetPanelWidth() {
-    return (bus_.ReadRegister(reg::kHorizontalDisplay) & 0x7F) * 8 + 8;
+    return (bus_.ReadRegister(reg::kHorzDisplay) & 0x7F) * 8 + 8;
 }
 
 std::uint32_t Display::GetPanelHeight() {
-    return (bus_.ReadRegister(reg::kVerticalDisplay) & 0x3FF) + 1;
+    return (bus_.ReadRegister(reg::kVertDisplay) & 0x3FF) + 1;
 }
 
 std::uint32_t Display::GetSwivelView() {
@@ -59,11 +59,11 @@ std::uint32_t Display::GetDisplayHeight() {
 }
 
 std::uint32_t Display::GetStride() {
-    return bus_.ReadRegister(reg::kStride) * 4;
+    return bus_.ReadRegister(reg::kMainOffset) * 4;
 }
 
 void Display::SetStride(std::uint32_t bytes) {
-    bus_.WriteRegister(reg::kStride, bytes / 4);
+    bus_.WriteRegister(reg::kMainOffset, bytes / 4);
 }
 
 // The start address names the word shown at the panel's top left, which
@@ -89,7 +89,7 @@ void Display::SetStartAddress(std::uint32_t byteOffset) {
         words = ((height - 1) * stride + offset) / 4;
         break;
     }
-    bus_.WriteRegister(reg::kStartAddress, words);
+    bus_.WriteRegister(reg::kMainStart, words);
 }
 
 void Display::SetBitsPerPixel(std::uint32_t bpp) {
@@ -108,7 +108,7 @@ bool Display::SetVirtualDisplay(std::uint32_t width, std::uint32_t height) {
     if (bpp * width / 8 * height > GetMemorySize()) {
         return false;
     }
-    bus_.WriteRegister(reg::kStride, static_cast<std::uint32_t>(bpp * width / 32) & 0xFFFF);
+    bus_.WriteRegister(reg::kMainOffset, static_cast<std::uint32_t>(bpp * width / 32) & 0xFFFF);
     return true;
 }
 
@@ -116,7 +116,7 @@ bool Display::PanDisplay(std::uint32_t window, std::uint32_t x, std::uint32_t y)
     if ((window != 1 && window != 2) || y > GetDisplayHeight()) {
         return false;
     }
-    bus_.WriteRegister(reg::kStartAddress, x * GetBitsPerPixel() / 32 + y * GetStride() / 4);
+    bus_.WriteRegister(reg::kMainStart, x * GetBitsPerPixel() / 32 + y * GetStride() / 4);
     return true;
 }
 

@@ -1,6 +1,7 @@
 // 58C22VIEW: brings the chip up from the record it carries and shows one
 // JPEG, BMP or GIF image on the panel, centred, with keys to pan over it.
 #include "config/default_records.h"
+#include "emu/driver_choice.h"
 #include "hal/hal.h"
 #include "hal/init.h"
 #include "hal/program_info.h"
@@ -40,6 +41,7 @@ std::string ErrorText() {
 }
 
 int Run(std::span<const std::string_view> arguments) {
+    emu::OfferEmulatedBoard();
     hal::UseRecord(ViewerRecord);
     char information[256];
     hal::ProgramInformation("VIEW", "A program to view JPEG, BMP, GIF files", "$Revision: 1 $",

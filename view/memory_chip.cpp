@@ -1,6 +1,6 @@
 #include "view/memory_chip.h"
 
-#include "view/registers.h"
+#include "hal/chip_registers.h"
 
 #include <cstring>
 
@@ -9,10 +9,10 @@ namespace k7r {
 MemoryChip::MemoryChip(std::uint32_t panelWidth, std::uint32_t panelHeight, std::uint32_t bpp,
                        std::uint32_t memoryBytes)
     : memory_(memoryBytes) {
-    registers_[reg::kMemoryConfig] = (memoryBytes / 4096) << 8;
+    registers_[reg::kProductInfo] = (memoryBytes / 4096) << 8;
     registers_[reg::kDisplaySettings] = bpp;
-    registers_[reg::kHorizontalDisplay] = panelWidth / 8 - 1;
-    registers_[reg::kVerticalDisplay] = panelHeight - 1;
+    registers_[reg::kHorzDisplay] = panelWidth / 8 - 1;
+    registers_[reg::kVertDisplay] = panelHeight - 1;
 }
 
 std::uint32_t MemoryChip::ReadRegister(std::uint32_t offset) {

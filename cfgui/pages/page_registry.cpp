@@ -1,16 +1,19 @@
 #include "cfgui/pages/page_registry.h"
 
 #include "cfgui/application.h"
+#include "cfgui/pages/clocks_page.h"
 #include "cfgui/pages/empty_page.h"
+#include "cfgui/pages/general_page.h"
+#include "cfgui/pages/preferences_page.h"
 #include "cfgui/resource.h"
 
 namespace k7r::cfgui {
 
 PageTable StandardPages() {
     return {{
-        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // General
-        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Preferences
-        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Clocks
+        {IDD_GENERAL, MakeGeneralPage, kGeneralHelp},
+        {IDD_PREFERENCES, MakePreferencesPage, kPreferencesHelp},
+        {IDD_CLOCKS, MakeClocksPage, kClocksHelp},
         {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Panel
         {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Panel Power
         {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Registers

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <commdlg.h>
 
 namespace k7r::cfgui::win32 {
 namespace {
@@ -26,7 +25,8 @@ std::string FilterList(std::span<const FileFilter> filters) {
 
 std::optional<std::string> FileDialog(HWND owner, const std::string& path, const char* title,
                                       std::span<const FileFilter> filters,
-                                      const char* defaultExtension, unsigned flags) {
+                                      const char* defaultExtension, unsigned flags,
+                                      const FileDialogExtra* extra) {
     std::string name(kMaxPath, '\0');
     if ((flags & kKeepInitialName) != 0) {
         name.replace(0, std::min(path.size(), kMaxPath - 1), path, 0, kMaxPath - 1);
@@ -48,6 +48,16 @@ std::optional<std::string> FileDialog(HWND owner, const std::string& path, const
     }
     if ((flags & kMustExist) != 0) {
         dialog.Flags |= OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+    }
+    if ((flags & kPathMustExist) != 0) {
+        dialog.Flags |= OFN_PATHMUSTEXIST;
+    }
+    if (extra != nullptr) {
+        dialog.Flags |= OFN_ENABLETEMPLATE | OFN_ENABLEHOOK;
+        dialog.hInstance = GetModuleHandleA(nullptr);
+        dialog.lpTemplateName = MAKEINTRESOURCEA(extra->templateId);
+        dialog.lpfnHook = extra->procedure;
+        dialog.lCustData = extra->data;
     }
     const bool chosen = (flags & kDialogOpen) != 0 ? GetOpenFileNameA(&dialog) != 0
                                                    : GetSaveFileNameA(&dialog) != 0;

@@ -11,23 +11,25 @@
 #include "cfgui/tooltip_text.h"
 #include "cfgui/win32/about_box.h"
 #include "cfgui/win32/common_controls.h"
+#include "cfgui/win32/configure_multiple_window.h"
+#include "cfgui/win32/dropped_files.h"
+#include "cfgui/win32/export_dialogs.h"
 #include "cfgui/win32/file_dialog.h"
 #include "cfgui/win32/message_box.h"
 #include "cfgui/win32/win32_text.h"
 #include "cfgui/window_title.h"
+#include "platform/directory.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
+
+#include <utility>
 
 namespace k7r::cfgui::win32 {
 namespace {
 
 // Where "VXL on the Web" leads: the kit's own documentation.
 constexpr const char* kDocumentationAddress = "https://docs.k7r58c22.example/58c22cfg/";
-
-// Menu commands whose dialogs are not part of the utility yet; they stay
-// greyed rather than do nothing.
-constexpr int kCommandsToCome[] = {IDM_FILE_CONFIGURE_MULTIPLE, IDM_FILE_EXPORT};
 
 constexpr COLORREF kErrorBackground = RGB(255, 255, 0);
 
@@ -94,8 +96,8 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
     return RegisterClassExA(&windowClass) != 0;
 }
 
-MainWindow::MainWindow(Application& app, PageTable pages)
-    : app_(app), pages_(pages), reporter_(app, *this) {
+MainWindow::MainWindow(Application& app, PageTable pages, PreviewLauncher& launcher)
+    : app_(app), pages_(pages), launcher_(launcher), reporter_(app, *this) {
     GatherHelp(app_, pages_);
 }
 
@@ -205,6 +207,12 @@ void MainWindow::OnCommand(int id) {
     case IDM_FILE_SAVE_AS:
         OnSaveAs();
         break;
+    case IDM_FILE_CONFIGURE_MULTIPLE:
+        OnConfigureMultiple();
+        break;
+    case IDM_FILE_EXPORT:
+        OnExport();
+        break;
     case IDM_FILE_EXIT:
         SendMessageA(window_, WM_CLOSE, 0, 0);
         break;
@@ -258,9 +266,6 @@ void MainWindow::OnInitMenuPopup(HMENU) {
     const MenuState state = CurrentMenuState(app_);
     SetMenuItemEnabled(menu, IDM_FILE_SAVE, state.saveEnabled);
     SetMenuItemEnabled(menu, IDM_FILE_SAVE_AS, state.saveEnabled);
-    for (const int id : kCommandsToCome) {
-        SetMenuItemEnabled(menu, id, false);
-    }
     SetMenuItemEnabled(menu, IDM_HELP_TOOLTIPS, state.tooltipsAvailable);
     SetMenuItemChecked(menu, IDM_HELP_TOOLTIPS, state.tooltipsEnabled);
     for (std::size_t index = 0; index < kDelayCount; ++index) {
@@ -271,14 +276,8 @@ void MainWindow::OnInitMenuPopup(HMENU) {
 }
 
 void MainWindow::OnDropFiles(HDROP drop) {
-    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-    app_.droppedFiles.clear();
-    for (UINT index = 0; index < count; ++index) {
-        std::string name(DragQueryFileA(drop, index, nullptr, 0) + 1, '\0');
-        name.resize(DragQueryFileA(drop, index, name.data(), static_cast<UINT>(name.size())));
-        app_.droppedFiles.push_back(name);
-    }
-    DragFinish(drop);
+    app_.droppedFiles = TakeDroppedFiles(drop);
+    OnConfigureMultiple();
 }
 
 INT_PTR MainWindow::OnPaneColour(HDC dc) {
@@ -351,6 +350,22 @@ void MainWindow::OnSaveAs() {
         RefreshTitle();
         ShowMessage(window_, MB_ICONINFORMATION | MB_OK, SavedMessage(*target));
     }
+}
+
+void MainWindow::OnConfigureMultiple() {
+    const std::vector<std::string> dropped = std::exchange(app_.droppedFiles, {});
+    if (CommitField()) {
+        RunConfigureMultiple(window_, app_.session.config.Record, dropped);
+    }
+}
+
+void MainWindow::OnExport() {
+    if (!CommitField()) {
+        return;
+    }
+    ExportServices services{app_, launcher_, platform::TemporaryDirectory(),
+                            [this](const std::string& text) { ShowFailure(text); }};
+    RunExportDialogs(window_, services);
 }
 
 void MainWindow::OnToggleTooltips() {

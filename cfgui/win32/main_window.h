@@ -6,6 +6,7 @@
 #include "cfgui/resource.h"
 #include "cfgui/win32/page_host.h"
 #include "cfgui/win32/tooltips.h"
+#include "export/preview.h"
 
 #include <windows.h>
 
@@ -19,10 +20,10 @@ inline constexpr const char* kMainWindowClass = "58C22CFG";
 bool RegisterMainWindowClass(HINSTANCE instance);
 
 // The main window: tab control, diagnostics pane, menu, tooltips, file
-// commands and the open page.
+// commands and the open page. Previews are opened through the launcher.
 class MainWindow : private DiagnosticsPane {
   public:
-    MainWindow(Application& app, PageTable pages);
+    MainWindow(Application& app, PageTable pages, PreviewLauncher& launcher);
     ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
@@ -61,6 +62,9 @@ class MainWindow : private DiagnosticsPane {
     void OnOpen();
     void OnSave();
     void OnSaveAs();
+    // With the files dropped on the main window, if any.
+    void OnConfigureMultiple();
+    void OnExport();
     void OnToggleTooltips();
     void OnDelay(std::size_t index);
     void OnWeb();
@@ -82,6 +86,7 @@ class MainWindow : private DiagnosticsPane {
 
     Application& app_;
     PageTable pages_;
+    PreviewLauncher& launcher_;
     DiagnosticsReporter reporter_;
     HWND window_ = nullptr;
     Tooltips tooltips_;

@@ -1,5 +1,7 @@
 #include "cfgui/win32/message_box.h"
 
+#include <algorithm>
+
 namespace k7r::cfgui::win32 {
 namespace {
 
@@ -27,8 +29,16 @@ void CentreOver(HWND window, HWND parent) {
     GetWindowRect(parent, &around);
     const int width = own.right - own.left;
     const int height = own.bottom - own.top;
-    const int x = around.left + (around.right - around.left - width) / 2;
-    const int y = around.top + (around.bottom - around.top - height) / 2;
+    int x = around.left + (around.right - around.left - width) / 2;
+    int y = around.top + (around.bottom - around.top - height) / 2;
+    // A window wider than the one it centres over stays on the screen.
+    MONITORINFO screen{};
+    screen.cbSize = sizeof screen;
+    if (GetMonitorInfoA(MonitorFromWindow(parent, MONITOR_DEFAULTTONEAREST), &screen)) {
+        const RECT& area = screen.rcWork;
+        x = std::max<int>(area.left, std::min<int>(x, area.right - width));
+        y = std::max<int>(area.top, std::min<int>(y, area.bottom - height));
+    }
     SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

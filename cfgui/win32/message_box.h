@@ -14,7 +14,8 @@ inline constexpr const char* kMessageTitle = "58C22CFG";
 // is shown literally.
 int ShowMessage(HWND owner, UINT style, const std::string& text);
 
-// Moves the window so that its centre is the parent's.
+// Moves the window so that its centre is the parent's, as far as the
+// screen allows.
 void CentreOver(HWND window, HWND parent);
 
 // Where message boxes go from now on; null when the main window is gone.

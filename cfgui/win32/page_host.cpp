@@ -1,55 +1,12 @@
 #include "cfgui/win32/page_host.h"
 
+#include "cfgui/win32/control_events.h"
 #include "cfgui/win32/win32_text.h"
 
 #include <commctrl.h>
 
 namespace k7r::cfgui::win32 {
 namespace {
-
-// Notification codes overlap between control classes, so the class decides.
-std::optional<ControlEvent> EventOf(HWND control, UINT code) {
-    if (HasClass(control, WC_BUTTONA)) {
-        return code == BN_CLICKED ? std::optional(ControlEvent::Clicked) : std::nullopt;
-    }
-    if (HasClass(control, WC_EDITA)) {
-        switch (code) {
-        case EN_CHANGE:
-            return ControlEvent::TextChanged;
-        case EN_KILLFOCUS:
-            return ControlEvent::FocusLost;
-        default:
-            return std::nullopt;
-        }
-    }
-    if (HasClass(control, WC_COMBOBOXA)) {
-        switch (code) {
-        case CBN_SELCHANGE:
-            return ControlEvent::SelectionChanged;
-        case CBN_SELENDOK:
-            return ControlEvent::SelectionConfirmed;
-        case CBN_EDITCHANGE:
-            return ControlEvent::TextChanged;
-        case CBN_KILLFOCUS:
-            return ControlEvent::FocusLost;
-        default:
-            return std::nullopt;
-        }
-    }
-    if (HasClass(control, WC_LISTBOXA)) {
-        switch (code) {
-        case LBN_SELCHANGE:
-            return ControlEvent::SelectionChanged;
-        case LBN_DBLCLK:
-            return ControlEvent::DoubleClicked;
-        case LBN_KILLFOCUS:
-            return ControlEvent::FocusLost;
-        default:
-            return std::nullopt;
-        }
-    }
-    return std::nullopt;
-}
 
 std::optional<ListEvent> ListEventOf(UINT code) {
     switch (code) {
@@ -150,7 +107,7 @@ INT_PTR PageHost::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (control == nullptr) {
         return FALSE;
     }
-    if (const std::optional<ControlEvent> event = EventOf(control, HIWORD(wParam))) {
+    if (const std::optional<ControlEvent> event = ControlEventOf(control, HIWORD(wParam))) {
         page_->OnControl(LOWORD(wParam), *event);
         return TRUE;
     }

@@ -5,6 +5,7 @@
 #include "cfgui/win32/main_window.h"
 #include "cfgui/win32/message_box.h"
 #include "cfgui/win32/slider.h"
+#include "cfgui/win32/system_launcher.h"
 #include "config/default_records.h"
 
 #include <commctrl.h>
@@ -38,7 +39,8 @@ int RunProgram(HINSTANCE instance, const ProgramOptions& options) {
     WidenSliderClass(instance);
     int status = 1;
     {
-        MainWindow window(app, options.pages);
+        SystemLauncher launcher;
+        MainWindow window(app, options.pages, launcher);
         if (window.Create(instance)) {
             if (!options.file.empty()) {
                 window.OpenFile(options.file);

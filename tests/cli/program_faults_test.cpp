@@ -87,7 +87,7 @@ TEST(Program, OutputThatCannotBeWrittenEndsThePrintingCommandsWithStatusOne) {
     const std::string faulty = dir + "/faulty.elf";
     std::filesystem::copy_file(good, faulty);
     // Errors in its diagnostics, for validate to print.
-    ASSERT_EQ(RunCli({"set", faulty, "67=100"}).status, kExitSuccess);
+    ASSERT_EQ(RunCli({"set", faulty, "67=100", "--force"}).status, kExitSuccess);
     const std::string said = "58c22cfg: cannot write to standard output";
     const std::string becauseFull = said + ": " + platform::ErrorText({ENOSPC}) + "\n";
     const std::initializer_list<std::string> commands[] = {
@@ -99,6 +99,7 @@ TEST(Program, OutputThatCannotBeWrittenEndsThePrintingCommandsWithStatusOne) {
         {"fields", "--help-text"},
         {"panels"},
         {"panel", other, kPanel},
+        {"set", other, "116=5"},
         {"copy", "G", other},
         {"configure", "--from", "G", other},
         {"export", "appcfg", "G", "-o", "-"},

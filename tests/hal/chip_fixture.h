@@ -2,6 +2,7 @@
 
 #include "config/default_records.h"
 #include "config/record.h"
+#include "emu/driver_choice.h"
 #include "emu/emulated_driver.h"
 #include "hal/hal.h"
 
@@ -39,6 +40,7 @@ class ChipTest : public ::testing::Test {
     void Start(const emu::BoardOptions& options) {
         hal::ReleaseChip();
         SetEnvironment("VRXBOARD", nullptr);
+        emu::OfferEmulatedBoard();
         SetEnvironment(emu::kEmulatorVariable, "1");
         board().PowerOn(options);
         record = ViewerRecord;

@@ -1,6 +1,6 @@
 #include "config/working_config.h"
+#include "edit/chip_session.h"
 #include "hal/init.h"
-#include "hal/utility_init.h"
 #include "regs/field_bits.h"
 #include "regs/field_table.h"
 #include "regs/register_table.h"
@@ -19,7 +19,7 @@ class LiveModeTest : public test::ChipTest {
         ChipTest::SetUp();
         layerRecord = TemplateRecord;
         hal::UseRecord(layerRecord);
-        ASSERT_TRUE(hal::InitializeFromWorkingConfig(config, {}));
+        ASSERT_TRUE(edit::InitializeFromWorkingConfig(config, {}));
         ASSERT_TRUE(config.Bound);
         config.Live = true;
         config.RedrawCountdown = 0;

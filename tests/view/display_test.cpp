@@ -1,5 +1,5 @@
+#include "hal/chip_registers.h"
 #include "tests/view/view_test_support.h"
-#include "view/registers.h"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +40,7 @@ TEST(Display, SetBitsPerPixelSetsStrideAndStartAddress) {
         board.chip.WriteRegister(reg::kDisplaySettings, row.swivelBits << 16);
         board.display.SetBitsPerPixel(8);
         EXPECT_EQ(board.display.GetStride(), row.stride);
-        EXPECT_EQ(board.chip.ReadRegister(reg::kStartAddress), row.start);
+        EXPECT_EQ(board.chip.ReadRegister(reg::kMainStart), row.start);
         EXPECT_EQ(board.chip.ReadRegister(reg::kDisplaySettings), (row.swivelBits << 16) | 8);
     }
     Board odd(4, 328, 240);
@@ -59,7 +59,7 @@ TEST(Display, VirtualDisplayAndPanning) {
     EXPECT_TRUE(board.display.SetVirtualDisplay(400, 300));
     EXPECT_EQ(board.display.GetStride(), 400u);
     EXPECT_TRUE(board.display.PanDisplay(1, 16, 8));
-    EXPECT_EQ(board.chip.ReadRegister(reg::kStartAddress), 16u * 8 / 32 + 8 * 400 / 4);
+    EXPECT_EQ(board.chip.ReadRegister(reg::kMainStart), 16u * 8 / 32 + 8 * 400 / 4);
     EXPECT_TRUE(board.display.PanDisplay(2, 0, 240));
     EXPECT_FALSE(board.display.PanDisplay(2, 0, 241));
     EXPECT_FALSE(board.display.PanDisplay(3, 0, 0));

@@ -1,6 +1,7 @@
 // The decoders' output through the chip access layer on the board emulator:
 // what the emulated panel shows at each depth against the reference decodes.
 #include "config/default_records.h"
+#include "emu/driver_choice.h"
 #include "emu/emulated_driver.h"
 #include "emu/panel_picture.h"
 #include "hal/hal.h"
@@ -18,6 +19,7 @@ namespace k7r::test {
 namespace {
 
 TEST(EmulatedPanel, DecodersAtEveryDepth) {
+    emu::OfferEmulatedBoard();
     putenv(const_cast<char*>("K7R58_EMULATOR=1"));
     hal::UseRecord(ViewerRecord);
     static const DecodeCase kCases[] = {

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace k7r::test {
@@ -52,6 +54,20 @@ TEST(HostileBitmaps, TruncatedDataIsReported) {
         EXPECT_TRUE(drawn.out.ends_with("\nERROR: 'bad.bmp' ends before its image data.\n"))
             << drawn.out;
     }
+}
+
+// An information header claiming 0xFFFFFFF4 bytes: added to the file header
+// in 32 bits the colour table landed at byte 2 and the 32-bit viewer drew
+// with a palette read from the headers. Its table lies beyond the file.
+TEST(HostileBitmaps, InformationHeaderSizeDoesNotWrapAround) {
+    std::ifstream in(K7R_SOURCE_DIR "/tests/view/fixtures/info_size_wraps.bmp", std::ios::binary);
+    const Bytes file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_EQ(file.size(), 1130u);
+    Board board(8);
+    Drawn drawn = Draw(board, file);
+    EXPECT_EQ(drawn.status, 1);
+    EXPECT_TRUE(drawn.out.ends_with("\nERROR: 'bad.bmp' ends before its image data.\n"))
+        << drawn.out;
 }
 
 // Runs, literals and deltas that point far beyond the row, the image or the

@@ -1,8 +1,8 @@
+#include "hal/chip_registers.h"
 #include "tests/view/view_test_support.h"
 #include "view/messages.h"
 #include "view/options.h"
 #include "view/panning.h"
-#include "view/registers.h"
 #include "view/show_image.h"
 
 #include <gtest/gtest.h>
@@ -127,7 +127,7 @@ TEST(Panning, StepsByEightUpToThePassedLimit) {
     std::ostringstream out;
     PanImage(board.display, {420, 250, 320, 240}, out, [&]() -> std::optional<int> {
         if (keys.size() < 28) {
-            starts.push_back(board.chip.ReadRegister(reg::kStartAddress));
+            starts.push_back(board.chip.ReadRegister(reg::kMainStart));
         }
         if (keys.empty()) {
             return std::nullopt;

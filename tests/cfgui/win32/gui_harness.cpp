@@ -64,7 +64,17 @@ std::string ShellQuoted(const std::string& text) {
 
 } // namespace
 
-Session::Session(PageTable pages) : app(TemplateRecord), window(app, pages) {
+bool RecordingLauncher::OpenInTextEditor(const std::string& path) {
+    opened.push_back("text editor: " + path);
+    return !refuse;
+}
+
+bool RecordingLauncher::OpenWithDefaultProgram(const std::string& path) {
+    opened.push_back("default program: " + path);
+    return !refuse;
+}
+
+Session::Session(PageTable pages) : app(TemplateRecord), window(app, pages, launcher) {
     static const bool registered = [] {
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
         InitCommonControlsEx(&controls);
@@ -312,6 +322,23 @@ bool Screenshot(const std::string& name, HWND window) {
     return PumpUntil(
         [&] { return GetFileAttributesA(WindowsPath(target).c_str()) != INVALID_FILE_ATTRIBUTES; },
         20000);
+}
+
+void TypeIntoList(HWND list, std::string_view text) {
+    FocusOn(list);
+    const HWND field = FindWindowExA(list, nullptr, WC_EDITA, nullptr);
+    SendMessageA(list, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+    SendMessageA(field, WM_CLEAR, 0, 0);
+    TypeMore(field, text);
+}
+
+void TypeMore(HWND field, std::string_view text) {
+    const LRESULT end = SendMessageA(field, WM_GETTEXTLENGTH, 0, 0);
+    SendMessageA(field, EM_SETSEL, static_cast<WPARAM>(end), end);
+    for (const char c : text) {
+        SendMessageA(field, WM_CHAR, static_cast<unsigned char>(c), 1);
+    }
+    PumpOnce();
 }
 
 } // namespace k7r::cfgui::gui

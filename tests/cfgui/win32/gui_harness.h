@@ -3,6 +3,7 @@
 #include "cfgui/application.h"
 #include "cfgui/pages/page_registry.h"
 #include "cfgui/win32/main_window.h"
+#include "export/preview.h"
 
 #include <windows.h>
 
@@ -17,6 +18,17 @@
 namespace k7r::cfgui::gui {
 
 inline constexpr int kStepTimeoutMs = 5000;
+
+// Stands in for the text editor and the browser that previews start: it
+// remembers what it was asked to open and refuses when told to. A started
+// program would outlive the test and hold its output open.
+struct RecordingLauncher : PreviewLauncher {
+    bool refuse = false;
+    std::vector<std::string> opened;
+
+    bool OpenInTextEditor(const std::string& path) override;
+    bool OpenWithDefaultProgram(const std::string& path) override;
+};
 
 // The main window made from the real resources, shown, active, with the
 // first tab open; closed again at the end.
@@ -34,6 +46,7 @@ class Session {
     std::string PaneText() const;
     int CurrentTab() const;
 
+    RecordingLauncher launcher;
     Application app;
     win32::MainWindow window;
 };
@@ -107,5 +120,11 @@ std::string WindowsPath(const std::string& unixPath);
 // The screen around the window, as the X server shows it, into
 // build/<preset>/screenshots/NAME.png. False when it could not be taken.
 bool Screenshot(const std::string& name, HWND window);
+
+// Typing into the field of an editable drop-down list: the focus into the
+// list, its text selected and replaced by typed characters.
+void TypeIntoList(HWND list, std::string_view text);
+// Characters typed at the end of a field that has the focus.
+void TypeMore(HWND field, std::string_view text);
 
 } // namespace k7r::cfgui::gui

@@ -12,10 +12,8 @@
 #include "tests/support/test_files.h"
 
 #include <commctrl.h>
-#include <shlobj.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <gtest/gtest.h>
 
 namespace k7r::cfgui::gui {
@@ -122,7 +120,7 @@ TEST(Shell, InvalidEntryHoldsTheTabUntilFixed) {
     TypeInto(field, "400");
     EXPECT_TRUE(SelectTab(session, 2));
     EXPECT_EQ(session.app.diagnostics.lock, 0);
-    EXPECT_EQ(GetFieldValue(session.app.config, kTestSetting), 400u);
+    EXPECT_EQ(GetFieldValue(session.app.session.config, kTestSetting), 400u);
 }
 
 TEST(Shell, EnterCommitsTheFieldAndKeepsTheWindow) {
@@ -131,7 +129,7 @@ TEST(Shell, EnterCommitsTheFieldAndKeepsTheWindow) {
     PressKey(VK_RETURN);
     EXPECT_TRUE(IsWindow(session.Main()));
     EXPECT_EQ(GetFocus(), session.Control(IDC_TEST_NEXT));
-    EXPECT_EQ(GetFieldValue(session.app.config, kTestSetting), 352u);
+    EXPECT_EQ(GetFieldValue(session.app.session.config, kTestSetting), 352u);
 }
 
 TEST(Shell, EnterInAListReachesThePage) {
@@ -182,28 +180,6 @@ TEST(Shell, SliderFollowsTheMouseInSteps) {
     EXPECT_EQ(TestPageLog().lastPosition, 100);
     EXPECT_EQ(SendMessageA(slider, PBM_GETPOS, 0, 0), 100);
     EXPECT_EQ(win32::WindowText(session.Control(IDC_TEST_NEXT)), "100");
-}
-
-// Files dropped on the main window, as the shell hands them over.
-void DropFiles(HWND window, const std::vector<std::string>& names) {
-    std::string list;
-    for (const std::string& name : names) {
-        list += name;
-        list += '\0';
-    }
-    list += '\0';
-    const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size());
-    GlobalUnlock(memory);
-    SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
-}
-
-TEST(Shell, DroppedFilesAreKeptForConfigureMultiple) {
-    Session session;
-    DropFiles(session.Main(), {"C:\\a.exe", "C:\\b.s19"});
-    EXPECT_EQ(session.app.droppedFiles, (std::vector<std::string>{"C:\\a.exe", "C:\\b.s19"}));
 }
 
 TEST(Shell, TabsHaveTheirTipsAndTheDelayItemSetsTheTimes) {

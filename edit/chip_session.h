@@ -4,11 +4,15 @@
 
 #include <string>
 
-namespace k7r::hal {
+// The utility's hold on a physical chip (the Direct tab and the command
+// line's initialization): the working configuration's Bound, Live,
+// AutoRedraw and RedrawCountdown bookkeeping around the chip access layer,
+// which itself knows only its own record.
+namespace k7r::edit {
 
-// The steps the Direct tab lets the user choose.
+// The initialization options, as they start in a run.
 struct InitSteps {
-    bool softwareReset = true;
+    bool softwareReset = false;
     bool programClockChip = true;
     bool initializeRegisters = true;
     bool initializeLookupTable = true;
@@ -25,4 +29,4 @@ bool InitializeFromWorkingConfig(WorkingConfig& config, const InitSteps& steps,
 // Resets the chip (USB and display blocks) when bound; always unbinds.
 void ShutdownChip(WorkingConfig& config);
 
-} // namespace k7r::hal
+} // namespace k7r::edit

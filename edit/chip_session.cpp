@@ -1,4 +1,4 @@
-#include "hal/utility_init.h"
+#include "edit/chip_session.h"
 
 #include "config/record.h"
 #include "hal/chip_registers.h"
@@ -9,16 +9,16 @@
 #include <cstdio>
 #include <cstring>
 
-namespace k7r::hal {
+namespace k7r::edit {
 namespace {
 
 std::uint32_t SkipMask(const InitSteps& steps) {
     std::uint32_t mask = 0;
-    mask |= steps.softwareReset ? 0 : INIT_SKIP_RESET;
-    mask |= steps.programClockChip ? 0 : INIT_SKIP_CLOCKS;
-    mask |= steps.initializeRegisters ? 0 : INIT_SKIP_REGS;
-    mask |= steps.initializeLookupTable ? 0 : INIT_SKIP_LUT;
-    mask |= steps.clearVideoMemory ? 0 : INIT_SKIP_CLEAR;
+    mask |= steps.softwareReset ? 0 : hal::INIT_SKIP_RESET;
+    mask |= steps.programClockChip ? 0 : hal::INIT_SKIP_CLOCKS;
+    mask |= steps.initializeRegisters ? 0 : hal::INIT_SKIP_REGS;
+    mask |= steps.initializeLookupTable ? 0 : hal::INIT_SKIP_LUT;
+    mask |= steps.clearVideoMemory ? 0 : hal::INIT_SKIP_CLEAR;
     return mask;
 }
 
@@ -32,25 +32,25 @@ std::string Format(const char* format, const std::string& argument) {
 
 bool InitializeFromWorkingConfig(WorkingConfig& config, const InitSteps& steps,
                                  std::string* message) {
-    HAL_STRUCT& record = Record();
+    HAL_STRUCT& record = hal::Record();
     record = config.Record;
     record.Crc = ComputeRecordCrc(record);
 
     bool ok = true;
     if (config.RegisterBase == 0) {
-        const std::optional<ChipBases> bases = AcquireChip();
+        const std::optional<hal::ChipBases> bases = hal::AcquireChip();
         ok = bases.has_value();
         if (ok) {
             config.MemoryBase = bases->memory;
             config.RegisterBase = bases->registers;
         }
     }
-    ok = ok && InitializeChip(SkipMask(steps));
+    ok = ok && hal::InitializeChip(SkipMask(steps));
     if (!ok) {
         config.Bound = false;
         config.Live = false;
         if (message != nullptr) {
-            *message = Format("Cannot Initialize: %s.\n", ErrorText());
+            *message = Format("Cannot Initialize: %s.\n", hal::ErrorText());
         }
         return false;
     }
@@ -67,7 +67,7 @@ bool InitializeFromWorkingConfig(WorkingConfig& config, const InitSteps& steps,
         char text[128];
         std::snprintf(text, sizeof text, "Initialized K7R%.*s using HAL build %u.\n",
                       static_cast<int>(strnlen(record.ChipId, sizeof record.ChipId)), record.ChipId,
-                      BuildNumber(kHalRevision));
+                      hal::BuildNumber(hal::kHalRevision));
         *message = text;
     }
     return true;
@@ -75,11 +75,11 @@ bool InitializeFromWorkingConfig(WorkingConfig& config, const InitSteps& steps,
 
 void ShutdownChip(WorkingConfig& config) {
     if (config.Bound) {
-        WriteReg16(reg::kUsbSoftwareReset, reg::kUsbResetValue);
-        WriteReg32(reg::kSpecialPurpose, reg::kChipResetValue);
+        hal::WriteReg16(reg::kUsbSoftwareReset, reg::kUsbResetValue);
+        hal::WriteReg32(reg::kSpecialPurpose, reg::kChipResetValue);
     }
     config.Bound = false;
     config.Live = false;
 }
 
-} // namespace k7r::hal
+} // namespace k7r::edit

@@ -1,0 +1,33 @@
+#include "edit/edit_session.h"
+
+#include "panels/panel_settings.h"
+#include "regs/setting_ids.h"
+#include "regs/settings_engine.h"
+
+namespace k7r::edit {
+
+EditSession::EditSession(const HAL_STRUCT& initial, const PanelDefList& panelList)
+    : config(initial), panels(panelList) {}
+
+bool OpenConfiguration(WorkingConfig& config, const std::string& path, const MessageSink& show) {
+    if (!OpenConfigFile(path, config, show)) {
+        return false;
+    }
+    config.SavedMainStart = GetFieldValue(config, kIdMainStart);
+    return true;
+}
+
+bool OpenConfiguration(EditSession& session, const std::string& path, const MessageSink& show) {
+    if (!OpenConfiguration(session.config, path, show)) {
+        return false;
+    }
+    MatchPredefinedPanel(session);
+    return true;
+}
+
+void MatchPredefinedPanel(EditSession& session) {
+    session.predefinedPanel =
+        k7r::MatchPredefinedPanel(session.config, session.panels, session.predefinedPanel);
+}
+
+} // namespace k7r::edit

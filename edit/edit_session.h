@@ -1,0 +1,55 @@
+#pragma once
+
+#include "config/working_config.h"
+#include "containers/config_file.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace k7r {
+class PanelDefList;
+}
+
+namespace k7r::edit {
+
+// One run's editing state: the working configuration and what the pages
+// remember beside it until the program ends. Page-visual state (the open
+// tab, selections, the lock) belongs to the front end, not here.
+struct EditSession {
+    EditSession(const HAL_STRUCT& initial, const PanelDefList& panels);
+
+    WorkingConfig config;
+    // The predefined panels the Panel page offers and matches.
+    const PanelDefList& panels;
+
+    // The General page's User-Defined platform: the addresses last typed
+    // into its fields, brought back when User-Defined is chosen again.
+    std::uint32_t userRegisterAddress = 0;
+    std::uint32_t userBufferAddress = 0;
+
+    // The predefined panel the current settings match; none stands for
+    // "Custom panel".
+    std::optional<std::size_t> predefinedPanel;
+    // The debug-mode note of a DEBUG.DEF list has been reported.
+    bool debugNoteShown = false;
+
+    // The Panel Power page's last chosen pin of each family, as a mask bit.
+    std::uint32_t lastGpioPin = 1;
+    std::uint32_t lastGpoPin = 1;
+};
+
+// The shell's Open: adopts the file's record (on failure `show` says why and
+// nothing changes) and remembers its main start address for the layout
+// updates to restore, so that the previous file's never reaches this one.
+bool OpenConfiguration(WorkingConfig& config, const std::string& path, const MessageSink& show);
+// The same, and the predefined panel is matched.
+bool OpenConfiguration(EditSession& session, const std::string& path, const MessageSink& show);
+
+// Finds the predefined panel that describes the current settings, trying the
+// one matched before first (the Panel page does this on opening and after
+// each change; the core does it after every change it makes).
+void MatchPredefinedPanel(EditSession& session);
+
+} // namespace k7r::edit

@@ -1,0 +1,137 @@
+#include "edit/general_page.h"
+
+#include "edit/bad_entry.h"
+#include "edit/field_text.h"
+#include "edit/page_rules.h"
+#include "regs/field_names.h"
+#include "regs/setting_ids.h"
+#include "regs/settings_engine.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+namespace k7r::edit {
+namespace {
+
+// Register and display buffer addresses of the fixed rows, in table order.
+constexpr std::array<PlatformAddresses, kPlatformCount - 1> kFixedPlatforms = {{
+    {0x00000000, 0x00000000}, // Tavex M2P58C22R01A/R01B: assigned by the system
+    {0x1F000000, 0x1F200000}, // Motorola "DragonBall"
+    {0x00F80000, 0x00F00000}, // Motorola IDP68000
+    {0x10A00000, 0x10E00000}, // Motorola IDP68030
+    {0x14000000, 0x04000000}, // Hitachi SH-3 LCEVB
+    {0x41000000, 0x41080000}, // Motorola DSP56654 ("RedCap")
+}};
+
+constexpr std::uint32_t kUsbPins = 0xF0;       // GPIO[7:4]
+constexpr std::uint32_t kClockChipPins = 0x0E; // GPIO[3:1]
+// Setting 44 values for which the clock chip box is locked.
+constexpr std::uint32_t kClockChipLockingTypes[] = {2, 3, 4, 6};
+// The USB conflict is not resolved while setting 44 holds this value.
+constexpr std::uint32_t kUsbKeepsPowerType = 2;
+
+std::string Hex8(std::uint32_t value) {
+    char text[12];
+    std::snprintf(text, sizeof text, "%08X", value);
+    return text;
+}
+
+// A box that reserves GPIO pins: the panel power pin gives way to it.
+EditResult SetReservingBox(EditSession& session, std::uint32_t id, bool on, bool conflict,
+                           const char* warning) {
+    WorkingConfig& config = session.config;
+    EditResult result;
+    if (on && conflict) {
+        SetFieldValue(config, kIdGpioPowerMask, 0);
+        result.message = warning;
+    }
+    result.changed = SetFieldValue(config, id, on ? 1 : 0) || !result.message.empty();
+    result.value = GetFieldValue(config, id);
+    result.shown = std::to_string(result.value);
+    return Finish(session, result);
+}
+
+} // namespace
+
+PlatformAddresses AddressesOf(const EditSession& session, Platform platform) {
+    if (platform == Platform::UserDefined) {
+        return {session.userRegisterAddress, session.userBufferAddress};
+    }
+    return kFixedPlatforms[static_cast<std::size_t>(platform)];
+}
+
+Platform CurrentPlatform(EditSession& session) {
+    const std::uint32_t registers = GetFieldValue(session.config, kIdRegPhysAddr);
+    const std::uint32_t buffer = GetFieldValue(session.config, kIdMemPhysAddr);
+    for (std::size_t row = 0; row < kFixedPlatforms.size(); ++row) {
+        if (kFixedPlatforms[row].registers == registers && kFixedPlatforms[row].buffer == buffer) {
+            return static_cast<Platform>(row);
+        }
+    }
+    return Platform::UserDefined;
+}
+
+std::string AddressText(EditSession& session, Platform chosen, std::uint32_t id) {
+    if (chosen == Platform::Tavex) {
+        return "PCI bus";
+    }
+    return Hex8(GetFieldValue(session.config, id));
+}
+
+EditResult ChoosePlatform(EditSession& session, Platform platform) {
+    EditResult result;
+    if (platform != CurrentPlatform(session)) {
+        const PlatformAddresses addresses = AddressesOf(session, platform);
+        result.changed = SetFieldValue(session.config, kIdRegPhysAddr, addresses.registers);
+        result.changed |= SetFieldValue(session.config, kIdMemPhysAddr, addresses.buffer);
+    }
+    result.value = GetFieldValue(session.config, kIdRegPhysAddr);
+    result.shown = AddressText(session, platform, kIdRegPhysAddr);
+    return Finish(session, result);
+}
+
+EditResult EnterAddress(EditSession& session, std::uint32_t id, std::string_view text) {
+    const std::optional<std::uint32_t> address = ReadHexText(text);
+    if (!address) {
+        const std::uint32_t kept = GetFieldValue(session.config, id);
+        return Refusal(BadEntryMessage(text, id), kept, Hex8(kept),
+                       "A hexadecimal address, such as 1F000000.");
+    }
+    (id == kIdRegPhysAddr ? session.userRegisterAddress : session.userBufferAddress) = *address;
+    EditResult result;
+    result.changed = SetFieldValue(session.config, id, *address);
+    result.value = *address;
+    result.shown = Hex8(*address);
+    return Finish(session, result);
+}
+
+EditResult SetUsbSupport(EditSession& session, bool on) {
+    WorkingConfig& config = session.config;
+    const bool conflict = (GetFieldValue(config, kIdGpioPowerMask) & kUsbPins) != 0 &&
+                          GetFieldValue(config, kIdBasicPanelType) != kUsbKeepsPowerType;
+    return SetReservingBox(
+        session, kIdUsbEnable, on, conflict,
+        "Warning: GPIO Power was disabled because of a conflict; USB reserves GPIO[7:4].\n");
+}
+
+EditResult SetClockChipSupport(EditSession& session, bool on) {
+    WorkingConfig& config = session.config;
+    if (ClockChipSupportLocked(session)) {
+        const std::uint32_t kept = GetFieldValue(config, kIdClockChip);
+        return Refusal("ERROR: " + FormatFieldName(kIdClockChip, kShortForms | kShowName) +
+                           " cannot be changed while the HR-TFT interface holds GPIO[3:0].\n",
+                       kept, std::to_string(kept));
+    }
+    const bool conflict = (GetFieldValue(config, kIdGpioPowerMask) & kClockChipPins) != 0;
+    return SetReservingBox(
+        session, kIdClockChip, on, conflict,
+        "Warning: GPIO Power was disabled because of a conflict; clock chip reserves GPIO[3:1].\n");
+}
+
+bool ClockChipSupportLocked(EditSession& session) {
+    const std::uint32_t type = GetFieldValue(session.config, kIdBasicPanelType);
+    return std::ranges::find(kClockChipLockingTypes, type) != std::end(kClockChipLockingTypes);
+}
+
+} // namespace k7r::edit

@@ -1,0 +1,190 @@
+#include "edit/panel_page.h"
+
+#include "edit/bad_entry.h"
+#include "edit/field_text.h"
+#include "edit/page_rules.h"
+#include "edit/preferences_page.h"
+#include "panels/panel_def_list.h"
+#include "panels/panel_settings.h"
+#include "regs/computations.h"
+#include "regs/setting_ids.h"
+#include "regs/settings_engine.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace k7r::edit {
+namespace {
+
+// The composite types the panel type list offers.
+constexpr std::uint32_t kPanelTypeChoices[] = {0, 1, 2, 4, 5, 6, 7};
+
+std::string PanelTypeHint(EditSession& session) {
+    std::string hint = "Allowed values:";
+    for (const std::uint32_t type : kPanelTypeChoices) {
+        hint += ' ' + GetFieldListText(session.config, kIdPanelType, type).value_or("") + " (" +
+                std::to_string(type) + "),";
+    }
+    hint.back() = '.';
+    return hint;
+}
+
+// Frame rate after the totals change, the geometry after the sizes do.
+EditResult AfterChange(EditSession& session, std::uint32_t id, bool changed,
+                       std::string message = {}) {
+    if (changed && (id == kIdHorzTotal || id == kIdVertTotal)) {
+        RefreshFrameRate(session);
+    }
+    EditResult result = Written(session, id, changed);
+    result.message = std::move(message);
+    return Finish(session, result);
+}
+
+bool SameRecord(const HAL_STRUCT& a, const HAL_STRUCT& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+} // namespace
+
+std::string OpenPanelPage(EditSession& session) {
+    std::string note;
+    if (session.panels.DebugMode() && !session.debugNoteShown) {
+        session.debugNoteShown = true;
+        note = kDebugModeNote;
+    }
+    MatchPredefinedPanel(session);
+    return note;
+}
+
+EditResult ChoosePanelType(EditSession& session, std::uint32_t panelType) {
+    WorkingConfig& config = session.config;
+    const std::uint32_t oldType = GetFieldValue(config, kIdPanelType);
+    if (std::ranges::find(kPanelTypeChoices, panelType) == std::end(kPanelTypeChoices)) {
+        return Refusal(BadEntryMessage(std::to_string(panelType), kIdPanelType), oldType,
+                       FormatFieldValue(config, kIdPanelType), PanelTypeHint(session));
+    }
+    SetFieldValue(config, kIdPanelType, panelType);
+    const bool changed = GetFieldValue(config, kIdPanelType) != oldType;
+    EditResult result = Written(session, kIdPanelType, changed);
+    if (changed) {
+        result.message = SwitchPowerPinFamily(session, oldType);
+    }
+    return Finish(session, result);
+}
+
+EditResult LeaveFeatureNumber(EditSession& session, std::uint32_t id, std::string_view text) {
+    if (std::optional<EditResult> refused = RefuseWithoutEntry(session, id)) {
+        return *refused;
+    }
+    NumberEntry entry;
+    if (std::optional<EditResult> refused = ReadClampedNumber(session, id, text, entry)) {
+        return *refused;
+    }
+    EditResult result =
+        AfterChange(session, id, SetFieldValue(session.config, id, entry.value), entry.note);
+    result.shown = std::to_string(entry.value);
+    return result;
+}
+
+EditResult MoveFeatureNumber(EditSession& session, std::uint32_t id, std::uint32_t position) {
+    if (std::optional<EditResult> refused = RefuseWithoutEntry(session, id)) {
+        return *refused;
+    }
+    return AfterChange(session, id, SetFieldValue(session.config, id, position));
+}
+
+EditResult ChooseFeatureItem(EditSession& session, std::uint32_t id,
+                             std::optional<std::uint32_t> item) {
+    if (std::optional<EditResult> refused = RefuseWithoutEntry(session, id)) {
+        return *refused;
+    }
+    if (!item) {
+        return Refusal(BadEntryMessage("", id), GetFieldValue(session.config, id),
+                       FormatFieldValue(session.config, id), ListHint(session, id));
+    }
+    if (std::optional<EditResult> refused = RefuseUnlisted(session, id, *item)) {
+        return *refused;
+    }
+    return AfterChange(session, id, SetFieldValue(session.config, id, *item));
+}
+
+EditResult LeaveFeatureDropDown(EditSession& session, std::uint32_t id, std::string_view text) {
+    if (std::optional<EditResult> refused = RefuseWithoutEntry(session, id)) {
+        return *refused;
+    }
+    WorkingConfig& config = session.config;
+    const std::uint32_t kept = GetFieldValue(config, id);
+    const std::uint32_t min = GetFieldMin(config, id);
+    const std::uint32_t max = GetFieldMax(config, id);
+    const std::string range =
+        "A whole number from " + std::to_string(min) + " to " + std::to_string(max) + ".";
+    const std::optional<MilliValue> typed = ReadMilliText(text);
+    if (!typed) {
+        return Refusal(BadEntryMessage(text, id), kept, std::to_string(kept), range);
+    }
+    std::uint32_t value = typed->whole;
+    if (value < min || value > max) {
+        return Refusal(BadEntryMessage(std::to_string(value), id, min, max), kept,
+                       std::to_string(kept), range);
+    }
+    std::string note;
+    if (id == kIdHorzDisplay) {
+        const std::uint32_t step = GetFieldValue(config, kIdBasicPanelType) != 0 ? 8 : 16;
+        const std::uint32_t raised = (value + step - 1) / step * step;
+        if (raised != value) {
+            value = raised;
+            note = "NOTE: The value was rounded up to the closest allowable value.\n";
+        }
+    }
+    const bool changed = SetFieldValue(config, id, value) || !note.empty();
+    if (changed) {
+        UpdateDisplayGeometry(session);
+        RefreshFrameRate(session);
+    }
+    EditResult result = Written(session, id, changed);
+    result.message = note;
+    result.shown = std::to_string(value);
+    return Finish(session, result);
+}
+
+EditResult ChoosePixelClock(EditSession& session, std::size_t line) {
+    WorkingConfig& config = session.config;
+    EditResult result;
+    if (GetFieldValue(config, kIdAutoPclkDivide) != 0) {
+        const PixelClockList list = ReachablePixelClocks(config);
+        if (line >= list.lines.size()) {
+            return Refusal(BadEntryMessage(std::to_string(line), kIdPixelClock),
+                           GetFieldValue(config, kIdPixelClock), list.lines[list.selected]);
+        }
+        result.changed = SetFieldValue(config, kIdPclkDivideRaw, static_cast<std::uint32_t>(line));
+        if (result.changed) {
+            RefreshFrameRate(session);
+        }
+    }
+    const PixelClockList now = ReachablePixelClocks(config);
+    result.value = GetFieldValue(config, kIdPixelClock);
+    result.shown = now.lines[now.selected];
+    return Finish(session, result);
+}
+
+EditResult ApplyPredefinedPanel(EditSession& session, std::size_t item) {
+    const PanelDefList& panels = session.panels;
+    if (item >= panels.Count()) {
+        return {}; // "Custom panel"
+    }
+    session.predefinedPanel = item;
+    const HAL_STRUCT before = session.config.Record;
+    const PanelApplication application = k7r::ApplyPredefinedPanel(session.config, panels.At(item));
+    if (!application.applied) {
+        return Refusal(application.report, 0, panels.At(item).name);
+    }
+    // Matching resumes with the next change; the entry just applied stays
+    // selected until then.
+    EditResult result;
+    result.changed = !SameRecord(before, session.config.Record);
+    result.message = application.report;
+    result.shown = panels.At(item).name;
+    return result;
+}
+
+} // namespace k7r::edit

@@ -1,0 +1,19 @@
+#include "emu/driver_choice.h"
+
+#include "emu/emulated_driver.h"
+#include "hal/board_driver.h"
+
+namespace k7r::emu {
+namespace {
+
+std::unique_ptr<hal::BoardDriver> OpenChosenDriver() {
+    return EmulatorSelected() ? OpenEmulatedDriver() : hal::OpenSystemBoardDriver();
+}
+
+} // namespace
+
+void OfferEmulatedBoard() {
+    hal::UseBoardDriver(OpenChosenDriver);
+}
+
+} // namespace k7r::emu

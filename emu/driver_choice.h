@@ -1,0 +1,11 @@
+#pragma once
+
+namespace k7r::emu {
+
+// Makes the chip access layer open the board emulator while the environment
+// variable K7R58_EMULATOR is set (looked at on every acquire), and the
+// system's board driver otherwise. Programs that initialize a board call it
+// once at start; the layer itself knows nothing of the emulator.
+void OfferEmulatedBoard();
+
+} // namespace k7r::emu

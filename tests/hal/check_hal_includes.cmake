@@ -1,0 +1,23 @@
+# cmake -DSOURCE_DIR=<tree> -P check_hal_includes.cmake
+# The chip access layer sits below everything but the record: it includes
+# nothing from the emulator, the editing core or any front end.
+set(forbidden emu edit cli cfgui view)
+file(GLOB_RECURSE sources "${SOURCE_DIR}/hal/*.h" "${SOURCE_DIR}/hal/*.cpp")
+set(failures "")
+foreach(source IN LISTS sources)
+    file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
+    foreach(line IN LISTS includes)
+        foreach(folder IN LISTS forbidden)
+            if(line MATCHES "[\"<]${folder}/")
+                file(RELATIVE_PATH name "${SOURCE_DIR}" "${source}")
+                list(APPEND failures "${name}: ${line}")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+if(failures)
+    list(JOIN failures "\n  " text)
+    message(FATAL_ERROR "hal/ includes from above it:\n  ${text}")
+endif()
+list(LENGTH sources count)
+message(STATUS "${count} files of hal/ include nothing from ${forbidden}")
