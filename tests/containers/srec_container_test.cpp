@@ -56,6 +56,25 @@ TEST_F(SrecContainer, FindsAndRewritesARecordStraddlingS1AndS2Lines) {
     EXPECT_EQ(std::memcmp(&found, &newRecord, sizeof found), 0);
 }
 
+// Data lines are kept as runs of lines alike; a line whose address jumps
+// or whose length changes starts a new run and keeps its own.
+TEST_F(SrecContainer, KeepsEachLinesAddressAndLengthWhereTheyBreakARun) {
+    auto text = [](std::span<const std::uint8_t> data) {
+        std::string file = SrecRecordLine('0', 0) + "\n";
+        std::uint32_t address = 0x100;
+        for (std::size_t at = 0, line = 0; at < data.size(); ++line) {
+            const std::size_t n = std::min<std::size_t>(line % 5 == 3 ? 16 : 32, data.size() - at);
+            file += SrecRecordLine('1', address, data.subspan(at, n)) + "\n";
+            address += static_cast<std::uint32_t>(line % 4 == 1 ? 0x200 : n);
+            at += n;
+        }
+        return file + SrecRecordLine('9', 0) + "\n";
+    };
+    const std::string file = text(payload);
+    EXPECT_EQ(Save(file, oldRecord).text, file);
+    EXPECT_EQ(Save(file, newRecord).text, text(PayloadWith(newRecord)));
+}
+
 TEST_F(SrecContainer, WritesOneFormatKeepingOtherLinesCharacterForCharacter) {
     const std::string good = SrecText(payload);
     std::string lowerCase = good;

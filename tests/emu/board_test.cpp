@@ -52,6 +52,14 @@ TEST(EmulatedBoard, FrameClockFollowsTheTimingsAndAccesses) {
     }
     EXPECT_NEAR(static_cast<double>(board.FramesCompleted()), 10.0, 1.0);
     EXPECT_NEAR(nonDisplayReads, kReads * 11 / 251, kReads / 251);
+
+    // The pixel clock halved from the next access on: half the frames.
+    board.Write32(0x08, 0x12);
+    const std::uint64_t before = board.FramesCompleted();
+    for (int n = 0; n < kReads; ++n) {
+        board.Read32(0x14);
+    }
+    EXPECT_NEAR(static_cast<double>(board.FramesCompleted() - before), 5.0, 1.0);
 }
 
 // The chip access layer's tests cover a board without a clock and the

@@ -100,6 +100,30 @@ TEST(FileLock, ASaveHoldsAFileAloneWhileReadersShareIt) {
     EXPECT_EQ(content(), (test::Bytes{1, 9, 3}));
 }
 
+// A scan may release whatever it has read: a file's view, whole or in
+// part and from any byte, reads the same again, and other memory keeps its
+// content.
+TEST(FileMapping, ReleasedBytesReadTheSameAgain) {
+    test::Bytes content(5 * 4096 + 123);
+    for (std::size_t i = 0; i < content.size(); ++i) {
+        content[i] = static_cast<std::uint8_t>(i * 7 + i / 4096);
+    }
+    const std::string path = test::ScratchDirectory() + "/released.bin";
+    test::WriteFileBytes(path, content);
+    File file = std::move(*File::Open(path, FileAccess::Read));
+    const FileMapping view = std::move(*FileMapping::MapReadOnly(file, content.size()));
+    const std::span<const std::uint8_t> bytes = view.bytes();
+    ASSERT_TRUE(std::equal(bytes.begin(), bytes.end(), content.begin()));
+    ReleaseScanned(bytes.subspan(100, 2 * 4096));
+    ReleaseScanned(bytes);
+    EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), content.begin()));
+    EXPECT_TRUE(view.Intact());
+
+    test::Bytes memory = content;
+    ReleaseScanned(memory);
+    EXPECT_EQ(memory, content);
+}
+
 #ifndef _WIN32
 // Another program cuts the file to 100 bytes while it is mapped: on POSIX
 // its later pages would end the reader with SIGBUS.
