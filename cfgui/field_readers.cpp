@@ -8,10 +8,13 @@ std::optional<std::uint32_t> ReadHexField(const View& view, int control) {
     return edit::ReadHexText(view.Text(control));
 }
 
-std::optional<MilliValue> ReadMilliField(const View& view, int control) {
+std::string FieldText(const View& view, int control) {
     const int selected = view.Selection(control);
-    return edit::ReadMilliText(selected >= 0 ? view.ItemText(control, selected)
-                                             : view.Text(control));
+    return selected >= 0 ? view.ItemText(control, selected) : view.Text(control);
+}
+
+std::optional<MilliValue> ReadMilliField(const View& view, int control) {
+    return edit::ReadMilliText(FieldText(view, control));
 }
 
 } // namespace k7r::cfgui

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace k7r::cfgui {
 
@@ -12,6 +13,10 @@ class View;
 // The pages read their fields as the editing core reads typed values
 // (edit/field_text.h); these take the text from the control.
 using edit::MilliValue;
+
+// What a field reader reads: a drop-down list's selected item, else the
+// control's text.
+std::string FieldText(const View& view, int control);
 
 std::optional<std::uint32_t> ReadHexField(const View& view, int control);
 // A drop-down list with a selection is read from its selected item.
