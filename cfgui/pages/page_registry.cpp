@@ -2,6 +2,8 @@
 
 #include "cfgui/application.h"
 #include "cfgui/pages/empty_page.h"
+#include "cfgui/pages/panel_page.h"
+#include "cfgui/pages/panel_power_page.h"
 #include "cfgui/resource.h"
 
 namespace k7r::cfgui {
@@ -11,8 +13,8 @@ PageTable StandardPages() {
         {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // General
         {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Preferences
         {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Clocks
-        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Panel
-        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Panel Power
+        {IDD_PANEL, MakePanelPage, kPanelHelpRows},
+        {IDD_PANEL_POWER, MakePanelPowerPage, kPanelPowerHelpRows},
         {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Registers
         {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Direct
     }};
