@@ -8,13 +8,13 @@ std::optional<std::uint32_t> ReadHexField(const View& view, int control) {
     return edit::ReadHexText(view.Text(control));
 }
 
-std::string FieldText(const View& view, int control) {
-    const int selected = view.Selection(control);
-    return selected >= 0 ? view.ItemText(control, selected) : view.Text(control);
+std::optional<MilliValue> ReadMilliField(const View& view, int control) {
+    return edit::ReadMilliText(MilliFieldText(view, control));
 }
 
-std::optional<MilliValue> ReadMilliField(const View& view, int control) {
-    return edit::ReadMilliText(FieldText(view, control));
+std::string MilliFieldText(const View& view, int control) {
+    const int selected = view.Selection(control);
+    return selected >= 0 ? view.ItemText(control, selected) : view.Text(control);
 }
 
 } // namespace k7r::cfgui

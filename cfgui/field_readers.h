@@ -14,12 +14,10 @@ class View;
 // (edit/field_text.h); these take the text from the control.
 using edit::MilliValue;
 
-// What a field reader reads: a drop-down list's selected item, else the
-// control's text.
-std::string FieldText(const View& view, int control);
-
 std::optional<std::uint32_t> ReadHexField(const View& view, int control);
 // A drop-down list with a selection is read from its selected item.
 std::optional<MilliValue> ReadMilliField(const View& view, int control);
+// The text ReadMilliField reads.
+std::string MilliFieldText(const View& view, int control);
 
 } // namespace k7r::cfgui

@@ -3,6 +3,7 @@
 #include "cfgui/application.h"
 #include "cfgui/field_readers.h"
 #include "cfgui/page_context.h"
+#include "cfgui/pages/page_edits.h"
 #include "cfgui/resource.h"
 #include "cfgui/setting_lists.h"
 #include "cfgui/view.h"
@@ -426,7 +427,7 @@ void PanelPage::LeaveDropDown() {
         return;
     }
     const edit::EditResult result = edit::LeaveFeatureDropDown(
-        Session(), feature->id, FieldText(Controls(), IDC_FEATURE_DROP_DOWN));
+        Session(), feature->id, MilliFieldText(Controls(), IDC_FEATURE_DROP_DOWN));
     ShowDropDownText(result.shown);
     if (!result.accepted) {
         context_.ReportStatus(IDC_FEATURE_DROP_DOWN, kReportError, result.message);
@@ -486,17 +487,12 @@ void PanelPage::ChoosePredefinedPanel() {
 }
 
 void PanelPage::Changed(int control, const edit::EditResult& result) {
-    if (!result.accepted) {
-        context_.ReportStatus(control, kReportError, result.message);
-        return;
+    if (result.accepted && (result.changed || !result.message.empty())) {
+        RewriteFeatureLines();
+        ShowFrameRate();
+        SelectPredefinedPanel();
     }
-    if (!result.changed && result.message.empty()) {
-        return;
-    }
-    RewriteFeatureLines();
-    ShowFrameRate();
-    SelectPredefinedPanel();
-    context_.ReportStatus(control, kReportRemember, result.message);
+    ShowChoice(context_, control, result);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "cfgui/pages/panel_power_page.h"
 
 #include "cfgui/page_context.h"
+#include "cfgui/pages/page_edits.h"
 #include "cfgui/resource.h"
 #include "cfgui/view.h"
 #include "edit/power_page.h"
@@ -107,25 +108,13 @@ class PanelPowerPage : public Page {
 
     void Report(int control, const edit::EditResult& result) {
         Refresh();
-        if (!result.accepted) {
-            context_.ReportStatus(control, kReportError, result.message);
-        } else if (result.changed) {
-            context_.ReportStatus(control, kReportRemember, result.message);
-        }
+        ShowChoice(context_, control, result);
     }
 
     void LeaveDelay(int control, std::uint32_t id) {
-        const edit::EditResult result =
-            edit::LeavePowerDelay(context_.Session(), id, context_.Controls().Text(control));
-        if (!result.accepted) {
-            context_.ReportBadEntry(control, result);
-            return;
-        }
-        context_.Controls().SetText(control, result.shown);
-        context_.ClearBadEntry(control);
-        if (result.changed) {
-            context_.ReportStatus(control, kReportRemember, result.message);
-        }
+        ShowFieldEntry(
+            context_, control,
+            edit::LeavePowerDelay(context_.Session(), id, context_.Controls().Text(control)));
     }
 
     PageContext& context_;

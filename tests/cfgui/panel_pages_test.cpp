@@ -1,20 +1,16 @@
 // The Panel and Panel Power pages on fake controls: what they show of the
 // configuration, and that each control reaches its rule and shows the
 // outcome.
-#include "cfgui/application.h"
-#include "cfgui/diagnostics_reporter.h"
-#include "cfgui/page_context.h"
 #include "cfgui/pages/panel_page.h"
 #include "cfgui/pages/panel_power_page.h"
 #include "cfgui/resource.h"
-#include "config/default_records.h"
 #include "edit/panel_features.h"
 #include "edit/panel_page.h"
 #include "regs/computations.h"
 #include "regs/field_names.h"
 #include "regs/setting_ids.h"
 #include "regs/settings_engine.h"
-#include "tests/cfgui/fake_view.h"
+#include "tests/cfgui/page_fixture.h"
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -35,12 +31,10 @@ constexpr char kPanelLines[] =
 constexpr int kStnPosition = 0;
 constexpr int kTftPosition = 1;
 
-// The utility's template (STN, USB and clock chip on, power on GPIO0 and
-// GPO0) with a page on fake controls.
-class PanelPages : public ::testing::Test {
+// The Panel and Panel Power pages on the utility's template (STN, USB and
+// clock chip on, power on GPIO0 and GPO0).
+class PanelPages : public PageTest {
   protected:
-    PanelPages() { app.active = true; }
-
     // DEBUG.DEF keeps the D-TFD panel, PANELS.DEF drops it.
     void LoadPanels(const std::string& fileName) {
         const std::string path = test::ScratchDirectory() + "/" + fileName;
@@ -48,20 +42,18 @@ class PanelPages : public ::testing::Test {
         ASSERT_TRUE(app.panels.LoadFile(path, [](const std::string& text) { FAIL() << text; }));
     }
 
-    void OpenPanel() { Open(MakePanelPage); }
-    void OpenPower() { Open(MakePanelPowerPage); }
-    void Open(std::unique_ptr<Page> (*make)(PageContext&)) {
+    // A page made anew, on controls made anew, as a tab change makes it.
+    void OpenPanel() {
         view = {};
-        page = make(context);
-        page->Open();
+        OpenPage(MakePanelPage);
+    }
+    void OpenPower() {
+        view = {};
+        OpenPage(MakePanelPowerPage);
     }
 
-    void Type(int control, const std::string& text) {
-        view[control].text = text;
-        view[control].selection = -1;
-        page->OnControl(control, ControlEvent::FocusLost);
-    }
-    void Pick(int control, int item) {
+    // An item of a drop-down list chosen and the list closed on it.
+    void Confirm(int control, int item) {
         view[control].selection = item;
         page->OnControl(control, ControlEvent::SelectionConfirmed);
     }
@@ -91,18 +83,6 @@ class PanelPages : public ::testing::Test {
         }
         return lines;
     }
-
-    std::uint32_t Get(std::uint32_t id) { return GetFieldValue(app.session.config, id); }
-    void Set(std::uint32_t id, std::uint32_t value) {
-        SetFieldValue(app.session.config, id, value);
-    }
-
-    Application app{TemplateRecord};
-    fake::FakePane pane;
-    fake::FakeView view;
-    DiagnosticsReporter reporter{app, pane};
-    PageContext context{app, reporter, view};
-    std::unique_ptr<Page> page;
 };
 
 TEST_F(PanelPages, OpeningShowsTheConfiguration) {
@@ -137,7 +117,7 @@ TEST_F(PanelPages, OpeningShowsTheConfiguration) {
 TEST_F(PanelPages, EveryPanelTypeListsItsFeatures) {
     OpenPanel();
     for (int position = 0; position < 7; ++position) {
-        Pick(IDC_PANEL_TYPE, position);
+        Confirm(IDC_PANEL_TYPE, position);
         EXPECT_EQ(Get(kIdPanelType), edit::PanelTypeChoices()[static_cast<std::size_t>(position)]);
         EXPECT_EQ(view[IDC_FEATURE_LIST].lines, FeatureLines(app.session.config)) << position;
     }
@@ -251,8 +231,7 @@ TEST_F(PanelPages, DropDownRoundsOrRestores) {
     EXPECT_EQ(pane.text.rfind("ERROR: \"x\" is not a valid Horz Disp Period!", 0), 0u);
     EXPECT_EQ(app.diagnostics.lock, 0);
 
-    view[IDC_FEATURE_DROP_DOWN].selection = 3; // "640"
-    page->OnControl(IDC_FEATURE_DROP_DOWN, ControlEvent::SelectionChanged);
+    Pick(IDC_FEATURE_DROP_DOWN, 3); // "640"
     EXPECT_EQ(Get(kIdHorzDisplay), 640u);
 }
 
@@ -262,7 +241,7 @@ TEST_F(PanelPages, PanelTypeRefillsTheFeatures) {
     OpenPanel();
     ClickFeature(kIdDataFormat);
     EXPECT_TRUE(view[IDC_FEATURE_LIST_BOX].shown);
-    Pick(IDC_PANEL_TYPE, kTftPosition);
+    Confirm(IDC_PANEL_TYPE, kTftPosition);
     EXPECT_EQ(Get(kIdPanelType), 1u);
     EXPECT_EQ(view[IDC_FEATURE_LIST].lines, FeatureLines(app.session.config));
     EXPECT_FALSE(view[IDC_FEATURE_LIST_BOX].shown);
@@ -283,7 +262,7 @@ TEST_F(PanelPages, DebugNoteOnceAndDisqualifiedPanelsRefused) {
     EXPECT_EQ(pane.updates, reports);
 
     const HAL_STRUCT before = app.session.config.Record;
-    Pick(IDC_PREDEFINED_PANELS, 0);
+    Confirm(IDC_PREDEFINED_PANELS, 0);
     EXPECT_EQ(pane.beeps, 1);
     EXPECT_EQ(pane.text.rfind("Old D-TFD is disqualified: it is a D-TFD.", 0), 0u) << pane.text;
     EXPECT_EQ(std::memcmp(&before, &app.session.config.Record, sizeof before), 0);
@@ -298,7 +277,7 @@ TEST_F(PanelPages, PredefinedPanelAppliesAndMatches) {
 
     edit::EditSession expected(TemplateRecord, app.panels);
     edit::ApplyPredefinedPanel(expected, 1);
-    Pick(IDC_PREDEFINED_PANELS, 1);
+    Confirm(IDC_PREDEFINED_PANELS, 1);
     EXPECT_EQ(view[IDC_PANEL_TYPE].selection, 2);
     EXPECT_EQ(view[IDC_FEATURE_LIST].lines, FeatureLines(expected.config));
     EXPECT_EQ(view[IDC_FRAME_RATE].text,
@@ -308,7 +287,7 @@ TEST_F(PanelPages, PredefinedPanelAppliesAndMatches) {
 
     // A timing away from the panel's is a custom panel; back, it is the
     // panel again.
-    Pick(IDC_PREDEFINED_PANELS, 0);
+    Confirm(IDC_PREDEFINED_PANELS, 0);
     ClickFeature(kIdFplineWidth);
     Type(IDC_FEATURE_NUMBER, "25");
     EXPECT_EQ(view[IDC_PREDEFINED_PANELS].selection, 2);
@@ -317,7 +296,7 @@ TEST_F(PanelPages, PredefinedPanelAppliesAndMatches) {
 
     // "Custom panel" changes nothing and stays chosen.
     const HAL_STRUCT before = app.session.config.Record;
-    Pick(IDC_PREDEFINED_PANELS, 2);
+    Confirm(IDC_PREDEFINED_PANELS, 2);
     EXPECT_EQ(std::memcmp(&before, &app.session.config.Record, sizeof before), 0);
     EXPECT_EQ(view[IDC_PREDEFINED_PANELS].selection, 2);
 }
@@ -341,7 +320,7 @@ TEST_F(PanelPages, PowerPinsOfThePanelTypesFamily) {
     Set(kIdGpoPowerMask, 0);
     Set(kIdGpioPowerMask, 0x04); // GPIO2
     OpenPanel();
-    Pick(IDC_PANEL_TYPE, kStnPosition);
+    Confirm(IDC_PANEL_TYPE, kStnPosition);
     OpenPower();
     EXPECT_EQ(view[IDC_POWER_ENABLE].text, "&Enable power panel support (using GPO)");
     EXPECT_TRUE(view[IDC_POWER_ENABLE].checked);

@@ -176,8 +176,7 @@ TEST_F(PanelGui, DisplayPeriodTypedIntoTheDropDown) {
     const HWND dropDown = session.Control(IDC_FEATURE_DROP_DOWN);
     ASSERT_TRUE(IsWindowVisible(dropDown));
     EXPECT_EQ(win32::WindowText(dropDown), std::to_string(Get(kIdHorzDisplay)));
-    FocusOn(dropDown);
-    TypeInto(GetWindow(dropDown, GW_CHILD), "244");
+    TypeIntoList(dropDown, "244");
     FocusOn(session.Control(IDC_FEATURE_LIST));
     const std::uint32_t step = Get(kIdBasicPanelType) != 0 ? 8 : 16;
     EXPECT_EQ(Get(kIdHorzDisplay), (244 + step - 1) / step * step);
