@@ -4,6 +4,8 @@
 #include "cfgui/pages/clocks_page.h"
 #include "cfgui/pages/empty_page.h"
 #include "cfgui/pages/general_page.h"
+#include "cfgui/pages/panel_page.h"
+#include "cfgui/pages/panel_power_page.h"
 #include "cfgui/pages/preferences_page.h"
 #include "cfgui/resource.h"
 
@@ -14,8 +16,8 @@ PageTable StandardPages() {
         {IDD_GENERAL, MakeGeneralPage, kGeneralHelp},
         {IDD_PREFERENCES, MakePreferencesPage, kPreferencesHelp},
         {IDD_CLOCKS, MakeClocksPage, kClocksHelp},
-        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Panel
-        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Panel Power
+        {IDD_PANEL, MakePanelPage, kPanelHelpRows},
+        {IDD_PANEL_POWER, MakePanelPowerPage, kPanelPowerHelpRows},
         {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Registers
         {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Direct
     }};

@@ -183,6 +183,18 @@ bool SelectTab(Session& session, int index) {
     return session.CurrentTab() == index;
 }
 
+void ClickLine(HWND listView, int line) {
+    RECT place{};
+    place.left = LVIR_LABEL;
+    SendMessageA(listView, LVM_GETITEMRECT, static_cast<WPARAM>(line),
+                 reinterpret_cast<LPARAM>(&place));
+    const LPARAM at = MAKELPARAM(place.left + 4, (place.top + place.bottom) / 2);
+    // Posted, so that a list view that watches for a drag finds the release.
+    PostMessageA(listView, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(listView, WM_LBUTTONUP, 0, at);
+    PumpFor(50);
+}
+
 static UINT MenuState(HWND mainWindow, int id) {
     const HMENU menu = GetMenu(mainWindow);
     SendMessageA(mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(menu, 0)), 0);

@@ -69,6 +69,8 @@ void PressKey(UINT virtualKey);
 void PickItem(HWND list, int index);
 // Clicks the tab's label; true when the tab became the current one.
 bool SelectTab(Session& session, int index);
+// Clicks a line of a report-style list view with the mouse.
+void ClickLine(HWND listView, int line);
 
 bool MenuItemEnabled(HWND mainWindow, int id);
 bool MenuItemChecked(HWND mainWindow, int id);
