@@ -37,8 +37,7 @@ unsigned HexPair(const std::uint8_t* at) {
     return unsigned{kHexValue[at[0]]} << 4 | kHexValue[at[1]];
 }
 
-K7R_SCAN_VERSIONS unsigned DecodeHex(const std::uint8_t* hex, std::size_t count,
-                                     std::uint8_t* out) {
+K7R_SCAN_VERSIONS bool DecodeHex(const std::uint8_t* hex, std::size_t count, std::uint8_t* out) {
     std::size_t i = 0;
     for (; i + kBytesPerBlock <= count; i += kBytesPerBlock) {
         ByteBlock c;
@@ -48,7 +47,7 @@ K7R_SCAN_VERSIONS unsigned DecodeHex(const std::uint8_t* hex, std::size_t count,
         const ByteBlock digit = (c - '0') < 10;
         const ByteBlock letter = (lower - 'a') < 6;
         if (AnySet(~(digit | letter))) {
-            return kNotHex;
+            return false;
         }
         const ByteBlock nibbles = (digit & (c - '0')) | (~digit & (lower - 'a' + 10));
         DigitPairs pairs;
@@ -63,7 +62,7 @@ K7R_SCAN_VERSIONS unsigned DecodeHex(const std::uint8_t* hex, std::size_t count,
         all |= byte;
         out[i] = static_cast<std::uint8_t>(byte);
     }
-    return all;
+    return all <= 0xFF;
 }
 
 K7R_SCAN_VERSIONS void EncodeHex(const std::uint8_t* bytes, std::size_t count, std::uint8_t* out) {
@@ -75,8 +74,9 @@ K7R_SCAN_VERSIONS void EncodeHex(const std::uint8_t* bytes, std::size_t count, s
         // Nibble n as a digit: '0' + n, and 7 more from 10 on to reach 'A'.
         const DigitPairs high = wide >> 4;
         const DigitPairs low = wide & 0x0F;
-        const DigitPairs pairs = (high + '0' + ((high > 9) & 7)) | (low + '0' + ((low > 9) & 7))
-                                                                       << 8;
+        const DigitPairs highDigit = high + '0' + ((high > 9) & 7);
+        const DigitPairs lowDigit = low + '0' + ((low > 9) & 7);
+        const DigitPairs pairs = highDigit | lowDigit << 8;
         std::memcpy(out + 2 * i, &pairs, sizeof pairs);
     }
     for (; i < count; ++i) {

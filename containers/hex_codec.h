@@ -11,10 +11,9 @@ namespace k7r {
 // letter case; above FFh when either is no hex digit.
 unsigned HexPair(const std::uint8_t* at);
 
-// Decodes count bytes from the 2 x count digits at hex into out. Returns
-// every byte's value or'ed together: above FFh after a bad digit, when out
-// holds rubbish.
-unsigned DecodeHex(const std::uint8_t* hex, std::size_t count, std::uint8_t* out);
+// Decodes count bytes from the 2 x count digits at hex into out; false
+// after a bad digit, when out holds rubbish.
+bool DecodeHex(const std::uint8_t* hex, std::size_t count, std::uint8_t* out);
 
 // Writes count bytes as 2 x count upper-case hex digits.
 void EncodeHex(const std::uint8_t* bytes, std::size_t count, std::uint8_t* out);

@@ -110,13 +110,13 @@ std::size_t ParseRecord(std::span<const std::uint8_t> text, std::size_t position
     const std::size_t dataLength = count - overhead;
     const std::size_t payloadEnd = image.payload.size();
     image.payload.resize(payloadEnd + dataLength);
-    const std::uint8_t* data = image.payload.data() + payloadEnd;
-    digits |= DecodeHex(hex, dataLength, image.payload.data() + payloadEnd);
+    std::uint8_t* data = image.payload.data() + payloadEnd;
+    const bool dataDigits = DecodeHex(hex, dataLength, data);
     for (std::size_t i = 0; i < dataLength; ++i) {
         sum += data[i];
     }
     const unsigned checksum = HexPair(hex + 2 * dataLength);
-    if ((digits | checksum) > 0xFF || checksum != (~sum & 0xFF)) {
+    if (!dataDigits || (digits | checksum) > 0xFF || checksum != (~sum & 0xFF)) {
         return 0;
     }
     AddRecordLine(image, type, count, address);

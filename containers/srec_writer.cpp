@@ -43,7 +43,7 @@ class ChunkSink {
         if (used_ + count > buffer_.size()) {
             Flush();
             if (count > buffer_.size()) {
-                PutAside({static_cast<const std::uint8_t*>(bytes), count});
+                HandOn({static_cast<const std::uint8_t*>(bytes), count});
                 return;
             }
         }
@@ -54,7 +54,7 @@ class ChunkSink {
     // Hands on what is gathered; false once put refused anything.
     bool Flush() {
         if (used_ > 0) {
-            PutAside({buffer_.data(), used_});
+            HandOn({buffer_.data(), used_});
             used_ = 0;
         }
         return ok_;
@@ -63,7 +63,7 @@ class ChunkSink {
   private:
     static constexpr std::size_t kBufferSize = std::size_t{256} << 10;
 
-    void PutAside(std::span<const std::uint8_t> piece) { ok_ = ok_ && put_(piece); }
+    void HandOn(std::span<const std::uint8_t> piece) { ok_ = ok_ && put_(piece); }
 
     const ByteSink& put_;
     std::vector<std::uint8_t> buffer_;
