@@ -47,9 +47,9 @@ std::vector<std::uint8_t> RowConverter::ToIndices(std::size_t pixels, Colour col
     NearestColour& nearest = *nearest_;
     std::vector<std::uint8_t> out;
     if (panelBpp_ == 8) {
-        out.reserve(pixels);
+        out.resize(pixels);
         for (std::size_t i = 0; i < pixels; ++i) {
-            out.push_back(nearest(colourOf(i)));
+            out[i] = nearest(colourOf(i));
         }
         return out;
     }

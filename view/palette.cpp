@@ -53,8 +53,6 @@ constexpr Palette MakeGreyRamp() {
     return palette;
 }
 
-constexpr int kNoDistance = 3 * 255 * 255 + 1;
-
 constexpr int Square(int value) {
     return value * value;
 }
@@ -110,14 +108,13 @@ const Palette& GreyRamp() {
 }
 
 NearestColour::NearestColour(const Palette& palette, std::uint32_t panelBpp)
-    : cells_(std::size_t{1} << (3 * kCellBits)), pool_(256), kept_(kCellBits + 1) {
+    : colours_(palette), cells_(std::size_t{1} << (3 * kCellBits)), kept_(kCellBits + 1) {
     std::vector<Candidate> entries;
     const std::size_t count = panelBpp == 4 ? 16 : 256;
     for (std::size_t i = 0; i < count; ++i) {
         auto seen = [&](const Candidate& c) { return c.colour == palette[i]; };
         if (std::none_of(entries.begin(), entries.end(), seen)) {
             entries.push_back({palette[i], static_cast<std::uint8_t>(i)});
-            pool_[i] = entries.back();
         }
     }
     Divide(Box{{0, 0, 0}, 256}, 0, entries);
@@ -158,12 +155,14 @@ void NearestColour::Divide(const Box& box, std::size_t depth, const std::vector<
 }
 
 void NearestColour::Fill(const Box& box, const std::vector<Candidate>& kept) {
-    std::uint32_t first = kept.front().index;
-    if (kept.size() > 1) {
-        first = static_cast<std::uint32_t>(pool_.size());
-        pool_.insert(pool_.end(), kept.begin(), kept.end());
+    std::uint32_t cell = kept.front().index | std::uint32_t{kept.back().index} << 8;
+    if (kept.size() > 2) {
+        cell = static_cast<std::uint32_t>(longLists_.size()) |
+               static_cast<std::uint32_t>(kept.size() - 2) << kLongShift;
+        for (const Candidate& c : kept) {
+            longLists_.push_back(c.index);
+        }
     }
-    const std::uint32_t cell = first << kCountBits | static_cast<std::uint32_t>(kept.size() - 1);
     const int cellSize = 1 << (8 - kCellBits);
     for (int r = box.low.r; r < box.low.r + box.size; r += cellSize) {
         for (int g = box.low.g; g < box.low.g + box.size; g += cellSize) {
@@ -175,17 +174,10 @@ void NearestColour::Fill(const Box& box, const std::vector<Candidate>& kept) {
     }
 }
 
-// Distance and index in one key, so that the smallest key is the nearest
-// entry with the lowest index.
 std::uint8_t NearestColour::Closest(Rgb colour, std::uint32_t first, std::uint32_t end) const {
-    int best = kNoDistance << 8;
-    for (std::uint32_t i = first; i < end; ++i) {
-        const Candidate& c = pool_[i];
-        const int key = (Square(colour.r - c.colour.r) + Square(colour.g - c.colour.g) +
-                         Square(colour.b - c.colour.b))
-                            << 8 |
-                        c.index;
-        best = std::min(best, key);
+    int best = Key(colour, longLists_[first]);
+    for (std::uint32_t i = first + 1; i < end; ++i) {
+        best = std::min(best, Key(colour, longLists_[i]));
     }
     return static_cast<std::uint8_t>(best);
 }
