@@ -13,7 +13,7 @@ namespace {
 
 using namespace k7r::bench;
 
-constexpr int kRounds = 11;
+constexpr int kRounds = 15;
 
 } // namespace
 
