@@ -6,6 +6,8 @@
 
 namespace k7r::cfgui {
 
+struct TextColour;
+
 // The controls of one page or dialog, by control id, as its logic sees
 // them. The Win32 layer implements it over a dialog's child windows; the
 // native tests over a table of fake controls. Ids that the page does not
@@ -52,6 +54,9 @@ class View {
     virtual std::string LineText(int control, int line, int column) const = 0;
     // Each column as wide as its widest text, its title included.
     virtual void FitColumns(int control) = 0;
+    // Whole lines selected, a line activated by one click and followed under
+    // the mouse, lines and their texts on the colour given.
+    virtual void SetListLook(int control, const TextColour& background) = 0;
 };
 
 } // namespace k7r::cfgui

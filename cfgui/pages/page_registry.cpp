@@ -1,7 +1,9 @@
 #include "cfgui/pages/page_registry.h"
 
 #include "cfgui/application.h"
+#include "cfgui/pages/direct_page.h"
 #include "cfgui/pages/empty_page.h"
+#include "cfgui/pages/registers_page.h"
 #include "cfgui/resource.h"
 
 namespace k7r::cfgui {
@@ -13,8 +15,8 @@ PageTable StandardPages() {
         {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Clocks
         {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Panel
         {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Panel Power
-        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Registers
-        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Direct
+        {IDD_REGISTERS, MakeRegistersPage, {}},
+        {IDD_DIRECT, MakeDirectPage, kDirectHelpRows},
     }};
 }
 

@@ -1,5 +1,6 @@
 #include "cfgui/win32/win32_view.h"
 
+#include "cfgui/page.h"
 #include "cfgui/win32/slider.h"
 #include "cfgui/win32/win32_text.h"
 
@@ -327,6 +328,18 @@ void Win32View::FitColumns(int control) {
                          MAKELPARAM(title, 0));
         }
     }
+}
+
+void Win32View::SetListLook(int control, const TextColour& background) {
+    const HWND window = Control(control);
+    if (KindOf(window) != ListKind::ListView) {
+        return;
+    }
+    const DWORD styles = LVS_EX_FULLROWSELECT | LVS_EX_ONECLICKACTIVATE;
+    SendMessageA(window, LVM_SETEXTENDEDLISTVIEWSTYLE, styles, styles);
+    const COLORREF colour = RGB(background.red, background.green, background.blue);
+    SendMessageA(window, LVM_SETBKCOLOR, 0, colour);
+    SendMessageA(window, LVM_SETTEXTBKCOLOR, 0, colour);
 }
 
 } // namespace k7r::cfgui::win32

@@ -34,6 +34,7 @@ class Win32View : public View {
     void SetLine(int control, int line, std::span<const std::string> texts) override;
     std::string LineText(int control, int line, int column) const override;
     void FitColumns(int control) override;
+    void SetListLook(int control, const TextColour& background) override;
 
   private:
     HWND Control(int control) const { return GetDlgItem(dialog_, control); }

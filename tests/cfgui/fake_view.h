@@ -1,9 +1,11 @@
 #pragma once
 
 #include "cfgui/diagnostics_reporter.h"
+#include "cfgui/page.h"
 #include "cfgui/view.h"
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,7 @@ struct FakeControl {
     std::vector<bool> rightAligned;
     std::vector<std::vector<std::string>> lines;
     bool fitted = false;
+    std::optional<TextColour> listBackground;
 };
 
 // Controls as plain values, created on first use.
@@ -106,6 +109,9 @@ class FakeView : public View {
         return list.lines[at][cell];
     }
     void FitColumns(int control) override { controls[control].fitted = true; }
+    void SetListLook(int control, const TextColour& background) override {
+        controls[control].listBackground = background;
+    }
 
   private:
     const FakeControl& Find(int control) const {
