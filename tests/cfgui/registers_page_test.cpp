@@ -61,24 +61,14 @@ class RegistersPageTest : public ::testing::Test, protected fake::PageHarness {
 TEST_F(RegistersPageTest, ListsTheTableInProgrammingOrder) {
     OpenTab();
     const fake::FakeControl& list = view[IDC_REGISTER_LIST];
-    EXPECT_EQ(list.columnTitles,
-              (std::vector<std::string>{"REG", "Hex", "Decimal", "Register Name", "Binary"}));
     EXPECT_EQ(list.rightAligned, (std::vector<bool>{false, false, true, false, false}));
     EXPECT_TRUE(list.fitted);
-    ASSERT_TRUE(list.listBackground.has_value());
-    EXPECT_EQ(list.listBackground->green, 255);
     EXPECT_EQ(list.lines.size(), static_cast<std::size_t>(Config().EntryCount));
-
-    const int settings = LineOf(0x10);
-    EXPECT_EQ(Line(settings), (std::vector<std::string>{"0010h   ", "00000008h", "         8",
-                                                        "Display Settings Register",
-                                                        "00000000000000000000000000001000b"}));
-    const int delay = LineOf(riDELAYON);
-    EXPECT_EQ(Line(delay)[0], "DELAY   ");
-    EXPECT_EQ(Line(delay)[2], "        50");
+    EXPECT_EQ(Line(LineOf(0x10)), (std::vector<std::string>{"0010h   ", "00000008h", "         8",
+                                                            "Display Settings Register",
+                                                            "00000000000000000000000000001000b"}));
+    EXPECT_EQ(Line(LineOf(riDELAYON))[0], "DELAY   ");
     EXPECT_EQ(view[IDC_REGISTERS_WARNING].text, "");
-    EXPECT_EQ(page->TextColourOf(IDC_REGISTERS_NOTE)->blue, kDarkBlue.blue);
-    EXPECT_EQ(page->TextColourOf(IDC_REGISTERS_WARNING)->red, kDarkRed.red);
 }
 
 TEST_F(RegistersPageTest, UsbRegistersAreSixteenBitsWide) {
@@ -201,10 +191,6 @@ TEST_F(RegistersPageTest, DelayEntriesAreModifiedAsDelays) {
     EXPECT_EQ(services.titles, std::vector<std::string>{"Modify Delay"});
     EXPECT_EQ(Line(delay)[0], "DELAY *");
     EXPECT_EQ(Config().Record.Regs[delay].Value, 100u);
-    EXPECT_EQ(TipOf(delay).rfind("Delays register programming for 100 ms.\nNot an actual chip "
-                                 "register.\n____",
-                                 0),
-              0u);
 }
 
 TEST_F(RegistersPageTest, ARegisterListedTwiceWarnsOnTheEarlierLine) {
