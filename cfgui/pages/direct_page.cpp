@@ -148,7 +148,7 @@ std::optional<TextColour> DirectPage::TextColourOf(int control) {
 
 } // namespace
 
-const std::span<const HelpRow> kDirectHelpRows = kHelpRows;
+const std::span<const HelpRow> kDirectHelp = kHelpRows;
 
 std::unique_ptr<Page> MakeDirectPage(PageContext& context) {
     return std::make_unique<DirectPage>(context);

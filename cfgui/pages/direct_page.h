@@ -17,6 +17,6 @@ class PageContext;
 std::unique_ptr<Page> MakeDirectPage(PageContext& context);
 
 // The tab's rows of the control help table.
-extern const std::span<const HelpRow> kDirectHelpRows;
+extern const std::span<const HelpRow> kDirectHelp;
 
 } // namespace k7r::cfgui

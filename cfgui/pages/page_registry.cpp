@@ -1,8 +1,11 @@
 #include "cfgui/pages/page_registry.h"
 
 #include "cfgui/application.h"
+#include "cfgui/pages/clocks_page.h"
 #include "cfgui/pages/direct_page.h"
 #include "cfgui/pages/empty_page.h"
+#include "cfgui/pages/general_page.h"
+#include "cfgui/pages/preferences_page.h"
 #include "cfgui/pages/registers_page.h"
 #include "cfgui/resource.h"
 
@@ -10,13 +13,13 @@ namespace k7r::cfgui {
 
 PageTable StandardPages() {
     return {{
-        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // General
-        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Preferences
-        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Clocks
+        {IDD_GENERAL, MakeGeneralPage, kGeneralHelp},
+        {IDD_PREFERENCES, MakePreferencesPage, kPreferencesHelp},
+        {IDD_CLOCKS, MakeClocksPage, kClocksHelp},
         {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Panel
         {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Panel Power
         {IDD_REGISTERS, MakeRegistersPage, {}},
-        {IDD_DIRECT, MakeDirectPage, kDirectHelpRows},
+        {IDD_DIRECT, MakeDirectPage, kDirectHelp},
     }};
 }
 

@@ -3,7 +3,6 @@
 // panel picture it writes is what a user watching the board would see.
 #include "cfgui/resource.h"
 #include "cfgui/win32/win32_view.h"
-#include "edit/preferences_page.h"
 #include "emu/driver_choice.h"
 #include "emu/emulated_driver.h"
 #include "hal/hal.h"
@@ -24,6 +23,7 @@
 namespace k7r::cfgui::gui {
 namespace {
 
+constexpr int kPreferencesTab = 1;
 constexpr int kRegistersTab = 5;
 constexpr int kDirectTab = 6;
 // Screenshots wait for another program.
@@ -101,17 +101,20 @@ TEST_F(ChipPages, DirectTabDrivesTheBoardLive) {
     EXPECT_TRUE(config.AutoRedraw);
     ASSERT_TRUE(PumpUntil([&] { return config.RedrawCountdown == 0; }));
 
-    // The Preferences tab is not there yet: its 16 bpp option button's rule
-    // runs through the editing core as the button would run it.
-    ASSERT_TRUE(edit::ChooseColorDepth(session.app.session, 16).changed);
+    EXPECT_TRUE(Screenshot("direct_page_live", session.Main()));
+
+    // The timer outlives the Direct tab: a new depth chosen on the
+    // Preferences tab shows in the pattern a tick later.
+    ASSERT_TRUE(SelectTab(session, kPreferencesTab));
+    Click(session.Control(IDC_BPP_16));
     EXPECT_TRUE(PumpUntil(
         [&] {
             picture = ReadPicture(panel);
             return picture && test::ShowsPattern(*picture, 16, colour);
         },
         1000));
-    EXPECT_TRUE(Screenshot("direct_page_live", session.Main()));
 
+    ASSERT_TRUE(SelectTab(session, kDirectTab));
     Click(session.Control(IDC_SHUTDOWN_CHIP));
     EXPECT_FALSE(config.Bound);
     EXPECT_FALSE(config.Live);

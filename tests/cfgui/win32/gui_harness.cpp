@@ -324,4 +324,21 @@ bool Screenshot(const std::string& name, HWND window) {
         20000);
 }
 
+void TypeIntoList(HWND list, std::string_view text) {
+    FocusOn(list);
+    const HWND field = FindWindowExA(list, nullptr, WC_EDITA, nullptr);
+    SendMessageA(list, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+    SendMessageA(field, WM_CLEAR, 0, 0);
+    TypeMore(field, text);
+}
+
+void TypeMore(HWND field, std::string_view text) {
+    const LRESULT end = SendMessageA(field, WM_GETTEXTLENGTH, 0, 0);
+    SendMessageA(field, EM_SETSEL, static_cast<WPARAM>(end), end);
+    for (const char c : text) {
+        SendMessageA(field, WM_CHAR, static_cast<unsigned char>(c), 1);
+    }
+    PumpOnce();
+}
+
 } // namespace k7r::cfgui::gui

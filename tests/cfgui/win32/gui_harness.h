@@ -121,4 +121,10 @@ std::string WindowsPath(const std::string& unixPath);
 // build/<preset>/screenshots/NAME.png. False when it could not be taken.
 bool Screenshot(const std::string& name, HWND window);
 
+// Typing into the field of an editable drop-down list: the focus into the
+// list, its text selected and replaced by typed characters.
+void TypeIntoList(HWND list, std::string_view text);
+// Characters typed at the end of a field that has the focus.
+void TypeMore(HWND field, std::string_view text);
+
 } // namespace k7r::cfgui::gui
