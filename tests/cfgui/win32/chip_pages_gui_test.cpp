@@ -2,6 +2,7 @@
 // the board emulator behind the Direct tab as 58C22CFG.EXE offers it: the
 // panel picture it writes is what a user watching the board would see.
 #include "cfgui/resource.h"
+#include "cfgui/win32/win32_text.h"
 #include "cfgui/win32/win32_view.h"
 #include "emu/driver_choice.h"
 #include "emu/emulated_driver.h"
@@ -102,6 +103,12 @@ TEST_F(ChipPages, DirectTabDrivesTheBoardLive) {
     ASSERT_TRUE(PumpUntil([&] { return config.RedrawCountdown == 0; }));
 
     EXPECT_TRUE(Screenshot("direct_page_live", session.Main()));
+
+    // Live, the Registers tab lists the chip's registers.
+    ASSERT_TRUE(SelectTab(session, kRegistersTab));
+    EXPECT_EQ(ListView_GetItemCount(session.Control(IDC_REGISTER_LIST)), 94);
+    EXPECT_EQ(win32::WindowText(session.Control(IDC_REGISTERS_WARNING)).rfind("Warning: ", 0), 0u);
+    EXPECT_TRUE(Screenshot("registers_page_live", session.Main()));
 
     // The timer outlives the Direct tab: a new depth chosen on the
     // Preferences tab shows in the pattern a tick later.
