@@ -3,8 +3,7 @@
 // fields of each entry when asked.
 #include "cli/command.h"
 #include "config/default_records.h"
-#include "hal/chip_registers.h"
-#include "regs/register_table.h"
+#include "edit/register_line.h"
 #include "regs/settings_engine.h"
 
 #include <algorithm>
@@ -16,31 +15,8 @@
 namespace k7r::cli {
 namespace {
 
-using Row = std::array<std::string, 5>;
-const Row kHeadings = {"REG", "Hex", "Decimal", "Register Name", "Binary"};
-constexpr std::size_t kDecimalColumn = 2;
-
-Row EntryRow(std::uint32_t reg, std::uint32_t value) {
-    const bool usb = reg::IsUsbRegister(reg);
-    char text[48];
-    Row row;
-    if (reg == riDELAYON || reg == riDELAYOFF) {
-        row[0] = "DELAY";
-    } else {
-        std::snprintf(text, sizeof text, "%04Xh", reg);
-        row[0] = text;
-    }
-    std::snprintf(text, sizeof text, usb ? "%04Xh" : "%08Xh", value);
-    row[1] = text;
-    std::snprintf(text, sizeof text, "%10u", value);
-    row[2] = text;
-    row[3] = GetRegisterName(reg);
-    for (int bit = usb ? 15 : 31; bit >= 0; --bit) {
-        row[4] += (value >> bit & 1) ? '1' : '0';
-    }
-    row[4] += 'b';
-    return row;
-}
+using edit::kDecimalColumn;
+using Row = edit::RegisterLine;
 
 void PrintRow(const Row& row, const std::array<std::size_t, 5>& widths) {
     std::string line;
@@ -85,16 +61,18 @@ int RunRegs(Arguments arguments) {
     std::vector<Row> rows;
     for (int position = 0; EnumRegister(config, position).more; ++position) {
         const std::uint32_t reg = EnumRegister(config, position).reg;
-        rows.push_back(EntryRow(reg, ReadRegister(config, reg, position)));
+        rows.push_back(edit::FormatRegisterLine(reg, ReadRegister(config, reg, position)));
     }
     std::array<std::size_t, 5> widths{};
     for (const Row& row : rows) {
         for (std::size_t column = 0; column < row.size(); ++column) {
-            widths[column] =
-                std::max({widths[column], row[column].size(), kHeadings[column].size()});
+            widths[column] = std::max(
+                {widths[column], row[column].size(), edit::kRegisterColumns[column].size()});
         }
     }
-    PrintRow(kHeadings, widths);
+    Row headings;
+    std::copy(edit::kRegisterColumns.begin(), edit::kRegisterColumns.end(), headings.begin());
+    PrintRow(headings, widths);
     for (std::size_t position = 0; position < rows.size(); ++position) {
         PrintRow(rows[position], widths);
         if (breakdown) {

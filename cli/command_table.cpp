@@ -14,6 +14,7 @@ int RunConfigure(Arguments arguments);
 int RunPanels(Arguments arguments);
 int RunPanel(Arguments arguments);
 int RunExport(Arguments arguments);
+int RunInit(Arguments arguments);
 
 namespace {
 
@@ -39,6 +40,11 @@ constexpr Command kCommands[] = {
      "export KIND FILE [-o PATH] [--mode N] [--cursor] [--no-software-accel] "
      "[--no-hardware-accel]",
      "write FILE's configuration as appcfg, chip, mode, generic, csv or html", RunExport},
+    {"init",
+     "init FILE [--no-clocks] [--no-registers] [--no-lut] [--no-clear] [--reset] [--pattern]",
+     "initialize the evaluation board's chip from FILE as the Direct tab does, and draw the test "
+     "pattern",
+     RunInit},
 };
 
 } // namespace

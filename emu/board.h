@@ -83,12 +83,14 @@ class EmulatedBoard {
     bool IsMapped() const { return !window_.empty(); }
     std::uint32_t MappedPhysical() const { return windowPhysical_; }
     // Accesses the board could not serve: outside the register block, wrong
-    // width, misaligned.
+    // width, misaligned; and, found when the window is unmapped, stores into
+    // the window where there is no display memory.
     const std::vector<std::string>& BusErrors() const { return busErrors_; }
 
   private:
     std::optional<std::uint32_t> RegisterOffset(std::uintptr_t address, std::uint32_t width);
     void BusError(const char* what, std::uint32_t offset, std::uint32_t width);
+    void CheckStrayStores(std::span<const std::uint8_t> displayMemory);
     void Tick();
     bool InVerticalNonDisplay() const;
     void WriteGpio(std::uint32_t value);

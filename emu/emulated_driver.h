@@ -9,7 +9,8 @@ namespace k7r::emu {
 
 // The environment variable that selects the emulator. A value ending in
 // ".png" is also the path where the panel picture is written each time the
-// layer releases the board.
+// layer releases the board, and whenever the program says the panel may
+// have changed and the picture did.
 inline constexpr const char* kEmulatorVariable = "K7R58_EMULATOR";
 
 // True when the variable is set to a non-empty value.
