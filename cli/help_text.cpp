@@ -38,15 +38,6 @@ std::string Padded(std::string text, std::size_t width) {
     return text;
 }
 
-// The summary as a sentence.
-std::string Sentence(std::string_view summary) {
-    std::string text(summary);
-    if (!text.empty()) {
-        text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
-    }
-    return text + ".\n";
-}
-
 } // namespace
 
 std::string UsageLine(const Command& command) {
@@ -64,8 +55,16 @@ std::string UsageLine(const Command& command) {
     return line + '\n';
 }
 
+std::string SummarySentence(const Command& command) {
+    std::string text(command.summary);
+    if (!text.empty()) {
+        text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    }
+    return text + ".\n";
+}
+
 std::string CommandHelp(const Command& command) {
-    std::string text = UsageLine(command) + '\n' + Sentence(command.summary);
+    std::string text = UsageLine(command) + '\n' + SummarySentence(command);
     if (!command.details.empty()) {
         text += '\n';
         text += command.details;

@@ -10,6 +10,9 @@ namespace k7r::cli {
 // "usage: 58c22cfg show FILE [--json]": the command's operands and options.
 std::string UsageLine(const Command& command);
 
+// What the command does, as a sentence ending in ".\n".
+std::string SummarySentence(const Command& command);
+
 // The usage line, what the command does, its operands, every option and an
 // example: what "COMMAND --help" and "help COMMAND" print.
 std::string CommandHelp(const Command& command);
