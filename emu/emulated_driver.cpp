@@ -10,6 +10,8 @@
 namespace k7r::emu {
 namespace {
 
+bool picturesWritten = true;
+
 std::string_view EmulatorVariable() {
     const char* value = std::getenv(kEmulatorVariable);
     return value != nullptr ? value : "";
@@ -50,6 +52,7 @@ class EmulatedDriver final : public hal::BoardDriver, public hal::RegisterBus {
         const std::string file(path);
         if (const std::string error = WritePng(file, RenderPanel(board_)); !error.empty()) {
             std::fprintf(stderr, "%s\n", error.c_str());
+            picturesWritten = false;
         }
     }
 
@@ -60,6 +63,10 @@ class EmulatedDriver final : public hal::BoardDriver, public hal::RegisterBus {
 
 bool EmulatorSelected() {
     return !EmulatorVariable().empty();
+}
+
+bool PanelPicturesWritten() {
+    return picturesWritten;
 }
 
 EmulatedBoard& TheBoard() {
