@@ -153,13 +153,10 @@ int RunSet(const Invocation& invocation) {
                                invocation.Has(kPreserveAddresses.name), PrintToStderr());
     if (json) {
         document["diagnostics"] = MessagesJson(diagnostics);
-        document["newErrors"] = MessagesJson([&] {
-            std::string text;
-            for (const std::string& line : added) {
-                text += line + '\n';
-            }
-            return text;
-        }());
+        document["newErrors"] = Json::array();
+        for (const std::string& line : added) {
+            document["newErrors"].push_back(MessagesJson(line).front());
+        }
         document["saved"] = saved;
         PrintJson(document);
     } else {

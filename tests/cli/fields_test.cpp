@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace k7r::cli {
 namespace {
@@ -51,6 +52,33 @@ TEST(Fields, ListsTheIdsGivenWithTheirHelpParagraphs) {
                   "     range: 0 to 63\n"
                   "     Product Code [READONLY] = REG[00h-b7:2]\n"
                   "\n");
+}
+
+// What a setting takes: the engine's range with the units, the list's texts
+// and, in the words of a refusal, what `set` accepts.
+TEST(Fields, SettingsNamedByIdShowTheValuesTheyTake) {
+    const struct {
+        const char* id;
+        std::vector<std::string> lines;
+    } kCases[] = {
+        {"2",
+         {"     units: MHz", "     set takes: A frequency in MHz from 0.391 to 120.000, such as "
+                             "25.175."}},
+        {"54", {"     range: 0 to 31 BPP", "     set takes: Allowed values: 1, 2, 4, 8, 16."}},
+        {"24",
+         {"     list: STN (0), TFT (1), HR-TFT (2), HR-TFT (3), TFT Type 2 (4), TFT Type 3 (5), "
+          "TFT Type 4 (6), Casio TFT (7)"}},
+        {"4", {"     set takes: A hexadecimal address, such as 1F000000."}},
+    };
+    for (const auto& c : kCases) {
+        const CliRun run = RunCli({"fields", c.id});
+        EXPECT_EQ(run.status, kExitSuccess) << run.err;
+        for (const std::string& line : c.lines) {
+            EXPECT_TRUE(HasLine(run.out, line)) << c.id << "\n" << run.out;
+        }
+    }
+    // A list of the numbers themselves is left out.
+    EXPECT_EQ(RunCli({"fields", "116"}).out.find("list:"), std::string::npos);
 }
 
 TEST(Fields, RefusesWhatIsNotTheIdOfASetting) {
