@@ -101,14 +101,22 @@ std::string ProgramHelp() {
 }
 
 std::string VersionText() {
+    // Built up piece by piece: GCC 12 at -O2 misreads the overlap of a
+    // literal added to a string (-Wrestrict).
     std::string text(kProgramName);
-    text += " " K7R_KIT_VERSION " (K7R58C22 software kit, build " + std::to_string(kUtilityBuild) +
-            ")\n";
-    text += "nlohmann-json " + std::to_string(NLOHMANN_JSON_VERSION_MAJOR) + '.' +
-            std::to_string(NLOHMANN_JSON_VERSION_MINOR) + '.' +
-            std::to_string(NLOHMANN_JSON_VERSION_PATCH) + '\n';
+    text += " " K7R_KIT_VERSION " (K7R58C22 software kit, build ";
+    text += std::to_string(kUtilityBuild);
+    text += ")\nnlohmann-json ";
+    for (const int part : {NLOHMANN_JSON_VERSION_MAJOR, NLOHMANN_JSON_VERSION_MINOR}) {
+        text += std::to_string(part);
+        text += '.';
+    }
+    text += std::to_string(NLOHMANN_JSON_VERSION_PATCH);
+    text += '\n';
 #ifdef _GLIBCXX_RELEASE
-    text += "libstdc++ " + std::to_string(_GLIBCXX_RELEASE) + '\n';
+    text += "libstdc++ ";
+    text += std::to_string(_GLIBCXX_RELEASE);
+    text += '\n';
 #endif
     return text;
 }
