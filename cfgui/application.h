@@ -8,6 +8,7 @@
 #include "regs/field_controls.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,9 @@ struct Application {
     std::vector<std::string> droppedFiles;
     // What the Export Options dialog chose last.
     ExportOptions exportOptions;
+    // The feature the Panel page edits (a setting id, 0 for none), kept
+    // while the program runs.
+    std::uint32_t panelFeature = 0;
 };
 
 // The file dialogs' name buffers hold a path of this many characters with

@@ -90,10 +90,18 @@ void DiagnosticsReporter::ReportBadEntry(View& view, int control, bool withRange
         withRange ? edit::BadEntryMessage(text, setting, GetFieldMin(app_.session.config, setting),
                                           GetFieldMax(app_.session.config, setting))
                   : edit::BadEntryMessage(text, setting);
+    ReportBadEntry(view, control, message, ValueText(app_.session.config, control, setting));
+}
+
+void DiagnosticsReporter::ReportBadEntry(View& view, int control, std::string_view message,
+                                         std::string_view shown) {
+    if (!app_.active || app_.diagnostics.lock == kClosingLock) {
+        return;
+    }
     ReportStatus(control, kReportError, message);
     app_.diagnostics.lock = control;
     view.Focus(control);
-    view.SetText(control, ValueText(app_.session.config, control, setting));
+    view.SetText(control, shown);
     view.SelectAllText(control);
 }
 

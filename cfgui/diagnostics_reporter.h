@@ -46,6 +46,9 @@ class DiagnosticsReporter {
     // the lock and the focus, and shows the setting's value again, selected.
     // Only while the utility is the active application and not closing.
     void ReportBadEntry(View& view, int control, bool withRange);
+    // The same for an entry that the editing core refused in its own words,
+    // whatever setting the control shows now; the control shows `shown`.
+    void ReportBadEntry(View& view, int control, std::string_view message, std::string_view shown);
     // The control's entry is valid again.
     void ClearBadEntry(int control);
 

@@ -9,9 +9,12 @@ std::optional<std::uint32_t> ReadHexField(const View& view, int control) {
 }
 
 std::optional<MilliValue> ReadMilliField(const View& view, int control) {
+    return edit::ReadMilliText(MilliFieldText(view, control));
+}
+
+std::string MilliFieldText(const View& view, int control) {
     const int selected = view.Selection(control);
-    return edit::ReadMilliText(selected >= 0 ? view.ItemText(control, selected)
-                                             : view.Text(control));
+    return selected >= 0 ? view.ItemText(control, selected) : view.Text(control);
 }
 
 } // namespace k7r::cfgui

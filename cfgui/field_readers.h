@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace k7r::cfgui {
 
@@ -16,5 +17,7 @@ using edit::MilliValue;
 std::optional<std::uint32_t> ReadHexField(const View& view, int control);
 // A drop-down list with a selection is read from its selected item.
 std::optional<MilliValue> ReadMilliField(const View& view, int control);
+// The text ReadMilliField reads.
+std::string MilliFieldText(const View& view, int control);
 
 } // namespace k7r::cfgui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cfgui/diagnostics_reporter.h"
+#include "edit/edit_result.h"
 
 #include <cstddef>
 #include <string_view>
@@ -34,6 +35,11 @@ class PageContext {
     }
     void ReportBadEntry(int control, bool withRange = false) {
         reporter_.ReportBadEntry(view_, control, withRange);
+    }
+    // An entry the editing core refused: its message, and the control back
+    // to what the core says it shows.
+    void ReportBadEntry(int control, const edit::EditResult& refused) {
+        reporter_.ReportBadEntry(view_, control, refused.message, refused.shown);
     }
     void ClearBadEntry(int control) { reporter_.ClearBadEntry(control); }
 

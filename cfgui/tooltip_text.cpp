@@ -6,6 +6,7 @@
 #include "cfgui/resource.h"
 #include "edit/power_page.h"
 #include "regs/field_controls.h"
+#include "regs/field_names.h"
 
 #include <string_view>
 
@@ -42,7 +43,12 @@ std::string FixedText(Application& app, int control) {
         return std::string(app.panels.DebugMode() ? kPredefinedListDebugHelp : kPredefinedListHelp);
     }
     const HelpRow* row = app.help.Find(control);
-    return row != nullptr ? FillChipId(row->text) : std::string{};
+    if (row == nullptr) {
+        return {};
+    }
+    // A setting that two pages show is bound to the controls of the page
+    // that bound it last; the other page's row still names it.
+    return row->setting != 0 ? FieldHelpForId(row->setting) : FillChipId(row->text);
 }
 
 } // namespace

@@ -52,6 +52,19 @@ class View {
     virtual std::string LineText(int control, int line, int column) const = 0;
     // Each column as wide as its widest text, its title included.
     virtual void FitColumns(int control) = 0;
+
+    // A report-style list view whose lines are picked whole, with one click;
+    // its hot line follows the mouse.
+    virtual void SetClickableLines(int control) = 0;
+    // How wide the open list of a drop-down list is, in pixels, when its
+    // items are wider than the control.
+    virtual void SetDroppedWidth(int control, int pixels) = 0;
+    // Spin buttons held down: after `seconds`, each step moves by `increment`.
+    struct SpinAcceleration {
+        unsigned seconds;
+        unsigned increment;
+    };
+    virtual void SetSpinAcceleration(int control, std::span<const SpinAcceleration> steps) = 0;
 };
 
 } // namespace k7r::cfgui

@@ -3,13 +3,24 @@
 #include "edit/bad_entry.h"
 #include "edit/field_text.h"
 #include "edit/page_rules.h"
+#include "hal/init.h"
 #include "regs/setting_ids.h"
 #include "regs/settings_engine.h"
+
+#include <cstdio>
 
 namespace k7r::edit {
 namespace {
 
 constexpr std::uint32_t kPclkDivideAutoItem = 0;
+
+// The largest frequencies written in Hz and in KHz.
+constexpr std::uint32_t kLargestInHz = 1000;
+constexpr std::uint32_t kLargestInKhz = 100000;
+
+// The synthesizer registers that take CLKI (0 to 2 alike) and CLKI2.
+constexpr int kClkISynthRegister = 0;
+constexpr int kClkI2SynthRegister = 3;
 
 EditResult AfterChange(EditSession& session, std::uint32_t id, bool changed,
                        std::string message = {}) {
@@ -100,6 +111,41 @@ EditResult MoveDutyCycle(EditSession& session, std::uint32_t position) {
     }
     return AfterChange(session, kIdDutyCycle,
                        SetFieldValue(session.config, kIdDutyCycle, position));
+}
+
+std::string FrequencyText(std::uint32_t hz) {
+    char text[32];
+    if (hz <= kLargestInHz) {
+        std::snprintf(text, sizeof text, " %u Hz", hz);
+    } else if (hz <= kLargestInKhz) {
+        std::snprintf(text, sizeof text, " %u.%03u KHz", hz / 1000, hz % 1000);
+    } else {
+        std::snprintf(text, sizeof text, " %u.%03u MHz", hz / 1000000, hz / 1000 % 1000);
+    }
+    return text;
+}
+
+std::uint32_t ActualInputClockHz(EditSession& session, std::uint32_t id) {
+    const std::uint32_t requested = GetFieldValue(session.config, id);
+    if (GetFieldValue(session.config, kIdClockChip) == 0) {
+        return requested;
+    }
+    const std::optional<hal::ClockEntry> entry =
+        hal::SearchClockWord(id == kIdClkI ? kClkISynthRegister : kClkI2SynthRegister, requested);
+    return entry ? entry->achievedHz : 0;
+}
+
+ClockTexts FrequencyTexts(EditSession& session) {
+    WorkingConfig& config = session.config;
+    const bool forcedHigh = GetFieldValue(config, kIdPwmHigh) != 0;
+    return {
+        .clkiActual = FrequencyText(ActualInputClockHz(session, kIdClkI)),
+        .clki2Actual = FrequencyText(ActualInputClockHz(session, kIdClkI2)),
+        .pixelClock = FrequencyText(GetFieldValue(config, kIdPixelClock)),
+        .busClock = FrequencyText(GetFieldValue(config, kIdBusClock)),
+        .memoryClock = FrequencyText(GetFieldValue(config, kIdMemoryClock)),
+        .pwmClock = forcedHigh ? " Forced High" : FrequencyText(GetFieldValue(config, kIdPwmClock)),
+    };
 }
 
 } // namespace k7r::edit

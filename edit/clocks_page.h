@@ -4,6 +4,7 @@
 #include "edit/edit_session.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // The Clocks page's rules: input clocks, clock sources and divides, and the
@@ -47,5 +48,28 @@ EditResult LeaveDutyCycle(EditSession& session, std::string_view text);
 
 // The duty cycle slider: setting 116 = its position.
 EditResult MoveDutyCycle(EditSession& session, std::uint32_t position);
+
+// A frequency as the page's timing texts write it, with a leading space: up
+// to 1000 Hz as " %u Hz", up to 100000 Hz as " %u.%03u KHz", above as
+// " %u.%03u MHz".
+std::string FrequencyText(std::uint32_t hz);
+
+// The frequency input clock 2 (CLKI) or 3 (CLKI2) runs at: the one asked
+// for, or, while setting 16 "Clock Chip Sup" is on, the one the clock
+// synthesizer comes closest with (0 beyond its range). Worked out without
+// the chip.
+std::uint32_t ActualInputClockHz(EditSession& session, std::uint32_t id);
+
+// The page's frequency texts.
+struct ClockTexts {
+    std::string clkiActual;
+    std::string clki2Actual;
+    std::string pixelClock;
+    std::string busClock;
+    std::string memoryClock;
+    // " Forced High" while setting 113 "PWMCLK High" is on.
+    std::string pwmClock;
+};
+ClockTexts FrequencyTexts(EditSession& session);
 
 } // namespace k7r::edit

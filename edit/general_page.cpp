@@ -72,8 +72,8 @@ Platform CurrentPlatform(EditSession& session) {
     return Platform::UserDefined;
 }
 
-std::string AddressText(EditSession& session, std::uint32_t id) {
-    if (CurrentPlatform(session) == Platform::Tavex) {
+std::string AddressText(EditSession& session, Platform chosen, std::uint32_t id) {
+    if (chosen == Platform::Tavex) {
         return "PCI bus";
     }
     return Hex8(GetFieldValue(session.config, id));
@@ -87,7 +87,7 @@ EditResult ChoosePlatform(EditSession& session, Platform platform) {
         result.changed |= SetFieldValue(session.config, kIdMemPhysAddr, addresses.buffer);
     }
     result.value = GetFieldValue(session.config, kIdRegPhysAddr);
-    result.shown = AddressText(session, kIdRegPhysAddr);
+    result.shown = AddressText(session, platform, kIdRegPhysAddr);
     return Finish(session, result);
 }
 

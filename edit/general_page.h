@@ -30,9 +30,11 @@ PlatformAddresses AddressesOf(const EditSession& session, Platform platform);
 // fixed row does.
 Platform CurrentPlatform(EditSession& session);
 
-// What the address field of setting 4 or 5 shows: "PCI bus" while the first
-// row (addresses assigned by the system) is chosen, else "%08X".
-std::string AddressText(EditSession& session, std::uint32_t id);
+// What the address field of setting 4 or 5 shows while the platform is
+// chosen: "PCI bus" for the first row (addresses assigned by the system),
+// else "%08X". The choice, not the addresses, decides: User-Defined with
+// addresses of 0 shows them.
+std::string AddressText(EditSession& session, Platform chosen, std::uint32_t id);
 
 // Choosing another platform writes its addresses to settings 4 and 5.
 EditResult ChoosePlatform(EditSession& session, Platform platform);

@@ -16,7 +16,8 @@
 namespace k7r::edit {
 namespace {
 
-// The composite types the panel type list offers.
+// Setting 24's list names value 3 "HR-TFT" as it does 2: both store the
+// basic HR-TFT type, so the list offers the type once.
 constexpr std::uint32_t kPanelTypeChoices[] = {0, 1, 2, 4, 5, 6, 7};
 
 std::string PanelTypeHint(EditSession& session) {
@@ -47,6 +48,7 @@ bool SameRecord(const HAL_STRUCT& a, const HAL_STRUCT& b) {
 } // namespace
 
 std::string OpenPanelPage(EditSession& session) {
+    RefreshFrameRate(session);
     std::string note;
     if (session.panels.DebugMode() && !session.debugNoteShown) {
         session.debugNoteShown = true;
@@ -70,6 +72,17 @@ EditResult ChoosePanelType(EditSession& session, std::uint32_t panelType) {
         result.message = SwitchPowerPinFamily(session, oldType);
     }
     return Finish(session, result);
+}
+
+std::span<const std::uint32_t> PanelTypeChoices() {
+    return kPanelTypeChoices;
+}
+
+std::optional<std::string> FeatureRefusal(EditSession& session, std::uint32_t id) {
+    if (std::optional<EditResult> refused = RefuseWithoutEntry(session, id)) {
+        return refused->message;
+    }
+    return std::nullopt;
 }
 
 EditResult LeaveFeatureNumber(EditSession& session, std::uint32_t id, std::string_view text) {

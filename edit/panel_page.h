@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -18,8 +19,9 @@ namespace k7r::edit {
 inline constexpr std::string_view kDebugModeNote =
     "Loaded DEBUG.DEF file.  Note that panels prefixed with ** shouldn't work with 58C22.\n";
 
-// Opening the page: the debug-mode note the first time in a run (else
-// empty), and the predefined panel matched.
+// Opening the page: the frame rate stored as the page shows it, the
+// debug-mode note the first time in a run (else empty), and the predefined
+// panel matched.
 std::string OpenPanelPage(EditSession& session);
 
 // The panel type list: setting 24 = the composite type 0 STN, 1 TFT, 2
@@ -34,6 +36,15 @@ std::string OpenPanelPage(EditSession& session);
 //     with "Warning: GPIO Power was disabled because of a clock chip or USB
 //     conflict.\n".
 EditResult ChoosePanelType(EditSession& session, std::uint32_t panelType);
+
+// The panel type list's values in list order, each composite type once; the
+// list shows each value's list text (GetFieldListText of setting 24).
+std::span<const std::uint32_t> PanelTypeChoices();
+
+// Why no editor can change the feature in this configuration (its register
+// has no entry in the register table, so every change is refused with this
+// text); nothing when the feature can be changed.
+std::optional<std::string> FeatureRefusal(EditSession& session, std::uint32_t id);
 
 // The number editor of a feature (field 3008). Leaving the field: a number
 // editor entry (no number refused, beyond the bounds set to the nearer one

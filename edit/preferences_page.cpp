@@ -75,21 +75,24 @@ std::size_t DescriptionLimit(EditSession& session) {
     return GetFieldMax(session.config, kIdDescription) - 1;
 }
 
+std::string DescriptionFieldText(EditSession& session) {
+    return AddCrLf(FormatFieldValue(session.config, kIdDescription), kDescriptionRoom);
+}
+
 EditResult LeaveDescription(EditSession& session, std::string_view text) {
     WorkingConfig& config = session.config;
-    const std::string stored = FormatFieldValue(config, kIdDescription);
     const std::string typed = StripCr(text);
     if (typed.size() > DescriptionLimit(session)) {
         return Refusal(BadEntryMessage(text, kIdDescription), GetFieldValue(config, kIdDescription),
-                       AddCrLf(stored, kDescriptionRoom),
+                       DescriptionFieldText(session),
                        "At most " + std::to_string(DescriptionLimit(session)) + " characters.");
     }
-    const bool changed = typed != stored;
+    const bool changed = typed != FormatFieldValue(config, kIdDescription);
     if (changed) {
         SetDescriptionText(config, kIdDescription, typed);
     }
     EditResult result = AfterChange(session, kIdDescription, changed);
-    result.shown = AddCrLf(FormatFieldValue(config, kIdDescription), kDescriptionRoom);
+    result.shown = DescriptionFieldText(session);
     return result;
 }
 

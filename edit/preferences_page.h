@@ -43,4 +43,7 @@ EditResult LeaveDescription(EditSession& session, std::string_view text);
 // The most characters the description field takes.
 std::size_t DescriptionLimit(EditSession& session);
 
+// Setting 1's text with "\r\n" line ends, as the description field shows it.
+std::string DescriptionFieldText(EditSession& session);
+
 } // namespace k7r::edit

@@ -49,10 +49,9 @@ bool ClocksForbidden() {
 
 } // namespace
 
-bool ComputeClockWord(int reg, std::uint32_t frequencyHz) {
+std::optional<ClockEntry> SearchClockWord(int reg, std::uint32_t frequencyHz) {
     if (frequencyHz > kMaxFrequencyHz) {
-        SetLastError(kErrClockTooHigh);
-        return false;
+        return std::nullopt;
     }
     std::uint32_t m = 0;
     if (frequencyHz < kVcoMinimumHz) {
@@ -62,8 +61,7 @@ bool ComputeClockWord(int reg, std::uint32_t frequencyHz) {
         }
     }
     if (m > kMaxPostDivider) {
-        SetLastError(kErrClockTooLow);
-        return false;
+        return std::nullopt;
     }
     const std::uint32_t vco = frequencyHz << m;
     std::uint32_t i = kSearchedRanges;
@@ -89,7 +87,16 @@ bool ComputeClockWord(int reg, std::uint32_t frequencyHz) {
     const std::uint32_t word = ((static_cast<std::uint32_t>(reg) & 7) << 21) | ((i & 0xF) << 17) |
                                (((bestP - 3) & 0x7F) << 10) | ((m & 7) << 7) | ((bestQ - 2) & 0x7F);
     const std::uint32_t achieved = kSynthReferenceHz * bestP * 2 / bestQ / (1u << m);
-    State().clocks[reg] = {frequencyHz, m, i, bestP, bestQ, achieved, word};
+    return ClockEntry{frequencyHz, m, i, bestP, bestQ, achieved, word};
+}
+
+bool ComputeClockWord(int reg, std::uint32_t frequencyHz) {
+    const std::optional<ClockEntry> entry = SearchClockWord(reg, frequencyHz);
+    if (!entry) {
+        SetLastError(frequencyHz > kMaxFrequencyHz ? kErrClockTooHigh : kErrClockTooLow);
+        return false;
+    }
+    State().clocks[reg] = *entry;
     return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace k7r::hal {
@@ -40,6 +41,12 @@ bool InitializeChip(std::uint32_t skipMask);
 // clock alone). False with last error 5 when the record forbids the clock
 // chip, 6 or 7 for a frequency out of range (nothing sent for it).
 bool ProgramClocks(std::uint32_t clkI, std::uint32_t clkI2);
+
+// The synthesizer's setting for a frequency: the post-divider, the VCO range
+// and the (P, Q) pair that come closest, the word and the frequency they
+// give. Touches neither the chip nor the clock state, so the utility can
+// show what a clock would become. None above 120 MHz or below 390,625 Hz.
+std::optional<ClockEntry> SearchClockWord(int reg, std::uint32_t frequencyHz);
 
 // Fills clock entry `reg`; false with last error 6 or 7.
 bool ComputeClockWord(int reg, std::uint32_t frequencyHz);

@@ -1,18 +1,23 @@
 #include "cfgui/pages/page_registry.h"
 
 #include "cfgui/application.h"
+#include "cfgui/pages/clocks_page.h"
 #include "cfgui/pages/empty_page.h"
+#include "cfgui/pages/general_page.h"
+#include "cfgui/pages/panel_page.h"
+#include "cfgui/pages/panel_power_page.h"
+#include "cfgui/pages/preferences_page.h"
 #include "cfgui/resource.h"
 
 namespace k7r::cfgui {
 
 PageTable StandardPages() {
     return {{
-        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // General
-        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Preferences
-        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Clocks
-        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Panel
-        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Panel Power
+        {IDD_GENERAL, MakeGeneralPage, kGeneralHelp},
+        {IDD_PREFERENCES, MakePreferencesPage, kPreferencesHelp},
+        {IDD_CLOCKS, MakeClocksPage, kClocksHelp},
+        {IDD_PANEL, MakePanelPage, kPanelHelpRows},
+        {IDD_PANEL_POWER, MakePanelPowerPage, kPanelPowerHelpRows},
         {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Registers
         {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Direct
     }};

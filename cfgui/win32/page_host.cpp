@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 namespace k7r::cfgui::win32 {
 namespace {
 
@@ -32,6 +34,13 @@ ScrollEvent ScrollEventOf(WORD code) {
     default:
         return ScrollEvent::Other;
     }
+}
+
+BOOL CALLBACK CollectLists(HWND window, LPARAM lists) {
+    if (HasClass(window, WC_LISTVIEWA)) {
+        reinterpret_cast<std::vector<HWND>*>(lists)->push_back(window);
+    }
+    return TRUE;
 }
 
 } // namespace
@@ -62,9 +71,44 @@ std::unique_ptr<PageHost> PageHost::Open(HWND mainWindow, HWND tabs, HWND toolti
     SetWindowPos(host->dialog_, HWND_TOP, area.left, area.top, area.right - area.left,
                  area.bottom - area.top, 0);
 
+    // A list view tells of the line under the mouse only while it tracks
+    // the mouse for selection, which not every system does for ours: the
+    // lists' mouse moves are watched here instead.
+    std::vector<HWND> lists;
+    EnumChildWindows(host->dialog_, CollectLists, reinterpret_cast<LPARAM>(&lists));
+    for (const HWND list : lists) {
+        SetWindowSubclass(list, ListProcedure, 0, reinterpret_cast<DWORD_PTR>(host.get()));
+    }
+
     host->page_->Open();
     ShowWindow(host->dialog_, SW_SHOW);
     return host;
+}
+
+LRESULT CALLBACK PageHost::ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR host) {
+    if (message == WM_MOUSEMOVE) {
+        LVHITTESTINFO hit{};
+        hit.pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        SendMessageA(list, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+        reinterpret_cast<PageHost*>(host)->OnHotLine(GetDlgCtrlID(list), hit.iItem);
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(list, ListProcedure, id);
+    }
+    return DefSubclassProc(list, message, wParam, lParam);
+}
+
+// Moving to another line hides the open tip, so that the next one describes
+// the new line.
+void PageHost::OnHotLine(int list, int line) {
+    if (line == hotLine_ || page_ == nullptr) {
+        return;
+    }
+    hotLine_ = line;
+    if (tooltip_ != nullptr) {
+        SendMessageA(tooltip_, TTM_POP, 0, 0);
+    }
+    page_->OnList(list, ListEvent::HotLineChanged, line);
 }
 
 PageHost::~PageHost() {
@@ -119,22 +163,15 @@ INT_PTR PageHost::OnNotify(const NMHDR& header) {
     if (!event || !HasClass(header.hwndFrom, WC_LISTVIEWA)) {
         return FALSE;
     }
-    int line = -1;
     if (*event == ListEvent::HotLineChanged) {
-        line = reinterpret_cast<const NMLISTVIEW&>(header).iItem;
-        if (line == hotLine_) {
-            return FALSE;
-        }
-        hotLine_ = line;
-        if (tooltip_ != nullptr) {
-            SendMessageA(tooltip_, TTM_POP, 0, 0);
-        }
-    } else if (*event == ListEvent::Enter) {
-        line = static_cast<int>(
-            SendMessageA(header.hwndFrom, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-    } else {
-        line = reinterpret_cast<const NMITEMACTIVATE&>(header).iItem;
+        OnHotLine(static_cast<int>(header.idFrom),
+                  reinterpret_cast<const NMLISTVIEW&>(header).iItem);
+        return FALSE;
     }
+    const int line = *event == ListEvent::Enter
+                         ? static_cast<int>(SendMessageA(header.hwndFrom, LVM_GETNEXTITEM,
+                                                         static_cast<WPARAM>(-1), LVNI_SELECTED))
+                         : reinterpret_cast<const NMITEMACTIVATE&>(header).iItem;
     page_->OnList(static_cast<int>(header.idFrom), *event, line);
     return FALSE;
 }

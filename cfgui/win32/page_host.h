@@ -37,6 +37,9 @@ class PageHost {
     INT_PTR OnNotify(const NMHDR& header);
     INT_PTR OnScroll(WPARAM wParam, LPARAM lParam);
     INT_PTR OnControlColour(HDC dc, HWND control);
+    static LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR id, DWORD_PTR host);
+    void OnHotLine(int list, int line);
 
     HWND dialog_ = nullptr;
     HWND tooltip_ = nullptr;

@@ -5,6 +5,10 @@
 
 #include <commctrl.h>
 
+#include <numeric>
+#include <utility>
+#include <vector>
+
 namespace k7r::cfgui::win32 {
 namespace {
 
@@ -41,6 +45,40 @@ void InsertColumn(HWND listView, int index, const View::Column& column) {
     inserted.iSubItem = index;
     SendMessageA(listView, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index),
                  reinterpret_cast<LPARAM>(&inserted));
+}
+
+// A list view draws its first column's texts to the left whatever that
+// column's format says. A right-aligned first column is therefore kept as
+// the control's second column and shown first through the column order;
+// the two columns' texts trade places between what the page calls a column
+// and the list view's subitem.
+bool FirstTwoSwapped(HWND listView) {
+    int order[2] = {0, 1};
+    return ColumnCount(listView) >= 2 &&
+           SendMessageA(listView, LVM_GETCOLUMNORDERARRAY, 2, reinterpret_cast<LPARAM>(order)) &&
+           order[0] == 1;
+}
+
+int Subitem(HWND listView, int column) {
+    return column < 2 && FirstTwoSwapped(listView) ? 1 - column : column;
+}
+
+void SetCell(HWND listView, int line, int column, const std::string& text) {
+    LVITEMA cell{};
+    cell.iSubItem = Subitem(listView, column);
+    cell.pszText = const_cast<char*>(text.c_str());
+    SendMessageA(listView, LVM_SETITEMTEXTA, static_cast<WPARAM>(line),
+                 reinterpret_cast<LPARAM>(&cell));
+}
+
+// An empty line at the end; its index.
+int AddLine(HWND listView) {
+    LVITEMA added{};
+    added.mask = LVIF_TEXT;
+    added.iItem = static_cast<int>(SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
+    added.pszText = const_cast<char*>("");
+    return static_cast<int>(
+        SendMessageA(listView, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&added)));
 }
 
 // Room that a header adds around its title's text.
@@ -114,14 +152,9 @@ void Win32View::AddItem(int control, std::string_view text) {
     case ListKind::ListBox:
         SendMessageA(window, LB_ADDSTRING, 0, param);
         break;
-    case ListKind::ListView: {
-        LVITEMA line{};
-        line.mask = LVIF_TEXT;
-        line.iItem = ItemCount(control);
-        line.pszText = const_cast<char*>(item.c_str());
-        SendMessageA(window, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&line));
+    case ListKind::ListView:
+        SetCell(window, AddLine(window), 0, item);
         break;
-    }
     case ListKind::None:
         break;
     }
@@ -258,19 +291,17 @@ void Win32View::SetColumns(int control, std::span<const Column> columns) {
     for (int count = ColumnCount(window); count > 0; --count) {
         SendMessageA(window, LVM_DELETECOLUMN, 0, 0);
     }
-    // A list view aligns its first column to the left whatever it is asked;
-    // a right-aligned first column is made second, behind a placeholder that
-    // is then removed.
-    const bool placeholder = !columns.empty() && columns.front().rightAligned;
-    int index = 0;
-    if (placeholder) {
-        InsertColumn(window, index++, Column{});
+    const bool swapped = columns.size() >= 2 && columns.front().rightAligned;
+    for (std::size_t index = 0; index < columns.size(); ++index) {
+        const std::size_t shown = swapped && index < 2 ? 1 - index : index;
+        InsertColumn(window, static_cast<int>(index), columns[shown]);
     }
-    for (const Column& column : columns) {
-        InsertColumn(window, index++, column);
-    }
-    if (placeholder) {
-        SendMessageA(window, LVM_DELETECOLUMN, 0, 0);
+    if (swapped) {
+        std::vector<int> order(columns.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::swap(order[0], order[1]);
+        SendMessageA(window, LVM_SETCOLUMNORDERARRAY, order.size(),
+                     reinterpret_cast<LPARAM>(order.data()));
     }
 }
 
@@ -280,19 +311,10 @@ void Win32View::SetLine(int control, int line, std::span<const std::string> text
         return;
     }
     if (line >= ItemCount(control)) {
-        LVITEMA added{};
-        added.mask = LVIF_TEXT;
-        added.iItem = line;
-        added.pszText = const_cast<char*>(texts[0].c_str());
-        line = static_cast<int>(
-            SendMessageA(window, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&added)));
+        line = AddLine(window);
     }
     for (std::size_t column = 0; column < texts.size(); ++column) {
-        LVITEMA cell{};
-        cell.iSubItem = static_cast<int>(column);
-        cell.pszText = const_cast<char*>(texts[column].c_str());
-        SendMessageA(window, LVM_SETITEMTEXTA, static_cast<WPARAM>(line),
-                     reinterpret_cast<LPARAM>(&cell));
+        SetCell(window, line, static_cast<int>(column), texts[column]);
     }
 }
 
@@ -303,7 +325,7 @@ std::string Win32View::LineText(int control, int line, int column) const {
     }
     char buffer[1024] = {};
     LVITEMA cell{};
-    cell.iSubItem = column;
+    cell.iSubItem = Subitem(window, column);
     cell.pszText = buffer;
     cell.cchTextMax = sizeof buffer;
     SendMessageA(window, LVM_GETITEMTEXTA, static_cast<WPARAM>(line),
@@ -327,6 +349,34 @@ void Win32View::FitColumns(int control) {
                          MAKELPARAM(title, 0));
         }
     }
+}
+
+void Win32View::SetClickableLines(int control) {
+    const HWND window = Control(control);
+    if (KindOf(window) != ListKind::ListView) {
+        return;
+    }
+    constexpr DWORD kStyles = LVS_EX_FULLROWSELECT | LVS_EX_ONECLICKACTIVATE;
+    SendMessageA(window, LVM_SETEXTENDEDLISTVIEWSTYLE, kStyles, kStyles);
+}
+
+void Win32View::SetDroppedWidth(int control, int pixels) {
+    const HWND window = Control(control);
+    if (KindOf(window) == ListKind::ComboBox) {
+        SendMessageA(window, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(pixels), 0);
+    }
+}
+
+void Win32View::SetSpinAcceleration(int control, std::span<const SpinAcceleration> steps) {
+    const HWND window = Control(control);
+    if (!HasClass(window, UPDOWN_CLASSA)) {
+        return;
+    }
+    std::vector<UDACCEL> table;
+    for (const SpinAcceleration& step : steps) {
+        table.push_back({step.seconds, step.increment});
+    }
+    SendMessageA(window, UDM_SETACCEL, table.size(), reinterpret_cast<LPARAM>(table.data()));
 }
 
 } // namespace k7r::cfgui::win32

@@ -34,6 +34,9 @@ class Win32View : public View {
     void SetLine(int control, int line, std::span<const std::string> texts) override;
     std::string LineText(int control, int line, int column) const override;
     void FitColumns(int control) override;
+    void SetClickableLines(int control) override;
+    void SetDroppedWidth(int control, int pixels) override;
+    void SetSpinAcceleration(int control, std::span<const SpinAcceleration> steps) override;
 
   private:
     HWND Control(int control) const { return GetDlgItem(dialog_, control); }

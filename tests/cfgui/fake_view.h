@@ -28,6 +28,9 @@ struct FakeControl {
     std::vector<bool> rightAligned;
     std::vector<std::vector<std::string>> lines;
     bool fitted = false;
+    bool clickableLines = false;
+    int droppedWidth = 0;
+    std::vector<View::SpinAcceleration> acceleration;
 };
 
 // Controls as plain values, created on first use.
@@ -106,6 +109,13 @@ class FakeView : public View {
         return list.lines[at][cell];
     }
     void FitColumns(int control) override { controls[control].fitted = true; }
+    void SetClickableLines(int control) override { controls[control].clickableLines = true; }
+    void SetDroppedWidth(int control, int pixels) override {
+        controls[control].droppedWidth = pixels;
+    }
+    void SetSpinAcceleration(int control, std::span<const SpinAcceleration> steps) override {
+        controls[control].acceleration.assign(steps.begin(), steps.end());
+    }
 
   private:
     const FakeControl& Find(int control) const {

@@ -141,6 +141,20 @@ TEST_F(Tooltips, TextComesFromTheFirstStepThatHasOne) {
     EXPECT_EQ(TooltipText(app, &page, 1906), "");
 }
 
+// Setting 19 shows on two pages; the binding of the later one wins, and
+// the earlier one's control still shows the setting's help.
+TEST(TooltipsOfASettingOnTwoPages, BothControlsShowItsHelp) {
+    static constexpr HelpRow kFirstPage[] = {{19, 1407, 0, {}}};
+    static constexpr HelpRow kSecondPage[] = {{19, 1544, 0, {}}};
+    Application app{TemplateRecord};
+    app.tooltips.enabled = true;
+    app.help.Add(kFirstPage);
+    app.help.Add(kSecondPage);
+    app.help.Bind(app.bindings);
+    EXPECT_EQ(TooltipText(app, nullptr, 1544), FieldHelpForId(19));
+    EXPECT_EQ(TooltipText(app, nullptr, 1407), FieldHelpForId(19));
+}
+
 TEST_F(Tooltips, PowerPinsTakeTheGpoTextWhilePowerUsesGpo) {
     SetFieldValue(app.session.config, 24, 1); // TFT: power on a GPIO pin
     EXPECT_EQ(TooltipText(app, &page, IDC_POWER_PIN_0 + 2), "GPIO pin");

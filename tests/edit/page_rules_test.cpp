@@ -7,6 +7,7 @@
 #include "edit/power_page.h"
 #include "edit/preferences_page.h"
 #include "edit/register_edit.h"
+#include "hal/init.h"
 #include "regs/setting_ids.h"
 #include "tests/edit/edit_fixture.h"
 #include "tests/support/test_files.h"
@@ -25,13 +26,23 @@ using GeneralPage = EditTest;
 
 TEST_F(GeneralPage, PlatformIsWorkedOutFromTheAddresses) {
     EXPECT_EQ(CurrentPlatform(session), Platform::Tavex);
-    EXPECT_EQ(AddressText(session, kIdRegPhysAddr), "PCI bus");
+    EXPECT_EQ(AddressText(session, CurrentPlatform(session), kIdRegPhysAddr), "PCI bus");
     Set(kIdRegPhysAddr, 0x14000000);
     Set(kIdMemPhysAddr, 0x04000000);
     EXPECT_EQ(CurrentPlatform(session), Platform::Sh3Lcevb);
-    EXPECT_EQ(AddressText(session, kIdMemPhysAddr), "04000000");
+    EXPECT_EQ(AddressText(session, CurrentPlatform(session), kIdMemPhysAddr), "04000000");
     Set(kIdMemPhysAddr, 0x04000004);
     EXPECT_EQ(CurrentPlatform(session), Platform::UserDefined);
+}
+
+// User-Defined chosen with the addresses of the first row shows them as
+// numbers; only the first row shows "PCI bus".
+TEST_F(GeneralPage, TheChosenRowDecidesWhatTheAddressFieldsShow) {
+    EXPECT_EQ(ChoosePlatform(session, Platform::UserDefined).shown, "00000000");
+    EXPECT_EQ(AddressText(session, Platform::UserDefined, kIdMemPhysAddr), "00000000");
+    EXPECT_EQ(ChoosePlatform(session, Platform::Tavex).shown, "PCI bus");
+    EXPECT_EQ(ChoosePlatform(session, Platform::RedCap).shown, "41000000");
+    EXPECT_EQ(AddressText(session, Platform::RedCap, kIdMemPhysAddr), "41080000");
 }
 
 TEST_F(GeneralPage, TypedAddressesAreShownInUpperCaseAndComeBackWithUserDefined) {
@@ -215,6 +226,35 @@ TEST_F(ClocksPage, DutyCycleIsClampedWithTheNote) {
     EXPECT_EQ(LeaveDutyCycle(session, "1e2").message,
               "ERROR: \"1e2\" is not a valid PWMOUT Duty Cycle!\n");
     EXPECT_EQ(Get(kIdDutyCycle), 12u);
+}
+
+TEST_F(ClocksPage, FrequencyTextsChangeUnitAbove1000And100000Hz) {
+    const struct {
+        std::uint32_t hz;
+        const char* text;
+    } kCases[] = {
+        {0, " 0 Hz"},           {1000, " 1000 Hz"},
+        {1001, " 1.001 KHz"},   {100000, " 100.000 KHz"},
+        {100001, " 0.100 MHz"}, {25175000, " 25.175 MHz"},
+    };
+    for (const auto& c : kCases) {
+        EXPECT_EQ(FrequencyText(c.hz), c.text) << c.hz;
+    }
+}
+
+// With the clock chip the input clocks run at what the synthesizer reaches:
+// 25.175 MHz through its post-divider 2 (VCO 50.35 MHz), P = 109, Q = 62.
+TEST_F(ClocksPage, ActualInputClockIsWhatTheSynthesizerReaches) {
+    EnterInputClock(session, kIdClkI2, "25.175");
+    EXPECT_EQ(hal::SearchClockWord(3, 25175000)->m, 1u);
+    EXPECT_EQ(ActualInputClockHz(session, kIdClkI2), 25172284u);
+    EXPECT_EQ(FrequencyTexts(session).clki2Actual, " 25.172 MHz");
+
+    Set(kIdClkI, 390624); // below the synthesizer's range: no clock
+    EXPECT_EQ(FrequencyTexts(session).clkiActual, " 0 Hz");
+    Set(kIdClockChip, 0);
+    EXPECT_EQ(FrequencyTexts(session).clkiActual, " 0.390 MHz");
+    EXPECT_EQ(ActualInputClockHz(session, kIdClkI2), 25175000u);
 }
 
 using PowerPage = EditTest;

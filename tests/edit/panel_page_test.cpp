@@ -9,6 +9,7 @@
 
 #include <cstring>
 #include <fstream>
+#include <set>
 
 namespace k7r::edit {
 namespace {
@@ -59,6 +60,12 @@ TEST_F(PanelPage, DisplaySizeUpdatesLayoutAndFrameRate) {
     EXPECT_EQ(Get(kIdFrameRate), Get(kIdPixelClock) / (352 * 251));
 }
 
+TEST_F(PanelPage, OpeningStoresTheFrameRateItShows) {
+    Set(kIdFrameRate, 0);
+    EXPECT_EQ(OpenPanelPage(session), "");
+    EXPECT_EQ(Get(kIdFrameRate), Get(kIdPixelClock) / (352 * 251));
+}
+
 TEST_F(PanelPage, NumberEditorsClampWithTheNote) {
     const EditResult clamped = LeaveFeatureNumber(session, kIdHorzTotal, "2000");
     EXPECT_EQ(clamped.message,
@@ -104,6 +111,28 @@ TEST_F(PanelPage, PanelTypeListOffersEachTypeOnce) {
     EXPECT_TRUE(ChoosePanelType(session, 7).accepted);
     EXPECT_EQ(Get(kIdPanelType), 7u);
     EXPECT_FALSE(ChoosePanelType(session, 7).changed);
+
+    // The list's names: one each, and each selects the type it names.
+    std::set<std::string> names;
+    for (const std::uint32_t type : PanelTypeChoices()) {
+        names.insert(GetFieldListText(session.config, kIdPanelType, type).value_or(""));
+        EXPECT_TRUE(ChoosePanelType(session, type).accepted) << type;
+        EXPECT_EQ(Get(kIdPanelType), type);
+    }
+    EXPECT_EQ(names.size(), 7u);
+    EXPECT_FALSE(names.contains(""));
+}
+
+// A register the table lacks: every editor of its features is refused, so
+// the page can say so before anything is typed.
+TEST_F(PanelPage, FeatureWithoutARegisterEntryIsRefusedAhead) {
+    const int entry = session.config.FindRegisterEntry(0x20); // Horz Total
+    session.config.Record.Regs[entry].Index = 0x18;
+    const std::optional<std::string> refusal = FeatureRefusal(session, kIdHorzTotal);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(*refusal, LeaveFeatureNumber(session, kIdHorzTotal, "400").message);
+    EXPECT_EQ(*refusal, MoveFeatureNumber(session, kIdHorzTotal, 400).message);
+    EXPECT_EQ(FeatureRefusal(session, kIdVertTotal), std::nullopt);
 }
 
 TEST_F(PanelPage, PixelClockLineSetsTheDivideWhileAutomatic) {

@@ -63,6 +63,22 @@ TEST_F(InitTest, OutOfRangeFrequenciesSendNothing) {
     EXPECT_TRUE(board().Synthesizer().Errors().empty());
 }
 
+// The search alone (what the utility shows as a clock's actual frequency)
+// gives the word that programming would send, and leaves the clock state
+// and the last error alone.
+TEST_F(InitTest, SearchingAWordTouchesNoState) {
+    const std::optional<hal::ClockEntry> found = hal::SearchClockWord(3, 25175000);
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(hal::ClockState()[3].word, 0u);
+    EXPECT_FALSE(hal::SearchClockWord(0, 390624).has_value());
+    EXPECT_FALSE(hal::SearchClockWord(0, 120000001).has_value());
+    EXPECT_EQ(hal::LastError(), 0u);
+
+    EXPECT_TRUE(hal::ProgramClocks(0, 25175000));
+    EXPECT_EQ(hal::ClockState()[3].word, found->word);
+    EXPECT_EQ(hal::ClockState()[3].achievedHz, found->achievedHz);
+}
+
 TEST_F(InitTest, FlagsThatForbidTheClockChip) {
     record.Flags |= fNO_CLOCK_CHIP;
     EXPECT_FALSE(hal::ProgramClocks(40000000, 0));

@@ -183,6 +183,18 @@ bool SelectTab(Session& session, int index) {
     return session.CurrentTab() == index;
 }
 
+void ClickLine(HWND listView, int line) {
+    RECT place{};
+    place.left = LVIR_LABEL;
+    SendMessageA(listView, LVM_GETITEMRECT, static_cast<WPARAM>(line),
+                 reinterpret_cast<LPARAM>(&place));
+    const LPARAM at = MAKELPARAM(place.left + 4, (place.top + place.bottom) / 2);
+    // Posted, so that a list view that watches for a drag finds the release.
+    PostMessageA(listView, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(listView, WM_LBUTTONUP, 0, at);
+    PumpFor(50);
+}
+
 static UINT MenuState(HWND mainWindow, int id) {
     const HMENU menu = GetMenu(mainWindow);
     SendMessageA(mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(menu, 0)), 0);
@@ -322,6 +334,23 @@ bool Screenshot(const std::string& name, HWND window) {
     return PumpUntil(
         [&] { return GetFileAttributesA(WindowsPath(target).c_str()) != INVALID_FILE_ATTRIBUTES; },
         20000);
+}
+
+void TypeIntoList(HWND list, std::string_view text) {
+    FocusOn(list);
+    const HWND field = FindWindowExA(list, nullptr, WC_EDITA, nullptr);
+    SendMessageA(list, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+    SendMessageA(field, WM_CLEAR, 0, 0);
+    TypeMore(field, text);
+}
+
+void TypeMore(HWND field, std::string_view text) {
+    const LRESULT end = SendMessageA(field, WM_GETTEXTLENGTH, 0, 0);
+    SendMessageA(field, EM_SETSEL, static_cast<WPARAM>(end), end);
+    for (const char c : text) {
+        SendMessageA(field, WM_CHAR, static_cast<unsigned char>(c), 1);
+    }
+    PumpOnce();
 }
 
 } // namespace k7r::cfgui::gui

@@ -69,6 +69,8 @@ void PressKey(UINT virtualKey);
 void PickItem(HWND list, int index);
 // Clicks the tab's label; true when the tab became the current one.
 bool SelectTab(Session& session, int index);
+// Clicks a line of a report-style list view with the mouse.
+void ClickLine(HWND listView, int line);
 
 bool MenuItemEnabled(HWND mainWindow, int id);
 bool MenuItemChecked(HWND mainWindow, int id);
@@ -120,5 +122,11 @@ std::string WindowsPath(const std::string& unixPath);
 // The screen around the window, as the X server shows it, into
 // build/<preset>/screenshots/NAME.png. False when it could not be taken.
 bool Screenshot(const std::string& name, HWND window);
+
+// Typing into the field of an editable drop-down list: the focus into the
+// list, its text selected and replaced by typed characters.
+void TypeIntoList(HWND list, std::string_view text);
+// Characters typed at the end of a field that has the focus.
+void TypeMore(HWND field, std::string_view text);
 
 } // namespace k7r::cfgui::gui

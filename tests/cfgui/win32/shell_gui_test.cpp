@@ -148,19 +148,25 @@ TEST(Shell, ReportListShowsItsColumnsSizedToTheirTexts) {
     EXPECT_EQ(view.LineText(IDC_TEST_LIST, 1, 0), "22");
     EXPECT_EQ(view.LineText(IDC_TEST_LIST, 1, 1), "second");
     EXPECT_EQ(view.ItemText(IDC_TEST_LIST, 0), "1");
+    // The list view draws its own first column to the left whatever its
+    // format: the right-aligned column shown first is not that one.
+    int order[2] = {};
+    ASSERT_TRUE(SendMessageA(list, LVM_GETCOLUMNORDERARRAY, 2, reinterpret_cast<LPARAM>(order)));
+    EXPECT_NE(order[0], 0);
     const char* titles[] = {"Value", "Feature"};
-    for (int column = 0; column < 2; ++column) {
+    for (int shown = 0; shown < 2; ++shown) {
+        const int column = order[shown];
         char title[32] = {};
         LVCOLUMNA read{};
         read.mask = LVCF_FMT | LVCF_TEXT;
         read.pszText = title;
         read.cchTextMax = sizeof title;
         ASSERT_TRUE(SendMessageA(list, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(&read)));
-        EXPECT_STREQ(title, titles[column]);
-        EXPECT_EQ(read.fmt & LVCFMT_JUSTIFYMASK, column == 0 ? LVCFMT_RIGHT : LVCFMT_LEFT);
+        EXPECT_STREQ(title, titles[shown]);
+        EXPECT_EQ(read.fmt & LVCFMT_JUSTIFYMASK, shown == 0 ? LVCFMT_RIGHT : LVCFMT_LEFT);
         const auto width = SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0);
         EXPECT_GT(width, SendMessageA(list, LVM_GETSTRINGWIDTHA, 0,
-                                      reinterpret_cast<LPARAM>(titles[column])));
+                                      reinterpret_cast<LPARAM>(titles[shown])));
     }
 }
 

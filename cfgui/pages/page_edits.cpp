@@ -1,0 +1,43 @@
+#include "cfgui/pages/page_edits.h"
+
+#include "cfgui/application.h"
+#include "cfgui/page_context.h"
+#include "cfgui/view.h"
+#include "edit/bad_entry.h"
+
+namespace k7r::cfgui {
+
+void ReportChange(PageContext& context, int control, const edit::EditResult& result) {
+    if (result.accepted && (result.changed || !result.message.empty())) {
+        context.ReportStatus(control, kReportRemember, result.message);
+    }
+}
+
+void ShowFieldEntry(PageContext& context, int control, const edit::EditResult& result) {
+    View& view = context.Controls();
+    if (!result.accepted) {
+        const std::uint32_t setting =
+            FindFieldByControl(context.App().bindings, static_cast<std::uint32_t>(control));
+        if (result.message == edit::BadEntryMessage(view.Text(control), setting)) {
+            context.ReportBadEntry(control);
+        } else {
+            context.ReportStatus(control, kReportError, result.message);
+            view.SetText(control, result.shown);
+        }
+        return;
+    }
+    view.SetText(control, result.shown);
+    context.ClearBadEntry(control);
+    ReportChange(context, control, result);
+}
+
+bool ShowChoice(PageContext& context, int control, const edit::EditResult& result) {
+    if (!result.accepted) {
+        context.ReportStatus(control, kReportError, result.message);
+        return false;
+    }
+    ReportChange(context, control, result);
+    return true;
+}
+
+} // namespace k7r::cfgui

@@ -1,0 +1,20 @@
+#include "cfgui/setting_lists.h"
+
+#include "edit/page_rules.h"
+#include "regs/settings_engine.h"
+
+namespace k7r::cfgui {
+
+std::vector<std::string> SettingListTexts(WorkingConfig& config, std::uint32_t id) {
+    std::vector<std::string> texts;
+    for (std::uint32_t item = 0; item < edit::kLongestList; ++item) {
+        std::optional<std::string> text = GetFieldListText(config, id, item);
+        if (!text) {
+            break;
+        }
+        texts.push_back(std::move(*text));
+    }
+    return texts;
+}
+
+} // namespace k7r::cfgui
