@@ -3,7 +3,7 @@
 // up from FILE's configuration as the utility's Direct tab does, with its
 // initialization options, and draws the Direct tab's test pattern when
 // asked.
-#include "cli/command.h"
+#include "cli/commands.h"
 #include "config/default_records.h"
 #include "edit/chip_session.h"
 #include "edit/edit_session.h"
@@ -11,9 +11,7 @@
 #include "emu/driver_choice.h"
 #include "hal/hal.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <iterator>
 #include <string>
 
 namespace k7r::cli {
@@ -21,42 +19,44 @@ namespace {
 
 // Each option sets one initialization step from the Direct tab's defaults.
 struct StepOption {
-    std::string_view word;
+    Option option;
     bool edit::InitSteps::*step;
     bool value;
 };
 constexpr StepOption kStepOptions[] = {
-    {"--no-clocks", &edit::InitSteps::programClockChip, false},
-    {"--no-registers", &edit::InitSteps::initializeRegisters, false},
-    {"--no-lut", &edit::InitSteps::initializeLookupTable, false},
-    {"--no-clear", &edit::InitSteps::clearVideoMemory, false},
-    {"--reset", &edit::InitSteps::softwareReset, true},
+    {{"--no-clocks", "", "", "do not program the clock chip"},
+     &edit::InitSteps::programClockChip,
+     false},
+    {{"--no-registers", "", "", "do not write the register table"},
+     &edit::InitSteps::initializeRegisters,
+     false},
+    {{"--no-lut", "", "", "do not load the lookup table"},
+     &edit::InitSteps::initializeLookupTable,
+     false},
+    {{"--no-clear", "", "", "do not clear display memory"},
+     &edit::InitSteps::clearVideoMemory,
+     false},
+    {{"--reset", "", "", "reset the chip by software first"},
+     &edit::InitSteps::softwareReset,
+     true},
 };
-constexpr std::string_view kPatternOption = "--pattern";
+constexpr Option kPattern = {"--pattern", "", "", "then draw the Direct tab's test pattern"};
+constexpr Option kOptions[] = {kStepOptions[0].option, kStepOptions[1].option,
+                               kStepOptions[2].option, kStepOptions[3].option,
+                               kStepOptions[4].option, kPattern};
 
 // The chip access layer's record, which initialization fills from the file.
 HAL_STRUCT chipRecord{};
 
-} // namespace
-
-int RunInit(Arguments arguments) {
-    if (arguments.empty()) {
-        return kExitUsage;
-    }
+int RunInit(const Invocation& invocation) {
     edit::InitSteps steps;
-    bool pattern = false;
-    for (const std::string_view word : arguments.subspan(1)) {
-        const auto option = std::ranges::find(kStepOptions, word, &StepOption::word);
-        if (option != std::end(kStepOptions)) {
-            steps.*option->step = option->value;
-        } else if (word == kPatternOption) {
-            pattern = true;
-        } else {
-            return kExitUsage;
+    for (const StepOption& option : kStepOptions) {
+        if (invocation.Has(option.option.name)) {
+            steps.*option.step = option.value;
         }
     }
     WorkingConfig config(TemplateRecord);
-    if (!edit::OpenConfiguration(config, std::string(arguments[0]), PrintToStderr())) {
+    if (!edit::OpenConfiguration(config, invocation.operands[0], PrintToStderr())) {
         return kExitFailure;
     }
     emu::OfferEmulatedBoard();
@@ -69,9 +69,27 @@ int RunInit(Arguments arguments) {
         return kExitFailure;
     }
     std::fputs(message.c_str(), stdout);
-    edit::DrawTestPattern(config, pattern);
+    edit::DrawTestPattern(config, invocation.Has(kPattern.name));
     hal::ReleaseChip();
     return kExitSuccess;
 }
+
+} // namespace
+
+constinit const Command kInitCommand = {
+    .name = "init",
+    .operands = "FILE",
+    .minOperands = 1,
+    .maxOperands = 1,
+    .options = kOptions,
+    .summary = "initialize the evaluation board's chip from FILE as the Direct tab does, and draw "
+               "the test pattern",
+    .details = "Programs the clock chip, the registers and the lookup table and clears display\n"
+               "memory, each unless its --no- option is given; prints \"Initialized K7R58C22\n"
+               "using HAL build 2.\". Without a board (or K7R58_EMULATOR), the chip access\n"
+               "layer's error text and code on standard error, exit status 1.\n",
+    .example = "init firmware.elf --pattern",
+    .run = RunInit,
+};
 
 } // namespace k7r::cli

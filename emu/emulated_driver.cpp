@@ -12,6 +12,8 @@
 namespace k7r::emu {
 namespace {
 
+bool picturesWritten = true;
+
 std::string_view EmulatorVariable() {
     const char* value = std::getenv(kEmulatorVariable);
     return value != nullptr ? value : "";
@@ -67,6 +69,7 @@ class EmulatedDriver final : public hal::BoardDriver, public hal::RegisterBus {
     void WritePicture(Picture picture) {
         if (const std::string error = WritePng(*PicturePath(), picture); !error.empty()) {
             std::fprintf(stderr, "%s\n", error.c_str());
+            picturesWritten = false;
         }
         written_ = std::move(picture);
     }
@@ -80,6 +83,10 @@ class EmulatedDriver final : public hal::BoardDriver, public hal::RegisterBus {
 
 bool EmulatorSelected() {
     return !EmulatorVariable().empty();
+}
+
+bool PanelPicturesWritten() {
+    return picturesWritten;
 }
 
 EmulatedBoard& TheBoard() {

@@ -20,6 +20,10 @@ bool EmulatorSelected();
 // (never destroyed, so that the layer's release at exit still finds it).
 EmulatedBoard& TheBoard();
 
+// False once a panel picture could not be written (the reason was said on
+// standard error).
+bool PanelPicturesWritten();
+
 // A driver handle on TheBoard().
 std::unique_ptr<hal::BoardDriver> OpenEmulatedDriver();
 
