@@ -3,6 +3,20 @@
 #include "cfgui/application.h"
 
 namespace k7r::cfgui {
+namespace {
+
+class NoServices final : public PageServices {
+  public:
+    bool RunDialog(ModalDialog&) override { return false; }
+    void KeepLiveTimer() override {}
+};
+
+} // namespace
+
+PageServices& NoPageServices() {
+    static NoServices none;
+    return none;
+}
 
 WorkingConfig& PageContext::Config() {
     return app_.session.config;

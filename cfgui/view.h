@@ -6,6 +6,8 @@
 
 namespace k7r::cfgui {
 
+struct TextColour;
+
 // The controls of one page or dialog, by control id, as its logic sees
 // them. The Win32 layer implements it over a dialog's child windows; the
 // native tests over a table of fake controls. Ids that the page does not
@@ -65,6 +67,8 @@ class View {
         unsigned increment;
     };
     virtual void SetSpinAcceleration(int control, std::span<const SpinAcceleration> steps) = 0;
+    // Lines and their texts on the colour given.
+    virtual void SetListBackground(int control, const TextColour& background) = 0;
 };
 
 } // namespace k7r::cfgui

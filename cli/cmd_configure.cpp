@@ -1,7 +1,7 @@
 // configure --from SOURCE [--preserve-addresses] FILE...: the record of
 // SOURCE written into every FILE, as Configure Multiple does, with its
 // summary on standard output.
-#include "cli/command.h"
+#include "cli/commands.h"
 #include "config/default_records.h"
 #include "containers/configure_multiple.h"
 
@@ -50,30 +50,14 @@ class ProgressLine {
     int width_ = 0;
 };
 
-} // namespace
+constexpr Option kFrom = {"--from", "", "SOURCE", "the file whose record is written", true};
+constexpr Option kPreserveAddresses = {"--preserve-addresses", "", "",
+                                       "keep each FILE's physical register and memory addresses"};
 
-int RunConfigure(Arguments arguments) {
-    std::string source;
-    std::vector<std::string> files;
-    bool preserveAddresses = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string_view word = arguments[i];
-        if (word == "--from" && i + 1 < arguments.size() && source.empty()) {
-            source = arguments[++i];
-        } else if (word == "--preserve-addresses") {
-            preserveAddresses = true;
-        } else if (word.starts_with("--")) {
-            std::fprintf(stderr, "%.*s configure: unknown option \"%.*s\"\n",
-                         static_cast<int>(kProgramName.size()), kProgramName.data(),
-                         static_cast<int>(word.size()), word.data());
-            return kExitUsage;
-        } else {
-            files.emplace_back(word);
-        }
-    }
-    if (source.empty() || files.empty()) {
-        return kExitUsage;
-    }
+int RunConfigure(const Invocation& invocation) {
+    const std::string source = invocation.Value(kFrom.name).value_or("");
+    const std::vector<std::string>& files = invocation.operands;
+    const bool preserveAddresses = invocation.Has(kPreserveAddresses.name);
     WorkingConfig config(TemplateRecord);
     if (!OpenConfigFile(source, config, PrintToStderr())) {
         return kExitFailure;
@@ -95,5 +79,24 @@ int RunConfigure(Arguments arguments) {
     std::fputs(summary.text.c_str(), stdout);
     return summary.failures == 0 ? kExitSuccess : kExitFailure;
 }
+
+constexpr Option kOptions[] = {kFrom, kPreserveAddresses};
+
+} // namespace
+
+constinit const Command kConfigureCommand = {
+    .name = "configure",
+    .operands = "FILE...",
+    .minOperands = 1,
+    .maxOperands = kAnyNumber,
+    .options = kOptions,
+    .summary = "write the record of SOURCE into every FILE and summarise",
+    .details = "Works as Configure Multiple does: prints each failure's message, then\n"
+               "one \"OK\" or \"Error\" line with the path per file; exit status 1 when\n"
+               "any file failed. With ten files or more and standard error on a\n"
+               "terminal, a counter there shows which file is being saved.\n",
+    .example = "configure --from configured.elf boards/*.elf",
+    .run = RunConfigure,
+};
 
 } // namespace k7r::cli

@@ -1,40 +1,44 @@
 // copy SOURCE TARGET [--preserve-addresses]: the record of SOURCE written
 // into the record of TARGET, as the utility saves a file in place.
-#include "cli/command.h"
+#include "cli/commands.h"
 #include "config/default_records.h"
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 namespace k7r::cli {
+namespace {
 
-int RunCopy(Arguments arguments) {
-    std::vector<std::string> paths;
-    bool preserveAddresses = false;
-    for (std::string_view word : arguments) {
-        if (word == "--preserve-addresses") {
-            preserveAddresses = true;
-        } else if (word.starts_with("--")) {
-            std::fprintf(stderr, "%.*s copy: unknown option \"%.*s\"\n",
-                         static_cast<int>(kProgramName.size()), kProgramName.data(),
-                         static_cast<int>(word.size()), word.data());
-            return kExitUsage;
-        } else {
-            paths.emplace_back(word);
-        }
-    }
-    if (paths.size() != 2) {
-        return kExitUsage;
-    }
+constexpr Option kPreserveAddresses = {"--preserve-addresses", "", "",
+                                       "keep TARGET's physical register and memory addresses"};
+
+int RunCopy(const Invocation& invocation) {
+    const std::string& source = invocation.operands[0];
+    const std::string& target = invocation.operands[1];
     WorkingConfig config(TemplateRecord);
-    if (!OpenConfigFile(paths[0], config, PrintToStderr()) ||
-        !SaveConfigFile(paths[1], "", config.Record, preserveAddresses, PrintToStderr())) {
+    if (!OpenConfigFile(source, config, PrintToStderr()) ||
+        !SaveConfigFile(target, "", config.Record, invocation.Has(kPreserveAddresses.name),
+                        PrintToStderr())) {
         return kExitFailure;
     }
-    std::printf("Configuration of \"%s\" written into \"%s\".\n", paths[0].c_str(),
-                paths[1].c_str());
+    std::printf("Configuration of \"%s\" written into \"%s\".\n", source.c_str(), target.c_str());
     return kExitSuccess;
 }
+
+constexpr Option kOptions[] = {kPreserveAddresses};
+
+} // namespace
+
+constinit const Command kCopyCommand = {
+    .name = "copy",
+    .operands = "SOURCE TARGET",
+    .minOperands = 2,
+    .maxOperands = 2,
+    .options = kOptions,
+    .summary = "write the record of SOURCE into the record of TARGET",
+    .details = "TARGET keeps its byte order and gets a fresh CRC.\n",
+    .example = "copy configured.elf viewer.exe --preserve-addresses",
+    .run = RunCopy,
+};
 
 } // namespace k7r::cli

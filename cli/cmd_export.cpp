@@ -2,7 +2,7 @@
 // [--no-hardware-accel]: one of the Export dialog's generated files for the
 // configuration found in FILE, under the kind's default name in the current
 // directory, under PATH, or on standard output ("-", with LF line ends).
-#include "cli/command.h"
+#include "cli/commands.h"
 #include "config/default_records.h"
 #include "export/export_kinds.h"
 #include "export/output_file.h"
@@ -21,18 +21,16 @@ struct ExportRequest {
     std::string file;
     std::optional<std::string> output;
     ExportOptions options;
-    // The options a kind does not read are refused rather than ignored.
-    bool modeNumberGiven = false;
-    bool modeFlagsGiven = false;
 };
 
-int UsageError(const char* format, std::string_view word) {
-    std::fprintf(stderr, "%.*s export: ", static_cast<int>(kProgramName.size()),
-                 kProgramName.data());
-    std::fprintf(stderr, format, static_cast<int>(word.size()), word.data());
-    std::fputc('\n', stderr);
-    return kExitUsage;
-}
+constexpr Option kOutput = {"--output", "-o", "PATH",
+                            "write PATH instead of the kind's file; \"-\" for standard output"};
+constexpr Option kMode = {"--mode", "", "N", "mode number, 0 to 1000 (mode kind)"};
+constexpr Option kCursor = {"--cursor", "", "", "software cursor (mode and generic kinds)"};
+constexpr Option kNoSoftwareAccel = {"--no-software-accel", "", "",
+                                     "no software acceleration (mode and generic kinds)"};
+constexpr Option kNoHardwareAccel = {"--no-hardware-accel", "", "",
+                                     "no hardware acceleration (mode and generic kinds)"};
 
 std::optional<unsigned> ParseModeNumber(std::string_view text) {
     unsigned number = 0;
@@ -44,64 +42,50 @@ std::optional<unsigned> ParseModeNumber(std::string_view text) {
 }
 
 // Returns 0 when the words make a request, else the exit status.
-int ParseRequest(Arguments arguments, ExportRequest& request) {
-    std::vector<std::string_view> positional;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string_view word = arguments[i];
-        const bool hasValue = i + 1 < arguments.size();
-        if ((word == "-o" || word == "--mode") && !hasValue) {
-            return UsageError("%.*s needs a value", word);
+int ReadRequest(const Invocation& invocation, ExportRequest& request) {
+    if (const std::optional<std::string> mode = invocation.Value(kMode.name)) {
+        const std::optional<unsigned> number = ParseModeNumber(*mode);
+        if (!number) {
+            return UsageError(invocation, "mode number \"" + *mode + "\" is not one of 0 to 1000");
         }
-        if (word == "-o") {
-            request.output = std::string(arguments[++i]);
-        } else if (word == "--mode") {
-            const std::optional<unsigned> number = ParseModeNumber(arguments[++i]);
-            if (!number) {
-                return UsageError("mode number \"%.*s\" is not one of 0 to 1000", arguments[i]);
-            }
-            request.options.ModeNumber = *number;
-            request.modeNumberGiven = true;
-        } else if (word == "--cursor") {
-            request.options.ModeFlags |= mfSWCURSOR;
-            request.modeFlagsGiven = true;
-        } else if (word == "--no-software-accel") {
-            request.options.ModeFlags &= ~mfSWEMUL;
-            request.modeFlagsGiven = true;
-        } else if (word == "--no-hardware-accel") {
-            request.options.ModeFlags &= ~mfHWBLT;
-            request.modeFlagsGiven = true;
-        } else if (word.starts_with("-") && word != "-") {
-            return UsageError("unknown option \"%.*s\"", word);
-        } else {
-            positional.push_back(word);
-        }
+        request.options.ModeNumber = *number;
     }
-    if (positional.size() != 2) {
-        return kExitUsage;
+    if (invocation.Has(kCursor.name)) {
+        request.options.ModeFlags |= mfSWCURSOR;
     }
-    request.kind = FindExportKind(positional[0]);
+    if (invocation.Has(kNoSoftwareAccel.name)) {
+        request.options.ModeFlags &= ~mfSWEMUL;
+    }
+    if (invocation.Has(kNoHardwareAccel.name)) {
+        request.options.ModeFlags &= ~mfHWBLT;
+    }
+    request.output = invocation.Value(kOutput.name);
+    const std::string& kindName = invocation.operands[0];
+    request.kind = FindExportKind(kindName);
     if (request.kind == nullptr) {
-        return UsageError("unknown kind \"%.*s\" (appcfg, chip, mode, generic, csv or html)",
-                          positional[0]);
+        return UsageError(invocation, "unknown kind \"" + kindName +
+                                          "\" (appcfg, chip, mode, generic, csv or html)");
     }
-    const std::string_view kind = request.kind->commandName;
-    if (request.modeNumberGiven && !request.kind->readsModeNumber) {
-        return UsageError("--mode applies to the mode kind only, not %.*s", kind);
+    // The options a kind does not read are refused rather than ignored.
+    const std::string kind(request.kind->commandName);
+    if (invocation.Has(kMode.name) && !request.kind->readsModeNumber) {
+        return UsageError(invocation, "--mode applies to the mode kind only, not " + kind);
     }
-    if (request.modeFlagsGiven && !request.kind->readsModeFlags) {
-        return UsageError("the cursor and acceleration options apply to the mode and generic "
-                          "kinds only, not %.*s",
-                          kind);
+    const bool modeFlagsGiven = invocation.Has(kCursor.name) ||
+                                invocation.Has(kNoSoftwareAccel.name) ||
+                                invocation.Has(kNoHardwareAccel.name);
+    if (modeFlagsGiven && !request.kind->readsModeFlags) {
+        return UsageError(invocation, "the cursor and acceleration options apply to the mode and "
+                                      "generic kinds only, not " +
+                                          kind);
     }
-    request.file = std::string(positional[1]);
+    request.file = invocation.operands[1];
     return kExitSuccess;
 }
 
-} // namespace
-
-int RunExport(Arguments arguments) {
+int RunExport(const Invocation& invocation) {
     ExportRequest request;
-    if (const int status = ParseRequest(arguments, request); status != kExitSuccess) {
+    if (const int status = ReadRequest(invocation, request); status != kExitSuccess) {
         return status;
     }
     WorkingConfig config(TemplateRecord);
@@ -125,5 +109,24 @@ int RunExport(Arguments arguments) {
                 path.c_str());
     return kExitSuccess;
 }
+
+constexpr Option kOptions[] = {kOutput, kMode, kCursor, kNoSoftwareAccel, kNoHardwareAccel};
+
+} // namespace
+
+constinit const Command kExportCommand = {
+    .name = "export",
+    .operands = "KIND FILE",
+    .minOperands = 2,
+    .maxOperands = 2,
+    .options = kOptions,
+    .summary = "write FILE's configuration as appcfg, chip, mode, generic, csv or html",
+    .details = "Writes one of the Export dialog's files: appcfg (appcfg.h), chip\n"
+               "(chip.h), mode (modeN.h), generic (k7r58c22.h), csv (k7r58c22.csv) or\n"
+               "html (k7r58c22.html), under its name in the current directory or\n"
+               "under PATH, with CR LF line ends; on standard output with LF.\n",
+    .example = "export appcfg firmware.elf -o include/appcfg.h",
+    .run = RunExport,
+};
 
 } // namespace k7r::cli

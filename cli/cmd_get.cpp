@@ -1,5 +1,7 @@
-// get FILE SETTING...: the value of each setting as the utility shows it.
-#include "cli/command.h"
+// get FILE SETTING... [--json]: the value of each setting as the utility
+// shows it.
+#include "cli/commands.h"
+#include "cli/json_output.h"
 #include "cli/setting_words.h"
 #include "config/default_records.h"
 #include "regs/field_names.h"
@@ -10,14 +12,12 @@
 #include <vector>
 
 namespace k7r::cli {
+namespace {
 
-int RunGet(Arguments arguments) {
-    if (arguments.size() < 2) {
-        return kExitUsage;
-    }
+int RunGet(const Invocation& invocation) {
     std::vector<std::uint32_t> ids;
-    for (const std::string_view word : arguments.subspan(1)) {
-        const SettingName setting = FindSetting(word);
+    for (std::size_t i = 1; i < invocation.operands.size(); ++i) {
+        const SettingName setting = FindSetting(invocation.operands[i]);
         if (setting.id == 0) {
             std::fprintf(stderr, "%s\n", setting.error.c_str());
             return kExitFailure;
@@ -25,8 +25,16 @@ int RunGet(Arguments arguments) {
         ids.push_back(setting.id);
     }
     WorkingConfig config(TemplateRecord);
-    if (!OpenConfigFile(std::string(arguments[0]), config, PrintToStderr())) {
+    if (!OpenConfigFile(invocation.operands[0], config, PrintToStderr())) {
         return kExitFailure;
+    }
+    if (invocation.Has(kJsonOption.name)) {
+        Json settings = Json::array();
+        for (const std::uint32_t id : ids) {
+            settings.push_back(SettingJson(config, id));
+        }
+        PrintJson({{"file", invocation.operands[0]}, {"settings", settings}});
+        return kExitSuccess;
     }
     for (const std::uint32_t id : ids) {
         std::printf("%u %s = %s\n", id, FormatFieldName(id, kShortForms | kShowName).c_str(),
@@ -34,5 +42,24 @@ int RunGet(Arguments arguments) {
     }
     return kExitSuccess;
 }
+
+constexpr Option kOptions[] = {kJsonOption};
+
+} // namespace
+
+constinit const Command kGetCommand = {
+    .name = "get",
+    .operands = "FILE SETTING...",
+    .minOperands = 2,
+    .maxOperands = kAnyNumber,
+    .options = kOptions,
+    .summary = "print settings, named by id or short name",
+    .details = "Prints each setting as the utility shows it: \"67 Horz Total = 352\".\n"
+               "SETTING is an id (1 to 185) or a short name in any letter case, quoted\n"
+               "when it holds blanks; a name several settings share is refused with\n"
+               "their ids. \"fields\" lists the ids and names.\n",
+    .example = "get firmware.elf \"CLKI Timing\" 54 67",
+    .run = RunGet,
+};
 
 } // namespace k7r::cli

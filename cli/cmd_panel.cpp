@@ -1,7 +1,7 @@
 // panel FILE NAME [--def PATH] [-o OUT]: applies a predefined panel to the
 // configuration in FILE as the Panel page does, prints the report and the
 // diagnostics, and saves into FILE or OUT.
-#include "cli/command.h"
+#include "cli/commands.h"
 #include "cli/panel_list.h"
 #include "config/default_records.h"
 #include "edit/diagnostics.h"
@@ -14,6 +14,11 @@
 
 namespace k7r::cli {
 namespace {
+
+constexpr Option kDef = {kDefOptionName, "", "PATH",
+                         "read PATH instead of the panel file beside the program"};
+constexpr Option kOutput = {"--output", "-o", "OUT",
+                            "save into OUT, a copy of FILE, and leave FILE as it is"};
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     if (prefix.size() > text.size()) {
@@ -44,9 +49,9 @@ std::optional<std::size_t> FindPanel(const PanelDefList& list, std::string_view 
         return candidates.front();
     }
     if (candidates.empty()) {
-        std::fprintf(stderr, "%.*s panel: no predefined panel is named \"%.*s\"\n",
+        std::fprintf(stderr, "%.*s panel: no predefined panel is named \"%.*s\" in \"%s\"\n",
                      static_cast<int>(kProgramName.size()), kProgramName.data(),
-                     static_cast<int>(name.size()), name.data());
+                     static_cast<int>(name.size()), name.data(), list.Path().c_str());
     } else {
         std::fprintf(stderr, "%.*s panel: \"%.*s\" names several predefined panels:\n",
                      static_cast<int>(kProgramName.size()), kProgramName.data(),
@@ -58,37 +63,19 @@ std::optional<std::size_t> FindPanel(const PanelDefList& list, std::string_view 
     return std::nullopt;
 }
 
-} // namespace
-
-int RunPanel(Arguments arguments) {
-    std::vector<std::string> words;
-    std::optional<std::string> defPath;
-    std::string outPath;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const bool hasValue = i + 1 < arguments.size();
-        if (arguments[i] == kDefOption && hasValue) {
-            defPath = std::string(arguments[++i]);
-        } else if (arguments[i] == "-o" && hasValue) {
-            outPath = std::string(arguments[++i]);
-        } else if (arguments[i].starts_with("-")) {
-            return kExitUsage;
-        } else {
-            words.emplace_back(arguments[i]);
-        }
-    }
-    if (words.size() != 2) {
-        return kExitUsage;
-    }
+int RunPanel(const Invocation& invocation) {
+    const std::string& file = invocation.operands[0];
+    const std::string outPath = invocation.Value(kOutput.name).value_or("");
     PanelDefList list;
-    if (!LoadPanelList(defPath, list)) {
+    if (!LoadPanelList(invocation.Value(kDef.name), list)) {
         return kExitFailure;
     }
-    const std::optional<std::size_t> index = FindPanel(list, words[1]);
+    const std::optional<std::size_t> index = FindPanel(list, invocation.operands[1]);
     if (!index) {
         return kExitFailure;
     }
     edit::EditSession session(TemplateRecord, list);
-    if (!edit::OpenConfiguration(session, words[0], PrintToStderr())) {
+    if (!edit::OpenConfiguration(session, file, PrintToStderr())) {
         return kExitFailure;
     }
     const edit::EditResult applied = edit::ApplyPredefinedPanel(session, *index);
@@ -96,16 +83,36 @@ int RunPanel(Arguments arguments) {
         std::fputs(applied.message.c_str(), stderr);
         return kExitFailure;
     }
-    std::printf("Predefined panel: %s\n", list.At(*index).name.c_str());
+    std::printf("Predefined panel: %s (from %s)\n", list.At(*index).name.c_str(),
+                list.Path().c_str());
     // The pixel clock report ends in a full stop behind its own newline.
     if (!applied.message.empty()) {
         std::printf("%s\n", applied.message.c_str());
     }
     std::fputs(edit::Diagnose(session.config, list).text.c_str(), stdout);
-    if (!SaveConfigFile(words[0], outPath, session.config.Record, false, PrintToStderr())) {
+    if (!SaveConfigFile(file, outPath, session.config.Record, false, PrintToStderr())) {
         return kExitFailure;
     }
     return kExitSuccess;
 }
+
+constexpr Option kOptions[] = {kDef, kOutput};
+
+} // namespace
+
+constinit const Command kPanelCommand = {
+    .name = "panel",
+    .operands = "FILE NAME",
+    .minOperands = 2,
+    .maxOperands = 2,
+    .options = kOptions,
+    .summary = "apply a predefined panel to FILE's configuration and save",
+    .details = "NAME is a panel's exact name or a unique beginning of it in any letter\n"
+               "case, quoted when it holds blanks (\"panels\" lists them). Prints the\n"
+               "panel and the file it comes from, the Panel page's report and the\n"
+               "diagnostics, and saves into FILE or into a copy OUT.\n",
+    .example = "panel firmware.elf \"QVGA TFT 320x240\" -o qvga.elf",
+    .run = RunPanel,
+};
 
 } // namespace k7r::cli

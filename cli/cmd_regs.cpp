@@ -1,9 +1,10 @@
-// regs FILE [--breakdown]: the register initialization table in the order
+// regs FILE [--breakdown] [--json]: the register initialization table in the order
 // the chip is programmed, as the utility's Registers tab lists it, with the
 // fields of each entry when asked.
-#include "cli/command.h"
+#include "cli/commands.h"
+#include "cli/json_output.h"
 #include "config/default_records.h"
-#include "hal/chip_registers.h"
+#include "edit/register_line.h"
 #include "regs/register_table.h"
 #include "regs/settings_engine.h"
 
@@ -16,31 +17,10 @@
 namespace k7r::cli {
 namespace {
 
-using Row = std::array<std::string, 5>;
-const Row kHeadings = {"REG", "Hex", "Decimal", "Register Name", "Binary"};
-constexpr std::size_t kDecimalColumn = 2;
+constexpr Option kBreakdown = {"--breakdown", "", "", "show each entry's fields and their values"};
 
-Row EntryRow(std::uint32_t reg, std::uint32_t value) {
-    const bool usb = reg::IsUsbRegister(reg);
-    char text[48];
-    Row row;
-    if (reg == riDELAYON || reg == riDELAYOFF) {
-        row[0] = "DELAY";
-    } else {
-        std::snprintf(text, sizeof text, "%04Xh", reg);
-        row[0] = text;
-    }
-    std::snprintf(text, sizeof text, usb ? "%04Xh" : "%08Xh", value);
-    row[1] = text;
-    std::snprintf(text, sizeof text, "%10u", value);
-    row[2] = text;
-    row[3] = GetRegisterName(reg);
-    for (int bit = usb ? 15 : 31; bit >= 0; --bit) {
-        row[4] += (value >> bit & 1) ? '1' : '0';
-    }
-    row[4] += 'b';
-    return row;
-}
+using edit::kDecimalColumn;
+using Row = edit::RegisterLine;
 
 void PrintRow(const Row& row, const std::array<std::size_t, 5>& widths) {
     std::string line;
@@ -70,31 +50,57 @@ void PrintBreakdown(const std::string& text) {
     }
 }
 
-} // namespace
-
-int RunRegs(Arguments arguments) {
-    if (arguments.empty() || arguments.size() > 2 ||
-        (arguments.size() == 2 && arguments[1] != "--breakdown")) {
-        return kExitUsage;
+// The breakdown's lines without their indent and trailing blanks, and
+// without the heading that
+// the text shows above a register's fields.
+Json BreakdownJson(const std::string& text) {
+    Json lines = Json::array();
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        std::string line = text.substr(start, end - start);
+        line.erase(0, line.find_first_not_of(' '));
+        line.erase(line.find_last_not_of(' ') + 1);
+        if (!line.empty() && !line.ends_with(" breakdown:")) {
+            lines.push_back(line);
+        }
+        start = end + 1;
     }
-    const bool breakdown = arguments.size() == 2;
+    return lines;
+}
+
+int RunRegs(const Invocation& invocation) {
+    const bool breakdown = invocation.Has(kBreakdown.name);
     WorkingConfig config(TemplateRecord);
-    if (!OpenConfigFile(std::string(arguments[0]), config, PrintToStderr())) {
+    if (!OpenConfigFile(invocation.operands[0], config, PrintToStderr())) {
         return kExitFailure;
     }
+    Json registers = Json::array();
     std::vector<Row> rows;
     for (int position = 0; EnumRegister(config, position).more; ++position) {
         const std::uint32_t reg = EnumRegister(config, position).reg;
-        rows.push_back(EntryRow(reg, ReadRegister(config, reg, position)));
+        const std::uint32_t value = ReadRegister(config, reg, position);
+        rows.push_back(edit::FormatRegisterLine(reg, value));
+        Json entry = {{"index", reg}, {"name", GetRegisterName(reg)}, {"value", value}};
+        if (breakdown) {
+            entry["breakdown"] = BreakdownJson(RegisterBreakdown(config, position));
+        }
+        registers.push_back(entry);
+    }
+    if (invocation.Has(kJsonOption.name)) {
+        PrintJson({{"file", invocation.operands[0]}, {"registers", registers}});
+        return kExitSuccess;
     }
     std::array<std::size_t, 5> widths{};
     for (const Row& row : rows) {
         for (std::size_t column = 0; column < row.size(); ++column) {
-            widths[column] =
-                std::max({widths[column], row[column].size(), kHeadings[column].size()});
+            widths[column] = std::max(
+                {widths[column], row[column].size(), edit::kRegisterColumns[column].size()});
         }
     }
-    PrintRow(kHeadings, widths);
+    Row headings;
+    std::copy(edit::kRegisterColumns.begin(), edit::kRegisterColumns.end(), headings.begin());
+    PrintRow(headings, widths);
     for (std::size_t position = 0; position < rows.size(); ++position) {
         PrintRow(rows[position], widths);
         if (breakdown) {
@@ -103,5 +109,22 @@ int RunRegs(Arguments arguments) {
     }
     return kExitSuccess;
 }
+
+constexpr Option kOptions[] = {kBreakdown, kJsonOption};
+
+} // namespace
+
+constinit const Command kRegsCommand = {
+    .name = "regs",
+    .operands = "FILE",
+    .minOperands = 1,
+    .maxOperands = 1,
+    .options = kOptions,
+    .summary = "list the register table in programming order",
+    .details = "Lists the entries as the Registers tab does (REG, Hex, Decimal, name,\n"
+               "Binary); a delay entry shows as DELAY.\n",
+    .example = "regs firmware.elf --breakdown",
+    .run = RunRegs,
+};
 
 } // namespace k7r::cli

@@ -1,7 +1,9 @@
-// set FILE SETTING=VALUE... [-o OUT] [--preserve-addresses] [--force]:
-// changes settings in order through the editing core, as the utility's
-// pages do, prints the diagnostics and saves into FILE or into a copy OUT.
-#include "cli/command.h"
+// set FILE SETTING=VALUE... [-o OUT] [--preserve-addresses] [--force]
+// [--json]: changes settings in order through the editing core, as the
+// utility's pages do, prints the diagnostics and saves into FILE or into a
+// copy OUT.
+#include "cli/commands.h"
+#include "cli/json_output.h"
 #include "cli/panel_list.h"
 #include "cli/setting_words.h"
 #include "config/default_records.h"
@@ -20,44 +22,16 @@
 namespace k7r::cli {
 namespace {
 
+constexpr Option kOutput = {"--output", "-o", "OUT",
+                            "save into OUT, a copy of FILE, and leave FILE as it is"};
+constexpr Option kPreserveAddresses = {"--preserve-addresses", "", "",
+                                       "keep OUT's physical register and memory addresses"};
+constexpr Option kForce = {"--force", "", "", "save even when the changes bring new errors"};
+
 struct Assignment {
     std::string_view setting;
     std::string_view value;
 };
-
-struct SetOptions {
-    std::string_view file;
-    std::string_view output;
-    bool preserveAddresses = false;
-    bool force = false;
-    std::vector<Assignment> assignments;
-};
-
-std::optional<SetOptions> ParseOptions(Arguments arguments) {
-    if (arguments.size() < 2) {
-        return std::nullopt;
-    }
-    SetOptions options;
-    options.file = arguments[0];
-    for (std::size_t i = 1; i < arguments.size(); ++i) {
-        const std::string_view word = arguments[i];
-        if (word == "-o" && i + 1 < arguments.size() && options.output.empty()) {
-            options.output = arguments[++i];
-        } else if (word == "--preserve-addresses") {
-            options.preserveAddresses = true;
-        } else if (word == "--force") {
-            options.force = true;
-        } else if (const std::size_t equals = word.find('='); equals != std::string_view::npos) {
-            options.assignments.push_back({word.substr(0, equals), word.substr(equals + 1)});
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (options.assignments.empty()) {
-        return std::nullopt;
-    }
-    return options;
-}
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -85,68 +59,148 @@ std::vector<std::string> NewErrors(std::vector<std::string> before,
     return added;
 }
 
-// One SETTING=VALUE through the editing core: the value now held and the
-// page's notes and warnings join `report`; a refusal, with the accepted form
-// of the value on a line of its own, goes to standard error.
-bool Apply(edit::EditSession& session, const Assignment& assignment, std::string& report) {
+// What the run did, kept for text and JSON alike.
+struct SetReport {
+    // Each accepted setting's new value, then the page's notes and warnings.
+    std::string text;
+    Json changes = Json::array();
+    // A refusal in the page's words, the accepted form on a line of its own.
+    std::string refusal;
+    Json refused;
+};
+
+// One SETTING=VALUE through the editing core.
+bool Apply(edit::EditSession& session, const Assignment& assignment, SetReport& report) {
     const SettingName setting = FindSetting(assignment.setting);
     if (setting.id == 0) {
-        std::fprintf(stderr, "%s\n", setting.error.c_str());
+        report.refusal = setting.error + '\n';
+        report.refused = {{"setting", assignment.setting},
+                          {"id", nullptr},
+                          {"messages", MessagesJson(setting.error)},
+                          {"hint", ""}};
         return false;
     }
     const edit::EditResult result = edit::SetSettingText(session, setting.id, assignment.value);
     if (!result.accepted) {
-        std::fputs(result.message.c_str(), stderr);
+        report.refusal = result.message;
         if (!result.hint.empty()) {
-            std::fprintf(stderr, "%s\n", result.hint.c_str());
+            report.refusal += result.hint + '\n';
         }
+        report.refused = {{"setting", assignment.setting},
+                          {"id", setting.id},
+                          {"messages", MessagesJson(result.message)},
+                          {"hint", result.hint}};
         return false;
     }
-    report += std::to_string(setting.id) + ' ' +
-              FormatFieldName(setting.id, kShortForms | kShowName) + " = " +
-              FormatFieldValue(session.config, setting.id) + '\n' + result.message;
+    report.text += std::to_string(setting.id) + ' ' +
+                   FormatFieldName(setting.id, kShortForms | kShowName) + " = " +
+                   FormatFieldValue(session.config, setting.id) + '\n' + result.message;
+    Json change = SettingJson(session.config, setting.id);
+    change["messages"] = MessagesJson(result.message);
+    report.changes.push_back(change);
     return true;
 }
 
-} // namespace
-
-int RunSet(Arguments arguments) {
-    const auto options = ParseOptions(arguments);
-    if (!options) {
-        return kExitUsage;
+std::optional<std::vector<Assignment>> ReadAssignments(const Invocation& invocation) {
+    std::vector<Assignment> assignments;
+    for (std::size_t i = 1; i < invocation.operands.size(); ++i) {
+        const std::string_view word = invocation.operands[i];
+        const std::size_t equals = word.find('=');
+        if (equals == std::string_view::npos) {
+            return std::nullopt;
+        }
+        assignments.push_back({word.substr(0, equals), word.substr(equals + 1)});
     }
-    const std::string file(options->file);
+    return assignments;
+}
+
+int RunSet(const Invocation& invocation) {
+    const std::optional<std::vector<Assignment>> assignments = ReadAssignments(invocation);
+    if (!assignments) {
+        return UsageError(invocation, "each change is written SETTING=VALUE");
+    }
+    const bool json = invocation.Has(kJsonOption.name);
+    const std::string& file = invocation.operands[0];
+    const std::string output = invocation.Value(kOutput.name).value_or("");
     edit::EditSession session(TemplateRecord, ProgramPanels());
     if (!edit::OpenConfiguration(session, file, PrintToStderr())) {
         return kExitFailure;
     }
     const std::vector<std::string> errorsBefore =
         Lines(ValidateErrors(session.config, edit::kDiagnosticsRoom));
-    // Nothing is printed on standard output unless every value is taken.
-    std::string report;
-    for (const Assignment& assignment : options->assignments) {
-        if (!Apply(session, assignment, report)) {
-            return kExitFailure;
+    SetReport report;
+    const bool accepted = std::ranges::all_of(
+        *assignments, [&](const Assignment& a) { return Apply(session, a, report); });
+    Json document = {{"file", file}, {"output", output.empty() ? file : output}};
+    document["changes"] = report.changes;
+    if (!accepted) {
+        // Nothing is printed as text unless every value is taken.
+        if (json) {
+            document["refused"] = report.refused;
+            document["saved"] = false;
+            PrintJson(document);
+        } else {
+            std::fputs(report.refusal.c_str(), stderr);
         }
+        return kExitFailure;
     }
-    std::fputs(report.c_str(), stdout);
-    std::fputs(edit::Diagnose(session.config, session.panels).text.c_str(), stdout);
+    const std::string diagnostics = edit::Diagnose(session.config, session.panels).text;
     const std::vector<std::string> added =
         NewErrors(errorsBefore, Lines(ValidateErrors(session.config, edit::kDiagnosticsRoom)));
-    if (!added.empty() && !options->force) {
+    const bool save = added.empty() || invocation.Has(kForce.name);
+    const bool saved =
+        save && SaveConfigFile(file, output, session.config.Record,
+                               invocation.Has(kPreserveAddresses.name), PrintToStderr());
+    if (json) {
+        document["diagnostics"] = MessagesJson(diagnostics);
+        document["newErrors"] = Json::array();
+        for (const std::string& line : added) {
+            document["newErrors"].push_back(MessagesJson(line).front());
+        }
+        document["saved"] = saved;
+        PrintJson(document);
+    } else {
+        std::fputs(report.text.c_str(), stdout);
+        std::fputs(diagnostics.c_str(), stdout);
+    }
+    if (!save) {
         const std::string count =
             added.size() == 1 ? "a new error" : std::to_string(added.size()) + " new errors";
         std::fprintf(stderr, "%.*s set: nothing saved: the changes bring %s (--force saves them)\n",
                      static_cast<int>(kProgramName.size()), kProgramName.data(), count.c_str());
         return kExitFailure;
     }
-    const std::string target = options->output.empty() ? file : std::string(options->output);
-    if (!SaveConfigFile(file, std::string(options->output), session.config.Record,
-                        options->preserveAddresses, PrintToStderr())) {
+    if (!saved) {
         return kExitFailure;
     }
-    std::printf("Configuration of \"%s\" written into \"%s\".\n", file.c_str(), target.c_str());
+    if (!json) {
+        std::printf("Configuration of \"%s\" written into \"%s\".\n", file.c_str(),
+                    (output.empty() ? file : output).c_str());
+    }
     return kExitSuccess;
 }
+
+constexpr Option kOptions[] = {kOutput, kPreserveAddresses, kForce, kJsonOption};
+
+} // namespace
+
+constinit const Command kSetCommand = {
+    .name = "set",
+    .operands = "FILE SETTING=VALUE...",
+    .minOperands = 2,
+    .maxOperands = kAnyNumber,
+    .options = kOptions,
+    .summary = "change settings as the utility's pages do and save into FILE or a copy",
+    .details = "Changes the settings in order, each as the page control that edits it:\n"
+               "lists take an item number or list text (\"TFT\"), input clocks MHz from\n"
+               "0.391 to 120.000 (\"25.175\", \"MHz\" may follow), addresses hexadecimal,\n"
+               "number editors clamp to their bounds with the page's note. SETTING is an\n"
+               "id or a short name; \"fields ID\" shows a setting's range, unit and list\n"
+               "texts. A refused value is printed with the page's message and the\n"
+               "accepted values, and nothing is saved; so are changes that bring new\n"
+               "validation errors, unless --force is given.\n",
+    .example = "set firmware.elf \"CLKI Timing=25.175\" Bits-Per-Pixel=16 -o firmware16.elf",
+    .run = RunSet,
+};
 
 } // namespace k7r::cli

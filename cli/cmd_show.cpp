@@ -1,6 +1,7 @@
-// show FILE: the record found in FILE, field by field, as the file stores it
-// but with every number in its proper byte order.
-#include "cli/command.h"
+// show FILE [--json]: the record found in FILE, field by field, as the file
+// stores it but with every number in its proper byte order.
+#include "cli/commands.h"
+#include "cli/json_output.h"
 #include "cli/panel_list.h"
 #include "config/flag_names.h"
 #include "config/record.h"
@@ -37,18 +38,31 @@ void PrintClock(const char* label, HAL_U32 hz) {
     std::printf("%-18s %u.%03u MHz\n", label, hz / 1000000, hz / 1000 % 1000);
 }
 
+enum class CrcState { Unconfigured, Ok, Corrupted };
+
 // The CRC is checked over the bytes as stored, in the record's byte order.
-std::string CrcStatus(const ShownRecord& shown) {
+CrcState CheckCrc(const ShownRecord& shown) {
     if (shown.host.Crc == 0) {
-        return "unconfigured";
+        return CrcState::Unconfigured;
     }
-    const std::uint16_t actual = ComputeRecordCrc(shown.stored);
-    if (actual == shown.host.Crc) {
-        return "OK";
+    return ComputeRecordCrc(shown.stored) == shown.host.Crc ? CrcState::Ok : CrcState::Corrupted;
+}
+
+constexpr std::string_view kCrcStateNames[] = {"unconfigured", "OK", "corrupted"};
+
+std::string CrcStatus(const ShownRecord& shown) {
+    const CrcState state = CheckCrc(shown);
+    if (state != CrcState::Corrupted) {
+        return std::string(kCrcStateNames[static_cast<int>(state)]);
     }
     char text[48];
-    std::snprintf(text, sizeof text, "corrupted, the content's CRC is %04Xh", actual);
+    std::snprintf(text, sizeof text, "corrupted, the content's CRC is %04Xh",
+                  ComputeRecordCrc(shown.stored));
     return text;
+}
+
+std::string_view ByteOrder(const ShownRecord& shown) {
+    return IsSwapped(shown.stored) ? "big-endian" : "little-endian";
 }
 
 void PrintHeader(const ShownRecord& shown) {
@@ -110,33 +124,46 @@ void PrintRegisterTable(const ShownRecord& shown) {
 }
 
 // The one-line description the exporters print.
-void PrintMode(const ShownRecord& shown) {
+std::string ModeText(const ShownRecord& shown) {
     WorkingConfig config(shown.host);
-    std::printf("%-18s %s\n", "Mode:", FormatModeString(config).c_str());
+    return FormatModeString(config);
 }
 
 // The predefined panel the Panel page would select for the record.
-void PrintPredefinedPanel(const ShownRecord& shown) {
+std::optional<std::string> PredefinedPanel(const ShownRecord& shown) {
     WorkingConfig config(shown.host);
     const PanelDefList& panels = ProgramPanels();
     const std::optional<std::size_t> match = MatchPredefinedPanel(config, panels, std::nullopt);
-    std::printf("%-18s %s\n", "Panel:", match ? panels.At(*match).name.c_str() : "Custom panel");
+    return match ? std::optional(panels.At(*match).name) : std::nullopt;
 }
 
-// What the utility's diagnostics pane would show, one message a line.
-void PrintDiagnostics(const ShownRecord& shown) {
+// What the utility's diagnostics pane would show.
+std::string DiagnosticsText(const ShownRecord& shown) {
     WorkingConfig config(shown.host);
-    const edit::Diagnostics diagnostics = edit::Diagnose(config, ProgramPanels());
-    if (diagnostics.text.empty()) {
+    return edit::Diagnose(config, ProgramPanels()).text;
+}
+
+void PrintMode(const ShownRecord& shown) {
+    std::printf("%-18s %s\n", "Mode:", ModeText(shown).c_str());
+}
+
+void PrintPredefinedPanel(const ShownRecord& shown) {
+    std::printf("%-18s %s\n", "Panel:", PredefinedPanel(shown).value_or("Custom panel").c_str());
+}
+
+// One message a line, indented.
+void PrintDiagnostics(const ShownRecord& shown) {
+    const std::string text = DiagnosticsText(shown);
+    if (text.empty()) {
         std::printf("%-18s none\n", "Diagnostics:");
         return;
     }
     std::printf("Diagnostics:\n");
     std::size_t start = 0;
-    while (start < diagnostics.text.size()) {
-        const std::size_t end = diagnostics.text.find('\n', start);
-        std::printf("  %s\n", diagnostics.text.substr(start, end - start).c_str());
-        start = end == std::string::npos ? diagnostics.text.size() : end + 1;
+    while (start < text.size()) {
+        const std::size_t end = text.find('\n', start);
+        std::printf("  %s\n", text.substr(start, end - start).c_str());
+        start = end == std::string::npos ? text.size() : end + 1;
     }
 }
 
@@ -145,13 +172,58 @@ constexpr void (*kSections[])(const ShownRecord&) = {
     PrintHeader, PrintMode, PrintPredefinedPanel, PrintRegisterTable, PrintDiagnostics,
 };
 
-} // namespace
+Json RecordJson(const HAL_STRUCT& r) {
+    return {{"Description", FieldText(r.Description, sizeof r.Description)},
+            {"ChipId", FieldText(r.ChipId, sizeof r.ChipId)},
+            {"Crc", r.Crc},
+            {"FrameRate", r.FrameRate},
+            {"ClkI", r.ClkI},
+            {"ClkI2", r.ClkI2},
+            {"RegPhysAddr", r.RegPhysAddr},
+            {"MemPhysAddr", r.MemPhysAddr},
+            {"PowerOffTime", r.PowerOffTime},
+            {"PowerOnTime", r.PowerOnTime},
+            {"GpioPowerMask", r.GpioPowerMask},
+            {"GpoPowerMask", r.GpoPowerMask},
+            {"RequiredVram", r.RequiredVram},
+            {"Flags", r.Flags}};
+}
 
-int RunShow(Arguments arguments) {
-    if (arguments.size() != 1) {
-        return kExitUsage;
+// The entries before the end marker.
+Json RegistersJson(const HAL_STRUCT& r) {
+    Json registers = Json::array();
+    for (int position = 0; position < CountEntries(r); ++position) {
+        const RegEntry& entry = r.Regs[position];
+        registers.push_back({{"index", entry.Index},
+                             {"identifier", GetRegisterIdentifier(entry.Index)},
+                             {"name", GetRegisterName(entry.Index)},
+                             {"value", entry.Value}});
     }
-    const std::string path(arguments[0]);
+    return registers;
+}
+
+void PrintShowJson(const std::string& path, const ShownRecord& shown) {
+    Json flagNames = Json::array();
+    for (const FlagName& flag : kFlagNames) {
+        if (shown.host.Flags & flag.bit) {
+            flagNames.push_back(flag.name);
+        }
+    }
+    const std::optional<std::string> panel = PredefinedPanel(shown);
+    PrintJson({{"file", path},
+               {"byteOrder", ByteOrder(shown)},
+               {"crcStatus", kCrcStateNames[static_cast<int>(CheckCrc(shown))]},
+               {"contentCrc", ComputeRecordCrc(shown.stored)},
+               {"record", RecordJson(shown.host)},
+               {"flagNames", flagNames},
+               {"mode", ModeText(shown)},
+               {"panel", panel ? Json(*panel) : Json(nullptr)},
+               {"registers", RegistersJson(shown.host)},
+               {"diagnostics", MessagesJson(DiagnosticsText(shown))}});
+}
+
+int RunShow(const Invocation& invocation) {
+    const std::string& path = invocation.operands[0];
     HAL_STRUCT stored;
     if (!InspectConfigFile(path, stored, PrintToStderr())) {
         return kExitFailure;
@@ -160,11 +232,34 @@ int RunShow(Arguments arguments) {
     if (IsSwapped(stored)) {
         ByteSwapRecord(host);
     }
+    if (invocation.Has(kJsonOption.name)) {
+        PrintShowJson(path, {stored, host});
+        return kExitSuccess;
+    }
     std::printf("%-18s %s\n", "File:", path.c_str());
     for (auto section : kSections) {
         section({stored, host});
     }
     return kExitSuccess;
 }
+
+constexpr Option kOptions[] = {kJsonOption};
+
+} // namespace
+
+constinit const Command kShowCommand = {
+    .name = "show",
+    .operands = "FILE",
+    .minOperands = 1,
+    .maxOperands = 1,
+    .options = kOptions,
+    .summary = "print the configuration record found in FILE",
+    .details = "Prints the record field by field, its CRC status (OK, unconfigured,\n"
+               "corrupted), the mode it describes, the predefined panel it matches (or\n"
+               "\"Custom panel\"), its register table in table order and the utility's\n"
+               "diagnostics for it.\n",
+    .example = "show firmware.elf",
+    .run = RunShow,
+};
 
 } // namespace k7r::cli

@@ -1,21 +1,34 @@
 #include "cli/panel_list.h"
 
 #include "cli/command.h"
+#include "platform/executable_dir.h"
 
 #include <cstdio>
 
 namespace k7r::cli {
 
 bool LoadPanelList(const std::optional<std::string>& defPath, PanelDefList& list) {
-    if (!defPath) {
-        return !list.Load(PrintToStderr()) || list.Loaded();
+    if (defPath) {
+        if (!list.LoadFile(*defPath, PrintToStderr())) {
+            std::fprintf(stderr, "%.*s: cannot open the panel definition file \"%s\"\n",
+                         static_cast<int>(kProgramName.size()), kProgramName.data(),
+                         defPath->c_str());
+            return false;
+        }
+        return list.Loaded();
     }
-    if (!list.LoadFile(*defPath, PrintToStderr())) {
-        std::fprintf(stderr, "%.*s: cannot open the panel definition file \"%s\"\n",
-                     static_cast<int>(kProgramName.size()), kProgramName.data(), defPath->c_str());
-        return false;
+    if (list.Load(PrintToStderr())) {
+        return list.Loaded();
     }
-    return list.Loaded();
+    std::fprintf(stderr,
+                 "%.*s: no panel definition file: neither %.*s nor %.*s is in \"%s\" "
+                 "(--def PATH reads another)\n",
+                 static_cast<int>(kProgramName.size()), kProgramName.data(),
+                 static_cast<int>(PanelDefList::kDebugFileName.size()),
+                 PanelDefList::kDebugFileName.data(),
+                 static_cast<int>(PanelDefList::kPublishedFileName.size()),
+                 PanelDefList::kPublishedFileName.data(), platform::ExecutableDirectory().c_str());
+    return false;
 }
 
 const PanelDefList& ProgramPanels() {

@@ -9,15 +9,16 @@
 namespace k7r::cli {
 
 // The "--def PATH" option of the panel commands.
-inline constexpr std::string_view kDefOption = "--def";
+inline constexpr std::string_view kDefOptionName = "--def";
 
 // The predefined panels as the utility reads them: from the file beside the
 // program, or from the file --def names. False, after saying why, when the
-// named file cannot be opened or a file is rejected; no file beside the
-// program is an empty list.
+// named file cannot be opened, a file is rejected, or there is no file
+// beside the program (saying where it looked).
 bool LoadPanelList(const std::optional<std::string>& defPath, PanelDefList& list);
 
-// The list beside the program, read once a run as the utility reads it.
+// The list beside the program, read once a run as the utility reads it;
+// without a file it is empty.
 const PanelDefList& ProgramPanels();
 
 } // namespace k7r::cli

@@ -1,5 +1,7 @@
 #include "cli/setting_words.h"
 
+#include "cli/suggestions.h"
+#include "edit/setting_edit.h"
 #include "regs/field_table.h"
 
 #include <algorithm>
@@ -34,6 +36,31 @@ std::string Joined(std::initializer_list<std::string_view> pieces) {
     return text;
 }
 
+// The settings whose short or long names are closest to the word, as
+// "\"Bits-Per-Pixel\" (54)", each once.
+std::string SuggestSettings(std::string_view word) {
+    std::vector<std::string_view> names;
+    std::vector<std::uint32_t> ids;
+    for (const FIELD_DESC& field : kFieldTable) {
+        for (const std::string_view name : {field.ShortName, field.LongName}) {
+            names.push_back(name);
+            ids.push_back(field.Id);
+        }
+    }
+    std::vector<std::uint32_t> suggestedIds;
+    std::vector<std::string> suggested;
+    for (const std::size_t position : ClosestCandidates(word, names)) {
+        const std::uint32_t id = ids[position];
+        if (suggested.size() < kMostSuggestions &&
+            std::ranges::find(suggestedIds, id) == suggestedIds.end()) {
+            suggestedIds.push_back(id);
+            suggested.push_back(Joined(
+                {"\"", kFieldTable[FindField(id)].ShortName, "\" (", std::to_string(id), ")"}));
+        }
+    }
+    return DidYouMean(suggested);
+}
+
 } // namespace
 
 SettingName FindSetting(std::string_view word) {
@@ -53,7 +80,7 @@ SettingName FindSetting(std::string_view word) {
         }
     }
     if (ids.empty()) {
-        return {0, Joined({"no setting is named \"", word, "\""})};
+        return {0, Joined({"no setting is named \"", word, "\"", SuggestSettings(word)})};
     }
     if (ids.size() > 1) {
         std::string error = Joined({"\"", word, "\" names several settings; use an id:"});
@@ -63,6 +90,14 @@ SettingName FindSetting(std::string_view word) {
         return {0, error};
     }
     return {*ids.begin(), {}};
+}
+
+std::string AcceptedValues(const edit::EditSession& session, std::uint32_t id) {
+    // Neither a number, a hexadecimal value nor any list's text.
+    constexpr std::string_view kNoValue = "?";
+    edit::EditSession scratch = session;
+    const edit::EditResult result = edit::SetSettingText(scratch, id, kNoValue);
+    return result.accepted ? std::string() : result.hint;
 }
 
 } // namespace k7r::cli

@@ -70,6 +70,7 @@ bool InitializeFromWorkingConfig(WorkingConfig& config, const InitSteps& steps,
                       hal::BuildNumber(hal::kHalRevision));
         *message = text;
     }
+    hal::PanelMayHaveChanged();
     return true;
 }
 
@@ -80,6 +81,20 @@ void ShutdownChip(WorkingConfig& config) {
     }
     config.Bound = false;
     config.Live = false;
+    hal::PanelMayHaveChanged();
+}
+
+void SetLive(WorkingConfig& config, bool live) {
+    if (config.Bound) {
+        config.Live = live;
+    }
+}
+
+void SetAutoRedraw(WorkingConfig& config, bool on) {
+    config.AutoRedraw = on;
+    if (on) {
+        config.RedrawCountdown = 1;
+    }
 }
 
 } // namespace k7r::edit

@@ -29,4 +29,12 @@ bool InitializeFromWorkingConfig(WorkingConfig& config, const InitSteps& steps,
 // Resets the chip (USB and display blocks) when bound; always unbinds.
 void ShutdownChip(WorkingConfig& config);
 
+// "Hot to Chip": reads and writes go to the chip, which can be only while
+// it is bound to this configuration.
+void SetLive(WorkingConfig& config, bool live);
+
+// Redrawing the test pattern after picture-changing edits; turning it on
+// redraws it at the next tick.
+void SetAutoRedraw(WorkingConfig& config, bool on);
+
 } // namespace k7r::edit

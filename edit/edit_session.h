@@ -2,6 +2,8 @@
 
 #include "config/working_config.h"
 #include "containers/config_file.h"
+#include "edit/chip_session.h"
+#include "edit/register_marks.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -38,6 +40,12 @@ struct EditSession {
     // The Panel Power page's last chosen pin of each family, as a mask bit.
     std::uint32_t lastGpioPin = 1;
     std::uint32_t lastGpoPin = 1;
+
+    // The Registers page's marks of registers changed by hand, and its
+    // Modify Register dialog's number base.
+    RegisterMarks registerMarks;
+    // The Direct page's initialization options.
+    InitSteps initSteps;
 };
 
 // The shell's Open: adopts the file's record (on failure `show` says why and

@@ -21,6 +21,7 @@ EditResult ModifyRegister(EditSession& session, int position, std::string_view t
         return Refusal("ERROR:Invalid value entered!", old, std::string(text));
     }
     WriteRegister(config, reg, *value, position);
+    MarkManualValue(session, position, *value);
     EditResult result;
     result.changed = *value != old;
     result.value = *value;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace k7r::emu {
 namespace {
@@ -17,6 +18,9 @@ constexpr std::uint32_t kResetField = 0x00FF0000;
 constexpr std::uint32_t kResetTrigger = 0x5B;
 constexpr std::uint32_t kGpio1Output = 1u << 17;
 constexpr std::uint32_t kGpio2Output = 1u << 18;
+// What the window holds where the board decodes nothing: an open bus reads
+// all ones.
+constexpr std::uint8_t kOpenBus = 0xFF;
 
 std::uint32_t ProductInformation(const BoardOptions& options) {
     const std::uint32_t code = EmulatedBoard::kProductCode;
@@ -36,8 +40,7 @@ void EmulatedBoard::PowerOn(const BoardOptions& options) {
     lut_ = {};
     lutReadIndex_ = 0;
     memory_.assign(kDisplayMemorySize, 0);
-    windowMemory_.reset();
-    window_ = {};
+    window_.clear();
     windowPhysical_ = 0;
     synth_ = Icd2061a(options.powerOnClockHz);
     framePosition_ = 0;
@@ -58,17 +61,14 @@ std::optional<std::uintptr_t> EmulatedBoard::Locate(std::uint32_t board) {
     return Map(options_.registerPhysical, 0x400000);
 }
 
-// The window is fresh memory; display memory is copied in while mapped so
-// that the layer's plain memory accesses land in it.
+// The window is fresh memory reading as an open bus; display memory is
+// copied in while mapped so that the layer's plain memory accesses land in
+// it.
 std::optional<std::uintptr_t> EmulatedBoard::Map(std::uint32_t physical, std::uint32_t length) {
     if (IsMapped() || length == 0) {
         return std::nullopt;
     }
-    windowMemory_.reset(static_cast<std::uint8_t*>(std::calloc(length, 1)));
-    if (!windowMemory_) {
-        return std::nullopt;
-    }
-    window_ = {windowMemory_.get(), length};
+    window_.assign(length, kOpenBus);
     windowPhysical_ = physical;
     const std::uint64_t memoryAt = std::uint64_t{options_.memoryPhysical} - physical;
     if (options_.memoryPhysical >= physical && memoryAt + kDisplayMemorySize <= length) {
@@ -85,8 +85,9 @@ bool EmulatedBoard::Unmap(std::uintptr_t linear) {
     if (live.data() != memory_.data()) {
         std::memcpy(memory_.data(), live.data(), kDisplayMemorySize);
     }
-    windowMemory_.reset();
-    window_ = {};
+    CheckStrayStores(live);
+    window_.clear();
+    window_.shrink_to_fit();
     return true;
 }
 
@@ -109,6 +110,32 @@ void EmulatedBoard::BusError(const char* what, std::uint32_t offset, std::uint32
     std::snprintf(text, sizeof text, "%s: %u-bit access at register offset %Xh", what, width * 8,
                   offset);
     busErrors_.push_back(text);
+}
+
+// Plain memory stores bypass the bus, so a store where the window holds
+// neither display memory nor registers shows only as a changed open-bus
+// byte; the first one found is the bus error.
+void EmulatedBoard::CheckStrayStores(std::span<const std::uint8_t> displayMemory) {
+    const std::size_t size = window_.size();
+    std::size_t memoryStart = size;
+    std::size_t memoryEnd = size;
+    if (displayMemory.data() != memory_.data()) {
+        memoryStart = static_cast<std::size_t>(displayMemory.data() - window_.data());
+        memoryEnd = memoryStart + kDisplayMemorySize;
+    }
+    const std::pair<std::size_t, std::size_t> undecoded[] = {{0, memoryStart}, {memoryEnd, size}};
+    for (const auto& [from, to] : undecoded) {
+        const auto first = window_.begin() + static_cast<std::ptrdiff_t>(from);
+        const auto last = window_.begin() + static_cast<std::ptrdiff_t>(to);
+        const auto found = std::find_if(first, last, [](std::uint8_t b) { return b != kOpenBus; });
+        if (found != last) {
+            char text[96];
+            std::snprintf(text, sizeof text, "store outside display memory at window offset %Xh",
+                          static_cast<unsigned>(found - window_.begin()));
+            busErrors_.push_back(text);
+            return;
+        }
+    }
 }
 
 std::optional<std::uint32_t> EmulatedBoard::RegisterOffset(std::uintptr_t address,

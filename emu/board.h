@@ -18,8 +18,6 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -85,7 +83,8 @@ class EmulatedBoard {
     bool IsMapped() const { return !window_.empty(); }
     std::uint32_t MappedPhysical() const { return windowPhysical_; }
     // Accesses the board could not serve: outside the register block, wrong
-    // width, misaligned.
+    // width, misaligned; and, found when the window is unmapped, stores into
+    // the window where there is no display memory.
     const std::vector<std::string>& BusErrors() const { return busErrors_; }
 
   private:
@@ -93,6 +92,7 @@ class EmulatedBoard {
     void BusError(const char* what, std::uint32_t offset, std::uint32_t width);
     void Store16(std::uint32_t offset, std::uint16_t value);
     void Store32(std::uint32_t offset, std::uint32_t value);
+    void CheckStrayStores(std::span<const std::uint8_t> displayMemory);
     void Tick();
     bool InVerticalNonDisplay() const;
     void WriteGpio(std::uint32_t value);
@@ -102,15 +102,8 @@ class EmulatedBoard {
     std::array<std::uint32_t, 256> lut_{};
     std::uint32_t lutReadIndex_ = 0;
     std::vector<std::uint8_t> memory_;
-    // The mapped window, zero-filled; display memory lives in it while
-    // mapped. It comes from calloc, whose zeroed pages the system provides
-    // only as they are touched: of the 4 MB that the layer maps, a program
-    // uses the registers' and the display memory's.
-    struct FreeMemory {
-        void operator()(std::uint8_t* memory) const { std::free(memory); }
-    };
-    std::unique_ptr<std::uint8_t[], FreeMemory> windowMemory_;
-    std::span<std::uint8_t> window_;
+    // The mapped window; display memory lives in it while mapped.
+    std::vector<std::uint8_t> window_;
     std::uint32_t windowPhysical_ = 0;
     Icd2061a synth_;
     // PixelClockHz as the last register write left it: only writes change

@@ -16,4 +16,8 @@ void OfferEmulatedBoard() {
     hal::UseBoardDriver(OpenChosenDriver);
 }
 
+bool EmulatedPanelPicturesWritten() {
+    return PanelPicturesWritten();
+}
+
 } // namespace k7r::emu

@@ -8,4 +8,8 @@ namespace k7r::emu {
 // once at start; the layer itself knows nothing of the emulator.
 void OfferEmulatedBoard();
 
+// False when the emulated board's panel picture could not be written as the
+// layer released the board (the reason was said on standard error).
+bool EmulatedPanelPicturesWritten();
+
 } // namespace k7r::emu

@@ -5,10 +5,14 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string_view>
+#include <utility>
 
 namespace k7r::emu {
 namespace {
+
+bool picturesWritten = true;
 
 std::string_view EmulatorVariable() {
     const char* value = std::getenv(kEmulatorVariable);
@@ -27,10 +31,25 @@ class EmulatedDriver final : public hal::BoardDriver, public hal::RegisterBus {
         return board_.Map(physical, length);
     }
     bool Unmap(std::uintptr_t linear) override {
-        WritePictureIfAsked();
+        if (PicturePath()) {
+            WritePicture(RenderPanel(board_));
+        }
         return board_.Unmap(linear);
     }
     hal::RegisterBus* Bus() override { return this; }
+
+    // Rendering is cheap next to the file: the picture is written only when
+    // it differs from the one written last.
+    void PanelMayHaveChanged() override {
+        if (!PicturePath()) {
+            return;
+        }
+        Picture picture = RenderPanel(board_);
+        if (picture.width != written_.width || picture.height != written_.height ||
+            picture.rgb != written_.rgb) {
+            WritePicture(std::move(picture));
+        }
+    }
 
     std::uint16_t Read16(std::uintptr_t address) override { return board_.BusRead16(address); }
     std::uint32_t Read32(std::uintptr_t address) override { return board_.BusRead32(address); }
@@ -42,24 +61,32 @@ class EmulatedDriver final : public hal::BoardDriver, public hal::RegisterBus {
     }
 
   private:
-    void WritePictureIfAsked() {
+    static std::optional<std::string> PicturePath() {
         const std::string_view path = EmulatorVariable();
-        if (!path.ends_with(".png")) {
-            return;
-        }
-        const std::string file(path);
-        if (const std::string error = WritePng(file, RenderPanel(board_)); !error.empty()) {
+        return path.ends_with(".png") ? std::optional<std::string>(path) : std::nullopt;
+    }
+
+    void WritePicture(Picture picture) {
+        if (const std::string error = WritePng(*PicturePath(), picture); !error.empty()) {
             std::fprintf(stderr, "%s\n", error.c_str());
+            picturesWritten = false;
         }
+        written_ = std::move(picture);
     }
 
     EmulatedBoard& board_;
+    // What the picture file shows, as far as this handle wrote it.
+    Picture written_;
 };
 
 } // namespace
 
 bool EmulatorSelected() {
     return !EmulatorVariable().empty();
+}
+
+bool PanelPicturesWritten() {
+    return picturesWritten;
 }
 
 EmulatedBoard& TheBoard() {

@@ -177,4 +177,25 @@ void FillMem32(std::uint32_t offset, std::uint32_t value, std::uint32_t count) {
     }
 }
 
+void WriteMem8(std::uint32_t offset, std::uint8_t value) {
+    const std::uintptr_t base = State().memoryBase;
+    if (base != 0) {
+        *reinterpret_cast<volatile std::uint8_t*>(base + offset) = value;
+    }
+}
+
+void WriteMem16(std::uint32_t offset, std::uint16_t value) {
+    const std::uintptr_t base = State().memoryBase;
+    if (base != 0) {
+        *reinterpret_cast<volatile std::uint16_t*>(base + offset) = value;
+    }
+}
+
+void PanelMayHaveChanged() {
+    LayerState& s = State();
+    if (s.driver && s.memoryBase != 0) {
+        s.driver->PanelMayHaveChanged();
+    }
+}
+
 } // namespace k7r::hal

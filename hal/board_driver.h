@@ -35,6 +35,10 @@ class BoardDriver {
 
     // nullptr: registers are plain memory at the mapped addresses.
     virtual RegisterBus* Bus() { return nullptr; }
+
+    // The chip's registers or display memory may have changed what the
+    // panel shows. Nothing to do for a real panel.
+    virtual void PanelMayHaveChanged() {}
 };
 
 // How the program opens its board driver; nullptr when it cannot be opened.

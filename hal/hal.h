@@ -12,8 +12,10 @@
 //                run at process exit). LastError()/GetErrorText() report the
 //                outcome of the last failing operation.
 //   Access       ReadReg16/32, WriteReg16/32 (USB registers 4000h-4FFFh are
-//                16 bits wide, all others 32), ReadMem32, FillMem32: byte
-//                offsets from the register block and display memory.
+//                16 bits wide, all others 32), ReadMem32, FillMem32,
+//                WriteMem8/16: byte offsets from the register block and
+//                display memory. PanelMayHaveChanged after a change that
+//                should show.
 //   Bring-up     InitializeChip(mask) and its steps (hal/init.h);
 //                ProgramInformation (hal/program_info.h).
 //
@@ -85,6 +87,15 @@ void WriteReg32(std::uint32_t offset, std::uint32_t value);
 
 std::uint32_t ReadMem32(std::uint32_t offset);
 void FillMem32(std::uint32_t offset, std::uint32_t value, std::uint32_t count);
+// Single stores into display memory, for pictures drawn byte by byte or
+// pixel by pixel (16-bit stores at even offsets).
+void WriteMem8(std::uint32_t offset, std::uint8_t value);
+void WriteMem16(std::uint32_t offset, std::uint16_t value);
+
+// Tells the board driver that registers or display memory may have changed
+// what the panel shows. A real panel shows it by itself; a board whose
+// panel is a picture (the emulator's) brings the picture up to date.
+void PanelMayHaveChanged();
 
 // Process addresses of the current mapping (0 when none).
 ChipBases Bases();

@@ -14,16 +14,13 @@ namespace k7r {
 
 namespace {
 
-constexpr std::string_view kDebugFileName = "DEBUG.DEF";
-constexpr std::string_view kPublishedFileName = "PANELS.DEF";
-
 bool IsDebugFileName(std::string_view name) {
-    if (name.size() != kDebugFileName.size()) {
+    if (name.size() != PanelDefList::kDebugFileName.size()) {
         return false;
     }
     for (std::size_t i = 0; i < name.size(); ++i) {
         const char c = name[i] >= 'a' && name[i] <= 'z' ? char(name[i] - 'a' + 'A') : name[i];
-        if (c != kDebugFileName[i]) {
+        if (c != PanelDefList::kDebugFileName[i]) {
             return false;
         }
     }
@@ -69,6 +66,7 @@ bool PanelDefList::ReadFile(const std::string& path, bool debugMode, const ShowE
     if (!file) {
         return false;
     }
+    path_ = path;
     debugMode_ = debugMode;
     std::int32_t version = 1;
     std::vector<PanelDef> entries;

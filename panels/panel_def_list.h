@@ -7,6 +7,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace k7r {
@@ -23,6 +24,9 @@ class PanelDefList {
     static constexpr std::int32_t kRequiredVersion = 2;
     // Kept entries beyond this many are ignored.
     static constexpr std::size_t kMaxEntries = 100;
+    // The files looked for beside the program, in this order.
+    static constexpr std::string_view kDebugFileName = "DEBUG.DEF";
+    static constexpr std::string_view kPublishedFileName = "PANELS.DEF";
 
     // The file beside the running executable: DEBUG.DEF when it can be
     // opened, else PANELS.DEF. Without either the list stays empty, nothing
@@ -37,6 +41,8 @@ class PanelDefList {
     bool Loaded() const { return loaded_; }
     bool DebugMode() const { return debugMode_; }
     std::int32_t FileVersion() const { return fileVersion_; }
+    // The file read, rejected or not; empty while none could be opened.
+    const std::string& Path() const { return path_; }
     std::size_t Count() const { return entries_.size(); }
     const PanelDef& At(std::size_t index) const { return entries_.at(index); }
     std::span<const PanelDef> Entries() const { return entries_; }
@@ -54,6 +60,7 @@ class PanelDefList {
     bool loaded_ = false;
     bool debugMode_ = false;
     std::int32_t fileVersion_ = 1;
+    std::string path_;
     std::vector<PanelDef> entries_;
 };
 

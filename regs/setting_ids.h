@@ -29,6 +29,7 @@ inline constexpr std::uint32_t kIdBusClock = 21;
 inline constexpr std::uint32_t kIdPwmClock = 22;
 inline constexpr std::uint32_t kIdAvailableMemory = 23;
 inline constexpr std::uint32_t kIdPanelType = 24;
+inline constexpr std::uint32_t kIdDisplayBufferSize = 28;
 inline constexpr std::uint32_t kIdMclkDivide = 29;
 inline constexpr std::uint32_t kIdMclkDivideRaw = 30;
 inline constexpr std::uint32_t kIdBclkSource = 31;

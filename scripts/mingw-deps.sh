@@ -52,3 +52,14 @@ if [ ! -e "$prefix/.libjpeg-turbo.stamp" ]; then
     cmake --install "$deps/build-libjpeg-turbo" >/dev/null
     touch "$prefix/.libjpeg-turbo.stamp"
 fi
+
+# nlohmann-json: header-only; installed with its CMake package files so that
+# find_package finds it the same way in both builds.
+if [ ! -e "$prefix/.nlohmann-json.stamp" ]; then
+    dir=$(fetch_source nlohmann-json3)
+    cmake -S "$dir" -B "$deps/build-nlohmann-json" -G Ninja \
+        -Wno-dev -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$prefix" \
+        -DJSON_BuildTests=OFF -DJSON_Install=ON >/dev/null
+    cmake --install "$deps/build-nlohmann-json" >/dev/null
+    touch "$prefix/.nlohmann-json.stamp"
+fi

@@ -32,7 +32,7 @@ fi
 packages="
     build-essential cmake ninja-build pkg-config git dpkg-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    libjpeg62-turbo-dev libjpeg-turbo-progs libpng-dev
+    libjpeg62-turbo-dev libjpeg-turbo-progs libpng-dev nlohmann-json3-dev
     g++-mingw-w64-i686 mingw-w64-i686-dev nasm
     wine wine32 fonts-wine xvfb xauth x11-utils
     clang-14 libclang-rt-14-dev

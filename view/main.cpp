@@ -91,6 +91,12 @@ int Run(std::span<const std::string_view> arguments) {
 int main(int argc, char** argv) {
     std::vector<std::string_view> arguments(argv + 1, argv + argc);
     int status = Run(arguments);
+    // The emulator draws its panel picture as the layer lets the board go:
+    // a picture that cannot be written fails the run, with its reason.
+    hal::ReleaseChip();
+    if (status == 0 && !emu::EmulatedPanelPicturesWritten()) {
+        status = 1;
+    }
     // Output that never arrived is a failure, whatever the run made of it;
     // errno tells why when the last write is the one that failed.
     errno = 0;

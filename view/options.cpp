@@ -50,8 +50,10 @@ ParsedArguments ParseArguments(std::span<const std::string_view> arguments) {
             } else if (!name.empty() && std::tolower(static_cast<unsigned char>(name[0])) == 'a') {
                 options.automatic = true;
                 options.automaticSeconds = AutomaticSeconds(name.substr(1));
+            } else if (name == "?") {
+                return {std::nullopt, 0};
             } else {
-                return {std::nullopt, 0}; // "/?" and every switch we do not know
+                return {std::nullopt, 1}; // a switch we do not know is a usage error
             }
         } else if (haveImage) {
             return {std::nullopt, 1};

@@ -16,8 +16,8 @@ struct ViewerOptions {
 };
 
 // The command line, taken in order. Either options to run with, or the exit
-// status after printing the usage text: 0 for /? and unknown switches, 1
-// for a missing or second image name.
+// status after printing the usage text: 0 for /?, 1 for an unknown switch
+// and for a missing or second image name.
 struct ParsedArguments {
     std::optional<ViewerOptions> options;
     int usageStatus = 0;

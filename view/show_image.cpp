@@ -119,7 +119,7 @@ ShownImage ShowImage(Display& display, const std::string& path, std::ostream& ou
     switch (type) {
     case FileType::Unknown:
         out << viewer_text::kUnknownType;
-        break;
+        return Failed();
     case FileType::Bmp:
         status = DrawBmp(target, file, path);
         break;

@@ -2,11 +2,13 @@
 
 #include "cfgui/application.h"
 #include "cfgui/pages/clocks_page.h"
+#include "cfgui/pages/direct_page.h"
 #include "cfgui/pages/empty_page.h"
 #include "cfgui/pages/general_page.h"
 #include "cfgui/pages/panel_page.h"
 #include "cfgui/pages/panel_power_page.h"
 #include "cfgui/pages/preferences_page.h"
+#include "cfgui/pages/registers_page.h"
 #include "cfgui/resource.h"
 
 namespace k7r::cfgui {
@@ -18,8 +20,8 @@ PageTable StandardPages() {
         {IDD_CLOCKS, MakeClocksPage, kClocksHelp},
         {IDD_PANEL, MakePanelPage, kPanelHelpRows},
         {IDD_PANEL_POWER, MakePanelPowerPage, kPanelPowerHelpRows},
-        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Registers
-        {IDD_EMPTY_PAGE, MakeEmptyPage, {}}, // Direct
+        {IDD_REGISTERS, MakeRegistersPage, {}},
+        {IDD_DIRECT, MakeDirectPage, kDirectHelp},
     }};
 }
 

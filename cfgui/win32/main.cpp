@@ -1,11 +1,24 @@
 #include "cfgui/win32/common_controls.h"
 #include "cfgui/win32/program.h"
+#include "emu/driver_choice.h"
+#include "hal/hal.h"
 
 #include <cstdlib>
 
+namespace {
+
+// The chip access layer's record, which the Direct tab fills from the
+// working configuration when it initializes the chip.
+HAL_STRUCT chipRecord{};
+
+} // namespace
+
 // 58C22CFG.EXE [file]: the file is opened at start, as when it is dropped on
-// the program's icon or opened by association.
+// the program's icon or opened by association. K7R58_EMULATOR makes the
+// Direct tab drive the board emulator.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    k7r::emu::OfferEmulatedBoard();
+    k7r::hal::UseRecord(chipRecord);
     k7r::cfgui::win32::ProgramOptions options;
     if (__argc > 1) {
         options.file = __argv[1];

@@ -16,8 +16,10 @@
 #include "cfgui/win32/export_dialogs.h"
 #include "cfgui/win32/file_dialog.h"
 #include "cfgui/win32/message_box.h"
+#include "cfgui/win32/modal_dialog_runner.h"
 #include "cfgui/win32/win32_text.h"
 #include "cfgui/window_title.h"
+#include "edit/test_pattern.h"
 #include "platform/directory.h"
 
 #include <commctrl.h>
@@ -32,6 +34,9 @@ namespace {
 constexpr const char* kDocumentationAddress = "https://docs.k7r58c22.example/58c22cfg/";
 
 constexpr COLORREF kErrorBackground = RGB(255, 255, 0);
+
+constexpr UINT_PTR kLiveTimerId = 1;
+constexpr UINT kLiveTimerMs = 50;
 
 // The position the system gives a new window by default, found by asking it
 // for one.
@@ -165,6 +170,12 @@ INT_PTR MainWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnPaneColour(reinterpret_cast<HDC>(wParam));
         }
         return FALSE;
+    case WM_TIMER:
+        if (wParam != kLiveTimerId) {
+            return FALSE;
+        }
+        OnLiveTimer();
+        return TRUE;
     case WM_CLOSE:
         OnClose();
         return TRUE;
@@ -296,6 +307,10 @@ void MainWindow::OnClose() {
 }
 
 void MainWindow::OnDestroy() {
+    if (liveTimer_) {
+        KillTimer(window_, kLiveTimerId);
+        liveTimer_ = false;
+    }
     CloseTabPage();
     DeleteObject(errorBrush_);
     errorBrush_ = nullptr;
@@ -318,6 +333,7 @@ bool MainWindow::OpenFile(const std::string& path) {
         return false;
     }
     RefreshTitle();
+    KeepLiveTimer(); // the new record is not live
     OpenTabPage(static_cast<int>(SendMessageA(TabControl(), TCM_GETCURSEL, 0, 0)));
     Refresh();
     return true;
@@ -388,7 +404,7 @@ void MainWindow::OpenTabPage(int index) {
         return;
     }
     page_ = PageHost::Open(window_, TabControl(), tooltips_.Window(),
-                           pages_[static_cast<std::size_t>(index)], app_, reporter_);
+                           pages_[static_cast<std::size_t>(index)], app_, reporter_, *this);
     if (page_ != nullptr) {
         tooltips_.AddControls(page_->Window(), app_.help);
     }
@@ -463,6 +479,27 @@ void MainWindow::SetErrorColour(bool) {
 
 void MainWindow::Beep() {
     MessageBeep(MB_ICONHAND);
+}
+
+bool MainWindow::RunDialog(ModalDialog& dialog) {
+    return RunModalDialog(window_, dialog);
+}
+
+void MainWindow::KeepLiveTimer() {
+    const bool live = app_.session.config.Live;
+    if (live && !liveTimer_) {
+        liveTimer_ = SetTimer(window_, kLiveTimerId, kLiveTimerMs, nullptr) != 0;
+    } else if (!live && liveTimer_) {
+        KillTimer(window_, kLiveTimerId);
+        liveTimer_ = false;
+    }
+}
+
+void MainWindow::OnLiveTimer() {
+    edit::LiveTimerTick(app_.session.config);
+    if (page_ != nullptr) {
+        page_->Logic().OnTimer();
+    }
 }
 
 } // namespace k7r::cfgui::win32

@@ -20,8 +20,9 @@ inline constexpr const char* kMainWindowClass = "58C22CFG";
 bool RegisterMainWindowClass(HINSTANCE instance);
 
 // The main window: tab control, diagnostics pane, menu, tooltips, file
-// commands and the open page. Previews are opened through the launcher.
-class MainWindow : private DiagnosticsPane {
+// commands, the open page and the live timer. Previews are opened through
+// the launcher.
+class MainWindow : private DiagnosticsPane, private PageServices {
   public:
     MainWindow(Application& app, PageTable pages, PreviewLauncher& launcher);
     ~MainWindow() override;
@@ -37,6 +38,7 @@ class MainWindow : private DiagnosticsPane {
     HWND PageWindow() const { return page_ != nullptr ? page_->Window() : nullptr; }
     HWND TooltipWindow() const { return tooltips_.Window(); }
     DiagnosticsReporter& Reporter() { return reporter_; }
+    bool LiveTimerRunning() const { return liveTimer_; }
 
     // Opens a file as File Open does once a name is chosen.
     bool OpenFile(const std::string& path);
@@ -84,6 +86,11 @@ class MainWindow : private DiagnosticsPane {
     void SetErrorColour(bool error) override;
     void Beep() override;
 
+    // PageServices.
+    bool RunDialog(ModalDialog& dialog) override;
+    void KeepLiveTimer() override;
+    void OnLiveTimer();
+
     Application& app_;
     PageTable pages_;
     PreviewLauncher& launcher_;
@@ -93,6 +100,7 @@ class MainWindow : private DiagnosticsPane {
     std::unique_ptr<PageHost> page_;
     std::string tipText_;
     HBRUSH errorBrush_ = nullptr;
+    bool liveTimer_ = false;
 };
 
 } // namespace k7r::cfgui::win32

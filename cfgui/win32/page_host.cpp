@@ -45,13 +45,13 @@ BOOL CALLBACK CollectLists(HWND window, LPARAM lists) {
 
 } // namespace
 
-PageHost::PageHost(Application& app, DiagnosticsReporter& reporter)
-    : context_(app, reporter, view_) {}
+PageHost::PageHost(Application& app, DiagnosticsReporter& reporter, PageServices& services)
+    : context_(app, reporter, view_, services) {}
 
 std::unique_ptr<PageHost> PageHost::Open(HWND mainWindow, HWND tabs, HWND tooltip,
                                          const PageEntry& entry, Application& app,
-                                         DiagnosticsReporter& reporter) {
-    std::unique_ptr<PageHost> host(new PageHost(app, reporter));
+                                         DiagnosticsReporter& reporter, PageServices& services) {
+    std::unique_ptr<PageHost> host(new PageHost(app, reporter, services));
     host->tooltip_ = tooltip;
     const auto instance =
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(mainWindow, GWLP_HINSTANCE));

@@ -21,7 +21,7 @@ class PageHost {
     // to another line of a list, so that the next tip describes that line.
     static std::unique_ptr<PageHost> Open(HWND mainWindow, HWND tabs, HWND tooltip,
                                           const PageEntry& entry, Application& app,
-                                          DiagnosticsReporter& reporter);
+                                          DiagnosticsReporter& reporter, PageServices& services);
     ~PageHost();
     PageHost(const PageHost&) = delete;
     PageHost& operator=(const PageHost&) = delete;
@@ -30,7 +30,7 @@ class PageHost {
     Page& Logic() { return *page_; }
 
   private:
-    PageHost(Application& app, DiagnosticsReporter& reporter);
+    PageHost(Application& app, DiagnosticsReporter& reporter, PageServices& services);
     static INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam,
                                             LPARAM lParam);
     INT_PTR OnCommand(WPARAM wParam, LPARAM lParam);

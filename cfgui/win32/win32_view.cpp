@@ -1,5 +1,6 @@
 #include "cfgui/win32/win32_view.h"
 
+#include "cfgui/page.h"
 #include "cfgui/win32/slider.h"
 #include "cfgui/win32/win32_text.h"
 
@@ -377,6 +378,16 @@ void Win32View::SetSpinAcceleration(int control, std::span<const SpinAcceleratio
         table.push_back({step.seconds, step.increment});
     }
     SendMessageA(window, UDM_SETACCEL, table.size(), reinterpret_cast<LPARAM>(table.data()));
+}
+
+void Win32View::SetListBackground(int control, const TextColour& background) {
+    const HWND window = Control(control);
+    if (KindOf(window) != ListKind::ListView) {
+        return;
+    }
+    const COLORREF colour = RGB(background.red, background.green, background.blue);
+    SendMessageA(window, LVM_SETBKCOLOR, 0, colour);
+    SendMessageA(window, LVM_SETTEXTBKCOLOR, 0, colour);
 }
 
 } // namespace k7r::cfgui::win32

@@ -37,6 +37,7 @@ class Win32View : public View {
     void SetClickableLines(int control) override;
     void SetDroppedWidth(int control, int pixels) override;
     void SetSpinAcceleration(int control, std::span<const SpinAcceleration> steps) override;
+    void SetListBackground(int control, const TextColour& background) override;
 
   private:
     HWND Control(int control) const { return GetDlgItem(dialog_, control); }

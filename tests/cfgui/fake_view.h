@@ -1,9 +1,11 @@
 #pragma once
 
 #include "cfgui/diagnostics_reporter.h"
+#include "cfgui/page.h"
 #include "cfgui/view.h"
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,7 @@ struct FakeControl {
     bool clickableLines = false;
     int droppedWidth = 0;
     std::vector<View::SpinAcceleration> acceleration;
+    std::optional<TextColour> listBackground;
 };
 
 // Controls as plain values, created on first use.
@@ -115,6 +118,9 @@ class FakeView : public View {
     }
     void SetSpinAcceleration(int control, std::span<const SpinAcceleration> steps) override {
         controls[control].acceleration.assign(steps.begin(), steps.end());
+    }
+    void SetListBackground(int control, const TextColour& background) override {
+        controls[control].listBackground = background;
     }
 
   private:

@@ -30,19 +30,22 @@ TEST(PanelsCommand, ListsThePublishedPanelsOrInADebugFileAllMarked) {
         PanelFile(directory, "mine.def", std::string("VERSION 2\n") + kDtfdAndQvga);
     const CliRun run = RunCli({"panels", "--def", file});
     EXPECT_EQ(run.status, kExitSuccess) << run.err;
-    EXPECT_EQ(run.out, "QVGA\nCustom panel\n");
+    EXPECT_EQ(run.out, "Panel file: " + file + "\nQVGA\nCustom panel\n");
 
-    const CliRun debug =
-        RunCli({"panels", "--def", PanelFile(directory, "Debug.Def", kDtfdAndQvga)});
+    const std::string debugFile = PanelFile(directory, "Debug.Def", kDtfdAndQvga);
+    const CliRun debug = RunCli({"panels", "--def", debugFile});
     EXPECT_EQ(debug.status, kExitSuccess) << debug.err;
-    EXPECT_EQ(debug.out,
-              "Loaded DEBUG.DEF file.  Note that panels prefixed with ** shouldn't work with "
-              "58C22.\n"
-              "**Old D-TFD\n"
-              "    Old D-TFD is disqualified: it is a D-TFD.\n"
-              "QVGA\n"
-              "Custom panel\n"
-              "ERROR: Version 2 of DEBUG.DEF is required (you are currently using version 1).\n");
+    EXPECT_EQ(
+        debug.out,
+        "Panel file: " + debugFile +
+            "\n"
+            "Loaded DEBUG.DEF file.  Note that panels prefixed with ** shouldn't work with "
+            "58C22.\n"
+            "**Old D-TFD\n"
+            "    Old D-TFD is disqualified: it is a D-TFD.\n"
+            "QVGA\n"
+            "Custom panel\n"
+            "ERROR: Version 2 of DEBUG.DEF is required (you are currently using version 1).\n");
 }
 
 TEST(PanelsCommand, RejectedOrMissingFileFails) {
@@ -70,8 +73,9 @@ TEST(PanelCommand, AppliesByUniquePrefixSavesAndShowNamesIt) {
     const std::string copy = image + ".vga.elf";
     const CliRun run = RunCli({"panel", image, "vga tft", "--def", kShippedPanels, "-o", copy});
     ASSERT_EQ(run.status, kExitSuccess) << run.err;
-    EXPECT_EQ(run.out, "Predefined panel: VGA TFT 640x480 18-bit\n"
-                       "Warning: Total Avail Vid Mem is 256 KB, but 300 KB is required.\n");
+    EXPECT_EQ(run.out, "Predefined panel: VGA TFT 640x480 18-bit (from " + kShippedPanels +
+                           ")\n"
+                           "Warning: Total Avail Vid Mem is 256 KB, but 300 KB is required.\n");
 
     const CliRun shown = RunCli({"show", copy});
     EXPECT_TRUE(HasLine(shown.out, "Panel:             VGA TFT 640x480 18-bit")) << shown.out;
@@ -85,7 +89,9 @@ TEST(PanelCommand, ReportsAPixelClockItCannotSet) {
     ASSERT_EQ(RunCli({"set", image, "114=1"}).status, kExitSuccess);
     const CliRun run = RunCli({"panel", image, "VGA TFT 640x480 18-bit", "--def", kShippedPanels});
     ASSERT_EQ(run.status, kExitSuccess) << run.err;
-    EXPECT_TRUE(run.out.starts_with("Predefined panel: VGA TFT 640x480 18-bit\n"
+    EXPECT_TRUE(run.out.starts_with("Predefined panel: VGA TFT 640x480 18-bit (from " +
+                                    kShippedPanels +
+                                    ")\n"
                                     "Could not change pixel clock to \"25.175\"\n.\n"))
         << run.out;
 }
@@ -101,7 +107,10 @@ TEST(PanelCommand, NamesMustBeUniqueAndQualified) {
         << several.err;
     const CliRun none = RunCli({"panel", image, "Plasma", "--def", kShippedPanels});
     EXPECT_EQ(none.status, kExitFailure);
-    EXPECT_NE(none.err.find("no predefined panel is named \"Plasma\""), std::string::npos);
+    EXPECT_NE(
+        none.err.find("no predefined panel is named \"Plasma\" in \"" + kShippedPanels + "\""),
+        std::string::npos)
+        << none.err;
 
     const std::string debug = PanelFile(directory, "DEBUG.DEF", kDtfdAndQvga);
     const CliRun refused = RunCli({"panel", image, "Old", "--def", debug});
@@ -111,9 +120,11 @@ TEST(PanelCommand, NamesMustBeUniqueAndQualified) {
     // The file's version message joins the diagnostics.
     const CliRun applied = RunCli({"panel", image, "QVGA", "--def", debug});
     EXPECT_EQ(applied.status, kExitSuccess) << applied.err;
-    EXPECT_EQ(applied.out,
-              "Predefined panel: QVGA\n"
-              "ERROR: Version 2 of DEBUG.DEF is required (you are currently using version 1).\n");
+    EXPECT_EQ(
+        applied.out,
+        "Predefined panel: QVGA (from " + debug +
+            ")\n"
+            "ERROR: Version 2 of DEBUG.DEF is required (you are currently using version 1).\n");
 }
 
 } // namespace

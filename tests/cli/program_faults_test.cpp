@@ -115,5 +115,23 @@ TEST(Program, OutputThatCannotBeWrittenEndsThePrintingCommandsWithStatusOne) {
     }
 }
 
+// A program without a panel file beside it says where it looked, rather
+// than listing nothing.
+TEST(Program, PanelCommandsSayWhereTheyLookedForThePanelFile) {
+    const std::string dir = test::ScratchDirectory();
+    const std::string alone = dir + "/58c22cfg";
+    std::filesystem::copy_file(kProgram, alone);
+    const std::string image = ViewerImageCopy(dir);
+    const std::string said = "58c22cfg: no panel definition file: neither DEBUG.DEF nor "
+                             "PANELS.DEF is in \"" +
+                             dir + "\" (--def PATH reads another)\n";
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{alone, "panels"}, {alone, "panel", image, "qvga"}}) {
+        const test::ChildOutcome run = test::RunProgram(arguments, dir + "/out", 10s);
+        EXPECT_EQ(run.status, kExitFailure) << arguments[1];
+        EXPECT_EQ(run.report, said);
+    }
+}
+
 } // namespace
 } // namespace k7r::cli

@@ -1,9 +1,13 @@
 #include "config/working_config.h"
 #include "edit/chip_session.h"
+#include "edit/test_pattern.h"
 #include "hal/init.h"
+#include "regs/setting_ids.h"
+#include "regs/settings_engine.h"
 #include "tests/hal/chip_fixture.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 namespace k7r::edit {
@@ -80,6 +84,56 @@ TEST_F(ChipSessionTest, ShutdownResetsABoundChipOnly) {
     EXPECT_FALSE(config.Live);
     ShutdownChip(config);
     EXPECT_EQ(board().ChipResets(), 1);
+}
+
+TEST_F(ChipSessionTest, LiveOnlyWhileBoundAndTheRedrawComesOnATick) {
+    SetLive(config, true);
+    EXPECT_FALSE(config.Live);
+    ASSERT_TRUE(InitializeFromWorkingConfig(config, {}));
+    SetLive(config, true);
+    EXPECT_TRUE(config.Live);
+
+    SetAutoRedraw(config, true);
+    EXPECT_EQ(config.RedrawCountdown, 1u);
+    board().DisplayMemory()[0] = 0;
+    LiveTimerTick(config);
+    EXPECT_EQ(board().DisplayMemory()[0], 0xFF); // the pattern's white first line
+    EXPECT_EQ(config.RedrawCountdown, 0u);
+
+    // Counted down without the option: no pattern.
+    SetAutoRedraw(config, false);
+    config.RedrawCountdown = 2;
+    board().DisplayMemory()[0] = 0;
+    LiveTimerTick(config);
+    LiveTimerTick(config);
+    EXPECT_EQ(config.RedrawCountdown, 0u);
+    EXPECT_EQ(board().DisplayMemory()[0], 0);
+}
+
+// The emulator's picture follows what the utility does to the panel:
+// initialization, the pattern, and live edits at the next tick; a tick
+// that changed nothing writes nothing.
+TEST_F(ChipSessionTest, ThePanelPictureFollowsTheChip) {
+    const std::filesystem::path picture =
+        std::filesystem::path(K7R_BINARY_DIR) / "tests" / "chip_session_panel.png";
+    const auto written = [&] { return std::filesystem::exists(picture); };
+    std::filesystem::remove(picture);
+    SetEnvironment(emu::kEmulatorVariable, picture.string().c_str());
+
+    ASSERT_TRUE(InitializeFromWorkingConfig(config, {}));
+    EXPECT_TRUE(written());
+    std::filesystem::remove(picture);
+    DrawTestPattern(config, true);
+    EXPECT_TRUE(written());
+
+    std::filesystem::remove(picture);
+    SetLive(config, true);
+    LiveTimerTick(config);
+    EXPECT_FALSE(written());
+    ASSERT_TRUE(SetFieldValue(config, kIdBitsPerPixel, 4));
+    EXPECT_FALSE(written());
+    LiveTimerTick(config);
+    EXPECT_TRUE(written());
 }
 
 } // namespace

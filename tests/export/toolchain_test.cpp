@@ -55,41 +55,61 @@ class Toolchain : public testing::TestWithParam<const char*> {
     const std::string dir_ = test::ScratchDirectory();
 };
 
-// What the mini-HAL's own register header gives appcfg.h: the identifiers
-// of the register table as numbers.
-std::string RegisterDefinitions() {
-    std::string text;
-    for (const REG_DESC& reg : kRegisterTable) {
-        text += Printf("#define %s 0x%04X\n", std::string(reg.Identifier).c_str(), reg.Offset);
-    }
-    return text;
-}
-
+// The record appcfg.h makes, compiled with the kit's public header by each
+// compiler into an object file whose data section holds the record alone.
 TEST_P(Toolchain, AppCfgBuildsAConfiguredRecordHoldingTheWorkingBytes) {
     std::strcpy(config_.Record.Description, "Rev \"B\"\nC:\\boards\\k7r ?\?/");
     test::WriteText(dir_ + "/appcfg.h", ExportAppCfg(config_, 17));
-    test::WriteText(dir_ + "/hal_regs.h", RegisterDefinitions());
-    test::WriteText(dir_ + "/dump.c", "#include <stdio.h>\n"
-                                      "#include \"config/hal_struct.h\"\n"
-                                      "#include \"hal_regs.h\"\n"
-                                      "#include \"appcfg.h\"\n"
-                                      "int main(int argc, char** argv) {\n"
-                                      "    FILE* out = fopen(argv[argc - 1], \"wb\");\n"
-                                      "    fwrite(&HalInfo, sizeof HalInfo, 1, out);\n"
-                                      "    return fclose(out) != 0;\n"
-                                      "}\n");
-    const CommandResult build = RunCommand(Compile("gcc", "dump.c", "dump"));
-    ASSERT_EQ(build.status, 0) << build.output;
-    const std::string dumped = dir_ + "/record.bin";
-    ASSERT_EQ(RunCommand(dir_ + "/dump " + dumped).status, 0);
+    test::WriteText(dir_ + "/record.c", "#include <k7r58c22/hal_struct.h>\n"
+                                        "#include \"appcfg.h\"\n");
+    const struct {
+        std::string compiler;
+        std::string objcopy;
+    } kToolchains[] = {{"gcc", "objcopy"}, {"i686-w64-mingw32-gcc", "i686-w64-mingw32-objcopy"}};
+    for (const auto& tools : kToolchains) {
+        const std::string object = tools.compiler + ".o";
+        const CommandResult build = RunCommand(Compile(tools.compiler, "record.c", object) +
+                                               " -c -I" K7R_SOURCE_DIR "/include");
+        ASSERT_EQ(build.status, 0) << tools.compiler << "\n" << build.output;
+        const std::string data = dir_ + "/" + tools.compiler + ".data";
+        const CommandResult copied = RunCommand(tools.objcopy + " -O binary --only-section=.data " +
+                                                dir_ + "/" + object + " " + data);
+        ASSERT_EQ(copied.status, 0) << copied.output;
 
-    const std::string bytes = test::ReadText(dumped);
-    ASSERT_EQ(bytes.size(), sizeof(HAL_STRUCT));
-    HAL_STRUCT built;
-    std::memcpy(&built, bytes.data(), sizeof built);
-    EXPECT_EQ(CheckRecord(built), RecordState::Configured);
-    built.Crc = config_.Record.Crc;
-    EXPECT_EQ(std::memcmp(&built, &config_.Record, sizeof built), 0);
+        // The section may be padded behind the record.
+        const std::string bytes = test::ReadText(data);
+        ASSERT_GE(bytes.size(), sizeof(HAL_STRUCT)) << tools.compiler;
+        HAL_STRUCT built;
+        std::memcpy(&built, bytes.data(), sizeof built);
+        EXPECT_EQ(CheckRecord(built), RecordState::Configured) << tools.compiler;
+        built.Crc = config_.Record.Crc;
+        EXPECT_EQ(std::memcmp(&built, &config_.Record, sizeof built), 0) << tools.compiler;
+    }
+}
+
+// A program of two source files, put together as the public header says:
+// chip.h and appcfg.h in one file, the REG names and the record elsewhere.
+TEST_P(Toolchain, ExportedHeadersLinkAsThePublicHeaderDescribes) {
+    test::WriteText(dir_ + "/appcfg.h", ExportAppCfg(config_, 17));
+    test::WriteText(dir_ + "/chip.h", ExportChipHeader(config_, 17));
+    test::WriteText(dir_ + "/main.c",
+                    "#include <k7r58c22/hal_struct.h>\n"
+                    "#include \"chip.h\"\n"
+                    "#include \"appcfg.h\"\n"
+                    "int FirstIsBitBlt(void);\n"
+                    "int main(void) {\n"
+                    "    return !(FirstIsBitBlt() && BLTControl == REG8000_BLT_CONTROL);\n"
+                    "}\n");
+    test::WriteText(dir_ + "/other.c", "#include <k7r58c22/hal_struct.h>\n"
+                                       "extern HAL_STRUCT HalInfo;\n"
+                                       "int FirstIsBitBlt(void) {\n"
+                                       "    return HalInfo.Regs[0].Index == REG8000_BLT_CONTROL;\n"
+                                       "}\n");
+    const CommandResult build =
+        RunCommand("gcc " + kStrictC + " -I" K7R_SOURCE_DIR "/include " + dir_ + "/main.c " + dir_ +
+                   "/other.c -o " + dir_ + "/program");
+    ASSERT_EQ(build.status, 0) << build.output;
+    EXPECT_EQ(RunCommand(dir_ + "/program").status, 0);
 }
 
 TEST_P(Toolchain, DriverHeadersCompileForLinuxAndWindows) {

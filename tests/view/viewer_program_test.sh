@@ -66,6 +66,24 @@ view "$samples/colour.jpg" /A1 /NoInit
 expect_status 1 "/NoInit"
 expect_line "This program does not display images on 1 or 2 bpp settings!" "/NoInit"
 
+# Failures are never reported as success: a file of no image type (an
+# empty one too), an unknown switch, a panel picture that cannot be written.
+printf 'shopping list\n' >"$work/notes.txt"
+: >"$work/empty.bmp"
+for file in "$work/notes.txt" "$work/empty.bmp"; do
+    view "$file" /A0
+    expect_status 1 "$file"
+    expect_line "ERROR: Unable to determine file type." "$file"
+done
+view "$samples/gif8.gif" /B
+expect_status 1 "unknown switch"
+expect_line "Arguments enclosed in [] are optional." "usage after an unknown switch"
+K7R58_EMULATOR=/no/such/directory/panel.png $runner "$program" "$samples/gif8.gif" /A1 \
+    >"$work/out" 2>"$work/err"
+status=$?
+expect_status 1 "unwritable panel picture"
+grep -q "panel.png" "$work/err" || fail "no reason for the unwritten picture: $(cat "$work/err")"
+
 K7R58_EMULATOR= $runner "$program" "$samples/gif8.gif" /A1 >"$work/raw" 2>&1
 status=$?
 tr -d '\r' <"$work/raw" >"$work/out"

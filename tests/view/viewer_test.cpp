@@ -27,7 +27,10 @@ TEST(Arguments, UsageAndStatus) {
     EXPECT_FALSE(Parse({"a.bmp", "/?"}).options);
     EXPECT_EQ(Parse({"/?", "a.bmp", "b.bmp"}).usageStatus, 0);
     EXPECT_FALSE(Parse({"a.bmp", "/x"}).options);
-    EXPECT_EQ(Parse({"a.bmp", "-verbose"}).usageStatus, 0);
+    // An unknown switch is a usage error, however the switch starts.
+    EXPECT_EQ(Parse({"a.bmp", "/x"}).usageStatus, 1);
+    EXPECT_EQ(Parse({"a.bmp", "-verbose"}).usageStatus, 1);
+    EXPECT_EQ(Parse({"-?", "a.bmp"}).usageStatus, 0);
 }
 
 TEST(Arguments, Switches) {
@@ -106,7 +109,7 @@ TEST(ShowImage, RefusalsAndTheirMessages) {
         {8, 256, "gif89.gif", 1, "imgW:0, imgH:0, imgBpp:0\n"},
         {16, 256, "grey.jpg", 1,
          "\nERROR: JPG monochrome image can not be displayed if panel is not 8 bpp. \n"},
-        {8, 256, "../CTestTestfile.cmake", 0, "\nERROR: Unable to determine file type.\n"},
+        {8, 256, "../CTestTestfile.cmake", 1, "\nERROR: Unable to determine file type.\n"},
     };
     for (const Case& c : kCases) {
         Board board(c.bpp, 320, 240, c.memoryKb * 1024);
