@@ -3,6 +3,7 @@
 #include "hal/chip_registers.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -21,6 +22,29 @@ constexpr std::uint32_t kGpio2Output = 1u << 18;
 // What the window holds where the board decodes nothing: an open bus reads
 // all ones.
 constexpr std::uint8_t kOpenBus = 0xFF;
+
+// Where the first byte from `from` up to `to` lies that no longer holds the
+// open bus's value; `to` when there is none. Whole pages are compared at
+// memcmp's speed, the bytes only of a page that differs: the window is
+// megabytes large.
+std::size_t FirstStore(std::span<const std::uint8_t> window, std::size_t from, std::size_t to) {
+    static const std::array<std::uint8_t, 4096> kUntouched = [] {
+        std::array<std::uint8_t, 4096> page;
+        page.fill(kOpenBus);
+        return page;
+    }();
+    for (std::size_t at = from; at < to; at += kUntouched.size()) {
+        const std::size_t length = std::min(kUntouched.size(), to - at);
+        if (std::memcmp(window.data() + at, kUntouched.data(), length) != 0) {
+            const auto bytes = window.subspan(at, length);
+            return at +
+                   static_cast<std::size_t>(
+                       std::ranges::find_if(bytes, [](std::uint8_t b) { return b != kOpenBus; }) -
+                       bytes.begin());
+        }
+    }
+    return to;
+}
 
 std::uint32_t ProductInformation(const BoardOptions& options) {
     const std::uint32_t code = EmulatedBoard::kProductCode;
@@ -50,7 +74,7 @@ void EmulatedBoard::PowerOn(const BoardOptions& options) {
     chipResets_ = 0;
     lastLocatedBoard_ = 0;
     busErrors_.clear();
-    pixelClockHz_ = PixelClockHz();
+    LatchClockAndTiming();
 }
 
 std::optional<std::uintptr_t> EmulatedBoard::Locate(std::uint32_t board) {
@@ -125,13 +149,11 @@ void EmulatedBoard::CheckStrayStores(std::span<const std::uint8_t> displayMemory
     }
     const std::pair<std::size_t, std::size_t> undecoded[] = {{0, memoryStart}, {memoryEnd, size}};
     for (const auto& [from, to] : undecoded) {
-        const auto first = window_.begin() + static_cast<std::ptrdiff_t>(from);
-        const auto last = window_.begin() + static_cast<std::ptrdiff_t>(to);
-        const auto found = std::find_if(first, last, [](std::uint8_t b) { return b != kOpenBus; });
-        if (found != last) {
+        const std::size_t found = FirstStore(window_, from, to);
+        if (found != to) {
             char text[96];
             std::snprintf(text, sizeof text, "store outside display memory at window offset %Xh",
-                          static_cast<unsigned>(found - window_.begin()));
+                          static_cast<unsigned>(found));
             busErrors_.push_back(text);
             return;
         }
@@ -185,7 +207,7 @@ std::uint16_t EmulatedBoard::Read16(std::uint32_t offset) {
 void EmulatedBoard::Write16(std::uint32_t offset, std::uint16_t value) {
     Tick();
     Store16(offset, value);
-    pixelClockHz_ = PixelClockHz();
+    LatchClockAndTiming();
 }
 
 void EmulatedBoard::Store16(std::uint32_t offset, std::uint16_t value) {
@@ -236,7 +258,7 @@ std::uint32_t EmulatedBoard::Read32(std::uint32_t offset) {
 void EmulatedBoard::Write32(std::uint32_t offset, std::uint32_t value) {
     Tick();
     Store32(offset, value);
-    pixelClockHz_ = PixelClockHz();
+    LatchClockAndTiming();
 }
 
 void EmulatedBoard::Store32(std::uint32_t offset, std::uint32_t value) {
@@ -313,6 +335,13 @@ Timing ReadTiming(const std::array<std::uint32_t, EmulatedBoard::kRegisterBlockS
 } // namespace
 
 // Power save mode stops the display; so does a pixel clock of 0.
+void EmulatedBoard::LatchClockAndTiming() {
+    pixelClockHz_ = PixelClockHz();
+    const Timing timing = ReadTiming(regs_);
+    frameLength_ = timing.horizontalTotal * timing.verticalTotal;
+    displayedLength_ = timing.verticalDisplay * timing.horizontalTotal;
+}
+
 void EmulatedBoard::Tick() {
     if ((regs_[reg::kPowerSave / 4] & reg::kPowerSaveMode) != 0) {
         return;
@@ -320,21 +349,18 @@ void EmulatedBoard::Tick() {
     clockFraction_ += std::uint64_t{kAccessNs} * pixelClockHz_;
     const std::uint64_t pixels = clockFraction_ / kNsPerSecond;
     clockFraction_ %= kNsPerSecond;
-    const Timing timing = ReadTiming(regs_);
-    const std::uint64_t frameLength = timing.horizontalTotal * timing.verticalTotal;
     framePosition_ += pixels;
     // Most accesses stay within the frame; dividing only when they do not
     // keeps the frame-counted waits cheap to emulate.
-    if (framePosition_ >= frameLength) {
-        frames_ += framePosition_ / frameLength;
-        framePosition_ %= frameLength;
+    if (framePosition_ >= frameLength_) {
+        frames_ += framePosition_ / frameLength_;
+        framePosition_ %= frameLength_;
     }
 }
 
 // The lines after the vertical display period up to the vertical total.
 bool EmulatedBoard::InVerticalNonDisplay() const {
-    const Timing timing = ReadTiming(regs_);
-    return framePosition_ >= timing.verticalDisplay * timing.horizontalTotal;
+    return framePosition_ >= displayedLength_;
 }
 
 } // namespace k7r::emu

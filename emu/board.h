@@ -93,6 +93,7 @@ class EmulatedBoard {
     void Store16(std::uint32_t offset, std::uint16_t value);
     void Store32(std::uint32_t offset, std::uint32_t value);
     void CheckStrayStores(std::span<const std::uint8_t> displayMemory);
+    void LatchClockAndTiming();
     void Tick();
     bool InVerticalNonDisplay() const;
     void WriteGpio(std::uint32_t value);
@@ -106,9 +107,12 @@ class EmulatedBoard {
     std::vector<std::uint8_t> window_;
     std::uint32_t windowPhysical_ = 0;
     Icd2061a synth_;
-    // PixelClockHz as the last register write left it: only writes change
-    // it, and every access needs it.
+    // What the last register write left of the pixel clock and the frame:
+    // only writes change them, and every access needs them. In pixel clocks,
+    // the frame and its lines up to the end of the vertical display period.
     std::uint32_t pixelClockHz_ = 0;
+    std::uint64_t frameLength_ = 1;
+    std::uint64_t displayedLength_ = 1;
     // Display position in pixel clocks within the frame, and the fraction of
     // a pixel clock (in 1e-9 units) carried between accesses.
     std::uint64_t framePosition_ = 0;
