@@ -23,6 +23,7 @@ function(k7r_add_gui_test name)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
     target_compile_definitions(${name} PRIVATE
         K7R_SOURCE_DIR="${PROJECT_SOURCE_DIR}" K7R_BINARY_DIR="${PROJECT_BINARY_DIR}")
-    add_test(NAME ${name} COMMAND ${PROJECT_SOURCE_DIR}/scripts/gui-run.sh $<TARGET_FILE:${name}>)
+    add_test(NAME ${name} COMMAND ${PROJECT_SOURCE_DIR}/scripts/gui-run.sh ${CMAKE_SYSTEM_PROCESSOR}
+                                  $<TARGET_FILE:${name}>)
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK k7r_display TIMEOUT 300)
 endfunction()

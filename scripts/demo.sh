@@ -1,11 +1,17 @@
 #!/bin/sh
-# The main job: set up, build both targets, show the configuration record
-# carried by a freshly built program image, and show a picture with the
-# viewer on the emulated board.
+# The main job: set up, build the native and the Windows programs, show the
+# configuration record carried by a freshly built program image, and show a
+# picture with the viewer on the emulated board. The Windows programs run
+# from the Windows build this host can run (see windows-suites.sh).
 set -eu
 cd "$(dirname "$0")/.."
 scripts/as-root.sh scripts/setup.sh
-scripts/build.sh native mingw
+choice=$(scripts/windows-suites.sh)
+arch=$(echo "$choice" | sed -n 1p | cut -d' ' -f1)
+echo "$choice" | sed -n 2p
+windows=build/mingw-$arch
+# The 32-bit programs are the kit's deliverable: built on every host.
+scripts/build.sh native mingw-i686 "mingw-$arch"
 
 # A Windows program built by MinGW that carries the viewer's record.
 build/native/cli/58c22cfg show build/native/tests/images/carrier.exe
@@ -20,7 +26,7 @@ convert -size 280x200 gradient:'#ff7e5f-#2b1055' -fill '#ffd23f' -draw 'circle 1
     -fill white -draw 'polygon 60,150 80,110 100,150' -draw 'polygon 200,160 215,128 230,160' \
     -quality 92 "$demo/sample.jpg"
 K7R58_EMULATOR=$demo/panel.png build/native/view/58c22view "$demo/sample.jpg" /A1
-K7R58_EMULATOR=$demo/panel-windows.png scripts/wine-run.sh build/mingw/view/58C22VIEW.EXE \
+K7R58_EMULATOR=$demo/panel-windows.png scripts/wine-run.sh "$arch" "$windows/view/58C22VIEW.EXE" \
     "$demo/sample.jpg" /A1
 
 # The configuration utility, 58C22CFG.EXE, under Wine on a virtual display,
@@ -28,7 +34,7 @@ K7R58_EMULATOR=$demo/panel-windows.png scripts/wine-run.sh build/mingw/view/58C2
 cp build/native/tests/images/carrier.exe "$demo/carrier.exe"
 xvfb-run -a -s "-screen 0 1280x1024x24" scripts/screenshot-window.sh "$demo/58c22cfg.png" \
     "carrier.exe - K7R58C22 Configuration Utility" \
-    scripts/gui-run.sh build/mingw/cfgui/58C22CFG.EXE "$(pwd)/$demo/carrier.exe"
+    scripts/gui-run.sh "$arch" "$windows/cfgui/58C22CFG.EXE" "$(pwd)/$demo/carrier.exe"
 echo
-echo "Panel pictures: $demo/panel.png (native), $demo/panel-windows.png (Windows build)"
-echo "The configuration utility with $demo/carrier.exe open: $demo/58c22cfg.png"
+echo "Panel pictures: $demo/panel.png (native), $demo/panel-windows.png ($arch Windows build, $windows)"
+echo "The configuration utility ($arch Windows build) with $demo/carrier.exe open: $demo/58c22cfg.png"

@@ -1,15 +1,26 @@
 #!/bin/sh
-# Cross-compiles the libraries the Windows build links, from Debian's own
-# source packages, into the build-local prefix .deps/mingw-i686. Each library
+# mingw-deps.sh [i686|x86_64]: cross-compiles the libraries a Windows build
+# links, from Debian's own source packages, into the build-local prefix
+# .deps/mingw-<arch> (i686 when no architecture is given). Each library
 # leaves a stamp file; running the script again rebuilds nothing that is
 # already in place.
 set -eu
 cd "$(dirname "$0")/.."
+arch=${1:-i686}
+case "$arch" in
+i686 | x86_64) ;;
+*)
+    echo "mingw-deps.sh: unknown architecture \"$arch\" (i686 or x86_64)" >&2
+    exit 2
+    ;;
+esac
 top=$(pwd)
 deps=$top/.deps
-prefix=$deps/mingw-i686
+prefix=$deps/mingw-$arch
+build=$deps/build-$arch
 src=$deps/src
-toolchain=$top/cmake/mingw-i686.cmake
+toolchain=$top/cmake/mingw-$arch.cmake
+triple=$arch-w64-mingw32
 mkdir -p "$prefix" "$src"
 
 # Unpacks Debian's source package $1 into $src and prints its directory.
@@ -22,8 +33,8 @@ fetch_source() {
 # produce a DLL that libpng's CMake build prefers).
 if [ ! -e "$prefix/.zlib.stamp" ]; then
     dir=$(fetch_source zlib)
-    (cd "$dir" && CC=i686-w64-mingw32-gcc-posix AR=i686-w64-mingw32-ar \
-        RANLIB=i686-w64-mingw32-ranlib ./configure --static --prefix="$prefix" >/dev/null &&
+    (cd "$dir" && CC=$triple-gcc-posix AR=$triple-ar \
+        RANLIB=$triple-ranlib ./configure --static --prefix="$prefix" >/dev/null &&
         make -j2 libz.a >/dev/null && make install >/dev/null && make distclean >/dev/null)
     touch "$prefix/.zlib.stamp"
 fi
@@ -31,25 +42,25 @@ fi
 # libpng, static, against the zlib above.
 if [ ! -e "$prefix/.libpng.stamp" ]; then
     dir=$(fetch_source libpng1.6)
-    cmake -S "$dir" -B "$deps/build-libpng" -G Ninja \
+    cmake -S "$dir" -B "$build/libpng" -G Ninja \
         -Wno-dev -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_INSTALL_PREFIX="$prefix" -DPNG_SHARED=OFF -DPNG_STATIC=ON \
         -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
         -DZLIB_INCLUDE_DIR="$prefix/include" -DZLIB_LIBRARY="$prefix/lib/libz.a" >/dev/null
-    cmake --build "$deps/build-libpng" -j2 >/dev/null
-    cmake --install "$deps/build-libpng" >/dev/null
+    cmake --build "$build/libpng" -j2 >/dev/null
+    cmake --install "$build/libpng" >/dev/null
     touch "$prefix/.libpng.stamp"
 fi
 
 # libjpeg-turbo with the libjpeg 6b interface, static, with its SIMD code.
 if [ ! -e "$prefix/.libjpeg-turbo.stamp" ]; then
     dir=$(fetch_source libjpeg-turbo)
-    cmake -S "$dir" -B "$deps/build-libjpeg-turbo" -G Ninja \
+    cmake -S "$dir" -B "$build/libjpeg-turbo" -G Ninja \
         -Wno-dev -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_INSTALL_PREFIX="$prefix" -DENABLE_SHARED=OFF -DENABLE_STATIC=ON \
         -DWITH_TURBOJPEG=OFF -DWITH_JPEG8=OFF -DWITH_JPEG7=OFF >/dev/null
-    cmake --build "$deps/build-libjpeg-turbo" -j2 >/dev/null
-    cmake --install "$deps/build-libjpeg-turbo" >/dev/null
+    cmake --build "$build/libjpeg-turbo" -j2 >/dev/null
+    cmake --install "$build/libjpeg-turbo" >/dev/null
     touch "$prefix/.libjpeg-turbo.stamp"
 fi
 
@@ -57,9 +68,9 @@ fi
 # find_package finds it the same way in both builds.
 if [ ! -e "$prefix/.nlohmann-json.stamp" ]; then
     dir=$(fetch_source nlohmann-json3)
-    cmake -S "$dir" -B "$deps/build-nlohmann-json" -G Ninja \
+    cmake -S "$dir" -B "$build/nlohmann-json" -G Ninja \
         -Wno-dev -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$prefix" \
         -DJSON_BuildTests=OFF -DJSON_Install=ON >/dev/null
-    cmake --install "$deps/build-nlohmann-json" >/dev/null
+    cmake --install "$build/nlohmann-json" >/dev/null
     touch "$prefix/.nlohmann-json.stamp"
 fi

@@ -1,5 +1,6 @@
 // The container core on program images made by real toolchains: a Linux ELF
-// and a Windows PE carrying the viewer's record, and a big-endian m68k ELF.
+// and 32- and 64-bit Windows PEs carrying the viewer's record, and a
+// big-endian m68k ELF.
 #include "config/byte_order.h"
 #include "config/default_records.h"
 #include "config/record.h"
@@ -71,9 +72,13 @@ TEST_P(RealImageTest, SavesACopyAndPreservesItsAddresses) {
     EXPECT_EQ(ReadFileBytes(target), original);
 }
 
-INSTANTIATE_TEST_SUITE_P(Toolchains, RealImageTest, testing::Values("carrier.elf", "carrier.exe"),
+INSTANTIATE_TEST_SUITE_P(Toolchains, RealImageTest,
+                         testing::Values("carrier.elf", "carrier.exe", "carrier64.exe"),
                          [](const auto& info) {
-                             return std::string(info.param).substr(8) == "elf" ? "Elf" : "Pe";
+                             const std::string name = info.param;
+                             return name == "carrier.elf"   ? "Elf"
+                                    : name == "carrier.exe" ? "Pe32"
+                                                            : "Pe64";
                          });
 
 TEST(BigEndianImage, IsAdoptedInHostOrderAndSavedBackBigEndianWithASwappedCrc) {

@@ -65,7 +65,9 @@ TEST_P(Toolchain, AppCfgBuildsAConfiguredRecordHoldingTheWorkingBytes) {
     const struct {
         std::string compiler;
         std::string objcopy;
-    } kToolchains[] = {{"gcc", "objcopy"}, {"i686-w64-mingw32-gcc", "i686-w64-mingw32-objcopy"}};
+    } kToolchains[] = {{"gcc", "objcopy"},
+                       {"i686-w64-mingw32-gcc", "i686-w64-mingw32-objcopy"},
+                       {"x86_64-w64-mingw32-gcc", "x86_64-w64-mingw32-objcopy"}};
     for (const auto& tools : kToolchains) {
         const std::string object = tools.compiler + ".o";
         const CommandResult build = RunCommand(Compile(tools.compiler, "record.c", object) +
@@ -154,7 +156,7 @@ TEST_P(Toolchain, DriverHeadersCompileForLinuxAndWindows) {
                     "    return r + g + b + Registers[0].Value + Modes[0].Info.Width + "
                     "(unsigned long)LookupTableWrite + K7R_DISPLAY_WIDTH;\n"
                     "}\n");
-    for (const char* compiler : {"gcc", "i686-w64-mingw32-gcc"}) {
+    for (const char* compiler : {"gcc", "i686-w64-mingw32-gcc", "x86_64-w64-mingw32-gcc"}) {
         const CommandResult build =
             RunCommand(Compile(compiler, "driver.c", std::string(compiler) + ".o") + " -c");
         EXPECT_EQ(build.status, 0) << compiler << "\n" << build.output;

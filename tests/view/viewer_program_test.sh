@@ -1,11 +1,13 @@
 #!/bin/sh
 # The viewer program on the board emulator: command line, statuses, messages,
 # and the panel picture it leaves in automatic mode.
-#   viewer_program_test.sh <program> <samples dir> [runner, e.g. wine-run.sh]
+#   viewer_program_test.sh <program> <samples dir> [runner...]
+# The runner, e.g. "wine-run.sh x86_64", starts a Windows program.
 set -u
 program=$1
 samples=$2
-runner=${3:-}
+shift 2
+runner=$*
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
