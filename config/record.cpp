@@ -21,6 +21,15 @@ std::uint16_t ComputeRecordCrc(const HAL_STRUCT& record) {
     return ComputeRecordCrc(reinterpret_cast<const std::uint8_t*>(&record));
 }
 
+std::uint16_t ComputeRecordCrc(const HAL_STRUCT& hostRecord, std::endian storedOrder) {
+    if (storedOrder == std::endian::native) {
+        return ComputeRecordCrc(hostRecord);
+    }
+    HAL_STRUCT stored = hostRecord;
+    ByteSwapRecord(stored);
+    return ComputeRecordCrc(stored);
+}
+
 void ByteSwapRecord(HAL_STRUCT& record) {
     for (HAL_U16* field :
          {&record.Size, &record.Crc, &record.EndianMark, &record.FrameRate, &record.PowerOffTime,

@@ -2,6 +2,7 @@
 
 #include "config/hal_struct.h"
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -23,6 +24,10 @@ std::uint16_t Crc16(std::span<const std::uint8_t> bytes, std::uint16_t crc = 0xF
 // The CRC of bytes 276 to 855 exactly as they are stored in memory.
 std::uint16_t ComputeRecordCrc(const HAL_STRUCT& record);
 std::uint16_t ComputeRecordCrc(const std::uint8_t* recordBytes);
+
+// The CRC of a host-order record as a target of the given byte order stores
+// it: computed over the bytes that target holds, not over the host's.
+std::uint16_t ComputeRecordCrc(const HAL_STRUCT& hostRecord, std::endian storedOrder);
 
 // Converts every numeric field, including all 67 table entries, between the
 // two byte orders in place; strings stay as they are. Applying it twice

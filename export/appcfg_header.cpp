@@ -9,10 +9,18 @@
 #include "regs/computations.h"
 #include "regs/register_table.h"
 
+#include <bit>
+
 namespace k7r {
 
 using namespace exporter;
 namespace {
+
+// HAL_BIG_ENDIAN is the program's own say (the public header documents it),
+// for compilers that predefine neither of the others.
+constexpr const char* kBigEndianTarget =
+    "#if defined(HAL_BIG_ENDIAN) || defined(__BIG_ENDIAN__) || "
+    "(defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__)";
 
 // One member of the initializer: its value in a 24-column field, then the
 // comment, and an empty line where the record's groups end.
@@ -55,7 +63,16 @@ std::string ExportAppCfg(WorkingConfig& config, unsigned build) {
     AppendMember(text, Printf("\"%s\"", EscapeCText(FieldText(r.Description)).c_str()),
                  "// Configuration description");
     AppendMember(text, "sizeof(HAL_STRUCT)", "// Sizeof this structure");
-    AppendMember(text, Printf("0x%04X", r.Crc), "// CRC of the rest of structure", true);
+    // The CRC covers the stored bytes, so a big-endian target needs another
+    // one than the little-endian targets; the compiler tells which it is.
+    AppendLine(text, kBigEndianTarget);
+    AppendMember(text, Printf("0x%04X", ComputeRecordCrc(r, std::endian::big)),
+                 "// CRC of the rest of structure");
+    AppendLine(text, "#else");
+    AppendMember(text, Printf("0x%04X", ComputeRecordCrc(r, std::endian::little)),
+                 "// CRC of the rest of structure");
+    AppendLine(text, "#endif");
+    AppendLine(text, "");
     AppendMember(text, Printf("\"%s\"", EscapeCText(chipId).c_str()),
                  "// K7R chip ID (58C20,58C21,..)");
     AppendMember(text, Printf("0x%04X", HAL_ENDIAN_MARK),

@@ -42,7 +42,6 @@ HAL_STRUCT ExportedRecord(const HAL_STRUCT& record) {
     exported.RequiredVram = record.RequiredVram;
     exported.Flags = record.Flags & kNamedFlags;
     std::copy_n(record.Regs, ExportedEntryCount(CountEntries(record)), exported.Regs);
-    exported.Crc = ComputeRecordCrc(exported);
     return exported;
 }
 

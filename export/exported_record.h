@@ -6,11 +6,12 @@
 
 namespace k7r {
 
-// The record exactly as "appcfg.h" initialises it: strings up to their NUL,
-// entries up to and including the end marker, the flags that have names,
-// and zeros everywhere else. Its CRC is the one the header prints, so the
-// program built from the header holds a configured record even when the
-// working record carries stray bytes the header cannot express.
+// The record exactly as "appcfg.h" initialises it, in host order: strings
+// up to their NUL, entries up to and including the end marker, the flags
+// that have names, and zeros everywhere else. Its Crc is left 0: the header
+// prints the CRC of these bytes as each target byte order stores them, so
+// the program built from it holds a configured record even when the working
+// record carries stray bytes the header cannot express.
 HAL_STRUCT ExportedRecord(const HAL_STRUCT& record);
 
 // Number of table entries the headers print: up to and including riREGEND,

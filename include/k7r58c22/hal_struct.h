@@ -21,6 +21,16 @@
  *
  *                 extern HAL_STRUCT HalInfo;
  *
+ *             The record's CRC covers its bytes as the target stores them,
+ *             so appcfg.h holds one CRC for big-endian targets and one for
+ *             little-endian ones. It takes the big-endian one when the
+ *             compiler predefines __BIG_ENDIAN__, or __BYTE_ORDER__ equal
+ *             to __ORDER_BIG_ENDIAN__ (GCC and Clang do), or when the
+ *             program defines HAL_BIG_ENDIAN before including it: define
+ *             HAL_BIG_ENDIAN for a big-endian target whose compiler
+ *             predefines neither, or the chip access layer there refuses
+ *             the record as corrupted.
+ *
  *   chip.h    defines the enumerations eReg and eUSBExtReg and, with them,
  *             one variable of each type named like it. A program that
  *             includes chip.h in two source files therefore fails to link

@@ -1,7 +1,9 @@
 // The generated files in the hands of the tools they are meant for: C
 // compilers, Python's csv module and a web browser. Host tools only, so this
 // program runs natively.
+#include "config/default_records.h"
 #include "config/record.h"
+#include "containers/config_file.h"
 #include "export/export_options.h"
 #include "export/generators.h"
 #include "export/text_format.h"
@@ -11,8 +13,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 namespace k7r {
 namespace {
@@ -55,38 +61,104 @@ class Toolchain : public testing::TestWithParam<const char*> {
     const std::string dir_ = test::ScratchDirectory();
 };
 
-// The record appcfg.h makes, compiled with the kit's public header by each
-// compiler into an object file whose data section holds the record alone.
-TEST_P(Toolchain, AppCfgBuildsAConfiguredRecordHoldingTheWorkingBytes) {
+// A compiler for one byte order, the objcopy of its binutils and a test
+// image (tests/images) of that byte order.
+struct Target {
+    std::string compiler;
+    std::string objcopy;
+    std::string image;
+    std::endian order;
+};
+
+const Target kM68k = {"m68k-linux-gnu-gcc", "m68k-linux-gnu-objcopy", "m68k_board.elf",
+                      std::endian::big};
+const Target kTargets[] = {
+    {"gcc", "objcopy", "carrier.elf", std::endian::little},
+    {"i686-w64-mingw32-gcc", "i686-w64-mingw32-objcopy", "carrier.exe", std::endian::little},
+    {"x86_64-w64-mingw32-gcc", "x86_64-w64-mingw32-objcopy", "carrier64.exe", std::endian::little},
+    kM68k,
+    // A big-endian compiler that predefines no byte order, told by the program.
+    {"m68k-linux-gnu-gcc -U__BYTE_ORDER__ -DHAL_BIG_ENDIAN", "m68k-linux-gnu-objcopy",
+     "m68k_board.elf", std::endian::big},
+};
+
+// HalInfo's bytes as the target compiles dir/appcfg.h with the kit's public
+// header: the object file's data section holds the record alone, perhaps
+// padded behind it.
+std::string CompiledRecord(const Target& target, const std::string& dir, const std::string& name) {
+    test::WriteText(dir + "/" + name + ".c", "#include <k7r58c22/hal_struct.h>\n"
+                                             "#include \"appcfg.h\"\n");
+    const std::string object = dir + "/" + name + ".o";
+    const CommandResult build =
+        RunCommand(target.compiler + " " + kStrictC + " -I" + dir +
+                   " -I" K7R_SOURCE_DIR "/include -c " + dir + "/" + name + ".c -o " + object);
+    EXPECT_EQ(build.status, 0) << build.output;
+    const std::string data = dir + "/" + name + ".data";
+    const CommandResult copied =
+        RunCommand(target.objcopy + " -O binary --only-section=.data " + object + " " + data);
+    EXPECT_EQ(copied.status, 0) << copied.output;
+    return test::ReadText(data).substr(0, sizeof(HAL_STRUCT));
+}
+
+void Fail(const std::string& text) {
+    ADD_FAILURE() << text;
+}
+
+// The record of an image exactly as the file stores it.
+std::string ImageRecord(const std::string& path) {
+    HAL_STRUCT stored{};
+    EXPECT_TRUE(InspectConfigFile(path, stored, Fail));
+    return {reinterpret_cast<const char*>(&stored), sizeof stored};
+}
+
+// The first byte at which two records differ, for a failure message that
+// names it rather than printing both records.
+std::size_t FirstDifference(const std::string& a, const std::string& b) {
+    return std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin();
+}
+
+// The Crc of a compiled record read in its target's byte order.
+std::uint16_t StoredCrc(const std::string& record, std::endian order) {
+    const auto byte = [&](std::size_t i) {
+        return static_cast<std::uint8_t>(record[offsetof(HAL_STRUCT, Crc) + i]);
+    };
+    return order == std::endian::big ? byte(0) << 8 | byte(1) : byte(1) << 8 | byte(0);
+}
+
+// The record appcfg.h makes on each target is configured there, and it is
+// the record that saving the configuration writes into an image of the
+// target's byte order.
+TEST_P(Toolchain, AppCfgCompilesToTheRecordAnImageOfTheTargetsByteOrderHolds) {
     std::strcpy(config_.Record.Description, "Rev \"B\"\nC:\\boards\\k7r ?\?/");
     test::WriteText(dir_ + "/appcfg.h", ExportAppCfg(config_, 17));
-    test::WriteText(dir_ + "/record.c", "#include <k7r58c22/hal_struct.h>\n"
-                                        "#include \"appcfg.h\"\n");
-    const struct {
-        std::string compiler;
-        std::string objcopy;
-    } kToolchains[] = {{"gcc", "objcopy"},
-                       {"i686-w64-mingw32-gcc", "i686-w64-mingw32-objcopy"},
-                       {"x86_64-w64-mingw32-gcc", "x86_64-w64-mingw32-objcopy"}};
-    for (const auto& tools : kToolchains) {
-        const std::string object = tools.compiler + ".o";
-        const CommandResult build = RunCommand(Compile(tools.compiler, "record.c", object) +
-                                               " -c -I" K7R_SOURCE_DIR "/include");
-        ASSERT_EQ(build.status, 0) << tools.compiler << "\n" << build.output;
-        const std::string data = dir_ + "/" + tools.compiler + ".data";
-        const CommandResult copied = RunCommand(tools.objcopy + " -O binary --only-section=.data " +
-                                                dir_ + "/" + object + " " + data);
-        ASSERT_EQ(copied.status, 0) << copied.output;
+    for (std::size_t i = 0; i < std::size(kTargets); ++i) {
+        const Target& target = kTargets[i];
+        SCOPED_TRACE(target.compiler);
+        const std::string name = "target" + std::to_string(i);
+        const std::string record = CompiledRecord(target, dir_, name);
+        ASSERT_EQ(record.size(), sizeof(HAL_STRUCT));
+        EXPECT_EQ(StoredCrc(record, target.order),
+                  ComputeRecordCrc(reinterpret_cast<const std::uint8_t*>(record.data())));
 
-        // The section may be padded behind the record.
-        const std::string bytes = test::ReadText(data);
-        ASSERT_GE(bytes.size(), sizeof(HAL_STRUCT)) << tools.compiler;
-        HAL_STRUCT built;
-        std::memcpy(&built, bytes.data(), sizeof built);
-        EXPECT_EQ(CheckRecord(built), RecordState::Configured) << tools.compiler;
-        built.Crc = config_.Record.Crc;
-        EXPECT_EQ(std::memcmp(&built, &config_.Record, sizeof built), 0) << tools.compiler;
+        const std::string image = dir_ + "/" + name + "_" + target.image;
+        ASSERT_TRUE(
+            SaveConfigFile(test::TestImagePath(target.image), image, config_.Record, false, Fail));
+        const std::string saved = ImageRecord(image);
+        EXPECT_TRUE(record == saved) << "from byte " << FirstDifference(record, saved);
     }
+}
+
+// The m68k board's own configuration, exported and compiled for the board
+// again, gives the record its image was built with, CRC 3601h included.
+TEST(BigEndianBoard, AppCfgOfItsImageCompilesToTheImagesRecord) {
+    const std::string board = test::TestImagePath("m68k_board.elf");
+    WorkingConfig config(TemplateRecord);
+    ASSERT_TRUE(OpenConfigFile(board, config, Fail));
+    const std::string dir = test::ScratchDirectory();
+    test::WriteText(dir + "/appcfg.h", ExportAppCfg(config, 17));
+    const std::string record = CompiledRecord(kM68k, dir, "board");
+    const std::string built = ImageRecord(board);
+    EXPECT_TRUE(record == built) << "from byte " << FirstDifference(record, built);
 }
 
 // A program of two source files, put together as the public header says:

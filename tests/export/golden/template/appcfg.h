@@ -18,7 +18,11 @@ HAL_STRUCT HAL_STRUCT_NAME =
     "58C22 HAL EXE",        // HAL ID string
     "",                     // Configuration description
     sizeof(HAL_STRUCT),     // Sizeof this structure
+#if defined(HAL_BIG_ENDIAN) || defined(__BIG_ENDIAN__) || (defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__)
+    0x8229,                 // CRC of the rest of structure
+#else
     0x43F3,                 // CRC of the rest of structure
+#endif
 
     "58C22",                // K7R chip ID (58C20,58C21,..)
     0x1234,                 // Endian detect (LE=0x1234)
