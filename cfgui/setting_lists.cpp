@@ -1,6 +1,6 @@
 #include "cfgui/setting_lists.h"
 
-#include "edit/page_rules.h"
+#include "edit/rules/common_rules.h"
 #include "regs/settings_engine.h"
 
 namespace k7r::cfgui {

@@ -4,7 +4,7 @@
 #include "cfgui/chip_text.h"
 #include "cfgui/page.h"
 #include "cfgui/resource.h"
-#include "edit/power_page.h"
+#include "edit/rules/power_rules.h"
 #include "regs/field_controls.h"
 #include "regs/field_names.h"
 

@@ -10,7 +10,7 @@
 #include "config/default_records.h"
 #include "config/working_config.h"
 #include "edit/edit_session.h"
-#include "edit/page_rules.h"
+#include "edit/rules/common_rules.h"
 #include "regs/field_attributes.h"
 #include "regs/field_bits.h"
 #include "regs/field_names.h"

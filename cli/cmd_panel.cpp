@@ -6,7 +6,7 @@
 #include "config/default_records.h"
 #include "edit/diagnostics.h"
 #include "edit/edit_session.h"
-#include "edit/panel_page.h"
+#include "edit/rules/panel_rules.h"
 
 #include <cctype>
 #include <cstdio>

@@ -3,7 +3,7 @@
 #include "cli/commands.h"
 #include "cli/json_output.h"
 #include "cli/panel_list.h"
-#include "edit/panel_page.h"
+#include "edit/rules/panel_rules.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #include "edit/register_edit.h"
 
 #include "edit/field_text.h"
-#include "edit/page_rules.h"
+#include "edit/rules/common_rules.h"
 #include "regs/settings_engine.h"
 
 namespace k7r::edit {

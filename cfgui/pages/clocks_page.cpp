@@ -5,8 +5,8 @@
 #include "cfgui/pages/page_edits.h"
 #include "cfgui/resource.h"
 #include "cfgui/view.h"
-#include "edit/clocks_page.h"
 #include "edit/field_text.h"
+#include "edit/rules/clocks_rules.h"
 #include "regs/setting_ids.h"
 #include "regs/settings_engine.h"
 

@@ -5,7 +5,7 @@
 #include "cfgui/pages/page_edits.h"
 #include "cfgui/resource.h"
 #include "cfgui/view.h"
-#include "edit/general_page.h"
+#include "edit/rules/general_rules.h"
 #include "regs/setting_ids.h"
 #include "regs/settings_engine.h"
 

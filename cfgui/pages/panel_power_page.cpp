@@ -4,7 +4,7 @@
 #include "cfgui/pages/page_edits.h"
 #include "cfgui/resource.h"
 #include "cfgui/view.h"
-#include "edit/power_page.h"
+#include "edit/rules/power_rules.h"
 #include "regs/setting_ids.h"
 #include "regs/settings_engine.h"
 

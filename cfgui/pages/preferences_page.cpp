@@ -4,7 +4,7 @@
 #include "cfgui/pages/page_edits.h"
 #include "cfgui/resource.h"
 #include "cfgui/view.h"
-#include "edit/preferences_page.h"
+#include "edit/rules/preferences_rules.h"
 #include "regs/setting_ids.h"
 #include "regs/settings_engine.h"
 

@@ -1,4 +1,4 @@
-#include "edit/page_rules.h"
+#include "edit/rules/common_rules.h"
 
 #include "edit/bad_entry.h"
 #include "edit/field_text.h"

@@ -9,7 +9,7 @@
 #include <string_view>
 
 // Pieces every page rule of the core is built from. Front ends call the
-// page headers, not these.
+// rule headers of the pages, not these.
 namespace k7r::edit {
 
 // A refused entry: nothing changed; the control goes back to `shown`.
@@ -59,7 +59,7 @@ std::optional<EditResult> RefuseWithoutEntry(EditSession& session, std::uint32_t
 void RefreshFrameRate(EditSession& session);
 
 // A changed panel type moves panel power to its pin family (ChoosePanelType
-// of panel_page.h); the warning when a conflicting pin was given up.
+// of panel_rules.h); the warning when a conflicting pin was given up.
 std::string SwitchPowerPinFamily(EditSession& session, std::uint32_t oldType);
 
 // The last step of every change: the predefined panel is matched again when

@@ -1,9 +1,9 @@
-#include "edit/panel_page.h"
+#include "edit/rules/panel_rules.h"
 
 #include "edit/bad_entry.h"
 #include "edit/field_text.h"
-#include "edit/page_rules.h"
-#include "edit/preferences_page.h"
+#include "edit/rules/common_rules.h"
+#include "edit/rules/preferences_rules.h"
 #include "panels/panel_def_list.h"
 #include "panels/panel_settings.h"
 #include "regs/computations.h"

@@ -4,7 +4,7 @@
 #include "cfgui/pages/direct_page.h"
 #include "cfgui/resource.h"
 #include "cfgui/tooltip_text.h"
-#include "edit/preferences_page.h"
+#include "edit/rules/preferences_rules.h"
 #include "edit/test_pattern.h"
 #include "regs/setting_ids.h"
 #include "regs/settings_engine.h"

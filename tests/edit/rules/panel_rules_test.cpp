@@ -1,7 +1,7 @@
 // The Panel page's rules: panel type and power pin family, the feature
 // editors, the pixel clock and the predefined panels.
-#include "edit/panel_features.h"
-#include "edit/panel_page.h"
+#include "edit/rules/panel_features.h"
+#include "edit/rules/panel_rules.h"
 #include "regs/computations.h"
 #include "regs/setting_ids.h"
 #include "tests/edit/edit_fixture.h"

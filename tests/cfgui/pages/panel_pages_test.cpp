@@ -5,7 +5,7 @@
 #include "cfgui/pages/panel_page.h"
 #include "cfgui/pages/panel_power_page.h"
 #include "cfgui/resource.h"
-#include "edit/panel_features.h"
+#include "edit/rules/panel_features.h"
 #include "regs/field_names.h"
 #include "regs/setting_ids.h"
 #include "regs/settings_engine.h"

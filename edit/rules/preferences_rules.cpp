@@ -1,9 +1,9 @@
-#include "edit/preferences_page.h"
+#include "edit/rules/preferences_rules.h"
 
 #include "config/hal_struct.h"
 #include "edit/bad_entry.h"
 #include "edit/field_text.h"
-#include "edit/page_rules.h"
+#include "edit/rules/common_rules.h"
 #include "regs/computations.h"
 #include "regs/setting_ids.h"
 #include "regs/settings_engine.h"

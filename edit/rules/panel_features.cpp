@@ -1,4 +1,4 @@
-#include "edit/panel_features.h"
+#include "edit/rules/panel_features.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
-#include "edit/clocks_page.h"
+#include "edit/rules/clocks_rules.h"
 
 #include "edit/bad_entry.h"
 #include "edit/field_text.h"
-#include "edit/page_rules.h"
+#include "edit/rules/common_rules.h"
 #include "hal/init.h"
 #include "regs/setting_ids.h"
 #include "regs/settings_engine.h"

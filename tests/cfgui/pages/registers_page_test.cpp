@@ -4,7 +4,7 @@
 #include "cfgui/dialogs/modify_register_dialog.h"
 #include "cfgui/pages/registers_page.h"
 #include "cfgui/resource.h"
-#include "edit/preferences_page.h"
+#include "edit/rules/preferences_rules.h"
 #include "regs/settings_engine.h"
 #include "tests/cfgui/page_harness.h"
 
