@@ -6,7 +6,7 @@
 #include "edit/bad_entry.h"
 #include "edit/diagnostics.h"
 #include "edit/field_text.h"
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #include "cfgui/setting_lists.h"
 
 #include "edit/rules/common_rules.h"
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
 
 namespace k7r::cfgui {
 

@@ -1,7 +1,9 @@
 // configure --from SOURCE [--preserve-addresses] FILE...: the record of
 // SOURCE written into every FILE, as Configure Multiple does, with its
 // summary on standard output.
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/dispatch.h"
 #include "config/default_records.h"
 #include "containers/configure_multiple.h"
 

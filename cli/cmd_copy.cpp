@@ -1,7 +1,11 @@
 // copy SOURCE TARGET [--preserve-addresses]: the record of SOURCE written
 // into the record of TARGET, as the utility saves a file in place.
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/dispatch.h"
 #include "config/default_records.h"
+#include "config/working_config.h"
+#include "containers/config_file.h"
 
 #include <cstdio>
 #include <string>

@@ -2,8 +2,11 @@
 // [--no-hardware-accel]: one of the Export dialog's generated files for the
 // configuration found in FILE, under the kind's default name in the current
 // directory, under PATH, or on standard output ("-", with LF line ends).
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/dispatch.h"
 #include "config/default_records.h"
+#include "containers/config_file.h"
 #include "export/export_kinds.h"
 #include "export/output_file.h"
 #include "platform/standard_output.h"

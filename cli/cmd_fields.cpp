@@ -3,7 +3,9 @@
 // records in table order, or those of the ids given in their order with the
 // values each takes. --help-text adds each record's help paragraph below its
 // line.
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/dispatch.h"
 #include "cli/json_output.h"
 #include "cli/panel_list.h"
 #include "cli/setting_words.h"
@@ -15,7 +17,6 @@
 #include "regs/field_bits.h"
 #include "regs/field_names.h"
 #include "regs/field_table.h"
-#include "regs/settings_engine.h"
 
 #include <charconv>
 #include <cstdio>

@@ -1,11 +1,13 @@
 // get FILE SETTING... [--json]: the value of each setting as the utility
 // shows it.
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/dispatch.h"
 #include "cli/json_output.h"
 #include "cli/setting_words.h"
 #include "config/default_records.h"
 #include "regs/field_names.h"
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
 
 #include <cstdio>
 #include <string>

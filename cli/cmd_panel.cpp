@@ -1,7 +1,9 @@
 // panel FILE NAME [--def PATH] [-o OUT]: applies a predefined panel to the
 // configuration in FILE as the Panel page does, prints the report and the
 // diagnostics, and saves into FILE or OUT.
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/dispatch.h"
 #include "cli/panel_list.h"
 #include "config/default_records.h"
 #include "edit/diagnostics.h"

@@ -1,5 +1,6 @@
 // panels [--def PATH] [--json]: the predefined panels as the utility's Panel
 // page offers them, then the file's version message.
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/json_output.h"
 #include "cli/panel_list.h"

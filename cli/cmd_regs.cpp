@@ -1,12 +1,16 @@
 // regs FILE [--breakdown] [--json]: the register initialization table in the order
 // the chip is programmed, as the utility's Registers tab lists it, with the
 // fields of each entry when asked.
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/dispatch.h"
 #include "cli/json_output.h"
 #include "config/default_records.h"
+#include "containers/config_file.h"
 #include "edit/register_line.h"
+#include "regs/register_access.h"
+#include "regs/register_breakdown.h"
 #include "regs/register_table.h"
-#include "regs/settings_engine.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,9 @@
 // [--json]: changes settings in order through the editing core, as the
 // utility's pages do, prints the diagnostics and saves into FILE or into a
 // copy OUT.
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/dispatch.h"
 #include "cli/json_output.h"
 #include "cli/panel_list.h"
 #include "cli/setting_words.h"
@@ -11,7 +13,7 @@
 #include "edit/edit_session.h"
 #include "edit/setting_edit.h"
 #include "regs/field_names.h"
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
 #include "regs/validation.h"
 
 #include <algorithm>

@@ -1,15 +1,18 @@
 // show FILE [--json]: the record found in FILE, field by field, as the file
 // stores it but with every number in its proper byte order.
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/dispatch.h"
 #include "cli/json_output.h"
 #include "cli/panel_list.h"
 #include "config/flag_names.h"
 #include "config/record.h"
 #include "config/working_config.h"
+#include "containers/config_file.h"
 #include "containers/config_image.h"
 #include "edit/diagnostics.h"
 #include "panels/panel_settings.h"
-#include "regs/computations.h"
+#include "regs/mode_string.h"
 #include "regs/register_table.h"
 
 #include <cstdio>

@@ -1,9 +1,12 @@
 // validate FILE [--json]: the diagnostics the utility shows for the file's
 // record; exit status 1 when there is an error.
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/dispatch.h"
 #include "cli/json_output.h"
 #include "cli/panel_list.h"
 #include "config/default_records.h"
+#include "containers/config_file.h"
 #include "edit/diagnostics.h"
 
 #include <cstdio>

@@ -1,5 +1,8 @@
+#include "cli/dispatch.h"
+
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/command_table.h"
 #include "cli/help_text.h"
 #include "cli/suggestions.h"
 

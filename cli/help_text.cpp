@@ -1,5 +1,6 @@
 #include "cli/help_text.h"
 
+#include "cli/command_table.h"
 #include "export/export_kinds.h"
 
 #include <nlohmann/json.hpp>

@@ -1,7 +1,7 @@
 #include "cli/json_output.h"
 
 #include "regs/field_names.h"
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
 
 #include <cstdio>
 #include <string>

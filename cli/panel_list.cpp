@@ -1,6 +1,7 @@
 #include "cli/panel_list.h"
 
 #include "cli/command.h"
+#include "cli/dispatch.h"
 #include "platform/executable_dir.h"
 
 #include <cstdio>

@@ -1,9 +1,10 @@
 #include "edit/chip_session.h"
 
 #include "config/record.h"
+#include "hal/access.h"
 #include "hal/chip_registers.h"
-#include "hal/hal.h"
-#include "hal/init.h"
+#include "hal/error_text.h"
+#include "hal/init_sequence.h"
 #include "hal/program_info.h"
 
 #include <cstdio>

@@ -1,8 +1,8 @@
 #include "edit/edit_session.h"
 
 #include "panels/panel_settings.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 namespace k7r::edit {
 

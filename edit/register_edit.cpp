@@ -2,7 +2,7 @@
 
 #include "edit/field_text.h"
 #include "edit/rules/common_rules.h"
-#include "regs/settings_engine.h"
+#include "regs/register_access.h"
 
 namespace k7r::edit {
 

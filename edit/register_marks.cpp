@@ -1,7 +1,7 @@
 #include "edit/register_marks.h"
 
 #include "edit/edit_session.h"
-#include "regs/settings_engine.h"
+#include "regs/register_access.h"
 
 #include <cstdio>
 

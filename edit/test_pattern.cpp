@@ -1,10 +1,10 @@
 #include "edit/test_pattern.h"
 
+#include "hal/access.h"
 #include "hal/chip_registers.h"
-#include "hal/hal.h"
-#include "hal/init.h"
+#include "hal/lookup_tables.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,12 +1,13 @@
+#include "export/appcfg_header.h"
+
 #include "config/record.h"
 #include "export/banner.h"
 #include "export/c_text.h"
 #include "export/exported_record.h"
-#include "export/generators.h"
 #include "export/maker_notices.h"
 #include "export/symbol_names.h"
 #include "export/text_format.h"
-#include "regs/computations.h"
+#include "regs/mode_string.h"
 #include "regs/register_table.h"
 
 #include <bit>

@@ -1,8 +1,9 @@
+#include "export/chip_header.h"
+
 #include "config/hal_struct.h"
 #include "export/banner.h"
 #include "export/c_text.h"
 #include "export/exported_record.h"
-#include "export/generators.h"
 #include "export/maker_notices.h"
 #include "export/symbol_names.h"
 #include "export/text_format.h"

@@ -1,11 +1,12 @@
+#include "export/csv_export.h"
+
 #include "config/record.h"
 #include "export/banner.h"
 #include "export/c_text.h"
 #include "export/exported_record.h"
-#include "export/generators.h"
 #include "export/maker_notices.h"
 #include "export/text_format.h"
-#include "regs/computations.h"
+#include "regs/mode_string.h"
 #include "regs/register_table.h"
 
 #include <algorithm>

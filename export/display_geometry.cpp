@@ -1,8 +1,8 @@
 #include "export/display_geometry.h"
 
-#include "regs/computations.h"
+#include "regs/field_values.h"
+#include "regs/layout.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 namespace k7r {
 

@@ -1,6 +1,11 @@
 #include "export/export_kinds.h"
 
-#include "export/generators.h"
+#include "export/appcfg_header.h"
+#include "export/chip_header.h"
+#include "export/csv_export.h"
+#include "export/generic_header.h"
+#include "export/html_export.h"
+#include "export/mode_header.h"
 #include "export/text_format.h"
 
 namespace k7r {

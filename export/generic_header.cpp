@@ -1,15 +1,16 @@
+#include "export/generic_header.h"
+
 #include "export/banner.h"
 #include "export/c_text.h"
 #include "export/display_geometry.h"
 #include "export/export_options.h"
 #include "export/exported_record.h"
-#include "export/generators.h"
 #include "export/maker_notices.h"
 #include "export/text_format.h"
-#include "regs/computations.h"
+#include "regs/field_values.h"
+#include "regs/mode_string.h"
 #include "regs/register_table.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 namespace k7r {
 

@@ -1,5 +1,6 @@
+#include "export/html_export.h"
+
 #include "config/hal_struct.h"
-#include "export/generators.h"
 #include "export/maker_notices.h"
 #include "export/text_format.h"
 #include "regs/field_attributes.h"

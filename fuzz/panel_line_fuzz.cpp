@@ -2,6 +2,7 @@
 // most 511 characters): parsing must stay within the line, keep names to 78
 // characters, and every entry must match itself and qualify with one line
 // of reasons.
+#include "panels/panel_def_matches.h"
 #include "panels/panel_def_parser.h"
 #include "panels/qualification.h"
 

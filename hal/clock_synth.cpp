@@ -1,6 +1,8 @@
+#include "hal/clock_synth.h"
+
+#include "hal/access.h"
 #include "hal/chip_registers.h"
-#include "hal/hal.h"
-#include "hal/init.h"
+#include "hal/error_text.h"
 #include "hal/layer_state.h"
 #include "platform/thread_priority.h"
 

@@ -1,7 +1,7 @@
 #include "hal/program_info.h"
 
 #include "config/record.h"
-#include "hal/hal.h"
+#include "hal/access.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,3 +1,5 @@
+#include "panels/panel_def_matches.h"
+
 #include "panels/panel_def.h"
 
 namespace k7r {

@@ -1,9 +1,12 @@
 #include "panels/panel_settings.h"
 
 #include "config/working_config.h"
-#include "regs/computations.h"
+#include "panels/panel_def_matches.h"
+#include "regs/clock_tree.h"
+#include "regs/field_values.h"
+#include "regs/layout.h"
+#include "regs/pixel_clocks.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <algorithm>
 

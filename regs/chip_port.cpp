@@ -1,8 +1,8 @@
 #include "regs/chip_port.h"
 
+#include "hal/access.h"
 #include "hal/chip_registers.h"
-#include "hal/hal.h"
-#include "hal/init.h"
+#include "hal/clock_synth.h"
 
 namespace k7r {
 

@@ -1,8 +1,7 @@
-#include "regs/computations.h"
-#include "regs/field_operations.h"
+#include "regs/clock_tree.h"
 
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 namespace k7r {
 namespace {

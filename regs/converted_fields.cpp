@@ -1,13 +1,15 @@
-#include "regs/field_operations.h"
+#include "regs/converted_fields.h"
+
+#include "regs/panel_type.h"
 
 #include "config/working_config.h"
 #include "hal/chip_registers.h"
-#include "regs/computations.h"
 #include "regs/field_bits.h"
 #include "regs/field_table.h"
-#include "regs/panel_power.h"
+#include "regs/field_values.h"
+#include "regs/layout.h"
+#include "regs/register_access.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <algorithm>
 

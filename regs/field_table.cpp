@@ -1,7 +1,11 @@
 #include "regs/field_table.h"
 
+#include "regs/clock_tree.h"
+#include "regs/converted_fields.h"
 #include "regs/field_attributes.h"
-#include "regs/field_operations.h"
+#include "regs/panel_type.h"
+#include "regs/record_settings.h"
+#include "regs/value_lists.h"
 
 namespace k7r {
 namespace {

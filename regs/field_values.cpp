@@ -1,4 +1,6 @@
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
+
+#include "regs/register_access.h"
 
 #include "config/working_config.h"
 #include "regs/field_attributes.h"

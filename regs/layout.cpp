@@ -1,8 +1,9 @@
-#include "regs/computations.h"
+
+#include "regs/layout.h"
 
 #include "config/working_config.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <algorithm>
 

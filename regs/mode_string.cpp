@@ -1,8 +1,9 @@
-#include "regs/computations.h"
 
-#include "regs/panel_power.h"
+#include "regs/mode_string.h"
+
+#include "regs/field_values.h"
+#include "regs/panel_type.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <cstdio>
 

@@ -1,9 +1,11 @@
-#include "regs/computations.h"
+#include "regs/pixel_clocks.h"
+
+#include "regs/clock_tree.h"
 
 #include "config/working_config.h"
 #include "hal/chip_registers.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <array>
 #include <cstdio>

@@ -1,11 +1,13 @@
-#include "regs/field_operations.h"
+#include "regs/record_settings.h"
+
+#include "regs/panel_type.h"
 
 #include "config/working_config.h"
 #include "regs/chip_port.h"
 #include "regs/field_table.h"
-#include "regs/panel_power.h"
+#include "regs/field_values.h"
+#include "regs/register_access.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <algorithm>
 #include <cstring>

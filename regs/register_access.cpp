@@ -1,4 +1,5 @@
-#include "regs/settings_engine.h"
+
+#include "regs/register_access.h"
 
 #include "config/working_config.h"
 #include "regs/chip_port.h"

@@ -1,10 +1,11 @@
-#include "regs/field_operations.h"
+#include "regs/value_lists.h"
+
+#include "regs/panel_type.h"
 
 #include "regs/field_bits.h"
 #include "regs/field_table.h"
-#include "regs/panel_power.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <array>
 #include <cstdio>

@@ -1,6 +1,7 @@
 #include "view/bmp.h"
 
 #include "view/bmp_format.h"
+#include "view/bmp_rle.h"
 #include "view/bmp_rows.h"
 #include "view/messages.h"
 #include "view/print.h"

@@ -1,3 +1,5 @@
+#include "view/bmp_rle.h"
+
 #include "view/bmp_format.h"
 #include "view/bmp_rows.h"
 #include "view/messages.h"

@@ -22,6 +22,5 @@ struct BmpRows {
 };
 
 int DrawUncompressedRows(BmpRows& rows);
-int DrawRunLengthRows(BmpRows& rows);
 
 } // namespace k7r

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hal/hal.h"
+#include "hal/access.h"
 #include "view/chip_bus.h"
 
 namespace k7r {

@@ -2,8 +2,9 @@
 // JPEG, BMP or GIF image on the panel, centred, with keys to pan over it.
 #include "config/default_records.h"
 #include "emu/driver_choice.h"
-#include "hal/hal.h"
-#include "hal/init.h"
+#include "hal/access.h"
+#include "hal/error_text.h"
+#include "hal/init_sequence.h"
 #include "hal/program_info.h"
 #include "platform/console_keys.h"
 #include "view/hal_bus.h"

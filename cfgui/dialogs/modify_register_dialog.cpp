@@ -4,9 +4,9 @@
 #include "cfgui/view.h"
 #include "edit/field_text.h"
 #include "edit/register_edit.h"
+#include "regs/register_access.h"
 #include "regs/register_table.h"
 #include "regs/register_width.h"
-#include "regs/settings_engine.h"
 
 #include <cstdio>
 

@@ -7,8 +7,8 @@
 #include "cfgui/view.h"
 #include "edit/field_text.h"
 #include "edit/rules/clocks_rules.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <array>
 

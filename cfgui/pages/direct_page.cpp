@@ -6,8 +6,8 @@
 #include "cfgui/view.h"
 #include "edit/chip_session.h"
 #include "edit/test_pattern.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <string>
 

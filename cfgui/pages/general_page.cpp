@@ -6,8 +6,8 @@
 #include "cfgui/resource.h"
 #include "cfgui/view.h"
 #include "edit/rules/general_rules.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <array>
 

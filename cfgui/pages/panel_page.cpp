@@ -9,10 +9,10 @@
 #include "cfgui/view.h"
 #include "edit/rules/panel_features.h"
 #include "edit/rules/panel_rules.h"
-#include "regs/computations.h"
 #include "regs/field_names.h"
+#include "regs/field_values.h"
+#include "regs/pixel_clocks.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <algorithm>
 #include <array>

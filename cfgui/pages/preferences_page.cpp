@@ -5,8 +5,8 @@
 #include "cfgui/resource.h"
 #include "cfgui/view.h"
 #include "edit/rules/preferences_rules.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <array>
 

@@ -7,7 +7,8 @@
 #include "cfgui/view.h"
 #include "edit/register_line.h"
 #include "edit/register_marks.h"
-#include "regs/settings_engine.h"
+#include "regs/register_access.h"
+#include "regs/register_breakdown.h"
 
 #include <array>
 #include <cstdio>

@@ -3,9 +3,9 @@
 #include "edit/bad_entry.h"
 #include "edit/field_text.h"
 #include "edit/rules/common_rules.h"
-#include "hal/init.h"
+#include "hal/clock_synth.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <cstdio>
 

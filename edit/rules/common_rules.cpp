@@ -2,12 +2,12 @@
 
 #include "edit/bad_entry.h"
 #include "edit/field_text.h"
-#include "regs/computations.h"
+#include "regs/clock_tree.h"
 #include "regs/field_attributes.h"
 #include "regs/field_names.h"
 #include "regs/field_table.h"
+#include "regs/field_values.h"
 #include "regs/register_table.h"
-#include "regs/settings_engine.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -58,10 +58,6 @@ std::optional<EditResult> RefuseWithoutEntry(EditSession& session, std::uint32_t
 // totals multiply to 0.
 void RefreshFrameRate(EditSession& session);
 
-// A changed panel type moves panel power to its pin family (ChoosePanelType
-// of panel_rules.h); the warning when a conflicting pin was given up.
-std::string SwitchPowerPinFamily(EditSession& session, std::uint32_t oldType);
-
 // The last step of every change: the predefined panel is matched again when
 // something changed.
 EditResult Finish(EditSession& session, EditResult result);

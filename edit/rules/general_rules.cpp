@@ -4,8 +4,8 @@
 #include "edit/field_text.h"
 #include "edit/rules/common_rules.h"
 #include "regs/field_names.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <algorithm>
 #include <array>

@@ -3,12 +3,13 @@
 #include "edit/bad_entry.h"
 #include "edit/field_text.h"
 #include "edit/rules/common_rules.h"
+#include "edit/rules/power_rules.h"
 #include "edit/rules/preferences_rules.h"
 #include "panels/panel_def_list.h"
 #include "panels/panel_settings.h"
-#include "regs/computations.h"
+#include "regs/field_values.h"
+#include "regs/pixel_clocks.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <algorithm>
 #include <cstring>

@@ -3,9 +3,9 @@
 #include "edit/bad_entry.h"
 #include "edit/field_text.h"
 #include "edit/rules/common_rules.h"
-#include "regs/panel_power.h"
+#include "regs/field_values.h"
+#include "regs/panel_type.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 namespace k7r::edit {
 namespace {

@@ -4,6 +4,7 @@
 #include "edit/edit_session.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // The Panel Power page's rules: whether and through which pin the software
@@ -42,5 +43,9 @@ EditResult ChoosePowerPin(EditSession& session, unsigned pin);
 // whole part (ReadMilliText) in ms; no number, or one above 65535, is
 // refused with "ERROR: \"%s\" is not a valid %s!\n".
 EditResult LeavePowerDelay(EditSession& session, std::uint32_t id, std::string_view text);
+
+// A changed panel type moves panel power to its pin family (ChoosePanelType
+// of panel_rules.h); the warning when a conflicting pin was given up.
+std::string SwitchPowerPinFamily(EditSession& session, std::uint32_t oldType);
 
 } // namespace k7r::edit

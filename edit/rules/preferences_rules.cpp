@@ -4,9 +4,9 @@
 #include "edit/bad_entry.h"
 #include "edit/field_text.h"
 #include "edit/rules/common_rules.h"
-#include "regs/computations.h"
+#include "regs/field_values.h"
+#include "regs/layout.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 #include "cfgui/diagnostics_reporter.h"
 #include "cfgui/resource.h"
 #include "config/default_records.h"
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
 #include "tests/cfgui/fake_view.h"
 #include "tests/support/test_files.h"
 

@@ -1,8 +1,8 @@
 #include "cfgui/application.h"
 #include "cfgui/document.h"
 #include "config/default_records.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include "cfgui/page_context.h"
 #include "cfgui/pages/page_registry.h"
 #include "config/default_records.h"
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
 #include "tests/cfgui/fake_view.h"
 
 #include <gtest/gtest.h>

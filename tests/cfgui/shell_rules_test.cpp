@@ -9,7 +9,7 @@
 #include "cfgui/window_title.h"
 #include "config/default_records.h"
 #include "regs/field_names.h"
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 // errors saves nothing unless forced.
 #include "config/default_records.h"
 #include "containers/config_file.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 #include "tests/cli/cli_run.h"
 #include "tests/support/test_files.h"
 

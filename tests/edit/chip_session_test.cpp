@@ -1,9 +1,9 @@
 #include "config/working_config.h"
 #include "edit/chip_session.h"
 #include "edit/test_pattern.h"
-#include "hal/init.h"
+#include "hal/clock_synth.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 #include "tests/hal/chip_fixture.h"
 
 #include <cstdio>

@@ -3,7 +3,7 @@
 #include "edit/bad_entry.h"
 #include "edit/diagnostics.h"
 #include "panels/panel_def_list.h"
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>

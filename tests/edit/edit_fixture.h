@@ -3,7 +3,7 @@
 #include "config/default_records.h"
 #include "edit/edit_session.h"
 #include "panels/panel_def_list.h"
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 // The Modify Register dialog's rule.
 #include "edit/register_edit.h"
+#include "regs/register_access.h"
 #include "tests/edit/edit_fixture.h"
 
 namespace k7r::edit {

@@ -2,12 +2,12 @@
 
 #include "config/default_records.h"
 #include "containers/config_file.h"
-#include "regs/computations.h"
 #include "regs/field_attributes.h"
 #include "regs/field_table.h"
+#include "regs/field_values.h"
+#include "regs/layout.h"
 #include "regs/register_table.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>

@@ -1,13 +1,16 @@
 // Configurations other than those of the golden files.
 #include "config/default_records.h"
 #include "config/record.h"
+#include "export/appcfg_header.h"
+#include "export/csv_export.h"
 #include "export/export_options.h"
-#include "export/generators.h"
+#include "export/generic_header.h"
+#include "export/mode_header.h"
 #include "export/text_format.h"
 #include "export_test_support.h"
+#include "regs/field_values.h"
 #include "regs/register_table.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <gtest/gtest.h>
 

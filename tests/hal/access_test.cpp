@@ -1,5 +1,6 @@
 #include "emu/panel_picture.h"
-#include "hal/init.h"
+#include "hal/error_text.h"
+#include "hal/init_sequence.h"
 #include "tests/hal/chip_fixture.h"
 
 #include <png.h>

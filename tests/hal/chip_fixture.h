@@ -4,7 +4,7 @@
 #include "config/record.h"
 #include "emu/driver_choice.h"
 #include "emu/emulated_driver.h"
-#include "hal/hal.h"
+#include "hal/access.h"
 
 #include <gtest/gtest.h>
 

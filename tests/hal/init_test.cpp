@@ -1,4 +1,6 @@
-#include "hal/init.h"
+#include "hal/clock_synth.h"
+#include "hal/error_text.h"
+#include "hal/init_sequence.h"
 #include "tests/hal/chip_fixture.h"
 
 #include <vector>

@@ -1,6 +1,7 @@
 // Its own test program: the current lookup table lives for the process, and
 // the first case needs a process that has not loaded one yet.
-#include "hal/init.h"
+#include "hal/init_sequence.h"
+#include "hal/lookup_tables.h"
 #include "tests/hal/chip_fixture.h"
 
 namespace k7r {

@@ -1,4 +1,5 @@
 #include "panels/panel_def.h"
+#include "panels/panel_def_matches.h"
 #include "tests/panels/qvga_tft.h"
 
 #include <gtest/gtest.h>

@@ -2,9 +2,8 @@
 
 #include "config/default_records.h"
 #include "config/working_config.h"
-#include "regs/computations.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 #include "regs/validation.h"
 #include "tests/panels/qvga_tft.h"
 #include "tests/support/test_files.h"

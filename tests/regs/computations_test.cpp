@@ -1,4 +1,7 @@
-#include "regs/computations.h"
+#include "regs/clock_tree.h"
+#include "regs/layout.h"
+#include "regs/mode_string.h"
+#include "regs/pixel_clocks.h"
 #include "tests/regs/setting_steps.h"
 
 namespace k7r {

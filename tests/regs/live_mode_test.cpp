@@ -1,10 +1,12 @@
 #include "config/working_config.h"
 #include "edit/chip_session.h"
-#include "hal/init.h"
+#include "hal/clock_synth.h"
 #include "regs/field_bits.h"
 #include "regs/field_table.h"
+#include "regs/field_values.h"
+#include "regs/register_access.h"
+#include "regs/register_breakdown.h"
 #include "regs/register_table.h"
-#include "regs/settings_engine.h"
 #include "tests/hal/chip_fixture.h"
 
 namespace k7r {

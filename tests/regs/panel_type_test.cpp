@@ -1,4 +1,4 @@
-#include "regs/panel_power.h"
+#include "regs/panel_type.h"
 #include "tests/regs/setting_steps.h"
 
 #include <iterator>

@@ -3,7 +3,8 @@
 #include "config/default_records.h"
 #include "config/working_config.h"
 #include "regs/field_table.h"
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
+#include "regs/register_access.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include "cfgui/tooltip_text.h"
 #include "edit/rules/preferences_rules.h"
 #include "edit/test_pattern.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 #include "tests/cfgui/page_harness.h"
 #include "tests/hal/chip_fixture.h"
 

@@ -7,8 +7,8 @@
 #include "cfgui/resource.h"
 #include "edit/rules/panel_features.h"
 #include "regs/field_names.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 #include "tests/cfgui/page_fixture.h"
 #include "tests/support/test_files.h"
 

@@ -5,7 +5,7 @@
 #include "cfgui/pages/registers_page.h"
 #include "cfgui/resource.h"
 #include "edit/rules/preferences_rules.h"
-#include "regs/settings_engine.h"
+#include "regs/register_access.h"
 #include "tests/cfgui/page_harness.h"
 
 #include <gtest/gtest.h>

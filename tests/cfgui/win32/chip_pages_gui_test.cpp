@@ -6,9 +6,9 @@
 #include "cfgui/win32/win32_view.h"
 #include "emu/driver_choice.h"
 #include "emu/emulated_driver.h"
-#include "hal/hal.h"
+#include "hal/access.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 #include "tests/cfgui/win32/gui_harness.h"
 #include "tests/edit/pattern_model.h"
 

@@ -5,8 +5,8 @@
 #include "cfgui/win32/win32_text.h"
 #include "config/record.h"
 #include "containers/config_file.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 #include "tests/cfgui/win32/gui_harness.h"
 #include "tests/support/test_files.h"
 

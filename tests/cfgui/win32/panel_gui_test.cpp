@@ -8,8 +8,8 @@
 #include "edit/rules/panel_features.h"
 #include "edit/rules/panel_rules.h"
 #include "regs/field_names.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 #include "tests/cfgui/win32/gui_harness.h"
 #include "tests/support/test_files.h"
 

@@ -5,7 +5,7 @@
 #include "cfgui/win32/program.h"
 #include "cfgui/win32/win32_text.h"
 #include "cfgui/win32/win32_view.h"
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
 #include "tests/cfgui/win32/gui_harness.h"
 #include "tests/cfgui/win32/test_page.h"
 #include "tests/cfgui/win32/test_resource.h"

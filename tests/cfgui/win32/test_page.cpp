@@ -4,7 +4,7 @@
 #include "cfgui/field_readers.h"
 #include "cfgui/page_context.h"
 #include "cfgui/view.h"
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
 #include "tests/cfgui/win32/test_resource.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 // The Clocks page's rules, with its exact texts.
 #include "edit/rules/clocks_rules.h"
-#include "hal/init.h"
+#include "hal/clock_synth.h"
 #include "regs/setting_ids.h"
 #include "tests/edit/edit_fixture.h"
 

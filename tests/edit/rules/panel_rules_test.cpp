@@ -2,7 +2,6 @@
 // editors, the pixel clock and the predefined panels.
 #include "edit/rules/panel_features.h"
 #include "edit/rules/panel_rules.h"
-#include "regs/computations.h"
 #include "regs/setting_ids.h"
 #include "tests/edit/edit_fixture.h"
 #include "tests/support/test_files.h"

@@ -9,18 +9,20 @@
 //                its configuration from that record for the rest of the run
 //                (the viewer passes ViewerRecord, the utility TemplateRecord).
 //   Binding      AcquireChip() maps the chip; ReleaseChip() undoes it (also
-//                run at process exit). LastError()/GetErrorText() report the
-//                outcome of the last failing operation.
+//                run at process exit). LastError()/GetErrorText()
+//                (hal/error_text.h) report the outcome of the last failing
+//                operation.
 //   Access       ReadReg16/32, WriteReg16/32 (USB registers 4000h-4FFFh are
 //                16 bits wide, all others 32), ReadMem32, FillMem32,
 //                WriteMem8/16: byte offsets from the register block and
 //                display memory. PanelMayHaveChanged after a change that
 //                should show.
-//   Bring-up     InitializeChip(mask) and its steps (hal/init.h);
-//                ProgramInformation (hal/program_info.h).
+//   Bring-up     InitializeChip(mask) and its steps (hal/init_sequence.h,
+//                hal/clock_synth.h, hal/lookup_tables.h); ProgramInformation
+//                (hal/program_info.h).
 //
 // Board driver: on Windows the K7R58xxx kernel driver, unless the program
-// chose another with UseBoardDriver (hal/board_driver.h), as the programs
+// chose another with UseBoardDriver (hal/driver_select.h), as the programs
 // that offer the board emulator do. Without a driver AcquireChip fails with
 // error 1.
 //
@@ -30,20 +32,8 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 
 namespace k7r::hal {
-
-// Last-error codes.
-inline constexpr std::uint32_t kErrNone = 0;
-inline constexpr std::uint32_t kErrNoDriver = 1;
-inline constexpr std::uint32_t kErrNoController = 2;
-inline constexpr std::uint32_t kErrNotConfigured = 3;
-inline constexpr std::uint32_t kErrCrcMismatch = 4;
-inline constexpr std::uint32_t kErrClockNotSettable = 5;
-inline constexpr std::uint32_t kErrClockTooHigh = 6;
-inline constexpr std::uint32_t kErrClockTooLow = 7;
-inline constexpr std::uint32_t kErrUnspecified = 8;
 
 // The layer's build number, from its revision text "$Revision: 2 $".
 inline constexpr const char* kHalRevision = "$Revision: 2 $";
@@ -64,21 +54,6 @@ std::optional<ChipBases> AcquireChip();
 
 // 0, or 2 when the driver refused to unmap; harmless when nothing is open.
 std::uint32_t ReleaseChip();
-
-std::uint32_t LastError();
-void SetLastError(std::uint32_t code);
-
-// The fixed text of an error code ("An unspecified error occured" for codes
-// beyond the table).
-const char* ErrorMessage(std::uint32_t code);
-
-// "There was no error detected", or "ERROR: " and the last error's text.
-std::string ErrorText();
-
-// strncpy semantics into a caller's buffer, as C callers expect: at most
-// length characters, NUL-padded, not terminated when the text fills them.
-// A null buffer only returns the code.
-std::uint32_t GetErrorText(char* buffer, std::uint32_t length);
 
 std::uint16_t ReadReg16(std::uint32_t offset);
 std::uint32_t ReadReg32(std::uint32_t offset);

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
+// The panel type settings and what follows from them: the power pin family
+// and the GPIO and GPO registers. The operations take the position of their
+// own record in kFieldTable.
 namespace k7r {
 
 struct WorkingConfig;
@@ -12,6 +16,12 @@ inline constexpr std::uint32_t kPanelStn = 0;
 inline constexpr std::uint32_t kPanelTft = 1;
 inline constexpr std::uint32_t kPanelHrTft = 2;
 inline constexpr std::uint32_t kPanelExtendedBase = 3;
+
+// Panel type: the composite (24), the basic (44) and extended (82) fields.
+std::uint32_t GetCompositePanelType(WorkingConfig& config, std::size_t record);
+void SetCompositePanelType(WorkingConfig& config, std::size_t record, std::uint32_t value);
+void SetBasicPanelType(WorkingConfig& config, std::size_t record, std::uint32_t value);
+void SetExtendedPanelType(WorkingConfig& config, std::size_t record, std::uint32_t value);
 
 // True when the panel type switches panel power through a GPO pin (its GPIO
 // pins carry panel signals): STN, HR-TFT and the extended types up to 6.

@@ -2,9 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
-#include <string>
-#include <string_view>
 
 namespace k7r {
 
@@ -35,26 +32,5 @@ void WriteFieldBits(WorkingConfig& config, std::size_t record, std::uint32_t val
 // of the power-on delay, "after" into those behind it.
 void WriteFieldAllEntries(WorkingConfig& config, std::size_t record, std::uint32_t before,
                           std::uint32_t after);
-
-// Field level, by setting id. An id that no record has gives 0, false or an
-// empty text and changes nothing.
-std::uint32_t GetFieldValue(WorkingConfig& config, std::uint32_t id);
-// True when the requested value differs from the value read before.
-bool SetFieldValue(WorkingConfig& config, std::uint32_t id, std::uint32_t value);
-std::uint32_t GetFieldMin(WorkingConfig& config, std::uint32_t id);
-std::uint32_t GetFieldMax(WorkingConfig& config, std::uint32_t id);
-std::optional<std::string> GetFieldListText(WorkingConfig& config, std::uint32_t id,
-                                            std::uint32_t item);
-std::string FormatFieldValue(WorkingConfig& config, std::uint32_t id);
-// Stores at most 255 characters as the description (id 1 only); returns the
-// number stored.
-std::size_t SetDescriptionText(WorkingConfig& config, std::uint32_t id, std::string_view text);
-
-// The value and its text for one particular record (ids 25 and 26 have two).
-std::uint32_t GetRecordValue(WorkingConfig& config, std::size_t record);
-std::string FormatRecordValue(WorkingConfig& config, std::size_t record);
-
-// The fields of one register entry with their values, for the Registers tab.
-std::string RegisterBreakdown(WorkingConfig& config, int position);
 
 } // namespace k7r

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// Operations that kFieldTable carries for the record's own settings. Each
+// receives the position of its own record, so one operation serves every
+// record of a kind.
+namespace k7r {
+
+struct WorkingConfig;
+
+// HAL_STRUCT header fields and flags (ids 1 to 18).
+std::uint32_t GetRecordSetting(WorkingConfig& config, std::size_t record);
+void SetRecordSetting(WorkingConfig& config, std::size_t record, std::uint32_t value);
+std::uint32_t MaxDescription(WorkingConfig& config, std::size_t record);
+
+} // namespace k7r
