@@ -51,7 +51,7 @@ std::string InputPath() {
         byte = static_cast<std::uint8_t>(state >> 24);
     }
     HAL_STRUCT record = TemplateRecord;
-    record.Crc = k7r::ComputeRecordCrc(record);
+    record.Crc = k7r::config::ComputeRecordCrc(record);
     std::memcpy(image.payload.data() + image.payload.size() / 2, &record, sizeof record);
     image.lines = {
         {.type = '0', .count = 3, .address = 0},
@@ -72,7 +72,7 @@ std::string InputPath() {
 
 // The work of the process on our side.
 int OpenAndSave(const std::string& path) {
-    k7r::WorkingConfig config(TemplateRecord);
+    k7r::config::WorkingConfig config(TemplateRecord);
     const k7r::MessageSink fail = [](const std::string& text) {
         std::fprintf(stderr, "%s\n", text.c_str());
     };

@@ -18,7 +18,7 @@ bool Has(unsigned flags, unsigned flag) {
 }
 
 // The input clock fields show MHz with three decimals, as they are typed.
-std::string ValueText(WorkingConfig& config, int control, std::uint32_t setting) {
+std::string ValueText(config::WorkingConfig& config, int control, std::uint32_t setting) {
     if (control == IDC_CLKI_TIMING || control == IDC_CLKI2_TIMING) {
         const std::uint32_t hz = GetFieldValue(config, setting);
         char text[32];

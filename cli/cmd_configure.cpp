@@ -60,7 +60,7 @@ int RunConfigure(const Invocation& invocation) {
     const std::string source = invocation.Value(kFrom.name).value_or("");
     const std::vector<std::string>& files = invocation.operands;
     const bool preserveAddresses = invocation.Has(kPreserveAddresses.name);
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     if (!OpenConfigFile(source, config, PrintToStderr())) {
         return kExitFailure;
     }

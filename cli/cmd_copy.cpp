@@ -19,7 +19,7 @@ constexpr Option kPreserveAddresses = {"--preserve-addresses", "", "",
 int RunCopy(const Invocation& invocation) {
     const std::string& source = invocation.operands[0];
     const std::string& target = invocation.operands[1];
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     if (!OpenConfigFile(source, config, PrintToStderr()) ||
         !SaveConfigFile(target, "", config.Record, invocation.Has(kPreserveAddresses.name),
                         PrintToStderr())) {

@@ -91,7 +91,7 @@ int RunExport(const Invocation& invocation) {
     if (const int status = ReadRequest(invocation, request); status != kExitSuccess) {
         return status;
     }
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     if (!OpenConfigFile(request.file, config, PrintToStderr())) {
         return kExitFailure;
     }

@@ -47,7 +47,7 @@ struct ValueRange {
 ValueRange RangeOf(std::size_t record) {
     const FIELD_DESC& field = kFieldTable[record];
     edit::EditSession session(TemplateRecord, ProgramPanels());
-    WorkingConfig& config = session.config;
+    config::WorkingConfig& config = session.config;
     ValueRange range{AcceptedValues(session, field.Id), {}, field.Units, {}};
     if (field.ListText) {
         for (std::uint32_t item = 0; item < edit::kLongestList; ++item) {

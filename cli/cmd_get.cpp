@@ -26,7 +26,7 @@ int RunGet(const Invocation& invocation) {
         }
         ids.push_back(setting.id);
     }
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     if (!OpenConfigFile(invocation.operands[0], config, PrintToStderr())) {
         return kExitFailure;
     }

@@ -58,7 +58,7 @@ int RunInit(const Invocation& invocation) {
             steps.*option.step = option.value;
         }
     }
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     if (!edit::OpenConfiguration(config, invocation.operands[0], PrintToStderr())) {
         return kExitFailure;
     }

@@ -75,7 +75,7 @@ Json BreakdownJson(const std::string& text) {
 
 int RunRegs(const Invocation& invocation) {
     const bool breakdown = invocation.Has(kBreakdown.name);
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     if (!OpenConfigFile(invocation.operands[0], config, PrintToStderr())) {
         return kExitFailure;
     }

@@ -48,7 +48,8 @@ CrcState CheckCrc(const ShownRecord& shown) {
     if (shown.host.Crc == 0) {
         return CrcState::Unconfigured;
     }
-    return ComputeRecordCrc(shown.stored) == shown.host.Crc ? CrcState::Ok : CrcState::Corrupted;
+    return config::ComputeRecordCrc(shown.stored) == shown.host.Crc ? CrcState::Ok
+                                                                    : CrcState::Corrupted;
 }
 
 constexpr std::string_view kCrcStateNames[] = {"unconfigured", "OK", "corrupted"};
@@ -60,7 +61,7 @@ std::string CrcStatus(const ShownRecord& shown) {
     }
     char text[48];
     std::snprintf(text, sizeof text, "corrupted, the content's CRC is %04Xh",
-                  ComputeRecordCrc(shown.stored));
+                  config::ComputeRecordCrc(shown.stored));
     return text;
 }
 
@@ -86,7 +87,7 @@ void PrintHeader(const ShownRecord& shown) {
     std::printf("%-18s %04Xh\n", "GPIO power mask:", r.GpioPowerMask);
     std::printf("%-18s %04Xh\n", "GPO power mask:", r.GpoPowerMask);
     std::printf("%-18s %u bytes\n", "Required memory:", r.RequiredVram);
-    std::printf("%-18s %08Xh %s\n", "Flags:", r.Flags, FlagNames(r.Flags).c_str());
+    std::printf("%-18s %08Xh %s\n", "Flags:", r.Flags, config::FlagNames(r.Flags).c_str());
 }
 
 std::string IndexText(HAL_U32 index) {
@@ -110,7 +111,7 @@ constexpr int kIdentifierColumn = 33;
 // One line per entry in table order: position, offset, identifier = value.
 void PrintRegisterTable(const ShownRecord& shown) {
     const HAL_STRUCT& r = shown.host;
-    const int count = CountEntries(r);
+    const int count = config::CountEntries(r);
     std::printf("%-18s %d entries\n", "Registers:", count);
     for (int position = 0; position < count; ++position) {
         const RegEntry& entry = r.Regs[position];
@@ -128,13 +129,13 @@ void PrintRegisterTable(const ShownRecord& shown) {
 
 // The one-line description the exporters print.
 std::string ModeText(const ShownRecord& shown) {
-    WorkingConfig config(shown.host);
+    config::WorkingConfig config(shown.host);
     return FormatModeString(config);
 }
 
 // The predefined panel the Panel page would select for the record.
 std::optional<std::string> PredefinedPanel(const ShownRecord& shown) {
-    WorkingConfig config(shown.host);
+    config::WorkingConfig config(shown.host);
     const PanelDefList& panels = ProgramPanels();
     const std::optional<std::size_t> match = MatchPredefinedPanel(config, panels, std::nullopt);
     return match ? std::optional(panels.At(*match).name) : std::nullopt;
@@ -142,7 +143,7 @@ std::optional<std::string> PredefinedPanel(const ShownRecord& shown) {
 
 // What the utility's diagnostics pane would show.
 std::string DiagnosticsText(const ShownRecord& shown) {
-    WorkingConfig config(shown.host);
+    config::WorkingConfig config(shown.host);
     return edit::Diagnose(config, ProgramPanels()).text;
 }
 
@@ -195,7 +196,7 @@ Json RecordJson(const HAL_STRUCT& r) {
 // The entries before the end marker.
 Json RegistersJson(const HAL_STRUCT& r) {
     Json registers = Json::array();
-    for (int position = 0; position < CountEntries(r); ++position) {
+    for (int position = 0; position < config::CountEntries(r); ++position) {
         const RegEntry& entry = r.Regs[position];
         registers.push_back({{"index", entry.Index},
                              {"identifier", GetRegisterIdentifier(entry.Index)},
@@ -207,7 +208,7 @@ Json RegistersJson(const HAL_STRUCT& r) {
 
 void PrintShowJson(const std::string& path, const ShownRecord& shown) {
     Json flagNames = Json::array();
-    for (const FlagName& flag : kFlagNames) {
+    for (const config::FlagName& flag : config::kFlagNames) {
         if (shown.host.Flags & flag.bit) {
             flagNames.push_back(flag.name);
         }
@@ -216,7 +217,7 @@ void PrintShowJson(const std::string& path, const ShownRecord& shown) {
     PrintJson({{"file", path},
                {"byteOrder", ByteOrder(shown)},
                {"crcStatus", kCrcStateNames[static_cast<int>(CheckCrc(shown))]},
-               {"contentCrc", ComputeRecordCrc(shown.stored)},
+               {"contentCrc", config::ComputeRecordCrc(shown.stored)},
                {"record", RecordJson(shown.host)},
                {"flagNames", flagNames},
                {"mode", ModeText(shown)},
@@ -233,7 +234,7 @@ int RunShow(const Invocation& invocation) {
     }
     HAL_STRUCT host = stored;
     if (IsSwapped(stored)) {
-        ByteSwapRecord(host);
+        config::ByteSwapRecord(host);
     }
     if (invocation.Has(kJsonOption.name)) {
         PrintShowJson(path, {stored, host});

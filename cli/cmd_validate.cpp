@@ -16,7 +16,7 @@ namespace k7r::cli {
 namespace {
 
 int RunValidate(const Invocation& invocation) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     if (!OpenConfigFile(invocation.operands[0], config, PrintToStderr())) {
         return kExitFailure;
     }

@@ -48,7 +48,7 @@ Json MessagesJson(std::string_view text) {
     return messages;
 }
 
-Json SettingJson(WorkingConfig& config, std::uint32_t id) {
+Json SettingJson(config::WorkingConfig& config, std::uint32_t id) {
     return {{"id", id},
             {"name", FormatFieldName(id, kShortForms | kShowName)},
             {"value", GetFieldValue(config, id)},

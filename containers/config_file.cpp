@@ -315,14 +315,15 @@ bool HasAcceptedExtension(std::string_view path) {
     return false;
 }
 
-bool OpenConfigFile(const std::string& path, WorkingConfig& config, const MessageSink& show) {
+bool OpenConfigFile(const std::string& path, config::WorkingConfig& config,
+                    const MessageSink& show) {
     if (!HasAcceptedExtension(path)) {
         show(OpenFailure(path, messages::kUnsupportedType));
         return false;
     }
     // Adopted into a copy first: a file that changed while it was read is
     // refused after the record was taken from it.
-    WorkingConfig adopted = config;
+    config::WorkingConfig adopted = config;
     const Reason reason =
         ReadMappedFile(path, [&](std::span<const std::uint8_t> image, std::string_view& message) {
             return ReadConfigImage(image, adopted, message);

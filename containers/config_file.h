@@ -24,7 +24,8 @@ bool HasAcceptedExtension(std::string_view path);
 // Adopts the file's record as the working configuration. On failure shows
 // why and leaves config unchanged. A file that another program of this kit
 // is saving at the moment is refused, never read half-written.
-bool OpenConfigFile(const std::string& path, WorkingConfig& config, const MessageSink& show);
+bool OpenConfigFile(const std::string& path, config::WorkingConfig& config,
+                    const MessageSink& show);
 
 // The file's record exactly as stored, its CRC not checked, for programs
 // that report on records rather than adopt them. On failure shows why, in

@@ -40,17 +40,17 @@ int LocateConfigRecord(std::span<const std::uint8_t> image, bool verify, HAL_STR
 }
 
 bool IsSwapped(const HAL_STRUCT& stored) {
-    return stored.EndianMark == kSwappedEndianMark;
+    return stored.EndianMark == config::kSwappedEndianMark;
 }
 
-bool ReadConfigImage(std::span<const std::uint8_t> image, WorkingConfig& config,
+bool ReadConfigImage(std::span<const std::uint8_t> image, config::WorkingConfig& config,
                      std::string_view& message) {
     HAL_STRUCT record;
     if (LocateConfigRecord(image, true, record, message) != kRecordFound) {
         return false;
     }
     if (IsSwapped(record)) {
-        ByteSwapRecord(record);
+        config::ByteSwapRecord(record);
     }
     config.AdoptRecord(record);
     return true;
@@ -65,15 +65,15 @@ bool WriteConfigImage(std::span<const std::uint8_t> image, const HAL_STRUCT& wor
         const bool swapped = IsSwapped(inFile);
         HAL_STRUCT record = working;
         if (swapped) {
-            ByteSwapRecord(record);
+            config::ByteSwapRecord(record);
         }
         if (preserveAddresses) {
             // Both records are in the file's byte order here.
             record.RegPhysAddr = inFile.RegPhysAddr;
             record.MemPhysAddr = inFile.MemPhysAddr;
         }
-        const std::uint16_t crc = ComputeRecordCrc(record);
-        record.Crc = swapped ? Swap16(crc) : crc;
+        const std::uint16_t crc = config::ComputeRecordCrc(record);
+        record.Crc = swapped ? config::Swap16(crc) : crc;
         return record;
     };
     message = messages::kNoConfigData;

@@ -22,7 +22,7 @@ bool IsSwapped(const HAL_STRUCT& stored);
 
 // Adopts the image's record, checked and in host order, as the working
 // configuration. On failure message says why and config is unchanged.
-bool ReadConfigImage(std::span<const std::uint8_t> image, WorkingConfig& config,
+bool ReadConfigImage(std::span<const std::uint8_t> image, config::WorkingConfig& config,
                      std::string_view& message);
 
 // Works out how to write the working record over the file's record, in the

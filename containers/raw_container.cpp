@@ -53,7 +53,8 @@ void ForEachMarker(std::span<const std::uint8_t> data, Visit visit) {
     const std::size_t lastStart = data.size() - HAL_RECORD_SIZE - 1;
     auto visitMarkers = [&](std::size_t from, std::size_t to) {
         for (std::size_t offset = from; offset < to; ++offset) {
-            if (std::memcmp(base + offset, HAL_ID_STRING, kMarkerLength) == 0 && !visit(offset)) {
+            if (std::memcmp(base + offset, HAL_ID_STRING, config::kMarkerLength) == 0 &&
+                !visit(offset)) {
                 return false;
             }
         }
@@ -87,11 +88,11 @@ int FindRecordRaw(HAL_STRUCT* destination, std::span<const std::uint8_t> data, b
     ForEachMarker(data, [&](std::size_t offset) {
         const std::uint8_t* candidate = data.data() + offset;
         const std::uint16_t mark = ReadU16(candidate + offsetof(HAL_STRUCT, EndianMark));
-        if (mark != HAL_ENDIAN_MARK && mark != kSwappedEndianMark) {
+        if (mark != HAL_ENDIAN_MARK && mark != config::kSwappedEndianMark) {
             return true;
         }
-        const bool swapped = mark == kSwappedEndianMark;
-        auto inRecordOrder = [swapped](std::uint16_t v) { return swapped ? Swap16(v) : v; };
+        const bool swapped = mark == config::kSwappedEndianMark;
+        auto inRecordOrder = [swapped](std::uint16_t v) { return swapped ? config::Swap16(v) : v; };
         if (inRecordOrder(ReadU16(candidate + offsetof(HAL_STRUCT, Size))) != HAL_RECORD_SIZE) {
             if (!accepted) {
                 result = kRecordRefused;
@@ -108,7 +109,7 @@ int FindRecordRaw(HAL_STRUCT* destination, std::span<const std::uint8_t> data, b
         if (verify) {
             const std::uint16_t stored =
                 inRecordOrder(ReadU16(candidate + offsetof(HAL_STRUCT, Crc)));
-            if (ComputeRecordCrc(candidate) != stored) {
+            if (config::ComputeRecordCrc(candidate) != stored) {
                 result = kRecordRefused;
                 message = stored == 0 ? messages::kNotConfigured : messages::kCorrupted;
                 return true;

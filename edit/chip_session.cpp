@@ -31,11 +31,11 @@ std::string Format(const char* format, const std::string& argument) {
 
 } // namespace
 
-bool InitializeFromWorkingConfig(WorkingConfig& config, const InitSteps& steps,
+bool InitializeFromWorkingConfig(config::WorkingConfig& config, const InitSteps& steps,
                                  std::string* message) {
     HAL_STRUCT& record = hal::Record();
     record = config.Record;
-    record.Crc = ComputeRecordCrc(record);
+    record.Crc = config::ComputeRecordCrc(record);
 
     bool ok = true;
     if (config.RegisterBase == 0) {
@@ -75,7 +75,7 @@ bool InitializeFromWorkingConfig(WorkingConfig& config, const InitSteps& steps,
     return true;
 }
 
-void ShutdownChip(WorkingConfig& config) {
+void ShutdownChip(config::WorkingConfig& config) {
     if (config.Bound) {
         hal::WriteReg16(reg::kUsbSoftwareReset, reg::kUsbResetValue);
         hal::WriteReg32(reg::kSpecialPurpose, reg::kChipResetValue);
@@ -85,13 +85,13 @@ void ShutdownChip(WorkingConfig& config) {
     hal::PanelMayHaveChanged();
 }
 
-void SetLive(WorkingConfig& config, bool live) {
+void SetLive(config::WorkingConfig& config, bool live) {
     if (config.Bound) {
         config.Live = live;
     }
 }
 
-void SetAutoRedraw(WorkingConfig& config, bool on) {
+void SetAutoRedraw(config::WorkingConfig& config, bool on) {
     config.AutoRedraw = on;
     if (on) {
         config.RedrawCountdown = 1;

@@ -5,7 +5,7 @@
 
 namespace k7r::edit {
 
-Diagnostics Diagnose(WorkingConfig& config, const PanelDefList& panels, std::size_t room) {
+Diagnostics Diagnose(config::WorkingConfig& config, const PanelDefList& panels, std::size_t room) {
     Diagnostics result;
     if (room == 0) {
         return result;

@@ -3,8 +3,11 @@
 #include <cstddef>
 #include <string>
 
-namespace k7r {
+namespace k7r::config {
 struct WorkingConfig;
+} // namespace k7r::config
+
+namespace k7r {
 class PanelDefList;
 } // namespace k7r
 
@@ -23,7 +26,7 @@ struct Diagnostics {
 };
 // `room` is what the pane's buffer has left behind the message it shows,
 // its terminating NUL included.
-Diagnostics Diagnose(WorkingConfig& config, const PanelDefList& panels,
+Diagnostics Diagnose(config::WorkingConfig& config, const PanelDefList& panels,
                      std::size_t room = kDiagnosticsRoom);
 
 } // namespace k7r::edit

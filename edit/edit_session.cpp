@@ -9,7 +9,8 @@ namespace k7r::edit {
 EditSession::EditSession(const HAL_STRUCT& initial, const PanelDefList& panelList)
     : config(initial), panels(panelList) {}
 
-bool OpenConfiguration(WorkingConfig& config, const std::string& path, const MessageSink& show) {
+bool OpenConfiguration(config::WorkingConfig& config, const std::string& path,
+                       const MessageSink& show) {
     if (!OpenConfigFile(path, config, show)) {
         return false;
     }

@@ -22,7 +22,7 @@ namespace k7r::edit {
 struct EditSession {
     EditSession(const HAL_STRUCT& initial, const PanelDefList& panels);
 
-    WorkingConfig config;
+    config::WorkingConfig config;
     // The predefined panels the Panel page offers and matches.
     const PanelDefList& panels;
 
@@ -51,7 +51,8 @@ struct EditSession {
 // The shell's Open: adopts the file's record (on failure `show` says why and
 // nothing changes) and remembers its main start address for the layout
 // updates to restore, so that the previous file's never reaches this one.
-bool OpenConfiguration(WorkingConfig& config, const std::string& path, const MessageSink& show);
+bool OpenConfiguration(config::WorkingConfig& config, const std::string& path,
+                       const MessageSink& show);
 // The same, and the predefined panel is matched.
 bool OpenConfiguration(EditSession& session, const std::string& path, const MessageSink& show);
 

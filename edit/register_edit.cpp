@@ -8,7 +8,7 @@ namespace k7r::edit {
 
 EditResult ModifyRegister(EditSession& session, int position, std::string_view text,
                           NumberBase base) {
-    WorkingConfig& config = session.config;
+    config::WorkingConfig& config = session.config;
     const std::uint32_t reg = EnumRegister(config, position).reg;
     const std::uint32_t old = ReadRegister(config, reg, position);
     std::optional<std::uint32_t> value;

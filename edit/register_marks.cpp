@@ -9,7 +9,7 @@ namespace k7r::edit {
 namespace {
 
 std::uint32_t CurrentValue(EditSession& session, int position) {
-    WorkingConfig& config = session.config;
+    config::WorkingConfig& config = session.config;
     return ReadRegister(config, EnumRegister(config, position).reg, position);
 }
 

@@ -309,7 +309,7 @@ EditResult SetFeature(EditSession& session, const Feature& feature, std::string_
 // within the setting's bounds, with the layout and power pin follow-ups
 // that the settings it feeds call for.
 EditResult SetRegisterSetting(EditSession& session, std::uint32_t id, std::string_view text) {
-    WorkingConfig& config = session.config;
+    config::WorkingConfig& config = session.config;
     const FIELD_DESC& field = kFieldTable[FindField(id)];
     std::optional<std::uint32_t> value;
     if ((field.Attributes & ffLIST) && field.ListText) {

@@ -158,7 +158,7 @@ struct Geometry {
     bool colour = false;
 };
 
-Geometry ReadGeometry(WorkingConfig& config) {
+Geometry ReadGeometry(config::WorkingConfig& config) {
     Geometry g;
     g.width = GetFieldValue(config, kIdHorzDisplay) / (GetFieldValue(config, kIdHorzDoubling) + 1);
     g.height = GetFieldValue(config, kIdVertDisplay) / (GetFieldValue(config, kIdVertDoubling) + 1);
@@ -257,7 +257,7 @@ void DrawLines(const DepthRule& rule, const Geometry& g) {
 
 } // namespace
 
-void DrawTestPattern(WorkingConfig& config, bool force) {
+void DrawTestPattern(config::WorkingConfig& config, bool force) {
     if (!config.Bound || !force) {
         return;
     }
@@ -276,7 +276,7 @@ void DrawTestPattern(WorkingConfig& config, bool force) {
     hal::PanelMayHaveChanged();
 }
 
-void LiveTimerTick(WorkingConfig& config) {
+void LiveTimerTick(config::WorkingConfig& config) {
     if (config.RedrawCountdown != 0 && --config.RedrawCountdown == 0) {
         DrawTestPattern(config, config.AutoRedraw);
     }

@@ -35,7 +35,7 @@ void AppendMember(std::string& text, const std::string& value, const std::string
 
 } // namespace
 
-std::string ExportAppCfg(WorkingConfig& config, unsigned build) {
+std::string ExportAppCfg(config::WorkingConfig& config, unsigned build) {
     const HAL_STRUCT r = ExportedRecord(config.Record);
     const std::string chipId(FieldText(r.ChipId));
     std::string text;
@@ -67,10 +67,10 @@ std::string ExportAppCfg(WorkingConfig& config, unsigned build) {
     // The CRC covers the stored bytes, so a big-endian target needs another
     // one than the little-endian targets; the compiler tells which it is.
     AppendLine(text, kBigEndianTarget);
-    AppendMember(text, Printf("0x%04X", ComputeRecordCrc(r, std::endian::big)),
+    AppendMember(text, Printf("0x%04X", config::ComputeRecordCrc(r, std::endian::big)),
                  "// CRC of the rest of structure");
     AppendLine(text, "#else");
-    AppendMember(text, Printf("0x%04X", ComputeRecordCrc(r, std::endian::little)),
+    AppendMember(text, Printf("0x%04X", config::ComputeRecordCrc(r, std::endian::little)),
                  "// CRC of the rest of structure");
     AppendLine(text, "#endif");
     AppendLine(text, "");

@@ -11,6 +11,6 @@ namespace k7r {
 
 // "appcfg.h": one initialised, configured HAL_STRUCT for programs built from
 // source.
-std::string ExportAppCfg(WorkingConfig& config, unsigned build);
+std::string ExportAppCfg(config::WorkingConfig& config, unsigned build);
 
 } // namespace k7r

@@ -13,7 +13,7 @@ namespace k7r {
 
 using namespace exporter;
 
-std::string ExportChipHeader(const WorkingConfig& config, unsigned build) {
+std::string ExportChipHeader(const config::WorkingConfig& config, unsigned build) {
     const std::string chipId(FieldText(config.Record.ChipId));
     std::string text;
 

@@ -9,6 +9,6 @@ namespace k7r {
 
 // "chip.h": register names and offsets; only the chip id comes from the
 // configuration.
-std::string ExportChipHeader(const WorkingConfig& config, unsigned build);
+std::string ExportChipHeader(const config::WorkingConfig& config, unsigned build);
 
 } // namespace k7r

@@ -25,7 +25,7 @@ std::string EntryText(const RegEntry& entry) {
 
 } // namespace
 
-std::string ExportCsv(WorkingConfig& config, unsigned build) {
+std::string ExportCsv(config::WorkingConfig& config, unsigned build) {
     const std::string chipId(FieldText(config.Record.ChipId));
     std::string text;
 
@@ -35,7 +35,8 @@ std::string ExportCsv(WorkingConfig& config, unsigned build) {
     AppendLine(text, "All rights reserved.");
     AppendLine(text, "");
     AppendLine(text, "Panel: " + FormatModeString(config));
-    AppendLine(text, Printf("Configuration Data CRC: %04Xh", ComputeRecordCrc(config.Record)));
+    AppendLine(text,
+               Printf("Configuration Data CRC: %04Xh", config::ComputeRecordCrc(config.Record)));
     AppendLine(text, "");
 
     // Two columns: the first half of the entries on the left, the rest on

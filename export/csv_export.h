@@ -10,6 +10,6 @@
 namespace k7r {
 
 // "k7r58c22.csv": the register table, two entries to a line.
-std::string ExportCsv(WorkingConfig& config, unsigned build);
+std::string ExportCsv(config::WorkingConfig& config, unsigned build);
 
 } // namespace k7r

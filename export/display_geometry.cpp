@@ -6,7 +6,7 @@
 
 namespace k7r {
 
-DisplayGeometry ReadDisplayGeometry(WorkingConfig& config) {
+DisplayGeometry ReadDisplayGeometry(config::WorkingConfig& config) {
     const ImageSize size = EffectiveImageSize(config);
     return {
         .Width = size.width,

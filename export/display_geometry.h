@@ -16,7 +16,7 @@ struct DisplayGeometry {
     std::uint32_t StrideBytes;
 };
 
-DisplayGeometry ReadDisplayGeometry(WorkingConfig& config);
+DisplayGeometry ReadDisplayGeometry(config::WorkingConfig& config);
 
 // Physical register space the drivers map: the display controller, USB and
 // 2D engine registers; the 2D engine's data region follows it.

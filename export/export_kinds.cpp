@@ -11,22 +11,22 @@
 namespace k7r {
 namespace {
 
-std::string GenerateAppCfg(WorkingConfig& config, const ExportOptions&) {
+std::string GenerateAppCfg(config::WorkingConfig& config, const ExportOptions&) {
     return ExportAppCfg(config, kUtilityBuild);
 }
-std::string GenerateChipHeader(WorkingConfig& config, const ExportOptions&) {
+std::string GenerateChipHeader(config::WorkingConfig& config, const ExportOptions&) {
     return ExportChipHeader(config, kUtilityBuild);
 }
-std::string GenerateModeHeader(WorkingConfig& config, const ExportOptions& options) {
+std::string GenerateModeHeader(config::WorkingConfig& config, const ExportOptions& options) {
     return ExportModeHeader(config, options.ModeNumber, options.ModeFlags, kUtilityBuild);
 }
-std::string GenerateGenericHeader(WorkingConfig& config, const ExportOptions& options) {
+std::string GenerateGenericHeader(config::WorkingConfig& config, const ExportOptions& options) {
     return ExportGenericHeader(config, kUtilityBuild, options.ModeFlags);
 }
-std::string GenerateCsv(WorkingConfig& config, const ExportOptions&) {
+std::string GenerateCsv(config::WorkingConfig& config, const ExportOptions&) {
     return ExportCsv(config, kUtilityBuild);
 }
-std::string GenerateHtml(WorkingConfig&, const ExportOptions&) {
+std::string GenerateHtml(config::WorkingConfig&, const ExportOptions&) {
     return ExportHtml(kUtilityBuild);
 }
 

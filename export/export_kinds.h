@@ -12,7 +12,8 @@ namespace k7r {
 // The utility's own build number, printed in every generated file.
 inline constexpr unsigned kUtilityBuild = 17;
 
-using ExportGenerator = std::string (*)(WorkingConfig& config, const ExportOptions& options);
+using ExportGenerator = std::string (*)(config::WorkingConfig& config,
+                                        const ExportOptions& options);
 
 // One kind of generated file, as the Export dialog lists it and the command
 // line names it.

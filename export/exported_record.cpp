@@ -41,7 +41,7 @@ HAL_STRUCT ExportedRecord(const HAL_STRUCT& record) {
     exported.GpoPowerMask = record.GpoPowerMask;
     exported.RequiredVram = record.RequiredVram;
     exported.Flags = record.Flags & kNamedFlags;
-    std::copy_n(record.Regs, ExportedEntryCount(CountEntries(record)), exported.Regs);
+    std::copy_n(record.Regs, ExportedEntryCount(config::CountEntries(record)), exported.Regs);
     return exported;
 }
 

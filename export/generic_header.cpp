@@ -46,7 +46,8 @@ std::string IndexText(std::uint32_t index) {
 
 } // namespace
 
-std::string ExportGenericHeader(WorkingConfig& config, unsigned build, std::uint32_t modeFlags) {
+std::string ExportGenericHeader(config::WorkingConfig& config, unsigned build,
+                                std::uint32_t modeFlags) {
     const std::string chipId(FieldText(config.Record.ChipId));
     const DisplayGeometry display = ReadDisplayGeometry(config);
     const std::uint32_t registerAddress = GetFieldValue(config, kIdRegPhysAddr);

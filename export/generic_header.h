@@ -12,6 +12,7 @@ namespace k7r {
 
 // "k7r58c22.h": geometry, addresses and an instantiable register table for
 // any driver.
-std::string ExportGenericHeader(WorkingConfig& config, unsigned build, std::uint32_t modeFlags);
+std::string ExportGenericHeader(config::WorkingConfig& config, unsigned build,
+                                std::uint32_t modeFlags);
 
 } // namespace k7r

@@ -39,8 +39,8 @@ void AppendMember(std::string& text, const std::string& value, std::string_view 
 
 } // namespace
 
-std::string ExportModeHeader(WorkingConfig& config, unsigned modeNumber, std::uint32_t modeFlags,
-                             unsigned build) {
+std::string ExportModeHeader(config::WorkingConfig& config, unsigned modeNumber,
+                             std::uint32_t modeFlags, unsigned build) {
     const std::string chipId(FieldText(config.Record.ChipId));
     const DisplayGeometry display = ReadDisplayGeometry(config);
     const std::uint32_t bpp = display.BitsPerPixel;

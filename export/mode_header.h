@@ -11,7 +11,7 @@
 namespace k7r {
 
 // "mode%u.h": the mode table of a WinCE display driver.
-std::string ExportModeHeader(WorkingConfig& config, unsigned modeNumber, std::uint32_t modeFlags,
-                             unsigned build);
+std::string ExportModeHeader(config::WorkingConfig& config, unsigned modeNumber,
+                             std::uint32_t modeFlags, unsigned build);
 
 } // namespace k7r

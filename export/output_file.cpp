@@ -60,7 +60,7 @@ bool WriteOutputFile(const std::string& path, std::string_view data, std::string
     return true;
 }
 
-bool RunExport(const ExportKind& kind, WorkingConfig& config, const ExportOptions& options,
+bool RunExport(const ExportKind& kind, config::WorkingConfig& config, const ExportOptions& options,
                const std::string& path, std::string& message) {
     return WriteOutputFile(path, ToCrLf(kind.generate(config, options)), message);
 }

@@ -11,8 +11,9 @@ std::string PreviewPath(const ExportKind& kind, const ExportOptions& options,
     return platform::JoinPath(directory, DefaultFileName(kind, options));
 }
 
-bool PreviewExport(const ExportKind& kind, WorkingConfig& config, const ExportOptions& options,
-                   const std::string& directory, PreviewLauncher& launcher, std::string& message) {
+bool PreviewExport(const ExportKind& kind, config::WorkingConfig& config,
+                   const ExportOptions& options, const std::string& directory,
+                   PreviewLauncher& launcher, std::string& message) {
     const std::string path = PreviewPath(kind, options, directory);
     if (!RunExport(kind, config, options, path, message)) {
         return false;

@@ -10,7 +10,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> input(data, size);
-    k7r::WorkingConfig config(TemplateRecord);
+    k7r::config::WorkingConfig config(TemplateRecord);
     std::string_view message;
     if (k7r::ReadConfigImage(input, config, message)) {
         if (config.EntryCount < 0 || config.EntryCount > HAL_MAX_REGS) {

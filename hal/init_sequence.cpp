@@ -59,7 +59,7 @@ bool InitializeChip(std::uint32_t skipMask) {
         SetLastError(kErrNotConfigured);
         return false;
     }
-    if (ComputeRecordCrc(record) != record.Crc) {
+    if (config::ComputeRecordCrc(record) != record.Crc) {
         SetLastError(kErrCrcMismatch);
         return false;
     }

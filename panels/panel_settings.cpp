@@ -39,17 +39,17 @@ std::uint32_t ZeroWhenOpen(std::int32_t value) {
 
 // A start position below the panel type's bias would wrap around in the
 // field's conversion and end up at the field's maximum.
-void SetRaisedToMinimum(WorkingConfig& config, std::uint32_t id, std::int32_t value) {
+void SetRaisedToMinimum(config::WorkingConfig& config, std::uint32_t id, std::int32_t value) {
     SetFieldValue(config, id, std::max(std::uint32_t(value), GetFieldMin(config, id)));
 }
 
-std::int32_t Setting(WorkingConfig& config, std::uint32_t id) {
+std::int32_t Setting(config::WorkingConfig& config, std::uint32_t id) {
     return std::int32_t(GetFieldValue(config, id));
 }
 
 } // namespace
 
-PanelApplication ApplyPredefinedPanel(WorkingConfig& config, const PanelDef& def) {
+PanelApplication ApplyPredefinedPanel(config::WorkingConfig& config, const PanelDef& def) {
     if (def.disqualified) {
         PanelApplication refused;
         refused.report = def.reason;
@@ -89,7 +89,7 @@ PanelApplication ApplyPredefinedPanel(WorkingConfig& config, const PanelDef& def
     return application;
 }
 
-PanelDef PanelDefFromSettings(WorkingConfig& config) {
+PanelDef PanelDefFromSettings(config::WorkingConfig& config) {
     PanelDef def;
     const std::uint32_t composite = GetFieldValue(config, kIdPanelType);
     switch (composite) {
@@ -136,7 +136,8 @@ PanelDef PanelDefFromSettings(WorkingConfig& config) {
     return def;
 }
 
-std::optional<std::size_t> MatchPredefinedPanel(WorkingConfig& config, const PanelDefList& list,
+std::optional<std::size_t> MatchPredefinedPanel(config::WorkingConfig& config,
+                                                const PanelDefList& list,
                                                 std::optional<std::size_t> previous) {
     if (list.Count() == 0) {
         return std::nullopt;

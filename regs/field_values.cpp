@@ -31,12 +31,12 @@ int HexDigits(std::uint32_t mask) {
 
 } // namespace
 
-std::uint32_t GetRecordValue(WorkingConfig& config, std::size_t record) {
+std::uint32_t GetRecordValue(config::WorkingConfig& config, std::size_t record) {
     const FIELD_DESC& field = kFieldTable[record];
     return field.Get ? field.Get(config, record) : ReadFieldBits(config, record);
 }
 
-std::string FormatRecordValue(WorkingConfig& config, std::size_t record) {
+std::string FormatRecordValue(config::WorkingConfig& config, std::size_t record) {
     const FIELD_DESC& field = kFieldTable[record];
     if (field.Id == 1) {
         return DescriptionOf(config.Record);
@@ -54,12 +54,12 @@ std::string FormatRecordValue(WorkingConfig& config, std::size_t record) {
     return text;
 }
 
-std::uint32_t GetFieldValue(WorkingConfig& config, std::uint32_t id) {
+std::uint32_t GetFieldValue(config::WorkingConfig& config, std::uint32_t id) {
     const std::size_t record = FindField(id);
     return record < kFieldCount ? GetRecordValue(config, record) : 0;
 }
 
-bool SetFieldValue(WorkingConfig& config, std::uint32_t id, std::uint32_t value) {
+bool SetFieldValue(config::WorkingConfig& config, std::uint32_t id, std::uint32_t value) {
     const std::size_t record = FindField(id);
     if (record == kFieldCount) {
         return false;
@@ -79,7 +79,7 @@ bool SetFieldValue(WorkingConfig& config, std::uint32_t id, std::uint32_t value)
     return changed;
 }
 
-std::uint32_t GetFieldMin(WorkingConfig& config, std::uint32_t id) {
+std::uint32_t GetFieldMin(config::WorkingConfig& config, std::uint32_t id) {
     const std::size_t record = FindField(id);
     if (record == kFieldCount || !kFieldTable[record].Min) {
         return 0;
@@ -87,7 +87,7 @@ std::uint32_t GetFieldMin(WorkingConfig& config, std::uint32_t id) {
     return kFieldTable[record].Min(config, record);
 }
 
-std::uint32_t GetFieldMax(WorkingConfig& config, std::uint32_t id) {
+std::uint32_t GetFieldMax(config::WorkingConfig& config, std::uint32_t id) {
     const std::size_t record = FindField(id);
     if (record == kFieldCount) {
         return 0;
@@ -99,7 +99,7 @@ std::uint32_t GetFieldMax(WorkingConfig& config, std::uint32_t id) {
     return (field.Attributes & ffREGISTER) ? FieldMaxValue(field.Mask) : 0;
 }
 
-std::optional<std::string> GetFieldListText(WorkingConfig& config, std::uint32_t id,
+std::optional<std::string> GetFieldListText(config::WorkingConfig& config, std::uint32_t id,
                                             std::uint32_t item) {
     const std::size_t record = FindField(id);
     if (record == kFieldCount || !kFieldTable[record].ListText) {
@@ -108,12 +108,13 @@ std::optional<std::string> GetFieldListText(WorkingConfig& config, std::uint32_t
     return kFieldTable[record].ListText(config, record, item);
 }
 
-std::string FormatFieldValue(WorkingConfig& config, std::uint32_t id) {
+std::string FormatFieldValue(config::WorkingConfig& config, std::uint32_t id) {
     const std::size_t record = FindField(id);
     return record < kFieldCount ? FormatRecordValue(config, record) : std::string();
 }
 
-std::size_t SetDescriptionText(WorkingConfig& config, std::uint32_t id, std::string_view text) {
+std::size_t SetDescriptionText(config::WorkingConfig& config, std::uint32_t id,
+                               std::string_view text) {
     if (id != 1) {
         return 0;
     }

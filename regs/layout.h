@@ -2,11 +2,13 @@
 
 #include <cstdint>
 
+namespace k7r::config {
+struct WorkingConfig;
+} // namespace k7r::config
+
 // The displayed image size, stride and memory and the SwivelView start
 // offsets that follow the settings.
 namespace k7r {
-
-struct WorkingConfig;
 
 struct ImageSize {
     std::uint32_t width;
@@ -14,16 +16,16 @@ struct ImageSize {
 };
 // The image as the viewer sees it: the display period reduced by pixel
 // doubling and turned by SwivelView 90 and 270.
-ImageSize EffectiveImageSize(WorkingConfig& config);
+ImageSize EffectiveImageSize(config::WorkingConfig& config);
 
 // Line offset (when Auto Stride is on), main start address (restored from
 // SavedMainStart), Required VRAM and the PIP+ window follow the panel size,
 // colour depth, SwivelView and pixel doubling.
-void RecomputeLayout(WorkingConfig& config);
+void RecomputeLayout(config::WorkingConfig& config);
 
 enum class Window { Main, Pip };
 // Distance from the window's programmed start address to the first byte the
 // display reads for a rotated image.
-std::uint32_t SwivelOffset(WorkingConfig& config, Window window);
+std::uint32_t SwivelOffset(config::WorkingConfig& config, Window window);
 
 } // namespace k7r

@@ -9,7 +9,7 @@
 
 namespace k7r {
 
-std::string FormatModeString(WorkingConfig& config) {
+std::string FormatModeString(config::WorkingConfig& config) {
     std::uint32_t width = GetFieldValue(config, kIdHorzDisplay);
     std::uint32_t height = GetFieldValue(config, kIdVertDisplay);
     const std::uint32_t panelType = GetFieldValue(config, kIdPanelType);

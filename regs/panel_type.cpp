@@ -20,7 +20,7 @@ bool IsBasicHrTft(std::uint32_t raw) {
     return raw == kBasicReserved || raw == kBasicHrTft;
 }
 
-void SetHrTftInUse(WorkingConfig& config, bool inUse) {
+void SetHrTftInUse(config::WorkingConfig& config, bool inUse) {
     HAL_STRUCT& record = config.Record;
     record.Flags = inUse ? (record.Flags | fHRTFT_INUSE) : (record.Flags & ~fHRTFT_INUSE);
 }
@@ -31,7 +31,7 @@ bool PanelUsesGpio(std::uint32_t panelType) {
     return panelType == kPanelStn || (panelType >= kPanelHrTft && panelType <= 6);
 }
 
-std::uint32_t GetCompositePanelType(WorkingConfig& config, std::size_t) {
+std::uint32_t GetCompositePanelType(config::WorkingConfig& config, std::size_t) {
     const std::uint32_t extended = GetFieldValue(config, kIdExtPanelType);
     if (extended != 0) {
         return extended + kPanelExtendedBase;
@@ -39,7 +39,7 @@ std::uint32_t GetCompositePanelType(WorkingConfig& config, std::size_t) {
     return std::min(GetFieldValue(config, kIdBasicPanelType), kPanelHrTft);
 }
 
-void SetCompositePanelType(WorkingConfig& config, std::size_t, std::uint32_t value) {
+void SetCompositePanelType(config::WorkingConfig& config, std::size_t, std::uint32_t value) {
     if (value > kPanelExtendedBase) {
         SetFieldValue(config, kIdExtPanelType, value - kPanelExtendedBase);
         return;
@@ -48,7 +48,7 @@ void SetCompositePanelType(WorkingConfig& config, std::size_t, std::uint32_t val
     SetFieldValue(config, kIdExtPanelType, 0);
 }
 
-void SetBasicPanelType(WorkingConfig& config, std::size_t record, std::uint32_t value) {
+void SetBasicPanelType(config::WorkingConfig& config, std::size_t record, std::uint32_t value) {
     WriteFieldBits(config, record, value);
     SetHrTftInUse(config, IsBasicHrTft(ReadFieldBits(config, record)));
     RecomputeGpio(config);
@@ -58,7 +58,7 @@ void SetBasicPanelType(WorkingConfig& config, std::size_t record, std::uint32_t 
 // An extended type replaces the basic one, whose HR-TFT interface then no
 // longer holds the clock chip's pins; with no extended type the basic type
 // decides again.
-void SetExtendedPanelType(WorkingConfig& config, std::size_t record, std::uint32_t value) {
+void SetExtendedPanelType(config::WorkingConfig& config, std::size_t record, std::uint32_t value) {
     WriteFieldBits(config, record, value);
     const bool extended = ReadFieldBits(config, record) != 0;
     SetHrTftInUse(config,
@@ -67,7 +67,7 @@ void SetExtendedPanelType(WorkingConfig& config, std::size_t record, std::uint32
     RecomputeGpoPower(config);
 }
 
-void RecomputeGpio(WorkingConfig& config) {
+void RecomputeGpio(config::WorkingConfig& config) {
     const bool usesGpio = PanelUsesGpio(GetFieldValue(config, kIdPanelType));
     const bool clockChip = GetFieldValue(config, kIdClockChip) != 0;
     const bool usb = GetFieldValue(config, kIdUsbEnable) != 0;
@@ -88,7 +88,7 @@ void RecomputeGpio(WorkingConfig& config) {
     WriteFieldAllEntries(config, FindField(kIdGpioStatus), 0, usesGpio ? 0 : powerMask);
 }
 
-void RecomputeGpoPower(WorkingConfig& config) {
+void RecomputeGpoPower(config::WorkingConfig& config) {
     if (!PanelUsesGpio(GetFieldValue(config, kIdPanelType))) {
         return;
     }

@@ -39,7 +39,7 @@ std::optional<std::size_t> FindLine(const PixelClockList& list, const std::strin
 
 // Makes CLKI2 the pixel clock itself: source CLKI2, divide 1, no automatic
 // divides. A PWM clock running from CLKI2 keeps it unchanged.
-bool SwitchClkI2To(WorkingConfig& config, std::uint32_t kHz) {
+bool SwitchClkI2To(config::WorkingConfig& config, std::uint32_t kHz) {
     if (GetFieldValue(config, kIdPwmSource) == kPwmSourceClkI2) {
         return false;
     }
@@ -53,7 +53,7 @@ bool SwitchClkI2To(WorkingConfig& config, std::uint32_t kHz) {
 
 } // namespace
 
-PixelClockList ReachablePixelClocks(WorkingConfig& config) {
+PixelClockList ReachablePixelClocks(config::WorkingConfig& config) {
     const std::uint32_t sourceKhz = PixelClockSourceHz(config) / 1000;
     const std::uint32_t current = GetFieldValue(config, kIdPclkDivide);
     PixelClockList list{{}, 0};
@@ -78,7 +78,7 @@ std::string FormatPixelClockKhz(std::uint32_t kHz) {
     return text;
 }
 
-std::optional<std::size_t> MatchPixelClock(WorkingConfig& config, std::uint32_t kHz) {
+std::optional<std::size_t> MatchPixelClock(config::WorkingConfig& config, std::uint32_t kHz) {
     const std::string prefix = FormatPixelClockKhz(kHz);
     std::optional<std::size_t> line = FindLine(ReachablePixelClocks(config), prefix);
     if (!line && SwitchClkI2To(config, kHz)) {

@@ -35,7 +35,7 @@ bool IsShownInBreakdown(std::size_t record, std::uint32_t reg) {
            field.Register == reg && !GivesWayToRawTwin(record);
 }
 
-std::string FieldLine(WorkingConfig& config, std::size_t record, int hintPosition) {
+std::string FieldLine(config::WorkingConfig& config, std::size_t record, int hintPosition) {
     const FIELD_DESC& field = kFieldTable[record];
     const BitRange range = FieldBitRange(field.Mask);
     char bits[32];
@@ -60,7 +60,7 @@ std::string FieldLine(WorkingConfig& config, std::size_t record, int hintPositio
 
 } // namespace
 
-std::string RegisterBreakdown(WorkingConfig& config, int position) {
+std::string RegisterBreakdown(config::WorkingConfig& config, int position) {
     std::uint32_t reg = 0;
     if (config.Live) {
         if (position < 0 || position >= static_cast<int>(kRealRegisterCount)) {

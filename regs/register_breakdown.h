@@ -2,11 +2,13 @@
 
 #include <string>
 
+namespace k7r::config {
+struct WorkingConfig;
+} // namespace k7r::config
+
 namespace k7r {
 
-struct WorkingConfig;
-
 // The fields of one register entry with their values, for the Registers tab.
-std::string RegisterBreakdown(WorkingConfig& config, int position);
+std::string RegisterBreakdown(config::WorkingConfig& config, int position);
 
 } // namespace k7r

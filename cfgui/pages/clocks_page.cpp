@@ -94,7 +94,7 @@ class ClocksPage : public Page {
 
     void Open() override {
         View& view = context_.Controls();
-        WorkingConfig& config = context_.Config();
+        config::WorkingConfig& config = context_.Config();
         for (const SettingControl& clock : kInputClocks) {
             FillList(clock);
         }

@@ -62,7 +62,7 @@ class DirectPage final : public Page {
     std::optional<TextColour> TextColourOf(int control) override;
 
   private:
-    WorkingConfig& Config() { return context_.Config(); }
+    config::WorkingConfig& Config() { return context_.Config(); }
     void RefreshState();
     void Report(int control, const std::string& message = {});
 
@@ -85,7 +85,7 @@ void DirectPage::Open() {
 
 void DirectPage::RefreshState() {
     View& view = context_.Controls();
-    const WorkingConfig& config = Config();
+    const config::WorkingConfig& config = Config();
     view.SetChecked(IDC_WRITE_IMMEDIATELY, config.Live);
     view.SetChecked(IDC_REDRAW_AFTER_CHANGE, config.AutoRedraw);
     for (const int control : kBoundControls) {

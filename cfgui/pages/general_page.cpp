@@ -111,7 +111,7 @@ class GeneralPage : public Page {
     // interface holds the clock chip's pins.
     void ShowBoxes() {
         View& view = context_.Controls();
-        WorkingConfig& config = context_.Config();
+        config::WorkingConfig& config = context_.Config();
         view.SetChecked(IDC_USB_SUPPORT, GetFieldValue(config, kIdUsbEnable) != 0);
         const bool locked = edit::ClockChipSupportLocked(context_.Session());
         view.Enable(IDC_CLOCK_CHIP_SUPPORT, !locked);

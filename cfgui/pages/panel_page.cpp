@@ -75,7 +75,7 @@ class PanelPage : public Page {
 
   private:
     edit::EditSession& Session() { return context_.Session(); }
-    WorkingConfig& Config() { return context_.Config(); }
+    config::WorkingConfig& Config() { return context_.Config(); }
     View& Controls() { return context_.Controls(); }
     // The feature being edited; 0 for none.
     std::uint32_t& Feature() { return context_.App().panelFeature; }

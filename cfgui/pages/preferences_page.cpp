@@ -82,7 +82,7 @@ class PreferencesPage : public Page {
   private:
     void ShowChoices() {
         View& view = context_.Controls();
-        WorkingConfig& config = context_.Config();
+        config::WorkingConfig& config = context_.Config();
         const std::uint32_t depth = GetFieldValue(config, kIdBitsPerPixel);
         for (std::size_t k = 0; k < kDepthButtons.size(); ++k) {
             view.SetChecked(kDepthButtons[k], depth == 1u << k);

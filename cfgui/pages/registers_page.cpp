@@ -123,7 +123,7 @@ void RegistersPage::EditLine(int line) {
     if (line >= 0 && line < LineCount()) {
         ModifyRegisterDialog dialog(Session(), line);
         if (context_.Services().RunDialog(dialog)) {
-            WorkingConfig& config = Session().config;
+            config::WorkingConfig& config = Session().config;
             WriteLine(line, ReadRegister(config, EnumRegister(config, line).reg, line));
             Report();
         }
@@ -144,7 +144,7 @@ void RegistersPage::OnTimer() {
 }
 
 bool RegistersPage::RepeatedFurtherDown(int position) {
-    const WorkingConfig& config = Session().config;
+    const config::WorkingConfig& config = Session().config;
     const std::uint32_t reg = EnumRegister(config, position).reg;
     for (int later = position + 1; EnumRegister(config, later).more; ++later) {
         if (EnumRegister(config, later).reg == reg) {

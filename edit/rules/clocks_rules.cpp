@@ -58,7 +58,7 @@ EditResult ChooseClockListItem(EditSession& session, std::uint32_t id, std::uint
 }
 
 EditResult ChoosePclkDivideItem(EditSession& session, std::uint32_t item) {
-    WorkingConfig& config = session.config;
+    config::WorkingConfig& config = session.config;
     if (item == kPclkDivideAutoItem) {
         return AfterChange(session, kIdAutoPclkDivide, SetFieldValue(config, kIdAutoPclkDivide, 1));
     }
@@ -136,7 +136,7 @@ std::uint32_t ActualInputClockHz(EditSession& session, std::uint32_t id) {
 }
 
 ClockTexts FrequencyTexts(EditSession& session) {
-    WorkingConfig& config = session.config;
+    config::WorkingConfig& config = session.config;
     const bool forcedHigh = GetFieldValue(config, kIdPwmHigh) != 0;
     return {
         .clkiActual = FrequencyText(ActualInputClockHz(session, kIdClkI)),

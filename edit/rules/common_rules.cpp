@@ -56,7 +56,7 @@ std::optional<EditResult> RefuseUnlisted(EditSession& session, std::uint32_t id,
 
 std::optional<EditResult> ReadClampedNumber(EditSession& session, std::uint32_t id,
                                             std::string_view text, NumberEntry& entry) {
-    WorkingConfig& config = session.config;
+    config::WorkingConfig& config = session.config;
     const std::uint32_t min = GetFieldMin(config, id);
     const std::uint32_t max = GetFieldMax(config, id);
     const std::optional<MilliValue> typed = ReadMilliText(text);
@@ -76,7 +76,7 @@ std::string ClosestValueNote(std::uint32_t id) {
 }
 
 std::optional<EditResult> RefuseWithoutEntry(EditSession& session, std::uint32_t id) {
-    WorkingConfig& config = session.config;
+    config::WorkingConfig& config = session.config;
     const std::size_t record = FindField(id);
     if (record == kFieldCount || config.Live) {
         return std::nullopt;

@@ -40,7 +40,7 @@ std::string Hex8(std::uint32_t value) {
 // A box that reserves GPIO pins: the panel power pin gives way to it.
 EditResult SetReservingBox(EditSession& session, std::uint32_t id, bool on, bool conflict,
                            const char* warning) {
-    WorkingConfig& config = session.config;
+    config::WorkingConfig& config = session.config;
     EditResult result;
     if (on && conflict) {
         SetFieldValue(config, kIdGpioPowerMask, 0);
@@ -107,7 +107,7 @@ EditResult EnterAddress(EditSession& session, std::uint32_t id, std::string_view
 }
 
 EditResult SetUsbSupport(EditSession& session, bool on) {
-    WorkingConfig& config = session.config;
+    config::WorkingConfig& config = session.config;
     const bool conflict = (GetFieldValue(config, kIdGpioPowerMask) & kUsbPins) != 0 &&
                           GetFieldValue(config, kIdBasicPanelType) != kUsbKeepsPowerType;
     return SetReservingBox(
@@ -116,7 +116,7 @@ EditResult SetUsbSupport(EditSession& session, bool on) {
 }
 
 EditResult SetClockChipSupport(EditSession& session, bool on) {
-    WorkingConfig& config = session.config;
+    config::WorkingConfig& config = session.config;
     if (ClockChipSupportLocked(session)) {
         const std::uint32_t kept = GetFieldValue(config, kIdClockChip);
         return Refusal("ERROR: " + FormatFieldName(kIdClockChip, kShortForms | kShowName) +

@@ -60,7 +60,7 @@ std::string OpenPanelPage(EditSession& session) {
 }
 
 EditResult ChoosePanelType(EditSession& session, std::uint32_t panelType) {
-    WorkingConfig& config = session.config;
+    config::WorkingConfig& config = session.config;
     const std::uint32_t oldType = GetFieldValue(config, kIdPanelType);
     if (std::ranges::find(kPanelTypeChoices, panelType) == std::end(kPanelTypeChoices)) {
         return Refusal(BadEntryMessage(std::to_string(panelType), kIdPanelType), oldType,
@@ -126,7 +126,7 @@ EditResult LeaveFeatureDropDown(EditSession& session, std::uint32_t id, std::str
     if (std::optional<EditResult> refused = RefuseWithoutEntry(session, id)) {
         return *refused;
     }
-    WorkingConfig& config = session.config;
+    config::WorkingConfig& config = session.config;
     const std::uint32_t kept = GetFieldValue(config, id);
     const std::uint32_t min = GetFieldMin(config, id);
     const std::uint32_t max = GetFieldMax(config, id);
@@ -162,7 +162,7 @@ EditResult LeaveFeatureDropDown(EditSession& session, std::uint32_t id, std::str
 }
 
 EditResult ChoosePixelClock(EditSession& session, std::size_t line) {
-    WorkingConfig& config = session.config;
+    config::WorkingConfig& config = session.config;
     EditResult result;
     if (GetFieldValue(config, kIdAutoPclkDivide) != 0) {
         const PixelClockList list = ReachablePixelClocks(config);

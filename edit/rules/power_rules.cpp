@@ -47,7 +47,7 @@ EditResult WriteMask(EditSession& session, std::uint32_t mask) {
 } // namespace
 
 std::string SwitchPowerPinFamily(EditSession& session, std::uint32_t oldType) {
-    WorkingConfig& config = session.config;
+    config::WorkingConfig& config = session.config;
     const bool wasGpo = PanelUsesGpio(oldType);
     const bool isGpo = PanelUsesGpio(GetFieldValue(config, kIdPanelType));
     const std::uint32_t gpioMask = GetFieldValue(config, kIdGpioPowerMask) & 0xFF;
@@ -83,7 +83,7 @@ EditResult SetPanelPower(EditSession& session, bool on) {
 }
 
 bool PowerPinAllowed(EditSession& session, unsigned pin) {
-    WorkingConfig& config = session.config;
+    config::WorkingConfig& config = session.config;
     if (PowerThroughGpo(session)) {
         return pin < kGpoPinCount &&
                (pin == 0 || GetFieldValue(config, kIdPanelType) != kGpoSignalPanelType);

@@ -80,7 +80,7 @@ std::string DescriptionFieldText(EditSession& session) {
 }
 
 EditResult LeaveDescription(EditSession& session, std::string_view text) {
-    WorkingConfig& config = session.config;
+    config::WorkingConfig& config = session.config;
     const std::string typed = StripCr(text);
     if (typed.size() > DescriptionLimit(session)) {
         return Refusal(BadEntryMessage(text, kIdDescription), GetFieldValue(config, kIdDescription),

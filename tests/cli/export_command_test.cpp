@@ -21,7 +21,7 @@ std::string ReadText(const std::string& path) {
 
 // The generated text for the viewer's record, which the test image carries.
 std::string Expected(std::string_view kindName, const ExportOptions& options = {}) {
-    WorkingConfig config(ViewerRecord);
+    config::WorkingConfig config(ViewerRecord);
     return FindExportKind(kindName)->generate(config, options);
 }
 

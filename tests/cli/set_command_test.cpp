@@ -120,7 +120,7 @@ TEST(SetCommand, ConflictingPowerPinsAreGivenUpWithThePagesWarning) {
 // a USB pin: the TFT type's GPIO power cannot keep that pin.
 TEST(SetCommand, PanelTypeChangeMovesPowerToTheNewPinFamily) {
     const std::string image = ViewerImageCopy(test::ScratchDirectory());
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     ASSERT_TRUE(OpenConfigFile(image, config, {}));
     SetFieldValue(config, kIdGpoPowerMask, 0x100);
     SetFieldValue(config, kIdGpioPowerMask, 0x20);

@@ -27,7 +27,7 @@ using Bytes = std::vector<std::uint8_t>;
 inline HAL_STRUCT ConfiguredRecord(std::uint32_t clock) {
     HAL_STRUCT record = TemplateRecord;
     record.ClkI = clock;
-    record.Crc = ComputeRecordCrc(record);
+    record.Crc = config::ComputeRecordCrc(record);
     return record;
 }
 
@@ -36,10 +36,10 @@ inline HAL_STRUCT ConfiguredRecord(std::uint32_t clock) {
 inline HAL_STRUCT OutgoingRecord(const HAL_STRUCT& hostRecord, bool bigEndian) {
     HAL_STRUCT record = hostRecord;
     if (bigEndian) {
-        ByteSwapRecord(record);
+        config::ByteSwapRecord(record);
     }
-    const std::uint16_t crc = ComputeRecordCrc(record);
-    record.Crc = bigEndian ? Swap16(crc) : crc;
+    const std::uint16_t crc = config::ComputeRecordCrc(record);
+    record.Crc = bigEndian ? config::Swap16(crc) : crc;
     return record;
 }
 

@@ -25,7 +25,7 @@ class ChipSessionTest : public ChipTest {
     }
 
     HAL_STRUCT layerRecord{};
-    WorkingConfig config{TemplateRecord};
+    config::WorkingConfig config{TemplateRecord};
     std::string message;
 };
 
@@ -36,7 +36,7 @@ TEST_F(ChipSessionTest, CopiesTheWorkingRecordWithAFreshCrcAndBinds) {
     EXPECT_EQ(message, "Initialized K7R58C22 using HAL build 2.\n");
     EXPECT_EQ(board().UsbResets(), 0); // software reset is off unless asked for
     EXPECT_EQ(layerRecord.ClkI, 40000000u);
-    EXPECT_EQ(layerRecord.Crc, ComputeRecordCrc(layerRecord));
+    EXPECT_EQ(layerRecord.Crc, config::ComputeRecordCrc(layerRecord));
     EXPECT_NE(layerRecord.Crc, 0);
     EXPECT_TRUE(config.Bound);
     EXPECT_EQ(config.RedrawCountdown, 1u);

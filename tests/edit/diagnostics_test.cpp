@@ -25,7 +25,7 @@ PanelDefList OldPanelFile() {
 }
 
 TEST(Diagnose, ErrorsThenVersionMessageThenWarnings) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     SetFieldValue(config, 54, 3);  // an invalid depth: an error
     SetFieldValue(config, 120, 0); // a zero CLS pulse width: a warning
     const Diagnostics shown = Diagnose(config, OldPanelFile());
@@ -35,14 +35,14 @@ TEST(Diagnose, ErrorsThenVersionMessageThenWarnings) {
 }
 
 TEST(Diagnose, VersionMessageAloneIsAnError) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     const Diagnostics shown = Diagnose(config, OldPanelFile());
     EXPECT_TRUE(shown.error);
     EXPECT_EQ(shown.text.substr(0, sizeof kVersionError - 1), kVersionError);
 }
 
 TEST(Diagnose, StaysWithinTheRoomLeft) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     const PanelDefList list = OldPanelFile();
     for (const std::size_t room : {0u, 1u, 20u, 90u}) {
         const Diagnostics shown = Diagnose(config, list, room);

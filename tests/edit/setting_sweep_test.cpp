@@ -223,7 +223,7 @@ std::vector<std::string> Values(EditSession& session, std::uint32_t id) {
 // The template as it is, and as a TFT panel with GPIO power, no clock chip,
 // no USB and a stride of its own.
 HAL_STRUCT TftRecord() {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     SetFieldValue(config, kIdPanelType, 1);
     SetFieldValue(config, kIdClockChip, 0);
     SetFieldValue(config, kIdUsbEnable, 0);

@@ -37,12 +37,12 @@ void WriteText(const std::string& path, std::string_view text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-WorkingConfig TemplateConfig() {
-    return WorkingConfig(TemplateRecord);
+config::WorkingConfig TemplateConfig() {
+    return config::WorkingConfig(TemplateRecord);
 }
 
-WorkingConfig RotatedConfig() {
-    WorkingConfig edited(TemplateRecord);
+config::WorkingConfig RotatedConfig() {
+    config::WorkingConfig edited(TemplateRecord);
     SetFieldValue(edited, kIdBitsPerPixel, 16);
     SetFieldValue(edited, kIdSwivelView, 90);
     SetFieldValue(edited, kIdHorzDoubling, 1);
@@ -54,7 +54,7 @@ WorkingConfig RotatedConfig() {
     std::filesystem::copy_file(TestImagePath("carrier.exe"), image,
                                std::filesystem::copy_options::overwrite_existing);
     const MessageSink fail = [](const std::string& text) { ADD_FAILURE() << text; };
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     EXPECT_TRUE(SaveConfigFile(image, "", edited.Record, false, fail));
     EXPECT_TRUE(OpenConfigFile(image, config, fail));
     return config;
@@ -81,7 +81,7 @@ std::size_t DescribedRegisterCount() {
     return count;
 }
 
-WorkingConfig ConfigWithEntries(std::initializer_list<RegEntry> entries) {
+config::WorkingConfig ConfigWithEntries(std::initializer_list<RegEntry> entries) {
     HAL_STRUCT record = TemplateRecord;
     std::fill(std::begin(record.Regs), std::end(record.Regs), RegEntry{0, 0});
     RegEntry* out = record.Regs;
@@ -89,7 +89,7 @@ WorkingConfig ConfigWithEntries(std::initializer_list<RegEntry> entries) {
         *out++ = entry;
     }
     *out = {riREGEND, 0};
-    return WorkingConfig(record);
+    return config::WorkingConfig(record);
 }
 
 } // namespace k7r::test

@@ -41,7 +41,7 @@ TEST(ToCrLf, AddsCrOnlyWhereItIsMissing) {
 TEST(RunExport, ReplacesAnExistingFileWithTheCrLfText) {
     const std::string path = test::ScratchDirectory() + "/appcfg.h";
     test::WriteText(path, std::string(100000, 'x'));
-    WorkingConfig config = test::TemplateConfig();
+    config::WorkingConfig config = test::TemplateConfig();
     std::string message;
     ASSERT_TRUE(RunExport(ExportKinds()[0], config, {}, path, message)) << message;
     EXPECT_EQ(test::ReadText(path), ToCrLf(ExportKinds()[0].generate(config, {})));

@@ -61,7 +61,7 @@ class Toolchain : public testing::TestWithParam<const char*> {
 
     // Made before the scratch directory, which reading the rotated
     // configuration back uses and empties.
-    WorkingConfig config_ =
+    config::WorkingConfig config_ =
         std::string(GetParam()) == "rotated" ? test::RotatedConfig() : test::TemplateConfig();
     const std::string dir_ = test::ScratchDirectory();
 };
@@ -143,7 +143,7 @@ TEST_P(Toolchain, AppCfgCompilesToTheRecordAnImageOfTheTargetsByteOrderHolds) {
         const std::string record = CompiledRecord(target, dir_, name);
         ASSERT_EQ(record.size(), sizeof(HAL_STRUCT));
         EXPECT_EQ(StoredCrc(record, target.order),
-                  ComputeRecordCrc(reinterpret_cast<const std::uint8_t*>(record.data())));
+                  config::ComputeRecordCrc(reinterpret_cast<const std::uint8_t*>(record.data())));
 
         const std::string image = dir_ + "/" + name + "_" + target.image;
         ASSERT_TRUE(
@@ -157,7 +157,7 @@ TEST_P(Toolchain, AppCfgCompilesToTheRecordAnImageOfTheTargetsByteOrderHolds) {
 // again, gives the record its image was built with, CRC 3601h included.
 TEST(BigEndianBoard, AppCfgOfItsImageCompilesToTheImagesRecord) {
     const std::string board = test::TestImagePath("m68k_board.elf");
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     ASSERT_TRUE(OpenConfigFile(board, config, Fail));
     const std::string dir = test::ScratchDirectory();
     test::WriteText(dir + "/appcfg.h", ExportAppCfg(config, 17));

@@ -170,7 +170,7 @@ TEST_F(InitTest, FrameRateOfZeroReturnsAtOnce) {
 // on its bound and report it.
 TEST_F(ChipTest, WaitOnAStoppedDisplayEnds) {
     Start({.powerOnClockHz = 0});
-    record.Regs[FindEntry(record, riDELAYON)].Index = riRESERVED_FIRST; // skipped
+    record.Regs[config::FindEntry(record, riDELAYON)].Index = riRESERVED_FIRST; // skipped
     Seal();
     ASSERT_TRUE(hal::AcquireChip().has_value());
     ASSERT_TRUE(hal::InitializeChip(hal::INIT_SKIP_CLOCKS));

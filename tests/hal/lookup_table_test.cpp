@@ -15,8 +15,8 @@ std::uint32_t ReadBackLut(std::uint32_t index) {
 }
 
 void SetDepth(HAL_STRUCT& record, std::uint32_t bitsPerPixel) {
-    record.Regs[FindEntry(record, 0x10)].Value = bitsPerPixel;
-    record.Crc = ComputeRecordCrc(record);
+    record.Regs[config::FindEntry(record, 0x10)].Value = bitsPerPixel;
+    record.Crc = config::ComputeRecordCrc(record);
 }
 
 TEST_F(ChipTest, SixteenBitsLoadNoTableUntilAnEightBitInitialization) {

@@ -34,7 +34,7 @@ constexpr std::string_view kQvgaTimings =
 
 class PanelSettingsTest : public ::testing::Test {
   protected:
-    WorkingConfig config{TemplateRecord};
+    config::WorkingConfig config{TemplateRecord};
     const PanelDefList list = Load(K7R_SOURCE_DIR "/panels/PANELS.DEF");
 };
 
@@ -44,7 +44,7 @@ TEST_F(PanelSettingsTest, EveryShippedPanelMatchesBackAndValidates) {
     ASSERT_EQ(list.Count(), 13u);
     for (std::size_t index = 0; index < list.Count(); ++index) {
         const PanelDef& def = list.At(index);
-        WorkingConfig panel(TemplateRecord);
+        config::WorkingConfig panel(TemplateRecord);
         // Enough memory for the largest panels, so that only the timings
         // are judged.
         SetFieldValue(panel, kIdBitsPerPixel, def.width * def.height > 320 * 240 ? 4 : 8);

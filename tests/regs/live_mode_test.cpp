@@ -33,7 +33,7 @@ class LiveModeTest : public test::ChipTest {
     }
 
     HAL_STRUCT layerRecord{};
-    WorkingConfig config{TemplateRecord};
+    config::WorkingConfig config{TemplateRecord};
 };
 
 TEST_F(LiveModeTest, ModeFieldWritesReachTheChipAndArmTheRedraw) {

@@ -15,12 +15,12 @@
 namespace k7r::test {
 
 // The bits of the first record with the id, as the register holds them.
-inline std::uint32_t Raw(WorkingConfig& config, std::uint32_t id) {
+inline std::uint32_t Raw(config::WorkingConfig& config, std::uint32_t id) {
     return ReadFieldBits(config, FindField(id));
 }
 
 // Gives each setting its value, in order.
-inline void SetAll(WorkingConfig& config,
+inline void SetAll(config::WorkingConfig& config,
                    std::initializer_list<std::pair<std::uint32_t, std::uint32_t>> settings) {
     for (const auto& [id, value] : settings) {
         SetFieldValue(config, id, value);
@@ -40,7 +40,7 @@ struct Step {
 };
 
 template <std::size_t N>
-void RunSteps(WorkingConfig& config, const Step (&steps)[N]) {
+void RunSteps(config::WorkingConfig& config, const Step (&steps)[N]) {
     for (const Step& step : steps) {
         if (step.set != 0) {
             SetFieldValue(config, step.set, step.value);

@@ -155,7 +155,7 @@ TEST_F(ConfigureMultiple, NothingSelectedIsRefusedAndTheDialogStays) {
 TEST_F(ConfigureMultiple, RunSavesEachFileReportsFailuresAndSummarisesInListOrder) {
     HAL_STRUCT own = ViewerRecord;
     own.RegPhysAddr = 0x00A00000;
-    own.Crc = ComputeRecordCrc(own);
+    own.Crc = config::ComputeRecordCrc(own);
     test::WriteFileBytes(Path("a.exe"), test::ImageWithRecords(3000, own, {1000}));
     test::WriteFileBytes(Path("b 100%s.exe"), test::ImageWithRecords(3000, own, {}));
     test::WriteFileBytes(Path("c.exe"), test::ImageWithRecords(3000, ViewerRecord, {500}));
@@ -184,7 +184,7 @@ TEST_F(ConfigureMultiple, RunSavesEachFileReportsFailuresAndSummarisesInListOrde
 
     for (const auto& [name, address] :
          {std::pair{"a.exe", 0x00A00000u}, std::pair{"c.exe", ViewerRecord.RegPhysAddr}}) {
-        WorkingConfig config(TemplateRecord);
+        config::WorkingConfig config(TemplateRecord);
         ASSERT_TRUE(OpenConfigFile(Path(name), config, [](const std::string&) {}));
         EXPECT_EQ(config.Record.ClkI, 33000000u) << name;
         EXPECT_EQ(config.Record.RegPhysAddr, address) << name;

@@ -23,7 +23,7 @@ class DirectPageTest : public test::ChipTest, protected fake::PageHarness {
         Open(MakeDirectPage);
     }
 
-    WorkingConfig& Config() { return app.session.config; }
+    config::WorkingConfig& Config() { return app.session.config; }
     bool Enabled(int control) { return view[control].enabled; }
     // The pixel at byte offset of display memory.
     std::uint8_t Memory(std::size_t offset) { return board().DisplayMemory()[offset]; }

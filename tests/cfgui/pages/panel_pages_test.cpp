@@ -72,7 +72,7 @@ class PanelPages : public PageTest {
         return texts;
     }
     // What the feature list shows of a configuration, line by line.
-    static std::vector<std::vector<std::string>> FeatureLines(WorkingConfig& config) {
+    static std::vector<std::vector<std::string>> FeatureLines(config::WorkingConfig& config) {
         std::vector<std::vector<std::string>> lines;
         for (const edit::Feature& feature : edit::Features()) {
             if (edit::ListedFor(feature, GetFieldValue(config, kIdPanelType))) {
@@ -152,7 +152,7 @@ TEST_F(PanelPages, EachFeatureShowsItsEditorAndItsHelp) {
 // A feature that cannot be changed gets no editor to be refused in, which
 // would hold the focus for good.
 TEST_F(PanelPages, FeatureWithoutARegisterEntryHasItsEditorDisabled) {
-    WorkingConfig& config = app.session.config;
+    config::WorkingConfig& config = app.session.config;
     config.Record.Regs[config.FindRegisterEntry(0x20)].Index = 0x18; // no Horz Total
     OpenPanel();
     ClickFeature(kIdHorzTotal);

@@ -17,7 +17,7 @@ class RegistersPageTest : public ::testing::Test, protected fake::PageHarness {
   protected:
     void OpenTab() { Open(MakeRegistersPage); }
 
-    WorkingConfig& Config() { return app.session.config; }
+    config::WorkingConfig& Config() { return app.session.config; }
 
     // The first line of the register.
     int LineOf(std::uint32_t reg) {

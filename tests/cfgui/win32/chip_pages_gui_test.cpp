@@ -73,7 +73,7 @@ class ChipPages : public ::testing::Test {
 
 TEST_F(ChipPages, DirectTabDrivesTheBoardLive) {
     Session session;
-    WorkingConfig& config = session.app.session.config;
+    config::WorkingConfig& config = session.app.session.config;
     const bool colour = GetFieldValue(config, kIdColorPanel) != 0;
     ASSERT_TRUE(SelectTab(session, kDirectTab));
     for (const int control : {IDC_ADDITIONAL_OPTIONS, IDC_WRITE_IMMEDIATELY,

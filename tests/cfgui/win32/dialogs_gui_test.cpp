@@ -373,7 +373,7 @@ TEST_F(Dialogs, ConfigureMultipleWritesEveryFileItCanAndSummarises) {
                                         srec + "\nOK\t" + palm + "\nError\t" + locked + "\n");
 
     for (const std::string& path : {board, srec, palm}) {
-        WorkingConfig config(TemplateRecord);
+        config::WorkingConfig config(TemplateRecord);
         ASSERT_TRUE(OpenConfigFile(path, config, [](const std::string& text) { FAIL() << text; }));
         EXPECT_STREQ(config.Record.Description, "configured with the others") << path;
     }

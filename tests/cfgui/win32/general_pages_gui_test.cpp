@@ -97,8 +97,8 @@ TEST_F(GeneralPagesGui, PagesEditTheConfigurationThatSaveWrites) {
     HAL_STRUCT stored{};
     const MessageSink fail = [](const std::string& text) { ADD_FAILURE() << text; };
     ASSERT_TRUE(InspectConfigFile(image, stored, fail));
-    EXPECT_EQ(stored.Crc, ComputeRecordCrc(stored));
-    WorkingConfig reread(stored);
+    EXPECT_EQ(stored.Crc, config::ComputeRecordCrc(stored));
+    config::WorkingConfig reread(stored);
     EXPECT_EQ(GetFieldValue(reread, kIdRegPhysAddr), 0x1F000ABCu);
     EXPECT_EQ(GetFieldValue(reread, kIdMemPhysAddr), 0x9ABCu);
     EXPECT_EQ(GetFieldValue(reread, kIdBitsPerPixel), 16u);

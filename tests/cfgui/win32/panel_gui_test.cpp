@@ -38,7 +38,7 @@ class PanelGui : public testing::Test {
         EXPECT_TRUE(session.window.OpenFile(image));
     }
 
-    WorkingConfig& Config() { return session.app.session.config; }
+    config::WorkingConfig& Config() { return session.app.session.config; }
     std::uint32_t Get(std::uint32_t id) { return GetFieldValue(Config(), id); }
 
     // The feature list's lines as the list view holds them.
@@ -52,7 +52,7 @@ class PanelGui : public testing::Test {
         return lines;
     }
     // The lines the core's values give the configuration.
-    static std::vector<std::vector<std::string>> ExpectedLines(WorkingConfig& config) {
+    static std::vector<std::vector<std::string>> ExpectedLines(config::WorkingConfig& config) {
         std::vector<std::vector<std::string>> lines;
         for (const edit::Feature& feature : edit::Features()) {
             if (edit::ListedFor(feature, GetFieldValue(config, kIdPanelType))) {
@@ -62,7 +62,7 @@ class PanelGui : public testing::Test {
         }
         return lines;
     }
-    static std::string FrameRateText(WorkingConfig& config) {
+    static std::string FrameRateText(config::WorkingConfig& config) {
         std::string text = " ";
         return text.append(std::to_string(GetFieldValue(config, kIdFrameRate))).append(" Hz");
     }
@@ -247,7 +247,7 @@ TEST_F(PanelGui, PanelTypePowerPinAndDelaySaveAndReadBack) {
     ModalScript saved;
     saved.Expect("58C22CFG", ModalScript::Press(IDOK));
     ASSERT_TRUE(saved.Run([&] { ChooseMenu(session.Main(), IDM_FILE_SAVE); }, kSlowStepMs));
-    WorkingConfig read(TemplateRecord);
+    config::WorkingConfig read(TemplateRecord);
     ASSERT_TRUE(OpenConfigFile(image, read, [](const std::string& text) { FAIL() << text; }));
     for (std::uint32_t id = 1; id <= 185; ++id) {
         EXPECT_EQ(GetFieldValue(read, id), Get(id)) << id;

@@ -54,7 +54,7 @@ class TestPage : public Page {
         if (control != IDC_TEST_FIELD || event != ControlEvent::FocusLost) {
             return;
         }
-        WorkingConfig& config = context_.Config();
+        config::WorkingConfig& config = context_.Config();
         const std::optional<MilliValue> value = ReadMilliField(context_.Controls(), control);
         if (!value || value->whole < GetFieldMin(config, kTestSetting) ||
             value->whole > GetFieldMax(config, kTestSetting)) {

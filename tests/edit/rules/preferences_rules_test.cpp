@@ -56,7 +56,7 @@ TEST_F(PreferencesPage, OpeningAFileRemembersItsMainStartAddress) {
     const std::string second = directory + "/second.elf";
     for (const auto& [path, start] : {std::pair{first, 1024u}, std::pair{second, 2048u}}) {
         std::filesystem::copy_file(test::TestImagePath("carrier.elf"), path);
-        WorkingConfig config(TemplateRecord);
+        config::WorkingConfig config(TemplateRecord);
         ASSERT_TRUE(OpenConfigFile(path, config, {}));
         SetFieldValue(config, kIdMainStart, start);
         ASSERT_TRUE(SaveConfigFile(path, "", config.Record, false, {}));
