@@ -50,7 +50,7 @@ struct Application {
     // The working configuration and what the pages remember beside it.
     edit::EditSession session;
     HelpTable help;
-    FieldControlBindings bindings;
+    regs::FieldControlBindings bindings;
     // The file opened or saved last; empty while there is none.
     std::string currentPath;
     DiagnosticsState diagnostics;

@@ -8,7 +8,7 @@ namespace k7r::cfgui {
 std::vector<std::string> SettingListTexts(config::WorkingConfig& config, std::uint32_t id) {
     std::vector<std::string> texts;
     for (std::uint32_t item = 0; item < edit::kLongestList; ++item) {
-        std::optional<std::string> text = GetFieldListText(config, id, item);
+        std::optional<std::string> text = regs::GetFieldListText(config, id, item);
         if (!text) {
             break;
         }

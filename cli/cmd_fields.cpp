@@ -45,7 +45,7 @@ struct ValueRange {
 };
 
 ValueRange RangeOf(std::size_t record) {
-    const FIELD_DESC& field = kFieldTable[record];
+    const regs::FIELD_DESC& field = regs::kFieldTable[record];
     edit::EditSession session(TemplateRecord, ProgramPanels());
     config::WorkingConfig& config = session.config;
     ValueRange range{AcceptedValues(session, field.Id), {}, field.Units, {}};
@@ -58,9 +58,10 @@ ValueRange RangeOf(std::size_t record) {
             range.list.push_back(std::move(*text));
         }
     }
-    const bool hasBounds = field.Min || field.Max || (field.Attributes & ffREGISTER);
-    if (hasBounds && !(field.Attributes & ffTEXT)) {
-        const std::uint32_t max = field.Max ? field.Max(config, record) : FieldMaxValue(field.Mask);
+    const bool hasBounds = field.Min || field.Max || (field.Attributes & regs::ffREGISTER);
+    if (hasBounds && !(field.Attributes & regs::ffTEXT)) {
+        const std::uint32_t max =
+            field.Max ? field.Max(config, record) : regs::FieldMaxValue(field.Mask);
         range.bounds = {field.Min ? field.Min(config, record) : 0, max};
     }
     return range;
@@ -75,8 +76,9 @@ void PrintRange(std::size_t record) {
     const ValueRange range = RangeOf(record);
     const std::string units = range.units.empty() ? "" : ' ' + std::string(range.units);
     if (range.bounds) {
-        const char* format =
-            (kFieldTable[record].Attributes & ffHEX) ? "range: %Xh to %Xh%s" : "range: %u to %u%s";
+        const char* format = (regs::kFieldTable[record].Attributes & regs::ffHEX)
+                                 ? "range: %Xh to %Xh%s"
+                                 : "range: %u to %u%s";
         char line[64];
         std::snprintf(line, sizeof line, format, range.bounds->first, range.bounds->second,
                       units.c_str());
@@ -113,7 +115,7 @@ std::optional<std::uint32_t> ParseId(std::string_view word) {
 // The help paragraph indented under the record's line, then a blank line.
 void PrintHelp(std::size_t record) {
     std::string help;
-    AppendHelpParagraph(help, record);
+    regs::AppendHelpParagraph(help, record);
     std::string indented(kHelpIndent);
     for (char c : help) {
         indented += c;
@@ -125,16 +127,16 @@ void PrintHelp(std::size_t record) {
 }
 
 Json RecordJson(std::size_t record, bool withHelp) {
-    const FIELD_DESC& field = kFieldTable[record];
+    const regs::FIELD_DESC& field = regs::kFieldTable[record];
     const ValueRange range = RangeOf(record);
     Json attributes = Json::array();
-    for (const AttributeName& attribute : kAttributeNames) {
+    for (const regs::AttributeName& attribute : regs::kAttributeNames) {
         if (field.Attributes & attribute.bit) {
             attributes.push_back(attribute.name);
         }
     }
-    const bool isRegister = field.Attributes & ffREGISTER;
-    const BitRange bits = FieldBitRange(field.Mask);
+    const bool isRegister = field.Attributes & regs::ffREGISTER;
+    const regs::BitRange bits = regs::FieldBitRange(field.Mask);
     Json json = {{"id", field.Id},
                  {"shortName", field.ShortName},
                  {"longName", field.LongName},
@@ -148,18 +150,19 @@ Json RecordJson(std::size_t record, bool withHelp) {
                  {"accepted", range.accepted}};
     if (withHelp) {
         std::string help;
-        AppendHelpParagraph(help, record);
+        regs::AppendHelpParagraph(help, record);
         json["help"] = help;
     }
     return json;
 }
 
 void PrintRecord(std::size_t record, bool withHelp, bool withRange) {
-    const FIELD_DESC& field = kFieldTable[record];
-    const std::string position = FormatRecordName(record, kShowPosition | kShortForms);
+    const regs::FIELD_DESC& field = regs::kFieldTable[record];
+    const std::string position =
+        regs::FormatRecordName(record, regs::kShowPosition | regs::kShortForms);
     std::printf("%3u  %-*.*s  %-*s  %s\n", field.Id, kNameColumn,
                 static_cast<int>(field.ShortName.size()), field.ShortName.data(), kPositionColumn,
-                position.c_str(), AttributeNames(field.Attributes).c_str());
+                position.c_str(), regs::AttributeNames(field.Attributes).c_str());
     if (withRange) {
         PrintRange(record);
     }
@@ -176,19 +179,19 @@ int RunFields(const Invocation& invocation) {
         if (!id) {
             return UsageError(invocation, "\"" + word + "\" is not a setting id");
         }
-        if (FindField(*id) == kFieldCount) {
+        if (regs::FindField(*id) == regs::kFieldCount) {
             std::fprintf(stderr, "%.*s fields: no setting has the id %u\n",
                          static_cast<int>(kProgramName.size()), kProgramName.data(), *id);
             return kExitFailure;
         }
-        for (std::size_t record = FindField(*id); record < kFieldCount; ++record) {
-            if (kFieldTable[record].Id == *id) {
+        for (std::size_t record = regs::FindField(*id); record < regs::kFieldCount; ++record) {
+            if (regs::kFieldTable[record].Id == *id) {
                 records.push_back(record);
             }
         }
     }
     const bool all = records.empty();
-    for (std::size_t record = 0; all && record < kFieldCount; ++record) {
+    for (std::size_t record = 0; all && record < regs::kFieldCount; ++record) {
         records.push_back(record);
     }
     if (invocation.Has(kJsonOption.name)) {

@@ -39,8 +39,9 @@ int RunGet(const Invocation& invocation) {
         return kExitSuccess;
     }
     for (const std::uint32_t id : ids) {
-        std::printf("%u %s = %s\n", id, FormatFieldName(id, kShortForms | kShowName).c_str(),
-                    FormatFieldValue(config, id).c_str());
+        std::printf("%u %s = %s\n", id,
+                    regs::FormatFieldName(id, regs::kShortForms | regs::kShowName).c_str(),
+                    regs::FormatFieldValue(config, id).c_str());
     }
     return kExitSuccess;
 }

@@ -81,13 +81,13 @@ int RunRegs(const Invocation& invocation) {
     }
     Json registers = Json::array();
     std::vector<Row> rows;
-    for (int position = 0; EnumRegister(config, position).more; ++position) {
-        const std::uint32_t reg = EnumRegister(config, position).reg;
-        const std::uint32_t value = ReadRegister(config, reg, position);
+    for (int position = 0; regs::EnumRegister(config, position).more; ++position) {
+        const std::uint32_t reg = regs::EnumRegister(config, position).reg;
+        const std::uint32_t value = regs::ReadRegister(config, reg, position);
         rows.push_back(edit::FormatRegisterLine(reg, value));
-        Json entry = {{"index", reg}, {"name", GetRegisterName(reg)}, {"value", value}};
+        Json entry = {{"index", reg}, {"name", regs::GetRegisterName(reg)}, {"value", value}};
         if (breakdown) {
-            entry["breakdown"] = BreakdownJson(RegisterBreakdown(config, position));
+            entry["breakdown"] = BreakdownJson(regs::RegisterBreakdown(config, position));
         }
         registers.push_back(entry);
     }
@@ -108,7 +108,7 @@ int RunRegs(const Invocation& invocation) {
     for (std::size_t position = 0; position < rows.size(); ++position) {
         PrintRow(rows[position], widths);
         if (breakdown) {
-            PrintBreakdown(RegisterBreakdown(config, static_cast<int>(position)));
+            PrintBreakdown(regs::RegisterBreakdown(config, static_cast<int>(position)));
         }
     }
     return kExitSuccess;

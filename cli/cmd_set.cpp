@@ -95,8 +95,8 @@ bool Apply(edit::EditSession& session, const Assignment& assignment, SetReport& 
         return false;
     }
     report.text += std::to_string(setting.id) + ' ' +
-                   FormatFieldName(setting.id, kShortForms | kShowName) + " = " +
-                   FormatFieldValue(session.config, setting.id) + '\n' + result.message;
+                   regs::FormatFieldName(setting.id, regs::kShortForms | regs::kShowName) + " = " +
+                   regs::FormatFieldValue(session.config, setting.id) + '\n' + result.message;
     Json change = SettingJson(session.config, setting.id);
     change["messages"] = MessagesJson(result.message);
     report.changes.push_back(change);
@@ -129,7 +129,7 @@ int RunSet(const Invocation& invocation) {
         return kExitFailure;
     }
     const std::vector<std::string> errorsBefore =
-        Lines(ValidateErrors(session.config, edit::kDiagnosticsRoom));
+        Lines(regs::ValidateErrors(session.config, edit::kDiagnosticsRoom));
     SetReport report;
     const bool accepted = std::ranges::all_of(
         *assignments, [&](const Assignment& a) { return Apply(session, a, report); });
@@ -147,8 +147,8 @@ int RunSet(const Invocation& invocation) {
         return kExitFailure;
     }
     const std::string diagnostics = edit::Diagnose(session.config, session.panels).text;
-    const std::vector<std::string> added =
-        NewErrors(errorsBefore, Lines(ValidateErrors(session.config, edit::kDiagnosticsRoom)));
+    const std::vector<std::string> added = NewErrors(
+        errorsBefore, Lines(regs::ValidateErrors(session.config, edit::kDiagnosticsRoom)));
     const bool save = added.empty() || invocation.Has(kForce.name);
     const bool saved =
         save && SaveConfigFile(file, output, session.config.Record,

@@ -115,13 +115,13 @@ void PrintRegisterTable(const ShownRecord& shown) {
     std::printf("%-18s %d entries\n", "Registers:", count);
     for (int position = 0; position < count; ++position) {
         const RegEntry& entry = r.Regs[position];
-        const std::string_view identifier = GetRegisterIdentifier(entry.Index);
+        const std::string_view identifier = regs::GetRegisterIdentifier(entry.Index);
         std::printf("  %2d  %-*s %-*.*s = %08X\n", position + 1, kIndexColumn,
                     IndexText(entry.Index).c_str(), kIdentifierColumn,
                     static_cast<int>(identifier.size()), identifier.data(), entry.Value);
     }
     if (count < HAL_MAX_REGS) {
-        const std::string_view identifier = GetRegisterIdentifier(riREGEND);
+        const std::string_view identifier = regs::GetRegisterIdentifier(riREGEND);
         std::printf("  %2d  %-*s %.*s\n", count + 1, kIndexColumn, IndexText(riREGEND).c_str(),
                     static_cast<int>(identifier.size()), identifier.data());
     }
@@ -130,7 +130,7 @@ void PrintRegisterTable(const ShownRecord& shown) {
 // The one-line description the exporters print.
 std::string ModeText(const ShownRecord& shown) {
     config::WorkingConfig config(shown.host);
-    return FormatModeString(config);
+    return regs::FormatModeString(config);
 }
 
 // The predefined panel the Panel page would select for the record.
@@ -199,8 +199,8 @@ Json RegistersJson(const HAL_STRUCT& r) {
     for (int position = 0; position < config::CountEntries(r); ++position) {
         const RegEntry& entry = r.Regs[position];
         registers.push_back({{"index", entry.Index},
-                             {"identifier", GetRegisterIdentifier(entry.Index)},
-                             {"name", GetRegisterName(entry.Index)},
+                             {"identifier", regs::GetRegisterIdentifier(entry.Index)},
+                             {"name", regs::GetRegisterName(entry.Index)},
                              {"value", entry.Value}});
     }
     return registers;

@@ -50,9 +50,9 @@ Json MessagesJson(std::string_view text) {
 
 Json SettingJson(config::WorkingConfig& config, std::uint32_t id) {
     return {{"id", id},
-            {"name", FormatFieldName(id, kShortForms | kShowName)},
-            {"value", GetFieldValue(config, id)},
-            {"text", FormatFieldValue(config, id)}};
+            {"name", regs::FormatFieldName(id, regs::kShortForms | regs::kShowName)},
+            {"value", regs::GetFieldValue(config, id)},
+            {"text", regs::FormatFieldValue(config, id)}};
 }
 
 } // namespace k7r::cli

@@ -41,7 +41,7 @@ std::string Joined(std::initializer_list<std::string_view> pieces) {
 std::string SuggestSettings(std::string_view word) {
     std::vector<std::string_view> names;
     std::vector<std::uint32_t> ids;
-    for (const FIELD_DESC& field : kFieldTable) {
+    for (const regs::FIELD_DESC& field : regs::kFieldTable) {
         for (const std::string_view name : {field.ShortName, field.LongName}) {
             names.push_back(name);
             ids.push_back(field.Id);
@@ -54,8 +54,8 @@ std::string SuggestSettings(std::string_view word) {
         if (suggested.size() < kMostSuggestions &&
             std::ranges::find(suggestedIds, id) == suggestedIds.end()) {
             suggestedIds.push_back(id);
-            suggested.push_back(Joined(
-                {"\"", kFieldTable[FindField(id)].ShortName, "\" (", std::to_string(id), ")"}));
+            suggested.push_back(Joined({"\"", regs::kFieldTable[regs::FindField(id)].ShortName,
+                                        "\" (", std::to_string(id), ")"}));
         }
     }
     return DidYouMean(suggested);
@@ -68,13 +68,13 @@ SettingName FindSetting(std::string_view word) {
         std::uint32_t id = 0;
         const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), id);
         if (error == std::errc() && end == word.data() + word.size() &&
-            FindField(id) != kFieldCount) {
+            regs::FindField(id) != regs::kFieldCount) {
             return {id, {}};
         }
         return {0, Joined({"no setting has the id ", word})};
     }
     std::set<std::uint32_t> ids;
-    for (const FIELD_DESC& field : kFieldTable) {
+    for (const regs::FIELD_DESC& field : regs::kFieldTable) {
         if (EqualNoCase(field.ShortName, word)) {
             ids.insert(field.Id);
         }

@@ -10,10 +10,10 @@ Diagnostics Diagnose(config::WorkingConfig& config, const PanelDefList& panels, 
     if (room == 0) {
         return result;
     }
-    result.text = ValidateErrors(config, room);
+    result.text = regs::ValidateErrors(config, room);
     result.text += panels.VersionMessage().substr(0, room - 1 - result.text.size());
     result.error = !result.text.empty();
-    result.text += ValidateWarnings(config, room - result.text.size());
+    result.text += regs::ValidateWarnings(config, room - result.text.size());
     return result;
 }
 

@@ -14,7 +14,7 @@ bool OpenConfiguration(config::WorkingConfig& config, const std::string& path,
     if (!OpenConfigFile(path, config, show)) {
         return false;
     }
-    config.SavedMainStart = GetFieldValue(config, kIdMainStart);
+    config.SavedMainStart = regs::GetFieldValue(config, regs::kIdMainStart);
     return true;
 }
 

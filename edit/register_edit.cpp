@@ -9,8 +9,8 @@ namespace k7r::edit {
 EditResult ModifyRegister(EditSession& session, int position, std::string_view text,
                           NumberBase base) {
     config::WorkingConfig& config = session.config;
-    const std::uint32_t reg = EnumRegister(config, position).reg;
-    const std::uint32_t old = ReadRegister(config, reg, position);
+    const std::uint32_t reg = regs::EnumRegister(config, position).reg;
+    const std::uint32_t old = regs::ReadRegister(config, reg, position);
     std::optional<std::uint32_t> value;
     if (base == NumberBase::Hexadecimal) {
         value = ReadHexText(text);
@@ -20,7 +20,7 @@ EditResult ModifyRegister(EditSession& session, int position, std::string_view t
     if (!value) {
         return Refusal("ERROR:Invalid value entered!", old, std::string(text));
     }
-    WriteRegister(config, reg, *value, position);
+    regs::WriteRegister(config, reg, *value, position);
     MarkManualValue(session, position, *value);
     EditResult result;
     result.changed = *value != old;

@@ -10,7 +10,7 @@ namespace {
 
 std::uint32_t CurrentValue(EditSession& session, int position) {
     config::WorkingConfig& config = session.config;
-    return ReadRegister(config, EnumRegister(config, position).reg, position);
+    return regs::ReadRegister(config, regs::EnumRegister(config, position).reg, position);
 }
 
 } // namespace
@@ -32,7 +32,7 @@ void CheckManualStates(EditSession& session) {
         marks.reset = true;
         return;
     }
-    for (int position = 0; EnumRegister(session.config, position).more; ++position) {
+    for (int position = 0; regs::EnumRegister(session.config, position).more; ++position) {
         RegisterMark* mark = MarkAt(session, position);
         if (mark != nullptr && mark->state == ManualState::Modified &&
             CurrentValue(session, position) != mark->manual) {

@@ -46,7 +46,7 @@ std::string ExportAppCfg(config::WorkingConfig& config, unsigned build) {
     AppendLine(text, "//  " + std::string(kRightsNotice));
     AppendLine(text, "//  All rights reserved.");
     AppendLine(text, "//");
-    AppendLine(text, "//  Panel: " + FormatModeString(config));
+    AppendLine(text, "//  Panel: " + regs::FormatModeString(config));
     AppendLine(text, "//");
     AppendLine(text, "//  This file INSTANTIATES the HalInfo structure, and should");
     AppendLine(text, "//  only be included, one time, by the mini-HAL.");
@@ -94,9 +94,9 @@ std::string ExportAppCfg(config::WorkingConfig& config, unsigned build) {
     const int entries = ExportedEntryCount(config.EntryCount);
     for (int i = 0; i < entries; ++i) {
         const RegEntry& entry = r.Regs[i];
-        AppendLine(text,
-                   Printf("        { %s0x%08X },",
-                          PadField(38, GetRegisterIdentifier(entry.Index)).c_str(), entry.Value));
+        AppendLine(text, Printf("        { %s0x%08X },",
+                                PadField(38, regs::GetRegisterIdentifier(entry.Index)).c_str(),
+                                entry.Value));
     }
     DropLastComma(text);
     AppendLine(text, "    }");

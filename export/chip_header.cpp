@@ -30,7 +30,7 @@ std::string ExportChipHeader(const config::WorkingConfig& config, unsigned build
     AppendLine(text, "");
     AppendLine(text, "enum eReg");
     AppendLine(text, "{");
-    for (const REG_DESC& reg : kRegisterTable) {
+    for (const regs::REG_DESC& reg : regs::kRegisterTable) {
         if (reg.Offset >= riRESERVED_FIRST) {
             continue;
         }
@@ -46,7 +46,7 @@ std::string ExportChipHeader(const config::WorkingConfig& config, unsigned build
     AppendLine(text, "");
     AppendLine(text, "enum eUSBExtReg");
     AppendLine(text, "{");
-    for (const USB_EXT_DESC& reg : kUsbExtRegisterTable) {
+    for (const regs::USB_EXT_DESC& reg : regs::kUsbExtRegisterTable) {
         AppendLine(text, Printf("    %-32s= 0x%02X,     // %s", CamelName(reg.Identifier).c_str(),
                                 reg.Offset, std::string(reg.Name).c_str()));
     }

@@ -20,7 +20,7 @@ namespace {
 std::string EntryText(const RegEntry& entry) {
     const std::string reg = entry.Index == riDELAYON ? "Delay" : Printf("%04Xh", entry.Index);
     return Printf("%s, %08Xh, %s", reg.c_str(), entry.Value,
-                  std::string(GetRegisterName(entry.Index)).c_str());
+                  std::string(regs::GetRegisterName(entry.Index)).c_str());
 }
 
 } // namespace
@@ -34,7 +34,7 @@ std::string ExportCsv(config::WorkingConfig& config, unsigned build) {
     AppendLine(text, kRightsNotice);
     AppendLine(text, "All rights reserved.");
     AppendLine(text, "");
-    AppendLine(text, "Panel: " + FormatModeString(config));
+    AppendLine(text, "Panel: " + regs::FormatModeString(config));
     AppendLine(text,
                Printf("Configuration Data CRC: %04Xh", config::ComputeRecordCrc(config.Record)));
     AppendLine(text, "");

@@ -7,13 +7,13 @@
 namespace k7r {
 
 DisplayGeometry ReadDisplayGeometry(config::WorkingConfig& config) {
-    const ImageSize size = EffectiveImageSize(config);
+    const regs::ImageSize size = regs::EffectiveImageSize(config);
     return {
         .Width = size.width,
         .Height = size.height,
-        .BitsPerPixel = GetFieldValue(config, kIdBitsPerPixel),
-        .FrameRate = GetFieldValue(config, kIdFrameRate),
-        .StrideBytes = GetFieldValue(config, kIdMainLineOffset),
+        .BitsPerPixel = regs::GetFieldValue(config, regs::kIdBitsPerPixel),
+        .FrameRate = regs::GetFieldValue(config, regs::kIdFrameRate),
+        .StrideBytes = regs::GetFieldValue(config, regs::kIdMainLineOffset),
     };
 }
 

@@ -50,7 +50,7 @@ std::string ExportGenericHeader(config::WorkingConfig& config, unsigned build,
                                 std::uint32_t modeFlags) {
     const std::string chipId(FieldText(config.Record.ChipId));
     const DisplayGeometry display = ReadDisplayGeometry(config);
-    const std::uint32_t registerAddress = GetFieldValue(config, kIdRegPhysAddr);
+    const std::uint32_t registerAddress = regs::GetFieldValue(config, regs::kIdRegPhysAddr);
     std::string text;
 
     AppendLine(text, "/*==================================================================");
@@ -59,7 +59,7 @@ std::string ExportGenericHeader(config::WorkingConfig& config, unsigned build,
     AppendLine(text, "**  " + std::string(kRightsNotice));
     AppendLine(text, "**  All rights reserved.");
     AppendLine(text, "**");
-    AppendLine(text, "**  Panel: " + FormatModeString(config));
+    AppendLine(text, "**  Panel: " + regs::FormatModeString(config));
     AppendLine(text, "**");
     AppendLine(text, "**  This file defines the configuration environment and registers,");
     AppendLine(text, "**  which can be used by any software, such as display drivers.");
@@ -76,22 +76,22 @@ std::string ExportGenericHeader(config::WorkingConfig& config, unsigned build,
     AppendLine(text, Printf("#define K7R_DISPLAY_SCANLINE_BYTES      %u", display.StrideBytes));
     AppendLine(text, Printf("#define K7R_DISPLAY_FRAME_RATE          %u", display.FrameRate));
     AppendLine(text, Printf("#define K7R_DISPLAY_PCLK                %uL",
-                            GetFieldValue(config, kIdPixelClock)));
+                            regs::GetFieldValue(config, regs::kIdPixelClock)));
     AppendLine(text, Printf("#define K7R_PHYSICAL_REG_ADDR           0x%08XL", registerAddress));
     AppendLine(text, Printf("#define K7R_PHYSICAL_BLT_ADDR           0x%08XL",
                             registerAddress + kBltDataOffset));
     AppendLine(text, Printf("#define K7R_PHYSICAL_VMEM_ADDR          0x%08XL",
-                            GetFieldValue(config, kIdMemPhysAddr)));
+                            regs::GetFieldValue(config, regs::kIdMemPhysAddr)));
     AppendLine(text, Printf("#define K7R_PHYSICAL_REG_SIZE           %uL", kRegisterSpaceSize));
     AppendLine(text, Printf("#define K7R_PHYSICAL_VMEM_SIZE          %uL",
-                            GetFieldValue(config, kIdAvailableMemory)));
+                            regs::GetFieldValue(config, regs::kIdAvailableMemory)));
     AppendLine(text, Printf("#define K7R_PHYSICAL_VMEM_REQUIRED      %uL",
-                            GetFieldValue(config, kIdRequiredVram)));
+                            regs::GetFieldValue(config, regs::kIdRequiredVram)));
     AppendLine(text, Printf("#define K7R_PALETTE_SIZE                %u", kGenericPaletteSize));
     AppendLine(text, Printf("#define K7R_POWER_DELAY_OFF             %u",
-                            GetFieldValue(config, kIdPowerOffTime)));
+                            regs::GetFieldValue(config, regs::kIdPowerOffTime)));
     AppendLine(text, Printf("#define K7R_POWER_DELAY_ON              %u",
-                            GetFieldValue(config, kIdPowerOnTime)));
+                            regs::GetFieldValue(config, regs::kIdPowerOnTime)));
     if (modeFlags & mfHWBLT) {
         AppendLine(text, "#define K7R_HWBLT");
     }
@@ -150,7 +150,7 @@ std::string ExportGenericHeader(config::WorkingConfig& config, unsigned build,
         }
         AppendLine(text, Printf("    { %s0x%08X },   /* %-50s */  \\",
                                 PadField(18, IndexText(entry.Index)).c_str(), entry.Value,
-                                std::string(GetRegisterName(entry.Index)).c_str()));
+                                std::string(regs::GetRegisterName(entry.Index)).c_str()));
         anyEntry = true;
     }
     // Without an entry the last comma would be the macro's own.

@@ -52,7 +52,7 @@ std::string ExportModeHeader(config::WorkingConfig& config, unsigned modeNumber,
     AppendLine(text, "//  " + std::string(kRightsNotice));
     AppendLine(text, "//  All rights reserved.");
     AppendLine(text, "//");
-    AppendLine(text, "//  Panel: " + FormatModeString(config));
+    AppendLine(text, "//  Panel: " + regs::FormatModeString(config));
     AppendLine(text, "//");
     AppendLine(text, "//  This file INSTANTIATES the a WinCE mode structure, and should");
     AppendLine(text, "//  only be included, one time, by a WinCE display driver.");
@@ -73,28 +73,29 @@ std::string ExportModeHeader(config::WorkingConfig& config, unsigned modeNumber,
     AppendLine(text, Printf("        %u,%u,%u,%u,%u,gpe%uBpp,     // Mode #%u: %u x %u %uBpp %uHz",
                             modeNumber, display.Width, display.Height, bpp, display.FrameRate, bpp,
                             modeNumber, display.Width, display.Height, bpp, display.FrameRate));
-    const std::uint32_t swivel = GetFieldValue(config, kIdSwivelView);
+    const std::uint32_t swivel = regs::GetFieldValue(config, regs::kIdSwivelView);
     AppendMember(text, Printf("0x%04X", kModeVersion), "// Version 1.00");
     AppendMember(text, Printf("%u", display.StrideBytes * 8 / (bpp > 0 ? bpp : 1)),
                  "// Display Stride (in pixels)");
     AppendMember(text, Printf("%u", display.StrideBytes), "// Display Stride (in bytes)");
     AppendMember(text, Printf("%u", bpp <= 8 ? 1u << bpp : 0u), "// Palette Size");
-    AppendMember(text, Printf("0x%08XL", GetFieldValue(config, kIdMemPhysAddr)),
+    AppendMember(text, Printf("0x%08XL", regs::GetFieldValue(config, regs::kIdMemPhysAddr)),
                  "// Physical Memory Address");
-    AppendMember(text, Printf("%uL", GetFieldValue(config, kIdAvailableMemory)),
+    AppendMember(text, Printf("%uL", regs::GetFieldValue(config, regs::kIdAvailableMemory)),
                  "// Physical Memory Size");
-    AppendMember(text, Printf("0x%08XL", GetFieldValue(config, kIdRegPhysAddr)),
+    AppendMember(text, Printf("0x%08XL", regs::GetFieldValue(config, regs::kIdRegPhysAddr)),
                  "// Physical Register Address");
     AppendMember(text, Printf("%uL", kRegisterSpaceSize), "// Physical Register Size");
     AppendMember(text, Printf("0x%08XL", kBltDataOffset), "// BitBLT Data Region Offset");
     AppendMember(text, Printf("%uL", kBltDataSize), "// BitBLT Data Region Size");
     AppendMember(text, ModeFlagNames(modeFlags, swivel), "// Mode Flags");
-    AppendMember(text, Printf("%uL", GetFieldValue(config, kIdClkI)), "// CLKI Frequency (in Hz)");
-    AppendMember(text, Printf("%uL", GetFieldValue(config, kIdClkI2)),
+    AppendMember(text, Printf("%uL", regs::GetFieldValue(config, regs::kIdClkI)),
+                 "// CLKI Frequency (in Hz)");
+    AppendMember(text, Printf("%uL", regs::GetFieldValue(config, regs::kIdClkI2)),
                  "// CLKI2 Frequency (in Hz)");
-    AppendMember(text, Printf("%u", GetFieldValue(config, kIdPowerOffTime)),
+    AppendMember(text, Printf("%u", regs::GetFieldValue(config, regs::kIdPowerOffTime)),
                  "// LCD Power Off time (in ms)");
-    AppendMember(text, Printf("%u", GetFieldValue(config, kIdPowerOnTime)),
+    AppendMember(text, Printf("%u", regs::GetFieldValue(config, regs::kIdPowerOnTime)),
                  "// LCD Power On time (in ms)");
     DropLastComma(text);
     AppendLine(text, "    },");
@@ -105,7 +106,7 @@ std::string ExportModeHeader(config::WorkingConfig& config, unsigned modeNumber,
         const RegEntry& entry = config.Record.Regs[i];
         AppendLine(text, Printf("        %s0x%08X,     // %s",
                                 PadField(12, IndexText(entry.Index)).c_str(), entry.Value,
-                                std::string(GetRegisterName(entry.Index)).c_str()));
+                                std::string(regs::GetRegisterName(entry.Index)).c_str()));
     }
     DropLastComma(text);
     AppendLine(text, "    }");

@@ -4,7 +4,7 @@
 #include "hal/chip_registers.h"
 #include "hal/clock_synth.h"
 
-namespace k7r {
+namespace k7r::regs {
 
 std::uint32_t ChipReadRegister(std::uint32_t offset) {
     return reg::IsUsbRegister(offset) ? hal::ReadReg16(offset) : hal::ReadReg32(offset);
@@ -25,4 +25,4 @@ bool ChipReprogramClocks(const HAL_STRUCT& record, std::uint32_t clkI, std::uint
     return hal::ProgramClocks(clkI, clkI2);
 }
 
-} // namespace k7r
+} // namespace k7r::regs

@@ -3,7 +3,7 @@
 #include "regs/field_values.h"
 #include "regs/setting_ids.h"
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 constexpr std::uint32_t kDisplayMemoryBytes = 0x40000;
@@ -90,4 +90,4 @@ std::uint32_t StoreFrameRate(config::WorkingConfig& config) {
     return rate;
 }
 
-} // namespace k7r
+} // namespace k7r::regs

@@ -9,7 +9,7 @@ struct WorkingConfig;
 
 // The clocks derived from the input clocks and the divides, and the frame
 // rate they give.
-namespace k7r {
+namespace k7r::regs {
 
 // Pixel clock / (vertical total x horizontal total), truncated; also stored
 // as the Frame Rate setting.
@@ -27,4 +27,4 @@ std::uint32_t GetPwmClock(config::WorkingConfig& config, std::size_t record);
 std::uint32_t GetAvailableMemory(config::WorkingConfig& config, std::size_t record);
 void IgnoreSet(config::WorkingConfig& config, std::size_t record, std::uint32_t value);
 
-} // namespace k7r
+} // namespace k7r::regs

@@ -13,7 +13,7 @@
 
 #include <algorithm>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 // Fields the user sees as (raw + add) * scale. A value below the minimum
@@ -196,4 +196,4 @@ void SetLineOffset(config::WorkingConfig& config, std::size_t record, std::uint3
     WriteFieldBits(config, record, static_cast<std::uint32_t>((std::uint64_t{value} + 3) / 4));
 }
 
-} // namespace k7r
+} // namespace k7r::regs

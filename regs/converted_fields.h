@@ -10,7 +10,7 @@ struct WorkingConfig;
 // Operations that kFieldTable carries for fields shown otherwise than their
 // register bits hold them. Each receives the position of its own record, so
 // one operation serves every record of a kind.
-namespace k7r {
+namespace k7r::regs {
 
 // Fields shown as (raw + add) * scale: 29, 67, 68, 71 to 74, 77, 136 to 142,
 // 151 to 162, 181 to 183.
@@ -45,4 +45,4 @@ std::uint32_t GetLineOffset(config::WorkingConfig& config, std::size_t record);
 std::uint32_t MaxLineOffset(config::WorkingConfig& config, std::size_t record);
 void SetLineOffset(config::WorkingConfig& config, std::size_t record, std::uint32_t value);
 
-} // namespace k7r
+} // namespace k7r::regs

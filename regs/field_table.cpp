@@ -7,7 +7,7 @@
 #include "regs/record_settings.h"
 #include "regs/value_lists.h"
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 // The field's bits, numbered as the register descriptions number them.
@@ -908,4 +908,4 @@ std::size_t FindField(std::uint32_t id) {
     return kFieldCount;
 }
 
-} // namespace k7r
+} // namespace k7r::regs

@@ -11,7 +11,7 @@ namespace k7r::config {
 struct WorkingConfig;
 } // namespace k7r::config
 
-namespace k7r {
+namespace k7r::regs {
 
 // Per-record operations of the settings engine. Each receives the position of
 // its own record in kFieldTable, so that one function can serve several
@@ -50,4 +50,4 @@ extern const std::array<FIELD_DESC, kFieldCount> kFieldTable;
 // kFieldCount when no record has it.
 std::size_t FindField(std::uint32_t id);
 
-} // namespace k7r
+} // namespace k7r::regs

@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <cstring>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 constexpr std::size_t kDescriptionMaxLength = HAL_DESCRIPTION_SIZE - 1;
@@ -127,4 +127,4 @@ std::size_t SetDescriptionText(config::WorkingConfig& config, std::uint32_t id,
     return text.size();
 }
 
-} // namespace k7r
+} // namespace k7r::regs

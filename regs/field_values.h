@@ -10,7 +10,7 @@ namespace k7r::config {
 struct WorkingConfig;
 } // namespace k7r::config
 
-namespace k7r {
+namespace k7r::regs {
 
 // The settings as the pages and the command line see them, read and changed
 // through the register layer (register_access.h).
@@ -34,4 +34,4 @@ std::size_t SetDescriptionText(config::WorkingConfig& config, std::uint32_t id,
 std::uint32_t GetRecordValue(config::WorkingConfig& config, std::size_t record);
 std::string FormatRecordValue(config::WorkingConfig& config, std::size_t record);
 
-} // namespace k7r
+} // namespace k7r::regs

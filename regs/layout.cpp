@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 bool IsQuarterTurn(std::uint32_t swivelView) {
@@ -86,4 +86,4 @@ std::uint32_t SwivelOffset(config::WorkingConfig& config, Window window) {
     }
 }
 
-} // namespace k7r
+} // namespace k7r::regs

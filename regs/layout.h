@@ -8,7 +8,7 @@ struct WorkingConfig;
 
 // The displayed image size, stride and memory and the SwivelView start
 // offsets that follow the settings.
-namespace k7r {
+namespace k7r::regs {
 
 struct ImageSize {
     std::uint32_t width;
@@ -28,4 +28,4 @@ enum class Window { Main, Pip };
 // display reads for a rotated image.
 std::uint32_t SwivelOffset(config::WorkingConfig& config, Window window);
 
-} // namespace k7r
+} // namespace k7r::regs

@@ -7,7 +7,7 @@
 
 #include <cstdio>
 
-namespace k7r {
+namespace k7r::regs {
 
 std::string FormatModeString(config::WorkingConfig& config) {
     std::uint32_t width = GetFieldValue(config, kIdHorzDisplay);
@@ -36,4 +36,4 @@ std::string FormatModeString(config::WorkingConfig& config) {
     return text;
 }
 
-} // namespace k7r
+} // namespace k7r::regs

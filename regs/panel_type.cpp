@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 // Raw values of the basic panel type field (44).
@@ -99,4 +99,4 @@ void RecomputeGpoPower(config::WorkingConfig& config) {
     WriteFieldAllEntries(config, FindField(kIdGpoControl), 0, control);
 }
 
-} // namespace k7r
+} // namespace k7r::regs

@@ -10,7 +10,7 @@ struct WorkingConfig;
 // The panel type settings and what follows from them: the power pin family
 // and the GPIO and GPO registers. The operations take the position of their
 // own record in kFieldTable.
-namespace k7r {
+namespace k7r::regs {
 
 // Composite panel type values (setting 24): the basic types, then the
 // extended types 1 to 4 as 4 to 7.
@@ -36,4 +36,4 @@ void RecomputeGpio(config::WorkingConfig& config);
 // that use GPO power.
 void RecomputeGpoPower(config::WorkingConfig& config);
 
-} // namespace k7r
+} // namespace k7r::regs

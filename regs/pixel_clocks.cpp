@@ -10,7 +10,7 @@
 #include <array>
 #include <cstdio>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 constexpr std::uint32_t kPclkSourceClkI2 = 3;
@@ -92,4 +92,4 @@ std::optional<std::size_t> MatchPixelClock(config::WorkingConfig& config, std::u
     return line;
 }
 
-} // namespace k7r
+} // namespace k7r::regs

@@ -11,7 +11,7 @@ struct WorkingConfig;
 } // namespace k7r::config
 
 // The pixel clocks the current source and divides can reach.
-namespace k7r {
+namespace k7r::regs {
 
 struct PixelClockList {
     std::vector<std::string> lines; // "%2d.%03d   (%2d.%03d/%d)"
@@ -27,4 +27,4 @@ std::string FormatPixelClockKhz(std::uint32_t kHz);
 // None when the clock cannot be had.
 std::optional<std::size_t> MatchPixelClock(config::WorkingConfig& config, std::uint32_t kHz);
 
-} // namespace k7r
+} // namespace k7r::regs

@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 // The settings kept as the inverse of a flag ("Automatic ..." on = fixed off).
@@ -177,4 +177,4 @@ std::uint32_t MaxDescription(config::WorkingConfig&, std::size_t) {
     return HAL_DESCRIPTION_SIZE;
 }
 
-} // namespace k7r
+} // namespace k7r::regs

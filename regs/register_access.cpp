@@ -11,7 +11,7 @@
 
 #include <algorithm>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 // The entry at a table position, where the position EntryCount (the end
@@ -156,4 +156,4 @@ void WriteFieldAllEntries(config::WorkingConfig& config, std::size_t record, std
     }
 }
 
-} // namespace k7r
+} // namespace k7r::regs

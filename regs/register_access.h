@@ -7,7 +7,7 @@ namespace k7r::config {
 struct WorkingConfig;
 } // namespace k7r::config
 
-namespace k7r {
+namespace k7r::regs {
 
 // The one layer through which the configuration's register values are read
 // and changed. In stored mode (Live clear) everything acts on the working
@@ -35,4 +35,4 @@ void WriteFieldBits(config::WorkingConfig& config, std::size_t record, std::uint
 void WriteFieldAllEntries(config::WorkingConfig& config, std::size_t record, std::uint32_t before,
                           std::uint32_t after);
 
-} // namespace k7r
+} // namespace k7r::regs

@@ -11,7 +11,7 @@
 
 #include <cstdio>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 bool SameBits(const FIELD_DESC& a, const FIELD_DESC& b) {
@@ -98,4 +98,4 @@ std::string RegisterBreakdown(config::WorkingConfig& config, int position) {
     return text;
 }
 
-} // namespace k7r
+} // namespace k7r::regs

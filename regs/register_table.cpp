@@ -2,7 +2,7 @@
 
 #include "config/hal_struct.h"
 
-namespace k7r {
+namespace k7r::regs {
 
 // The offset and the identifier of a register, both from the public header's
 // definition of its name, so that the two cannot differ.
@@ -168,4 +168,4 @@ std::string_view GetRegisterName(std::uint32_t offset) {
     return reg ? reg->Name : kUnknownRegister;
 }
 
-} // namespace k7r
+} // namespace k7r::regs

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace k7r {
+namespace k7r::regs {
 
 // One register of the chip (or a pseudo-register of the initialization table).
 struct REG_DESC {
@@ -32,4 +32,4 @@ extern const std::array<USB_EXT_DESC, kUsbExtRegisterCount> kUsbExtRegisterTable
 std::string_view GetRegisterIdentifier(std::uint32_t offset);
 std::string_view GetRegisterName(std::uint32_t offset);
 
-} // namespace k7r
+} // namespace k7r::regs

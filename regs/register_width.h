@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace k7r {
+namespace k7r::regs {
 
 // Everything that reads, writes or checks a register by its width asks here.
 constexpr unsigned RegisterWidth(std::uint32_t offset) {
@@ -16,4 +16,4 @@ constexpr std::uint32_t RegisterWidthMask(std::uint32_t offset) {
     return reg::IsUsbRegister(offset) ? 0xFFFFu : 0xFFFFFFFFu;
 }
 
-} // namespace k7r
+} // namespace k7r::regs

@@ -15,7 +15,7 @@
 #include <cstdio>
 #include <cstring>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 // Collects messages into the room a caller's buffer has left, as formatting
@@ -271,4 +271,4 @@ std::string ValidateWarnings(config::WorkingConfig& config, std::size_t room) {
     return out.Take();
 }
 
-} // namespace k7r
+} // namespace k7r::regs

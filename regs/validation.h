@@ -7,7 +7,7 @@ namespace k7r::config {
 struct WorkingConfig;
 } // namespace k7r::config
 
-namespace k7r {
+namespace k7r::regs {
 
 // The configuration checked against the chip's rules. Each returns its
 // messages in rule order, every one ending with "\n", cut to fit a buffer of
@@ -18,4 +18,4 @@ namespace k7r {
 std::string ValidateErrors(config::WorkingConfig& config, std::size_t room);
 std::string ValidateWarnings(config::WorkingConfig& config, std::size_t room);
 
-} // namespace k7r
+} // namespace k7r::regs

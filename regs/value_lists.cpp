@@ -12,7 +12,7 @@
 #include <span>
 #include <string_view>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 using Texts = std::span<const std::string_view>;
@@ -275,4 +275,4 @@ std::optional<std::string> ListRasterOperation(config::WorkingConfig& config, st
     }
 }
 
-} // namespace k7r
+} // namespace k7r::regs

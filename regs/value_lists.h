@@ -11,7 +11,7 @@ struct WorkingConfig;
 
 // The value lists that kFieldTable carries. Each receives the position of
 // its own record, so one list serves every record of a kind.
-namespace k7r {
+namespace k7r::regs {
 
 // ListFixed serves every list whose texts never change.
 std::optional<std::string> ListFixed(config::WorkingConfig& config, std::size_t record,
@@ -31,4 +31,4 @@ std::optional<std::string> ListDutyCycle(config::WorkingConfig& config, std::siz
 std::optional<std::string> ListRasterOperation(config::WorkingConfig& config, std::size_t record,
                                                std::uint32_t item);
 
-} // namespace k7r
+} // namespace k7r::regs

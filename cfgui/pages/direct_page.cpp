@@ -77,7 +77,7 @@ void DirectPage::Open() {
         view.SetChecked(box.control, steps.*box.option);
     }
     view.Show(IDC_SOFTWARE_RESET, false);
-    const bool clockChip = GetFieldValue(Config(), kIdClockChip) != 0;
+    const bool clockChip = regs::GetFieldValue(Config(), regs::kIdClockChip) != 0;
     view.SetChecked(IDC_PROGRAM_CLOCK_CHIP, steps.programClockChip && clockChip);
     view.Enable(IDC_PROGRAM_CLOCK_CHIP, clockChip);
     RefreshState();

@@ -54,8 +54,8 @@ constexpr int kEditorControls[] = {IDC_FEATURE_NUMBER,  IDC_FEATURE_SPIN,
 // page's tips); the caption is a static text, which takes the mouse only
 // with a row of its own.
 constexpr std::array<HelpRow, 3> kRows = {{
-    {kIdFrameRate, IDC_FRAME_RATE, 0, {}},
-    {kIdPixelClock, IDC_PIXEL_CLOCK, 0, {}},
+    {regs::kIdFrameRate, IDC_FRAME_RATE, 0, {}},
+    {regs::kIdPixelClock, IDC_PIXEL_CLOCK, 0, {}},
     {0, IDC_FEATURE_CAPTION, 0, {}},
 }};
 
@@ -141,9 +141,11 @@ void PanelPage::FillPanelTypes() {
     view.ClearItems(IDC_PANEL_TYPE);
     const std::span<const std::uint32_t> choices = edit::PanelTypeChoices();
     for (const std::uint32_t type : choices) {
-        view.AddItem(IDC_PANEL_TYPE, GetFieldListText(Config(), kIdPanelType, type).value_or(""));
+        view.AddItem(IDC_PANEL_TYPE,
+                     regs::GetFieldListText(Config(), regs::kIdPanelType, type).value_or(""));
     }
-    const auto current = std::ranges::find(choices, GetFieldValue(Config(), kIdPanelType));
+    const auto current =
+        std::ranges::find(choices, regs::GetFieldValue(Config(), regs::kIdPanelType));
     view.Select(IDC_PANEL_TYPE,
                 current != choices.end() ? static_cast<int>(current - choices.begin()) : -1);
 }
@@ -151,7 +153,7 @@ void PanelPage::FillPanelTypes() {
 // The lines of the features the panel type uses; a feature it does not use
 // is no longer edited.
 void PanelPage::FillFeatures() {
-    const std::uint32_t type = GetFieldValue(Config(), kIdPanelType);
+    const std::uint32_t type = regs::GetFieldValue(Config(), regs::kIdPanelType);
     lineFeatures_.clear();
     for (const edit::Feature& feature : edit::Features()) {
         if (edit::ListedFor(feature, type)) {
@@ -171,7 +173,8 @@ void PanelPage::FillFeatures() {
 }
 
 std::array<std::string, 2> PanelPage::LineTexts(std::uint32_t id) {
-    return {FormatFieldValue(Config(), id), FormatFieldName(id, kShowName | kShowAttributes)};
+    return {regs::FormatFieldValue(Config(), id),
+            regs::FormatFieldName(id, regs::kShowName | regs::kShowAttributes)};
 }
 
 // Every line, since a change can reach other features than its own (the
@@ -202,9 +205,10 @@ void PanelPage::ShowEditor() {
     for (const int control : kEditorControls) {
         view.Enable(control, !fixed);
     }
-    view.SetText(IDC_FEATURE_CAPTION,
-                 FormatFieldName(id, kShowName | kShowAttributes | kShortForms));
-    const std::uint32_t value = GetFieldValue(Config(), id);
+    view.SetText(
+        IDC_FEATURE_CAPTION,
+        regs::FormatFieldName(id, regs::kShowName | regs::kShowAttributes | regs::kShortForms));
+    const std::uint32_t value = regs::GetFieldValue(Config(), id);
     switch (editor) {
     case FeatureEditor::Number:
         ShowNumberEditor(*feature);
@@ -236,9 +240,9 @@ void PanelPage::ShowEditor() {
 
 void PanelPage::ShowNumberEditor(const edit::Feature& feature) {
     View& view = Controls();
-    const auto min = static_cast<int>(GetFieldMin(Config(), feature.id));
-    const auto max = static_cast<int>(GetFieldMax(Config(), feature.id));
-    const auto value = static_cast<int>(GetFieldValue(Config(), feature.id));
+    const auto min = static_cast<int>(regs::GetFieldMin(Config(), feature.id));
+    const auto max = static_cast<int>(regs::GetFieldMax(Config(), feature.id));
+    const auto value = static_cast<int>(regs::GetFieldValue(Config(), feature.id));
     view.SetText(IDC_FEATURE_NUMBER, Decimal(static_cast<std::uint32_t>(value)));
     for (const int control : {IDC_FEATURE_SPIN, IDC_FEATURE_SLIDER}) {
         view.SetRange(control, min, max);
@@ -267,13 +271,13 @@ void PanelPage::ShowDropDownText(const std::string& text) {
 void PanelPage::ShowFrameRate() {
     char text[32];
     std::snprintf(text, sizeof text, " %u Hz",
-                  static_cast<unsigned>(GetFieldValue(Config(), kIdFrameRate)));
+                  static_cast<unsigned>(regs::GetFieldValue(Config(), regs::kIdFrameRate)));
     Controls().SetText(IDC_FRAME_RATE, text);
 }
 
 void PanelPage::FillPixelClocks() {
     View& view = Controls();
-    const PixelClockList clocks = ReachablePixelClocks(Config());
+    const regs::PixelClockList clocks = regs::ReachablePixelClocks(Config());
     view.ClearItems(IDC_PIXEL_CLOCK);
     for (const std::string& line : clocks.lines) {
         view.AddItem(IDC_PIXEL_CLOCK, line);
@@ -355,11 +359,11 @@ std::optional<std::string> PanelPage::Tooltip(int control) {
     if (control == IDC_FEATURE_LIST) {
         const bool onLine =
             hotLine_ >= 0 && static_cast<std::size_t>(hotLine_) < lineFeatures_.size();
-        return onLine ? FieldHelpForId(lineFeatures_[static_cast<std::size_t>(hotLine_)])
+        return onLine ? regs::FieldHelpForId(lineFeatures_[static_cast<std::size_t>(hotLine_)])
                       : std::string();
     }
     if (std::ranges::find(kEditorControls, control) != std::end(kEditorControls)) {
-        return Feature() != 0 ? FieldHelpForId(Feature()) : std::string();
+        return Feature() != 0 ? regs::FieldHelpForId(Feature()) : std::string();
     }
     return std::nullopt;
 }

@@ -37,12 +37,12 @@ EditResult AfterChange(EditSession& session, std::uint32_t id, bool changed,
 EditResult EnterInputClock(EditSession& session, std::uint32_t id, std::string_view text) {
     const std::optional<MilliValue> mhz = ReadMilliText(text);
     if (!mhz || mhz->milli < kInputClockMinKhz || mhz->milli > kInputClockMaxKhz) {
-        const std::uint32_t kept = GetFieldValue(session.config, id);
+        const std::uint32_t kept = regs::GetFieldValue(session.config, id);
         return Refusal(BadEntryMessage(text, id), kept, FormatMhz(kept),
                        "A frequency in MHz from 0.391 to 120.000, such as 25.175.");
     }
     const auto hz = static_cast<std::uint32_t>(mhz->milli * 1000);
-    EditResult result = AfterChange(session, id, SetFieldValue(session.config, id, hz));
+    EditResult result = AfterChange(session, id, regs::SetFieldValue(session.config, id, hz));
     result.shown = FormatMhz(hz);
     return result;
 }
@@ -54,63 +54,68 @@ EditResult ChooseClockListItem(EditSession& session, std::uint32_t id, std::uint
     if (std::optional<EditResult> refused = RefuseUnlisted(session, id, index)) {
         return *refused;
     }
-    return AfterChange(session, id, SetFieldValue(session.config, id, index));
+    return AfterChange(session, id, regs::SetFieldValue(session.config, id, index));
 }
 
 EditResult ChoosePclkDivideItem(EditSession& session, std::uint32_t item) {
     config::WorkingConfig& config = session.config;
     if (item == kPclkDivideAutoItem) {
-        return AfterChange(session, kIdAutoPclkDivide, SetFieldValue(config, kIdAutoPclkDivide, 1));
+        return AfterChange(session, regs::kIdAutoPclkDivide,
+                           regs::SetFieldValue(config, regs::kIdAutoPclkDivide, 1));
     }
-    if (std::optional<EditResult> refused = RefuseUnlisted(session, kIdPclkDivideRaw, item - 1)) {
+    if (std::optional<EditResult> refused =
+            RefuseUnlisted(session, regs::kIdPclkDivideRaw, item - 1)) {
         return *refused;
     }
-    bool changed = SetFieldValue(config, kIdPclkDivideRaw, item - 1);
-    changed |= SetFieldValue(config, kIdAutoPclkDivide, 0);
-    return AfterChange(session, kIdPclkDivideRaw, changed);
+    bool changed = regs::SetFieldValue(config, regs::kIdPclkDivideRaw, item - 1);
+    changed |= regs::SetFieldValue(config, regs::kIdAutoPclkDivide, 0);
+    return AfterChange(session, regs::kIdPclkDivideRaw, changed);
 }
 
 std::uint32_t PclkDivideItem(EditSession& session) {
-    if (GetFieldValue(session.config, kIdAutoPclkDivide) != 0) {
+    if (regs::GetFieldValue(session.config, regs::kIdAutoPclkDivide) != 0) {
         return kPclkDivideAutoItem;
     }
-    return GetFieldValue(session.config, kIdPclkDivideRaw) + 1;
+    return regs::GetFieldValue(session.config, regs::kIdPclkDivideRaw) + 1;
 }
 
 EditResult ChooseMclkDivide(EditSession& session, std::uint32_t index) {
-    if (std::optional<EditResult> refused = RefuseUnlisted(session, kIdMclkDivideRaw, index)) {
+    if (std::optional<EditResult> refused =
+            RefuseUnlisted(session, regs::kIdMclkDivideRaw, index)) {
         return *refused;
     }
-    bool changed = SetFieldValue(session.config, kIdMclkDivideRaw, index);
-    changed |= SetFieldValue(session.config, kIdAutoMclkDivide, 0);
-    return AfterChange(session, kIdMclkDivideRaw, changed);
+    bool changed = regs::SetFieldValue(session.config, regs::kIdMclkDivideRaw, index);
+    changed |= regs::SetFieldValue(session.config, regs::kIdAutoMclkDivide, 0);
+    return AfterChange(session, regs::kIdMclkDivideRaw, changed);
 }
 
 EditResult SetPwmClockBox(EditSession& session, std::uint32_t id, bool on) {
     if (std::optional<EditResult> refused = RefuseWithoutEntry(session, id)) {
         return *refused;
     }
-    return AfterChange(session, id, SetFieldValue(session.config, id, on ? 1 : 0));
+    return AfterChange(session, id, regs::SetFieldValue(session.config, id, on ? 1 : 0));
 }
 
 EditResult LeaveDutyCycle(EditSession& session, std::string_view text) {
-    if (std::optional<EditResult> refused = RefuseWithoutEntry(session, kIdDutyCycle)) {
+    if (std::optional<EditResult> refused = RefuseWithoutEntry(session, regs::kIdDutyCycle)) {
         return *refused;
     }
     NumberEntry entry;
-    if (std::optional<EditResult> refused = ReadClampedNumber(session, kIdDutyCycle, text, entry)) {
+    if (std::optional<EditResult> refused =
+            ReadClampedNumber(session, regs::kIdDutyCycle, text, entry)) {
         return *refused;
     }
-    return AfterChange(session, kIdDutyCycle,
-                       SetFieldValue(session.config, kIdDutyCycle, entry.value), entry.note);
+    return AfterChange(session, regs::kIdDutyCycle,
+                       regs::SetFieldValue(session.config, regs::kIdDutyCycle, entry.value),
+                       entry.note);
 }
 
 EditResult MoveDutyCycle(EditSession& session, std::uint32_t position) {
-    if (std::optional<EditResult> refused = RefuseWithoutEntry(session, kIdDutyCycle)) {
+    if (std::optional<EditResult> refused = RefuseWithoutEntry(session, regs::kIdDutyCycle)) {
         return *refused;
     }
-    return AfterChange(session, kIdDutyCycle,
-                       SetFieldValue(session.config, kIdDutyCycle, position));
+    return AfterChange(session, regs::kIdDutyCycle,
+                       regs::SetFieldValue(session.config, regs::kIdDutyCycle, position));
 }
 
 std::string FrequencyText(std::uint32_t hz) {
@@ -126,25 +131,26 @@ std::string FrequencyText(std::uint32_t hz) {
 }
 
 std::uint32_t ActualInputClockHz(EditSession& session, std::uint32_t id) {
-    const std::uint32_t requested = GetFieldValue(session.config, id);
-    if (GetFieldValue(session.config, kIdClockChip) == 0) {
+    const std::uint32_t requested = regs::GetFieldValue(session.config, id);
+    if (regs::GetFieldValue(session.config, regs::kIdClockChip) == 0) {
         return requested;
     }
-    const std::optional<hal::ClockEntry> entry =
-        hal::SearchClockWord(id == kIdClkI ? kClkISynthRegister : kClkI2SynthRegister, requested);
+    const std::optional<hal::ClockEntry> entry = hal::SearchClockWord(
+        id == regs::kIdClkI ? kClkISynthRegister : kClkI2SynthRegister, requested);
     return entry ? entry->achievedHz : 0;
 }
 
 ClockTexts FrequencyTexts(EditSession& session) {
     config::WorkingConfig& config = session.config;
-    const bool forcedHigh = GetFieldValue(config, kIdPwmHigh) != 0;
+    const bool forcedHigh = regs::GetFieldValue(config, regs::kIdPwmHigh) != 0;
     return {
-        .clkiActual = FrequencyText(ActualInputClockHz(session, kIdClkI)),
-        .clki2Actual = FrequencyText(ActualInputClockHz(session, kIdClkI2)),
-        .pixelClock = FrequencyText(GetFieldValue(config, kIdPixelClock)),
-        .busClock = FrequencyText(GetFieldValue(config, kIdBusClock)),
-        .memoryClock = FrequencyText(GetFieldValue(config, kIdMemoryClock)),
-        .pwmClock = forcedHigh ? " Forced High" : FrequencyText(GetFieldValue(config, kIdPwmClock)),
+        .clkiActual = FrequencyText(ActualInputClockHz(session, regs::kIdClkI)),
+        .clki2Actual = FrequencyText(ActualInputClockHz(session, regs::kIdClkI2)),
+        .pixelClock = FrequencyText(regs::GetFieldValue(config, regs::kIdPixelClock)),
+        .busClock = FrequencyText(regs::GetFieldValue(config, regs::kIdBusClock)),
+        .memoryClock = FrequencyText(regs::GetFieldValue(config, regs::kIdMemoryClock)),
+        .pwmClock = forcedHigh ? " Forced High"
+                               : FrequencyText(regs::GetFieldValue(config, regs::kIdPwmClock)),
     };
 }
 

@@ -27,15 +27,15 @@ EditResult Refusal(std::string message, std::uint32_t value, std::string shown, 
 EditResult Written(EditSession& session, std::uint32_t id, bool changed) {
     EditResult result;
     result.changed = changed;
-    result.value = GetFieldValue(session.config, id);
-    result.shown = FormatFieldValue(session.config, id);
+    result.value = regs::GetFieldValue(session.config, id);
+    result.shown = regs::FormatFieldValue(session.config, id);
     return result;
 }
 
 std::string ListHint(EditSession& session, std::uint32_t id) {
     std::string hint = "Allowed values:";
     for (std::uint32_t item = 0; item < kLongestList; ++item) {
-        const std::optional<std::string> text = GetFieldListText(session.config, id, item);
+        const std::optional<std::string> text = regs::GetFieldListText(session.config, id, item);
         if (!text) {
             break;
         }
@@ -47,23 +47,25 @@ std::string ListHint(EditSession& session, std::uint32_t id) {
 
 std::optional<EditResult> RefuseUnlisted(EditSession& session, std::uint32_t id,
                                          std::uint32_t item) {
-    if (GetFieldListText(session.config, id, item)) {
+    if (regs::GetFieldListText(session.config, id, item)) {
         return std::nullopt;
     }
-    return Refusal(BadEntryMessage(std::to_string(item), id), GetFieldValue(session.config, id),
-                   FormatFieldValue(session.config, id), ListHint(session, id));
+    return Refusal(BadEntryMessage(std::to_string(item), id),
+                   regs::GetFieldValue(session.config, id),
+                   regs::FormatFieldValue(session.config, id), ListHint(session, id));
 }
 
 std::optional<EditResult> ReadClampedNumber(EditSession& session, std::uint32_t id,
                                             std::string_view text, NumberEntry& entry) {
     config::WorkingConfig& config = session.config;
-    const std::uint32_t min = GetFieldMin(config, id);
-    const std::uint32_t max = GetFieldMax(config, id);
+    const std::uint32_t min = regs::GetFieldMin(config, id);
+    const std::uint32_t max = regs::GetFieldMax(config, id);
     const std::optional<MilliValue> typed = ReadMilliText(text);
     if (!typed) {
-        return Refusal(
-            BadEntryMessage(text, id), GetFieldValue(config, id), FormatFieldValue(config, id),
-            "A whole number from " + std::to_string(min) + " to " + std::to_string(max) + ".");
+        return Refusal(BadEntryMessage(text, id), regs::GetFieldValue(config, id),
+                       regs::FormatFieldValue(config, id),
+                       "A whole number from " + std::to_string(min) + " to " + std::to_string(max) +
+                           ".");
     }
     entry.value = std::clamp(typed->whole, min, max);
     entry.note = entry.value != typed->whole ? ClosestValueNote(id) : std::string();
@@ -71,18 +73,18 @@ std::optional<EditResult> ReadClampedNumber(EditSession& session, std::uint32_t 
 }
 
 std::string ClosestValueNote(std::uint32_t id) {
-    return "NOTE: The " + FormatFieldName(id, kShowName) +
+    return "NOTE: The " + regs::FormatFieldName(id, regs::kShowName) +
            " was set to the closest allowable value.\n";
 }
 
 std::optional<EditResult> RefuseWithoutEntry(EditSession& session, std::uint32_t id) {
     config::WorkingConfig& config = session.config;
-    const std::size_t record = FindField(id);
-    if (record == kFieldCount || config.Live) {
+    const std::size_t record = regs::FindField(id);
+    if (record == regs::kFieldCount || config.Live) {
         return std::nullopt;
     }
-    const FIELD_DESC& field = kFieldTable[record];
-    if (!(field.Attributes & ffREGISTER) ||
+    const regs::FIELD_DESC& field = regs::kFieldTable[record];
+    if (!(field.Attributes & regs::ffREGISTER) ||
         config.FindRegisterEntry(field.Register) < config.EntryCount) {
         return std::nullopt;
     }
@@ -90,12 +92,13 @@ std::optional<EditResult> RefuseWithoutEntry(EditSession& session, std::uint32_t
     std::snprintf(reason, sizeof reason,
                   "ERROR: %s cannot be set: this configuration's register table has no entry for "
                   "REG[%02Xh], so the chip would never receive it.\n",
-                  FormatFieldName(id, kShortForms | kShowName).c_str(), field.Register);
-    return Refusal(reason, GetFieldValue(config, id), FormatFieldValue(config, id));
+                  regs::FormatFieldName(id, regs::kShortForms | regs::kShowName).c_str(),
+                  field.Register);
+    return Refusal(reason, regs::GetFieldValue(config, id), regs::FormatFieldValue(config, id));
 }
 
 void RefreshFrameRate(EditSession& session) {
-    StoreFrameRate(session.config);
+    regs::StoreFrameRate(session.config);
 }
 
 EditResult Finish(EditSession& session, EditResult result) {

@@ -43,11 +43,11 @@ EditResult SetReservingBox(EditSession& session, std::uint32_t id, bool on, bool
     config::WorkingConfig& config = session.config;
     EditResult result;
     if (on && conflict) {
-        SetFieldValue(config, kIdGpioPowerMask, 0);
+        regs::SetFieldValue(config, regs::kIdGpioPowerMask, 0);
         result.message = warning;
     }
-    result.changed = SetFieldValue(config, id, on ? 1 : 0) || !result.message.empty();
-    result.value = GetFieldValue(config, id);
+    result.changed = regs::SetFieldValue(config, id, on ? 1 : 0) || !result.message.empty();
+    result.value = regs::GetFieldValue(config, id);
     result.shown = std::to_string(result.value);
     return Finish(session, result);
 }
@@ -62,8 +62,8 @@ PlatformAddresses AddressesOf(const EditSession& session, Platform platform) {
 }
 
 Platform CurrentPlatform(EditSession& session) {
-    const std::uint32_t registers = GetFieldValue(session.config, kIdRegPhysAddr);
-    const std::uint32_t buffer = GetFieldValue(session.config, kIdMemPhysAddr);
+    const std::uint32_t registers = regs::GetFieldValue(session.config, regs::kIdRegPhysAddr);
+    const std::uint32_t buffer = regs::GetFieldValue(session.config, regs::kIdMemPhysAddr);
     for (std::size_t row = 0; row < kFixedPlatforms.size(); ++row) {
         if (kFixedPlatforms[row].registers == registers && kFixedPlatforms[row].buffer == buffer) {
             return static_cast<Platform>(row);
@@ -76,31 +76,34 @@ std::string AddressText(EditSession& session, Platform chosen, std::uint32_t id)
     if (chosen == Platform::Tavex) {
         return "PCI bus";
     }
-    return Hex8(GetFieldValue(session.config, id));
+    return Hex8(regs::GetFieldValue(session.config, id));
 }
 
 EditResult ChoosePlatform(EditSession& session, Platform platform) {
     EditResult result;
     if (platform != CurrentPlatform(session)) {
         const PlatformAddresses addresses = AddressesOf(session, platform);
-        result.changed = SetFieldValue(session.config, kIdRegPhysAddr, addresses.registers);
-        result.changed |= SetFieldValue(session.config, kIdMemPhysAddr, addresses.buffer);
+        result.changed =
+            regs::SetFieldValue(session.config, regs::kIdRegPhysAddr, addresses.registers);
+        result.changed |=
+            regs::SetFieldValue(session.config, regs::kIdMemPhysAddr, addresses.buffer);
     }
-    result.value = GetFieldValue(session.config, kIdRegPhysAddr);
-    result.shown = AddressText(session, platform, kIdRegPhysAddr);
+    result.value = regs::GetFieldValue(session.config, regs::kIdRegPhysAddr);
+    result.shown = AddressText(session, platform, regs::kIdRegPhysAddr);
     return Finish(session, result);
 }
 
 EditResult EnterAddress(EditSession& session, std::uint32_t id, std::string_view text) {
     const std::optional<std::uint32_t> address = ReadHexText(text);
     if (!address) {
-        const std::uint32_t kept = GetFieldValue(session.config, id);
+        const std::uint32_t kept = regs::GetFieldValue(session.config, id);
         return Refusal(BadEntryMessage(text, id), kept, Hex8(kept),
                        "A hexadecimal address, such as 1F000000.");
     }
-    (id == kIdRegPhysAddr ? session.userRegisterAddress : session.userBufferAddress) = *address;
+    (id == regs::kIdRegPhysAddr ? session.userRegisterAddress : session.userBufferAddress) =
+        *address;
     EditResult result;
-    result.changed = SetFieldValue(session.config, id, *address);
+    result.changed = regs::SetFieldValue(session.config, id, *address);
     result.value = *address;
     result.shown = Hex8(*address);
     return Finish(session, result);
@@ -108,29 +111,33 @@ EditResult EnterAddress(EditSession& session, std::uint32_t id, std::string_view
 
 EditResult SetUsbSupport(EditSession& session, bool on) {
     config::WorkingConfig& config = session.config;
-    const bool conflict = (GetFieldValue(config, kIdGpioPowerMask) & kUsbPins) != 0 &&
-                          GetFieldValue(config, kIdBasicPanelType) != kUsbKeepsPowerType;
+    const bool conflict =
+        (regs::GetFieldValue(config, regs::kIdGpioPowerMask) & kUsbPins) != 0 &&
+        regs::GetFieldValue(config, regs::kIdBasicPanelType) != kUsbKeepsPowerType;
     return SetReservingBox(
-        session, kIdUsbEnable, on, conflict,
+        session, regs::kIdUsbEnable, on, conflict,
         "Warning: GPIO Power was disabled because of a conflict; USB reserves GPIO[7:4].\n");
 }
 
 EditResult SetClockChipSupport(EditSession& session, bool on) {
     config::WorkingConfig& config = session.config;
     if (ClockChipSupportLocked(session)) {
-        const std::uint32_t kept = GetFieldValue(config, kIdClockChip);
-        return Refusal("ERROR: " + FormatFieldName(kIdClockChip, kShortForms | kShowName) +
-                           " cannot be changed while the HR-TFT interface holds GPIO[3:0].\n",
-                       kept, std::to_string(kept));
+        const std::uint32_t kept = regs::GetFieldValue(config, regs::kIdClockChip);
+        return Refusal(
+            "ERROR: " +
+                regs::FormatFieldName(regs::kIdClockChip, regs::kShortForms | regs::kShowName) +
+                " cannot be changed while the HR-TFT interface holds GPIO[3:0].\n",
+            kept, std::to_string(kept));
     }
-    const bool conflict = (GetFieldValue(config, kIdGpioPowerMask) & kClockChipPins) != 0;
+    const bool conflict =
+        (regs::GetFieldValue(config, regs::kIdGpioPowerMask) & kClockChipPins) != 0;
     return SetReservingBox(
-        session, kIdClockChip, on, conflict,
+        session, regs::kIdClockChip, on, conflict,
         "Warning: GPIO Power was disabled because of a conflict; clock chip reserves GPIO[3:1].\n");
 }
 
 bool ClockChipSupportLocked(EditSession& session) {
-    const std::uint32_t type = GetFieldValue(session.config, kIdBasicPanelType);
+    const std::uint32_t type = regs::GetFieldValue(session.config, regs::kIdBasicPanelType);
     return std::ranges::find(kClockChipLockingTypes, type) != std::end(kClockChipLockingTypes);
 }
 

@@ -24,8 +24,9 @@ constexpr std::uint32_t kPanelTypeChoices[] = {0, 1, 2, 4, 5, 6, 7};
 std::string PanelTypeHint(EditSession& session) {
     std::string hint = "Allowed values:";
     for (const std::uint32_t type : kPanelTypeChoices) {
-        hint += ' ' + GetFieldListText(session.config, kIdPanelType, type).value_or("") + " (" +
-                std::to_string(type) + "),";
+        hint += ' ' +
+                regs::GetFieldListText(session.config, regs::kIdPanelType, type).value_or("") +
+                " (" + std::to_string(type) + "),";
     }
     hint.back() = '.';
     return hint;
@@ -34,7 +35,7 @@ std::string PanelTypeHint(EditSession& session) {
 // Frame rate after the totals change, the geometry after the sizes do.
 EditResult AfterChange(EditSession& session, std::uint32_t id, bool changed,
                        std::string message = {}) {
-    if (changed && (id == kIdHorzTotal || id == kIdVertTotal)) {
+    if (changed && (id == regs::kIdHorzTotal || id == regs::kIdVertTotal)) {
         RefreshFrameRate(session);
     }
     EditResult result = Written(session, id, changed);
@@ -61,14 +62,14 @@ std::string OpenPanelPage(EditSession& session) {
 
 EditResult ChoosePanelType(EditSession& session, std::uint32_t panelType) {
     config::WorkingConfig& config = session.config;
-    const std::uint32_t oldType = GetFieldValue(config, kIdPanelType);
+    const std::uint32_t oldType = regs::GetFieldValue(config, regs::kIdPanelType);
     if (std::ranges::find(kPanelTypeChoices, panelType) == std::end(kPanelTypeChoices)) {
-        return Refusal(BadEntryMessage(std::to_string(panelType), kIdPanelType), oldType,
-                       FormatFieldValue(config, kIdPanelType), PanelTypeHint(session));
+        return Refusal(BadEntryMessage(std::to_string(panelType), regs::kIdPanelType), oldType,
+                       regs::FormatFieldValue(config, regs::kIdPanelType), PanelTypeHint(session));
     }
-    SetFieldValue(config, kIdPanelType, panelType);
-    const bool changed = GetFieldValue(config, kIdPanelType) != oldType;
-    EditResult result = Written(session, kIdPanelType, changed);
+    regs::SetFieldValue(config, regs::kIdPanelType, panelType);
+    const bool changed = regs::GetFieldValue(config, regs::kIdPanelType) != oldType;
+    EditResult result = Written(session, regs::kIdPanelType, changed);
     if (changed) {
         result.message = SwitchPowerPinFamily(session, oldType);
     }
@@ -95,7 +96,7 @@ EditResult LeaveFeatureNumber(EditSession& session, std::uint32_t id, std::strin
         return *refused;
     }
     EditResult result =
-        AfterChange(session, id, SetFieldValue(session.config, id, entry.value), entry.note);
+        AfterChange(session, id, regs::SetFieldValue(session.config, id, entry.value), entry.note);
     result.shown = std::to_string(entry.value);
     return result;
 }
@@ -104,7 +105,7 @@ EditResult MoveFeatureNumber(EditSession& session, std::uint32_t id, std::uint32
     if (std::optional<EditResult> refused = RefuseWithoutEntry(session, id)) {
         return *refused;
     }
-    return AfterChange(session, id, SetFieldValue(session.config, id, position));
+    return AfterChange(session, id, regs::SetFieldValue(session.config, id, position));
 }
 
 EditResult ChooseFeatureItem(EditSession& session, std::uint32_t id,
@@ -113,13 +114,13 @@ EditResult ChooseFeatureItem(EditSession& session, std::uint32_t id,
         return *refused;
     }
     if (!item) {
-        return Refusal(BadEntryMessage("", id), GetFieldValue(session.config, id),
-                       FormatFieldValue(session.config, id), ListHint(session, id));
+        return Refusal(BadEntryMessage("", id), regs::GetFieldValue(session.config, id),
+                       regs::FormatFieldValue(session.config, id), ListHint(session, id));
     }
     if (std::optional<EditResult> refused = RefuseUnlisted(session, id, *item)) {
         return *refused;
     }
-    return AfterChange(session, id, SetFieldValue(session.config, id, *item));
+    return AfterChange(session, id, regs::SetFieldValue(session.config, id, *item));
 }
 
 EditResult LeaveFeatureDropDown(EditSession& session, std::uint32_t id, std::string_view text) {
@@ -127,9 +128,9 @@ EditResult LeaveFeatureDropDown(EditSession& session, std::uint32_t id, std::str
         return *refused;
     }
     config::WorkingConfig& config = session.config;
-    const std::uint32_t kept = GetFieldValue(config, id);
-    const std::uint32_t min = GetFieldMin(config, id);
-    const std::uint32_t max = GetFieldMax(config, id);
+    const std::uint32_t kept = regs::GetFieldValue(config, id);
+    const std::uint32_t min = regs::GetFieldMin(config, id);
+    const std::uint32_t max = regs::GetFieldMax(config, id);
     const std::string range =
         "A whole number from " + std::to_string(min) + " to " + std::to_string(max) + ".";
     const std::optional<MilliValue> typed = ReadMilliText(text);
@@ -142,15 +143,16 @@ EditResult LeaveFeatureDropDown(EditSession& session, std::uint32_t id, std::str
                        std::to_string(kept), range);
     }
     std::string note;
-    if (id == kIdHorzDisplay) {
-        const std::uint32_t step = GetFieldValue(config, kIdBasicPanelType) != 0 ? 8 : 16;
+    if (id == regs::kIdHorzDisplay) {
+        const std::uint32_t step =
+            regs::GetFieldValue(config, regs::kIdBasicPanelType) != 0 ? 8 : 16;
         const std::uint32_t raised = (value + step - 1) / step * step;
         if (raised != value) {
             value = raised;
             note = "NOTE: The value was rounded up to the closest allowable value.\n";
         }
     }
-    const bool changed = SetFieldValue(config, id, value) || !note.empty();
+    const bool changed = regs::SetFieldValue(config, id, value) || !note.empty();
     if (changed) {
         UpdateDisplayGeometry(session);
         RefreshFrameRate(session);
@@ -164,19 +166,21 @@ EditResult LeaveFeatureDropDown(EditSession& session, std::uint32_t id, std::str
 EditResult ChoosePixelClock(EditSession& session, std::size_t line) {
     config::WorkingConfig& config = session.config;
     EditResult result;
-    if (GetFieldValue(config, kIdAutoPclkDivide) != 0) {
-        const PixelClockList list = ReachablePixelClocks(config);
+    if (regs::GetFieldValue(config, regs::kIdAutoPclkDivide) != 0) {
+        const regs::PixelClockList list = regs::ReachablePixelClocks(config);
         if (line >= list.lines.size()) {
-            return Refusal(BadEntryMessage(std::to_string(line), kIdPixelClock),
-                           GetFieldValue(config, kIdPixelClock), list.lines[list.selected]);
+            return Refusal(BadEntryMessage(std::to_string(line), regs::kIdPixelClock),
+                           regs::GetFieldValue(config, regs::kIdPixelClock),
+                           list.lines[list.selected]);
         }
-        result.changed = SetFieldValue(config, kIdPclkDivideRaw, static_cast<std::uint32_t>(line));
+        result.changed =
+            regs::SetFieldValue(config, regs::kIdPclkDivideRaw, static_cast<std::uint32_t>(line));
         if (result.changed) {
             RefreshFrameRate(session);
         }
     }
-    const PixelClockList now = ReachablePixelClocks(config);
-    result.value = GetFieldValue(config, kIdPixelClock);
+    const regs::PixelClockList now = regs::ReachablePixelClocks(config);
+    result.value = regs::GetFieldValue(config, regs::kIdPixelClock);
     result.shown = now.lines[now.selected];
     return Finish(session, result);
 }

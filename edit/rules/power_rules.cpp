@@ -20,7 +20,7 @@ constexpr std::uint32_t kPinZero = 1;
 constexpr std::uint32_t kGpoSignalPanelType = 4;
 
 std::uint32_t MaskId(EditSession& session) {
-    return PowerThroughGpo(session) ? kIdGpoPowerMask : kIdGpioPowerMask;
+    return PowerThroughGpo(session) ? regs::kIdGpoPowerMask : regs::kIdGpioPowerMask;
 }
 
 std::uint32_t& LastPin(EditSession& session) {
@@ -41,26 +41,28 @@ std::string AllowedPins(EditSession& session) {
 
 EditResult WriteMask(EditSession& session, std::uint32_t mask) {
     const std::uint32_t id = MaskId(session);
-    return Finish(session, Written(session, id, SetFieldValue(session.config, id, mask)));
+    return Finish(session, Written(session, id, regs::SetFieldValue(session.config, id, mask)));
 }
 
 } // namespace
 
 std::string SwitchPowerPinFamily(EditSession& session, std::uint32_t oldType) {
     config::WorkingConfig& config = session.config;
-    const bool wasGpo = PanelUsesGpio(oldType);
-    const bool isGpo = PanelUsesGpio(GetFieldValue(config, kIdPanelType));
-    const std::uint32_t gpioMask = GetFieldValue(config, kIdGpioPowerMask) & 0xFF;
+    const bool wasGpo = regs::PanelUsesGpio(oldType);
+    const bool isGpo = regs::PanelUsesGpio(regs::GetFieldValue(config, regs::kIdPanelType));
+    const std::uint32_t gpioMask = regs::GetFieldValue(config, regs::kIdGpioPowerMask) & 0xFF;
     if (isGpo && !wasGpo) {
         if (gpioMask != 0) {
-            SetFieldValue(config, kIdGpoPowerMask, kPinZero);
+            regs::SetFieldValue(config, regs::kIdGpoPowerMask, kPinZero);
         }
     } else if (!isGpo && wasGpo) {
-        if (GetFieldValue(config, kIdGpoPowerMask) < kFirstGpoOnlyPin) {
-            SetFieldValue(config, kIdGpioPowerMask, kPinZero);
-        } else if ((GetFieldValue(config, kIdUsbEnable) != 0 && (gpioMask & kUsbPins) != 0) ||
-                   (GetFieldValue(config, kIdClockChip) != 0 && (gpioMask & kClockChipPins) != 0)) {
-            SetFieldValue(config, kIdGpioPowerMask, 0);
+        if (regs::GetFieldValue(config, regs::kIdGpoPowerMask) < kFirstGpoOnlyPin) {
+            regs::SetFieldValue(config, regs::kIdGpioPowerMask, kPinZero);
+        } else if ((regs::GetFieldValue(config, regs::kIdUsbEnable) != 0 &&
+                    (gpioMask & kUsbPins) != 0) ||
+                   (regs::GetFieldValue(config, regs::kIdClockChip) != 0 &&
+                    (gpioMask & kClockChipPins) != 0)) {
+            regs::SetFieldValue(config, regs::kIdGpioPowerMask, 0);
             return "Warning: GPIO Power was disabled because of a clock chip or USB conflict.\n";
         }
     }
@@ -68,12 +70,12 @@ std::string SwitchPowerPinFamily(EditSession& session, std::uint32_t oldType) {
 }
 
 bool PowerThroughGpo(EditSession& session) {
-    return PanelUsesGpio(GetFieldValue(session.config, kIdPanelType));
+    return regs::PanelUsesGpio(regs::GetFieldValue(session.config, regs::kIdPanelType));
 }
 
 void OpenPowerPage(EditSession& session) {
-    const std::uint32_t gpio = GetFieldValue(session.config, kIdGpioPowerMask);
-    const std::uint32_t gpo = GetFieldValue(session.config, kIdGpoPowerMask);
+    const std::uint32_t gpio = regs::GetFieldValue(session.config, regs::kIdGpioPowerMask);
+    const std::uint32_t gpo = regs::GetFieldValue(session.config, regs::kIdGpoPowerMask);
     session.lastGpioPin = gpio != 0 ? gpio : 1;
     session.lastGpoPin = gpo != 0 ? gpo : 1;
 }
@@ -86,17 +88,17 @@ bool PowerPinAllowed(EditSession& session, unsigned pin) {
     config::WorkingConfig& config = session.config;
     if (PowerThroughGpo(session)) {
         return pin < kGpoPinCount &&
-               (pin == 0 || GetFieldValue(config, kIdPanelType) != kGpoSignalPanelType);
+               (pin == 0 || regs::GetFieldValue(config, regs::kIdPanelType) != kGpoSignalPanelType);
     }
     if (pin >= kGpioPinCount) {
         return false;
     }
     const std::uint32_t bit = 1u << pin;
     if (bit & kClockChipPins) {
-        return GetFieldValue(config, kIdClockChip) == 0;
+        return regs::GetFieldValue(config, regs::kIdClockChip) == 0;
     }
     if (bit & kUsbPins) {
-        return GetFieldValue(config, kIdUsbEnable) == 0;
+        return regs::GetFieldValue(config, regs::kIdUsbEnable) == 0;
     }
     return true;
 }
@@ -104,7 +106,7 @@ bool PowerPinAllowed(EditSession& session, unsigned pin) {
 EditResult ChoosePowerPin(EditSession& session, unsigned pin) {
     if (!PowerPinAllowed(session, pin)) {
         const std::uint32_t id = MaskId(session);
-        const std::uint32_t kept = GetFieldValue(session.config, id);
+        const std::uint32_t kept = regs::GetFieldValue(session.config, id);
         const std::uint32_t asked = pin < 32 ? 1u << pin : 0;
         return Refusal(BadEntryMessage(std::to_string(asked), id), kept, std::to_string(kept),
                        AllowedPins(session));
@@ -116,11 +118,11 @@ EditResult ChoosePowerPin(EditSession& session, unsigned pin) {
 EditResult LeavePowerDelay(EditSession& session, std::uint32_t id, std::string_view text) {
     const std::optional<MilliValue> typed = ReadMilliText(text);
     if (!typed || typed->whole > kMaxPowerDelay) {
-        const std::uint32_t kept = GetFieldValue(session.config, id);
+        const std::uint32_t kept = regs::GetFieldValue(session.config, id);
         return Refusal(BadEntryMessage(text, id), kept, std::to_string(kept),
                        "A number of milliseconds from 0 to 65535.");
     }
-    EditResult result = Written(session, id, SetFieldValue(session.config, id, typed->whole));
+    EditResult result = Written(session, id, regs::SetFieldValue(session.config, id, typed->whole));
     return Finish(session, result);
 }
 

@@ -42,56 +42,57 @@ template <std::size_t N>
 EditResult ChooseOption(EditSession& session, std::uint32_t id, std::uint32_t value,
                         const std::uint32_t (&options)[N]) {
     if (std::ranges::find(options, value) == std::end(options)) {
-        const std::uint32_t kept = GetFieldValue(session.config, id);
+        const std::uint32_t kept = regs::GetFieldValue(session.config, id);
         return Refusal(BadEntryMessage(std::to_string(value), id), kept, std::to_string(kept),
                        AllowedValues(options));
     }
-    return AfterChange(session, id, SetFieldValue(session.config, id, value));
+    return AfterChange(session, id, regs::SetFieldValue(session.config, id, value));
 }
 
 } // namespace
 
 void UpdateDisplayGeometry(EditSession& session) {
-    RecomputeLayout(session.config);
+    regs::RecomputeLayout(session.config);
 }
 
 void RememberMainStart(EditSession& session) {
-    session.config.SavedMainStart = GetFieldValue(session.config, kIdMainStart);
+    session.config.SavedMainStart = regs::GetFieldValue(session.config, regs::kIdMainStart);
 }
 
 EditResult ChooseColorDepth(EditSession& session, std::uint32_t bitsPerPixel) {
-    return ChooseOption(session, kIdBitsPerPixel, bitsPerPixel, kColorDepths);
+    return ChooseOption(session, regs::kIdBitsPerPixel, bitsPerPixel, kColorDepths);
 }
 
 EditResult ChooseSwivelView(EditSession& session, std::uint32_t degrees) {
-    return ChooseOption(session, kIdSwivelView, degrees, kSwivelViews);
+    return ChooseOption(session, regs::kIdSwivelView, degrees, kSwivelViews);
 }
 
 EditResult SetPixelDoubling(EditSession& session, std::uint32_t id, bool on) {
-    return AfterChange(session, id, SetFieldValue(session.config, id, on ? 1 : 0));
+    return AfterChange(session, id, regs::SetFieldValue(session.config, id, on ? 1 : 0));
 }
 
 std::size_t DescriptionLimit(EditSession& session) {
-    return GetFieldMax(session.config, kIdDescription) - 1;
+    return regs::GetFieldMax(session.config, regs::kIdDescription) - 1;
 }
 
 std::string DescriptionFieldText(EditSession& session) {
-    return AddCrLf(FormatFieldValue(session.config, kIdDescription), kDescriptionRoom);
+    return AddCrLf(regs::FormatFieldValue(session.config, regs::kIdDescription), kDescriptionRoom);
 }
 
 EditResult LeaveDescription(EditSession& session, std::string_view text) {
     config::WorkingConfig& config = session.config;
     const std::string typed = StripCr(text);
     if (typed.size() > DescriptionLimit(session)) {
-        return Refusal(BadEntryMessage(text, kIdDescription), GetFieldValue(config, kIdDescription),
+        return Refusal(BadEntryMessage(text, regs::kIdDescription),
+                       regs::GetFieldValue(config, regs::kIdDescription),
                        DescriptionFieldText(session),
                        "At most " + std::to_string(DescriptionLimit(session)) + " characters.");
     }
-    const bool changed = typed != FormatFieldValue(config, kIdDescription);
+    const bool changed = typed != regs::FormatFieldValue(config, regs::kIdDescription);
     if (changed) {
-        SetDescriptionText(config, kIdDescription, typed);
+        regs::SetDescriptionText(config, regs::kIdDescription, typed);
     }
-    EditResult result = AfterChange(session, kIdDescription, changed);
+    EditResult result = AfterChange(session, regs::kIdDescription, changed);
     result.shown = DescriptionFieldText(session);
     return result;
 }

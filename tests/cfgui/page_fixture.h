@@ -48,9 +48,9 @@ class PageTest : public ::testing::Test {
         view[control].text = view[control].items.at(static_cast<std::size_t>(item));
         page->OnControl(control, ControlEvent::SelectionChanged);
     }
-    std::uint32_t Get(std::uint32_t id) { return GetFieldValue(app.session.config, id); }
+    std::uint32_t Get(std::uint32_t id) { return regs::GetFieldValue(app.session.config, id); }
     void Set(std::uint32_t id, std::uint32_t value) {
-        SetFieldValue(app.session.config, id, value);
+        regs::SetFieldValue(app.session.config, id, value);
     }
     // The diagnostics pane's text, each line ended by "\n" as reported.
     std::string Pane() const { return app.diagnostics.shown + "\n"; }

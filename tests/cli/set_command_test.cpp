@@ -122,8 +122,8 @@ TEST(SetCommand, PanelTypeChangeMovesPowerToTheNewPinFamily) {
     const std::string image = ViewerImageCopy(test::ScratchDirectory());
     config::WorkingConfig config(TemplateRecord);
     ASSERT_TRUE(OpenConfigFile(image, config, {}));
-    SetFieldValue(config, kIdGpoPowerMask, 0x100);
-    SetFieldValue(config, kIdGpioPowerMask, 0x20);
+    regs::SetFieldValue(config, regs::kIdGpoPowerMask, 0x100);
+    regs::SetFieldValue(config, regs::kIdGpioPowerMask, 0x20);
     ASSERT_TRUE(SaveConfigFile(image, "", config.Record, false, {}));
 
     const CliRun run = RunCli({"set", image, "24=TFT"});

@@ -130,7 +130,7 @@ TEST_F(ChipSessionTest, ThePanelPictureFollowsTheChip) {
     SetLive(config, true);
     LiveTimerTick(config);
     EXPECT_FALSE(written());
-    ASSERT_TRUE(SetFieldValue(config, kIdBitsPerPixel, 4));
+    ASSERT_TRUE(regs::SetFieldValue(config, regs::kIdBitsPerPixel, 4));
     EXPECT_FALSE(written());
     LiveTimerTick(config);
     EXPECT_TRUE(written());

@@ -26,8 +26,8 @@ PanelDefList OldPanelFile() {
 
 TEST(Diagnose, ErrorsThenVersionMessageThenWarnings) {
     config::WorkingConfig config(TemplateRecord);
-    SetFieldValue(config, 54, 3);  // an invalid depth: an error
-    SetFieldValue(config, 120, 0); // a zero CLS pulse width: a warning
+    regs::SetFieldValue(config, 54, 3);  // an invalid depth: an error
+    regs::SetFieldValue(config, 120, 0); // a zero CLS pulse width: a warning
     const Diagnostics shown = Diagnose(config, OldPanelFile());
     EXPECT_TRUE(shown.error);
     EXPECT_EQ(shown.text, std::string("ERROR: 3 bits-per-pixel is an invalid setting.\n") +

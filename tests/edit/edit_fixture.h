@@ -15,8 +15,10 @@ namespace k7r::edit {
 // at 8 bpp, USB and clock chip on, panel power on GPIO0 and GPO0.
 class EditTest : public ::testing::Test {
   protected:
-    std::uint32_t Get(std::uint32_t id) { return GetFieldValue(session.config, id); }
-    void Set(std::uint32_t id, std::uint32_t value) { SetFieldValue(session.config, id, value); }
+    std::uint32_t Get(std::uint32_t id) { return regs::GetFieldValue(session.config, id); }
+    void Set(std::uint32_t id, std::uint32_t value) {
+        regs::SetFieldValue(session.config, id, value);
+    }
 
     PanelDefList noPanels;
     EditSession session{TemplateRecord, noPanels};

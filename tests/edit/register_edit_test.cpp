@@ -9,7 +9,7 @@ namespace {
 TEST_F(EditTest, ModifyRegisterReadsTheDialogsBase) {
     const int position = 1; // REG[64h]
     EXPECT_TRUE(ModifyRegister(session, position, "ffff", NumberBase::Hexadecimal).changed);
-    EXPECT_EQ(ReadRegister(session.config, 0x64, position), 0xFFFFu);
+    EXPECT_EQ(regs::ReadRegister(session.config, 0x64, position), 0xFFFFu);
     EXPECT_FALSE(ModifyRegister(session, position, "65535", NumberBase::Decimal).changed);
     for (const auto& [text, base] :
          {std::pair{"12G", NumberBase::Hexadecimal}, std::pair{"0x12", NumberBase::Decimal}}) {
@@ -17,7 +17,7 @@ TEST_F(EditTest, ModifyRegisterReadsTheDialogsBase) {
         EXPECT_FALSE(refused.accepted);
         EXPECT_EQ(refused.message, "ERROR:Invalid value entered!");
     }
-    EXPECT_EQ(ReadRegister(session.config, 0x64, position), 0xFFFFu);
+    EXPECT_EQ(regs::ReadRegister(session.config, 0x64, position), 0xFFFFu);
 }
 
 } // namespace

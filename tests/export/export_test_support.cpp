@@ -43,10 +43,10 @@ config::WorkingConfig TemplateConfig() {
 
 config::WorkingConfig RotatedConfig() {
     config::WorkingConfig edited(TemplateRecord);
-    SetFieldValue(edited, kIdBitsPerPixel, 16);
-    SetFieldValue(edited, kIdSwivelView, 90);
-    SetFieldValue(edited, kIdHorzDoubling, 1);
-    RecomputeLayout(edited);
+    regs::SetFieldValue(edited, regs::kIdBitsPerPixel, 16);
+    regs::SetFieldValue(edited, regs::kIdSwivelView, 90);
+    regs::SetFieldValue(edited, regs::kIdHorzDoubling, 1);
+    regs::RecomputeLayout(edited);
 
     // Through a real program image, as the utility would have it from File
     // Open: saved into a copy of the Windows test image and read back.
@@ -63,8 +63,8 @@ config::WorkingConfig RotatedConfig() {
 namespace {
 
 bool HasRegisterFields(std::uint32_t offset) {
-    for (const FIELD_DESC& field : kFieldTable) {
-        if ((field.Attributes & ffREGISTER) && field.Register == offset) {
+    for (const regs::FIELD_DESC& field : regs::kFieldTable) {
+        if ((field.Attributes & regs::ffREGISTER) && field.Register == offset) {
             return true;
         }
     }
@@ -75,7 +75,7 @@ bool HasRegisterFields(std::uint32_t offset) {
 
 std::size_t DescribedRegisterCount() {
     std::size_t count = 0;
-    for (const REG_DESC& reg : kRegisterTable) {
+    for (const regs::REG_DESC& reg : regs::kRegisterTable) {
         count += reg.Offset < riRESERVED_FIRST && HasRegisterFields(reg.Offset);
     }
     return count;

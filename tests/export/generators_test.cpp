@@ -54,8 +54,8 @@ TEST(ModeHeader, TurnsOrHalvesTheModeAndNamesItsNumberAndFlags) {
                   "        mfLCD|mfSWCURSOR|mfSWEMUL|mfHWBLT|mfR180,  // Mode Flags"},
          }) {
         config::WorkingConfig config = test::TemplateConfig();
-        SetFieldValue(config, kIdSwivelView, c.swivel);
-        SetFieldValue(config, kIdHorzDoubling, c.doubling);
+        regs::SetFieldValue(config, regs::kIdSwivelView, c.swivel);
+        regs::SetFieldValue(config, regs::kIdHorzDoubling, c.doubling);
         const std::string text = ExportModeHeader(config, c.mode, c.flags, 17);
         EXPECT_NE(text.find(c.line), std::string::npos) << c.line;
         EXPECT_NE(

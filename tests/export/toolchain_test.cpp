@@ -253,7 +253,7 @@ TEST_P(Toolchain, CsvReadsBackAsTheRegisterTable) {
         expected +=
             Printf("%s %08Xh %s\n",
                    entry.Index == riDELAYON ? "Delay" : Printf("%04Xh", entry.Index).c_str(),
-                   entry.Value, std::string(GetRegisterName(entry.Index)).c_str());
+                   entry.Value, std::string(regs::GetRegisterName(entry.Index)).c_str());
     }
     EXPECT_EQ(read.output, expected);
 }

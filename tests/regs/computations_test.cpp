@@ -4,7 +4,7 @@
 #include "regs/pixel_clocks.h"
 #include "tests/regs/setting_steps.h"
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 using test::kRaw;
@@ -131,4 +131,4 @@ TEST(ModeString, DescribesTheMode) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::regs

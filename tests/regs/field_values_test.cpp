@@ -3,7 +3,7 @@
 
 #include <vector>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 using test::kRaw;
@@ -183,4 +183,4 @@ TEST(FieldValues, EverySettingSurvivesExtremeValues) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::regs

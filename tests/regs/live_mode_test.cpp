@@ -9,7 +9,7 @@
 #include "regs/register_table.h"
 #include "tests/hal/chip_fixture.h"
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 constexpr int kEndEntry = 50;
@@ -127,4 +127,4 @@ TEST_F(LiveModeTest, EverySettingReadsFromTheChip) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::regs

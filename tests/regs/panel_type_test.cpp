@@ -4,7 +4,7 @@
 #include <iterator>
 #include <tuple>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 using test::kRaw;
@@ -66,4 +66,4 @@ TEST(CompositePanelType, GpoPowerPinFollowsTheType) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::regs

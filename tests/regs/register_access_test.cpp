@@ -9,7 +9,7 @@
 
 #include <cstring>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 // Positions in the template's table.
@@ -140,4 +140,4 @@ TEST(RegisterBreakdown, DelayEntriesReservedFieldsAndBadPositions) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::regs

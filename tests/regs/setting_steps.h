@@ -16,14 +16,14 @@ namespace k7r::test {
 
 // The bits of the first record with the id, as the register holds them.
 inline std::uint32_t Raw(config::WorkingConfig& config, std::uint32_t id) {
-    return ReadFieldBits(config, FindField(id));
+    return regs::ReadFieldBits(config, regs::FindField(id));
 }
 
 // Gives each setting its value, in order.
 inline void SetAll(config::WorkingConfig& config,
                    std::initializer_list<std::pair<std::uint32_t, std::uint32_t>> settings) {
     for (const auto& [id, value] : settings) {
-        SetFieldValue(config, id, value);
+        regs::SetFieldValue(config, id, value);
     }
 }
 
@@ -43,9 +43,9 @@ template <std::size_t N>
 void RunSteps(config::WorkingConfig& config, const Step (&steps)[N]) {
     for (const Step& step : steps) {
         if (step.set != 0) {
-            SetFieldValue(config, step.set, step.value);
+            regs::SetFieldValue(config, step.set, step.value);
         }
-        EXPECT_EQ(step.raw ? Raw(config, step.read) : GetFieldValue(config, step.read),
+        EXPECT_EQ(step.raw ? Raw(config, step.read) : regs::GetFieldValue(config, step.read),
                   step.expected)
             << "setting " << step.set << " = " << step.value << ", then reading " << step.read;
     }

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 using test::SetAll;
@@ -176,4 +176,4 @@ TEST(Validation, MessagesStayWithinTheRoom) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::regs

@@ -12,8 +12,8 @@ namespace {
 using ClocksPage = PageTest;
 
 TEST_F(ClocksPage, OpeningFillsTheListsFromTheSettings) {
-    Set(kIdClkI2, 25175000);
-    Set(kIdClkI, 14318000);
+    Set(regs::kIdClkI2, 25175000);
+    Set(regs::kIdClkI, 14318000);
     OpenPage(MakeClocksPage);
     const std::vector<std::string> pclkDivides = {"Auto", "1:1", "2:1", "3:1", "4:1", "8:1"};
     EXPECT_EQ(view[IDC_PCLK_DIVIDE].items, pclkDivides);
@@ -30,38 +30,39 @@ TEST_F(ClocksPage, OpeningFillsTheListsFromTheSettings) {
 // Typed values that are no item become one; a file's clock that the field
 // would refuse does not hold the focus while the field still shows it.
 TEST_F(ClocksPage, InputClockFieldsShowWhatTheyHold) {
-    Set(kIdClkI2, 0);
+    Set(regs::kIdClkI2, 0);
     OpenPage(MakeClocksPage);
     page->OnControl(IDC_CLKI2_TIMING, ControlEvent::FocusLost);
     EXPECT_EQ(app.diagnostics.lock, 0);
 
     Type(IDC_CLKI_TIMING, "120");
-    EXPECT_EQ(Get(kIdClkI), 120000000u);
+    EXPECT_EQ(Get(regs::kIdClkI), 120000000u);
     EXPECT_EQ(view[IDC_CLKI_TIMING].items.back(), "120.000");
     EXPECT_EQ(view[IDC_CLKI_TIMING].selection, 11);
     Pick(IDC_CLKI_TIMING, 6);
-    EXPECT_EQ(Get(kIdClkI), 25175000u);
+    EXPECT_EQ(Get(regs::kIdClkI), 25175000u);
     EXPECT_EQ(view[IDC_CLKI_ACTUAL].text, " 25.172 MHz"); // the clock chip's nearest
 }
 
 TEST_F(ClocksPage, ListsActOnSelectionAndOnlyOnAChangedOneWhenLeft) {
-    Set(kIdAutoMclkDivide, 1);
+    Set(regs::kIdAutoMclkDivide, 1);
     OpenPage(MakeClocksPage);
     page->OnControl(IDC_MCLK_DIVIDE, ControlEvent::FocusLost); // passing through
-    EXPECT_EQ(Get(kIdAutoMclkDivide), 1u);
+    EXPECT_EQ(Get(regs::kIdAutoMclkDivide), 1u);
     view[IDC_MCLK_DIVIDE].selection = 1; // a change the list did not announce
     page->OnControl(IDC_MCLK_DIVIDE, ControlEvent::FocusLost);
-    EXPECT_EQ(Get(kIdMclkDivide), 2u);
-    EXPECT_EQ(Get(kIdAutoMclkDivide), 0u);
+    EXPECT_EQ(Get(regs::kIdMclkDivide), 2u);
+    EXPECT_EQ(Get(regs::kIdAutoMclkDivide), 0u);
 
     Pick(IDC_PCLK_SOURCE, 2); // CLKI, 50 MHz
     Pick(IDC_PCLK_DIVIDE, 2); // 2:1
     EXPECT_EQ(view[IDC_PCLK_TIMING].text, " 25.000 MHz");
-    EXPECT_EQ(Get(kIdFrameRate), 25000000 / (Get(kIdHorzTotal) * Get(kIdVertTotal)));
+    EXPECT_EQ(Get(regs::kIdFrameRate),
+              25000000 / (Get(regs::kIdHorzTotal) * Get(regs::kIdVertTotal)));
 }
 
 TEST_F(ClocksPage, PwmGroupFollowsItsBoxes) {
-    Set(kIdPwmEnabled, 1);
+    Set(regs::kIdPwmEnabled, 1);
     OpenPage(MakeClocksPage);
     Click(IDC_PWMCLK_ENABLE, false);
     for (int control = IDC_PWMCLK_SOURCE_LABEL; control <= IDC_DUTY_CYCLE_SLIDER; ++control) {
@@ -73,13 +74,13 @@ TEST_F(ClocksPage, PwmGroupFollowsItsBoxes) {
 }
 
 TEST_F(ClocksPage, DutyCycleSpinAndSliderMoveEachOther) {
-    Set(kIdPwmEnabled, 1);
+    Set(regs::kIdPwmEnabled, 1);
     OpenPage(MakeClocksPage);
     page->OnScroll(IDC_DUTY_CYCLE_SLIDER, ScrollEvent::ThumbPosition, 64);
-    EXPECT_EQ(Get(kIdDutyCycle), 64u);
+    EXPECT_EQ(Get(regs::kIdDutyCycle), 64u);
     EXPECT_EQ(view[IDC_DUTY_CYCLE_SPIN].position, 64);
     page->OnScroll(IDC_DUTY_CYCLE_SPIN, ScrollEvent::ThumbPosition, 65);
-    EXPECT_EQ(Get(kIdDutyCycle), 65u);
+    EXPECT_EQ(Get(regs::kIdDutyCycle), 65u);
     EXPECT_EQ(view[IDC_DUTY_CYCLE_SLIDER].position, 65);
     EXPECT_EQ(view[IDC_DUTY_CYCLE].text, "65");
 }

@@ -52,7 +52,7 @@ TEST_F(DirectPageTest, OpensWithTheRunsOptionsAndNothingToUseYet) {
 }
 
 TEST_F(DirectPageTest, WithoutClockChipSupportItsBoxIsClearedAndOff) {
-    ASSERT_TRUE(SetFieldValue(Config(), kIdClockChip, 0));
+    ASSERT_TRUE(regs::SetFieldValue(Config(), regs::kIdClockChip, 0));
     Open(MakeDirectPage);
     EXPECT_FALSE(view[IDC_PROGRAM_CLOCK_CHIP].checked);
     EXPECT_FALSE(Enabled(IDC_PROGRAM_CLOCK_CHIP));

@@ -22,8 +22,8 @@ TEST_F(GeneralPage, OpeningChoosesThePlatformByTheAddresses) {
         {0x14000000, 0x00000000, IDC_PLATFORM_USER, "00000000"},
     };
     for (const auto& c : kCases) {
-        Set(kIdRegPhysAddr, c.registers);
-        Set(kIdMemPhysAddr, c.buffer);
+        Set(regs::kIdRegPhysAddr, c.registers);
+        Set(regs::kIdMemPhysAddr, c.buffer);
         view[IDC_PLATFORM_TAVEX].text = "Tavex M2P%sR01A/R01B";
         OpenPage(MakeGeneralPage);
         for (int button = IDC_PLATFORM_TAVEX; button <= IDC_PLATFORM_DRAGONBALL; ++button) {
@@ -48,17 +48,17 @@ TEST_F(GeneralPage, TypedAddressesComeBackWithUserDefined) {
     EXPECT_FALSE(view[IDC_REGISTER_ADDRESS].enabled);
     Click(IDC_PLATFORM_USER);
     EXPECT_EQ(view[IDC_REGISTER_ADDRESS].text, "1F000ABC");
-    EXPECT_EQ(Get(kIdRegPhysAddr), 0x1F000ABCu);
-    EXPECT_EQ(Get(kIdMemPhysAddr), 0u);
+    EXPECT_EQ(Get(regs::kIdRegPhysAddr), 0x1F000ABCu);
+    EXPECT_EQ(Get(regs::kIdMemPhysAddr), 0u);
 }
 
 TEST_F(GeneralPage, UsbBoxReportsThePanelPowerItTook) {
-    Set(kIdUsbEnable, 0);
-    Set(kIdGpioPowerMask, 0x20); // GPIO5
+    Set(regs::kIdUsbEnable, 0);
+    Set(regs::kIdGpioPowerMask, 0x20); // GPIO5
     OpenPage(MakeGeneralPage);
     Click(IDC_USB_SUPPORT);
-    EXPECT_EQ(Get(kIdUsbEnable), 1u);
-    EXPECT_EQ(Get(kIdGpioPowerMask), 0u);
+    EXPECT_EQ(Get(regs::kIdUsbEnable), 1u);
+    EXPECT_EQ(Get(regs::kIdGpioPowerMask), 0u);
     EXPECT_EQ(Pane().rfind("Warning: GPIO Power was disabled because of a conflict; USB reserves "
                            "GPIO[7:4].\n",
                            0),
@@ -68,11 +68,11 @@ TEST_F(GeneralPage, UsbBoxReportsThePanelPowerItTook) {
 
 TEST_F(GeneralPage, ClockChipBoxIsClearedAndDisabledForTheHrTftInterface) {
     for (const std::uint32_t type : {1u, 2u, 3u}) {
-        Set(kIdBasicPanelType, type);
+        Set(regs::kIdBasicPanelType, type);
         OpenPage(MakeGeneralPage);
         EXPECT_EQ(view[IDC_CLOCK_CHIP_SUPPORT].enabled, type < 2) << type;
         EXPECT_EQ(view[IDC_CLOCK_CHIP_SUPPORT].checked, type < 2) << type;
-        EXPECT_EQ(Get(kIdClockChip), 1u);
+        EXPECT_EQ(Get(regs::kIdClockChip), 1u);
     }
 }
 

@@ -27,7 +27,8 @@ TEST_F(PageTest, EveryControlOfTheFirstThreePagesHasATip) {
                 << control;
         }
     }
-    EXPECT_EQ(TooltipText(app, nullptr, IDC_SWIVEL_180), FieldHelpForId(kIdSwivelViewRaw));
+    EXPECT_EQ(TooltipText(app, nullptr, IDC_SWIVEL_180),
+              regs::FieldHelpForId(regs::kIdSwivelViewRaw));
     EXPECT_EQ(TooltipText(app, nullptr, IDC_PLATFORM_SH3),
               "Selects physical addresses for Hitachi SH-3 LCEVB platform.");
 }

@@ -58,8 +58,8 @@ class PanelPages : public PageTest {
     }
     void ClickFeature(std::uint32_t id) {
         const std::vector<std::string> names = Column(1);
-        const auto line =
-            std::ranges::find(names, FormatFieldName(id, kShowName | kShowAttributes));
+        const auto line = std::ranges::find(
+            names, regs::FormatFieldName(id, regs::kShowName | regs::kShowAttributes));
         ASSERT_NE(line, names.end()) << id;
         page->OnList(IDC_FEATURE_LIST, ListEvent::Click, static_cast<int>(line - names.begin()));
     }
@@ -75,9 +75,10 @@ class PanelPages : public PageTest {
     static std::vector<std::vector<std::string>> FeatureLines(config::WorkingConfig& config) {
         std::vector<std::vector<std::string>> lines;
         for (const edit::Feature& feature : edit::Features()) {
-            if (edit::ListedFor(feature, GetFieldValue(config, kIdPanelType))) {
-                lines.push_back({FormatFieldValue(config, feature.id),
-                                 FormatFieldName(feature.id, kShowName | kShowAttributes)});
+            if (edit::ListedFor(feature, regs::GetFieldValue(config, regs::kIdPanelType))) {
+                lines.push_back(
+                    {regs::FormatFieldValue(config, feature.id),
+                     regs::FormatFieldName(feature.id, regs::kShowName | regs::kShowAttributes)});
             }
         }
         return lines;
@@ -107,16 +108,16 @@ TEST_F(PanelPages, EveryPanelTypeListsItsFeatures) {
     OpenPanel();
     for (int position = 0; position < 7; ++position) {
         Confirm(IDC_PANEL_TYPE, position);
-        EXPECT_EQ(FormatFieldValue(app.session.config, kIdPanelType),
+        EXPECT_EQ(regs::FormatFieldValue(app.session.config, regs::kIdPanelType),
                   view[IDC_PANEL_TYPE].items.at(static_cast<std::size_t>(position)));
         EXPECT_EQ(view[IDC_FEATURE_LIST].lines, FeatureLines(app.session.config)) << position;
     }
 }
 
 TEST_F(PanelPages, EachFeatureShowsItsEditorAndItsHelp) {
-    Set(kIdHorzDisplay, 336); // no suggested width
+    Set(regs::kIdHorzDisplay, 336); // no suggested width
     OpenPanel();
-    ClickFeature(kIdHorzTotal);
+    ClickFeature(regs::kIdHorzTotal);
     EXPECT_EQ(view[IDC_FEATURE_CAPTION].text, "Horz Total");
     EXPECT_TRUE(view[IDC_FEATURE_NUMBER].shown);
     EXPECT_FALSE(view[IDC_FEATURE_LIST_BOX].shown);
@@ -125,15 +126,15 @@ TEST_F(PanelPages, EachFeatureShowsItsEditorAndItsHelp) {
     EXPECT_EQ(view[IDC_FEATURE_SLIDER].sliderStep, 8u);
     ASSERT_EQ(view[IDC_FEATURE_SPIN].acceleration.size(), 2u);
     EXPECT_EQ(view[IDC_FEATURE_SPIN].acceleration[1].increment, 32u);
-    EXPECT_EQ(page->Tooltip(IDC_FEATURE_SPIN), FieldHelpForId(kIdHorzTotal));
+    EXPECT_EQ(page->Tooltip(IDC_FEATURE_SPIN), regs::FieldHelpForId(regs::kIdHorzTotal));
 
-    ClickFeature(kIdFplinePol);
+    ClickFeature(regs::kIdFplinePol);
     EXPECT_FALSE(view[IDC_FEATURE_NUMBER].shown);
     EXPECT_EQ(view[IDC_FEATURE_LIST_BOX].items,
               (std::vector<std::string>{"Active Low", "Active High"}));
-    EXPECT_EQ(view[IDC_FEATURE_LIST_BOX].selection, static_cast<int>(Get(kIdFplinePol)));
+    EXPECT_EQ(view[IDC_FEATURE_LIST_BOX].selection, static_cast<int>(Get(regs::kIdFplinePol)));
 
-    ClickFeature(kIdHorzDisplay);
+    ClickFeature(regs::kIdHorzDisplay);
     EXPECT_FALSE(view[IDC_FEATURE_LIST_BOX].shown);
     EXPECT_EQ(view[IDC_FEATURE_DROP_DOWN].items,
               (std::vector<std::string>{"336", "160", "320", "480", "640", "800"}));
@@ -143,7 +144,7 @@ TEST_F(PanelPages, EachFeatureShowsItsEditorAndItsHelp) {
     // does not use it leaves no editor.
     OpenPanel();
     EXPECT_TRUE(view[IDC_FEATURE_DROP_DOWN].shown);
-    ClickFeature(kIdDataFormat);
+    ClickFeature(regs::kIdDataFormat);
     Confirm(IDC_PANEL_TYPE, kTftPosition);
     EXPECT_FALSE(view[IDC_FEATURE_LIST_BOX].shown);
     EXPECT_EQ(view[IDC_FEATURE_CAPTION].text, "");
@@ -155,11 +156,11 @@ TEST_F(PanelPages, FeatureWithoutARegisterEntryHasItsEditorDisabled) {
     config::WorkingConfig& config = app.session.config;
     config.Record.Regs[config.FindRegisterEntry(0x20)].Index = 0x18; // no Horz Total
     OpenPanel();
-    ClickFeature(kIdHorzTotal);
+    ClickFeature(regs::kIdHorzTotal);
     EXPECT_FALSE(view[IDC_FEATURE_NUMBER].enabled);
     EXPECT_FALSE(view[IDC_FEATURE_SLIDER].enabled);
     EXPECT_EQ(pane.text.rfind("ERROR: Horz Total cannot be set", 0), 0u) << pane.text;
-    ClickFeature(kIdVertTotal);
+    ClickFeature(regs::kIdVertTotal);
     EXPECT_TRUE(view[IDC_FEATURE_NUMBER].enabled);
 }
 
@@ -167,7 +168,7 @@ TEST_F(PanelPages, FeatureWithoutARegisterEntryHasItsEditorDisabled) {
 // error.
 TEST_F(PanelPages, RefusedEntriesOfTheEditors) {
     OpenPanel();
-    ClickFeature(kIdHorzTotal);
+    ClickFeature(regs::kIdHorzTotal);
     Type(IDC_FEATURE_NUMBER, "2000");
     EXPECT_EQ(view[IDC_FEATURE_NUMBER].text, "1024");
     EXPECT_EQ(view[IDC_FEATURE_SLIDER].position, 1024);
@@ -179,13 +180,13 @@ TEST_F(PanelPages, RefusedEntriesOfTheEditors) {
     Type(IDC_FEATURE_NUMBER, "400");
     EXPECT_EQ(app.diagnostics.lock, 0);
 
-    ClickFeature(kIdHorzDisplay);
+    ClickFeature(regs::kIdHorzDisplay);
     Type(IDC_FEATURE_DROP_DOWN, "x");
     EXPECT_EQ(MilliFieldText(view, IDC_FEATURE_DROP_DOWN), "320");
     EXPECT_EQ(pane.text.rfind("ERROR: \"x\" is not a valid Horz Disp Period!", 0), 0u);
     EXPECT_EQ(app.diagnostics.lock, 0);
     Pick(IDC_FEATURE_DROP_DOWN, 3); // "640"
-    EXPECT_EQ(Get(kIdHorzDisplay), 640u);
+    EXPECT_EQ(Get(regs::kIdHorzDisplay), 640u);
 }
 
 TEST_F(PanelPages, DebugNoteOnceAndDisqualifiedPanelsRefused) {
@@ -216,7 +217,7 @@ TEST_F(PanelPages, PredefinedPanelMatchesWhileTheTimingsDo) {
     EXPECT_EQ(view[IDC_PREDEFINED_PANELS].selection, 2) << "the template matches no panel";
     Confirm(IDC_PREDEFINED_PANELS, 0);
     EXPECT_EQ(view[IDC_PANEL_TYPE].selection, kTftPosition);
-    ClickFeature(kIdFplineWidth);
+    ClickFeature(regs::kIdFplineWidth);
     Type(IDC_FEATURE_NUMBER, "25");
     EXPECT_EQ(view[IDC_PREDEFINED_PANELS].selection, 2);
     Type(IDC_FEATURE_NUMBER, "24");
@@ -230,9 +231,9 @@ TEST_F(PanelPages, PredefinedPanelMatchesWhileTheTimingsDo) {
 
 // TFT switches power through GPIO pins, STN through GPO pins.
 TEST_F(PanelPages, PowerPinsOfThePanelTypesFamily) {
-    Set(kIdPanelType, 1);
-    Set(kIdGpoPowerMask, 0);
-    Set(kIdGpioPowerMask, 0x04); // GPIO2
+    Set(regs::kIdPanelType, 1);
+    Set(regs::kIdGpoPowerMask, 0);
+    Set(regs::kIdGpioPowerMask, 0x04); // GPIO2
     OpenPanel();
     Confirm(IDC_PANEL_TYPE, kStnPosition);
     OpenPower();
@@ -245,14 +246,14 @@ TEST_F(PanelPages, PowerPinsOfThePanelTypesFamily) {
     }
 
     // Type 4 keeps GPO pins 1 to 10 for its signals.
-    Set(kIdPanelType, 4);
+    Set(regs::kIdPanelType, 4);
     OpenPower();
     for (int pin = 0; pin <= 10; ++pin) {
         EXPECT_EQ(view[IDC_POWER_PIN_0 + pin].enabled, pin == 0) << pin;
     }
 
     // GPIO: no pins 8 to 10; the clock chip and USB hold pins 1 to 7.
-    Set(kIdPanelType, 1);
+    Set(regs::kIdPanelType, 1);
     OpenPower();
     EXPECT_EQ(view[IDC_POWER_PIN_TEXT].text,
               "A GPIO pin can be used to control panel power on 58C22 R01B eval board.");
@@ -261,7 +262,7 @@ TEST_F(PanelPages, PowerPinsOfThePanelTypesFamily) {
         EXPECT_EQ(view[IDC_POWER_PIN_0 + pin].enabled, pin == 0) << pin;
     }
     Click(IDC_POWER_ENABLE, false);
-    EXPECT_EQ(Get(kIdGpioPowerMask), 0u);
+    EXPECT_EQ(Get(regs::kIdGpioPowerMask), 0u);
     EXPECT_FALSE(view[IDC_POWER_PIN_0].enabled);
 }
 

@@ -10,10 +10,10 @@ namespace {
 using PreferencesPage = PageTest;
 
 TEST_F(PreferencesPage, OpeningChecksTheButtonsOfTheSettings) {
-    Set(kIdBitsPerPixel, 4);
-    Set(kIdSwivelView, 270);
-    Set(kIdVertDoubling, 1);
-    SetDescriptionText(app.session.config, kIdDescription, "Board 7\nrev. B");
+    Set(regs::kIdBitsPerPixel, 4);
+    Set(regs::kIdSwivelView, 270);
+    Set(regs::kIdVertDoubling, 1);
+    regs::SetDescriptionText(app.session.config, regs::kIdDescription, "Board 7\nrev. B");
     OpenPage(MakePreferencesPage);
     for (int button = IDC_BPP_1; button <= IDC_SWIVEL_270; ++button) {
         EXPECT_EQ(view[button].checked, button == IDC_BPP_4 || button == IDC_SWIVEL_270);
@@ -27,19 +27,20 @@ TEST_F(PreferencesPage, OpeningChecksTheButtonsOfTheSettings) {
 // The template's 320 x 240 panel with auto stride; the start address the
 // file carries stays through the rotation.
 TEST_F(PreferencesPage, DepthAndRotationRecomputeTheLayout) {
-    Set(kIdMainStart, 1024);
+    Set(regs::kIdMainStart, 1024);
     OpenPage(MakePreferencesPage);
     Click(IDC_BPP_16);
     Click(IDC_SWIVEL_90);
-    EXPECT_EQ(Get(kIdMainLineOffset), 480u);
-    EXPECT_EQ(Get(kIdRequiredVram), 480u * 320);
-    EXPECT_EQ(Get(kIdMainStart), 1024u);
+    EXPECT_EQ(Get(regs::kIdMainLineOffset), 480u);
+    EXPECT_EQ(Get(regs::kIdRequiredVram), 480u * 320);
+    EXPECT_EQ(Get(regs::kIdMainStart), 1024u);
 }
 
 TEST_F(PreferencesPage, UnchangedDescriptionIsNotReported) {
     OpenPage(MakePreferencesPage);
     Type(IDC_DESCRIPTION, "Lab board\r\nrev. B");
-    EXPECT_EQ(FormatFieldValue(app.session.config, kIdDescription), "Lab board\nrev. B");
+    EXPECT_EQ(regs::FormatFieldValue(app.session.config, regs::kIdDescription),
+              "Lab board\nrev. B");
     app.diagnostics.shown = "not reported again";
     Type(IDC_DESCRIPTION, "Lab board\r\nrev. B");
     EXPECT_EQ(app.diagnostics.shown, "not reported again");

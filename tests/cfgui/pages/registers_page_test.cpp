@@ -21,8 +21,8 @@ class RegistersPageTest : public ::testing::Test, protected fake::PageHarness {
 
     // The first line of the register.
     int LineOf(std::uint32_t reg) {
-        for (int position = 0; EnumRegister(Config(), position).more; ++position) {
-            if (EnumRegister(Config(), position).reg == reg) {
+        for (int position = 0; regs::EnumRegister(Config(), position).more; ++position) {
+            if (regs::EnumRegister(Config(), position).reg == reg) {
                 return position;
             }
         }
@@ -98,7 +98,7 @@ TEST_F(RegistersPageTest, EditingMarksOnlyAChangedValue) {
     Modify(settings, "10");
     EXPECT_EQ(Line(settings)[0], "0010h *");
     EXPECT_EQ(Line(settings)[1], "00000010h");
-    EXPECT_EQ(ReadRegister(Config(), 0x10, settings), 0x10u);
+    EXPECT_EQ(regs::ReadRegister(Config(), 0x10, settings), 0x10u);
     const std::string tip = TipOf(settings);
     EXPECT_EQ(tip.rfind("Register 0010h breakdown:", 0), 0u);
     EXPECT_NE(tip.find("\n__________________________________________________\n[ * ]  You modified "
@@ -202,7 +202,7 @@ TEST_F(RegistersPageTest, ARegisterListedTwiceWarnsOnTheEarlierLine) {
                                 "  be retained in the final register programming."),
               std::string::npos);
     int last = first + 1;
-    while (EnumRegister(Config(), last).reg != 0x64) {
+    while (regs::EnumRegister(Config(), last).reg != 0x64) {
         ++last;
     }
     EXPECT_EQ(TipOf(last).find("ALERT"), std::string::npos);
@@ -234,7 +234,7 @@ TEST_F(RegistersPageTest, TicksRefreshTheLinesThatChanged) {
     OpenTab();
     const int settings = LineOf(0x10);
     Modify(settings, "4");
-    WriteRegister(Config(), 0x10, 0x8, settings); // as another writer would
+    regs::WriteRegister(Config(), 0x10, 0x8, settings); // as another writer would
     for (int tick = 1; tick < 10; ++tick) {
         page->OnTimer();
     }
@@ -243,7 +243,7 @@ TEST_F(RegistersPageTest, TicksRefreshTheLinesThatChanged) {
     EXPECT_EQ(Line(settings)[0], "0010h !");
     EXPECT_EQ(Line(settings)[1], "00000008h");
 
-    WriteRegister(Config(), 0x10, 0x4, settings);
+    regs::WriteRegister(Config(), 0x10, 0x4, settings);
     for (int tick = 1; tick < 5; ++tick) {
         page->OnTimer();
     }

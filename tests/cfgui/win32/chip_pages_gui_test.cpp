@@ -74,7 +74,7 @@ class ChipPages : public ::testing::Test {
 TEST_F(ChipPages, DirectTabDrivesTheBoardLive) {
     Session session;
     config::WorkingConfig& config = session.app.session.config;
-    const bool colour = GetFieldValue(config, kIdColorPanel) != 0;
+    const bool colour = regs::GetFieldValue(config, regs::kIdColorPanel) != 0;
     ASSERT_TRUE(SelectTab(session, kDirectTab));
     for (const int control : {IDC_ADDITIONAL_OPTIONS, IDC_WRITE_IMMEDIATELY,
                               IDC_REDRAW_AFTER_CHANGE, IDC_DRAW_TEST_PATTERN, IDC_SHUTDOWN_CHIP}) {

@@ -120,7 +120,7 @@ TEST(Shell, InvalidEntryHoldsTheTabUntilFixed) {
     TypeInto(field, "400");
     EXPECT_TRUE(SelectTab(session, 2));
     EXPECT_EQ(session.app.diagnostics.lock, 0);
-    EXPECT_EQ(GetFieldValue(session.app.session.config, kTestSetting), 400u);
+    EXPECT_EQ(regs::GetFieldValue(session.app.session.config, kTestSetting), 400u);
 }
 
 TEST(Shell, EnterCommitsTheFieldAndKeepsTheWindow) {
@@ -129,7 +129,7 @@ TEST(Shell, EnterCommitsTheFieldAndKeepsTheWindow) {
     PressKey(VK_RETURN);
     EXPECT_TRUE(IsWindow(session.Main()));
     EXPECT_EQ(GetFocus(), session.Control(IDC_TEST_NEXT));
-    EXPECT_EQ(GetFieldValue(session.app.session.config, kTestSetting), 352u);
+    EXPECT_EQ(regs::GetFieldValue(session.app.session.config, kTestSetting), 352u);
 }
 
 TEST(Shell, EnterInAListReachesThePage) {

@@ -23,7 +23,7 @@ class TestPage : public Page {
 
     void Open() override {
         View& view = context_.Controls();
-        view.SetText(IDC_TEST_FIELD, FormatFieldValue(context_.Config(), kTestSetting));
+        view.SetText(IDC_TEST_FIELD, regs::FormatFieldValue(context_.Config(), kTestSetting));
         static constexpr View::Column kColumns[] = {{"Value", true}, {"Feature", false}};
         view.SetColumns(IDC_TEST_LIST, kColumns);
         view.SetLine(IDC_TEST_LIST, 0, std::array<std::string, 2>{"1", "first"});
@@ -56,12 +56,12 @@ class TestPage : public Page {
         }
         config::WorkingConfig& config = context_.Config();
         const std::optional<MilliValue> value = ReadMilliField(context_.Controls(), control);
-        if (!value || value->whole < GetFieldMin(config, kTestSetting) ||
-            value->whole > GetFieldMax(config, kTestSetting)) {
+        if (!value || value->whole < regs::GetFieldMin(config, kTestSetting) ||
+            value->whole > regs::GetFieldMax(config, kTestSetting)) {
             context_.ReportBadEntry(control, true);
             return;
         }
-        const bool changed = SetFieldValue(config, kTestSetting, value->whole);
+        const bool changed = regs::SetFieldValue(config, kTestSetting, value->whole);
         context_.ClearBadEntry(control);
         if (changed) {
             context_.ReportStatus(control, kReportRemember, "");

@@ -23,39 +23,40 @@ TEST_F(ClocksPage, InputClocksAreMegahertzFrom0391To120) {
     };
     for (const auto& c : kCases) {
         EditSession fresh(TemplateRecord, noPanels);
-        const EditResult result = EnterInputClock(fresh, kIdClkI2, c.text);
+        const EditResult result = EnterInputClock(fresh, regs::kIdClkI2, c.text);
         EXPECT_EQ(result.accepted, c.accepted) << c.text;
         EXPECT_EQ(result.shown, c.shown) << c.text;
-        EXPECT_EQ(GetFieldValue(fresh.config, kIdClkI2), c.accepted ? c.hz : 50000000) << c.text;
+        EXPECT_EQ(regs::GetFieldValue(fresh.config, regs::kIdClkI2), c.accepted ? c.hz : 50000000)
+            << c.text;
     }
-    EXPECT_EQ(EnterInputClock(session, kIdClkI, "0.390").message,
+    EXPECT_EQ(EnterInputClock(session, regs::kIdClkI, "0.390").message,
               "ERROR: \"0.390\" is not a valid CLKI Timing!\n");
 }
 
 // PCLK = CLKI2 / 8 on the template: 25.175 MHz / 8 / (352 x 251) = 35 Hz.
 TEST_F(ClocksPage, EveryChangeStoresTheFrameRate) {
-    EnterInputClock(session, kIdClkI2, "25.175");
-    EXPECT_EQ(Get(kIdFrameRate), 35u);
+    EnterInputClock(session, regs::kIdClkI2, "25.175");
+    EXPECT_EQ(Get(regs::kIdFrameRate), 35u);
     ChoosePclkDivideItem(session, 4); // 4:1
-    EXPECT_EQ(Get(kIdFrameRate), 71u);
-    ChooseClockListItem(session, kIdPclkSource, 2); // CLKI, 50 MHz
-    EXPECT_EQ(Get(kIdFrameRate), 141u);
+    EXPECT_EQ(Get(regs::kIdFrameRate), 71u);
+    ChooseClockListItem(session, regs::kIdPclkSource, 2); // CLKI, 50 MHz
+    EXPECT_EQ(Get(regs::kIdFrameRate), 141u);
 }
 
 TEST_F(ClocksPage, DivideListsSwitchTheAutomaticDivides) {
     EXPECT_EQ(PclkDivideItem(session), 0u); // "Auto"
     EXPECT_TRUE(ChoosePclkDivideItem(session, 3).changed);
-    EXPECT_EQ(Get(kIdPclkDivideRaw), 2u);
-    EXPECT_EQ(Get(kIdAutoPclkDivide), 0u);
+    EXPECT_EQ(Get(regs::kIdPclkDivideRaw), 2u);
+    EXPECT_EQ(Get(regs::kIdAutoPclkDivide), 0u);
     EXPECT_EQ(PclkDivideItem(session), 3u);
     EXPECT_TRUE(ChoosePclkDivideItem(session, 0).changed);
-    EXPECT_EQ(Get(kIdAutoPclkDivide), 1u);
-    EXPECT_EQ(Get(kIdPclkDivideRaw), 2u);
+    EXPECT_EQ(Get(regs::kIdAutoPclkDivide), 1u);
+    EXPECT_EQ(Get(regs::kIdPclkDivideRaw), 2u);
 
-    Set(kIdAutoMclkDivide, 1);
+    Set(regs::kIdAutoMclkDivide, 1);
     EXPECT_TRUE(ChooseMclkDivide(session, 1).changed);
-    EXPECT_EQ(Get(kIdMclkDivide), 2u);
-    EXPECT_EQ(Get(kIdAutoMclkDivide), 0u);
+    EXPECT_EQ(Get(regs::kIdMclkDivide), 2u);
+    EXPECT_EQ(Get(regs::kIdAutoMclkDivide), 0u);
     const EditResult refused = ChooseMclkDivide(session, 4);
     EXPECT_EQ(refused.message, "ERROR: \"4\" is not a valid MCLK Div!\n");
     EXPECT_EQ(refused.hint, "Allowed values: 1:1 (0), 2:1 (1), 3:1 (2), 4:1 (3).");
@@ -70,7 +71,7 @@ TEST_F(ClocksPage, DutyCycleIsClampedWithTheNote) {
     EXPECT_EQ(LeaveDutyCycle(session, "12.9").shown, "12");
     EXPECT_EQ(LeaveDutyCycle(session, "1e2").message,
               "ERROR: \"1e2\" is not a valid PWMOUT Duty Cycle!\n");
-    EXPECT_EQ(Get(kIdDutyCycle), 12u);
+    EXPECT_EQ(Get(regs::kIdDutyCycle), 12u);
 }
 
 TEST_F(ClocksPage, FrequencyTextsChangeUnitAbove1000And100000Hz) {
@@ -90,16 +91,16 @@ TEST_F(ClocksPage, FrequencyTextsChangeUnitAbove1000And100000Hz) {
 // With the clock chip the input clocks run at what the synthesizer reaches:
 // 25.175 MHz through its post-divider 2 (VCO 50.35 MHz), P = 109, Q = 62.
 TEST_F(ClocksPage, ActualInputClockIsWhatTheSynthesizerReaches) {
-    EnterInputClock(session, kIdClkI2, "25.175");
+    EnterInputClock(session, regs::kIdClkI2, "25.175");
     EXPECT_EQ(hal::SearchClockWord(3, 25175000)->m, 1u);
-    EXPECT_EQ(ActualInputClockHz(session, kIdClkI2), 25172284u);
+    EXPECT_EQ(ActualInputClockHz(session, regs::kIdClkI2), 25172284u);
     EXPECT_EQ(FrequencyTexts(session).clki2Actual, " 25.172 MHz");
 
-    Set(kIdClkI, 390624); // below the synthesizer's range: no clock
+    Set(regs::kIdClkI, 390624); // below the synthesizer's range: no clock
     EXPECT_EQ(FrequencyTexts(session).clkiActual, " 0 Hz");
-    Set(kIdClockChip, 0);
+    Set(regs::kIdClockChip, 0);
     EXPECT_EQ(FrequencyTexts(session).clkiActual, " 0.390 MHz");
-    EXPECT_EQ(ActualInputClockHz(session, kIdClkI2), 25175000u);
+    EXPECT_EQ(ActualInputClockHz(session, regs::kIdClkI2), 25175000u);
 }
 
 } // namespace

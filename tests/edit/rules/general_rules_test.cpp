@@ -15,12 +15,12 @@ using GeneralPage = EditTest;
 
 TEST_F(GeneralPage, PlatformIsWorkedOutFromTheAddresses) {
     EXPECT_EQ(CurrentPlatform(session), Platform::Tavex);
-    EXPECT_EQ(AddressText(session, CurrentPlatform(session), kIdRegPhysAddr), "PCI bus");
-    Set(kIdRegPhysAddr, 0x14000000);
-    Set(kIdMemPhysAddr, 0x04000000);
+    EXPECT_EQ(AddressText(session, CurrentPlatform(session), regs::kIdRegPhysAddr), "PCI bus");
+    Set(regs::kIdRegPhysAddr, 0x14000000);
+    Set(regs::kIdMemPhysAddr, 0x04000000);
     EXPECT_EQ(CurrentPlatform(session), Platform::Sh3Lcevb);
-    EXPECT_EQ(AddressText(session, CurrentPlatform(session), kIdMemPhysAddr), "04000000");
-    Set(kIdMemPhysAddr, 0x04000004);
+    EXPECT_EQ(AddressText(session, CurrentPlatform(session), regs::kIdMemPhysAddr), "04000000");
+    Set(regs::kIdMemPhysAddr, 0x04000004);
     EXPECT_EQ(CurrentPlatform(session), Platform::UserDefined);
 }
 
@@ -28,28 +28,28 @@ TEST_F(GeneralPage, PlatformIsWorkedOutFromTheAddresses) {
 // numbers; only the first row shows "PCI bus".
 TEST_F(GeneralPage, TheChosenRowDecidesWhatTheAddressFieldsShow) {
     EXPECT_EQ(ChoosePlatform(session, Platform::UserDefined).shown, "00000000");
-    EXPECT_EQ(AddressText(session, Platform::UserDefined, kIdMemPhysAddr), "00000000");
+    EXPECT_EQ(AddressText(session, Platform::UserDefined, regs::kIdMemPhysAddr), "00000000");
     EXPECT_EQ(ChoosePlatform(session, Platform::Tavex).shown, "PCI bus");
     EXPECT_EQ(ChoosePlatform(session, Platform::RedCap).shown, "41000000");
-    EXPECT_EQ(AddressText(session, Platform::RedCap, kIdMemPhysAddr), "41080000");
+    EXPECT_EQ(AddressText(session, Platform::RedCap, regs::kIdMemPhysAddr), "41080000");
 }
 
 TEST_F(GeneralPage, TypedAddressesAreShownInUpperCaseAndComeBackWithUserDefined) {
-    EXPECT_EQ(EnterAddress(session, kIdRegPhysAddr, "1f000abc").shown, "1F000ABC");
-    EXPECT_EQ(EnterAddress(session, kIdMemPhysAddr, " 9abc").shown, "00009ABC");
+    EXPECT_EQ(EnterAddress(session, regs::kIdRegPhysAddr, "1f000abc").shown, "1F000ABC");
+    EXPECT_EQ(EnterAddress(session, regs::kIdMemPhysAddr, " 9abc").shown, "00009ABC");
     EXPECT_TRUE(ChoosePlatform(session, Platform::DragonBall).changed);
-    EXPECT_EQ(Get(kIdRegPhysAddr), 0x1F000000u);
-    EXPECT_EQ(Get(kIdMemPhysAddr), 0x1F200000u);
+    EXPECT_EQ(Get(regs::kIdRegPhysAddr), 0x1F000000u);
+    EXPECT_EQ(Get(regs::kIdMemPhysAddr), 0x1F200000u);
     EXPECT_FALSE(ChoosePlatform(session, Platform::DragonBall).changed);
     ChoosePlatform(session, Platform::UserDefined);
-    EXPECT_EQ(Get(kIdRegPhysAddr), 0x1F000ABCu);
-    EXPECT_EQ(Get(kIdMemPhysAddr), 0x9ABCu);
+    EXPECT_EQ(Get(regs::kIdRegPhysAddr), 0x1F000ABCu);
+    EXPECT_EQ(Get(regs::kIdMemPhysAddr), 0x9ABCu);
 
-    const EditResult refused = EnterAddress(session, kIdRegPhysAddr, "1F00G");
+    const EditResult refused = EnterAddress(session, regs::kIdRegPhysAddr, "1F00G");
     EXPECT_FALSE(refused.accepted);
     EXPECT_EQ(refused.message, "ERROR: \"1F00G\" is not a valid Phys Reg Addr!\n");
     EXPECT_EQ(refused.shown, "1F000ABC");
-    EXPECT_EQ(Get(kIdRegPhysAddr), 0x1F000ABCu);
+    EXPECT_EQ(Get(regs::kIdRegPhysAddr), 0x1F000ABCu);
 }
 
 // Each box gives up the panel power pin it reserves, with its warning.
@@ -69,28 +69,30 @@ TEST_F(GeneralPage, UsbAndClockChipTakeTheirPinsFromPanelPower) {
     };
     for (const auto& c : kCases) {
         EditSession fresh(TemplateRecord, noPanels);
-        SetFieldValue(fresh.config, kIdUsbEnable, 0);
-        SetFieldValue(fresh.config, kIdClockChip, 0);
-        SetFieldValue(fresh.config, kIdBasicPanelType, c.basicPanelType);
-        SetFieldValue(fresh.config, kIdGpioPowerMask, c.powerMask);
+        regs::SetFieldValue(fresh.config, regs::kIdUsbEnable, 0);
+        regs::SetFieldValue(fresh.config, regs::kIdClockChip, 0);
+        regs::SetFieldValue(fresh.config, regs::kIdBasicPanelType, c.basicPanelType);
+        regs::SetFieldValue(fresh.config, regs::kIdGpioPowerMask, c.powerMask);
         const EditResult result =
             c.usb ? SetUsbSupport(fresh, true) : SetClockChipSupport(fresh, true);
         EXPECT_EQ(result.message, c.warning) << c.powerMask;
         EXPECT_TRUE(result.changed);
-        EXPECT_EQ(GetFieldValue(fresh.config, kIdGpioPowerMask), *c.warning ? 0 : c.powerMask);
-        EXPECT_EQ(GetFieldValue(fresh.config, c.usb ? kIdUsbEnable : kIdClockChip), 1u);
+        EXPECT_EQ(regs::GetFieldValue(fresh.config, regs::kIdGpioPowerMask),
+                  *c.warning ? 0 : c.powerMask);
+        EXPECT_EQ(
+            regs::GetFieldValue(fresh.config, c.usb ? regs::kIdUsbEnable : regs::kIdClockChip), 1u);
     }
 }
 
 TEST_F(GeneralPage, ClockChipBoxIsLockedWhileHrTftHoldsItsPins) {
-    Set(kIdBasicPanelType, 3);
+    Set(regs::kIdBasicPanelType, 3);
     EXPECT_TRUE(ClockChipSupportLocked(session));
     const EditResult refused = SetClockChipSupport(session, false);
     EXPECT_FALSE(refused.accepted);
     EXPECT_EQ(
         refused.message,
         "ERROR: Clock Chip Sup cannot be changed while the HR-TFT interface holds GPIO[3:0].\n");
-    EXPECT_EQ(Get(kIdClockChip), 1u);
+    EXPECT_EQ(Get(regs::kIdClockChip), 1u);
 }
 
 } // namespace

@@ -29,10 +29,10 @@ TEST_F(PanelPage, HorizontalDisplayPeriodIsRoundedUpByPanelType) {
     };
     for (const auto& c : kCases) {
         EditSession fresh(TemplateRecord, noPanels);
-        SetFieldValue(fresh.config, kIdBasicPanelType, c.basicPanelType);
-        const EditResult result = LeaveFeatureDropDown(fresh, kIdHorzDisplay, c.text);
+        regs::SetFieldValue(fresh.config, regs::kIdBasicPanelType, c.basicPanelType);
+        const EditResult result = LeaveFeatureDropDown(fresh, regs::kIdHorzDisplay, c.text);
         EXPECT_EQ(result.shown, std::to_string(c.stored)) << c.text;
-        EXPECT_EQ(GetFieldValue(fresh.config, kIdHorzDisplay), c.stored) << c.text;
+        EXPECT_EQ(regs::GetFieldValue(fresh.config, regs::kIdHorzDisplay), c.stored) << c.text;
         EXPECT_EQ(result.message,
                   c.rounded ? "NOTE: The value was rounded up to the closest allowable value.\n"
                             : "")
@@ -41,65 +41,65 @@ TEST_F(PanelPage, HorizontalDisplayPeriodIsRoundedUpByPanelType) {
 }
 
 TEST_F(PanelPage, DropDownRefusesWhatItCannotStore) {
-    const EditResult high = LeaveFeatureDropDown(session, kIdHorzDisplay, "2000");
+    const EditResult high = LeaveFeatureDropDown(session, regs::kIdHorzDisplay, "2000");
     EXPECT_FALSE(high.accepted);
     EXPECT_EQ(high.message,
               "ERROR: \"2000\" is not a valid Horz Disp Period (must be between 32 and 1024)!\n");
     EXPECT_EQ(high.shown, "320");
-    EXPECT_EQ(LeaveFeatureDropDown(session, kIdVertDisplay, "24O").message,
+    EXPECT_EQ(LeaveFeatureDropDown(session, regs::kIdVertDisplay, "24O").message,
               "ERROR: \"24O\" is not a valid Vert Disp Period!\n");
 }
 
 // A new size runs the geometry update: 640 x 480 at 8 bpp.
 TEST_F(PanelPage, DisplaySizeUpdatesLayoutAndFrameRate) {
-    LeaveFeatureDropDown(session, kIdHorzDisplay, "640");
-    LeaveFeatureDropDown(session, kIdVertDisplay, "480");
-    EXPECT_EQ(Get(kIdMainLineOffset), 640u);
-    EXPECT_EQ(Get(kIdRequiredVram), 640u * 480);
-    EXPECT_EQ(Get(kIdFrameRate), Get(kIdPixelClock) / (352 * 251));
+    LeaveFeatureDropDown(session, regs::kIdHorzDisplay, "640");
+    LeaveFeatureDropDown(session, regs::kIdVertDisplay, "480");
+    EXPECT_EQ(Get(regs::kIdMainLineOffset), 640u);
+    EXPECT_EQ(Get(regs::kIdRequiredVram), 640u * 480);
+    EXPECT_EQ(Get(regs::kIdFrameRate), Get(regs::kIdPixelClock) / (352 * 251));
 }
 
 TEST_F(PanelPage, OpeningStoresTheFrameRateItShows) {
-    Set(kIdFrameRate, 0);
+    Set(regs::kIdFrameRate, 0);
     EXPECT_EQ(OpenPanelPage(session), "");
-    EXPECT_EQ(Get(kIdFrameRate), Get(kIdPixelClock) / (352 * 251));
+    EXPECT_EQ(Get(regs::kIdFrameRate), Get(regs::kIdPixelClock) / (352 * 251));
 }
 
 TEST_F(PanelPage, NumberEditorsClampWithTheNote) {
-    const EditResult clamped = LeaveFeatureNumber(session, kIdHorzTotal, "2000");
+    const EditResult clamped = LeaveFeatureNumber(session, regs::kIdHorzTotal, "2000");
     EXPECT_EQ(clamped.message,
               "NOTE: The Horizontal Total was set to the closest allowable value.\n");
     EXPECT_EQ(clamped.shown, "1024");
-    EXPECT_EQ(Get(kIdFrameRate), Get(kIdPixelClock) / (1024 * 251));
+    EXPECT_EQ(Get(regs::kIdFrameRate), Get(regs::kIdPixelClock) / (1024 * 251));
     // Within the bounds the field's value is written as the engine stores it.
-    EXPECT_EQ(LeaveFeatureNumber(session, kIdHorzTotal, "100").message, "");
-    EXPECT_EQ(Get(kIdHorzTotal), 96u);
-    EXPECT_EQ(LeaveFeatureNumber(session, kIdHorzTotal, "?").message,
+    EXPECT_EQ(LeaveFeatureNumber(session, regs::kIdHorzTotal, "100").message, "");
+    EXPECT_EQ(Get(regs::kIdHorzTotal), 96u);
+    EXPECT_EQ(LeaveFeatureNumber(session, regs::kIdHorzTotal, "?").message,
               "ERROR: \"?\" is not a valid Horz Total!\n");
-    EXPECT_EQ(ChooseFeatureItem(session, kIdFplinePol, std::nullopt).message,
+    EXPECT_EQ(ChooseFeatureItem(session, regs::kIdFplinePol, std::nullopt).message,
               "ERROR: \"\" is not a valid FPLINE Pol!\n");
-    EXPECT_EQ(ChooseFeatureItem(session, kIdFplinePol, 2).hint,
+    EXPECT_EQ(ChooseFeatureItem(session, regs::kIdFplinePol, 2).hint,
               "Allowed values: Active Low (0), Active High (1).");
 }
 
 // From GPIO power (TFT) to GPO power (STN) and back.
 TEST_F(PanelPage, PanelTypeMovesPowerToItsPinFamily) {
-    Set(kIdPanelType, kTft);
-    Set(kIdGpoPowerMask, 0);
-    Set(kIdGpioPowerMask, 0x04); // GPIO2
+    Set(regs::kIdPanelType, kTft);
+    Set(regs::kIdGpoPowerMask, 0);
+    Set(regs::kIdGpioPowerMask, 0x04); // GPIO2
     EXPECT_TRUE(ChoosePanelType(session, 0).changed);
-    EXPECT_EQ(Get(kIdGpoPowerMask), 1u);
+    EXPECT_EQ(Get(regs::kIdGpoPowerMask), 1u);
 
     EXPECT_EQ(ChoosePanelType(session, kTft).message, "");
-    EXPECT_EQ(Get(kIdGpioPowerMask), 1u);
+    EXPECT_EQ(Get(regs::kIdGpioPowerMask), 1u);
 
     // GPO pin 8 has no GPIO twin: a conflicting GPIO pin is given up.
     ChoosePanelType(session, 0);
-    Set(kIdGpoPowerMask, 0x100);
-    Set(kIdGpioPowerMask, 0x20);
+    Set(regs::kIdGpoPowerMask, 0x100);
+    Set(regs::kIdGpioPowerMask, 0x20);
     EXPECT_EQ(ChoosePanelType(session, kTft).message,
               "Warning: GPIO Power was disabled because of a clock chip or USB conflict.\n");
-    EXPECT_EQ(Get(kIdGpioPowerMask), 0u);
+    EXPECT_EQ(Get(regs::kIdGpioPowerMask), 0u);
 }
 
 TEST_F(PanelPage, PanelTypeListOffersEachTypeOnce) {
@@ -108,15 +108,15 @@ TEST_F(PanelPage, PanelTypeListOffersEachTypeOnce) {
     EXPECT_EQ(refused.hint, "Allowed values: STN (0), TFT (1), HR-TFT (2), TFT Type 2 (4), "
                             "TFT Type 3 (5), TFT Type 4 (6), Casio TFT (7).");
     EXPECT_TRUE(ChoosePanelType(session, 7).accepted);
-    EXPECT_EQ(Get(kIdPanelType), 7u);
+    EXPECT_EQ(Get(regs::kIdPanelType), 7u);
     EXPECT_FALSE(ChoosePanelType(session, 7).changed);
 
     // The list's names: one each, and each selects the type it names.
     std::set<std::string> names;
     for (const std::uint32_t type : PanelTypeChoices()) {
-        names.insert(GetFieldListText(session.config, kIdPanelType, type).value_or(""));
+        names.insert(regs::GetFieldListText(session.config, regs::kIdPanelType, type).value_or(""));
         EXPECT_TRUE(ChoosePanelType(session, type).accepted) << type;
-        EXPECT_EQ(Get(kIdPanelType), type);
+        EXPECT_EQ(Get(regs::kIdPanelType), type);
     }
     EXPECT_EQ(names.size(), 7u);
     EXPECT_FALSE(names.contains(""));
@@ -127,20 +127,20 @@ TEST_F(PanelPage, PanelTypeListOffersEachTypeOnce) {
 TEST_F(PanelPage, FeatureWithoutARegisterEntryIsRefusedAhead) {
     const int entry = session.config.FindRegisterEntry(0x20); // Horz Total
     session.config.Record.Regs[entry].Index = 0x18;
-    const std::optional<std::string> refusal = FeatureRefusal(session, kIdHorzTotal);
+    const std::optional<std::string> refusal = FeatureRefusal(session, regs::kIdHorzTotal);
     ASSERT_TRUE(refusal);
-    EXPECT_EQ(*refusal, LeaveFeatureNumber(session, kIdHorzTotal, "400").message);
-    EXPECT_EQ(*refusal, MoveFeatureNumber(session, kIdHorzTotal, 400).message);
-    EXPECT_EQ(FeatureRefusal(session, kIdVertTotal), std::nullopt);
+    EXPECT_EQ(*refusal, LeaveFeatureNumber(session, regs::kIdHorzTotal, "400").message);
+    EXPECT_EQ(*refusal, MoveFeatureNumber(session, regs::kIdHorzTotal, 400).message);
+    EXPECT_EQ(FeatureRefusal(session, regs::kIdVertTotal), std::nullopt);
 }
 
 TEST_F(PanelPage, PixelClockLineSetsTheDivideWhileAutomatic) {
     EXPECT_TRUE(ChoosePixelClock(session, 1).changed);
-    EXPECT_EQ(Get(kIdPclkDivide), 2u);
+    EXPECT_EQ(Get(regs::kIdPclkDivide), 2u);
     EXPECT_EQ(ChoosePixelClock(session, 1).shown, "25.000   (50.000/2)");
-    Set(kIdAutoPclkDivide, 0);
+    Set(regs::kIdAutoPclkDivide, 0);
     EXPECT_FALSE(ChoosePixelClock(session, 0).changed);
-    EXPECT_EQ(Get(kIdPclkDivide), 2u);
+    EXPECT_EQ(Get(regs::kIdPclkDivide), 2u);
 }
 
 // Every row of the feature table listed for exactly its panel types.
@@ -196,9 +196,9 @@ TEST_F(PredefinedPanels, ATimingAwayFromThePanelSelectsCustomAndBackReselects) {
     EXPECT_TRUE(applied.changed);
     EXPECT_EQ(applied.message, "");
     EXPECT_EQ(debug.predefinedPanel, 1u);
-    LeaveFeatureNumber(debug, kIdHorzTotal, "408");
+    LeaveFeatureNumber(debug, regs::kIdHorzTotal, "408");
     EXPECT_EQ(debug.predefinedPanel, std::nullopt);
-    LeaveFeatureNumber(debug, kIdHorzTotal, "400");
+    LeaveFeatureNumber(debug, regs::kIdHorzTotal, "400");
     EXPECT_EQ(debug.predefinedPanel, 1u);
 }
 
@@ -206,8 +206,9 @@ TEST_F(PredefinedPanels, ATimingAwayFromThePanelSelectsCustomAndBackReselects) {
 // raised to the bound.
 TEST_F(PredefinedPanels, HrTftWidthAndStartBounds) {
     ASSERT_TRUE(ApplyPredefinedPanel(debug, 2).accepted);
-    EXPECT_EQ(GetFieldValue(debug.config, kIdHrTftResolution), 1u);
-    EXPECT_EQ(GetFieldValue(debug.config, kIdHorzStart), GetFieldMin(debug.config, kIdHorzStart));
+    EXPECT_EQ(regs::GetFieldValue(debug.config, regs::kIdHrTftResolution), 1u);
+    EXPECT_EQ(regs::GetFieldValue(debug.config, regs::kIdHorzStart),
+              regs::GetFieldMin(debug.config, regs::kIdHorzStart));
 }
 
 } // namespace

@@ -14,17 +14,17 @@ TEST_F(PowerPage, PinsReservedByClockChipUsbOrPanelTypeCannotBeChosen) {
     EXPECT_TRUE(PowerThroughGpo(session));
     EXPECT_TRUE(PowerPinAllowed(session, 10));
     EXPECT_FALSE(PowerPinAllowed(session, 11));
-    Set(kIdPanelType, 4); // GPO pins 1 to 10 carry panel signals
+    Set(regs::kIdPanelType, 4); // GPO pins 1 to 10 carry panel signals
     EXPECT_TRUE(PowerPinAllowed(session, 0));
     EXPECT_FALSE(PowerPinAllowed(session, 1));
     // TFT: GPIO power, pins 0 to 7, less the reserved ones.
-    Set(kIdPanelType, 1);
+    Set(regs::kIdPanelType, 1);
     const bool kClockChipAndUsb[] = {true, false, false, false, false, false, false, false};
     const bool kUsbOnly[] = {true, true, true, true, false, false, false, false};
     for (unsigned pin = 0; pin < 8; ++pin) {
         EXPECT_EQ(PowerPinAllowed(session, pin), kClockChipAndUsb[pin]) << pin;
     }
-    Set(kIdClockChip, 0);
+    Set(regs::kIdClockChip, 0);
     for (unsigned pin = 0; pin < 8; ++pin) {
         EXPECT_EQ(PowerPinAllowed(session, pin), kUsbOnly[pin]) << pin;
     }
@@ -37,19 +37,19 @@ TEST_F(PowerPage, PinsReservedByClockChipUsbOrPanelTypeCannotBeChosen) {
 TEST_F(PowerPage, TheBoxRestoresTheFamilysLastPin) {
     OpenPowerPage(session);
     EXPECT_TRUE(ChoosePowerPin(session, 9).changed);
-    EXPECT_EQ(Get(kIdGpoPowerMask), 0x200u);
+    EXPECT_EQ(Get(regs::kIdGpoPowerMask), 0x200u);
     EXPECT_TRUE(SetPanelPower(session, false).changed);
-    EXPECT_EQ(Get(kIdGpoPowerMask), 0u);
+    EXPECT_EQ(Get(regs::kIdGpoPowerMask), 0u);
     EXPECT_TRUE(SetPanelPower(session, true).changed);
-    EXPECT_EQ(Get(kIdGpoPowerMask), 0x200u);
-    EXPECT_EQ(Get(kIdGpioPowerMask), 1u);
+    EXPECT_EQ(Get(regs::kIdGpoPowerMask), 0x200u);
+    EXPECT_EQ(Get(regs::kIdGpioPowerMask), 1u);
 }
 
 TEST_F(PowerPage, DelaysUpTo65535Milliseconds) {
-    EXPECT_TRUE(LeavePowerDelay(session, kIdPowerOnTime, "30").changed);
-    EXPECT_EQ(ReadRegister(session.config, riDELAYON, -1), 30u);
-    EXPECT_TRUE(LeavePowerDelay(session, kIdPowerOffTime, "65535").accepted);
-    const EditResult refused = LeavePowerDelay(session, kIdPowerOffTime, "65536");
+    EXPECT_TRUE(LeavePowerDelay(session, regs::kIdPowerOnTime, "30").changed);
+    EXPECT_EQ(regs::ReadRegister(session.config, riDELAYON, -1), 30u);
+    EXPECT_TRUE(LeavePowerDelay(session, regs::kIdPowerOffTime, "65535").accepted);
+    const EditResult refused = LeavePowerDelay(session, regs::kIdPowerOffTime, "65536");
     EXPECT_EQ(refused.message, "ERROR: \"65536\" is not a valid LCD Pwr Off Time!\n");
     EXPECT_EQ(refused.shown, "65535");
 }

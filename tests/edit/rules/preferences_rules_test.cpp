@@ -23,23 +23,23 @@ TEST_F(PreferencesPage, OnlyTheOptionButtonsValuesAreTaken) {
     for (const std::uint32_t angle : {2u, 45u, 360u}) {
         EXPECT_EQ(ChooseSwivelView(session, angle).hint, "Allowed values: 0, 90, 180, 270.");
     }
-    EXPECT_EQ(Get(kIdBitsPerPixel), 8u);
-    EXPECT_EQ(Get(kIdSwivelView), 0u);
+    EXPECT_EQ(Get(regs::kIdBitsPerPixel), 8u);
+    EXPECT_EQ(Get(regs::kIdSwivelView), 0u);
 }
 
 TEST_F(PreferencesPage, LayoutFollowsDepthAndRotation) {
     EXPECT_TRUE(ChooseColorDepth(session, 16).changed);
     EXPECT_TRUE(ChooseSwivelView(session, 90).changed);
-    EXPECT_EQ(Get(kIdMainLineOffset), 480u);
-    EXPECT_EQ(Get(kIdRequiredVram), 480u * 320);
-    EXPECT_EQ(Get(kIdMainStart), 0u);
-    EXPECT_EQ(Get(kIdPipLineOffset), 480u);
+    EXPECT_EQ(Get(regs::kIdMainLineOffset), 480u);
+    EXPECT_EQ(Get(regs::kIdRequiredVram), 480u * 320);
+    EXPECT_EQ(Get(regs::kIdMainStart), 0u);
+    EXPECT_EQ(Get(regs::kIdPipLineOffset), 480u);
 }
 
 TEST_F(PreferencesPage, DescriptionKeepsLineFeedsAndShowsCrLf) {
     const EditResult stored = LeaveDescription(session, "Lab board\r\nrev. B");
     EXPECT_TRUE(stored.changed);
-    EXPECT_EQ(FormatFieldValue(session.config, kIdDescription), "Lab board\nrev. B");
+    EXPECT_EQ(regs::FormatFieldValue(session.config, regs::kIdDescription), "Lab board\nrev. B");
     EXPECT_EQ(stored.shown, "Lab board\r\nrev. B");
     EXPECT_FALSE(LeaveDescription(session, "Lab board\nrev. B").changed);
     EXPECT_TRUE(LeaveDescription(session, std::string(255, 'x')).accepted);
@@ -58,14 +58,14 @@ TEST_F(PreferencesPage, OpeningAFileRemembersItsMainStartAddress) {
         std::filesystem::copy_file(test::TestImagePath("carrier.elf"), path);
         config::WorkingConfig config(TemplateRecord);
         ASSERT_TRUE(OpenConfigFile(path, config, {}));
-        SetFieldValue(config, kIdMainStart, start);
+        regs::SetFieldValue(config, regs::kIdMainStart, start);
         ASSERT_TRUE(SaveConfigFile(path, "", config.Record, false, {}));
     }
     const MessageSink fail = [](const std::string& text) { ADD_FAILURE() << text; };
     ASSERT_TRUE(OpenConfiguration(session, first, fail));
     ASSERT_TRUE(OpenConfiguration(session, second, fail));
     ChooseColorDepth(session, 4);
-    EXPECT_EQ(Get(kIdMainStart), 2048u);
+    EXPECT_EQ(Get(regs::kIdMainStart), 2048u);
 }
 
 } // namespace
