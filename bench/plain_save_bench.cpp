@@ -25,7 +25,7 @@ constexpr int kRounds = 9;
 
 void Save(const std::string& path, HAL_STRUCT& record) {
     ++record.ClkI;
-    if (!k7r::SaveConfigFile(path, "", record, false, [](const std::string& text) {
+    if (!k7r::containers::SaveConfigFile(path, "", record, false, [](const std::string& text) {
             std::fprintf(stderr, "%s\n", text.c_str());
         })) {
         std::exit(1);

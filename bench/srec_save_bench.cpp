@@ -40,7 +40,7 @@ std::string InputPath() {
     if (std::filesystem::exists(file) && std::filesystem::file_size(file) == kTextSize) {
         return file;
     }
-    k7r::SrecImage image;
+    k7r::containers::SrecImage image;
     image.terminator = "\r\n";
     image.payload.resize(kDataLines * kDataPerLine);
     std::uint32_t state = 2463534242u;
@@ -63,7 +63,7 @@ std::string InputPath() {
     };
     std::filesystem::create_directories(kDirectory);
     std::ofstream out(file, std::ios::binary);
-    k7r::WriteSrecText(image, [&](std::span<const std::uint8_t> piece) {
+    k7r::containers::WriteSrecText(image, [&](std::span<const std::uint8_t> piece) {
         return static_cast<bool>(
             out.write(reinterpret_cast<const char*>(piece.data()), std::ssize(piece)));
     });
@@ -73,11 +73,11 @@ std::string InputPath() {
 // The work of the process on our side.
 int OpenAndSave(const std::string& path) {
     k7r::config::WorkingConfig config(TemplateRecord);
-    const k7r::MessageSink fail = [](const std::string& text) {
+    const k7r::containers::MessageSink fail = [](const std::string& text) {
         std::fprintf(stderr, "%s\n", text.c_str());
     };
-    return k7r::OpenConfigFile(path, config, fail) &&
-                   k7r::SaveConfigFile(path, "", config.Record, false, fail)
+    return k7r::containers::OpenConfigFile(path, config, fail) &&
+                   k7r::containers::SaveConfigFile(path, "", config.Record, false, fail)
                ? 0
                : 1;
 }

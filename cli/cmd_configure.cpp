@@ -61,22 +61,22 @@ int RunConfigure(const Invocation& invocation) {
     const std::vector<std::string>& files = invocation.operands;
     const bool preserveAddresses = invocation.Has(kPreserveAddresses.name);
     config::WorkingConfig config(TemplateRecord);
-    if (!OpenConfigFile(source, config, PrintToStderr())) {
+    if (!containers::OpenConfigFile(source, config, PrintToStderr())) {
         return kExitFailure;
     }
 
     ProgressLine progressLine;
     const bool showProgress = files.size() >= kManyFiles && StderrIsTerminal();
-    const MessageSink show = [&](const std::string& text) {
+    const containers::MessageSink show = [&](const std::string& text) {
         progressLine.Clear();
         PrintToStderr()(text);
     };
-    ConfigureProgress progress;
+    containers::ConfigureProgress progress;
     if (showProgress) {
         progress = [&](std::size_t index, std::size_t count) { progressLine.Show(index, count); };
     }
-    const ConfigureSummary summary =
-        ConfigureFiles(files, config.Record, preserveAddresses, show, progress);
+    const containers::ConfigureSummary summary =
+        containers::ConfigureFiles(files, config.Record, preserveAddresses, show, progress);
     progressLine.Clear();
     std::fputs(summary.text.c_str(), stdout);
     return summary.failures == 0 ? kExitSuccess : kExitFailure;

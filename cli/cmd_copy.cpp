@@ -20,9 +20,9 @@ int RunCopy(const Invocation& invocation) {
     const std::string& source = invocation.operands[0];
     const std::string& target = invocation.operands[1];
     config::WorkingConfig config(TemplateRecord);
-    if (!OpenConfigFile(source, config, PrintToStderr()) ||
-        !SaveConfigFile(target, "", config.Record, invocation.Has(kPreserveAddresses.name),
-                        PrintToStderr())) {
+    if (!containers::OpenConfigFile(source, config, PrintToStderr()) ||
+        !containers::SaveConfigFile(target, "", config.Record,
+                                    invocation.Has(kPreserveAddresses.name), PrintToStderr())) {
         return kExitFailure;
     }
     std::printf("Configuration of \"%s\" written into \"%s\".\n", source.c_str(), target.c_str());

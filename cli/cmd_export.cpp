@@ -92,7 +92,7 @@ int RunExport(const Invocation& invocation) {
         return status;
     }
     config::WorkingConfig config(TemplateRecord);
-    if (!OpenConfigFile(request.file, config, PrintToStderr())) {
+    if (!containers::OpenConfigFile(request.file, config, PrintToStderr())) {
         return kExitFailure;
     }
     const ExportKind& kind = *request.kind;

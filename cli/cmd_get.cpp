@@ -27,7 +27,7 @@ int RunGet(const Invocation& invocation) {
         ids.push_back(setting.id);
     }
     config::WorkingConfig config(TemplateRecord);
-    if (!OpenConfigFile(invocation.operands[0], config, PrintToStderr())) {
+    if (!containers::OpenConfigFile(invocation.operands[0], config, PrintToStderr())) {
         return kExitFailure;
     }
     if (invocation.Has(kJsonOption.name)) {

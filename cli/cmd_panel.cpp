@@ -92,7 +92,7 @@ int RunPanel(const Invocation& invocation) {
         std::printf("%s\n", applied.message.c_str());
     }
     std::fputs(edit::Diagnose(session.config, list).text.c_str(), stdout);
-    if (!SaveConfigFile(file, outPath, session.config.Record, false, PrintToStderr())) {
+    if (!containers::SaveConfigFile(file, outPath, session.config.Record, false, PrintToStderr())) {
         return kExitFailure;
     }
     return kExitSuccess;

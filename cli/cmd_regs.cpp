@@ -76,7 +76,7 @@ Json BreakdownJson(const std::string& text) {
 int RunRegs(const Invocation& invocation) {
     const bool breakdown = invocation.Has(kBreakdown.name);
     config::WorkingConfig config(TemplateRecord);
-    if (!OpenConfigFile(invocation.operands[0], config, PrintToStderr())) {
+    if (!containers::OpenConfigFile(invocation.operands[0], config, PrintToStderr())) {
         return kExitFailure;
     }
     Json registers = Json::array();

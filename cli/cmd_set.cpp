@@ -150,9 +150,9 @@ int RunSet(const Invocation& invocation) {
     const std::vector<std::string> added = NewErrors(
         errorsBefore, Lines(regs::ValidateErrors(session.config, edit::kDiagnosticsRoom)));
     const bool save = added.empty() || invocation.Has(kForce.name);
-    const bool saved =
-        save && SaveConfigFile(file, output, session.config.Record,
-                               invocation.Has(kPreserveAddresses.name), PrintToStderr());
+    const bool saved = save && containers::SaveConfigFile(file, output, session.config.Record,
+                                                          invocation.Has(kPreserveAddresses.name),
+                                                          PrintToStderr());
     if (json) {
         document["diagnostics"] = MessagesJson(diagnostics);
         document["newErrors"] = Json::array();

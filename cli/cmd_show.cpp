@@ -66,7 +66,7 @@ std::string CrcStatus(const ShownRecord& shown) {
 }
 
 std::string_view ByteOrder(const ShownRecord& shown) {
-    return IsSwapped(shown.stored) ? "big-endian" : "little-endian";
+    return containers::IsSwapped(shown.stored) ? "big-endian" : "little-endian";
 }
 
 void PrintHeader(const ShownRecord& shown) {
@@ -75,7 +75,8 @@ void PrintHeader(const ShownRecord& shown) {
                 "Description:", FieldText(r.Description, sizeof r.Description).c_str());
     std::printf("%-18s %s\n", "Chip id:", FieldText(r.ChipId, sizeof r.ChipId).c_str());
     std::printf("%-18s %s\n", "Byte order:",
-                IsSwapped(shown.stored) ? "big-endian (swapped)" : "little-endian (host)");
+                containers::IsSwapped(shown.stored) ? "big-endian (swapped)"
+                                                    : "little-endian (host)");
     std::printf("%-18s %04Xh (%s)\n", "CRC:", r.Crc, CrcStatus(shown).c_str());
     std::printf("%-18s %u Hz\n", "Frame rate:", r.FrameRate);
     PrintClock("CLKI:", r.ClkI);
@@ -229,11 +230,11 @@ void PrintShowJson(const std::string& path, const ShownRecord& shown) {
 int RunShow(const Invocation& invocation) {
     const std::string& path = invocation.operands[0];
     HAL_STRUCT stored;
-    if (!InspectConfigFile(path, stored, PrintToStderr())) {
+    if (!containers::InspectConfigFile(path, stored, PrintToStderr())) {
         return kExitFailure;
     }
     HAL_STRUCT host = stored;
-    if (IsSwapped(stored)) {
+    if (containers::IsSwapped(stored)) {
         config::ByteSwapRecord(host);
     }
     if (invocation.Has(kJsonOption.name)) {

@@ -17,7 +17,7 @@ namespace {
 
 int RunValidate(const Invocation& invocation) {
     config::WorkingConfig config(TemplateRecord);
-    if (!OpenConfigFile(invocation.operands[0], config, PrintToStderr())) {
+    if (!containers::OpenConfigFile(invocation.operands[0], config, PrintToStderr())) {
         return kExitFailure;
     }
     const edit::Diagnostics diagnostics = edit::Diagnose(config, ProgramPanels());

@@ -129,8 +129,8 @@ int EndWithOutputChecked(int status) {
     return kExitFailure;
 }
 
-const MessageSink& PrintToStderr() {
-    static const MessageSink sink = [](const std::string& text) {
+const containers::MessageSink& PrintToStderr() {
+    static const containers::MessageSink sink = [](const std::string& text) {
         std::fprintf(stderr, "%s\n", text.c_str());
     };
     return sink;

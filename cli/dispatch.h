@@ -23,6 +23,6 @@ int UsageError(const Invocation& invocation, std::string_view what);
 int EndWithOutputChecked(int status);
 
 // Prints the container core's failure messages to standard error.
-const MessageSink& PrintToStderr();
+const containers::MessageSink& PrintToStderr();
 
 } // namespace k7r::cli

@@ -10,7 +10,7 @@
 
 #include <optional>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 using platform::File;
@@ -371,4 +371,4 @@ bool SaveConfigFile(const std::string& source, const std::string& target, const 
     return true;
 }
 
-} // namespace k7r
+} // namespace k7r::containers

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace k7r {
+namespace k7r::containers {
 
 // Where the container core's failure messages go: the utility shows them in
 // "58C22CFG" message boxes, the command line prints them. The core itself
@@ -42,4 +42,4 @@ bool InspectConfigFile(const std::string& path, HAL_STRUCT& stored, const Messag
 bool SaveConfigFile(const std::string& source, const std::string& target, const HAL_STRUCT& working,
                     bool preserveAddresses, const MessageSink& show);
 
-} // namespace k7r
+} // namespace k7r::containers

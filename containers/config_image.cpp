@@ -6,7 +6,7 @@
 #include "containers/messages.h"
 #include "containers/srec_parser.h"
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 bool IsAsked(const ContainerKind& kind, bool srecText) {
@@ -90,4 +90,4 @@ bool WriteConfigImage(std::span<const std::uint8_t> image, const HAL_STRUCT& wor
     return false;
 }
 
-} // namespace k7r
+} // namespace k7r::containers

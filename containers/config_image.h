@@ -9,7 +9,7 @@
 #include <span>
 #include <string_view>
 
-namespace k7r {
+namespace k7r::containers {
 
 // Asks each container kind in table order for the image's one record and
 // stops at the first that finds one or refuses the file. On kRecordFound
@@ -32,4 +32,4 @@ bool ReadConfigImage(std::span<const std::uint8_t> image, config::WorkingConfig&
 bool WriteConfigImage(std::span<const std::uint8_t> image, const HAL_STRUCT& working,
                       bool preserveAddresses, ImageChange& change, std::string_view& message);
 
-} // namespace k7r
+} // namespace k7r::containers

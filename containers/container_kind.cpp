@@ -4,7 +4,7 @@
 #include "containers/raw_container.h"
 #include "containers/srec_container.h"
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 constexpr ContainerKind kKinds[] = {
@@ -19,4 +19,4 @@ std::span<const ContainerKind> ContainerKinds() {
     return kKinds;
 }
 
-} // namespace k7r
+} // namespace k7r::containers

@@ -11,7 +11,7 @@
 #include <cstring>
 #include <vector>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 using prc::ReadBig16;
@@ -214,4 +214,4 @@ int WriteRecordPrc(std::span<const std::uint8_t> image, const MakeOutgoing& outg
     return kRecordFound;
 }
 
-} // namespace k7r
+} // namespace k7r::containers

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 std::uint16_t ReadU16(const std::uint8_t* p) {
@@ -147,4 +147,4 @@ int WriteRecordRaw(std::span<const std::uint8_t> image, const MakeOutgoing& outg
     return result;
 }
 
-} // namespace k7r
+} // namespace k7r::containers

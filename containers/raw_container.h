@@ -2,7 +2,7 @@
 
 #include "containers/container_kind.h"
 
-namespace k7r {
+namespace k7r::containers {
 
 // The plain image kind: the record lies as 856 contiguous bytes anywhere in
 // the data. The whole data is always searched so that a second record is
@@ -17,4 +17,4 @@ int LocateRecordRaw(HAL_STRUCT* destination, std::span<const std::uint8_t> image
 int WriteRecordRaw(std::span<const std::uint8_t> image, const MakeOutgoing& outgoing,
                    ImageChange& change, std::string_view& message);
 
-} // namespace k7r
+} // namespace k7r::containers

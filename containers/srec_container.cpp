@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 // Over text known to be S-record text.
@@ -102,4 +102,4 @@ int WriteRecordSrec(std::span<const std::uint8_t> image, const MakeOutgoing& out
     return IsSrecText(image) ? WriteInSrecText(image, outgoing, change, message) : kNoRecord;
 }
 
-} // namespace k7r
+} // namespace k7r::containers

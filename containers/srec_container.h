@@ -2,7 +2,7 @@
 
 #include "containers/container_kind.h"
 
-namespace k7r {
+namespace k7r::containers {
 
 // The S-record kind: the record lies in the data bytes of the text's
 // records, gathered in file order, and may straddle lines. Text that is not
@@ -23,4 +23,4 @@ int LocateInSrecText(HAL_STRUCT* destination, std::span<const std::uint8_t> text
 int WriteInSrecText(std::span<const std::uint8_t> text, const MakeOutgoing& outgoing,
                     ImageChange& change, std::string_view& message);
 
-} // namespace k7r
+} // namespace k7r::containers

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace k7r {
+namespace k7r::containers {
 
 // One line of S-record text as it was read, or a run of record lines alike.
 struct SrecLine {
@@ -30,4 +30,4 @@ struct SrecImage {
     std::string terminator;
 };
 
-} // namespace k7r
+} // namespace k7r::containers

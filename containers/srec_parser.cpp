@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 using srec::IsLineEnd;
@@ -196,4 +196,4 @@ bool ParseSrecText(std::span<const std::uint8_t> text, SrecImage& image,
     return true;
 }
 
-} // namespace k7r
+} // namespace k7r::containers

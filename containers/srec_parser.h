@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-namespace k7r {
+namespace k7r::containers {
 
 // True when the data is text with at least three lines starting with "S",
 // at least one of them a data record (S1, S2 or S3).
@@ -18,4 +18,4 @@ bool IsSrecText(std::span<const std::uint8_t> data);
 // and a corrupt line must not come back as different, plausible data.
 bool ParseSrecText(std::span<const std::uint8_t> text, SrecImage& image, std::string_view& message);
 
-} // namespace k7r
+} // namespace k7r::containers

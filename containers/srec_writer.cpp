@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 class CountingSink {
@@ -123,4 +123,4 @@ bool WriteSrecText(const SrecImage& image, const ByteSink& put) {
     return sink.Flush();
 }
 
-} // namespace k7r
+} // namespace k7r::containers

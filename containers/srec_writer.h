@@ -3,7 +3,7 @@
 #include "containers/container_kind.h"
 #include "containers/srec_image.h"
 
-namespace k7r {
+namespace k7r::containers {
 
 // The length of the text that WriteSrecText produces.
 std::size_t SrecTextLength(const SrecImage& image);
@@ -14,4 +14,4 @@ std::size_t SrecTextLength(const SrecImage& image);
 // refused a piece, which ends the writing.
 bool WriteSrecText(const SrecImage& image, const ByteSink& put);
 
-} // namespace k7r
+} // namespace k7r::containers

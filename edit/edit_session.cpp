@@ -10,15 +10,16 @@ EditSession::EditSession(const HAL_STRUCT& initial, const PanelDefList& panelLis
     : config(initial), panels(panelList) {}
 
 bool OpenConfiguration(config::WorkingConfig& config, const std::string& path,
-                       const MessageSink& show) {
-    if (!OpenConfigFile(path, config, show)) {
+                       const containers::MessageSink& show) {
+    if (!containers::OpenConfigFile(path, config, show)) {
         return false;
     }
     config.SavedMainStart = regs::GetFieldValue(config, regs::kIdMainStart);
     return true;
 }
 
-bool OpenConfiguration(EditSession& session, const std::string& path, const MessageSink& show) {
+bool OpenConfiguration(EditSession& session, const std::string& path,
+                       const containers::MessageSink& show) {
     if (!OpenConfiguration(session.config, path, show)) {
         return false;
     }

@@ -52,9 +52,10 @@ struct EditSession {
 // nothing changes) and remembers its main start address for the layout
 // updates to restore, so that the previous file's never reaches this one.
 bool OpenConfiguration(config::WorkingConfig& config, const std::string& path,
-                       const MessageSink& show);
+                       const containers::MessageSink& show);
 // The same, and the predefined panel is matched.
-bool OpenConfiguration(EditSession& session, const std::string& path, const MessageSink& show);
+bool OpenConfiguration(EditSession& session, const std::string& path,
+                       const containers::MessageSink& show);
 
 // Finds the predefined panel that describes the current settings, trying the
 // one matched before first (the Panel page does this on opening and after

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::span<const std::uint8_t> input(data, size);
     k7r::config::WorkingConfig config(TemplateRecord);
     std::string_view message;
-    if (k7r::ReadConfigImage(input, config, message)) {
+    if (k7r::containers::ReadConfigImage(input, config, message)) {
         if (config.EntryCount < 0 || config.EntryCount > HAL_MAX_REGS) {
             std::abort();
         }
@@ -22,22 +22,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Save the adopted (or template) record back, as a save in place would.
     const bool preserveAddresses = size % 2 == 1;
-    k7r::ImageChange change;
-    if (!k7r::WriteConfigImage(input, config.Record, preserveAddresses, change, message)) {
+    k7r::containers::ImageChange change;
+    if (!k7r::containers::WriteConfigImage(input, config.Record, preserveAddresses, change,
+                                           message)) {
         return 0;
     }
-    if (const auto* patch = std::get_if<k7r::RecordPatch>(&change)) {
+    if (const auto* patch = std::get_if<k7r::containers::RecordPatch>(&change)) {
         if (patch->offset + sizeof patch->record > size) {
             std::abort();
         }
     } else {
-        const auto& rewrite = std::get<k7r::ImageRewrite>(change);
+        const auto& rewrite = std::get<k7r::containers::ImageRewrite>(change);
         std::size_t headSize = 0;
         rewrite.writeHead([&](std::span<const std::uint8_t> piece) {
             headSize += piece.size();
             return true;
         });
-        if (rewrite.resumeAt > size || headSize > rewrite.resumeAt + k7r::kGrowthRoom) {
+        if (rewrite.resumeAt > size || headSize > rewrite.resumeAt + k7r::containers::kGrowthRoom) {
             std::abort();
         }
     }

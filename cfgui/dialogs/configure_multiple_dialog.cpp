@@ -120,7 +120,7 @@ void ConfigureMultipleDialog::FillBrowseList() {
             for (const platform::DirectoryEntry& entry : *entries) {
                 if (entry.directory) {
                     browse_.push_back({Printf("[%s]", entry.name.c_str()), entry.name, false});
-                } else if (showAll || HasAcceptedExtension(entry.name)) {
+                } else if (showAll || containers::HasAcceptedExtension(entry.name)) {
                     browse_.push_back({entry.name, entry.name, true});
                 }
             }
@@ -231,7 +231,7 @@ bool ConfigureMultipleDialog::Configure() {
             services_.keepResponsive();
         }
     };
-    const ConfigureSummary summary = ConfigureFiles(
+    const containers::ConfigureSummary summary = containers::ConfigureFiles(
         paths, working_, view_.Checked(IDC_PRESERVE_ADDRESSES), showFailure, progress);
     view_.SetText(IDC_CONFIGURE_PROGRESS, "");
     services_.show(MessageIcon::Information, summary.text);

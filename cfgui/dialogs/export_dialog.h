@@ -22,7 +22,7 @@ struct ExportServices {
     Application& app;
     PreviewLauncher& launcher;
     std::string temporaryDirectory;
-    MessageSink show;
+    containers::MessageSink show;
 };
 
 // The Export dialog's list of the six kinds. Its texts carry the mode

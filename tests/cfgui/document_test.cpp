@@ -17,7 +17,7 @@ class Document : public ::testing::Test {
         test::WriteFileBytes(image, test::ReadFileBytes(test::TestImagePath("carrier.exe")));
     }
 
-    MessageSink Collect() {
+    containers::MessageSink Collect() {
         return [this](const std::string& text) { messages.push_back(text); };
     }
 

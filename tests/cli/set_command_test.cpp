@@ -121,10 +121,10 @@ TEST(SetCommand, ConflictingPowerPinsAreGivenUpWithThePagesWarning) {
 TEST(SetCommand, PanelTypeChangeMovesPowerToTheNewPinFamily) {
     const std::string image = ViewerImageCopy(test::ScratchDirectory());
     config::WorkingConfig config(TemplateRecord);
-    ASSERT_TRUE(OpenConfigFile(image, config, {}));
+    ASSERT_TRUE(containers::OpenConfigFile(image, config, {}));
     regs::SetFieldValue(config, regs::kIdGpoPowerMask, 0x100);
     regs::SetFieldValue(config, regs::kIdGpioPowerMask, 0x20);
-    ASSERT_TRUE(SaveConfigFile(image, "", config.Record, false, {}));
+    ASSERT_TRUE(containers::SaveConfigFile(image, "", config.Record, false, {}));
 
     const CliRun run = RunCli({"set", image, "24=TFT"});
     EXPECT_EQ(run.status, kExitSuccess) << run.err;

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <filesystem>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 using namespace test;
@@ -229,4 +229,4 @@ TEST_F(ConfigFileTest, SaveAsTheSameFileSpeltDifferentlySavesInPlace) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::containers

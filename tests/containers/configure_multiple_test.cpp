@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 using namespace test;
@@ -134,4 +134,4 @@ TEST_F(ConfigureFilesTest, PreservingAddressesKeepsEachFilesOwn) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::containers

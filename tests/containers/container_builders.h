@@ -56,19 +56,19 @@ inline std::string_view TextOf(std::span<const std::uint8_t> bytes) {
 }
 
 // What a write operation is asked to write, whatever the file holds.
-inline MakeOutgoing Writing(const HAL_STRUCT& record) {
+inline containers::MakeOutgoing Writing(const HAL_STRUCT& record) {
     return [record](const HAL_STRUCT&) { return record; };
 }
 
 // The file as a save's change leaves it.
-inline Bytes Changed(std::span<const std::uint8_t> file, const ImageChange& change) {
+inline Bytes Changed(std::span<const std::uint8_t> file, const containers::ImageChange& change) {
     Bytes changed(file.begin(), file.end());
-    if (const auto* patch = std::get_if<RecordPatch>(&change)) {
+    if (const auto* patch = std::get_if<containers::RecordPatch>(&change)) {
         std::memcpy(changed.data() + patch->offset, &patch->record, sizeof patch->record);
         return changed;
     }
     changed.clear();
-    const auto& rewrite = std::get<ImageRewrite>(change);
+    const auto& rewrite = std::get<containers::ImageRewrite>(change);
     rewrite.writeHead([&](std::span<const std::uint8_t> piece) {
         changed.insert(changed.end(), piece.begin(), piece.end());
         return true;
@@ -180,7 +180,7 @@ struct PrcDataResource {
         Put32(out, leading);
         for (int i = 0; i < 3; ++i) {
             Put32(out, offsets[i]);
-            EncodePrcSection(sections[i], out);
+            containers::EncodePrcSection(sections[i], out);
             out.push_back(0);
         }
         out.insert(out.end(), trailing.begin(), trailing.end());

@@ -10,7 +10,7 @@
 #include <cstring>
 
 // Writing is covered through real files by config_file_test.
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 using test::Bytes;
@@ -112,4 +112,4 @@ TEST(FindRecordRaw, AnswersForEachKindOfCandidate) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::containers

@@ -14,7 +14,7 @@
 #include <cstring>
 #include <filesystem>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 using namespace test;
@@ -115,4 +115,4 @@ TEST(BigEndianImage, IsAdoptedInHostOrderAndSavedBackBigEndianWithASwappedCrc) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::containers

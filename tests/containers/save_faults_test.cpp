@@ -27,7 +27,7 @@
 #include <random>
 #include <thread>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 using namespace test;
@@ -327,4 +327,4 @@ INSTANTIATE_TEST_SUITE_P(EachKind, SaveFaults, testing::ValuesIn(kKinds),
                          [](const testing::TestParamInfo<Kind>& info) { return info.param.name; });
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::containers

@@ -53,10 +53,10 @@ config::WorkingConfig RotatedConfig() {
     const std::string image = ScratchDirectory() + "/rotated.exe";
     std::filesystem::copy_file(TestImagePath("carrier.exe"), image,
                                std::filesystem::copy_options::overwrite_existing);
-    const MessageSink fail = [](const std::string& text) { ADD_FAILURE() << text; };
+    const containers::MessageSink fail = [](const std::string& text) { ADD_FAILURE() << text; };
     config::WorkingConfig config(TemplateRecord);
-    EXPECT_TRUE(SaveConfigFile(image, "", edited.Record, false, fail));
-    EXPECT_TRUE(OpenConfigFile(image, config, fail));
+    EXPECT_TRUE(containers::SaveConfigFile(image, "", edited.Record, false, fail));
+    EXPECT_TRUE(containers::OpenConfigFile(image, config, fail));
     return config;
 }
 

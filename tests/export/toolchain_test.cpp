@@ -112,7 +112,7 @@ void Fail(const std::string& text) {
 // The record of an image exactly as the file stores it.
 std::string ImageRecord(const std::string& path) {
     HAL_STRUCT stored{};
-    EXPECT_TRUE(InspectConfigFile(path, stored, Fail));
+    EXPECT_TRUE(containers::InspectConfigFile(path, stored, Fail));
     return {reinterpret_cast<const char*>(&stored), sizeof stored};
 }
 
@@ -146,8 +146,8 @@ TEST_P(Toolchain, AppCfgCompilesToTheRecordAnImageOfTheTargetsByteOrderHolds) {
                   config::ComputeRecordCrc(reinterpret_cast<const std::uint8_t*>(record.data())));
 
         const std::string image = dir_ + "/" + name + "_" + target.image;
-        ASSERT_TRUE(
-            SaveConfigFile(test::TestImagePath(target.image), image, config_.Record, false, Fail));
+        ASSERT_TRUE(containers::SaveConfigFile(test::TestImagePath(target.image), image,
+                                               config_.Record, false, Fail));
         const std::string saved = ImageRecord(image);
         EXPECT_TRUE(record == saved) << "from byte " << FirstDifference(record, saved);
     }
@@ -158,7 +158,7 @@ TEST_P(Toolchain, AppCfgCompilesToTheRecordAnImageOfTheTargetsByteOrderHolds) {
 TEST(BigEndianBoard, AppCfgOfItsImageCompilesToTheImagesRecord) {
     const std::string board = test::TestImagePath("m68k_board.elf");
     config::WorkingConfig config(TemplateRecord);
-    ASSERT_TRUE(OpenConfigFile(board, config, Fail));
+    ASSERT_TRUE(containers::OpenConfigFile(board, config, Fail));
     const std::string dir = test::ScratchDirectory();
     test::WriteText(dir + "/appcfg.h", ExportAppCfg(config, 17));
     const std::string record = CompiledRecord(kM68k, dir, "board");

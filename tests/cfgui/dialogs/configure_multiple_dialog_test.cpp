@@ -185,7 +185,7 @@ TEST_F(ConfigureMultiple, RunSavesEachFileReportsFailuresAndSummarisesInListOrde
     for (const auto& [name, address] :
          {std::pair{"a.exe", 0x00A00000u}, std::pair{"c.exe", ViewerRecord.RegPhysAddr}}) {
         config::WorkingConfig config(TemplateRecord);
-        ASSERT_TRUE(OpenConfigFile(Path(name), config, [](const std::string&) {}));
+        ASSERT_TRUE(containers::OpenConfigFile(Path(name), config, [](const std::string&) {}));
         EXPECT_EQ(config.Record.ClkI, 33000000u) << name;
         EXPECT_EQ(config.Record.RegPhysAddr, address) << name;
     }

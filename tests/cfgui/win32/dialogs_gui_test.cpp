@@ -374,7 +374,8 @@ TEST_F(Dialogs, ConfigureMultipleWritesEveryFileItCanAndSummarises) {
 
     for (const std::string& path : {board, srec, palm}) {
         config::WorkingConfig config(TemplateRecord);
-        ASSERT_TRUE(OpenConfigFile(path, config, [](const std::string& text) { FAIL() << text; }));
+        ASSERT_TRUE(containers::OpenConfigFile(path, config,
+                                               [](const std::string& text) { FAIL() << text; }));
         EXPECT_STREQ(config.Record.Description, "configured with the others") << path;
     }
     EXPECT_EQ(test::ReadFileBytes(locked), lockedBefore);

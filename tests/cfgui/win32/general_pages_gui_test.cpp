@@ -100,8 +100,8 @@ TEST_F(GeneralPagesGui, PagesEditTheConfigurationThatSaveWrites) {
     ASSERT_TRUE(saved.Run([&] { ChooseMenu(session.Main(), IDM_FILE_SAVE); }));
 
     HAL_STRUCT stored{};
-    const MessageSink fail = [](const std::string& text) { ADD_FAILURE() << text; };
-    ASSERT_TRUE(InspectConfigFile(image, stored, fail));
+    const containers::MessageSink fail = [](const std::string& text) { ADD_FAILURE() << text; };
+    ASSERT_TRUE(containers::InspectConfigFile(image, stored, fail));
     EXPECT_EQ(stored.Crc, config::ComputeRecordCrc(stored));
     config::WorkingConfig reread(stored);
     EXPECT_EQ(regs::GetFieldValue(reread, regs::kIdRegPhysAddr), 0x1F000ABCu);

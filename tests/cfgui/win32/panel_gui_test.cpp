@@ -252,7 +252,8 @@ TEST_F(PanelGui, PanelTypePowerPinAndDelaySaveAndReadBack) {
     saved.Expect("58C22CFG", ModalScript::Press(IDOK));
     ASSERT_TRUE(saved.Run([&] { ChooseMenu(session.Main(), IDM_FILE_SAVE); }, kSlowStepMs));
     config::WorkingConfig read(TemplateRecord);
-    ASSERT_TRUE(OpenConfigFile(image, read, [](const std::string& text) { FAIL() << text; }));
+    ASSERT_TRUE(
+        containers::OpenConfigFile(image, read, [](const std::string& text) { FAIL() << text; }));
     for (std::uint32_t id = 1; id <= 185; ++id) {
         EXPECT_EQ(regs::GetFieldValue(read, id), Get(id)) << id;
     }

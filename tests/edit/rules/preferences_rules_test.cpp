@@ -57,11 +57,11 @@ TEST_F(PreferencesPage, OpeningAFileRemembersItsMainStartAddress) {
     for (const auto& [path, start] : {std::pair{first, 1024u}, std::pair{second, 2048u}}) {
         std::filesystem::copy_file(test::TestImagePath("carrier.elf"), path);
         config::WorkingConfig config(TemplateRecord);
-        ASSERT_TRUE(OpenConfigFile(path, config, {}));
+        ASSERT_TRUE(containers::OpenConfigFile(path, config, {}));
         regs::SetFieldValue(config, regs::kIdMainStart, start);
-        ASSERT_TRUE(SaveConfigFile(path, "", config.Record, false, {}));
+        ASSERT_TRUE(containers::SaveConfigFile(path, "", config.Record, false, {}));
     }
-    const MessageSink fail = [](const std::string& text) { ADD_FAILURE() << text; };
+    const containers::MessageSink fail = [](const std::string& text) { ADD_FAILURE() << text; };
     ASSERT_TRUE(OpenConfiguration(session, first, fail));
     ASSERT_TRUE(OpenConfiguration(session, second, fail));
     ChooseColorDepth(session, 4);
