@@ -44,9 +44,9 @@ constexpr SettingCase kCases[] = {
     {regs::kIdPipXStart, {"0", "8"}},
 };
 
-const PanelDefList& Panels() {
-    static const PanelDefList panels = [] {
-        PanelDefList list;
+const panels::PanelDefList& Panels() {
+    static const panels::PanelDefList panels = [] {
+        panels::PanelDefList list;
         list.LoadFile(K7R_PANELS_DEF,
                       [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); });
         return list;

@@ -46,7 +46,7 @@ struct Application {
 
     // Read once at start, before the main window; the session matches
     // against it.
-    PanelDefList panels;
+    panels::PanelDefList panels;
     // The working configuration and what the pages remember beside it.
     edit::EditSession session;
     HelpTable help;

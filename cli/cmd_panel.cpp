@@ -37,7 +37,7 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
 
 // The entry of that exact name, else the one entry whose name begins with it
 // in any letter case. Says why when there is none or more than one.
-std::optional<std::size_t> FindPanel(const PanelDefList& list, std::string_view name) {
+std::optional<std::size_t> FindPanel(const panels::PanelDefList& list, std::string_view name) {
     std::vector<std::size_t> candidates;
     for (std::size_t index = 0; index < list.Count(); ++index) {
         if (list.At(index).name == name) {
@@ -68,7 +68,7 @@ std::optional<std::size_t> FindPanel(const PanelDefList& list, std::string_view 
 int RunPanel(const Invocation& invocation) {
     const std::string& file = invocation.operands[0];
     const std::string outPath = invocation.Value(kOutput.name).value_or("");
-    PanelDefList list;
+    panels::PanelDefList list;
     if (!LoadPanelList(invocation.Value(kDef.name), list)) {
         return kExitFailure;
     }

@@ -14,9 +14,9 @@ namespace {
 constexpr Option kDef = {kDefOptionName, "", "PATH",
                          "read PATH instead of the file beside the program"};
 
-void PrintPanelsJson(const PanelDefList& list) {
+void PrintPanelsJson(const panels::PanelDefList& list) {
     Json panels = Json::array();
-    for (const PanelDef& def : list.Entries()) {
+    for (const panels::PanelDef& def : list.Entries()) {
         // The reason is a line of text.
         const std::string reason = def.reason.substr(0, def.reason.find('\n'));
         panels.push_back({{"name", def.name},
@@ -30,7 +30,7 @@ void PrintPanelsJson(const PanelDefList& list) {
 }
 
 int RunPanels(const Invocation& invocation) {
-    PanelDefList list;
+    panels::PanelDefList list;
     if (!LoadPanelList(invocation.Value(kDef.name), list)) {
         return kExitFailure;
     }
@@ -42,7 +42,7 @@ int RunPanels(const Invocation& invocation) {
     if (list.DebugMode()) {
         std::fwrite(edit::kDebugModeNote.data(), 1, edit::kDebugModeNote.size(), stdout);
     }
-    for (const PanelDef& def : list.Entries()) {
+    for (const panels::PanelDef& def : list.Entries()) {
         if (def.disqualified) {
             std::printf("**%s\n    %s", def.name.c_str(), def.reason.c_str());
         } else {

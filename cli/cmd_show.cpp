@@ -137,8 +137,9 @@ std::string ModeText(const ShownRecord& shown) {
 // The predefined panel the Panel page would select for the record.
 std::optional<std::string> PredefinedPanel(const ShownRecord& shown) {
     config::WorkingConfig config(shown.host);
-    const PanelDefList& panels = ProgramPanels();
-    const std::optional<std::size_t> match = MatchPredefinedPanel(config, panels, std::nullopt);
+    const panels::PanelDefList& panels = ProgramPanels();
+    const std::optional<std::size_t> match =
+        panels::MatchPredefinedPanel(config, panels, std::nullopt);
     return match ? std::optional(panels.At(*match).name) : std::nullopt;
 }
 

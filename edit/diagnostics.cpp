@@ -5,7 +5,8 @@
 
 namespace k7r::edit {
 
-Diagnostics Diagnose(config::WorkingConfig& config, const PanelDefList& panels, std::size_t room) {
+Diagnostics Diagnose(config::WorkingConfig& config, const panels::PanelDefList& panels,
+                     std::size_t room) {
     Diagnostics result;
     if (room == 0) {
         return result;

@@ -6,7 +6,7 @@
 
 namespace k7r::edit {
 
-EditSession::EditSession(const HAL_STRUCT& initial, const PanelDefList& panelList)
+EditSession::EditSession(const HAL_STRUCT& initial, const panels::PanelDefList& panelList)
     : config(initial), panels(panelList) {}
 
 bool OpenConfiguration(config::WorkingConfig& config, const std::string& path,
@@ -29,7 +29,7 @@ bool OpenConfiguration(EditSession& session, const std::string& path,
 
 void MatchPredefinedPanel(EditSession& session) {
     session.predefinedPanel =
-        k7r::MatchPredefinedPanel(session.config, session.panels, session.predefinedPanel);
+        k7r::panels::MatchPredefinedPanel(session.config, session.panels, session.predefinedPanel);
 }
 
 } // namespace k7r::edit

@@ -10,9 +10,9 @@
 #include <optional>
 #include <string>
 
-namespace k7r {
+namespace k7r::panels {
 class PanelDefList;
-}
+} // namespace k7r::panels
 
 namespace k7r::edit {
 
@@ -20,11 +20,11 @@ namespace k7r::edit {
 // remember beside it until the program ends. Page-visual state (the open
 // tab, selections, the lock) belongs to the front end, not here.
 struct EditSession {
-    EditSession(const HAL_STRUCT& initial, const PanelDefList& panels);
+    EditSession(const HAL_STRUCT& initial, const panels::PanelDefList& panels);
 
     config::WorkingConfig config;
     // The predefined panels the Panel page offers and matches.
-    const PanelDefList& panels;
+    const panels::PanelDefList& panels;
 
     // The General page's User-Defined platform: the addresses last typed
     // into its fields, brought back when User-Defined is chosen again.

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-namespace k7r {
+namespace k7r::panels {
 
 // Codes of the type member; any other value means the file's token was not
 // recognised.
@@ -52,4 +52,4 @@ struct PanelDef {
     std::int32_t spare2 = 0;             // 24, only compared when matching
 };
 
-} // namespace k7r
+} // namespace k7r::panels

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace k7r {
+namespace k7r::panels {
 
 // Shows a message to the user: a message box with the error icon in the
 // utility, a line on standard error on the command line.
@@ -64,4 +64,4 @@ class PanelDefList {
     std::vector<PanelDef> entries_;
 };
 
-} // namespace k7r
+} // namespace k7r::panels

@@ -2,7 +2,7 @@
 
 #include "panels/panel_def.h"
 
-namespace k7r {
+namespace k7r::panels {
 
 // Whether a file entry describes the configuration given as other (built
 // from the current settings). Members the entry or the configuration leaves
@@ -10,4 +10,4 @@ namespace k7r {
 // from the start of the line or from the end of the display period.
 bool PanelDefMatches(const PanelDef& entry, const PanelDef& other);
 
-} // namespace k7r
+} // namespace k7r::panels

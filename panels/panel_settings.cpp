@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-namespace k7r {
+namespace k7r::panels {
 
 namespace {
 
@@ -168,4 +168,4 @@ std::optional<std::size_t> MatchPredefinedPanel(config::WorkingConfig& config,
     return std::nullopt;
 }
 
-} // namespace k7r
+} // namespace k7r::panels

@@ -11,7 +11,7 @@ namespace k7r::config {
 struct WorkingConfig;
 } // namespace k7r::config
 
-namespace k7r {
+namespace k7r::panels {
 
 // What choosing a predefined panel did, for the Panel page and the command
 // line to show.
@@ -42,4 +42,4 @@ std::optional<std::size_t> MatchPredefinedPanel(config::WorkingConfig& config,
                                                 const PanelDefList& list,
                                                 std::optional<std::size_t> previous);
 
-} // namespace k7r
+} // namespace k7r::panels

@@ -289,11 +289,11 @@ void PanelPage::FillPixelClocks() {
 void PanelPage::FillPredefinedPanels() {
     View& view = Controls();
     view.ClearItems(IDC_PREDEFINED_PANELS);
-    const PanelDefList& panels = Session().panels;
+    const panels::PanelDefList& panels = Session().panels;
     if (panels.Count() == 0) {
         return;
     }
-    for (const PanelDef& panel : panels.Entries()) {
+    for (const panels::PanelDef& panel : panels.Entries()) {
         view.AddItem(IDC_PREDEFINED_PANELS,
                      panel.disqualified ? std::string(kDisqualifiedMark) + panel.name : panel.name);
     }

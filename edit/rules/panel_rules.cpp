@@ -186,13 +186,14 @@ EditResult ChoosePixelClock(EditSession& session, std::size_t line) {
 }
 
 EditResult ApplyPredefinedPanel(EditSession& session, std::size_t item) {
-    const PanelDefList& panels = session.panels;
+    const panels::PanelDefList& panels = session.panels;
     if (item >= panels.Count()) {
         return {}; // "Custom panel"
     }
     session.predefinedPanel = item;
     const HAL_STRUCT before = session.config.Record;
-    const PanelApplication application = k7r::ApplyPredefinedPanel(session.config, panels.At(item));
+    const panels::PanelApplication application =
+        k7r::panels::ApplyPredefinedPanel(session.config, panels.At(item));
     if (!application.applied) {
         return Refusal(application.report, 0, panels.At(item).name);
     }

@@ -15,11 +15,11 @@ constexpr char kVersionError[] =
     "ERROR: Version 2 of PANELS.DEF is required (you are currently using version 1).\n";
 
 // A panel file without a VERSION line: loaded, but of version 1.
-PanelDefList OldPanelFile() {
+panels::PanelDefList OldPanelFile() {
     const std::string path = test::ScratchDirectory() + "/PANELS.DEF";
     const std::string text = "; no version line\n";
     test::WriteFileBytes(path, test::Bytes(text.begin(), text.end()));
-    PanelDefList list;
+    panels::PanelDefList list;
     EXPECT_TRUE(list.LoadFile(path, [](const std::string&) { FAIL(); }));
     return list;
 }
@@ -43,7 +43,7 @@ TEST(Diagnose, VersionMessageAloneIsAnError) {
 
 TEST(Diagnose, StaysWithinTheRoomLeft) {
     config::WorkingConfig config(TemplateRecord);
-    const PanelDefList list = OldPanelFile();
+    const panels::PanelDefList list = OldPanelFile();
     for (const std::size_t room : {0u, 1u, 20u, 90u}) {
         const Diagnostics shown = Diagnose(config, list, room);
         EXPECT_LE(shown.text.size(), room == 0 ? 0 : room - 1) << room;

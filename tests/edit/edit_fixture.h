@@ -20,7 +20,7 @@ class EditTest : public ::testing::Test {
         regs::SetFieldValue(session.config, id, value);
     }
 
-    PanelDefList noPanels;
+    panels::PanelDefList noPanels;
     EditSession session{TemplateRecord, noPanels};
 };
 

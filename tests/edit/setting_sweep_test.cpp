@@ -232,7 +232,7 @@ HAL_STRUCT TftRecord() {
 }
 
 TEST(SettingSweep, ChangesTouchOnlyTheSettingAndItsFollowUps) {
-    const PanelDefList noPanels;
+    const panels::PanelDefList noPanels;
     const std::set<std::uint32_t> refused = AlwaysRefused();
     std::set<std::uint32_t> changedIds;
     for (const HAL_STRUCT& start : {TemplateRecord, TftRecord()}) {

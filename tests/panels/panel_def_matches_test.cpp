@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace k7r {
+namespace k7r::panels {
 namespace {
 
 // An entry as a file gives it and the same panel as the settings describe it,
@@ -69,4 +69,4 @@ TEST(PanelDefMatches, StnPanelsIgnoreThePulses) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::panels

@@ -13,7 +13,7 @@
 #include <cstring>
 #include <fstream>
 
-namespace k7r {
+namespace k7r::panels {
 namespace {
 
 PanelDefList Load(const std::string& path) {
@@ -179,4 +179,4 @@ TEST_F(PanelSettingsTest, DisqualifiedPanelChangesNothing) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::panels

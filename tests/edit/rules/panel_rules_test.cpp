@@ -175,7 +175,7 @@ class PredefinedPanels : public EditTest {
         "PANEL \"Old D-TFD\" D-TFD 320 240 F 8 F n T F 6250 400 40 262 18 8 24 L 4 2 L n 0 0\n"
         "PANEL \"QVGA\" TFT 320 240 F 18 F n T F 6250 400 40 262 18 8 24 L 4 2 L n 0 0\n"
         "PANEL \"HR\" HR-TFT2 320 240 F 18 F n T F 6250 400 0 262 16 2 4 L 4 1 L n 0 0\n";
-    PanelDefList panels;
+    panels::PanelDefList panels;
     EditSession debug{TemplateRecord, panels};
 };
 
