@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <string>
 
-namespace k7r {
+namespace k7r::view {
 
 namespace {
 
@@ -127,4 +127,4 @@ int DrawBmp(DrawTarget target, std::span<const std::uint8_t> file, std::string_v
     return header->compression == 0 ? DrawUncompressedRows(rows) : DrawRunLengthRows(rows);
 }
 
-} // namespace k7r
+} // namespace k7r::view

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace k7r {
+namespace k7r::view {
 
 namespace {
 
@@ -156,4 +156,4 @@ int DrawRunLengthRows(BmpRows& rows) {
     return 1;
 }
 
-} // namespace k7r
+} // namespace k7r::view

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace k7r {
+namespace k7r::view {
 
 namespace {
 
@@ -177,4 +177,4 @@ void Display::PutRow(std::span<const std::uint8_t> pixels, std::uint32_t count, 
     }
 }
 
-} // namespace k7r
+} // namespace k7r::view

@@ -22,9 +22,8 @@
 #include <thread>
 #include <vector>
 
+namespace k7r::view {
 namespace {
-
-using namespace k7r;
 
 void PrintAddress(const char* label, HAL_U32 address) {
     std::cout << label;
@@ -88,14 +87,15 @@ int Run(std::span<const std::string_view> arguments) {
 }
 
 } // namespace
+} // namespace k7r::view
 
 int main(int argc, char** argv) {
     std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    int status = Run(arguments);
+    int status = k7r::view::Run(arguments);
     // The emulator draws its panel picture as the layer lets the board go:
     // a picture that cannot be written fails the run, with its reason.
-    hal::ReleaseChip();
-    if (status == 0 && !emu::EmulatedPanelPicturesWritten()) {
+    k7r::hal::ReleaseChip();
+    if (status == 0 && !k7r::emu::EmulatedPanelPicturesWritten()) {
         status = 1;
     }
     // Output that never arrived is a failure, whatever the run made of it;
@@ -104,7 +104,7 @@ int main(int argc, char** argv) {
     std::cout.flush();
     if (!std::cout || std::fflush(stdout) != 0 || std::ferror(stdout)) {
         const int reason = errno;
-        std::fprintf(stderr, viewer_text::kOutputFailed, reason ? ": " : "",
+        std::fprintf(stderr, k7r::view::viewer_text::kOutputFailed, reason ? ": " : "",
                      reason ? std::strerror(reason) : "");
         return 1;
     }

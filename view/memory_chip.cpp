@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-namespace k7r {
+namespace k7r::view {
 
 MemoryChip::MemoryChip(std::uint32_t panelWidth, std::uint32_t panelHeight, std::uint32_t bpp,
                        std::uint32_t memoryBytes)
@@ -48,4 +48,4 @@ void MemoryChip::WriteMemory(std::uint32_t offset, std::uint32_t value) {
     }
 }
 
-} // namespace k7r
+} // namespace k7r::view

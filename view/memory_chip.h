@@ -6,7 +6,7 @@
 #include <map>
 #include <vector>
 
-namespace k7r {
+namespace k7r::view {
 
 // A chip that is only registers and display memory, for tests, benchmarks
 // and fuzzing. Registers read back what was written; lookup-table writes are
@@ -39,4 +39,4 @@ class MemoryChip : public ChipBus {
     int strayAccesses_ = 0;
 };
 
-} // namespace k7r
+} // namespace k7r::view

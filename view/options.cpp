@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-namespace k7r {
+namespace k7r::view {
 
 namespace {
 
@@ -68,4 +68,4 @@ ParsedArguments ParseArguments(std::span<const std::string_view> arguments) {
     return {options, 0};
 }
 
-} // namespace k7r
+} // namespace k7r::view

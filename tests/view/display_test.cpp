@@ -8,7 +8,7 @@ namespace {
 
 TEST(Display, ReadsTheModeFromTheRegisters) {
     Board board(8);
-    Display& d = board.display;
+    view::Display& d = board.display;
     board.chip.WriteRegister(reg::kDisplaySettings, 0x03010000); // 90 degrees, both doublings
     EXPECT_EQ(d.GetBitsPerPixel(), 1u) << "depth 0 reads as 1";
     EXPECT_EQ(d.GetSwivelView(), 90u);
