@@ -60,7 +60,7 @@ struct Application {
     // Files dropped on the main window, for Configure Multiple.
     std::vector<std::string> droppedFiles;
     // What the Export Options dialog chose last.
-    ExportOptions exportOptions;
+    exporter::ExportOptions exportOptions;
     // The feature the Panel page edits (a setting id, 0 for none), kept
     // while the program runs.
     std::uint32_t panelFeature = 0;

@@ -12,9 +12,8 @@
 
 #include <bit>
 
-namespace k7r {
+namespace k7r::exporter {
 
-using namespace exporter;
 namespace {
 
 // HAL_BIG_ENDIAN is the program's own say (the public header documents it),
@@ -104,4 +103,4 @@ std::string ExportAppCfg(config::WorkingConfig& config, unsigned build) {
     return text;
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

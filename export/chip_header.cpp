@@ -9,9 +9,7 @@
 #include "export/text_format.h"
 #include "regs/register_table.h"
 
-namespace k7r {
-
-using namespace exporter;
+namespace k7r::exporter {
 
 std::string ExportChipHeader(const config::WorkingConfig& config, unsigned build) {
     const std::string chipId(FieldText(config.Record.ChipId));
@@ -55,4 +53,4 @@ std::string ExportChipHeader(const config::WorkingConfig& config, unsigned build
     return text;
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

@@ -11,9 +11,8 @@
 
 #include <algorithm>
 
-namespace k7r {
+namespace k7r::exporter {
 
-using namespace exporter;
 namespace {
 
 // "<register>, <value>h, <name>"; the power-on delay has no offset to show.
@@ -55,4 +54,4 @@ std::string ExportCsv(config::WorkingConfig& config, unsigned build) {
     return text;
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

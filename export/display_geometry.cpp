@@ -4,7 +4,7 @@
 #include "regs/layout.h"
 #include "regs/setting_ids.h"
 
-namespace k7r {
+namespace k7r::exporter {
 
 DisplayGeometry ReadDisplayGeometry(config::WorkingConfig& config) {
     const regs::ImageSize size = regs::EffectiveImageSize(config);
@@ -17,4 +17,4 @@ DisplayGeometry ReadDisplayGeometry(config::WorkingConfig& config) {
     };
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace k7r {
+namespace k7r::exporter {
 
 // The display as a driver sees it: the panel's size after pixel doubling,
 // turned by SwivelView.
@@ -24,4 +24,4 @@ inline constexpr std::uint32_t kRegisterSpaceSize = 0x9000;
 inline constexpr std::uint32_t kBltDataOffset = 0x10000;
 inline constexpr std::uint32_t kBltDataSize = 0x10000;
 
-} // namespace k7r
+} // namespace k7r::exporter

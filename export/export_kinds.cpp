@@ -8,7 +8,7 @@
 #include "export/mode_header.h"
 #include "export/text_format.h"
 
-namespace k7r {
+namespace k7r::exporter {
 namespace {
 
 std::string GenerateAppCfg(config::WorkingConfig& config, const ExportOptions&) {
@@ -82,4 +82,4 @@ std::string DefaultFileName(const ExportKind& kind, const ExportOptions& options
     return WithModeNumber(kind.defaultName, options);
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

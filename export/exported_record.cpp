@@ -6,9 +6,8 @@
 #include <algorithm>
 #include <cstring>
 
-namespace k7r {
+namespace k7r::exporter {
 
-using namespace exporter;
 namespace {
 
 template <std::size_t N>
@@ -45,4 +44,4 @@ HAL_STRUCT ExportedRecord(const HAL_STRUCT& record) {
     return exported;
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

@@ -12,9 +12,8 @@
 #include "regs/register_table.h"
 #include "regs/setting_ids.h"
 
-namespace k7r {
+namespace k7r::exporter {
 
-using namespace exporter;
 namespace {
 
 // The look-up table registers the palette macros use.
@@ -161,4 +160,4 @@ std::string ExportGenericHeader(config::WorkingConfig& config, unsigned build,
     return text;
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

@@ -11,7 +11,7 @@
 
 #include <optional>
 
-namespace k7r {
+namespace k7r::exporter {
 namespace {
 
 constexpr std::uint32_t kWholeRegister = 0xFFFFFFFF;
@@ -203,4 +203,4 @@ std::string ExportHtml(unsigned build) {
     return html;
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

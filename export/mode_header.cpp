@@ -12,9 +12,8 @@
 #include "regs/register_table.h"
 #include "regs/setting_ids.h"
 
-namespace k7r {
+namespace k7r::exporter {
 
-using namespace exporter;
 namespace {
 
 // The driver's mode structure version, 1.00.
@@ -116,4 +115,4 @@ std::string ExportModeHeader(config::WorkingConfig& config, unsigned modeNumber,
     return text;
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

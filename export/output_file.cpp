@@ -7,7 +7,7 @@
 #include <optional>
 #include <span>
 
-namespace k7r {
+namespace k7r::exporter {
 
 std::string ToCrLf(std::string_view text) {
     std::string converted;
@@ -65,4 +65,4 @@ bool RunExport(const ExportKind& kind, config::WorkingConfig& config, const Expo
     return WriteOutputFile(path, ToCrLf(kind.generate(config, options)), message);
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

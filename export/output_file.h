@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace k7r {
+namespace k7r::exporter {
 
 // The text with every LF that has no CR before it turned into CR LF: how
 // generated files are written.
@@ -23,4 +23,4 @@ bool WriteOutputFile(const std::string& path, std::string_view data, std::string
 bool RunExport(const ExportKind& kind, config::WorkingConfig& config, const ExportOptions& options,
                const std::string& path, std::string& message);
 
-} // namespace k7r
+} // namespace k7r::exporter

@@ -4,7 +4,7 @@
 #include "export/text_format.h"
 #include "platform/directory.h"
 
-namespace k7r {
+namespace k7r::exporter {
 
 std::string PreviewPath(const ExportKind& kind, const ExportOptions& options,
                         const std::string& directory) {
@@ -27,4 +27,4 @@ bool PreviewExport(const ExportKind& kind, config::WorkingConfig& config,
     return opened;
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace k7r {
+namespace k7r::exporter {
 
 // What opens a written preview for the user: the system's text editor, or
 // the program the system opens the file with by default.
@@ -31,4 +31,4 @@ bool PreviewExport(const ExportKind& kind, config::WorkingConfig& config,
                    const ExportOptions& options, const std::string& directory,
                    PreviewLauncher& launcher, std::string& message);
 
-} // namespace k7r
+} // namespace k7r::exporter

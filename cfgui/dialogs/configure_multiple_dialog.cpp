@@ -119,7 +119,8 @@ void ConfigureMultipleDialog::FillBrowseList() {
         if (const auto entries = platform::ListDirectory(*directory)) {
             for (const platform::DirectoryEntry& entry : *entries) {
                 if (entry.directory) {
-                    browse_.push_back({Printf("[%s]", entry.name.c_str()), entry.name, false});
+                    browse_.push_back(
+                        {exporter::Printf("[%s]", entry.name.c_str()), entry.name, false});
                 } else if (showAll || containers::HasAcceptedExtension(entry.name)) {
                     browse_.push_back({entry.name, entry.name, true});
                 }
@@ -128,7 +129,8 @@ void ConfigureMultipleDialog::FillBrowseList() {
     }
     std::ranges::sort(browse_, LessIgnoringCase, &BrowseItem::text);
     for (const char drive : services_.drives()) {
-        browse_.push_back({Printf("[-%c-]", drive), Printf("%c:", drive), false});
+        browse_.push_back(
+            {exporter::Printf("[-%c-]", drive), exporter::Printf("%c:", drive), false});
     }
 
     view_.ClearItems(IDC_BROWSE_LIST);
@@ -225,8 +227,9 @@ bool ConfigureMultipleDialog::Configure() {
         services_.show(MessageIcon::Exclamation, text);
     };
     const auto progress = [&](std::size_t index, std::size_t count) {
-        view_.SetText(IDC_CONFIGURE_PROGRESS,
-                      Printf("Saving file %zu of %zu: %s", index + 1, count, paths[index].c_str()));
+        view_.SetText(
+            IDC_CONFIGURE_PROGRESS,
+            exporter::Printf("Saving file %zu of %zu: %s", index + 1, count, paths[index].c_str()));
         if (services_.keepResponsive) {
             services_.keepResponsive();
         }

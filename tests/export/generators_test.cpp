@@ -14,7 +14,7 @@
 
 #include <gtest/gtest.h>
 
-namespace k7r {
+namespace k7r::exporter {
 namespace {
 
 using test::ConfigWithEntries;
@@ -96,4 +96,4 @@ TEST(Csv, FiveEntriesFillTwoColumnsOfThreeLines) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::exporter

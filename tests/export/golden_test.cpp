@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-namespace k7r {
+namespace k7r::exporter {
 namespace {
 
 namespace fs = std::filesystem;
@@ -52,4 +52,4 @@ TEST_P(Golden, EveryKindMatchesItsFileLineByLine) {
 INSTANTIATE_TEST_SUITE_P(Configurations, Golden, testing::Values("template", "rotated"));
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::exporter

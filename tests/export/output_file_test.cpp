@@ -14,7 +14,7 @@
 #include <sys/resource.h>
 #endif
 
-namespace k7r {
+namespace k7r::exporter {
 namespace {
 
 TEST(ExportKinds, AreListedInDialogOrderWithTheModeNumberInPlace) {
@@ -81,4 +81,4 @@ TEST(WriteOutputFile, ReplacesAnExistingFileOnlyWhenTheNewOneIsComplete) {
 #endif
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::exporter

@@ -25,7 +25,7 @@
 #include <cstring>
 #include <iterator>
 
-namespace k7r {
+namespace k7r::exporter {
 namespace {
 
 struct CommandResult {
@@ -278,4 +278,4 @@ TEST(Browser, RendersEveryDescribedRegisterWithSixteenColumnRows) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::exporter

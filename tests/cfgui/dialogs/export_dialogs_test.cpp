@@ -24,7 +24,7 @@ constexpr std::size_t kGenericHeader = 3;
 constexpr std::size_t kHtml = 5;
 
 // Remembers what it was asked to open; refuses when told to.
-struct RecordingLauncher : PreviewLauncher {
+struct RecordingLauncher : exporter::PreviewLauncher {
     bool refuse = false;
     std::vector<std::string> textFiles;
     std::vector<std::string> defaultFiles;
@@ -48,7 +48,7 @@ std::string FileText(const std::string& path) {
 
 class ExportDialogs : public testing::Test {
   protected:
-    const ExportKind& Kind(std::size_t index) { return ExportKinds()[index]; }
+    const exporter::ExportKind& Kind(std::size_t index) { return exporter::ExportKinds()[index]; }
     std::string InTemporary(const std::string& name) {
         return platform::JoinPath(services.temporaryDirectory, name);
     }
@@ -97,7 +97,7 @@ TEST_F(ExportDialogs, SaveDialogOffersTheKindsOwnFilterExtensionAndName) {
 }
 
 TEST_F(ExportDialogs, OptionsOnlyForTheDriverHeadersAndTheModeNameFollowsThem) {
-    for (std::size_t index = 0; index < ExportKinds().size(); ++index) {
+    for (std::size_t index = 0; index < exporter::ExportKinds().size(); ++index) {
         ExportSaveExtras extras(view, services, Kind(index));
         extras.Open();
         EXPECT_EQ(view[IDC_EXPORT_OPTIONS].enabled, index == kModeHeader || index == kGenericHeader)
@@ -123,7 +123,7 @@ TEST_F(ExportDialogs, PreviewWritesTheTemporaryFileAndOpensItAgainEachTime) {
     ASSERT_TRUE(appcfg.Preview());
     EXPECT_EQ(launcher.textFiles, (std::vector<std::string>{path, path}));
     EXPECT_EQ(FileText(path),
-              ToCrLf(Kind(kAppCfg).generate(app.session.config, app.exportOptions)));
+              exporter::ToCrLf(Kind(kAppCfg).generate(app.session.config, app.exportOptions)));
 
     ASSERT_TRUE(ExportSaveExtras(view, services, Kind(kHtml)).Preview());
     EXPECT_EQ(launcher.defaultFiles, (std::vector<std::string>{InTemporary("k7r58c22.html")}));
@@ -135,7 +135,7 @@ TEST_F(ExportDialogs, FailuresAreShownWithWhatWasRefused) {
     EXPECT_FALSE(ExportSaveExtras(view, services, Kind(kAppCfg)).Preview());
     EXPECT_FALSE(ExportSaveExtras(view, services, Kind(kHtml)).Preview());
     const std::string missing = services.temporaryDirectory + "/missing/chip.h";
-    EXPECT_FALSE(ExportToFile(services, ExportKinds()[1], missing));
+    EXPECT_FALSE(ExportToFile(services, exporter::ExportKinds()[1], missing));
     EXPECT_EQ(shown,
               (std::vector<std::string>{"Failed to preview file " + InTemporary("appcfg.h"),
                                         "Failed to execute file " + InTemporary("k7r58c22.html"),
@@ -152,21 +152,23 @@ TEST_F(ExportDialogs, OptionsMapTheirControlsToModeFlagsAndKeepOtherBits) {
         bool hardwareAcceleration;
         std::uint32_t after;
     };
-    constexpr std::uint32_t kOther = 0x80000000 | mfLCD;
+    constexpr std::uint32_t kOther = 0x80000000 | exporter::mfLCD;
     const Case cases[] = {
-        {kOther | mfSWEMUL | mfHWBLT, false, true, true, kOther | mfSWEMUL | mfHWBLT},
-        {kOther | mfSWEMUL | mfHWBLT, true, false, false, kOther | mfSWCURSOR},
-        {0, true, true, true, mfSWCURSOR | mfSWEMUL | mfHWBLT},
-        {mfSWCURSOR | mfHWBLT, false, false, false, 0},
+        {kOther | exporter::mfSWEMUL | exporter::mfHWBLT, false, true, true,
+         kOther | exporter::mfSWEMUL | exporter::mfHWBLT},
+        {kOther | exporter::mfSWEMUL | exporter::mfHWBLT, true, false, false,
+         kOther | exporter::mfSWCURSOR},
+        {0, true, true, true, exporter::mfSWCURSOR | exporter::mfSWEMUL | exporter::mfHWBLT},
+        {exporter::mfSWCURSOR | exporter::mfHWBLT, false, false, false, 0},
     };
     for (const Case& c : cases) {
-        ExportOptions options{.ModeNumber = 0, .ModeFlags = c.before};
+        exporter::ExportOptions options{.ModeNumber = 0, .ModeFlags = c.before};
         ExportOptionsDialog dialog(view, options, true);
         dialog.Open();
-        EXPECT_EQ(view[IDC_SOFTWARE_CURSOR].checked, (c.before & mfSWCURSOR) != 0);
-        EXPECT_EQ(view[IDC_NO_CURSOR].checked, (c.before & mfSWCURSOR) == 0);
-        EXPECT_EQ(view[IDC_SOFTWARE_ACCELERATION].checked, (c.before & mfSWEMUL) != 0);
-        EXPECT_EQ(view[IDC_HARDWARE_ACCELERATION].checked, (c.before & mfHWBLT) != 0);
+        EXPECT_EQ(view[IDC_SOFTWARE_CURSOR].checked, (c.before & exporter::mfSWCURSOR) != 0);
+        EXPECT_EQ(view[IDC_NO_CURSOR].checked, (c.before & exporter::mfSWCURSOR) == 0);
+        EXPECT_EQ(view[IDC_SOFTWARE_ACCELERATION].checked, (c.before & exporter::mfSWEMUL) != 0);
+        EXPECT_EQ(view[IDC_HARDWARE_ACCELERATION].checked, (c.before & exporter::mfHWBLT) != 0);
         view[IDC_SOFTWARE_CURSOR].checked = c.softwareCursor;
         view[IDC_NO_CURSOR].checked = !c.softwareCursor;
         view[IDC_SOFTWARE_ACCELERATION].checked = c.softwareAcceleration;
@@ -177,7 +179,7 @@ TEST_F(ExportDialogs, OptionsMapTheirControlsToModeFlagsAndKeepOtherBits) {
 }
 
 TEST_F(ExportDialogs, ModeNumberComesFromTheArrowsTextAndHidesForTheGenericHeader) {
-    ExportOptions options{.ModeNumber = 5};
+    exporter::ExportOptions options{.ModeNumber = 5};
     ExportOptionsDialog dialog(view, options, true);
     dialog.Open();
     EXPECT_EQ(view[IDC_MODE_NUMBER_SPIN].low, 0);
