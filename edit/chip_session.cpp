@@ -77,8 +77,8 @@ bool InitializeFromWorkingConfig(config::WorkingConfig& config, const InitSteps&
 
 void ShutdownChip(config::WorkingConfig& config) {
     if (config.Bound) {
-        hal::WriteReg16(reg::kUsbSoftwareReset, reg::kUsbResetValue);
-        hal::WriteReg32(reg::kSpecialPurpose, reg::kChipResetValue);
+        hal::WriteReg16(hal::reg::kUsbSoftwareReset, hal::reg::kUsbResetValue);
+        hal::WriteReg32(hal::reg::kSpecialPurpose, hal::reg::kChipResetValue);
     }
     config.Bound = false;
     config.Live = false;

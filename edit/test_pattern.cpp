@@ -272,7 +272,7 @@ void DrawTestPattern(config::WorkingConfig& config, bool force) {
     config.Live = live;
 
     for (const std::uint32_t word : hal::DefaultLookupTable(g.depth, g.colour)) {
-        hal::WriteReg32(reg::kLutWrite, word);
+        hal::WriteReg32(hal::reg::kLutWrite, word);
     }
     DrawLines(RuleFor(g.depth), g);
     hal::PanelMayHaveChanged();

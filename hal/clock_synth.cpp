@@ -106,7 +106,7 @@ bool ComputeClockWord(int reg, std::uint32_t frequencyHz) {
 // bits LSB first each as complement then true value, and a stop bit. Each
 // bit is four register writes with no delay, hence the priority raise.
 void SendClockWord(std::uint32_t word) {
-    TimeCriticalPriority priority;
+    platform::TimeCriticalPriority priority;
     const std::uint32_t base = (ReadReg32(reg::kGpio) & kGpioKeepMask) | kGpioSynthSetup;
     WriteReg32(reg::kGpio, base);
     WriteReg32(reg::kGpio, base | kClockAndData);

@@ -7,11 +7,11 @@
 namespace k7r::regs {
 
 std::uint32_t ChipReadRegister(std::uint32_t offset) {
-    return reg::IsUsbRegister(offset) ? hal::ReadReg16(offset) : hal::ReadReg32(offset);
+    return hal::reg::IsUsbRegister(offset) ? hal::ReadReg16(offset) : hal::ReadReg32(offset);
 }
 
 void ChipWriteRegister(std::uint32_t offset, std::uint32_t value) {
-    if (reg::IsUsbRegister(offset)) {
+    if (hal::reg::IsUsbRegister(offset)) {
         hal::WriteReg16(offset, static_cast<std::uint16_t>(value));
     } else {
         hal::WriteReg32(offset, value);

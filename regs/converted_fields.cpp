@@ -112,14 +112,14 @@ std::uint32_t GetDisplayBufferSize(config::WorkingConfig& config, std::size_t re
 }
 
 std::uint32_t GetPclkDivide(config::WorkingConfig& config, std::size_t record) {
-    return reg::PixelClockDivide(ReadFieldBits(config, record));
+    return hal::reg::PixelClockDivide(ReadFieldBits(config, record));
 }
 
 // A divide the field does not offer selects 1:1.
 void SetPclkDivide(config::WorkingConfig& config, std::size_t record, std::uint32_t value) {
     std::uint32_t raw = 0;
-    for (std::uint32_t choice = 0; choice < reg::kPixelClockDivideChoices; ++choice) {
-        if (reg::PixelClockDivide(choice) == value) {
+    for (std::uint32_t choice = 0; choice < hal::reg::kPixelClockDivideChoices; ++choice) {
+        if (hal::reg::PixelClockDivide(choice) == value) {
             raw = choice;
         }
     }

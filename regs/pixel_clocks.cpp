@@ -58,8 +58,8 @@ PixelClockList ReachablePixelClocks(config::WorkingConfig& config) {
     const std::uint32_t current = GetFieldValue(config, kIdPclkDivide);
     PixelClockList list{{}, 0};
     if (GetFieldValue(config, kIdAutoPclkDivide) != 0) {
-        for (std::uint32_t raw = 0; raw < reg::kPixelClockDivideChoices; ++raw) {
-            const std::uint32_t divide = reg::PixelClockDivide(raw);
+        for (std::uint32_t raw = 0; raw < hal::reg::kPixelClockDivideChoices; ++raw) {
+            const std::uint32_t divide = hal::reg::PixelClockDivide(raw);
             if (divide == current) {
                 list.selected = list.lines.size();
             }

@@ -81,7 +81,7 @@ int Run(std::span<const std::string_view> arguments) {
         std::this_thread::sleep_for(std::chrono::seconds(options.automaticSeconds));
         return 0;
     }
-    ConsoleKeys keys;
+    platform::ConsoleKeys keys;
     PanImage(display, shown.area, std::cout, [&keys] { return keys.Read(); });
     return 0;
 }

@@ -10,7 +10,7 @@
 #include <string>
 #include <utility>
 
-namespace k7r {
+namespace k7r::hal {
 namespace {
 
 using test::ChipTest;
@@ -158,4 +158,4 @@ TEST_F(ChipTest, ReleaseWritesThePanelPicture) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::hal

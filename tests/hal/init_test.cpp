@@ -5,7 +5,7 @@
 
 #include <vector>
 
-namespace k7r {
+namespace k7r::hal {
 namespace {
 
 using test::ChipTest;
@@ -180,4 +180,4 @@ TEST_F(ChipTest, WaitOnAStoppedDisplayEnds) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::hal

@@ -4,7 +4,7 @@
 #include "hal/lookup_tables.h"
 #include "tests/hal/chip_fixture.h"
 
-namespace k7r {
+namespace k7r::hal {
 namespace {
 
 using test::ChipTest;
@@ -60,4 +60,4 @@ TEST(DefaultLookupTables, SampleEntries) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::hal

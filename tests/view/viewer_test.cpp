@@ -130,7 +130,7 @@ TEST(Panning, StepsByEightUpToThePassedLimit) {
     std::ostringstream out;
     view::PanImage(board.display, {420, 250, 320, 240}, out, [&]() -> std::optional<int> {
         if (keys.size() < 28) {
-            starts.push_back(board.chip.ReadRegister(reg::kMainStart));
+            starts.push_back(board.chip.ReadRegister(hal::reg::kMainStart));
         }
         if (keys.empty()) {
             return std::nullopt;
