@@ -106,7 +106,7 @@ int RunExport(const Invocation& invocation) {
     const std::string path =
         request.output.value_or(exporter::DefaultFileName(kind, request.options));
     std::string message;
-    if (!k7r::exporter::RunExport(kind, config, request.options, path, message)) {
+    if (!exporter::RunExport(kind, config, request.options, path, message)) {
         std::fprintf(stderr, "%s\n", message.c_str());
         return kExitFailure;
     }

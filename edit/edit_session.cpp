@@ -29,7 +29,7 @@ bool OpenConfiguration(EditSession& session, const std::string& path,
 
 void MatchPredefinedPanel(EditSession& session) {
     session.predefinedPanel =
-        k7r::panels::MatchPredefinedPanel(session.config, session.panels, session.predefinedPanel);
+        panels::MatchPredefinedPanel(session.config, session.panels, session.predefinedPanel);
 }
 
 } // namespace k7r::edit
