@@ -13,7 +13,7 @@ EditResult ModifyRegister(EditSession& session, int position, std::string_view t
     const std::uint32_t old = regs::ReadRegister(config, reg, position);
     std::optional<std::uint32_t> value;
     if (base == NumberBase::Hexadecimal) {
-        value = ReadHexText(text);
+        value = ReadHexField(text);
     } else if (const std::optional<MilliValue> typed = ReadMilliText(text)) {
         value = typed->whole;
     }

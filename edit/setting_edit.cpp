@@ -63,7 +63,7 @@ std::string_view WithoutHexPrefix(std::string_view text) {
 // after "0x".
 std::optional<std::uint32_t> ReadWhole(std::string_view text) {
     if (WithoutHexPrefix(text).size() != text.size()) {
-        return text.size() > 2 ? ReadHexText(text.substr(2)) : std::nullopt;
+        return text.size() > 2 ? ReadHexField(text.substr(2)) : std::nullopt;
     }
     const std::optional<MilliValue> value = ReadMilliText(text);
     if (!value || text.find_first_not_of(' ') == std::string_view::npos) {
@@ -327,7 +327,7 @@ EditResult SetRegisterSetting(EditSession& session, std::uint32_t id, std::strin
         const bool inWords = std::ranges::find(kWordSettings, id) != std::end(kWordSettings);
         const std::uint32_t min = regs::GetFieldMin(config, id);
         const std::uint32_t max = regs::GetFieldMax(config, id) * (inWords ? kBytesPerWord : 1);
-        value = (field.Attributes & regs::ffHEX) ? ReadHexText(WithoutHexPrefix(text))
+        value = (field.Attributes & regs::ffHEX) ? ReadHexField(WithoutHexPrefix(text))
                                                  : ReadWhole(text);
         if (!value || *value < min || *value > max) {
             return Refusal(BadEntryMessage(text, id, min, max), regs::GetFieldValue(config, id),

@@ -25,7 +25,7 @@ int TextLimit(std::uint32_t reg, edit::NumberBase base) {
 
 std::optional<std::uint32_t> Read(std::string_view text, edit::NumberBase base) {
     if (base == edit::NumberBase::Hexadecimal) {
-        return edit::ReadHexText(text);
+        return edit::ReadHexField(text);
     }
     const std::optional<edit::MilliValue> value = edit::ReadMilliText(text);
     return value ? std::optional(value->whole) : std::nullopt;

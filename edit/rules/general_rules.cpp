@@ -94,7 +94,7 @@ EditResult ChoosePlatform(EditSession& session, Platform platform) {
 }
 
 EditResult EnterAddress(EditSession& session, std::uint32_t id, std::string_view text) {
-    const std::optional<std::uint32_t> address = ReadHexText(text);
+    const std::optional<std::uint32_t> address = ReadHexField(text);
     if (!address) {
         const std::uint32_t kept = regs::GetFieldValue(session.config, id);
         return Refusal(BadEntryMessage(text, id), kept, Hex8(kept),

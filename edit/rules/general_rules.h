@@ -40,7 +40,7 @@ std::string AddressText(EditSession& session, Platform chosen, std::uint32_t id)
 EditResult ChoosePlatform(EditSession& session, Platform platform);
 
 // Leaving the address field of setting 4 or 5 (User-Defined only): the text
-// is read as hexadecimal (ReadHexText); a bad one is refused with
+// is read as hexadecimal (ReadHexField); a bad one is refused with
 // "ERROR: \"%s\" is not a valid %s!\n". Otherwise the value is kept in the
 // User-Defined row, written, and shown as "%08X".
 EditResult EnterAddress(EditSession& session, std::uint32_t id, std::string_view text);
