@@ -9,8 +9,8 @@
 #include "edit/diagnostics.h"
 #include "edit/edit_session.h"
 #include "edit/rules/panel_rules.h"
+#include "platform/ascii.h"
 
-#include <cctype>
 #include <cstdio>
 #include <vector>
 
@@ -22,19 +22,6 @@ constexpr Option kDef = {kDefOptionName, "", "PATH",
 constexpr Option kOutput = {"--output", "-o", "OUT",
                             "save into OUT, a copy of FILE, and leave FILE as it is"};
 
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    if (prefix.size() > text.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(text[i])) !=
-            std::tolower(static_cast<unsigned char>(prefix[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // The entry of that exact name, else the one entry whose name begins with it
 // in any letter case. Says why when there is none or more than one.
 std::optional<std::size_t> FindPanel(const panels::PanelDefList& list, std::string_view name) {
@@ -43,7 +30,7 @@ std::optional<std::size_t> FindPanel(const panels::PanelDefList& list, std::stri
         if (list.At(index).name == name) {
             return index;
         }
-        if (StartsWithIgnoringCase(list.At(index).name, name)) {
+        if (platform::StartsWithIgnoringCase(list.At(index).name, name)) {
             candidates.push_back(index);
         }
     }

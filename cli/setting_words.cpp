@@ -2,6 +2,7 @@
 
 #include "cli/suggestions.h"
 #include "edit/setting_edit.h"
+#include "platform/ascii.h"
 #include "regs/field_table.h"
 
 #include <algorithm>
@@ -12,13 +13,6 @@
 
 namespace k7r::cli {
 namespace {
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 bool AllDigits(std::string_view text) {
     return !text.empty() && std::ranges::all_of(text, [](char c) {
@@ -75,7 +69,7 @@ SettingName FindSetting(std::string_view word) {
     }
     std::set<std::uint32_t> ids;
     for (const regs::FIELD_DESC& field : regs::kFieldTable) {
-        if (EqualNoCase(field.ShortName, word)) {
+        if (platform::EqualsIgnoringCase(field.ShortName, word)) {
             ids.insert(field.Id);
         }
     }

@@ -9,6 +9,7 @@
 #include "edit/rules/panel_rules.h"
 #include "edit/rules/power_rules.h"
 #include "edit/rules/preferences_rules.h"
+#include "platform/ascii.h"
 #include "regs/field_attributes.h"
 #include "regs/field_names.h"
 #include "regs/field_table.h"
@@ -18,7 +19,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cctype>
 #include <span>
 #include <vector>
 
@@ -40,16 +40,9 @@ std::string ShortName(std::uint32_t id) {
     return regs::FormatFieldName(id, regs::kShortForms | regs::kShowName);
 }
 
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 std::string_view WithoutSuffix(std::string_view text, std::string_view suffix) {
     if (text.size() >= suffix.size() &&
-        EqualNoCase(text.substr(text.size() - suffix.size()), suffix)) {
+        platform::EqualsIgnoringCase(text.substr(text.size() - suffix.size()), suffix)) {
         return text.substr(0, text.size() - suffix.size());
     }
     return text;
@@ -77,7 +70,7 @@ std::optional<std::uint32_t> ReadItem(EditSession& session, std::uint32_t id,
                                       std::string_view text) {
     for (std::uint32_t item = 0; item < kLongestList; ++item) {
         const std::optional<std::string> listed = regs::GetFieldListText(session.config, id, item);
-        if (listed && EqualNoCase(*listed, text)) {
+        if (listed && platform::EqualsIgnoringCase(*listed, text)) {
             return item;
         }
     }

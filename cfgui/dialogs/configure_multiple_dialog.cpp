@@ -5,10 +5,10 @@
 #include "containers/config_file.h"
 #include "containers/configure_multiple.h"
 #include "export/text_format.h"
+#include "platform/ascii.h"
 #include "platform/directory.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string_view>
 
 namespace k7r::cfgui {
@@ -34,7 +34,7 @@ constexpr int kRunLockedControls[] = {
 // Alphabetical without regard to case; names that differ only in case keep
 // a fixed order between them.
 bool LessIgnoringCase(std::string_view a, std::string_view b) {
-    const auto lower = [](unsigned char c) { return std::tolower(c); };
+    const auto lower = platform::AsciiLower;
     if (std::ranges::lexicographical_compare(a, b, {}, lower, lower)) {
         return true;
     }
