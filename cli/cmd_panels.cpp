@@ -7,6 +7,8 @@
 #include "edit/rules/panel_rules.h"
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 namespace k7r::cli {
 namespace {
@@ -42,15 +44,13 @@ int RunPanels(const Invocation& invocation) {
     if (list.DebugMode()) {
         std::fwrite(edit::kDebugModeNote.data(), 1, edit::kDebugModeNote.size(), stdout);
     }
-    for (const panels::PanelDef& def : list.Entries()) {
-        if (def.disqualified) {
-            std::printf("**%s\n    %s", def.name.c_str(), def.reason.c_str());
-        } else {
-            std::printf("%s\n", def.name.c_str());
+    const std::vector<std::string> items = edit::PredefinedPanelItems(list);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        std::printf("%s\n", items[i].c_str());
+        // A disqualified entry's reason is a line of its own.
+        if (i < list.Count() && list.At(i).disqualified) {
+            std::printf("    %s", list.At(i).reason.c_str());
         }
-    }
-    if (list.Count() > 0) {
-        std::printf("Custom panel\n");
     }
     std::fputs(list.VersionMessage().c_str(), stdout);
     return kExitSuccess;

@@ -11,6 +11,7 @@
 #include "containers/config_file.h"
 #include "containers/config_image.h"
 #include "edit/diagnostics.h"
+#include "edit/rules/panel_rules.h"
 #include "panels/panel_settings.h"
 #include "regs/mode_string.h"
 #include "regs/register_table.h"
@@ -92,13 +93,8 @@ void PrintHeader(const ShownRecord& shown) {
 }
 
 std::string IndexText(HAL_U32 index) {
-    switch (index) {
-    case riDELAYOFF:
-        return "riDELAYOFF";
-    case riDELAYON:
-        return "riDELAYON";
-    case riREGEND:
-        return "riREGEND";
+    if (const std::optional<std::string_view> name = regs::PseudoIndexName(index)) {
+        return std::string(*name);
     }
     char text[16];
     std::snprintf(text, sizeof text, "%04X", index);
@@ -154,7 +150,8 @@ void PrintMode(const ShownRecord& shown) {
 }
 
 void PrintPredefinedPanel(const ShownRecord& shown) {
-    std::printf("%-18s %s\n", "Panel:", PredefinedPanel(shown).value_or("Custom panel").c_str());
+    std::printf("%-18s %s\n",
+                "Panel:", PredefinedPanel(shown).value_or(std::string(edit::kCustomPanel)).c_str());
 }
 
 // One message a line, indented.

@@ -32,15 +32,12 @@ bool FitsByteIndex(std::uint32_t index) {
     return index <= kByteIndexMask || index == riDELAYOFF || index == riDELAYON;
 }
 
+// The delays by the header's own names (K7R_REGDELAYOFF, K7R_REGDELAYON):
+// "K7R_REG" and the index's name without its "ri". The end marker never
+// gets here (FitsByteIndex).
 std::string IndexText(std::uint32_t index) {
-    switch (index) {
-    case riDELAYOFF:
-        return "K7R_REGDELAYOFF";
-    case riDELAYON:
-        return "K7R_REGDELAYON";
-    default:
-        return Printf("0x%02X", index);
-    }
+    const std::optional<std::string_view> name = regs::PseudoIndexName(index);
+    return name ? "K7R_REG" + std::string(name->substr(2)) : Printf("0x%02X", index);
 }
 
 } // namespace

@@ -20,16 +20,8 @@ namespace {
 constexpr std::uint32_t kModeVersion = 0x0100;
 
 std::string IndexText(std::uint32_t index) {
-    switch (index) {
-    case riDELAYOFF:
-        return "riDELAYOFF";
-    case riDELAYON:
-        return "riDELAYON";
-    case riREGEND:
-        return "riREGEND";
-    default:
-        return Printf("0x%04X", index);
-    }
+    const std::optional<std::string_view> name = regs::PseudoIndexName(index);
+    return name ? std::string(*name) : Printf("0x%04X", index);
 }
 
 void AppendMember(std::string& text, const std::string& value, std::string_view comment) {

@@ -168,4 +168,17 @@ std::string_view GetRegisterName(std::uint32_t offset) {
     return reg ? reg->Name : kUnknownRegister;
 }
 
+std::optional<std::string_view> PseudoIndexName(std::uint32_t index) {
+    switch (index) {
+    case riDELAYOFF:
+        return "riDELAYOFF";
+    case riDELAYON:
+        return "riDELAYON";
+    case riREGEND:
+        return "riREGEND";
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace k7r::regs

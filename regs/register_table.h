@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace k7r::regs {
@@ -31,5 +32,9 @@ extern const std::array<USB_EXT_DESC, kUsbExtRegisterCount> kUsbExtRegisterTable
 // the table has no such register.
 std::string_view GetRegisterIdentifier(std::uint32_t offset);
 std::string_view GetRegisterName(std::uint32_t offset);
+
+// The name hal_struct.h gives a pseudo-index of the initialization table:
+// "riDELAYOFF", "riDELAYON" or "riREGEND"; none for a register offset.
+std::optional<std::string_view> PseudoIndexName(std::uint32_t index);
 
 } // namespace k7r::regs

@@ -28,10 +28,6 @@ constexpr int kPredefinedDropWidth = 200;
 constexpr int kPixelClockDropWidth = 120;
 constexpr int kNumberFieldLength = 4;
 
-constexpr std::string_view kCustomPanel = "Custom panel";
-// Marks a DEBUG.DEF panel that this chip cannot drive.
-constexpr std::string_view kDisqualifiedMark = "**";
-
 constexpr View::Column kFeatureColumns[] = {{"Value", true}, {"Feature", false}};
 
 // Spin buttons held down speed up after two seconds, by the feature's step.
@@ -285,19 +281,12 @@ void PanelPage::FillPixelClocks() {
     view.Select(IDC_PIXEL_CLOCK, static_cast<int>(clocks.selected));
 }
 
-// Without a panel file the list stays empty, "Custom panel" included.
 void PanelPage::FillPredefinedPanels() {
     View& view = Controls();
     view.ClearItems(IDC_PREDEFINED_PANELS);
-    const panels::PanelDefList& panels = Session().panels;
-    if (panels.Count() == 0) {
-        return;
+    for (const std::string& item : edit::PredefinedPanelItems(Session().panels)) {
+        view.AddItem(IDC_PREDEFINED_PANELS, item);
     }
-    for (const panels::PanelDef& panel : panels.Entries()) {
-        view.AddItem(IDC_PREDEFINED_PANELS,
-                     panel.disqualified ? std::string(kDisqualifiedMark) + panel.name : panel.name);
-    }
-    view.AddItem(IDC_PREDEFINED_PANELS, kCustomPanel);
 }
 
 void PanelPage::SelectPredefinedPanel() {

@@ -206,4 +206,17 @@ EditResult ApplyPredefinedPanel(EditSession& session, std::size_t item) {
     return result;
 }
 
+std::vector<std::string> PredefinedPanelItems(const panels::PanelDefList& panels) {
+    std::vector<std::string> items;
+    if (panels.Count() == 0) {
+        return items;
+    }
+    for (const panels::PanelDef& panel : panels.Entries()) {
+        items.push_back(panel.disqualified ? std::string(kDisqualifiedMark) + panel.name
+                                           : panel.name);
+    }
+    items.emplace_back(kCustomPanel);
+    return items;
+}
+
 } // namespace k7r::edit

@@ -9,11 +9,18 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The Panel page's rules: the panel type with its power pin family, the
 // feature editors, the pixel clock and the predefined panels. After every
 // change the predefined panel is matched again (EditSession).
 namespace k7r::edit {
+
+// The last item of the predefined panel list, and the list's name for a
+// configuration that no entry matches.
+inline constexpr std::string_view kCustomPanel = "Custom panel";
+// Marks a DEBUG.DEF panel that this chip cannot drive.
+inline constexpr std::string_view kDisqualifiedMark = "**";
 
 // Reported once a run, with flag 4, when a DEBUG.DEF list is loaded.
 inline constexpr std::string_view kDebugModeNote =
@@ -86,5 +93,10 @@ EditResult ChoosePixelClock(EditSession& session, std::size_t line);
 // with its reason (an error, with a beep) and nothing is applied. The last
 // item, "Custom panel", changes nothing.
 EditResult ApplyPredefinedPanel(EditSession& session, std::size_t item);
+
+// The predefined panel list's items: the entries' names in file order, a
+// disqualified one behind kDisqualifiedMark, then kCustomPanel. Without a
+// panel file the list is empty, "Custom panel" included.
+std::vector<std::string> PredefinedPanelItems(const panels::PanelDefList& panels);
 
 } // namespace k7r::edit
