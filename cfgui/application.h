@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cfgui/help_table.h"
+#include "cfgui/tooltip_delays.h"
 #include "config/working_config.h"
 #include "edit/edit_session.h"
 #include "export/export_options.h"
@@ -36,7 +37,7 @@ struct TooltipSettings {
     // The tooltip control exists.
     bool available = false;
     bool enabled = false;
-    std::size_t delayIndex = 1;
+    std::size_t delayIndex = kInitialDelayIndex;
 };
 
 // Everything the utility keeps for the whole run, owned by the shell and

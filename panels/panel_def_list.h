@@ -40,7 +40,6 @@ class PanelDefList {
 
     bool Loaded() const { return loaded_; }
     bool DebugMode() const { return debugMode_; }
-    std::int32_t FileVersion() const { return fileVersion_; }
     // The file read, rejected or not; empty while none could be opened.
     const std::string& Path() const { return path_; }
     std::size_t Count() const { return entries_.size(); }

@@ -23,7 +23,6 @@ std::uint32_t MemoryChip::ReadRegister(std::uint32_t offset) {
 void MemoryChip::WriteRegister(std::uint32_t offset, std::uint32_t value) {
     registers_[offset] = value;
     if (offset == hal::reg::kLutWrite) {
-        lutWrites_.push_back(value);
         lut_[value >> 24] = value & 0xFFFFFF;
     }
 }
