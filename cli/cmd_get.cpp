@@ -2,10 +2,9 @@
 // shows it.
 #include "cli/commands.h"
 #include "cli/json_output.h"
+#include "cli/record_text.h"
 #include "cli/setting_words.h"
 #include "config/default_records.h"
-#include "regs/field_names.h"
-#include "regs/settings_engine.h"
 
 #include <cstdio>
 #include <string>
@@ -37,8 +36,7 @@ int RunGet(const Invocation& invocation) {
         return kExitSuccess;
     }
     for (const std::uint32_t id : ids) {
-        std::printf("%u %s = %s\n", id, FormatFieldName(id, kShortForms | kShowName).c_str(),
-                    FormatFieldValue(config, id).c_str());
+        std::printf("%s\n", SettingLine(config, id).c_str());
     }
     return kExitSuccess;
 }

@@ -15,8 +15,12 @@ namespace k7r::cli {
 
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;
-// A command returning it gets its usage line printed by the dispatcher.
+// A usage error: UsageError and the dispatcher print the command's usage
+// line with it.
 inline constexpr int kExitUsage = 2;
+// diff's status for a file it cannot read, as cmp and diff end: 1 says the
+// files differ there.
+inline constexpr int kExitTrouble = 2;
 
 #ifdef _WIN32
 inline constexpr std::string_view kProgramName = "58C22CMD";
@@ -75,8 +79,8 @@ std::span<const Command* const> Commands();
 int RunCommandLine(std::span<const std::string_view> words);
 
 // Says on standard error what was wrong with the command's words, as
-// "58c22cfg COMMAND: what"; returns kExitUsage, for the dispatcher to add
-// the command's usage line.
+// "58c22cfg COMMAND: what", then the command's usage line; returns
+// kExitUsage.
 int UsageError(const Invocation& invocation, std::string_view what);
 
 // The status a run ends with: kExitFailure, said on standard error, when
