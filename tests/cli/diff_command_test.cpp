@@ -46,6 +46,8 @@ TEST(DiffCommand, ShowsTheChangedSettingAndItsRegisterLines) {
     EXPECT_EQ(json.status, 1);
     const nlohmann::json document = nlohmann::json::parse(json.out);
     EXPECT_EQ(document["same"], false);
+    ASSERT_EQ(document["settings"].size(), 1u);
+    ASSERT_EQ(document["registers"].size(), 1u);
     std::string lines = "--- " + document["a"].get<std::string>() + "\n+++ " +
                         document["b"].get<std::string>() + "\n";
     for (const auto& setting : document["settings"]) {
