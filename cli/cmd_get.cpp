@@ -4,10 +4,9 @@
 #include "cli/commands.h"
 #include "cli/dispatch.h"
 #include "cli/json_output.h"
+#include "cli/record_text.h"
 #include "cli/setting_words.h"
 #include "config/default_records.h"
-#include "regs/field_names.h"
-#include "regs/field_values.h"
 
 #include <cstdio>
 #include <string>
@@ -39,9 +38,7 @@ int RunGet(const Invocation& invocation) {
         return kExitSuccess;
     }
     for (const std::uint32_t id : ids) {
-        std::printf("%u %s = %s\n", id,
-                    regs::FormatFieldName(id, regs::kShortForms | regs::kShowName).c_str(),
-                    regs::FormatFieldValue(config, id).c_str());
+        std::printf("%s\n", SettingLine(config, id).c_str());
     }
     return kExitSuccess;
 }

@@ -1,10 +1,12 @@
-// show FILE [--json]: the record found in FILE, field by field, as the file
+// show FILE [--textconv] [--json]: the record found in FILE, field by field, as the file
 // stores it but with every number in its proper byte order.
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/dispatch.h"
 #include "cli/json_output.h"
 #include "cli/panel_list.h"
+#include "cli/record_text.h"
+#include "config/default_records.h"
 #include "config/flag_names.h"
 #include "config/record.h"
 #include "config/working_config.h"
@@ -19,6 +21,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace k7r::cli {
 namespace {
@@ -225,8 +228,46 @@ void PrintShowJson(const std::string& path, const ShownRecord& shown) {
                {"diagnostics", MessagesJson(DiagnosticsText(shown))}});
 }
 
+constexpr Option kTextconv = {"--textconv", "", "",
+                              "print the settings and register table alone, for git"};
+
+// The configuration as get and regs print it, and nothing that changes when
+// it does not (no file name, no time): the text git compares. A file without
+// a record that can be read gets the reason instead, not a failure.
+int PrintTextconv(const std::string& path) {
+    config::WorkingConfig config(TemplateRecord);
+    std::string reason;
+    switch (containers::ReadConfigFile(path, config, reason)) {
+    case containers::RecordRead::Unreadable:
+        std::fprintf(stderr, "%.*s show: %s: %s\n", static_cast<int>(kProgramName.size()),
+                     kProgramName.data(), path.c_str(), reason.c_str());
+        return kExitFailure;
+    case containers::RecordRead::NoRecord:
+        std::printf("No configuration record: %s\n", reason.c_str());
+        return kExitSuccess;
+    case containers::RecordRead::Adopted:
+        break;
+    }
+    for (const std::uint32_t id : SettingIds()) {
+        std::printf("%s\n", SettingLine(config, id).c_str());
+    }
+    const std::vector<edit::RegisterLine> rows = RegisterRows(config);
+    const ColumnWidths widths = RegisterColumnWidths(rows);
+    std::printf("\n%s\n", RegisterTableLine(RegisterHeadings(), widths).c_str());
+    for (const edit::RegisterLine& row : rows) {
+        std::printf("%s\n", RegisterTableLine(row, widths).c_str());
+    }
+    return kExitSuccess;
+}
+
 int RunShow(const Invocation& invocation) {
     const std::string& path = invocation.operands[0];
+    if (invocation.Has(kTextconv.name)) {
+        if (invocation.Has(kJsonOption.name)) {
+            return UsageError(invocation, "--textconv prints text only, not --json");
+        }
+        return PrintTextconv(path);
+    }
     HAL_STRUCT stored;
     if (!containers::InspectConfigFile(path, stored, PrintToStderr())) {
         return kExitFailure;
@@ -246,7 +287,7 @@ int RunShow(const Invocation& invocation) {
     return kExitSuccess;
 }
 
-constexpr Option kOptions[] = {kJsonOption};
+constexpr Option kOptions[] = {kTextconv, kJsonOption};
 
 } // namespace
 
@@ -260,7 +301,10 @@ constinit const Command kShowCommand = {
     .details = "Prints the record field by field, its CRC status (OK, unconfigured,\n"
                "corrupted), the mode it describes, the predefined panel it matches (or\n"
                "\"Custom panel\"), its register table in table order and the utility's\n"
-               "diagnostics for it.\n",
+               "diagnostics for it. With --textconv: every setting as \"get\" prints it\n"
+               "and the register table as \"regs\" lists it, without the file's name, or\n"
+               "the reason a file holds no record (status 0): git's textconv for\n"
+               "program images.\n",
     .example = "show firmware.elf",
     .run = RunShow,
 };

@@ -9,8 +9,12 @@ namespace k7r::cli {
 
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;
-// A command returning it gets its usage line printed by the dispatcher.
+// A usage error: UsageError and the dispatcher print the command's usage
+// line with it.
 inline constexpr int kExitUsage = 2;
+// diff's status for a file it cannot read, as cmp and diff end: 1 says the
+// files differ there.
+inline constexpr int kExitTrouble = 2;
 
 #ifdef _WIN32
 inline constexpr std::string_view kProgramName = "58C22CMD";

@@ -99,20 +99,17 @@ int RunCommandLine(std::span<const std::string_view> words) {
         return kExitSuccess;
     }
     std::variant<Invocation, UsageProblem> read = ReadArguments(*command, rest);
-    int status = kExitUsage;
     if (const UsageProblem* problem = std::get_if<UsageProblem>(&read)) {
         PrintCommandError(*command, problem->what);
-    } else {
-        status = command->run(std::get<Invocation>(read));
-    }
-    if (status == kExitUsage) {
         Print(stderr, UsageLine(*command));
+        return kExitUsage;
     }
-    return status;
+    return command->run(std::get<Invocation>(read));
 }
 
 int UsageError(const Invocation& invocation, std::string_view what) {
     PrintCommandError(invocation.command, what);
+    Print(stderr, UsageLine(invocation.command));
     return kExitUsage;
 }
 

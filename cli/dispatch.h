@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/arguments.h"
 #include "cli/command.h"
 #include "containers/config_file.h"
 
@@ -13,8 +14,8 @@ namespace k7r::cli {
 int RunCommandLine(std::span<const std::string_view> words);
 
 // Says on standard error what was wrong with the command's words, as
-// "58c22cfg COMMAND: what"; returns kExitUsage, for the dispatcher to add
-// the command's usage line.
+// "58c22cfg COMMAND: what", then the command's usage line; returns
+// kExitUsage.
 int UsageError(const Invocation& invocation, std::string_view what);
 
 // The status a run ends with: kExitFailure, said on standard error, when

@@ -79,28 +79,35 @@ Reason MapWholeFile(File& file, std::optional<FileMapping>& mapping) {
     return std::nullopt;
 }
 
+// Why a file could not be read: the file itself, or its content, which
+// holds no record that can be read (an empty file holds none either).
+struct ReadFailure {
+    std::string reason;
+    bool inContent;
+};
+
 // Runs read over the whole file mapped read-only, while no save of these
 // programs can change it. Returns why it could not, or nothing on success.
 template <typename Read>
-Reason ReadMappedFile(const std::string& path, Read read) {
+std::optional<ReadFailure> ReadMappedFile(const std::string& path, Read read) {
     Result<File> file = File::Open(path, FileAccess::Read);
     if (!file) {
-        return SystemText(file.error());
+        return ReadFailure{SystemText(file.error()), false};
     }
     if (Status locked = file->TryLock(FileLock::Shared); !locked) {
-        return SystemText(locked.error());
+        return ReadFailure{SystemText(locked.error()), false};
     }
     std::optional<FileMapping> mapping;
     if (Reason reason = MapWholeFile(*file, mapping)) {
-        return reason;
+        return ReadFailure{*reason, *reason == messages::kZeroLength};
     }
     std::string_view message;
     const bool done = read(mapping->bytes(), message);
     if (!mapping->Intact()) {
-        return ChangedWhileRead();
+        return ReadFailure{ChangedWhileRead(), false};
     }
     if (!done) {
-        return std::string(message);
+        return ReadFailure{std::string(message), true};
     }
     return std::nullopt;
 }
@@ -315,24 +322,34 @@ bool HasAcceptedExtension(std::string_view path) {
     return false;
 }
 
-bool OpenConfigFile(const std::string& path, config::WorkingConfig& config,
-                    const MessageSink& show) {
+RecordRead ReadConfigFile(const std::string& path, config::WorkingConfig& config,
+                          std::string& reason) {
     if (!HasAcceptedExtension(path)) {
-        show(OpenFailure(path, messages::kUnsupportedType));
-        return false;
+        reason = messages::kUnsupportedType;
+        return RecordRead::Unreadable;
     }
     // Adopted into a copy first: a file that changed while it was read is
     // refused after the record was taken from it.
     config::WorkingConfig adopted = config;
-    const Reason reason =
+    const std::optional<ReadFailure> failure =
         ReadMappedFile(path, [&](std::span<const std::uint8_t> image, std::string_view& message) {
             return ReadConfigImage(image, adopted, message);
         });
-    if (reason) {
-        show(OpenFailure(path, *reason));
-        return false;
+    if (failure) {
+        reason = failure->reason;
+        return failure->inContent ? RecordRead::NoRecord : RecordRead::Unreadable;
     }
     config = adopted;
+    return RecordRead::Adopted;
+}
+
+bool OpenConfigFile(const std::string& path, config::WorkingConfig& config,
+                    const MessageSink& show) {
+    std::string reason;
+    if (ReadConfigFile(path, config, reason) != RecordRead::Adopted) {
+        show(OpenFailure(path, reason));
+        return false;
+    }
     return true;
 }
 
@@ -342,12 +359,12 @@ bool InspectConfigFile(const std::string& path, HAL_STRUCT& stored, const Messag
         return false;
     }
     HAL_STRUCT found;
-    const Reason reason =
+    const std::optional<ReadFailure> failure =
         ReadMappedFile(path, [&](std::span<const std::uint8_t> image, std::string_view& message) {
             return LocateConfigRecord(image, false, found, message) == kRecordFound;
         });
-    if (reason) {
-        show(OpenFailure(path, *reason));
+    if (failure) {
+        show(OpenFailure(path, failure->reason));
         return false;
     }
     stored = found;

@@ -27,6 +27,23 @@ bool HasAcceptedExtension(std::string_view path);
 bool OpenConfigFile(const std::string& path, config::WorkingConfig& config,
                     const MessageSink& show);
 
+// What became of reading a file's record.
+enum class RecordRead {
+    Adopted,
+    // The file holds no record that can be adopted: none, several, one
+    // unconfigured or corrupted, a damaged container, or nothing at all.
+    NoRecord,
+    // The file itself cannot be read: not of an accepted kind, missing, not
+    // a regular file, in use.
+    Unreadable,
+};
+
+// OpenConfigFile for programs that compare records and must tell the two
+// failures apart. reason gets why, in the words OpenConfigFile shows after
+// its heading.
+RecordRead ReadConfigFile(const std::string& path, config::WorkingConfig& config,
+                          std::string& reason);
+
 // The file's record exactly as stored, its CRC not checked, for programs
 // that report on records rather than adopt them. On failure shows why, in
 // the words of OpenConfigFile.
