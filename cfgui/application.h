@@ -67,8 +67,4 @@ struct Application {
     std::uint32_t panelFeature = 0;
 };
 
-// The file dialogs' name buffers hold a path of this many characters with
-// its NUL.
-inline constexpr std::size_t kMaxPath = 260;
-
 } // namespace k7r::cfgui

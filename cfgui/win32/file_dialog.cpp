@@ -8,10 +8,6 @@
 namespace k7r::cfgui::win32 {
 namespace {
 
-// The longest name the system's wide-character file functions take: the
-// dialog's name buffer holds any name they can open.
-constexpr std::size_t kLongestName = 32768;
-
 // "label\0patterns\0...\0\0", as the dialog wants its type list.
 std::string FilterList(std::span<const FileFilter> filters) {
     std::string list;
@@ -31,10 +27,11 @@ std::optional<std::string> FileDialog(HWND owner, const std::string& path, const
                                       std::span<const FileFilter> filters,
                                       const char* defaultExtension, unsigned flags,
                                       const FileDialogExtra* extra) {
-    std::wstring name(kLongestName, L'\0');
+    std::wstring name(platform::kLongestPath, L'\0');
     if ((flags & kKeepInitialName) != 0) {
         const std::wstring initial = platform::Widen(path);
-        name.replace(0, std::min(initial.size(), kLongestName - 1), initial, 0, kLongestName - 1);
+        name.replace(0, std::min(initial.size(), platform::kLongestPath - 1), initial, 0,
+                     platform::kLongestPath - 1);
     }
     const std::wstring filterList = platform::Widen(FilterList(filters));
     const std::wstring titleText = platform::Widen(title);

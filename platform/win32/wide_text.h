@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -7,6 +8,10 @@
 // hold every name and message as UTF-8, the system takes and gives UTF-16.
 // For the Windows side of the programs only.
 namespace k7r::platform {
+
+// The longest file name the wide-character calls take, in UTF-16 units
+// with its NUL: a buffer this long holds any name the system can open.
+inline constexpr std::size_t kLongestPath = 32768;
 
 // Bytes that are not UTF-8 become U+FFFD, as the system converts them.
 std::wstring Widen(std::string_view utf8);
