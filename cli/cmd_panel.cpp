@@ -68,7 +68,7 @@ int RunPanel(const Invocation& invocation) {
         return kExitFailure;
     }
     const edit::EditResult applied = edit::ApplyPredefinedPanel(session, *index);
-    if (!applied.accepted) {
+    if (!applied.accepted()) {
         std::fputs(applied.message.c_str(), stderr);
         return kExitFailure;
     }

@@ -83,7 +83,7 @@ bool Apply(edit::EditSession& session, const Assignment& assignment, SetReport& 
         return false;
     }
     const edit::EditResult result = edit::SetSettingText(session, setting.id, assignment.value);
-    if (!result.accepted) {
+    if (!result.accepted()) {
         report.refusal = result.message;
         if (!result.hint.empty()) {
             report.refusal += result.hint + '\n';

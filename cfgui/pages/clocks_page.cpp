@@ -262,7 +262,7 @@ class ClocksPage : public Page {
         const edit::EditResult result =
             edit::EnterInputClock(context_.Session(), clock.setting, text);
         ShowFieldEntry(context_, clock.control, result);
-        if (result.accepted) {
+        if (result.accepted()) {
             SelectInputClock(clock);
             ShowFrequencies();
         }
@@ -315,7 +315,7 @@ class ClocksPage : public Page {
         const edit::EditResult result =
             edit::LeaveDutyCycle(context_.Session(), context_.Controls().Text(IDC_DUTY_CYCLE));
         ShowFieldEntry(context_, IDC_DUTY_CYCLE, result);
-        if (result.accepted) {
+        if (result.accepted()) {
             ShowDutyCycle();
         }
     }

@@ -42,7 +42,7 @@ TEST_F(PanelPage, HorizontalDisplayPeriodIsRoundedUpByPanelType) {
 
 TEST_F(PanelPage, DropDownRefusesWhatItCannotStore) {
     const EditResult high = LeaveFeatureDropDown(session, regs::kIdHorzDisplay, "2000");
-    EXPECT_FALSE(high.accepted);
+    EXPECT_FALSE(high.accepted());
     EXPECT_EQ(high.message,
               "ERROR: \"2000\" is not a valid Horz Disp Period (must be between 32 and 1024)!\n");
     EXPECT_EQ(high.shown, "320");
@@ -104,10 +104,10 @@ TEST_F(PanelPage, PanelTypeMovesPowerToItsPinFamily) {
 
 TEST_F(PanelPage, PanelTypeListOffersEachTypeOnce) {
     const EditResult refused = ChoosePanelType(session, 3);
-    EXPECT_FALSE(refused.accepted);
+    EXPECT_FALSE(refused.accepted());
     EXPECT_EQ(refused.hint, "Allowed values: STN (0), TFT (1), HR-TFT (2), TFT Type 2 (4), "
                             "TFT Type 3 (5), TFT Type 4 (6), Casio TFT (7).");
-    EXPECT_TRUE(ChoosePanelType(session, 7).accepted);
+    EXPECT_TRUE(ChoosePanelType(session, 7).accepted());
     EXPECT_EQ(Get(regs::kIdPanelType), 7u);
     EXPECT_FALSE(ChoosePanelType(session, 7).changed);
 
@@ -115,7 +115,7 @@ TEST_F(PanelPage, PanelTypeListOffersEachTypeOnce) {
     std::set<std::string> names;
     for (const std::uint32_t type : PanelTypeChoices()) {
         names.insert(regs::GetFieldListText(session.config, regs::kIdPanelType, type).value_or(""));
-        EXPECT_TRUE(ChoosePanelType(session, type).accepted) << type;
+        EXPECT_TRUE(ChoosePanelType(session, type).accepted()) << type;
         EXPECT_EQ(Get(regs::kIdPanelType), type);
     }
     EXPECT_EQ(names.size(), 7u);
@@ -184,7 +184,7 @@ TEST_F(PredefinedPanels, DebugNoteOnceAndDisqualifiedEntriesRefused) {
     EXPECT_EQ(OpenPanelPage(debug), "");
     const HAL_STRUCT before = debug.config.Record;
     const EditResult refused = ApplyPredefinedPanel(debug, 0);
-    EXPECT_FALSE(refused.accepted);
+    EXPECT_FALSE(refused.accepted());
     EXPECT_EQ(refused.message, "Old D-TFD is disqualified: it is a D-TFD.\n");
     EXPECT_EQ(std::memcmp(&before, &debug.config.Record, sizeof before), 0);
     // "Custom panel" changes nothing.
@@ -205,7 +205,7 @@ TEST_F(PredefinedPanels, ATimingAwayFromThePanelSelectsCustomAndBackReselects) {
 // The wide HR-TFT sets the resolution bit; a start below the HR-TFT bias is
 // raised to the bound.
 TEST_F(PredefinedPanels, HrTftWidthAndStartBounds) {
-    ASSERT_TRUE(ApplyPredefinedPanel(debug, 2).accepted);
+    ASSERT_TRUE(ApplyPredefinedPanel(debug, 2).accepted());
     EXPECT_EQ(regs::GetFieldValue(debug.config, regs::kIdHrTftResolution), 1u);
     EXPECT_EQ(regs::GetFieldValue(debug.config, regs::kIdHorzStart),
               regs::GetFieldMin(debug.config, regs::kIdHorzStart));
