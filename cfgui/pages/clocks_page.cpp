@@ -58,7 +58,7 @@ constexpr int kLastPwmControl = IDC_DUTY_CYCLE_SLIDER;
 constexpr int kDutyCycleDigits = 4;
 constexpr unsigned kDutyCycleStep = 1;
 
-constexpr std::array<HelpRow, 18> kRows = {{
+constexpr std::array<HelpRow, 19> kRows = {{
     {regs::kIdClkI, IDC_CLKI_TIMING, 0, {}},
     {0, IDC_CLKI_ACTUAL, 0,
      "This field indicates the effective frequency of CLKI. If the clock chip is being used to "
@@ -71,6 +71,7 @@ constexpr std::array<HelpRow, 18> kRows = {{
      "different than the specified frequency."},
     {regs::kIdPclkSource, IDC_PCLK_SOURCE, 0, {}},
     {regs::kIdPclkDivideRaw, IDC_PCLK_DIVIDE, 0, {}},
+    {regs::kIdAutoPclkDivide, IDC_PCLK_DIVIDE, 0, {}},
     {regs::kIdPixelClock, IDC_PCLK_TIMING, 0, {}},
     {regs::kIdBclkSource, IDC_BCLK_SOURCE, 0, {}},
     {regs::kIdBclkDivideList, IDC_BCLK_DIVIDE, 0, {}},

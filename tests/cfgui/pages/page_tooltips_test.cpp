@@ -31,6 +31,10 @@ TEST_F(PageTest, EveryControlOfTheFirstThreePagesHasATip) {
               regs::FieldHelpForId(regs::kIdSwivelViewRaw));
     EXPECT_EQ(TooltipText(app, nullptr, IDC_PLATFORM_SH3),
               "Selects physical addresses for Hitachi SH-3 LCEVB platform.");
+    // The PCLK divide list shows two settings, its "Auto" item the second.
+    const std::string divide = TooltipText(app, nullptr, IDC_PCLK_DIVIDE);
+    EXPECT_NE(divide.find(regs::FieldHelpForId(regs::kIdPclkDivideRaw)), std::string::npos);
+    EXPECT_NE(divide.find(regs::FieldHelpForId(regs::kIdAutoPclkDivide)), std::string::npos);
 }
 
 } // namespace
