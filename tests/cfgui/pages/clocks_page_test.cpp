@@ -27,20 +27,25 @@ TEST_F(ClocksPage, OpeningFillsTheListsFromTheSettings) {
     EXPECT_EQ(view[IDC_DUTY_CYCLE_SPIN].high, 255);
 }
 
-// Typed values that are no item become one; a file's clock that the field
-// would refuse does not hold the focus while the field still shows it.
+// A typed frequency is shown, not added to the list, which gets an item of
+// its own only when the page opens; a file's clock that the field would
+// refuse does not hold the focus while the field still shows it.
 TEST_F(ClocksPage, InputClockFieldsShowWhatTheyHold) {
     Set(regs::kIdClkI2, 0);
     OpenPage(MakeClocksPage);
     page->OnControl(IDC_CLKI2_TIMING, ControlEvent::FocusLost);
     EXPECT_EQ(app.diagnostics.lock, 0);
 
+    const std::size_t items = view[IDC_CLKI_TIMING].items.size();
     Type(IDC_CLKI_TIMING, "120");
     EXPECT_EQ(Get(regs::kIdClkI), 120000000u);
-    EXPECT_EQ(view[IDC_CLKI_TIMING].items.back(), "120.000");
-    EXPECT_EQ(view[IDC_CLKI_TIMING].selection, 11);
+    EXPECT_EQ(view[IDC_CLKI_TIMING].text, "120.000");
+    EXPECT_EQ(view[IDC_CLKI_TIMING].selection, -1);
+    Type(IDC_CLKI_TIMING, "14.318");
+    EXPECT_EQ(view[IDC_CLKI_TIMING].items.size(), items);
     Pick(IDC_CLKI_TIMING, 6);
     EXPECT_EQ(Get(regs::kIdClkI), 25175000u);
+    EXPECT_EQ(view[IDC_CLKI_TIMING].selection, 6);
     EXPECT_EQ(view[IDC_CLKI_ACTUAL].text, " 25.172 MHz"); // the clock chip's nearest
 }
 
