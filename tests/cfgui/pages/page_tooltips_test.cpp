@@ -4,7 +4,7 @@
 #include "cfgui/tooltip_text.h"
 #include "regs/field_names.h"
 #include "regs/setting_ids.h"
-#include "tests/cfgui/page_fixture.h"
+#include "tests/cfgui/page_harness.h"
 
 namespace k7r::cfgui {
 namespace {
