@@ -18,7 +18,7 @@ namespace k7r::platform {
 // the view is no longer intact: the caller drops what it read.
 class FileMapping {
   public:
-    static Result<FileMapping> MapReadOnly(File& file, std::uint64_t length);
+    static Result<FileMapping> MapReadOnly(const File& file, std::uint64_t length);
 
     FileMapping(FileMapping&& other) noexcept;
     FileMapping& operator=(FileMapping&& other) noexcept;

@@ -89,7 +89,7 @@ void Unguard(NativeHandle slot) {
 
 } // namespace
 
-Result<FileMapping> FileMapping::MapReadOnly(File& file, std::uint64_t length) {
+Result<FileMapping> FileMapping::MapReadOnly(const File& file, std::uint64_t length) {
     if (length > std::numeric_limits<std::size_t>::max()) {
         return SystemError{EFBIG};
     }

@@ -6,7 +6,7 @@
 
 namespace k7r::platform {
 
-Result<FileMapping> FileMapping::MapReadOnly(File& file, std::uint64_t length) {
+Result<FileMapping> FileMapping::MapReadOnly(const File& file, std::uint64_t length) {
     if (length > std::numeric_limits<std::size_t>::max()) {
         return SystemError{ERROR_FILE_TOO_LARGE};
     }
