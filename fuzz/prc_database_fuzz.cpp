@@ -34,18 +34,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckCodec(file);
     std::string_view message;
     HAL_STRUCT record;
-    FindRecordPrc(nullptr, file, true, message);
-    if (FindRecordPrc(&record, file, false, message) != kRecordFound) {
+    FindRecordPrc(nullptr, ImageSource(file), true, message);
+    if (FindRecordPrc(&record, ImageSource(file), false, message) != kRecordFound) {
         return 0;
     }
     ImageChange change;
-    if (WriteRecordPrc(file, test::Writing(record), change, message) != kRecordFound) {
+    if (WriteRecordPrc(ImageSource(file), test::Writing(record), change, message) != kRecordFound) {
         return 0;
     }
     const std::vector<std::uint8_t> saved = test::Changed(file, change);
     HAL_STRUCT again;
     if (saved.size() > size + kGrowthRoom ||
-        FindRecordPrc(&again, saved, false, message) != kRecordFound ||
+        FindRecordPrc(&again, ImageSource(saved), false, message) != kRecordFound ||
         std::memcmp(&again, &record, sizeof record) != 0) {
         std::abort();
     }

@@ -13,23 +13,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::span<const std::uint8_t> text(data, size);
     std::string_view message;
     HAL_STRUCT record;
-    FindRecordSrec(nullptr, text, true, message);
-    if (FindRecordSrec(&record, text, false, message) != kRecordFound) {
+    FindRecordSrec(nullptr, ImageSource(text), true, message);
+    if (FindRecordSrec(&record, ImageSource(text), false, message) != kRecordFound) {
         return 0;
     }
     ImageChange change;
-    if (WriteRecordSrec(text, test::Writing(record), change, message) != kRecordFound) {
+    if (WriteRecordSrec(ImageSource(text), test::Writing(record), change, message) !=
+        kRecordFound) {
         return 0;
     }
     const std::vector<std::uint8_t> saved = test::Changed(text, change);
     HAL_STRUCT again;
     if (saved.size() > size + kGrowthRoom ||
-        FindRecordSrec(&again, saved, false, message) != kRecordFound ||
+        FindRecordSrec(&again, ImageSource(saved), false, message) != kRecordFound ||
         std::memcmp(&again, &record, sizeof record) != 0) {
         std::abort();
     }
     ImageChange second;
-    if (WriteRecordSrec(saved, test::Writing(record), second, message) != kRecordFound ||
+    if (WriteRecordSrec(ImageSource(saved), test::Writing(record), second, message) !=
+            kRecordFound ||
         test::Changed(saved, second) != saved) {
         std::abort();
     }
