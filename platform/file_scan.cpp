@@ -1,6 +1,6 @@
 #include "platform/file_scan.h"
 
-#include "platform/page_faults.h"
+#include "platform/cpu_time.h"
 
 #include <algorithm>
 #include <cstring>
@@ -10,14 +10,9 @@ namespace {
 
 // Files below this size are read: a view would save little copying.
 constexpr std::uint64_t kViewMinimum = std::uint64_t{16} << 20;
-// The first bytes of a file that the probe touches through a view, one
-// byte in each page, and the faults that touching them may cost for the
-// view to be kept: a system that maps large pieces of the file's cache
-// takes one fault here, or two where the view does not start on a large
-// page's boundary.
+// The first bytes of a file on which the two ways are measured.
 constexpr std::size_t kProbeLength = std::size_t{2} << 20;
-constexpr std::uint64_t kProbeFaultLimit = 2;
-constexpr std::size_t kProbeStride = 4096;
+constexpr std::size_t kPageSize = 4096;
 // How much of a view one piece covers; the pages behind a piece are let
 // go of when the next is asked for.
 constexpr std::size_t kViewPieceSize = std::size_t{8} << 20;
@@ -26,32 +21,41 @@ constexpr std::size_t kViewPieceSize = std::size_t{8} << 20;
 
 FileScan::FileScan(const File& file, std::uint64_t length, std::size_t pieceSize,
                    std::uint64_t from)
-    : file_(file), length_(length), pieceSize_(pieceSize), position_(std::min(from, length)) {
+    : file_(file), length_(length), position_(std::min(from, length)),
+      buffer_(kScanKeepLimit +
+              static_cast<std::size_t>(std::min<std::uint64_t>(pieceSize, length_ - position_))) {
     if (position_ == 0 && length_ >= kViewMinimum) {
         ChooseView();
     }
-    if (!view_) {
-        buffer_.resize(kScanKeepLimit + static_cast<std::size_t>(std::min<std::uint64_t>(
-                                            pieceSize_, length_ - position_)));
-    }
 }
 
-// A fresh view faults on its first touch of every page, or of every large
-// piece; which of the two this system does is measured, not guessed.
+// A fresh view costs a fault at the first touch of each page, or of each
+// large piece of the file, depending on the system and on how the file
+// came into its cache; reading costs the copying. Which is cheaper for
+// this file is measured on its first bytes, in processor time of this
+// thread, so that other programs running meanwhile do not count.
 void FileScan::ChooseView() {
     Result<FileMapping> view = FileMapping::MapReadOnly(file_, length_);
     if (!view) {
         return;
     }
     const std::span<const std::uint8_t> probe = view->bytes().first(kProbeLength);
-    const std::uint64_t before = PageFaultCount();
+    const std::uint64_t start = ThreadCpuTicks();
     std::uint8_t touched = 0;
-    for (std::size_t at = 0; at < probe.size(); at += kProbeStride) {
+    for (std::size_t at = 0; at < probe.size(); at += kPageSize) {
         touched |= static_cast<const volatile std::uint8_t&>(probe[at]);
     }
-    const std::uint64_t faults = PageFaultCount() - before;
+    // The buffer's pages are in memory already, so only copying counts.
+    const std::uint64_t viewed = ThreadCpuTicks();
+    const std::span<std::uint8_t> area = std::span(buffer_).subspan(kScanKeepLimit);
+    for (std::uint64_t at = 0; at < probe.size(); at += area.size()) {
+        if (!file_.ReadAt(at, area)) {
+            return;
+        }
+    }
+    const std::uint64_t read = ThreadCpuTicks();
     (void)touched;
-    if (faults >= 1 && faults <= kProbeFaultLimit && view->Intact()) {
+    if (viewed - start <= read - viewed && view->Intact()) {
         view_ = std::move(*view);
     }
 }

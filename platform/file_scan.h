@@ -27,9 +27,9 @@ inline constexpr std::size_t kScanKeepLimit = 1024;
 // each page the program touches first costs a trap out of a virtual
 // machine, a scan through a fresh view of the file would pay that for every
 // few pages of it. Where the system maps the file's cache in large pieces
-// instead (one fault for megabytes), which a probe of the file's first
-// pages tells, the scan goes through a view of the file, which spares the
-// copying; it then lets go of what it has passed.
+// instead, so that faulting a view in costs less than copying the bytes,
+// which a measurement of both on the file's first megabytes tells, a large
+// file is scanned through a view, letting go of what it has passed.
 class FileScan {
   public:
     // From offset `from` on; a scan from the start may go through a view.
@@ -57,9 +57,8 @@ class FileScan {
 
     const File& file_;
     std::uint64_t length_;
-    std::size_t pieceSize_;
     // File offset of the end of the last piece.
-    std::uint64_t position_ = 0;
+    std::uint64_t position_;
     std::span<const std::uint8_t> piece_;
     std::vector<std::uint8_t> buffer_;
     std::optional<FileMapping> view_;
