@@ -22,6 +22,8 @@ constexpr std::uint32_t kGpio2Output = 1u << 18;
 // What the window holds where the board decodes nothing: an open bus reads
 // all ones.
 constexpr std::uint8_t kOpenBus = 0xFF;
+// The window the locate request maps.
+constexpr std::uint32_t kLocatedWindowSize = 0x400000;
 
 // Where the first byte from `from` up to `to` lies that no longer holds the
 // open bus's value; `to` when there is none. Whole pages are compared at
@@ -54,7 +56,9 @@ std::uint32_t ProductInformation(const BoardOptions& options) {
 
 } // namespace
 
-EmulatedBoard::EmulatedBoard(const BoardOptions& options) : synth_(0) {
+EmulatedBoard::EmulatedBoard(const BoardOptions& options)
+    : storage_(kLocatedWindowSize + kDisplayMemorySize),
+      memory_(storage_.bytes().last(kDisplayMemorySize)), synth_(0) {
     PowerOn(options);
 }
 
@@ -63,9 +67,10 @@ void EmulatedBoard::PowerOn(const BoardOptions& options) {
     regs_ = {};
     lut_ = {};
     lutReadIndex_ = 0;
-    memory_.assign(kDisplayMemorySize, 0);
-    window_.clear();
+    std::ranges::fill(memory_, 0);
+    window_ = {};
     windowPhysical_ = 0;
+    registersMapped_ = 0;
     synth_ = Icd2061a(options.powerOnClockHz);
     framePosition_ = 0;
     clockFraction_ = 0;
@@ -82,21 +87,32 @@ std::optional<std::uintptr_t> EmulatedBoard::Locate(std::uint32_t board) {
     if (board != options_.boardNumber) {
         return std::nullopt;
     }
-    return Map(options_.registerPhysical, 0x400000);
+    return Map(options_.registerPhysical, kLocatedWindowSize);
 }
 
-// The window is fresh memory reading as an open bus; display memory is
-// copied in while mapped so that the layer's plain memory accesses land in
-// it.
+// The window reads as an open bus; display memory is copied in while
+// mapped so that the layer's plain memory accesses land in it.
 std::optional<std::uintptr_t> EmulatedBoard::Map(std::uint32_t physical, std::uint32_t length) {
     if (IsMapped() || length == 0) {
         return std::nullopt;
     }
-    window_.assign(length, kOpenBus);
+    if (std::size_t{length} + kDisplayMemorySize > storage_.bytes().size()) {
+        platform::LargeMemory larger(std::size_t{length} + kDisplayMemorySize);
+        std::ranges::copy(memory_, larger.bytes().end() - kDisplayMemorySize);
+        storage_ = std::move(larger);
+        memory_ = storage_.bytes().last(kDisplayMemorySize);
+    }
+    window_ = storage_.bytes().first(length);
+    std::ranges::fill(window_, kOpenBus);
     windowPhysical_ = physical;
     const std::uint64_t memoryAt = std::uint64_t{options_.memoryPhysical} - physical;
     if (options_.memoryPhysical >= physical && memoryAt + kDisplayMemorySize <= length) {
         std::memcpy(window_.data() + memoryAt, memory_.data(), kDisplayMemorySize);
+    }
+    const std::uint64_t registersAt = std::uint64_t{options_.registerPhysical} - physical;
+    if (options_.registerPhysical >= physical && registersAt < length) {
+        registerBlock_ = reinterpret_cast<std::uintptr_t>(window_.data()) + registersAt;
+        registersMapped_ = std::min<std::uint64_t>(kRegisterBlockSize, length - registersAt);
     }
     return reinterpret_cast<std::uintptr_t>(window_.data());
 }
@@ -110,8 +126,8 @@ bool EmulatedBoard::Unmap(std::uintptr_t linear) {
         std::memcpy(memory_.data(), live.data(), kDisplayMemorySize);
     }
     CheckStrayStores(live);
-    window_.clear();
-    window_.shrink_to_fit();
+    window_ = {};
+    registersMapped_ = 0;
     return true;
 }
 
@@ -178,7 +194,9 @@ std::uint16_t EmulatedBoard::BusRead16(std::uintptr_t address) {
     return offset ? Read16(*offset) : 0;
 }
 
-std::uint32_t EmulatedBoard::BusRead32(std::uintptr_t address) {
+// A read that missed the registers as the window shows them: one that the
+// board can still serve, or a bus error.
+std::uint32_t EmulatedBoard::StrayRead32(std::uintptr_t address) {
     const auto offset = RegisterOffset(address, 4);
     return offset ? Read32(*offset) : 0;
 }
@@ -230,14 +248,8 @@ void EmulatedBoard::Store16(std::uint32_t offset, std::uint16_t value) {
 
 std::uint32_t EmulatedBoard::Read32(std::uint32_t offset) {
     Tick();
-    if (reg::IsUsbRegister(offset) || offset % 4 != 0) {
-        BusError("32-bit read of a 16-bit register or misaligned", offset, 4);
-        return 0;
-    }
-    switch (offset) {
-    case reg::kProductInfo:
-        return ProductInformation(options_);
-    case reg::kPowerSave: {
+    // First: the status that the frame-counted waits read over and over.
+    if (offset == reg::kPowerSave) {
         std::uint32_t value = regs_[offset / 4];
         if ((value & reg::kPowerSaveMode) != 0) {
             value |= reg::kMemoryPoweredDown;
@@ -246,6 +258,13 @@ std::uint32_t EmulatedBoard::Read32(std::uint32_t offset) {
         }
         return value;
     }
+    if (reg::IsUsbRegister(offset) || offset % 4 != 0) {
+        BusError("32-bit read of a 16-bit register or misaligned", offset, 4);
+        return 0;
+    }
+    switch (offset) {
+    case reg::kProductInfo:
+        return ProductInformation(options_);
     case reg::kLutWrite:
         return 0;
     case reg::kLutRead:
@@ -337,6 +356,9 @@ Timing ReadTiming(const std::array<std::uint32_t, EmulatedBoard::kRegisterBlockS
 // Power save mode stops the display; so does a pixel clock of 0.
 void EmulatedBoard::LatchClockAndTiming() {
     pixelClockHz_ = PixelClockHz();
+    const std::uint64_t perAccess = std::uint64_t{kAccessNs} * pixelClockHz_;
+    pixelsPerAccess_ = perAccess / kNsPerSecond;
+    fractionPerAccess_ = perAccess % kNsPerSecond;
     const Timing timing = ReadTiming(regs_);
     frameLength_ = timing.horizontalTotal * timing.verticalTotal;
     displayedLength_ = timing.verticalDisplay * timing.horizontalTotal;
@@ -346,10 +368,15 @@ void EmulatedBoard::Tick() {
     if ((regs_[reg::kPowerSave / 4] & reg::kPowerSaveMode) != 0) {
         return;
     }
-    clockFraction_ += std::uint64_t{kAccessNs} * pixelClockHz_;
-    const std::uint64_t pixels = clockFraction_ / kNsPerSecond;
-    clockFraction_ %= kNsPerSecond;
-    framePosition_ += pixels;
+    // The pixel clocks of one access in whole ones and a fraction, added
+    // up without dividing: the frame-counted waits of an initialization
+    // are hundreds of thousands of accesses.
+    framePosition_ += pixelsPerAccess_;
+    clockFraction_ += fractionPerAccess_;
+    if (clockFraction_ >= kNsPerSecond) {
+        clockFraction_ -= kNsPerSecond;
+        ++framePosition_;
+    }
     // Most accesses stay within the frame; dividing only when they do not
     // keeps the frame-counted waits cheap to emulate.
     if (framePosition_ >= frameLength_) {

@@ -15,6 +15,7 @@
 // power-on frequency of BoardOptions.
 
 #include "emu/icd2061a.h"
+#include "platform/large_memory.h"
 
 #include <array>
 #include <cstdint>
@@ -59,7 +60,13 @@ class EmulatedBoard {
 
     // Register accesses at process addresses inside the mapped window.
     std::uint16_t BusRead16(std::uintptr_t address);
-    std::uint32_t BusRead32(std::uintptr_t address);
+    // Inline for the status reads of the frame-counted waits, hundreds of
+    // thousands of them in one initialization.
+    std::uint32_t BusRead32(std::uintptr_t address) {
+        const std::uintptr_t offset = address - registerBlock_;
+        return offset < registersMapped_ ? Read32(static_cast<std::uint32_t>(offset))
+                                         : StrayRead32(address);
+    }
     void BusWrite16(std::uintptr_t address, std::uint16_t value);
     void BusWrite32(std::uintptr_t address, std::uint32_t value);
 
@@ -89,6 +96,7 @@ class EmulatedBoard {
 
   private:
     std::optional<std::uint32_t> RegisterOffset(std::uintptr_t address, std::uint32_t width);
+    std::uint32_t StrayRead32(std::uintptr_t address);
     void BusError(const char* what, std::uint32_t offset, std::uint32_t width);
     void Store16(std::uint32_t offset, std::uint16_t value);
     void Store32(std::uint32_t offset, std::uint32_t value);
@@ -102,15 +110,28 @@ class EmulatedBoard {
     std::array<std::uint32_t, kRegisterBlockSize / 4> regs_{};
     std::array<std::uint32_t, 256> lut_{};
     std::uint32_t lutReadIndex_ = 0;
-    std::vector<std::uint8_t> memory_;
-    // The mapped window; display memory lives in it while mapped.
-    std::vector<std::uint8_t> window_;
+    // The window while mapped, and display memory behind the room for it,
+    // in one block taken once and kept: every page of the window is touched
+    // on every mapping, which in large pages costs a few faults instead of
+    // a thousand. Display memory lives in the window while mapped.
+    platform::LargeMemory storage_;
+    std::span<std::uint8_t> memory_;
+    std::span<std::uint8_t> window_;
     std::uint32_t windowPhysical_ = 0;
+    // Where in the window the register block starts, and how many of its
+    // bytes lie in the window from there; 0 while unmapped, or when the
+    // block starts before the window.
+    std::uintptr_t registerBlock_ = 0;
+    std::uintptr_t registersMapped_ = 0;
     Icd2061a synth_;
     // What the last register write left of the pixel clock and the frame:
     // only writes change them, and every access needs them. In pixel clocks,
     // the frame and its lines up to the end of the vertical display period.
     std::uint32_t pixelClockHz_ = 0;
+    // What one access adds: whole pixel clocks, and the fraction (in 1e-9
+    // units) that carries over.
+    std::uint64_t pixelsPerAccess_ = 0;
+    std::uint64_t fractionPerAccess_ = 0;
     std::uint64_t frameLength_ = 1;
     std::uint64_t displayedLength_ = 1;
     // Display position in pixel clocks within the frame, and the fraction of
