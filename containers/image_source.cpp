@@ -30,10 +30,10 @@ bool ImageSource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> bytes) co
     return true;
 }
 
-ImageScan::ImageScan(const ImageSource& image, std::uint64_t from)
+ImageScan::ImageScan(const ImageSource& image, std::uint64_t from, platform::ScanBy by)
     : image_(image), position_(std::min(from, image.size_)) {
     if (image.file_ != nullptr) {
-        file_.emplace(*image.file_, image.size_, image.pieceSize_, position_);
+        file_.emplace(*image.file_, image.size_, by, image.pieceSize_, position_);
     }
 }
 

@@ -50,10 +50,12 @@ class ImageSource {
     mutable std::optional<platform::SystemError> failure_;
 };
 
-// One reading of an image from an offset (its start) to its end.
+// One reading of an image from an offset (its start) to its end; a search
+// from the start may read a file through a view (see platform::FileScan).
 class ImageScan {
   public:
-    explicit ImageScan(const ImageSource& image, std::uint64_t from = 0);
+    explicit ImageScan(const ImageSource& image, std::uint64_t from = 0,
+                       platform::ScanBy by = platform::ScanBy::Reading);
     ~ImageScan();
     ImageScan(const ImageScan&) = delete;
     ImageScan& operator=(const ImageScan&) = delete;

@@ -15,16 +15,16 @@ constexpr std::size_t kProbeLength = std::size_t{2} << 20;
 constexpr std::size_t kPageSize = 4096;
 // How much of a view one piece covers; the pages behind a piece are let
 // go of when the next is asked for.
-constexpr std::size_t kViewPieceSize = std::size_t{8} << 20;
+constexpr std::size_t kViewPieceSize = std::size_t{32} << 20;
 
 } // namespace
 
-FileScan::FileScan(const File& file, std::uint64_t length, std::size_t pieceSize,
+FileScan::FileScan(const File& file, std::uint64_t length, ScanBy by, std::size_t pieceSize,
                    std::uint64_t from)
     : file_(file), length_(length), position_(std::min(from, length)),
       buffer_(kScanKeepLimit +
               static_cast<std::size_t>(std::min<std::uint64_t>(pieceSize, length_ - position_))) {
-    if (position_ == 0 && length_ >= kViewMinimum) {
+    if (by == ScanBy::CheaperOfViewAndReading && position_ == 0 && length_ >= kViewMinimum) {
         ChooseView();
     }
 }

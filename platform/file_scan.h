@@ -20,6 +20,17 @@ inline constexpr std::size_t kScanPieceSize = std::size_t{64} << 10;
 // front of the next: a record, or a line of text, that the piece cut.
 inline constexpr std::size_t kScanKeepLimit = 1024;
 
+// How a scan may reach a file's bytes.
+enum class ScanBy {
+    // Copying them into the buffer: for a reader that works at length on
+    // each byte (a parser), beside which copying costs little and faults
+    // would only add.
+    Reading,
+    // Through a view where that costs less than copying them: for a reader
+    // that only glances at each byte (a search).
+    CheaperOfViewAndReading,
+};
+
 // A file read once from its start to a given length, a piece at a time.
 //
 // The pieces come through a buffer that is reused, so that a large file
@@ -29,12 +40,13 @@ inline constexpr std::size_t kScanKeepLimit = 1024;
 // few pages of it. Where the system maps the file's cache in large pieces
 // instead, so that faulting a view in costs less than copying the bytes,
 // which a measurement of both on the file's first megabytes tells, a large
-// file is scanned through a view, letting go of what it has passed.
+// file may be searched through a view, letting go of what it has passed.
 class FileScan {
   public:
-    // From offset `from` on; a scan from the start may go through a view.
-    FileScan(const File& file, std::uint64_t length, std::size_t pieceSize = kScanPieceSize,
-             std::uint64_t from = 0);
+    // From offset `from` on; only a scan from the start may go through a
+    // view.
+    FileScan(const File& file, std::uint64_t length, ScanBy by,
+             std::size_t pieceSize = kScanPieceSize, std::uint64_t from = 0);
     FileScan(const FileScan&) = delete;
     FileScan& operator=(const FileScan&) = delete;
 

@@ -24,7 +24,7 @@ TEST(FileScan, HandsOutTheFileInPiecesThatRepeatWhatWasKept) {
     for (const std::size_t pieceSize :
          {std::size_t{1}, std::size_t{7}, std::size_t{4096}, kScanPieceSize}) {
         for (const std::uint64_t from : {0, 1234}) {
-            FileScan scan(file, content.size(), pieceSize, from);
+            FileScan scan(file, content.size(), ScanBy::Reading, pieceSize, from);
             std::uint64_t at = from;
             std::size_t keep = 0;
             for (std::span<const std::uint8_t> piece; !(piece = scan.Next(keep)).empty();) {
@@ -46,7 +46,7 @@ TEST(FileScan, AFileShorterThanItsLengthEndsTheScanWithAFailure) {
     const std::string path = test::ScratchDirectory() + "/shortened.bin";
     test::WriteFileBytes(path, Numbered(3000));
     const File file = std::move(*File::Open(path, FileAccess::Read));
-    FileScan scan(file, 4000, 1024);
+    FileScan scan(file, 4000, ScanBy::Reading, 1024);
     std::size_t read = 0;
     for (std::span<const std::uint8_t> piece; !(piece = scan.Next(0)).empty();) {
         read += piece.size();
