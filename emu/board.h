@@ -15,10 +15,11 @@
 // power-on frequency of BoardOptions.
 
 #include "emu/icd2061a.h"
-#include "platform/large_memory.h"
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -50,7 +51,8 @@ class EmulatedBoard {
 
     explicit EmulatedBoard(const BoardOptions& options = {});
 
-    // Back to power-on state, display memory cleared, no mapping.
+    // Back to power-on state, display memory cleared, no mapping, no bus
+    // errors.
     void PowerOn(const BoardOptions& options = {});
 
     // The driver's requests.
@@ -90,9 +92,11 @@ class EmulatedBoard {
     bool IsMapped() const { return !window_.empty(); }
     std::uint32_t MappedPhysical() const { return windowPhysical_; }
     // Accesses the board could not serve: outside the register block, wrong
-    // width, misaligned; and, found when the window is unmapped, stores into
-    // the window where there is no display memory.
-    const std::vector<std::string>& BusErrors() const { return busErrors_; }
+    // width, misaligned; and stores into an unmapped window where there is
+    // no display memory. Those are looked for when asked (or when a window
+    // is mapped again): comparing megabytes of memory would cost every run
+    // of a program, though only tests ask.
+    const std::vector<std::string>& BusErrors() const;
 
   private:
     std::optional<std::uint32_t> RegisterOffset(std::uintptr_t address, std::uint32_t width);
@@ -100,7 +104,9 @@ class EmulatedBoard {
     void BusError(const char* what, std::uint32_t offset, std::uint32_t width);
     void Store16(std::uint32_t offset, std::uint16_t value);
     void Store32(std::uint32_t offset, std::uint32_t value);
-    void CheckStrayStores(std::span<const std::uint8_t> displayMemory);
+    void TakeStorage(std::size_t room);
+    void Reset(const BoardOptions& options);
+    void CheckStrayStores() const;
     void LatchClockAndTiming();
     void Tick();
     bool InVerticalNonDisplay() const;
@@ -110,13 +116,21 @@ class EmulatedBoard {
     std::array<std::uint32_t, kRegisterBlockSize / 4> regs_{};
     std::array<std::uint32_t, 256> lut_{};
     std::uint32_t lutReadIndex_ = 0;
-    // The window while mapped, and display memory behind the room for it,
-    // in one block taken once and kept: every page of the window is touched
-    // on every mapping, which in large pages costs a few faults instead of
-    // a thousand. Display memory lives in the window while mapped.
-    platform::LargeMemory storage_;
+    // Display memory with room for a window on either side, taken once
+    // from the system zeroed and kept. A window is placed around display
+    // memory, so that the layer's plain memory accesses land in it and
+    // nothing is copied in or out; the rest of a window reads as the
+    // system's zeros and costs no memory until something is stored there.
+    struct Free {
+        void operator()(std::uint8_t* bytes) const { std::free(bytes); }
+    };
+    std::unique_ptr<std::uint8_t[], Free> storage_;
+    std::size_t room_ = 0;
     std::span<std::uint8_t> memory_;
     std::span<std::uint8_t> window_;
+    // The last window given back, until it has been looked at for stray
+    // stores.
+    mutable std::span<std::uint8_t> unchecked_;
     std::uint32_t windowPhysical_ = 0;
     // Where in the window the register block starts, and how many of its
     // bytes lie in the window from there; 0 while unmapped, or when the
@@ -142,7 +156,7 @@ class EmulatedBoard {
     int usbResets_ = 0;
     int chipResets_ = 0;
     std::uint32_t lastLocatedBoard_ = 0;
-    std::vector<std::string> busErrors_;
+    mutable std::vector<std::string> busErrors_;
 };
 
 } // namespace k7r::emu
