@@ -12,7 +12,6 @@
 namespace k7r::emu {
 namespace {
 
-constexpr std::uint64_t kNsPerSecond = 1000000000;
 // REG[14h] bits the chip drives itself.
 constexpr std::uint32_t kPowerSaveStatusBits = reg::kVerticalNonDisplay | reg::kMemoryPoweredDown;
 // REG[60h] bits 23:16 only trigger a reset; they read back as 0.
@@ -269,18 +268,8 @@ void EmulatedBoard::Store16(std::uint32_t offset, std::uint16_t value) {
     word = (word & ~(0xFFFFu << shift)) | std::uint32_t{value} << shift;
 }
 
-std::uint32_t EmulatedBoard::Read32(std::uint32_t offset) {
-    Tick();
-    // First: the status that the frame-counted waits read over and over.
-    if (offset == reg::kPowerSave) {
-        std::uint32_t value = regs_[offset / 4];
-        if ((value & reg::kPowerSaveMode) != 0) {
-            value |= reg::kMemoryPoweredDown;
-        } else if (InVerticalNonDisplay()) {
-            value |= reg::kVerticalNonDisplay;
-        }
-        return value;
-    }
+// Any register but the status one, after the access's time.
+std::uint32_t EmulatedBoard::ReadRegister32(std::uint32_t offset) {
     if (reg::IsUsbRegister(offset) || offset % 4 != 0) {
         BusError("32-bit read of a 16-bit register or misaligned", offset, 4);
         return 0;
@@ -385,32 +374,6 @@ void EmulatedBoard::LatchClockAndTiming() {
     const Timing timing = ReadTiming(regs_);
     frameLength_ = timing.horizontalTotal * timing.verticalTotal;
     displayedLength_ = timing.verticalDisplay * timing.horizontalTotal;
-}
-
-void EmulatedBoard::Tick() {
-    if ((regs_[reg::kPowerSave / 4] & reg::kPowerSaveMode) != 0) {
-        return;
-    }
-    // The pixel clocks of one access in whole ones and a fraction, added
-    // up without dividing: the frame-counted waits of an initialization
-    // are hundreds of thousands of accesses.
-    framePosition_ += pixelsPerAccess_;
-    clockFraction_ += fractionPerAccess_;
-    if (clockFraction_ >= kNsPerSecond) {
-        clockFraction_ -= kNsPerSecond;
-        ++framePosition_;
-    }
-    // Most accesses stay within the frame; dividing only when they do not
-    // keeps the frame-counted waits cheap to emulate.
-    if (framePosition_ >= frameLength_) {
-        frames_ += framePosition_ / frameLength_;
-        framePosition_ %= frameLength_;
-    }
-}
-
-// The lines after the vertical display period up to the vertical total.
-bool EmulatedBoard::InVerticalNonDisplay() const {
-    return framePosition_ >= displayedLength_;
 }
 
 } // namespace k7r::emu

@@ -15,6 +15,7 @@
 // power-on frequency of BoardOptions.
 
 #include "emu/icd2061a.h"
+#include "hal/chip_registers.h"
 
 #include <array>
 #include <cstdint>
@@ -60,10 +61,11 @@ class EmulatedBoard {
     std::optional<std::uintptr_t> Map(std::uint32_t physical, std::uint32_t length);
     bool Unmap(std::uintptr_t linear);
 
-    // Register accesses at process addresses inside the mapped window.
+    // Register accesses at process addresses inside the mapped window. The
+    // 32-bit read is inline down to the status register's value, for the
+    // frame-counted waits, which read it hundreds of thousands of times in
+    // one initialization.
     std::uint16_t BusRead16(std::uintptr_t address);
-    // Inline for the status reads of the frame-counted waits, hundreds of
-    // thousands of them in one initialization.
     std::uint32_t BusRead32(std::uintptr_t address) {
         const std::uintptr_t offset = address - registerBlock_;
         return offset < registersMapped_ ? Read32(static_cast<std::uint32_t>(offset))
@@ -74,7 +76,10 @@ class EmulatedBoard {
 
     // Register accesses by offset, with the same side effects and time.
     std::uint16_t Read16(std::uint32_t offset);
-    std::uint32_t Read32(std::uint32_t offset);
+    std::uint32_t Read32(std::uint32_t offset) {
+        Tick();
+        return offset == reg::kPowerSave ? PowerSaveStatus() : ReadRegister32(offset);
+    }
     void Write16(std::uint32_t offset, std::uint16_t value);
     void Write32(std::uint32_t offset, std::uint32_t value);
 
@@ -99,6 +104,8 @@ class EmulatedBoard {
     const std::vector<std::string>& BusErrors() const;
 
   private:
+    static constexpr std::uint64_t kNsPerSecond = 1000000000;
+
     std::optional<std::uint32_t> RegisterOffset(std::uintptr_t address, std::uint32_t width);
     std::uint32_t StrayRead32(std::uintptr_t address);
     void BusError(const char* what, std::uint32_t offset, std::uint32_t width);
@@ -108,8 +115,35 @@ class EmulatedBoard {
     void Reset(const BoardOptions& options);
     void CheckStrayStores() const;
     void LatchClockAndTiming();
-    void Tick();
-    bool InVerticalNonDisplay() const;
+    std::uint32_t ReadRegister32(std::uint32_t offset);
+    // REG[14h] with the bits the chip drives.
+    std::uint32_t PowerSaveStatus() const {
+        const std::uint32_t value = regs_[reg::kPowerSave / 4];
+        if ((value & reg::kPowerSaveMode) != 0) {
+            return value | reg::kMemoryPoweredDown;
+        }
+        // The lines after the vertical display period up to the vertical
+        // total.
+        return framePosition_ >= displayedLength_ ? value | reg::kVerticalNonDisplay : value;
+    }
+    // One access's time. The pixel clocks of an access in whole ones and a
+    // fraction are added up without dividing, and most accesses stay within
+    // the frame: dividing only when they do not keeps the waits cheap.
+    void Tick() {
+        if ((regs_[reg::kPowerSave / 4] & reg::kPowerSaveMode) != 0) {
+            return;
+        }
+        framePosition_ += pixelsPerAccess_;
+        clockFraction_ += fractionPerAccess_;
+        if (clockFraction_ >= kNsPerSecond) {
+            clockFraction_ -= kNsPerSecond;
+            ++framePosition_;
+        }
+        if (framePosition_ >= frameLength_) {
+            frames_ += framePosition_ / frameLength_;
+            framePosition_ %= frameLength_;
+        }
+    }
     void WriteGpio(std::uint32_t value);
 
     BoardOptions options_;
