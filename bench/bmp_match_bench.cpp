@@ -36,7 +36,7 @@ void Put32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t value) 
 // Pixel n lies in block n x 40503 (odd, so every block comes up once in any
 // kBlocks pixels in a row), at a random place within it.
 std::vector<std::uint8_t> NoiseBmp() {
-    namespace bmp = k7r::bmp;
+    namespace bmp = k7r::view::bmp;
     const std::size_t headers = bmp::kFileHeaderSize + bmp::kInfoHeaderSize;
     std::vector<std::uint8_t> file(headers + std::size_t{kImageWidth} * kImageHeight * 3);
     file[0] = 'B';
@@ -71,14 +71,14 @@ struct Panel {
         display.SetBitsPerPixel(bpp);
         display.SetVirtualDisplay(kImageWidth, kImageHeight);
     }
-    k7r::MemoryChip chip;
-    k7r::Display display;
+    k7r::view::MemoryChip chip;
+    k7r::view::Display display;
 };
 
 void Draw(const std::vector<std::uint8_t>& file, std::uint32_t bpp) {
     Panel panel(bpp);
     std::ostringstream out;
-    if (k7r::DrawBmp({panel.display, out, 0, 0}, file, "noise.bmp") != 0) {
+    if (k7r::view::DrawBmp({panel.display, out, 0, 0}, file, "noise.bmp") != 0) {
         std::fprintf(stderr, "%s", out.str().c_str());
         std::exit(1);
     }

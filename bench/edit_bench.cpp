@@ -31,24 +31,24 @@ struct SettingCase {
 };
 
 constexpr SettingCase kCases[] = {
-    {kIdDescription, {"Bench board A", "Bench board B"}},
-    {kIdClkI, {"25.175", "40.000"}},
-    {kIdRegPhysAddr, {"0x10000000", "0x10400000"}},
-    {kIdPowerOnTime, {"100", "150"}},
-    {kIdClockChip, {"0", "1"}},
-    {kIdPanelType, {"0", "1"}},
-    {kIdPclkDivide, {"1", "2"}},
-    {kIdVertDoubling, {"0", "1"}},
-    {kIdSwivelView, {"0", "90"}},
-    {kIdBitsPerPixel, {"8", "16"}},
-    {kIdHorzTotal, {"352", "400"}},
-    {kIdDutyCycle, {"50", "60"}},
-    {kIdPipXStart, {"0", "8"}},
+    {regs::kIdDescription, {"Bench board A", "Bench board B"}},
+    {regs::kIdClkI, {"25.175", "40.000"}},
+    {regs::kIdRegPhysAddr, {"0x10000000", "0x10400000"}},
+    {regs::kIdPowerOnTime, {"100", "150"}},
+    {regs::kIdClockChip, {"0", "1"}},
+    {regs::kIdPanelType, {"0", "1"}},
+    {regs::kIdPclkDivide, {"1", "2"}},
+    {regs::kIdVertDoubling, {"0", "1"}},
+    {regs::kIdSwivelView, {"0", "90"}},
+    {regs::kIdBitsPerPixel, {"8", "16"}},
+    {regs::kIdHorzTotal, {"352", "400"}},
+    {regs::kIdDutyCycle, {"50", "60"}},
+    {regs::kIdPipXStart, {"0", "8"}},
 };
 
-const PanelDefList& Panels() {
-    static const PanelDefList panels = [] {
-        PanelDefList list;
+const panels::PanelDefList& Panels() {
+    static const panels::PanelDefList panels = [] {
+        panels::PanelDefList list;
         list.LoadFile(K7R_PANELS_DEF,
                       [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); });
         return list;

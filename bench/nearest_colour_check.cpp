@@ -12,9 +12,9 @@
 
 namespace {
 
-using k7r::NearestColour;
-using k7r::Palette;
-using k7r::Rgb;
+using k7r::view::NearestColour;
+using k7r::view::Palette;
+using k7r::view::Rgb;
 
 // Distance and index in one key: the smallest is the nearest entry with
 // the lowest index.
@@ -84,11 +84,11 @@ int main() {
                    static_cast<std::uint8_t>(random() % 4 * 85)};
     }
     bool all = true;
-    all &= Check("deep-colour palette", k7r::DeepColourPalette(), 8);
-    all &= Check("fixed 16-colour palette", k7r::FixedPalette16(), 4);
+    all &= Check("deep-colour palette", k7r::view::DeepColourPalette(), 8);
+    all &= Check("fixed 16-colour palette", k7r::view::FixedPalette16(), 4);
     all &= Check("arbitrary colours", arbitrary, 8);
     all &= Check("arbitrary colours", arbitrary, 4);
     all &= Check("coarse grid with duplicates", grid, 8);
-    all &= Check("grey ramp", k7r::GreyRamp(), 8);
+    all &= Check("grey ramp", k7r::view::GreyRamp(), 8);
     return all ? 0 : 1;
 }

@@ -26,7 +26,7 @@ constexpr std::size_t kRecordOffset = kPlainImageSize - HAL_RECORD_SIZE - 1;
 
 void Save(const std::string& path, HAL_STRUCT& record) {
     ++record.ClkI;
-    if (!k7r::SaveConfigFile(path, "", record, false, [](const std::string& text) {
+    if (!k7r::containers::SaveConfigFile(path, "", record, false, [](const std::string& text) {
             std::fprintf(stderr, "%s\n", text.c_str());
         })) {
         std::exit(1);

@@ -32,7 +32,7 @@ const void* volatile memchrFound;
 
 void Show(const std::string& path) {
     HAL_STRUCT stored;
-    if (!k7r::InspectConfigFile(path, stored, [](const std::string& text) {
+    if (!k7r::containers::InspectConfigFile(path, stored, [](const std::string& text) {
             std::fprintf(stderr, "%s\n", text.c_str());
         })) {
         std::exit(1);

@@ -50,7 +50,7 @@ std::string SrecLine(char type, std::span<const std::uint8_t> fields) {
     bytes[length - 1] = static_cast<std::uint8_t>(~sum);
     std::string line(2 + 2 * length, type);
     line[0] = 'S';
-    k7r::EncodeHex(bytes, length, reinterpret_cast<std::uint8_t*>(line.data()) + 2);
+    k7r::containers::EncodeHex(bytes, length, reinterpret_cast<std::uint8_t*>(line.data()) + 2);
     return line + "\r\n";
 }
 
@@ -70,7 +70,7 @@ std::string InputPath() {
         byte = static_cast<std::uint8_t>(state >> 24);
     }
     HAL_STRUCT record = TemplateRecord;
-    record.Crc = k7r::ComputeRecordCrc(record);
+    record.Crc = k7r::config::ComputeRecordCrc(record);
     std::memcpy(payload.data() + payload.size() / 2, &record, sizeof record);
     std::filesystem::create_directories(kDirectory);
     std::ofstream out(file, std::ios::binary);
@@ -91,12 +91,12 @@ std::string InputPath() {
 
 // The work of the process on our side.
 int OpenAndSave(const std::string& path) {
-    k7r::WorkingConfig config(TemplateRecord);
-    const k7r::MessageSink fail = [](const std::string& text) {
+    k7r::config::WorkingConfig config(TemplateRecord);
+    const k7r::containers::MessageSink fail = [](const std::string& text) {
         std::fprintf(stderr, "%s\n", text.c_str());
     };
-    return k7r::OpenConfigFile(path, config, fail) &&
-                   k7r::SaveConfigFile(path, "", config.Record, false, fail)
+    return k7r::containers::OpenConfigFile(path, config, fail) &&
+                   k7r::containers::SaveConfigFile(path, "", config.Record, false, fail)
                ? 0
                : 1;
 }

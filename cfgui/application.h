@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cfgui/help_table.h"
+#include "cfgui/tooltip_delays.h"
 #include "config/working_config.h"
 #include "edit/edit_session.h"
 #include "export/export_options.h"
@@ -36,7 +37,7 @@ struct TooltipSettings {
     // The tooltip control exists.
     bool available = false;
     bool enabled = false;
-    std::size_t delayIndex = 1;
+    std::size_t delayIndex = kInitialDelayIndex;
 };
 
 // Everything the utility keeps for the whole run, owned by the shell and
@@ -46,11 +47,11 @@ struct Application {
 
     // Read once at start, before the main window; the session matches
     // against it.
-    PanelDefList panels;
+    panels::PanelDefList panels;
     // The working configuration and what the pages remember beside it.
     edit::EditSession session;
     HelpTable help;
-    FieldControlBindings bindings;
+    regs::FieldControlBindings bindings;
     // The file opened or saved last; empty while there is none.
     std::string currentPath;
     DiagnosticsState diagnostics;
@@ -60,7 +61,7 @@ struct Application {
     // Files dropped on the main window, for Configure Multiple.
     std::vector<std::string> droppedFiles;
     // What the Export Options dialog chose last.
-    ExportOptions exportOptions;
+    exporter::ExportOptions exportOptions;
     // The feature the Panel page edits (a setting id, 0 for none), kept
     // while the program runs.
     std::uint32_t panelFeature = 0;

@@ -6,7 +6,7 @@
 #include "edit/bad_entry.h"
 #include "edit/diagnostics.h"
 #include "edit/field_text.h"
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
 
 #include <cstdio>
 
@@ -18,14 +18,14 @@ bool Has(unsigned flags, unsigned flag) {
 }
 
 // The input clock fields show MHz with three decimals, as they are typed.
-std::string ValueText(WorkingConfig& config, int control, std::uint32_t setting) {
+std::string ValueText(config::WorkingConfig& config, int control, std::uint32_t setting) {
     if (control == IDC_CLKI_TIMING || control == IDC_CLKI2_TIMING) {
-        const std::uint32_t hz = GetFieldValue(config, setting);
+        const std::uint32_t hz = regs::GetFieldValue(config, setting);
         char text[32];
         std::snprintf(text, sizeof text, "%u.%03u", hz / 1000000, (hz / 1000) % 1000);
         return text;
     }
-    return FormatFieldValue(config, setting);
+    return regs::FormatFieldValue(config, setting);
 }
 
 } // namespace
@@ -85,11 +85,12 @@ void DiagnosticsReporter::ReportBadEntry(View& view, int control, bool withRange
     }
     const std::string text = view.Text(control);
     const std::uint32_t setting =
-        FindFieldByControl(app_.bindings, static_cast<std::uint32_t>(control));
+        regs::FindFieldByControl(app_.bindings, static_cast<std::uint32_t>(control));
     const std::string message =
-        withRange ? edit::BadEntryMessage(text, setting, GetFieldMin(app_.session.config, setting),
-                                          GetFieldMax(app_.session.config, setting))
-                  : edit::BadEntryMessage(text, setting);
+        withRange
+            ? edit::BadEntryMessage(text, setting, regs::GetFieldMin(app_.session.config, setting),
+                                    regs::GetFieldMax(app_.session.config, setting))
+            : edit::BadEntryMessage(text, setting);
     ReportBadEntry(view, control, message, ValueText(app_.session.config, control, setting));
 }
 

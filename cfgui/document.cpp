@@ -5,7 +5,7 @@
 
 namespace k7r::cfgui {
 
-bool OpenDocument(Application& app, const std::string& path, const MessageSink& show) {
+bool OpenDocument(Application& app, const std::string& path, const containers::MessageSink& show) {
     if (!edit::OpenConfiguration(app.session, path, show)) {
         return false;
     }
@@ -13,16 +13,18 @@ bool OpenDocument(Application& app, const std::string& path, const MessageSink& 
     return true;
 }
 
-bool SaveDocument(Application& app, const MessageSink& show) {
-    if (SaveConfigFile(app.currentPath, {}, app.session.config.Record, false, show)) {
+bool SaveDocument(Application& app, const containers::MessageSink& show) {
+    if (containers::SaveConfigFile(app.currentPath, {}, app.session.config.Record, false, show)) {
         return true;
     }
     app.currentPath.clear();
     return false;
 }
 
-bool SaveDocumentAs(Application& app, const std::string& target, const MessageSink& show) {
-    if (!SaveConfigFile(app.currentPath, target, app.session.config.Record, false, show)) {
+bool SaveDocumentAs(Application& app, const std::string& target,
+                    const containers::MessageSink& show) {
+    if (!containers::SaveConfigFile(app.currentPath, target, app.session.config.Record, false,
+                                    show)) {
         return false;
     }
     app.currentPath = target;

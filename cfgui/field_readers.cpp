@@ -4,10 +4,6 @@
 
 namespace k7r::cfgui {
 
-std::optional<std::uint32_t> ReadHexField(const View& view, int control) {
-    return edit::ReadHexText(view.Text(control));
-}
-
 std::optional<MilliValue> ReadMilliField(const View& view, int control) {
     return edit::ReadMilliText(MilliFieldText(view, control));
 }

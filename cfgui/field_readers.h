@@ -2,7 +2,6 @@
 
 #include "edit/field_text.h"
 
-#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -14,7 +13,6 @@ class View;
 // (edit/field_text.h); these take the text from the control.
 using edit::MilliValue;
 
-std::optional<std::uint32_t> ReadHexField(const View& view, int control);
 // A drop-down list with a selection is read from its selected item.
 std::optional<MilliValue> ReadMilliField(const View& view, int control);
 // The text ReadMilliField reads.

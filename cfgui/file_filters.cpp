@@ -1,10 +1,10 @@
 #include "cfgui/file_filters.h"
 
 #include "cfgui/window_title.h"
+#include "platform/ascii.h"
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 
 namespace k7r::cfgui {
 namespace {
@@ -38,13 +38,6 @@ constexpr std::array<KindByExtension, 7> kSaveAsKinds = {{
     {"PRC", kOpenFilters[6]},
 }};
 
-bool SameLetters(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::toupper(static_cast<unsigned char>(x)) ==
-               std::toupper(static_cast<unsigned char>(y));
-    });
-}
-
 } // namespace
 
 std::span<const FileFilter> OpenFilters() {
@@ -58,7 +51,7 @@ std::vector<FileFilter> SaveAsFilters(std::string_view currentPath) {
         dot == std::string_view::npos ? std::string_view{} : name.substr(dot + 1);
     std::vector<FileFilter> filters;
     for (const KindByExtension& kind : kSaveAsKinds) {
-        if (SameLetters(kind.extension, extension)) {
+        if (platform::EqualsIgnoringCase(kind.extension, extension)) {
             filters.push_back(kind.filter);
             break;
         }

@@ -34,11 +34,11 @@ const HelpRow* HelpTable::Find(int control) const {
     return nullptr;
 }
 
-void HelpTable::Bind(FieldControlBindings& bindings) const {
+void HelpTable::Bind(regs::FieldControlBindings& bindings) const {
     for (const HelpRow& row : rows_) {
         if (row.setting != 0) {
-            BindFieldControls(bindings, row.setting, static_cast<std::uint32_t>(row.first),
-                              static_cast<std::uint32_t>(row.last));
+            regs::BindFieldControls(bindings, row.setting, static_cast<std::uint32_t>(row.first),
+                                    static_cast<std::uint32_t>(row.last));
         }
     }
 }

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-namespace k7r {
+namespace k7r::regs {
 struct FieldControlBindings;
-}
+} // namespace k7r::regs
 
 namespace k7r::cfgui {
 
@@ -36,7 +36,7 @@ class HelpTable {
     // The first row naming the control; null when none does.
     const HelpRow* Find(int control) const;
     // Hands every row with a setting to BindFieldControls.
-    void Bind(FieldControlBindings& bindings) const;
+    void Bind(regs::FieldControlBindings& bindings) const;
 
   private:
     std::vector<HelpRow> rows_;

@@ -18,7 +18,7 @@ PageServices& NoPageServices() {
     return none;
 }
 
-WorkingConfig& PageContext::Config() {
+config::WorkingConfig& PageContext::Config() {
     return app_.session.config;
 }
 

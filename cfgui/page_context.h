@@ -6,9 +6,9 @@
 #include <cstddef>
 #include <string_view>
 
-namespace k7r {
+namespace k7r::config {
 struct WorkingConfig;
-}
+} // namespace k7r::config
 namespace k7r::edit {
 struct EditSession;
 }
@@ -46,7 +46,7 @@ class PageContext {
         : app_(app), reporter_(reporter), view_(view), services_(services) {}
 
     Application& App() { return app_; }
-    WorkingConfig& Config();
+    config::WorkingConfig& Config();
     edit::EditSession& Session();
     View& Controls() { return view_; }
 

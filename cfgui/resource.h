@@ -15,7 +15,6 @@
 
 /* Dialog templates */
 #define IDD_MAIN 101
-#define IDD_EMPTY_PAGE 200
 #define IDD_GENERAL 201
 #define IDD_PREFERENCES 202
 #define IDD_CLOCKS 203

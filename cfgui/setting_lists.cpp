@@ -1,14 +1,14 @@
 #include "cfgui/setting_lists.h"
 
-#include "edit/page_rules.h"
-#include "regs/settings_engine.h"
+#include "edit/rules/common_rules.h"
+#include "regs/field_values.h"
 
 namespace k7r::cfgui {
 
-std::vector<std::string> SettingListTexts(WorkingConfig& config, std::uint32_t id) {
+std::vector<std::string> SettingListTexts(config::WorkingConfig& config, std::uint32_t id) {
     std::vector<std::string> texts;
     for (std::uint32_t item = 0; item < edit::kLongestList; ++item) {
-        std::optional<std::string> text = GetFieldListText(config, id, item);
+        std::optional<std::string> text = regs::GetFieldListText(config, id, item);
         if (!text) {
             break;
         }

@@ -4,7 +4,7 @@
 #include "cfgui/chip_text.h"
 #include "cfgui/page.h"
 #include "cfgui/resource.h"
-#include "edit/power_page.h"
+#include "edit/rules/power_rules.h"
 #include "regs/field_controls.h"
 #include "regs/field_names.h"
 
@@ -48,7 +48,7 @@ std::string FixedText(Application& app, int control) {
     }
     // A setting that two pages show is bound to the controls of the page
     // that bound it last; the other page's row still names it.
-    return row->setting != 0 ? FieldHelpForId(row->setting) : FillChipId(row->text);
+    return row->setting != 0 ? regs::FieldHelpForId(row->setting) : FillChipId(row->text);
 }
 
 } // namespace
@@ -62,7 +62,7 @@ std::string TooltipText(Application& app, Page* page, int control) {
             return *own;
         }
     }
-    std::string help = FieldHelpForControl(app.bindings, static_cast<std::uint32_t>(control));
+    std::string help = regs::FieldHelpForControl(app.bindings, static_cast<std::uint32_t>(control));
     if (!help.empty()) {
         return help;
     }

@@ -1,7 +1,9 @@
 // configure --from SOURCE [--preserve-addresses] FILE...: the record of
 // SOURCE written into every FILE, as Configure Multiple does, with its
 // summary on standard output.
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/dispatch.h"
 #include "config/default_records.h"
 #include "containers/configure_multiple.h"
 
@@ -58,23 +60,23 @@ int RunConfigure(const Invocation& invocation) {
     const std::string source = invocation.Value(kFrom.name).value_or("");
     const std::vector<std::string>& files = invocation.operands;
     const bool preserveAddresses = invocation.Has(kPreserveAddresses.name);
-    WorkingConfig config(TemplateRecord);
-    if (!OpenConfigFile(source, config, PrintToStderr())) {
+    config::WorkingConfig config(TemplateRecord);
+    if (!containers::OpenConfigFile(source, config, PrintToStderr())) {
         return kExitFailure;
     }
 
     ProgressLine progressLine;
     const bool showProgress = files.size() >= kManyFiles && StderrIsTerminal();
-    const MessageSink show = [&](const std::string& text) {
+    const containers::MessageSink show = [&](const std::string& text) {
         progressLine.Clear();
         PrintToStderr()(text);
     };
-    ConfigureProgress progress;
+    containers::ConfigureProgress progress;
     if (showProgress) {
         progress = [&](std::size_t index, std::size_t count) { progressLine.Show(index, count); };
     }
-    const ConfigureSummary summary =
-        ConfigureFiles(files, config.Record, preserveAddresses, show, progress);
+    const containers::ConfigureSummary summary =
+        containers::ConfigureFiles(files, config.Record, preserveAddresses, show, progress);
     progressLine.Clear();
     std::fputs(summary.text.c_str(), stdout);
     return summary.failures == 0 ? kExitSuccess : kExitFailure;

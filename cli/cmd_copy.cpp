@@ -1,7 +1,11 @@
 // copy SOURCE TARGET [--preserve-addresses]: the record of SOURCE written
 // into the record of TARGET, as the utility saves a file in place.
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/dispatch.h"
 #include "config/default_records.h"
+#include "config/working_config.h"
+#include "containers/config_file.h"
 
 #include <cstdio>
 #include <string>
@@ -15,10 +19,10 @@ constexpr Option kPreserveAddresses = {"--preserve-addresses", "", "",
 int RunCopy(const Invocation& invocation) {
     const std::string& source = invocation.operands[0];
     const std::string& target = invocation.operands[1];
-    WorkingConfig config(TemplateRecord);
-    if (!OpenConfigFile(source, config, PrintToStderr()) ||
-        !SaveConfigFile(target, "", config.Record, invocation.Has(kPreserveAddresses.name),
-                        PrintToStderr())) {
+    config::WorkingConfig config(TemplateRecord);
+    if (!containers::OpenConfigFile(source, config, PrintToStderr()) ||
+        !containers::SaveConfigFile(target, "", config.Record,
+                                    invocation.Has(kPreserveAddresses.name), PrintToStderr())) {
         return kExitFailure;
     }
     std::printf("Configuration of \"%s\" written into \"%s\".\n", source.c_str(), target.c_str());

@@ -2,8 +2,11 @@
 // [--no-hardware-accel]: one of the Export dialog's generated files for the
 // configuration found in FILE, under the kind's default name in the current
 // directory, under PATH, or on standard output ("-", with LF line ends).
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/dispatch.h"
 #include "config/default_records.h"
+#include "containers/config_file.h"
 #include "export/export_kinds.h"
 #include "export/output_file.h"
 #include "platform/standard_output.h"
@@ -17,10 +20,10 @@ namespace k7r::cli {
 namespace {
 
 struct ExportRequest {
-    const ExportKind* kind = nullptr;
+    const exporter::ExportKind* kind = nullptr;
     std::string file;
     std::optional<std::string> output;
-    ExportOptions options;
+    exporter::ExportOptions options;
 };
 
 constexpr Option kOutput = {"--output", "-o", "PATH",
@@ -35,7 +38,8 @@ constexpr Option kNoHardwareAccel = {"--no-hardware-accel", "", "",
 std::optional<unsigned> ParseModeNumber(std::string_view text) {
     unsigned number = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (error != std::errc() || end != text.data() + text.size() || number > kMaxModeNumber) {
+    if (error != std::errc() || end != text.data() + text.size() ||
+        number > exporter::kMaxModeNumber) {
         return std::nullopt;
     }
     return number;
@@ -51,17 +55,17 @@ int ReadRequest(const Invocation& invocation, ExportRequest& request) {
         request.options.ModeNumber = *number;
     }
     if (invocation.Has(kCursor.name)) {
-        request.options.ModeFlags |= mfSWCURSOR;
+        request.options.ModeFlags |= exporter::mfSWCURSOR;
     }
     if (invocation.Has(kNoSoftwareAccel.name)) {
-        request.options.ModeFlags &= ~mfSWEMUL;
+        request.options.ModeFlags &= ~exporter::mfSWEMUL;
     }
     if (invocation.Has(kNoHardwareAccel.name)) {
-        request.options.ModeFlags &= ~mfHWBLT;
+        request.options.ModeFlags &= ~exporter::mfHWBLT;
     }
     request.output = invocation.Value(kOutput.name);
     const std::string& kindName = invocation.operands[0];
-    request.kind = FindExportKind(kindName);
+    request.kind = exporter::FindExportKind(kindName);
     if (request.kind == nullptr) {
         return UsageError(invocation, "unknown kind \"" + kindName +
                                           "\" (appcfg, chip, mode, generic, csv or html)");
@@ -88,25 +92,26 @@ int RunExport(const Invocation& invocation) {
     if (const int status = ReadRequest(invocation, request); status != kExitSuccess) {
         return status;
     }
-    WorkingConfig config(TemplateRecord);
-    if (!OpenConfigFile(request.file, config, PrintToStderr())) {
+    config::WorkingConfig config(TemplateRecord);
+    if (!containers::OpenConfigFile(request.file, config, PrintToStderr())) {
         return kExitFailure;
     }
-    const ExportKind& kind = *request.kind;
+    const exporter::ExportKind& kind = *request.kind;
     if (request.output == "-") {
         const std::string text = kind.generate(config, request.options);
         platform::UseBinaryStandardOutput();
         return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() ? kExitSuccess
                                                                                : kExitFailure;
     }
-    const std::string path = request.output.value_or(DefaultFileName(kind, request.options));
+    const std::string path =
+        request.output.value_or(exporter::DefaultFileName(kind, request.options));
     std::string message;
-    if (!k7r::RunExport(kind, config, request.options, path, message)) {
+    if (!exporter::RunExport(kind, config, request.options, path, message)) {
         std::fprintf(stderr, "%s\n", message.c_str());
         return kExitFailure;
     }
-    std::printf("Exported %s to \"%s\".\n", DefaultFileName(kind, request.options).c_str(),
-                path.c_str());
+    std::printf("Exported %s to \"%s\".\n",
+                exporter::DefaultFileName(kind, request.options).c_str(), path.c_str());
     return kExitSuccess;
 }
 

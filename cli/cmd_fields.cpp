@@ -3,19 +3,20 @@
 // records in table order, or those of the ids given in their order with the
 // values each takes. --help-text adds each record's help paragraph below its
 // line.
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/dispatch.h"
 #include "cli/json_output.h"
 #include "cli/panel_list.h"
 #include "cli/setting_words.h"
 #include "config/default_records.h"
 #include "config/working_config.h"
 #include "edit/edit_session.h"
-#include "edit/page_rules.h"
+#include "edit/rules/common_rules.h"
 #include "regs/field_attributes.h"
 #include "regs/field_bits.h"
 #include "regs/field_names.h"
 #include "regs/field_table.h"
-#include "regs/settings_engine.h"
 
 #include <charconv>
 #include <cstdio>
@@ -44,9 +45,9 @@ struct ValueRange {
 };
 
 ValueRange RangeOf(std::size_t record) {
-    const FIELD_DESC& field = kFieldTable[record];
+    const regs::FIELD_DESC& field = regs::kFieldTable[record];
     edit::EditSession session(TemplateRecord, ProgramPanels());
-    WorkingConfig& config = session.config;
+    config::WorkingConfig& config = session.config;
     ValueRange range{AcceptedValues(session, field.Id), {}, field.Units, {}};
     if (field.ListText) {
         for (std::uint32_t item = 0; item < edit::kLongestList; ++item) {
@@ -57,9 +58,10 @@ ValueRange RangeOf(std::size_t record) {
             range.list.push_back(std::move(*text));
         }
     }
-    const bool hasBounds = field.Min || field.Max || (field.Attributes & ffREGISTER);
-    if (hasBounds && !(field.Attributes & ffTEXT)) {
-        const std::uint32_t max = field.Max ? field.Max(config, record) : FieldMaxValue(field.Mask);
+    const bool hasBounds = field.Min || field.Max || (field.Attributes & regs::ffREGISTER);
+    if (hasBounds && !(field.Attributes & regs::ffTEXT)) {
+        const std::uint32_t max =
+            field.Max ? field.Max(config, record) : regs::FieldMaxValue(field.Mask);
         range.bounds = {field.Min ? field.Min(config, record) : 0, max};
     }
     return range;
@@ -74,8 +76,9 @@ void PrintRange(std::size_t record) {
     const ValueRange range = RangeOf(record);
     const std::string units = range.units.empty() ? "" : ' ' + std::string(range.units);
     if (range.bounds) {
-        const char* format =
-            (kFieldTable[record].Attributes & ffHEX) ? "range: %Xh to %Xh%s" : "range: %u to %u%s";
+        const char* format = (regs::kFieldTable[record].Attributes & regs::ffHEX)
+                                 ? "range: %Xh to %Xh%s"
+                                 : "range: %u to %u%s";
         char line[64];
         std::snprintf(line, sizeof line, format, range.bounds->first, range.bounds->second,
                       units.c_str());
@@ -112,7 +115,7 @@ std::optional<std::uint32_t> ParseId(std::string_view word) {
 // The help paragraph indented under the record's line, then a blank line.
 void PrintHelp(std::size_t record) {
     std::string help;
-    AppendHelpParagraph(help, record);
+    regs::AppendHelpParagraph(help, record);
     std::string indented(kHelpIndent);
     for (char c : help) {
         indented += c;
@@ -124,16 +127,16 @@ void PrintHelp(std::size_t record) {
 }
 
 Json RecordJson(std::size_t record, bool withHelp) {
-    const FIELD_DESC& field = kFieldTable[record];
+    const regs::FIELD_DESC& field = regs::kFieldTable[record];
     const ValueRange range = RangeOf(record);
     Json attributes = Json::array();
-    for (const AttributeName& attribute : kAttributeNames) {
+    for (const regs::AttributeName& attribute : regs::kAttributeNames) {
         if (field.Attributes & attribute.bit) {
             attributes.push_back(attribute.name);
         }
     }
-    const bool isRegister = field.Attributes & ffREGISTER;
-    const BitRange bits = FieldBitRange(field.Mask);
+    const bool isRegister = field.Attributes & regs::ffREGISTER;
+    const regs::BitRange bits = regs::FieldBitRange(field.Mask);
     Json json = {{"id", field.Id},
                  {"shortName", field.ShortName},
                  {"longName", field.LongName},
@@ -147,18 +150,19 @@ Json RecordJson(std::size_t record, bool withHelp) {
                  {"accepted", range.accepted}};
     if (withHelp) {
         std::string help;
-        AppendHelpParagraph(help, record);
+        regs::AppendHelpParagraph(help, record);
         json["help"] = help;
     }
     return json;
 }
 
 void PrintRecord(std::size_t record, bool withHelp, bool withRange) {
-    const FIELD_DESC& field = kFieldTable[record];
-    const std::string position = FormatRecordName(record, kShowPosition | kShortForms);
+    const regs::FIELD_DESC& field = regs::kFieldTable[record];
+    const std::string position =
+        regs::FormatRecordName(record, regs::kShowPosition | regs::kShortForms);
     std::printf("%3u  %-*.*s  %-*s  %s\n", field.Id, kNameColumn,
                 static_cast<int>(field.ShortName.size()), field.ShortName.data(), kPositionColumn,
-                position.c_str(), AttributeNames(field.Attributes).c_str());
+                position.c_str(), regs::AttributeNames(field.Attributes).c_str());
     if (withRange) {
         PrintRange(record);
     }
@@ -175,19 +179,19 @@ int RunFields(const Invocation& invocation) {
         if (!id) {
             return UsageError(invocation, "\"" + word + "\" is not a setting id");
         }
-        if (FindField(*id) == kFieldCount) {
+        if (regs::FindField(*id) == regs::kFieldCount) {
             std::fprintf(stderr, "%.*s fields: no setting has the id %u\n",
                          static_cast<int>(kProgramName.size()), kProgramName.data(), *id);
             return kExitFailure;
         }
-        for (std::size_t record = FindField(*id); record < kFieldCount; ++record) {
-            if (kFieldTable[record].Id == *id) {
+        for (std::size_t record = regs::FindField(*id); record < regs::kFieldCount; ++record) {
+            if (regs::kFieldTable[record].Id == *id) {
                 records.push_back(record);
             }
         }
     }
     const bool all = records.empty();
-    for (std::size_t record = 0; all && record < kFieldCount; ++record) {
+    for (std::size_t record = 0; all && record < regs::kFieldCount; ++record) {
         records.push_back(record);
     }
     if (invocation.Has(kJsonOption.name)) {

@@ -1,11 +1,12 @@
 // get FILE SETTING... [--json]: the value of each setting as the utility
 // shows it.
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/dispatch.h"
 #include "cli/json_output.h"
+#include "cli/record_text.h"
 #include "cli/setting_words.h"
 #include "config/default_records.h"
-#include "regs/field_names.h"
-#include "regs/settings_engine.h"
 
 #include <cstdio>
 #include <string>
@@ -24,8 +25,8 @@ int RunGet(const Invocation& invocation) {
         }
         ids.push_back(setting.id);
     }
-    WorkingConfig config(TemplateRecord);
-    if (!OpenConfigFile(invocation.operands[0], config, PrintToStderr())) {
+    config::WorkingConfig config(TemplateRecord);
+    if (!containers::OpenConfigFile(invocation.operands[0], config, PrintToStderr())) {
         return kExitFailure;
     }
     if (invocation.Has(kJsonOption.name)) {
@@ -37,8 +38,7 @@ int RunGet(const Invocation& invocation) {
         return kExitSuccess;
     }
     for (const std::uint32_t id : ids) {
-        std::printf("%u %s = %s\n", id, FormatFieldName(id, kShortForms | kShowName).c_str(),
-                    FormatFieldValue(config, id).c_str());
+        std::printf("%s\n", SettingLine(config, id).c_str());
     }
     return kExitSuccess;
 }

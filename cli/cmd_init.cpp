@@ -3,13 +3,16 @@
 // up from FILE's configuration as the utility's Direct tab does, with its
 // initialization options, and draws the Direct tab's test pattern when
 // asked.
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/dispatch.h"
 #include "config/default_records.h"
 #include "edit/chip_session.h"
 #include "edit/edit_session.h"
 #include "edit/test_pattern.h"
 #include "emu/driver_choice.h"
-#include "hal/hal.h"
+#include "hal/access.h"
+#include "hal/error_text.h"
 
 #include <cstdio>
 #include <string>
@@ -55,7 +58,7 @@ int RunInit(const Invocation& invocation) {
             steps.*option.step = option.value;
         }
     }
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     if (!edit::OpenConfiguration(config, invocation.operands[0], PrintToStderr())) {
         return kExitFailure;
     }

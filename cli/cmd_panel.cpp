@@ -1,14 +1,16 @@
 // panel FILE NAME [--def PATH] [-o OUT]: applies a predefined panel to the
 // configuration in FILE as the Panel page does, prints the report and the
 // diagnostics, and saves into FILE or OUT.
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/dispatch.h"
 #include "cli/panel_list.h"
 #include "config/default_records.h"
 #include "edit/diagnostics.h"
 #include "edit/edit_session.h"
-#include "edit/panel_page.h"
+#include "edit/rules/panel_rules.h"
+#include "platform/ascii.h"
 
-#include <cctype>
 #include <cstdio>
 #include <vector>
 
@@ -20,28 +22,15 @@ constexpr Option kDef = {kDefOptionName, "", "PATH",
 constexpr Option kOutput = {"--output", "-o", "OUT",
                             "save into OUT, a copy of FILE, and leave FILE as it is"};
 
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    if (prefix.size() > text.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(text[i])) !=
-            std::tolower(static_cast<unsigned char>(prefix[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // The entry of that exact name, else the one entry whose name begins with it
 // in any letter case. Says why when there is none or more than one.
-std::optional<std::size_t> FindPanel(const PanelDefList& list, std::string_view name) {
+std::optional<std::size_t> FindPanel(const panels::PanelDefList& list, std::string_view name) {
     std::vector<std::size_t> candidates;
     for (std::size_t index = 0; index < list.Count(); ++index) {
         if (list.At(index).name == name) {
             return index;
         }
-        if (StartsWithIgnoringCase(list.At(index).name, name)) {
+        if (platform::StartsWithIgnoringCase(list.At(index).name, name)) {
             candidates.push_back(index);
         }
     }
@@ -66,7 +55,7 @@ std::optional<std::size_t> FindPanel(const PanelDefList& list, std::string_view 
 int RunPanel(const Invocation& invocation) {
     const std::string& file = invocation.operands[0];
     const std::string outPath = invocation.Value(kOutput.name).value_or("");
-    PanelDefList list;
+    panels::PanelDefList list;
     if (!LoadPanelList(invocation.Value(kDef.name), list)) {
         return kExitFailure;
     }
@@ -90,7 +79,7 @@ int RunPanel(const Invocation& invocation) {
         std::printf("%s\n", applied.message.c_str());
     }
     std::fputs(edit::Diagnose(session.config, list).text.c_str(), stdout);
-    if (!SaveConfigFile(file, outPath, session.config.Record, false, PrintToStderr())) {
+    if (!containers::SaveConfigFile(file, outPath, session.config.Record, false, PrintToStderr())) {
         return kExitFailure;
     }
     return kExitSuccess;

@@ -1,11 +1,14 @@
 // panels [--def PATH] [--json]: the predefined panels as the utility's Panel
 // page offers them, then the file's version message.
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/json_output.h"
 #include "cli/panel_list.h"
-#include "edit/panel_page.h"
+#include "edit/rules/panel_rules.h"
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 namespace k7r::cli {
 namespace {
@@ -13,9 +16,9 @@ namespace {
 constexpr Option kDef = {kDefOptionName, "", "PATH",
                          "read PATH instead of the file beside the program"};
 
-void PrintPanelsJson(const PanelDefList& list) {
+void PrintPanelsJson(const panels::PanelDefList& list) {
     Json panels = Json::array();
-    for (const PanelDef& def : list.Entries()) {
+    for (const panels::PanelDef& def : list.Entries()) {
         // The reason is a line of text.
         const std::string reason = def.reason.substr(0, def.reason.find('\n'));
         panels.push_back({{"name", def.name},
@@ -29,7 +32,7 @@ void PrintPanelsJson(const PanelDefList& list) {
 }
 
 int RunPanels(const Invocation& invocation) {
-    PanelDefList list;
+    panels::PanelDefList list;
     if (!LoadPanelList(invocation.Value(kDef.name), list)) {
         return kExitFailure;
     }
@@ -41,15 +44,13 @@ int RunPanels(const Invocation& invocation) {
     if (list.DebugMode()) {
         std::fwrite(edit::kDebugModeNote.data(), 1, edit::kDebugModeNote.size(), stdout);
     }
-    for (const PanelDef& def : list.Entries()) {
-        if (def.disqualified) {
-            std::printf("**%s\n    %s", def.name.c_str(), def.reason.c_str());
-        } else {
-            std::printf("%s\n", def.name.c_str());
+    const std::vector<std::string> items = edit::PredefinedPanelItems(list);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        std::printf("%s\n", items[i].c_str());
+        // A disqualified entry's reason is a line of its own.
+        if (i < list.Count() && list.At(i).disqualified) {
+            std::printf("    %s", list.At(i).reason.c_str());
         }
-    }
-    if (list.Count() > 0) {
-        std::printf("Custom panel\n");
     }
     std::fputs(list.VersionMessage().c_str(), stdout);
     return kExitSuccess;

@@ -1,15 +1,17 @@
 // regs FILE [--breakdown] [--json]: the register initialization table in the order
 // the chip is programmed, as the utility's Registers tab lists it, with the
 // fields of each entry when asked.
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/dispatch.h"
 #include "cli/json_output.h"
+#include "cli/record_text.h"
 #include "config/default_records.h"
-#include "edit/register_line.h"
+#include "regs/register_access.h"
+#include "regs/register_breakdown.h"
 #include "regs/register_table.h"
-#include "regs/settings_engine.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -18,27 +20,6 @@ namespace k7r::cli {
 namespace {
 
 constexpr Option kBreakdown = {"--breakdown", "", "", "show each entry's fields and their values"};
-
-using edit::kDecimalColumn;
-using Row = edit::RegisterLine;
-
-void PrintRow(const Row& row, const std::array<std::size_t, 5>& widths) {
-    std::string line;
-    for (std::size_t column = 0; column < row.size(); ++column) {
-        const std::size_t pad = widths[column] - row[column].size();
-        if (column == kDecimalColumn) {
-            line += std::string(pad, ' ') + row[column];
-        } else if (column + 1 < row.size()) {
-            line += row[column] + std::string(pad, ' ');
-        } else {
-            line += row[column];
-        }
-        if (column + 1 < row.size()) {
-            line += "  ";
-        }
-    }
-    std::printf("%s\n", line.c_str());
-}
 
 // The breakdown under its entry, indented.
 void PrintBreakdown(const std::string& text) {
@@ -71,40 +52,32 @@ Json BreakdownJson(const std::string& text) {
 
 int RunRegs(const Invocation& invocation) {
     const bool breakdown = invocation.Has(kBreakdown.name);
-    WorkingConfig config(TemplateRecord);
-    if (!OpenConfigFile(invocation.operands[0], config, PrintToStderr())) {
+    config::WorkingConfig config(TemplateRecord);
+    if (!containers::OpenConfigFile(invocation.operands[0], config, PrintToStderr())) {
         return kExitFailure;
     }
-    Json registers = Json::array();
-    std::vector<Row> rows;
-    for (int position = 0; EnumRegister(config, position).more; ++position) {
-        const std::uint32_t reg = EnumRegister(config, position).reg;
-        const std::uint32_t value = ReadRegister(config, reg, position);
-        rows.push_back(edit::FormatRegisterLine(reg, value));
-        Json entry = {{"index", reg}, {"name", GetRegisterName(reg)}, {"value", value}};
-        if (breakdown) {
-            entry["breakdown"] = BreakdownJson(RegisterBreakdown(config, position));
-        }
-        registers.push_back(entry);
-    }
     if (invocation.Has(kJsonOption.name)) {
+        Json registers = Json::array();
+        for (int position = 0; regs::EnumRegister(config, position).more; ++position) {
+            const std::uint32_t reg = regs::EnumRegister(config, position).reg;
+            Json entry = {{"index", reg},
+                          {"name", regs::GetRegisterName(reg)},
+                          {"value", regs::ReadRegister(config, reg, position)}};
+            if (breakdown) {
+                entry["breakdown"] = BreakdownJson(regs::RegisterBreakdown(config, position));
+            }
+            registers.push_back(entry);
+        }
         PrintJson({{"file", invocation.operands[0]}, {"registers", registers}});
         return kExitSuccess;
     }
-    std::array<std::size_t, 5> widths{};
-    for (const Row& row : rows) {
-        for (std::size_t column = 0; column < row.size(); ++column) {
-            widths[column] = std::max(
-                {widths[column], row[column].size(), edit::kRegisterColumns[column].size()});
-        }
-    }
-    Row headings;
-    std::copy(edit::kRegisterColumns.begin(), edit::kRegisterColumns.end(), headings.begin());
-    PrintRow(headings, widths);
+    const std::vector<edit::RegisterLine> rows = RegisterRows(config);
+    const ColumnWidths widths = RegisterColumnWidths(rows);
+    std::printf("%s\n", RegisterTableLine(RegisterHeadings(), widths).c_str());
     for (std::size_t position = 0; position < rows.size(); ++position) {
-        PrintRow(rows[position], widths);
+        std::printf("%s\n", RegisterTableLine(rows[position], widths).c_str());
         if (breakdown) {
-            PrintBreakdown(RegisterBreakdown(config, static_cast<int>(position)));
+            PrintBreakdown(regs::RegisterBreakdown(config, static_cast<int>(position)));
         }
     }
     return kExitSuccess;

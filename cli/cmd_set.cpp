@@ -2,7 +2,9 @@
 // [--json]: changes settings in order through the editing core, as the
 // utility's pages do, prints the diagnostics and saves into FILE or into a
 // copy OUT.
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/dispatch.h"
 #include "cli/json_output.h"
 #include "cli/panel_list.h"
 #include "cli/setting_words.h"
@@ -11,7 +13,7 @@
 #include "edit/edit_session.h"
 #include "edit/setting_edit.h"
 #include "regs/field_names.h"
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
 #include "regs/validation.h"
 
 #include <algorithm>
@@ -93,8 +95,8 @@ bool Apply(edit::EditSession& session, const Assignment& assignment, SetReport& 
         return false;
     }
     report.text += std::to_string(setting.id) + ' ' +
-                   FormatFieldName(setting.id, kShortForms | kShowName) + " = " +
-                   FormatFieldValue(session.config, setting.id) + '\n' + result.message;
+                   regs::FormatFieldName(setting.id, regs::kShortForms | regs::kShowName) + " = " +
+                   regs::FormatFieldValue(session.config, setting.id) + '\n' + result.message;
     Json change = SettingJson(session.config, setting.id);
     change["messages"] = MessagesJson(result.message);
     report.changes.push_back(change);
@@ -127,7 +129,7 @@ int RunSet(const Invocation& invocation) {
         return kExitFailure;
     }
     const std::vector<std::string> errorsBefore =
-        Lines(ValidateErrors(session.config, edit::kDiagnosticsRoom));
+        Lines(regs::ValidateErrors(session.config, edit::kDiagnosticsRoom));
     SetReport report;
     const bool accepted = std::ranges::all_of(
         *assignments, [&](const Assignment& a) { return Apply(session, a, report); });
@@ -145,12 +147,12 @@ int RunSet(const Invocation& invocation) {
         return kExitFailure;
     }
     const std::string diagnostics = edit::Diagnose(session.config, session.panels).text;
-    const std::vector<std::string> added =
-        NewErrors(errorsBefore, Lines(ValidateErrors(session.config, edit::kDiagnosticsRoom)));
+    const std::vector<std::string> added = NewErrors(
+        errorsBefore, Lines(regs::ValidateErrors(session.config, edit::kDiagnosticsRoom)));
     const bool save = added.empty() || invocation.Has(kForce.name);
-    const bool saved =
-        save && SaveConfigFile(file, output, session.config.Record,
-                               invocation.Has(kPreserveAddresses.name), PrintToStderr());
+    const bool saved = save && containers::SaveConfigFile(file, output, session.config.Record,
+                                                          invocation.Has(kPreserveAddresses.name),
+                                                          PrintToStderr());
     if (json) {
         document["diagnostics"] = MessagesJson(diagnostics);
         document["newErrors"] = Json::array();

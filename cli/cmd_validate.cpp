@@ -1,9 +1,12 @@
 // validate FILE [--json]: the diagnostics the utility shows for the file's
 // record; exit status 1 when there is an error.
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/dispatch.h"
 #include "cli/json_output.h"
 #include "cli/panel_list.h"
 #include "config/default_records.h"
+#include "containers/config_file.h"
 #include "edit/diagnostics.h"
 
 #include <cstdio>
@@ -13,8 +16,8 @@ namespace k7r::cli {
 namespace {
 
 int RunValidate(const Invocation& invocation) {
-    WorkingConfig config(TemplateRecord);
-    if (!OpenConfigFile(invocation.operands[0], config, PrintToStderr())) {
+    config::WorkingConfig config(TemplateRecord);
+    if (!containers::OpenConfigFile(invocation.operands[0], config, PrintToStderr())) {
         return kExitFailure;
     }
     const edit::Diagnostics diagnostics = edit::Diagnose(config, ProgramPanels());

@@ -4,9 +4,9 @@ namespace k7r::cli {
 namespace {
 
 constexpr const Command* kCommands[] = {
-    &kShowCommand,   &kCopyCommand,  &kFieldsCommand,   &kGetCommand,
-    &kSetCommand,    &kRegsCommand,  &kValidateCommand, &kConfigureCommand,
-    &kPanelsCommand, &kPanelCommand, &kExportCommand,   &kInitCommand,
+    &kShowCommand,  &kCopyCommand,   &kFieldsCommand,   &kGetCommand,       &kSetCommand,
+    &kRegsCommand,  &kDiffCommand,   &kValidateCommand, &kConfigureCommand, &kPanelsCommand,
+    &kPanelCommand, &kExportCommand, &kInitCommand,
 };
 
 } // namespace

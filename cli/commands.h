@@ -12,6 +12,7 @@ extern const Command kFieldsCommand;
 extern const Command kGetCommand;
 extern const Command kSetCommand;
 extern const Command kRegsCommand;
+extern const Command kDiffCommand;
 extern const Command kValidateCommand;
 extern const Command kConfigureCommand;
 extern const Command kPanelsCommand;

@@ -1,5 +1,8 @@
+#include "cli/dispatch.h"
+
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/command_table.h"
 #include "cli/help_text.h"
 #include "cli/suggestions.h"
 
@@ -96,20 +99,17 @@ int RunCommandLine(std::span<const std::string_view> words) {
         return kExitSuccess;
     }
     std::variant<Invocation, UsageProblem> read = ReadArguments(*command, rest);
-    int status = kExitUsage;
     if (const UsageProblem* problem = std::get_if<UsageProblem>(&read)) {
         PrintCommandError(*command, problem->what);
-    } else {
-        status = command->run(std::get<Invocation>(read));
-    }
-    if (status == kExitUsage) {
         Print(stderr, UsageLine(*command));
+        return kExitUsage;
     }
-    return status;
+    return command->run(std::get<Invocation>(read));
 }
 
 int UsageError(const Invocation& invocation, std::string_view what) {
     PrintCommandError(invocation.command, what);
+    Print(stderr, UsageLine(invocation.command));
     return kExitUsage;
 }
 
@@ -126,8 +126,8 @@ int EndWithOutputChecked(int status) {
     return kExitFailure;
 }
 
-const MessageSink& PrintToStderr() {
-    static const MessageSink sink = [](const std::string& text) {
+const containers::MessageSink& PrintToStderr() {
+    static const containers::MessageSink sink = [](const std::string& text) {
         std::fprintf(stderr, "%s\n", text.c_str());
     };
     return sink;

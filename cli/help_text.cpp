@@ -1,5 +1,6 @@
 #include "cli/help_text.h"
 
+#include "cli/command_table.h"
 #include "export/export_kinds.h"
 
 #include <nlohmann/json.hpp>
@@ -105,7 +106,7 @@ std::string VersionText() {
     // literal added to a string (-Wrestrict).
     std::string text(kProgramName);
     text += " " K7R_KIT_VERSION " (K7R58C22 software kit, build ";
-    text += std::to_string(kUtilityBuild);
+    text += std::to_string(exporter::kUtilityBuild);
     text += ")\nnlohmann-json ";
     for (const int part : {NLOHMANN_JSON_VERSION_MAJOR, NLOHMANN_JSON_VERSION_MINOR}) {
         text += std::to_string(part);

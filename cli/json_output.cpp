@@ -1,7 +1,7 @@
 #include "cli/json_output.h"
 
 #include "regs/field_names.h"
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
 
 #include <cstdio>
 #include <string>
@@ -48,11 +48,11 @@ Json MessagesJson(std::string_view text) {
     return messages;
 }
 
-Json SettingJson(WorkingConfig& config, std::uint32_t id) {
+Json SettingJson(config::WorkingConfig& config, std::uint32_t id) {
     return {{"id", id},
-            {"name", FormatFieldName(id, kShortForms | kShowName)},
-            {"value", GetFieldValue(config, id)},
-            {"text", FormatFieldValue(config, id)}};
+            {"name", regs::FormatFieldName(id, regs::kShortForms | regs::kShowName)},
+            {"value", regs::GetFieldValue(config, id)},
+            {"text", regs::FormatFieldValue(config, id)}};
 }
 
 } // namespace k7r::cli

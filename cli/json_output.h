@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string_view>
 
-namespace k7r {
+namespace k7r::config {
 struct WorkingConfig;
-}
+} // namespace k7r::config
 
 // What --json prints: one document on standard output, keys in the order
 // the README documents them.
@@ -26,6 +26,6 @@ void PrintJson(const Json& document);
 Json MessagesJson(std::string_view text);
 
 // {"id", "name" (the short name), "value" (the number), "text" (as shown)}.
-Json SettingJson(WorkingConfig& config, std::uint32_t id);
+Json SettingJson(config::WorkingConfig& config, std::uint32_t id);
 
 } // namespace k7r::cli

@@ -1,4 +1,5 @@
 #include "cli/command.h"
+#include "cli/dispatch.h"
 
 #include <string_view>
 #include <vector>

@@ -1,6 +1,7 @@
 #include "cli/manual_page.h"
 
 #include "cli/command.h"
+#include "cli/command_table.h"
 #include "cli/help_text.h"
 
 namespace k7r::cli {

@@ -1,13 +1,14 @@
 #include "cli/panel_list.h"
 
 #include "cli/command.h"
+#include "cli/dispatch.h"
 #include "platform/executable_dir.h"
 
 #include <cstdio>
 
 namespace k7r::cli {
 
-bool LoadPanelList(const std::optional<std::string>& defPath, PanelDefList& list) {
+bool LoadPanelList(const std::optional<std::string>& defPath, panels::PanelDefList& list) {
     if (defPath) {
         if (!list.LoadFile(*defPath, PrintToStderr())) {
             std::fprintf(stderr, "%.*s: cannot open the panel definition file \"%s\"\n",
@@ -24,16 +25,17 @@ bool LoadPanelList(const std::optional<std::string>& defPath, PanelDefList& list
                  "%.*s: no panel definition file: neither %.*s nor %.*s is in \"%s\" "
                  "(--def PATH reads another)\n",
                  static_cast<int>(kProgramName.size()), kProgramName.data(),
-                 static_cast<int>(PanelDefList::kDebugFileName.size()),
-                 PanelDefList::kDebugFileName.data(),
-                 static_cast<int>(PanelDefList::kPublishedFileName.size()),
-                 PanelDefList::kPublishedFileName.data(), platform::ExecutableDirectory().c_str());
+                 static_cast<int>(panels::PanelDefList::kDebugFileName.size()),
+                 panels::PanelDefList::kDebugFileName.data(),
+                 static_cast<int>(panels::PanelDefList::kPublishedFileName.size()),
+                 panels::PanelDefList::kPublishedFileName.data(),
+                 platform::ExecutableDirectory().c_str());
     return false;
 }
 
-const PanelDefList& ProgramPanels() {
-    static const PanelDefList panels = [] {
-        PanelDefList list;
+const panels::PanelDefList& ProgramPanels() {
+    static const panels::PanelDefList panels = [] {
+        panels::PanelDefList list;
         list.Load(PrintToStderr());
         return list;
     }();

@@ -15,10 +15,10 @@ inline constexpr std::string_view kDefOptionName = "--def";
 // program, or from the file --def names. False, after saying why, when the
 // named file cannot be opened, a file is rejected, or there is no file
 // beside the program (saying where it looked).
-bool LoadPanelList(const std::optional<std::string>& defPath, PanelDefList& list);
+bool LoadPanelList(const std::optional<std::string>& defPath, panels::PanelDefList& list);
 
 // The list beside the program, read once a run as the utility reads it;
 // without a file it is empty.
-const PanelDefList& ProgramPanels();
+const panels::PanelDefList& ProgramPanels();
 
 } // namespace k7r::cli

@@ -2,6 +2,7 @@
 
 #include "cli/suggestions.h"
 #include "edit/setting_edit.h"
+#include "platform/ascii.h"
 #include "regs/field_table.h"
 
 #include <algorithm>
@@ -12,13 +13,6 @@
 
 namespace k7r::cli {
 namespace {
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 bool AllDigits(std::string_view text) {
     return !text.empty() && std::ranges::all_of(text, [](char c) {
@@ -41,7 +35,7 @@ std::string Joined(std::initializer_list<std::string_view> pieces) {
 std::string SuggestSettings(std::string_view word) {
     std::vector<std::string_view> names;
     std::vector<std::uint32_t> ids;
-    for (const FIELD_DESC& field : kFieldTable) {
+    for (const regs::FIELD_DESC& field : regs::kFieldTable) {
         for (const std::string_view name : {field.ShortName, field.LongName}) {
             names.push_back(name);
             ids.push_back(field.Id);
@@ -54,8 +48,8 @@ std::string SuggestSettings(std::string_view word) {
         if (suggested.size() < kMostSuggestions &&
             std::ranges::find(suggestedIds, id) == suggestedIds.end()) {
             suggestedIds.push_back(id);
-            suggested.push_back(Joined(
-                {"\"", kFieldTable[FindField(id)].ShortName, "\" (", std::to_string(id), ")"}));
+            suggested.push_back(Joined({"\"", regs::kFieldTable[regs::FindField(id)].ShortName,
+                                        "\" (", std::to_string(id), ")"}));
         }
     }
     return DidYouMean(suggested);
@@ -68,14 +62,14 @@ SettingName FindSetting(std::string_view word) {
         std::uint32_t id = 0;
         const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), id);
         if (error == std::errc() && end == word.data() + word.size() &&
-            FindField(id) != kFieldCount) {
+            regs::FindField(id) != regs::kFieldCount) {
             return {id, {}};
         }
         return {0, Joined({"no setting has the id ", word})};
     }
     std::set<std::uint32_t> ids;
-    for (const FIELD_DESC& field : kFieldTable) {
-        if (EqualNoCase(field.ShortName, word)) {
+    for (const regs::FIELD_DESC& field : regs::kFieldTable) {
+        if (platform::EqualsIgnoringCase(field.ShortName, word)) {
             ids.insert(field.Id);
         }
     }

@@ -1,15 +1,11 @@
 #include "cli/suggestions.h"
+#include "platform/ascii.h"
 
 #include <algorithm>
-#include <cctype>
 #include <numeric>
 
 namespace k7r::cli {
 namespace {
-
-char Lower(char c) {
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-}
 
 // Optimal string alignment distance: insertions, deletions, substitutions
 // and swaps of neighbours, each one edit.
@@ -21,10 +17,12 @@ std::size_t EditDistance(std::string_view a, std::string_view b) {
     std::iota(d[0].begin(), d[0].end(), std::size_t{0});
     for (std::size_t i = 1; i <= a.size(); ++i) {
         for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::size_t cost = Lower(a[i - 1]) == Lower(b[j - 1]) ? 0 : 1;
+            const std::size_t cost =
+                platform::AsciiLower(a[i - 1]) == platform::AsciiLower(b[j - 1]) ? 0 : 1;
             d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + cost});
-            if (i > 1 && j > 1 && Lower(a[i - 1]) == Lower(b[j - 2]) &&
-                Lower(a[i - 2]) == Lower(b[j - 1])) {
+            if (i > 1 && j > 1 &&
+                platform::AsciiLower(a[i - 1]) == platform::AsciiLower(b[j - 2]) &&
+                platform::AsciiLower(a[i - 2]) == platform::AsciiLower(b[j - 1])) {
                 d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
             }
         }

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace k7r {
+namespace k7r::config {
 
 constexpr std::uint16_t Swap16(std::uint16_t value) {
     return static_cast<std::uint16_t>((value >> 8) | (value << 8));
@@ -13,4 +13,4 @@ constexpr std::uint32_t Swap32(std::uint32_t value) {
            (value << 24);
 }
 
-} // namespace k7r
+} // namespace k7r::config

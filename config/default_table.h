@@ -6,7 +6,7 @@
 
 // Builders for the two shipped records, evaluated at compile time so that
 // the records are constant-initialised data in the program image.
-namespace k7r::defaults {
+namespace k7r::config::defaults {
 
 struct Entry {
     HAL_U32 index;
@@ -65,4 +65,4 @@ constexpr HAL_STRUCT CommonHeader() {
     return r;
 }
 
-} // namespace k7r::defaults
+} // namespace k7r::config::defaults

@@ -1,6 +1,6 @@
 #include "config/flag_names.h"
 
-namespace k7r {
+namespace k7r::config {
 
 std::string FlagNames(HAL_U32 flags) {
     std::string names;
@@ -15,4 +15,4 @@ std::string FlagNames(HAL_U32 flags) {
     return names.empty() ? "0" : names;
 }
 
-} // namespace k7r
+} // namespace k7r::config

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace k7r {
+namespace k7r::config {
 
 struct FlagName {
     HAL_U32 bit;
@@ -24,4 +24,4 @@ inline constexpr FlagName kFlagNames[] = {
 // without a name are left out.
 std::string FlagNames(HAL_U32 flags);
 
-} // namespace k7r
+} // namespace k7r::config

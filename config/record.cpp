@@ -2,7 +2,7 @@
 
 #include "config/byte_order.h"
 
-namespace k7r {
+namespace k7r::config {
 
 std::uint16_t Crc16(std::span<const std::uint8_t> bytes, std::uint16_t crc) {
     for (std::uint8_t byte : bytes) {
@@ -73,4 +73,4 @@ int FindEntry(const HAL_STRUCT& record, std::uint32_t index) {
     return end;
 }
 
-} // namespace k7r
+} // namespace k7r::config

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <span>
 
-namespace k7r {
+namespace k7r::config {
 
 // The CRC covers ChipId to the end of the record, so the marker, the
 // description, Size and Crc itself can change without invalidating it.
@@ -49,4 +49,4 @@ int CountEntries(const HAL_STRUCT& record);
 // position when there is none.
 int FindEntry(const HAL_STRUCT& record, std::uint32_t index);
 
-} // namespace k7r
+} // namespace k7r::config

@@ -4,7 +4,7 @@
 namespace {
 
 constexpr HAL_STRUCT MakeTemplateRecord() {
-    using namespace k7r::defaults;
+    using namespace k7r::config::defaults;
     HAL_STRUCT r = CommonHeader();
     r.ClkI = 50000000;
     r.ClkI2 = 50000000;

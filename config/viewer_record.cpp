@@ -7,7 +7,7 @@ namespace {
 constexpr HAL_U16 kViewerRecordCrc = 0xE87F;
 
 constexpr HAL_STRUCT MakeViewerRecord() {
-    using namespace k7r::defaults;
+    using namespace k7r::config::defaults;
     HAL_STRUCT r = CommonHeader();
     r.Crc = kViewerRecordCrc;
     r.ClkI = 40000000;

@@ -2,7 +2,7 @@
 
 #include "config/record.h"
 
-namespace k7r {
+namespace k7r::config {
 
 WorkingConfig::WorkingConfig(const HAL_STRUCT& initial) : Record(initial) {
     EntryCount = CountEntries(Record);
@@ -31,4 +31,4 @@ int WorkingConfig::FindRegisterEntry(std::uint32_t offset) {
     return EntryCount;
 }
 
-} // namespace k7r
+} // namespace k7r::config

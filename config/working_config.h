@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace k7r {
+namespace k7r::config {
 
 // The utility's one configuration document: a host-order copy of a record
 // and the bookkeeping every other part needs around it.
@@ -43,4 +43,4 @@ struct WorkingConfig {
     int FindRegisterEntry(std::uint32_t offset);
 };
 
-} // namespace k7r
+} // namespace k7r::config

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
-namespace k7r {
+namespace k7r::containers {
 
 // Thirty-two bytes side by side; compilers turn operations on it into SIMD
 // instructions of the width the target has.
@@ -33,7 +33,7 @@ inline bool AnySet(const ByteBlock& block) {
     return any != 0;
 }
 
-} // namespace k7r
+} // namespace k7r::containers
 
 // On x86-64 Linux the scans also come in an AVX2 version, chosen when the
 // program starts on a processor that has it.

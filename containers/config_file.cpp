@@ -9,7 +9,7 @@
 
 #include <optional>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 using platform::File;
@@ -69,15 +69,18 @@ Reason LengthToRead(const File& file, std::uint64_t& length) {
     return std::nullopt;
 }
 
-// Why reading the image failed, if it did; else the kind's message when it
-// did not succeed. A file that changed while it was read leaves nothing of
-// what the kinds made of it.
-Reason ReadingOutcome(const ImageSource& image, bool done, std::string_view message) {
+// Why a file could not be read: the file itself, or its content, which
+// holds no record that can be read (an empty file holds none either).
+struct ReadFailure {
+    std::string reason;
+    bool inContent;
+};
+
+// Why reading the image failed, if it did. A file that changed while it
+// was read leaves nothing of what the kinds made of it.
+Reason ReadingFailure(const ImageSource& image) {
     if (const std::optional<platform::SystemError> failure = image.Failure()) {
         return SystemText(*failure);
-    }
-    if (!done) {
-        return std::string(message);
     }
     return std::nullopt;
 }
@@ -85,22 +88,28 @@ Reason ReadingOutcome(const ImageSource& image, bool done, std::string_view mess
 // Runs read over the whole file, while no save of these programs can change
 // it. Returns why it could not, or nothing on success.
 template <typename Read>
-Reason ReadWholeFile(const std::string& path, Read read) {
+std::optional<ReadFailure> ReadWholeFile(const std::string& path, Read read) {
     Result<File> file = File::Open(path, FileAccess::Read);
     if (!file) {
-        return SystemText(file.error());
+        return ReadFailure{SystemText(file.error()), false};
     }
     if (Status locked = file->TryLock(FileLock::Shared); !locked) {
-        return SystemText(locked.error());
+        return ReadFailure{SystemText(locked.error()), false};
     }
     std::uint64_t length = 0;
     if (Reason reason = LengthToRead(*file, length)) {
-        return reason;
+        return ReadFailure{*reason, *reason == messages::kZeroLength};
     }
     const ImageSource image(*file, length);
     std::string_view message;
     const bool done = read(image, message);
-    return ReadingOutcome(image, done, message);
+    if (Reason failure = ReadingFailure(image)) {
+        return ReadFailure{*failure, false};
+    }
+    if (!done) {
+        return ReadFailure{std::string(message), true};
+    }
+    return std::nullopt;
 }
 
 // How the save changes the file; the reason when it cannot.
@@ -108,7 +117,13 @@ Reason WorkOutChange(const ImageSource& image, const HAL_STRUCT& working, bool p
                      ImageChange& change) {
     std::string_view message;
     const bool worked = WriteConfigImage(image, working, preserveAddresses, change, message);
-    return ReadingOutcome(image, worked, message);
+    if (Reason failure = ReadingFailure(image)) {
+        return failure;
+    }
+    if (!worked) {
+        return std::string(message);
+    }
+    return std::nullopt;
 }
 
 std::span<const std::uint8_t> BytesOf(const HAL_STRUCT& record) {
@@ -315,23 +330,34 @@ bool HasAcceptedExtension(std::string_view path) {
     return false;
 }
 
-bool OpenConfigFile(const std::string& path, WorkingConfig& config, const MessageSink& show) {
+RecordRead ReadConfigFile(const std::string& path, config::WorkingConfig& config,
+                          std::string& reason) {
     if (!HasAcceptedExtension(path)) {
-        show(OpenFailure(path, messages::kUnsupportedType));
-        return false;
+        reason = messages::kUnsupportedType;
+        return RecordRead::Unreadable;
     }
     // Adopted into a copy first: a file that changed while it was read is
     // refused after the record was taken from it.
-    WorkingConfig adopted = config;
-    const Reason reason =
+    config::WorkingConfig adopted = config;
+    const std::optional<ReadFailure> failure =
         ReadWholeFile(path, [&](const ImageSource& image, std::string_view& message) {
             return ReadConfigImage(image, adopted, message);
         });
-    if (reason) {
-        show(OpenFailure(path, *reason));
-        return false;
+    if (failure) {
+        reason = failure->reason;
+        return failure->inContent ? RecordRead::NoRecord : RecordRead::Unreadable;
     }
     config = adopted;
+    return RecordRead::Adopted;
+}
+
+bool OpenConfigFile(const std::string& path, config::WorkingConfig& config,
+                    const MessageSink& show) {
+    std::string reason;
+    if (ReadConfigFile(path, config, reason) != RecordRead::Adopted) {
+        show(OpenFailure(path, reason));
+        return false;
+    }
     return true;
 }
 
@@ -341,12 +367,12 @@ bool InspectConfigFile(const std::string& path, HAL_STRUCT& stored, const Messag
         return false;
     }
     HAL_STRUCT found;
-    const Reason reason =
+    const std::optional<ReadFailure> failure =
         ReadWholeFile(path, [&](const ImageSource& image, std::string_view& message) {
             return LocateConfigRecord(image, false, found, message) == kRecordFound;
         });
-    if (reason) {
-        show(OpenFailure(path, *reason));
+    if (failure) {
+        show(OpenFailure(path, failure->reason));
         return false;
     }
     stored = found;
@@ -370,4 +396,4 @@ bool SaveConfigFile(const std::string& source, const std::string& target, const 
     return true;
 }
 
-} // namespace k7r
+} // namespace k7r::containers

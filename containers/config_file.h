@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace k7r {
+namespace k7r::containers {
 
 // Where the container core's failure messages go: the utility shows them in
 // "58C22CFG" message boxes, the command line prints them. The core itself
@@ -24,7 +24,25 @@ bool HasAcceptedExtension(std::string_view path);
 // Adopts the file's record as the working configuration. On failure shows
 // why and leaves config unchanged. A file that another program of this kit
 // is saving at the moment is refused, never read half-written.
-bool OpenConfigFile(const std::string& path, WorkingConfig& config, const MessageSink& show);
+bool OpenConfigFile(const std::string& path, config::WorkingConfig& config,
+                    const MessageSink& show);
+
+// What became of reading a file's record.
+enum class RecordRead {
+    Adopted,
+    // The file holds no record that can be adopted: none, several, one
+    // unconfigured or corrupted, a damaged container, or nothing at all.
+    NoRecord,
+    // The file itself cannot be read: not of an accepted kind, missing, not
+    // a regular file, in use.
+    Unreadable,
+};
+
+// OpenConfigFile for programs that compare records and must tell the two
+// failures apart. reason gets why, in the words OpenConfigFile shows after
+// its heading.
+RecordRead ReadConfigFile(const std::string& path, config::WorkingConfig& config,
+                          std::string& reason);
 
 // The file's record exactly as stored, its CRC not checked, for programs
 // that report on records rather than adopt them. On failure shows why, in
@@ -41,4 +59,4 @@ bool InspectConfigFile(const std::string& path, HAL_STRUCT& stored, const Messag
 bool SaveConfigFile(const std::string& source, const std::string& target, const HAL_STRUCT& working,
                     bool preserveAddresses, const MessageSink& show);
 
-} // namespace k7r
+} // namespace k7r::containers

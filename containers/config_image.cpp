@@ -6,7 +6,7 @@
 #include "containers/messages.h"
 #include "containers/srec_parser.h"
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 bool IsAsked(const ContainerKind& kind, bool srecText) {
@@ -40,16 +40,17 @@ int LocateConfigRecord(const ImageSource& image, bool verify, HAL_STRUCT& stored
 }
 
 bool IsSwapped(const HAL_STRUCT& stored) {
-    return stored.EndianMark == kSwappedEndianMark;
+    return stored.EndianMark == config::kSwappedEndianMark;
 }
 
-bool ReadConfigImage(const ImageSource& image, WorkingConfig& config, std::string_view& message) {
+bool ReadConfigImage(const ImageSource& image, config::WorkingConfig& config,
+                     std::string_view& message) {
     HAL_STRUCT record;
     if (LocateConfigRecord(image, true, record, message) != kRecordFound) {
         return false;
     }
     if (IsSwapped(record)) {
-        ByteSwapRecord(record);
+        config::ByteSwapRecord(record);
     }
     config.AdoptRecord(record);
     return true;
@@ -64,15 +65,15 @@ bool WriteConfigImage(const ImageSource& image, const HAL_STRUCT& working, bool 
         const bool swapped = IsSwapped(inFile);
         HAL_STRUCT record = working;
         if (swapped) {
-            ByteSwapRecord(record);
+            config::ByteSwapRecord(record);
         }
         if (preserveAddresses) {
             // Both records are in the file's byte order here.
             record.RegPhysAddr = inFile.RegPhysAddr;
             record.MemPhysAddr = inFile.MemPhysAddr;
         }
-        const std::uint16_t crc = ComputeRecordCrc(record);
-        record.Crc = swapped ? Swap16(crc) : crc;
+        const std::uint16_t crc = config::ComputeRecordCrc(record);
+        record.Crc = swapped ? config::Swap16(crc) : crc;
         return record;
     };
     message = messages::kNoConfigData;
@@ -89,4 +90,4 @@ bool WriteConfigImage(const ImageSource& image, const HAL_STRUCT& working, bool 
     return false;
 }
 
-} // namespace k7r
+} // namespace k7r::containers

@@ -9,7 +9,7 @@
 #include <span>
 #include <string_view>
 
-namespace k7r {
+namespace k7r::containers {
 
 // Asks each container kind in table order for the image's one record and
 // stops at the first that finds one or refuses the file. On kRecordFound
@@ -22,7 +22,8 @@ bool IsSwapped(const HAL_STRUCT& stored);
 
 // Adopts the image's record, checked and in host order, as the working
 // configuration. On failure message says why and config is unchanged.
-bool ReadConfigImage(const ImageSource& image, WorkingConfig& config, std::string_view& message);
+bool ReadConfigImage(const ImageSource& image, config::WorkingConfig& config,
+                     std::string_view& message);
 
 // Works out how to write the working record over the file's record, in the
 // file's byte order and with a fresh CRC; the image is only read. With
@@ -31,4 +32,4 @@ bool ReadConfigImage(const ImageSource& image, WorkingConfig& config, std::strin
 bool WriteConfigImage(const ImageSource& image, const HAL_STRUCT& working, bool preserveAddresses,
                       ImageChange& change, std::string_view& message);
 
-} // namespace k7r
+} // namespace k7r::containers

@@ -1,6 +1,6 @@
 #include "containers/configure_multiple.h"
 
-namespace k7r {
+namespace k7r::containers {
 
 ConfigureSummary ConfigureFiles(std::span<const std::string> paths, const HAL_STRUCT& working,
                                 bool preserveAddresses, const MessageSink& show,
@@ -22,4 +22,4 @@ ConfigureSummary ConfigureFiles(std::span<const std::string> paths, const HAL_ST
     return summary;
 }
 
-} // namespace k7r
+} // namespace k7r::containers

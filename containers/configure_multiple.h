@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-namespace k7r {
+namespace k7r::containers {
 
 struct ConfigureSummary {
     // "Summary of configured files:\n\n", then per file, in list order,
@@ -28,4 +28,4 @@ ConfigureSummary ConfigureFiles(std::span<const std::string> paths, const HAL_ST
                                 bool preserveAddresses, const MessageSink& show,
                                 const ConfigureProgress& progress = {});
 
-} // namespace k7r
+} // namespace k7r::containers

@@ -11,7 +11,7 @@
 #include <variant>
 #include <vector>
 
-namespace k7r {
+namespace k7r::containers {
 
 // How much a save may enlarge a file: a kind whose re-encoded file would
 // grow by more refuses.
@@ -85,4 +85,4 @@ struct ContainerKind {
 // The kinds in the order they are tried: the content decides, not the name.
 std::span<const ContainerKind> ContainerKinds();
 
-} // namespace k7r
+} // namespace k7r::containers

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstring>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 // A hex digit's value; kNotHex for any other character.
@@ -85,4 +85,4 @@ K7R_SCAN_VERSIONS void EncodeHex(const std::uint8_t* bytes, std::size_t count, s
     }
 }
 
-} // namespace k7r
+} // namespace k7r::containers

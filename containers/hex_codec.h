@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace k7r {
+namespace k7r::containers {
 
 // The byte that the two hex digits at `at` stand for, digits in either
 // letter case; above FFh when either is no hex digit.
@@ -18,4 +18,4 @@ bool DecodeHex(const std::uint8_t* hex, std::size_t count, std::uint8_t* out);
 // Writes count bytes as 2 x count upper-case hex digits.
 void EncodeHex(const std::uint8_t* bytes, std::size_t count, std::uint8_t* out);
 
-} // namespace k7r
+} // namespace k7r::containers

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace k7r {
+namespace k7r::containers {
 
 ImageSource::ImageSource(std::span<const std::uint8_t> bytes, std::size_t pieceSize)
     : bytes_(bytes), size_(bytes.size()), pieceSize_(pieceSize) {}
@@ -66,4 +66,4 @@ bool ImageScan::AtEnd() const {
     return file_ ? file_->AtEnd() : position_ == image_.size_;
 }
 
-} // namespace k7r
+} // namespace k7r::containers

@@ -14,7 +14,7 @@
 #include <optional>
 #include <span>
 
-namespace k7r {
+namespace k7r::containers {
 
 class ImageSource {
   public:
@@ -73,4 +73,4 @@ class ImageScan {
     std::uint64_t lastPiece_ = 0;
 };
 
-} // namespace k7r
+} // namespace k7r::containers

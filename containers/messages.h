@@ -3,7 +3,7 @@
 #include <string_view>
 
 // Why a file could not be opened or saved: the reasons shown to the user.
-namespace k7r::messages {
+namespace k7r::containers::messages {
 
 inline constexpr std::string_view kNoConfigData =
     "The file does not contain any configuration data.";
@@ -35,4 +35,4 @@ inline constexpr std::string_view kPrcTooLarge =
 inline constexpr std::string_view kPrcNameFull =
     "The PRC database name leaves no room for the configuration suffix.";
 
-} // namespace k7r::messages
+} // namespace k7r::containers::messages

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <initializer_list>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 // Codes of a section (b is the code byte):
@@ -206,4 +206,4 @@ void EncodePrcSection(std::span<const std::uint8_t> section, std::vector<std::ui
     EncodeWithoutA9Groups(section, codes);
 }
 
-} // namespace k7r
+} // namespace k7r::containers

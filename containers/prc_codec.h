@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-namespace k7r {
+namespace k7r::containers {
 
 // Decodes one compressed section of a PRC "data" resource into section
 // (which it replaces). Returns the number of code bytes used, the final
@@ -18,4 +18,4 @@ std::optional<std::size_t> DecodePrcSection(std::span<const std::uint8_t> codes,
 // Appends the codes for a section's bytes, without the final code 0.
 void EncodePrcSection(std::span<const std::uint8_t> section, std::vector<std::uint8_t>& codes);
 
-} // namespace k7r
+} // namespace k7r::containers

@@ -11,7 +11,7 @@
 #include <cstring>
 #include <vector>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 using prc::ReadBig16;
@@ -238,4 +238,4 @@ int WriteRecordPrc(const ImageSource& source, const MakeOutgoing& outgoing, Imag
     return kRecordFound;
 }
 
-} // namespace k7r
+} // namespace k7r::containers

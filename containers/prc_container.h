@@ -2,7 +2,7 @@
 
 #include "containers/container_kind.h"
 
-namespace k7r {
+namespace k7r::containers {
 
 // The PRC kind: the record lies in one of the three compressed sections of
 // a Palm resource database's "data" resource. A file whose database type is
@@ -17,4 +17,4 @@ int FindRecordPrc(HAL_STRUCT* destination, const ImageSource& image, bool verify
 int WriteRecordPrc(const ImageSource& image, const MakeOutgoing& outgoing, ImageChange& change,
                    std::string_view& message);
 
-} // namespace k7r
+} // namespace k7r::containers

@@ -5,7 +5,7 @@
 #include <string_view>
 
 // Palm resource databases (".PRC"). All numbers are big-endian.
-namespace k7r::prc {
+namespace k7r::containers::prc {
 
 // Database header:
 //    0  name, 32 bytes, NUL-terminated
@@ -50,4 +50,4 @@ constexpr void WriteBig32(std::uint8_t* p, std::uint32_t value) {
     p[3] = static_cast<std::uint8_t>(value);
 }
 
-} // namespace k7r::prc
+} // namespace k7r::containers::prc

@@ -2,7 +2,7 @@
 
 #include "containers/record_search.h"
 
-namespace k7r {
+namespace k7r::containers {
 
 int FindRecordRaw(HAL_STRUCT* destination, const ImageSource& data, bool verify,
                   std::string_view& message, std::uint64_t* recordOffset) {
@@ -35,4 +35,4 @@ int WriteRecordRaw(const ImageSource& image, const MakeOutgoing& outgoing, Image
     return result;
 }
 
-} // namespace k7r
+} // namespace k7r::containers

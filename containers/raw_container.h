@@ -2,7 +2,7 @@
 
 #include "containers/container_kind.h"
 
-namespace k7r {
+namespace k7r::containers {
 
 // The plain image kind: the record lies as 856 contiguous bytes anywhere in
 // the data (see RecordSearch), read from start to end once.
@@ -16,4 +16,4 @@ int LocateRecordRaw(HAL_STRUCT* destination, const ImageSource& image, bool veri
 int WriteRecordRaw(const ImageSource& image, const MakeOutgoing& outgoing, ImageChange& change,
                    std::string_view& message);
 
-} // namespace k7r
+} // namespace k7r::containers

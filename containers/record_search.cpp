@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 std::uint16_t ReadU16(const std::uint8_t* p) {
@@ -54,7 +54,7 @@ std::size_t RecordSearch::Scan(std::span<const std::uint8_t> bytes, std::uint64_
     const std::size_t starts = bytes.size() - HAL_RECORD_SIZE;
     auto visitMarkers = [&](std::size_t from, std::size_t to) {
         for (std::size_t at = from; at < to; ++at) {
-            if (std::memcmp(base + at, HAL_ID_STRING, kMarkerLength) == 0 &&
+            if (std::memcmp(base + at, HAL_ID_STRING, config::kMarkerLength) == 0 &&
                 !Visit(base + at, offset + at)) {
                 return false;
             }
@@ -79,11 +79,11 @@ std::size_t RecordSearch::Scan(std::span<const std::uint8_t> bytes, std::uint64_
 // Whether the search goes on after the candidate at offset.
 bool RecordSearch::Visit(const std::uint8_t* candidate, std::uint64_t offset) {
     const std::uint16_t mark = ReadU16(candidate + offsetof(HAL_STRUCT, EndianMark));
-    if (mark != HAL_ENDIAN_MARK && mark != kSwappedEndianMark) {
+    if (mark != HAL_ENDIAN_MARK && mark != config::kSwappedEndianMark) {
         return true;
     }
-    const bool swapped = mark == kSwappedEndianMark;
-    auto inRecordOrder = [swapped](std::uint16_t v) { return swapped ? Swap16(v) : v; };
+    const bool swapped = mark == config::kSwappedEndianMark;
+    auto inRecordOrder = [swapped](std::uint16_t v) { return swapped ? config::Swap16(v) : v; };
     if (inRecordOrder(ReadU16(candidate + offsetof(HAL_STRUCT, Size))) != HAL_RECORD_SIZE) {
         if (!accepted_) {
             result_ = kRecordRefused;
@@ -100,7 +100,7 @@ bool RecordSearch::Visit(const std::uint8_t* candidate, std::uint64_t offset) {
     accepted_ = true;
     if (verify_) {
         const std::uint16_t stored = inRecordOrder(ReadU16(candidate + offsetof(HAL_STRUCT, Crc)));
-        if (ComputeRecordCrc(candidate) != stored) {
+        if (config::ComputeRecordCrc(candidate) != stored) {
             result_ = kRecordRefused;
             message_ = stored == 0 ? messages::kNotConfigured : messages::kCorrupted;
             return true;
@@ -126,4 +126,4 @@ int RecordSearch::Answer(HAL_STRUCT* destination, std::string_view& message,
     return result_;
 }
 
-} // namespace k7r
+} // namespace k7r::containers

@@ -9,7 +9,7 @@
 #include <span>
 #include <string_view>
 
-namespace k7r {
+namespace k7r::containers {
 
 // The search for the one record in data that comes piece by piece (a
 // file's bytes, or the data bytes of S-record text as they are decoded).
@@ -48,4 +48,4 @@ class RecordSearch {
     HAL_STRUCT record_{};
 };
 
-} // namespace k7r
+} // namespace k7r::containers

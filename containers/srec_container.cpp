@@ -10,7 +10,7 @@
 #include <limits>
 #include <vector>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 // The payload is searched a buffer at a time as the parse finds it.
@@ -197,4 +197,4 @@ int WriteRecordSrec(const ImageSource& image, const MakeOutgoing& outgoing, Imag
     return IsSrecText(image) ? WriteInSrecText(image, outgoing, change, message) : kNoRecord;
 }
 
-} // namespace k7r
+} // namespace k7r::containers

@@ -2,7 +2,7 @@
 
 #include "containers/container_kind.h"
 
-namespace k7r {
+namespace k7r::containers {
 
 // The S-record kind: the record lies in the data bytes of the text's
 // records, gathered in file order, and may straddle lines. Text that is not
@@ -25,4 +25,4 @@ int LocateInSrecText(HAL_STRUCT* destination, const ImageSource& text, bool veri
 int WriteInSrecText(const ImageSource& text, const MakeOutgoing& outgoing, ImageChange& change,
                     std::string_view& message);
 
-} // namespace k7r
+} // namespace k7r::containers

@@ -7,7 +7,7 @@
 // everything after "S<type>" as pairs of hex digits, most significant first.
 // count covers the address, data and checksum bytes; the checksum is the
 // one's complement of the low byte of the sum of count, address and data.
-namespace k7r::srec {
+namespace k7r::containers::srec {
 
 struct RecordType {
     char digit;
@@ -46,4 +46,4 @@ constexpr bool IsLineEnd(std::uint8_t c) {
     return c == 0 || c == '\n' || c == '\r';
 }
 
-} // namespace k7r::srec
+} // namespace k7r::containers::srec

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <array>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 using srec::IsLineEnd;
@@ -255,4 +255,4 @@ void SrecParser::ParseAll(const ImageSource& text, SrecLines& lines) {
     }
 }
 
-} // namespace k7r
+} // namespace k7r::containers

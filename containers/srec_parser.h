@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace k7r {
+namespace k7r::containers {
 
 // True when the data is text with at least three lines starting with "S",
 // at least one of them a data record (S1, S2 or S3).
@@ -100,4 +100,4 @@ class SrecParser {
     bool gapIsTerminator_ = true;
 };
 
-} // namespace k7r
+} // namespace k7r::containers

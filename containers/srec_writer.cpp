@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-namespace k7r {
+namespace k7r::containers {
 
 // Gathers the text in a buffer and hands it on when it is full; a piece
 // larger than the buffer goes on by itself.
@@ -147,4 +147,4 @@ bool SrecRewriter::Finish() {
     return sink_->Flush();
 }
 
-} // namespace k7r
+} // namespace k7r::containers

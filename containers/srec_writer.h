@@ -9,7 +9,7 @@
 #include <span>
 #include <string>
 
-namespace k7r {
+namespace k7r::containers {
 
 // Writes the lines a parse finds again, in the order they were read:
 // record lines in upper case with fresh checksums, other lines as they
@@ -71,4 +71,4 @@ class SrecRewriter final : public SrecLines {
     bool recordLinesSeen_ = false;
 };
 
-} // namespace k7r
+} // namespace k7r::containers

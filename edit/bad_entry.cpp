@@ -9,7 +9,7 @@ std::string Opening(std::string_view text, std::uint32_t id) {
     std::string message = "ERROR: \"";
     message += text;
     message += "\" is not a valid ";
-    message += FormatFieldName(id, kShortForms | kShowName);
+    message += regs::FormatFieldName(id, regs::kShortForms | regs::kShowName);
     return message;
 }
 

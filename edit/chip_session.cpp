@@ -1,9 +1,10 @@
 #include "edit/chip_session.h"
 
 #include "config/record.h"
+#include "hal/access.h"
 #include "hal/chip_registers.h"
-#include "hal/hal.h"
-#include "hal/init.h"
+#include "hal/error_text.h"
+#include "hal/init_sequence.h"
 #include "hal/program_info.h"
 
 #include <cstdio>
@@ -30,11 +31,11 @@ std::string Format(const char* format, const std::string& argument) {
 
 } // namespace
 
-bool InitializeFromWorkingConfig(WorkingConfig& config, const InitSteps& steps,
+bool InitializeFromWorkingConfig(config::WorkingConfig& config, const InitSteps& steps,
                                  std::string* message) {
     HAL_STRUCT& record = hal::Record();
     record = config.Record;
-    record.Crc = ComputeRecordCrc(record);
+    record.Crc = config::ComputeRecordCrc(record);
 
     bool ok = true;
     if (config.RegisterBase == 0) {
@@ -74,23 +75,23 @@ bool InitializeFromWorkingConfig(WorkingConfig& config, const InitSteps& steps,
     return true;
 }
 
-void ShutdownChip(WorkingConfig& config) {
+void ShutdownChip(config::WorkingConfig& config) {
     if (config.Bound) {
-        hal::WriteReg16(reg::kUsbSoftwareReset, reg::kUsbResetValue);
-        hal::WriteReg32(reg::kSpecialPurpose, reg::kChipResetValue);
+        hal::WriteReg16(hal::reg::kUsbSoftwareReset, hal::reg::kUsbResetValue);
+        hal::WriteReg32(hal::reg::kSpecialPurpose, hal::reg::kChipResetValue);
     }
     config.Bound = false;
     config.Live = false;
     hal::PanelMayHaveChanged();
 }
 
-void SetLive(WorkingConfig& config, bool live) {
+void SetLive(config::WorkingConfig& config, bool live) {
     if (config.Bound) {
         config.Live = live;
     }
 }
 
-void SetAutoRedraw(WorkingConfig& config, bool on) {
+void SetAutoRedraw(config::WorkingConfig& config, bool on) {
     config.AutoRedraw = on;
     if (on) {
         config.RedrawCountdown = 1;

@@ -23,18 +23,18 @@ struct InitSteps {
 // acquires the chip once per process (bases kept in `config`), initializes it
 // and updates Bound/Live/RedrawCountdown. Returns true on success; `message`
 // gets "Initialized K7R58C22 using HAL build 2.\n" or "Cannot Initialize: ...".
-bool InitializeFromWorkingConfig(WorkingConfig& config, const InitSteps& steps,
+bool InitializeFromWorkingConfig(config::WorkingConfig& config, const InitSteps& steps,
                                  std::string* message = nullptr);
 
 // Resets the chip (USB and display blocks) when bound; always unbinds.
-void ShutdownChip(WorkingConfig& config);
+void ShutdownChip(config::WorkingConfig& config);
 
 // "Hot to Chip": reads and writes go to the chip, which can be only while
 // it is bound to this configuration.
-void SetLive(WorkingConfig& config, bool live);
+void SetLive(config::WorkingConfig& config, bool live);
 
 // Redrawing the test pattern after picture-changing edits; turning it on
 // redraws it at the next tick.
-void SetAutoRedraw(WorkingConfig& config, bool on);
+void SetAutoRedraw(config::WorkingConfig& config, bool on);
 
 } // namespace k7r::edit

@@ -5,15 +5,16 @@
 
 namespace k7r::edit {
 
-Diagnostics Diagnose(WorkingConfig& config, const PanelDefList& panels, std::size_t room) {
+Diagnostics Diagnose(config::WorkingConfig& config, const panels::PanelDefList& panels,
+                     std::size_t room) {
     Diagnostics result;
     if (room == 0) {
         return result;
     }
-    result.text = ValidateErrors(config, room);
+    result.text = regs::ValidateErrors(config, room);
     result.text += panels.VersionMessage().substr(0, room - 1 - result.text.size());
     result.error = !result.text.empty();
-    result.text += ValidateWarnings(config, room - result.text.size());
+    result.text += regs::ValidateWarnings(config, room - result.text.size());
     return result;
 }
 

@@ -3,10 +3,13 @@
 #include <cstddef>
 #include <string>
 
-namespace k7r {
+namespace k7r::config {
 struct WorkingConfig;
+} // namespace k7r::config
+
+namespace k7r::panels {
 class PanelDefList;
-} // namespace k7r
+} // namespace k7r::panels
 
 namespace k7r::edit {
 
@@ -23,7 +26,7 @@ struct Diagnostics {
 };
 // `room` is what the pane's buffer has left behind the message it shows,
 // its terminating NUL included.
-Diagnostics Diagnose(WorkingConfig& config, const PanelDefList& panels,
+Diagnostics Diagnose(config::WorkingConfig& config, const panels::PanelDefList& panels,
                      std::size_t room = kDiagnosticsRoom);
 
 } // namespace k7r::edit

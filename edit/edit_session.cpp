@@ -1,23 +1,25 @@
 #include "edit/edit_session.h"
 
 #include "panels/panel_settings.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 namespace k7r::edit {
 
-EditSession::EditSession(const HAL_STRUCT& initial, const PanelDefList& panelList)
+EditSession::EditSession(const HAL_STRUCT& initial, const panels::PanelDefList& panelList)
     : config(initial), panels(panelList) {}
 
-bool OpenConfiguration(WorkingConfig& config, const std::string& path, const MessageSink& show) {
-    if (!OpenConfigFile(path, config, show)) {
+bool OpenConfiguration(config::WorkingConfig& config, const std::string& path,
+                       const containers::MessageSink& show) {
+    if (!containers::OpenConfigFile(path, config, show)) {
         return false;
     }
-    config.SavedMainStart = GetFieldValue(config, kIdMainStart);
+    config.SavedMainStart = regs::GetFieldValue(config, regs::kIdMainStart);
     return true;
 }
 
-bool OpenConfiguration(EditSession& session, const std::string& path, const MessageSink& show) {
+bool OpenConfiguration(EditSession& session, const std::string& path,
+                       const containers::MessageSink& show) {
     if (!OpenConfiguration(session.config, path, show)) {
         return false;
     }
@@ -27,7 +29,7 @@ bool OpenConfiguration(EditSession& session, const std::string& path, const Mess
 
 void MatchPredefinedPanel(EditSession& session) {
     session.predefinedPanel =
-        k7r::MatchPredefinedPanel(session.config, session.panels, session.predefinedPanel);
+        panels::MatchPredefinedPanel(session.config, session.panels, session.predefinedPanel);
 }
 
 } // namespace k7r::edit

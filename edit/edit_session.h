@@ -10,9 +10,9 @@
 #include <optional>
 #include <string>
 
-namespace k7r {
+namespace k7r::panels {
 class PanelDefList;
-}
+} // namespace k7r::panels
 
 namespace k7r::edit {
 
@@ -20,11 +20,11 @@ namespace k7r::edit {
 // remember beside it until the program ends. Page-visual state (the open
 // tab, selections, the lock) belongs to the front end, not here.
 struct EditSession {
-    EditSession(const HAL_STRUCT& initial, const PanelDefList& panels);
+    EditSession(const HAL_STRUCT& initial, const panels::PanelDefList& panels);
 
-    WorkingConfig config;
+    config::WorkingConfig config;
     // The predefined panels the Panel page offers and matches.
-    const PanelDefList& panels;
+    const panels::PanelDefList& panels;
 
     // The General page's User-Defined platform: the addresses last typed
     // into its fields, brought back when User-Defined is chosen again.
@@ -51,9 +51,11 @@ struct EditSession {
 // The shell's Open: adopts the file's record (on failure `show` says why and
 // nothing changes) and remembers its main start address for the layout
 // updates to restore, so that the previous file's never reaches this one.
-bool OpenConfiguration(WorkingConfig& config, const std::string& path, const MessageSink& show);
+bool OpenConfiguration(config::WorkingConfig& config, const std::string& path,
+                       const containers::MessageSink& show);
 // The same, and the predefined panel is matched.
-bool OpenConfiguration(EditSession& session, const std::string& path, const MessageSink& show);
+bool OpenConfiguration(EditSession& session, const std::string& path,
+                       const containers::MessageSink& show);
 
 // Finds the predefined panel that describes the current settings, trying the
 // one matched before first (the Panel page does this on opening and after

@@ -23,7 +23,7 @@ std::optional<unsigned> HexDigit(char c) {
 
 } // namespace
 
-std::optional<std::uint32_t> ReadHexText(std::string_view text) {
+std::optional<std::uint32_t> ReadHexField(std::string_view text) {
     const std::size_t start = text.find_first_not_of(' ');
     text = start == std::string_view::npos ? std::string_view() : text.substr(start);
     std::uint64_t value = 0;

@@ -16,7 +16,7 @@ namespace k7r::edit {
 // empty field reads as 0. None for any other character, and for a value
 // beyond 32 bits (the fields hold at most 8 digits; a typed value must not
 // wrap around).
-std::optional<std::uint32_t> ReadHexText(std::string_view text);
+std::optional<std::uint32_t> ReadHexField(std::string_view text);
 
 // A decimal field with up to three decimals: `whole` is the number before
 // the point, `milli` the number in thousandths.

@@ -12,7 +12,7 @@
 namespace k7r::edit {
 
 // The dialog's OK at a table position: the text read in the dialog's base
-// (the whole part of ReadMilliText, or ReadHexText). An unreadable text is
+// (the whole part of ReadMilliText, or ReadHexField). An unreadable text is
 // refused with "ERROR:Invalid value entered!", which the dialog shows in a
 // message box and stays open; otherwise WriteRegister stores the value at
 // the position (and on the chip while live) and MarkManualValue records it.

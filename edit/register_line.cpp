@@ -9,7 +9,7 @@
 namespace k7r::edit {
 
 RegisterLine FormatRegisterLine(std::uint32_t reg, std::uint32_t value) {
-    const unsigned width = RegisterWidth(reg);
+    const unsigned width = regs::RegisterWidth(reg);
     char text[48];
     RegisterLine line;
     if (reg == riDELAYON || reg == riDELAYOFF) {
@@ -22,7 +22,7 @@ RegisterLine FormatRegisterLine(std::uint32_t reg, std::uint32_t value) {
     line[1] = text;
     std::snprintf(text, sizeof text, "%10u", value);
     line[2] = text;
-    line[3] = GetRegisterName(reg);
+    line[3] = regs::GetRegisterName(reg);
     for (int bit = static_cast<int>(width) - 1; bit >= 0; --bit) {
         line[4] += (value >> bit & 1) != 0 ? '1' : '0';
     }

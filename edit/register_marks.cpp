@@ -1,7 +1,7 @@
 #include "edit/register_marks.h"
 
 #include "edit/edit_session.h"
-#include "regs/settings_engine.h"
+#include "regs/register_access.h"
 
 #include <cstdio>
 
@@ -9,8 +9,8 @@ namespace k7r::edit {
 namespace {
 
 std::uint32_t CurrentValue(EditSession& session, int position) {
-    WorkingConfig& config = session.config;
-    return ReadRegister(config, EnumRegister(config, position).reg, position);
+    config::WorkingConfig& config = session.config;
+    return regs::ReadRegister(config, regs::EnumRegister(config, position).reg, position);
 }
 
 } // namespace
@@ -32,7 +32,7 @@ void CheckManualStates(EditSession& session) {
         marks.reset = true;
         return;
     }
-    for (int position = 0; EnumRegister(session.config, position).more; ++position) {
+    for (int position = 0; regs::EnumRegister(session.config, position).more; ++position) {
         RegisterMark* mark = MarkAt(session, position);
         if (mark != nullptr && mark->state == ManualState::Modified &&
             CurrentValue(session, position) != mark->manual) {

@@ -1,24 +1,24 @@
 #include "edit/setting_edit.h"
 
 #include "edit/bad_entry.h"
-#include "edit/clocks_page.h"
 #include "edit/field_text.h"
-#include "edit/general_page.h"
-#include "edit/page_rules.h"
-#include "edit/panel_features.h"
-#include "edit/panel_page.h"
-#include "edit/power_page.h"
-#include "edit/preferences_page.h"
+#include "edit/rules/clocks_rules.h"
+#include "edit/rules/common_rules.h"
+#include "edit/rules/general_rules.h"
+#include "edit/rules/panel_features.h"
+#include "edit/rules/panel_rules.h"
+#include "edit/rules/power_rules.h"
+#include "edit/rules/preferences_rules.h"
+#include "platform/ascii.h"
 #include "regs/field_attributes.h"
 #include "regs/field_names.h"
 #include "regs/field_table.h"
-#include "regs/panel_power.h"
+#include "regs/field_values.h"
+#include "regs/panel_type.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <algorithm>
 #include <bit>
-#include <cctype>
 #include <span>
 #include <vector>
 
@@ -26,30 +26,23 @@ namespace k7r::edit {
 namespace {
 
 // Recomputed from other settings whenever those change.
-constexpr std::uint32_t kComputedIds[] = {kIdFrameRate,      kIdRequiredVram, kIdPixelClock,
-                                          kIdMemoryClock,    kIdBusClock,     kIdPwmClock,
-                                          kIdAvailableMemory};
+constexpr std::uint32_t kComputedIds[] = {
+    regs::kIdFrameRate, regs::kIdRequiredVram, regs::kIdPixelClock,     regs::kIdMemoryClock,
+    regs::kIdBusClock,  regs::kIdPwmClock,     regs::kIdAvailableMemory};
 constexpr std::uint32_t kSwivelStep = 90;
 constexpr std::uint32_t kNoOption = 0xFFFFFFFF;
 constexpr std::uint32_t kPclkDivideAutoItem = 0;
 // PIP+ start address and line offset are kept in 32-bit words, set in bytes.
-constexpr std::uint32_t kWordSettings[] = {kIdPipStart, kIdPipLineOffset};
+constexpr std::uint32_t kWordSettings[] = {regs::kIdPipStart, regs::kIdPipLineOffset};
 constexpr std::uint32_t kBytesPerWord = 4;
 
 std::string ShortName(std::uint32_t id) {
-    return FormatFieldName(id, kShortForms | kShowName);
-}
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
+    return regs::FormatFieldName(id, regs::kShortForms | regs::kShowName);
 }
 
 std::string_view WithoutSuffix(std::string_view text, std::string_view suffix) {
     if (text.size() >= suffix.size() &&
-        EqualNoCase(text.substr(text.size() - suffix.size()), suffix)) {
+        platform::EqualsIgnoringCase(text.substr(text.size() - suffix.size()), suffix)) {
         return text.substr(0, text.size() - suffix.size());
     }
     return text;
@@ -63,7 +56,7 @@ std::string_view WithoutHexPrefix(std::string_view text) {
 // after "0x".
 std::optional<std::uint32_t> ReadWhole(std::string_view text) {
     if (WithoutHexPrefix(text).size() != text.size()) {
-        return text.size() > 2 ? ReadHexText(text.substr(2)) : std::nullopt;
+        return text.size() > 2 ? ReadHexField(text.substr(2)) : std::nullopt;
     }
     const std::optional<MilliValue> value = ReadMilliText(text);
     if (!value || text.find_first_not_of(' ') == std::string_view::npos) {
@@ -76,8 +69,8 @@ std::optional<std::uint32_t> ReadWhole(std::string_view text) {
 std::optional<std::uint32_t> ReadItem(EditSession& session, std::uint32_t id,
                                       std::string_view text) {
     for (std::uint32_t item = 0; item < kLongestList; ++item) {
-        const std::optional<std::string> listed = GetFieldListText(session.config, id, item);
-        if (listed && EqualNoCase(*listed, text)) {
+        const std::optional<std::string> listed = regs::GetFieldListText(session.config, id, item);
+        if (listed && platform::EqualsIgnoringCase(*listed, text)) {
             return item;
         }
     }
@@ -86,8 +79,8 @@ std::optional<std::uint32_t> ReadItem(EditSession& session, std::uint32_t id,
 
 EditResult NotTyped(EditSession& session, std::uint32_t id, std::string_view text,
                     std::string hint) {
-    return Refusal(BadEntryMessage(text, id), GetFieldValue(session.config, id),
-                   FormatFieldValue(session.config, id), std::move(hint));
+    return Refusal(BadEntryMessage(text, id), regs::GetFieldValue(session.config, id),
+                   regs::FormatFieldValue(session.config, id), std::move(hint));
 }
 
 // A page rule refused the value it was handed; the refusal quotes what was
@@ -102,20 +95,22 @@ EditResult QuoteTyped(EditResult result, std::uint32_t id, std::string_view text
 }
 
 std::optional<EditResult> RefuseUnchangeable(EditSession& session, std::uint32_t id) {
-    const FIELD_DESC& field = kFieldTable[FindField(id)];
+    const regs::FIELD_DESC& field = regs::kFieldTable[regs::FindField(id)];
     std::string reason;
     if (std::ranges::find(kComputedIds, id) != std::end(kComputedIds)) {
         reason = " is computed from other settings and cannot be set.\n";
-    } else if (field.Attributes & ffREADONLY) {
+    } else if (field.Attributes & regs::ffREADONLY) {
         reason = " is read-only.\n";
-    } else if (id == kIdMainLineOffset && GetFieldValue(session.config, kIdAutoStride) != 0) {
+    } else if (id == regs::kIdMainLineOffset &&
+               regs::GetFieldValue(session.config, regs::kIdAutoStride) != 0) {
         reason = " follows the display width while Auto Stride is on.\n";
     } else {
         return RefuseWithoutEntry(session, id);
     }
-    const std::uint32_t kept = GetFieldValue(session.config, id);
-    return Refusal("ERROR: " + ShortName(id) + reason, kept, FormatFieldValue(session.config, id),
-                   id == kIdMainLineOffset ? "Switch Auto Stride (18) off first." : "");
+    const std::uint32_t kept = regs::GetFieldValue(session.config, id);
+    return Refusal("ERROR: " + ShortName(id) + reason, kept,
+                   regs::FormatFieldValue(session.config, id),
+                   id == regs::kIdMainLineOffset ? "Switch Auto Stride (18) off first." : "");
 }
 
 // A check box's state: 0 or 1, or the setting's list text for them.
@@ -133,18 +128,18 @@ EditResult SetBox(EditSession& session, std::uint32_t id, std::string_view text)
         return NotTyped(session, id, text, "Allowed values: 0 (off), 1 (on).");
     }
     switch (id) {
-    case kIdClockChip:
+    case regs::kIdClockChip:
         return SetClockChipSupport(session, *on);
-    case kIdUsbEnable:
+    case regs::kIdUsbEnable:
         return SetUsbSupport(session, *on);
-    case kIdVertDoubling:
-    case kIdHorzDoubling:
+    case regs::kIdVertDoubling:
+    case regs::kIdHorzDoubling:
         return SetPixelDoubling(session, id, *on);
-    case kIdPwmHigh:
-    case kIdPwmEnabled:
+    case regs::kIdPwmHigh:
+    case regs::kIdPwmEnabled:
         return SetPwmClockBox(session, id, *on);
-    case kIdAutoStride: {
-        const bool changed = SetFieldValue(session.config, id, *on ? 1 : 0);
+    case regs::kIdAutoStride: {
+        const bool changed = regs::SetFieldValue(session.config, id, *on ? 1 : 0);
         if (changed) {
             UpdateDisplayGeometry(session);
         }
@@ -152,14 +147,14 @@ EditResult SetBox(EditSession& session, std::uint32_t id, std::string_view text)
     }
     default: // Auto MCLK Div: no page control of its own
         return Finish(session,
-                      Written(session, id, SetFieldValue(session.config, id, *on ? 1 : 0)));
+                      Written(session, id, regs::SetFieldValue(session.config, id, *on ? 1 : 0)));
     }
 }
 
 EditResult SetPowerMask(EditSession& session, std::uint32_t id, std::string_view text) {
     const std::optional<std::uint32_t> mask = ReadWhole(text);
-    const std::uint32_t current = GetFieldValue(session.config, id);
-    const bool ownFamily = (id == kIdGpoPowerMask) == PowerThroughGpo(session);
+    const std::uint32_t current = regs::GetFieldValue(session.config, id);
+    const bool ownFamily = (id == regs::kIdGpoPowerMask) == PowerThroughGpo(session);
     if (!ownFamily && mask != current) {
         return Refusal("ERROR: " + ShortName(id) +
                            " is not used while the panel type switches "
@@ -187,20 +182,21 @@ struct ConvertedSetting {
 
 ConvertedSetting ConvertedChoices(EditSession& session, std::uint32_t id) {
     switch (id) {
-    case kIdBclkDivide:
-        return {kIdBclkDivideList, {{1, 0}, {2, 1}}};
-    case kIdMclkDivide:
-        return {kIdMclkDivideRaw, {{1, 0}, {2, 1}, {3, 2}, {4, 3}}};
-    case kIdPclkDivide:
-        return {kIdPclkDivideRaw, {{1, 0}, {2, 1}, {3, 2}, {4, 3}, {8, 4}}};
-    case kIdDataWidth:
-        if (GetFieldValue(session.config, kIdPanelType) == kPanelStn) {
-            return {kIdDataWidthRaw, {{4, 0}, {8, 1}, {16, 2}}};
+    case regs::kIdBclkDivide:
+        return {regs::kIdBclkDivideList, {{1, 0}, {2, 1}}};
+    case regs::kIdMclkDivide:
+        return {regs::kIdMclkDivideRaw, {{1, 0}, {2, 1}, {3, 2}, {4, 3}}};
+    case regs::kIdPclkDivide:
+        return {regs::kIdPclkDivideRaw, {{1, 0}, {2, 1}, {3, 2}, {4, 3}, {8, 4}}};
+    case regs::kIdDataWidth:
+        if (regs::GetFieldValue(session.config, regs::kIdPanelType) == regs::kPanelStn) {
+            return {regs::kIdDataWidthRaw, {{4, 0}, {8, 1}, {16, 2}}};
         }
-        return {kIdDataWidthRaw, {{9, 0}, {12, 1}, {18, 2}}};
+        return {regs::kIdDataWidthRaw, {{9, 0}, {12, 1}, {18, 2}}};
     default: { // PWM clock divide: the powers of two its list offers
-        ConvertedSetting pwm{kIdPwmDivideRaw, {}};
-        for (std::uint32_t item = 0; item <= GetFieldMax(session.config, kIdPwmDivideRaw); ++item) {
+        ConvertedSetting pwm{regs::kIdPwmDivideRaw, {}};
+        for (std::uint32_t item = 0;
+             item <= regs::GetFieldMax(session.config, regs::kIdPwmDivideRaw); ++item) {
             pwm.options.push_back({1u << item, item});
         }
         return pwm;
@@ -214,8 +210,8 @@ EditResult AsTyped(EditSession& session, std::uint32_t id, std::string_view text
     if (!result.accepted) {
         return QuoteTyped(result, id, text);
     }
-    result.value = GetFieldValue(session.config, id);
-    result.shown = FormatFieldValue(session.config, id);
+    result.value = regs::GetFieldValue(session.config, id);
+    result.shown = regs::FormatFieldValue(session.config, id);
     return result;
 }
 
@@ -233,11 +229,11 @@ EditResult ChooseConverted(EditSession& session, std::uint32_t id, std::string_v
         return NotTyped(session, id, text, hint);
     }
     switch (converted.list) {
-    case kIdMclkDivideRaw:
+    case regs::kIdMclkDivideRaw:
         return AsTyped(session, id, text, ChooseMclkDivide(session, option->item));
-    case kIdPclkDivideRaw:
+    case regs::kIdPclkDivideRaw:
         return AsTyped(session, id, text, ChoosePclkDivideItem(session, option->item + 1));
-    case kIdDataWidthRaw:
+    case regs::kIdDataWidthRaw:
         return AsTyped(session, id, text, ChooseFeatureItem(session, converted.list, option->item));
     default:
         return AsTyped(session, id, text,
@@ -252,27 +248,27 @@ EditResult ChooseItem(EditSession& session, std::uint32_t id, std::string_view t
     }
     EditResult result;
     switch (id) {
-    case kIdPanelType:
+    case regs::kIdPanelType:
         result = ChoosePanelType(session, *item);
         break;
-    case kIdMclkDivideRaw:
+    case regs::kIdMclkDivideRaw:
         result = ChooseMclkDivide(session, *item);
         break;
-    case kIdPclkDivideRaw:
+    case regs::kIdPclkDivideRaw:
         result = ChoosePclkDivideItem(session, *item + 1);
         break;
-    case kIdSwivelViewRaw:
+    case regs::kIdSwivelViewRaw:
         if (std::optional<EditResult> refused = RefuseUnlisted(session, id, *item)) {
             result = *refused;
         } else {
             result = ChooseSwivelView(session, *item * kSwivelStep);
         }
         break;
-    case kIdBclkDivideList:
-    case kIdBclkSource:
-    case kIdPclkSource:
-    case kIdPwmDivideRaw:
-    case kIdPwmSource:
+    case regs::kIdBclkDivideList:
+    case regs::kIdBclkSource:
+    case regs::kIdPclkSource:
+    case regs::kIdPwmDivideRaw:
+    case regs::kIdPwmSource:
         result = ChooseClockListItem(session, id, *item);
         break;
     default: // the Panel page's list features
@@ -284,13 +280,13 @@ EditResult ChooseItem(EditSession& session, std::uint32_t id, std::string_view t
 // Auto PCLK Div on is the divide list's "Auto" item; off, the item of the
 // divide now set.
 EditResult SetAutoPclkDivide(EditSession& session, std::string_view text) {
-    const std::optional<bool> on = ReadBox(session, kIdAutoPclkDivide, text);
+    const std::optional<bool> on = ReadBox(session, regs::kIdAutoPclkDivide, text);
     if (!on) {
-        return NotTyped(session, kIdAutoPclkDivide, text, "Allowed values: 0 (off), 1 (on).");
+        return NotTyped(session, regs::kIdAutoPclkDivide, text, "Allowed values: 0 (off), 1 (on).");
     }
     const std::uint32_t item =
-        *on ? kPclkDivideAutoItem : GetFieldValue(session.config, kIdPclkDivideRaw) + 1;
-    return AsTyped(session, kIdAutoPclkDivide, text, ChoosePclkDivideItem(session, item));
+        *on ? kPclkDivideAutoItem : regs::GetFieldValue(session.config, regs::kIdPclkDivideRaw) + 1;
+    return AsTyped(session, regs::kIdAutoPclkDivide, text, ChoosePclkDivideItem(session, item));
 }
 
 EditResult SetFeature(EditSession& session, const Feature& feature, std::string_view text) {
@@ -309,10 +305,10 @@ EditResult SetFeature(EditSession& session, const Feature& feature, std::string_
 // within the setting's bounds, with the layout and power pin follow-ups
 // that the settings it feeds call for.
 EditResult SetRegisterSetting(EditSession& session, std::uint32_t id, std::string_view text) {
-    WorkingConfig& config = session.config;
-    const FIELD_DESC& field = kFieldTable[FindField(id)];
+    config::WorkingConfig& config = session.config;
+    const regs::FIELD_DESC& field = regs::kFieldTable[regs::FindField(id)];
     std::optional<std::uint32_t> value;
-    if ((field.Attributes & ffLIST) && field.ListText) {
+    if ((field.Attributes & regs::ffLIST) && field.ListText) {
         value = ReadItem(session, id, text);
         if (!value) {
             return NotTyped(session, id, text, ListHint(session, id));
@@ -322,24 +318,25 @@ EditResult SetRegisterSetting(EditSession& session, std::uint32_t id, std::strin
         }
     } else {
         const bool inWords = std::ranges::find(kWordSettings, id) != std::end(kWordSettings);
-        const std::uint32_t min = GetFieldMin(config, id);
-        const std::uint32_t max = GetFieldMax(config, id) * (inWords ? kBytesPerWord : 1);
-        value = (field.Attributes & ffHEX) ? ReadHexText(WithoutHexPrefix(text)) : ReadWhole(text);
+        const std::uint32_t min = regs::GetFieldMin(config, id);
+        const std::uint32_t max = regs::GetFieldMax(config, id) * (inWords ? kBytesPerWord : 1);
+        value = (field.Attributes & regs::ffHEX) ? ReadHexField(WithoutHexPrefix(text))
+                                                 : ReadWhole(text);
         if (!value || *value < min || *value > max) {
-            return Refusal(BadEntryMessage(text, id, min, max), GetFieldValue(config, id),
-                           FormatFieldValue(config, id));
+            return Refusal(BadEntryMessage(text, id, min, max), regs::GetFieldValue(config, id),
+                           regs::FormatFieldValue(config, id));
         }
     }
-    const std::uint32_t oldType = GetFieldValue(config, kIdPanelType);
-    const bool changed = SetFieldValue(config, id, *value);
+    const std::uint32_t oldType = regs::GetFieldValue(config, regs::kIdPanelType);
+    const bool changed = regs::SetFieldValue(config, id, *value);
     std::string warning;
-    if (GetFieldValue(config, kIdPanelType) != oldType) {
+    if (regs::GetFieldValue(config, regs::kIdPanelType) != oldType) {
         warning = SwitchPowerPinFamily(session, oldType);
     }
-    if (id == kIdMainStart) {
+    if (id == regs::kIdMainStart) {
         RememberMainStart(session);
     }
-    if (changed && (id == kIdMainStart || id == kIdMainLineOffset)) {
+    if (changed && (id == regs::kIdMainStart || id == regs::kIdMainLineOffset)) {
         UpdateDisplayGeometry(session);
     }
     EditResult result = Written(session, id, changed);
@@ -350,65 +347,65 @@ EditResult SetRegisterSetting(EditSession& session, std::uint32_t id, std::strin
 } // namespace
 
 EditResult SetSettingText(EditSession& session, std::uint32_t id, std::string_view text) {
-    if (FindField(id) == kFieldCount) {
+    if (regs::FindField(id) == regs::kFieldCount) {
         return Refusal("ERROR: no setting has the id " + std::to_string(id) + ".\n", 0, "");
     }
-    if (id != kIdPanelType) {
+    if (id != regs::kIdPanelType) {
         if (std::optional<EditResult> refused = RefuseUnchangeable(session, id)) {
             return *refused;
         }
     }
     switch (id) {
-    case kIdDescription:
+    case regs::kIdDescription:
         return LeaveDescription(session, text);
-    case kIdClkI:
-    case kIdClkI2:
+    case regs::kIdClkI:
+    case regs::kIdClkI2:
         return QuoteTyped(EnterInputClock(session, id, WithoutSuffix(text, "MHz")), id, text);
-    case kIdRegPhysAddr:
-    case kIdMemPhysAddr:
+    case regs::kIdRegPhysAddr:
+    case regs::kIdMemPhysAddr:
         return QuoteTyped(EnterAddress(session, id, WithoutHexPrefix(text)), id, text);
-    case kIdPowerOffTime:
-    case kIdPowerOnTime:
+    case regs::kIdPowerOffTime:
+    case regs::kIdPowerOnTime:
         return LeavePowerDelay(session, id, text);
-    case kIdGpioPowerMask:
-    case kIdGpoPowerMask:
+    case regs::kIdGpioPowerMask:
+    case regs::kIdGpoPowerMask:
         return SetPowerMask(session, id, text);
-    case kIdAutoMclkDivide:
-    case kIdClockChip:
-    case kIdUsbEnable:
-    case kIdAutoStride:
-    case kIdVertDoubling:
-    case kIdHorzDoubling:
-    case kIdPwmHigh:
-    case kIdPwmEnabled:
+    case regs::kIdAutoMclkDivide:
+    case regs::kIdClockChip:
+    case regs::kIdUsbEnable:
+    case regs::kIdAutoStride:
+    case regs::kIdVertDoubling:
+    case regs::kIdHorzDoubling:
+    case regs::kIdPwmHigh:
+    case regs::kIdPwmEnabled:
         return SetBox(session, id, text);
-    case kIdAutoPclkDivide:
+    case regs::kIdAutoPclkDivide:
         return SetAutoPclkDivide(session, text);
-    case kIdBclkDivide:
-    case kIdMclkDivide:
-    case kIdPclkDivide:
-    case kIdDataWidth:
-    case kIdPwmDivide:
+    case regs::kIdBclkDivide:
+    case regs::kIdMclkDivide:
+    case regs::kIdPclkDivide:
+    case regs::kIdDataWidth:
+    case regs::kIdPwmDivide:
         return ChooseConverted(session, id, text);
-    case kIdSwivelView:
-    case kIdBitsPerPixel: {
+    case regs::kIdSwivelView:
+    case regs::kIdBitsPerPixel: {
         // Unreadable text is no option either: the option's refusal follows.
         const std::uint32_t value = ReadItem(session, id, text).value_or(kNoOption);
-        return QuoteTyped(id == kIdSwivelView ? ChooseSwivelView(session, value)
-                                              : ChooseColorDepth(session, value),
+        return QuoteTyped(id == regs::kIdSwivelView ? ChooseSwivelView(session, value)
+                                                    : ChooseColorDepth(session, value),
                           id, text);
     }
-    case kIdDutyCycle:
+    case regs::kIdDutyCycle:
         return LeaveDutyCycle(session, text);
-    case kIdPanelType:
-    case kIdBclkDivideList:
-    case kIdBclkSource:
-    case kIdPclkSource:
-    case kIdPclkDivideRaw:
-    case kIdMclkDivideRaw:
-    case kIdSwivelViewRaw:
-    case kIdPwmDivideRaw:
-    case kIdPwmSource:
+    case regs::kIdPanelType:
+    case regs::kIdBclkDivideList:
+    case regs::kIdBclkSource:
+    case regs::kIdPclkSource:
+    case regs::kIdPclkDivideRaw:
+    case regs::kIdMclkDivideRaw:
+    case regs::kIdSwivelViewRaw:
+    case regs::kIdPwmDivideRaw:
+    case regs::kIdPwmSource:
         return ChooseItem(session, id, text);
     default:
         if (const Feature* feature = FindFeature(id)) {

@@ -1,10 +1,10 @@
 #include "edit/test_pattern.h"
 
+#include "hal/access.h"
 #include "hal/chip_registers.h"
-#include "hal/hal.h"
-#include "hal/init.h"
+#include "hal/lookup_tables.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -158,17 +158,19 @@ struct Geometry {
     bool colour = false;
 };
 
-Geometry ReadGeometry(WorkingConfig& config) {
+Geometry ReadGeometry(config::WorkingConfig& config) {
     Geometry g;
-    g.width = GetFieldValue(config, kIdHorzDisplay) / (GetFieldValue(config, kIdHorzDoubling) + 1);
-    g.height = GetFieldValue(config, kIdVertDisplay) / (GetFieldValue(config, kIdVertDoubling) + 1);
-    g.depth = GetFieldValue(config, kIdBitsPerPixel);
-    g.stride = GetFieldValue(config, kIdMainLineOffset);
-    const std::uint32_t rotation = GetFieldValue(config, kIdSwivelView);
+    g.width = regs::GetFieldValue(config, regs::kIdHorzDisplay) /
+              (regs::GetFieldValue(config, regs::kIdHorzDoubling) + 1);
+    g.height = regs::GetFieldValue(config, regs::kIdVertDisplay) /
+               (regs::GetFieldValue(config, regs::kIdVertDoubling) + 1);
+    g.depth = regs::GetFieldValue(config, regs::kIdBitsPerPixel);
+    g.stride = regs::GetFieldValue(config, regs::kIdMainLineOffset);
+    const std::uint32_t rotation = regs::GetFieldValue(config, regs::kIdSwivelView);
     if (rotation == 90 || rotation == 270) {
         std::swap(g.width, g.height);
     }
-    g.start = GetFieldValue(config, kIdMainStart);
+    g.start = regs::GetFieldValue(config, regs::kIdMainStart);
     // At 90 and 180 degrees the start address names the word that holds the
     // end of the first line; the line's bytes end on a word boundary.
     if (rotation == 90 || rotation == 180) {
@@ -177,8 +179,8 @@ Geometry ReadGeometry(WorkingConfig& config) {
     if (g.depth == 16) {
         g.stride &= ~1u;
     }
-    g.bufferSize = GetFieldValue(config, kIdDisplayBufferSize);
-    g.colour = GetFieldValue(config, kIdColorPanel) != 0;
+    g.bufferSize = regs::GetFieldValue(config, regs::kIdDisplayBufferSize);
+    g.colour = regs::GetFieldValue(config, regs::kIdColorPanel) != 0;
     return g;
 }
 
@@ -257,7 +259,7 @@ void DrawLines(const DepthRule& rule, const Geometry& g) {
 
 } // namespace
 
-void DrawTestPattern(WorkingConfig& config, bool force) {
+void DrawTestPattern(config::WorkingConfig& config, bool force) {
     if (!config.Bound || !force) {
         return;
     }
@@ -270,13 +272,13 @@ void DrawTestPattern(WorkingConfig& config, bool force) {
     config.Live = live;
 
     for (const std::uint32_t word : hal::DefaultLookupTable(g.depth, g.colour)) {
-        hal::WriteReg32(reg::kLutWrite, word);
+        hal::WriteReg32(hal::reg::kLutWrite, word);
     }
     DrawLines(RuleFor(g.depth), g);
     hal::PanelMayHaveChanged();
 }
 
-void LiveTimerTick(WorkingConfig& config) {
+void LiveTimerTick(config::WorkingConfig& config) {
     if (config.RedrawCountdown != 0 && --config.RedrawCountdown == 0) {
         DrawTestPattern(config, config.AutoRedraw);
     }

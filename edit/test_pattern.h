@@ -15,12 +15,12 @@ namespace k7r::edit {
 // drawn: a white frame, bands of colour, and an inverted run at the top
 // centre of lines 1 to 9 that shows where the picture's top is. Drawing
 // stops at the first store that would reach past the display buffer.
-void DrawTestPattern(WorkingConfig& config, bool force);
+void DrawTestPattern(config::WorkingConfig& config, bool force);
 
 // One tick of the timer that runs while the configuration is live: a
 // pending redraw is counted down and, when it runs out, the pattern drawn
 // (when the redraw option is on); then the board learns that the panel may
 // show the live edits of the last tick.
-void LiveTimerTick(WorkingConfig& config);
+void LiveTimerTick(config::WorkingConfig& config);
 
 } // namespace k7r::edit

@@ -13,7 +13,8 @@ namespace k7r::emu {
 namespace {
 
 // REG[14h] bits the chip drives itself.
-constexpr std::uint32_t kPowerSaveStatusBits = reg::kVerticalNonDisplay | reg::kMemoryPoweredDown;
+constexpr std::uint32_t kPowerSaveStatusBits =
+    hal::reg::kVerticalNonDisplay | hal::reg::kMemoryPoweredDown;
 // REG[60h] bits 23:16 only trigger a reset; they read back as 0.
 constexpr std::uint32_t kResetField = 0x00FF0000;
 constexpr std::uint32_t kResetTrigger = 0x5B;
@@ -237,7 +238,7 @@ void EmulatedBoard::BusWrite32(std::uintptr_t address, std::uint32_t value) {
 
 std::uint16_t EmulatedBoard::Read16(std::uint32_t offset) {
     Tick();
-    if (!reg::IsUsbRegister(offset) || offset % 2 != 0) {
+    if (!hal::reg::IsUsbRegister(offset) || offset % 2 != 0) {
         BusError("16-bit read of a 32-bit register", offset, 2);
         return 0;
     }
@@ -251,13 +252,13 @@ void EmulatedBoard::Write16(std::uint32_t offset, std::uint16_t value) {
 }
 
 void EmulatedBoard::Store16(std::uint32_t offset, std::uint16_t value) {
-    if (!reg::IsUsbRegister(offset) || offset % 2 != 0) {
+    if (!hal::reg::IsUsbRegister(offset) || offset % 2 != 0) {
         BusError("16-bit write of a 32-bit register", offset, 2);
         return;
     }
-    if (offset == reg::kUsbSoftwareReset) {
+    if (offset == hal::reg::kUsbSoftwareReset) {
         // The reset value restarts the USB block; its registers read 0 again.
-        if (value == reg::kUsbResetValue) {
+        if (value == hal::reg::kUsbResetValue) {
             ++usbResets_;
             std::fill(regs_.begin() + 0x4000 / 4, regs_.begin() + 0x5000 / 4, 0);
         }
@@ -270,16 +271,16 @@ void EmulatedBoard::Store16(std::uint32_t offset, std::uint16_t value) {
 
 // Any register but the status one, after the access's time.
 std::uint32_t EmulatedBoard::ReadRegister32(std::uint32_t offset) {
-    if (reg::IsUsbRegister(offset) || offset % 4 != 0) {
+    if (hal::reg::IsUsbRegister(offset) || offset % 4 != 0) {
         BusError("32-bit read of a 16-bit register or misaligned", offset, 4);
         return 0;
     }
     switch (offset) {
-    case reg::kProductInfo:
+    case hal::reg::kProductInfo:
         return ProductInformation(options_);
-    case reg::kLutWrite:
+    case hal::reg::kLutWrite:
         return 0;
-    case reg::kLutRead:
+    case hal::reg::kLutRead:
         return lutReadIndex_ << 24 | lut_[lutReadIndex_];
     default:
         return regs_[offset / 4];
@@ -293,29 +294,29 @@ void EmulatedBoard::Write32(std::uint32_t offset, std::uint32_t value) {
 }
 
 void EmulatedBoard::Store32(std::uint32_t offset, std::uint32_t value) {
-    if (reg::IsUsbRegister(offset) || offset % 4 != 0) {
+    if (hal::reg::IsUsbRegister(offset) || offset % 4 != 0) {
         BusError("32-bit write of a 16-bit register or misaligned", offset, 4);
         return;
     }
     switch (offset) {
-    case reg::kProductInfo:
+    case hal::reg::kProductInfo:
         return;
-    case reg::kPowerSave:
+    case hal::reg::kPowerSave:
         regs_[offset / 4] = value & ~kPowerSaveStatusBits;
         return;
-    case reg::kLutWrite:
+    case hal::reg::kLutWrite:
         lut_[value >> 24] = value & 0xFFFFFF;
         return;
-    case reg::kLutRead:
+    case hal::reg::kLutRead:
         lutReadIndex_ = value >> 24;
         return;
-    case reg::kSpecialPurpose:
+    case hal::reg::kSpecialPurpose:
         if (((value & kResetField) >> 16) == kResetTrigger) {
             ++chipResets_;
         }
         regs_[offset / 4] = value & ~kResetField;
         return;
-    case reg::kGpio:
+    case hal::reg::kGpio:
         WriteGpio(value);
         return;
     default:
@@ -325,28 +326,28 @@ void EmulatedBoard::Store32(std::uint32_t offset, std::uint32_t value) {
 }
 
 std::uint32_t EmulatedBoard::Peek32(std::uint32_t offset) const {
-    return offset == reg::kProductInfo ? ProductInformation(options_)
-                                       : regs_[(offset % kRegisterBlockSize) / 4];
+    return offset == hal::reg::kProductInfo ? ProductInformation(options_)
+                                            : regs_[(offset % kRegisterBlockSize) / 4];
 }
 
 // Pins not configured as outputs are pulled low.
 void EmulatedBoard::WriteGpio(std::uint32_t value) {
-    regs_[reg::kGpio / 4] = value;
-    const bool clock = (value & kGpio1Output) != 0 && (value & reg::kGpio1Clock) != 0;
-    const bool data = (value & kGpio2Output) != 0 && (value & reg::kGpio2Data) != 0;
+    regs_[hal::reg::kGpio / 4] = value;
+    const bool clock = (value & kGpio1Output) != 0 && (value & hal::reg::kGpio1Clock) != 0;
+    const bool data = (value & kGpio2Output) != 0 && (value & hal::reg::kGpio2Data) != 0;
     synth_.Drive(clock, data);
 }
 
 std::uint32_t EmulatedBoard::PixelClockHz() const {
     const std::uint32_t clkI = synth_.OutputHz(0);
     const std::uint32_t clkI2 = synth_.OutputHz(3);
-    const std::uint32_t memoryClockConfig = regs_[reg::kMemoryClock / 4];
-    const bool cnf6 = (ProductInformation(options_) & reg::kCnf6) != 0;
+    const std::uint32_t memoryClockConfig = regs_[hal::reg::kMemoryClock / 4];
+    const bool cnf6 = (ProductInformation(options_) & hal::reg::kCnf6) != 0;
     const std::uint32_t busClock = (memoryClockConfig & 1) != 0 ? clkI2 : (cnf6 ? clkI / 2 : clkI);
     const std::uint32_t memoryClock = busClock / (((memoryClockConfig >> 4) & 3) + 1);
-    const std::uint32_t pixelClockConfig = regs_[reg::kPixelClock / 4];
+    const std::uint32_t pixelClockConfig = regs_[hal::reg::kPixelClock / 4];
     const std::uint32_t sources[4] = {memoryClock, busClock, clkI, clkI2};
-    return sources[pixelClockConfig & 3] / reg::PixelClockDivide(pixelClockConfig >> 4);
+    return sources[pixelClockConfig & 3] / hal::reg::PixelClockDivide(pixelClockConfig >> 4);
 }
 
 namespace {
@@ -358,9 +359,9 @@ struct Timing {
 };
 
 Timing ReadTiming(const std::array<std::uint32_t, EmulatedBoard::kRegisterBlockSize / 4>& regs) {
-    return {.horizontalTotal = (regs[reg::kHorzTotal / 4] & 0x7F) * 8 + 8,
-            .verticalTotal = (regs[reg::kVertTotal / 4] & 0x3FF) + 1,
-            .verticalDisplay = (regs[reg::kVertDisplay / 4] & 0x3FF) + 1};
+    return {.horizontalTotal = (regs[hal::reg::kHorzTotal / 4] & 0x7F) * 8 + 8,
+            .verticalTotal = (regs[hal::reg::kVertTotal / 4] & 0x3FF) + 1,
+            .verticalDisplay = (regs[hal::reg::kVertDisplay / 4] & 0x3FF) + 1};
 }
 
 } // namespace

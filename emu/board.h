@@ -78,7 +78,7 @@ class EmulatedBoard {
     std::uint16_t Read16(std::uint32_t offset);
     std::uint32_t Read32(std::uint32_t offset) {
         Tick();
-        return offset == reg::kPowerSave ? PowerSaveStatus() : ReadRegister32(offset);
+        return offset == hal::reg::kPowerSave ? PowerSaveStatus() : ReadRegister32(offset);
     }
     void Write16(std::uint32_t offset, std::uint16_t value);
     void Write32(std::uint32_t offset, std::uint32_t value);
@@ -118,19 +118,19 @@ class EmulatedBoard {
     std::uint32_t ReadRegister32(std::uint32_t offset);
     // REG[14h] with the bits the chip drives.
     std::uint32_t PowerSaveStatus() const {
-        const std::uint32_t value = regs_[reg::kPowerSave / 4];
-        if ((value & reg::kPowerSaveMode) != 0) {
-            return value | reg::kMemoryPoweredDown;
+        const std::uint32_t value = regs_[hal::reg::kPowerSave / 4];
+        if ((value & hal::reg::kPowerSaveMode) != 0) {
+            return value | hal::reg::kMemoryPoweredDown;
         }
         // The lines after the vertical display period up to the vertical
         // total.
-        return framePosition_ >= displayedLength_ ? value | reg::kVerticalNonDisplay : value;
+        return framePosition_ >= displayedLength_ ? value | hal::reg::kVerticalNonDisplay : value;
     }
     // One access's time. The pixel clocks of an access in whole ones and a
     // fraction are added up without dividing, and most accesses stay within
     // the frame: dividing only when they do not keeps the waits cheap.
     void Tick() {
-        if ((regs_[reg::kPowerSave / 4] & reg::kPowerSaveMode) != 0) {
+        if ((regs_[hal::reg::kPowerSave / 4] & hal::reg::kPowerSaveMode) != 0) {
             return;
         }
         framePosition_ += pixelsPerAccess_;

@@ -2,6 +2,7 @@
 
 #include "emu/emulated_driver.h"
 #include "hal/board_driver.h"
+#include "hal/driver_select.h"
 
 namespace k7r::emu {
 namespace {

@@ -36,17 +36,17 @@ struct Scan {
 };
 
 Scan ReadScan(const EmulatedBoard& board) {
-    const std::uint32_t settings = board.Peek32(reg::kDisplaySettings);
-    const std::uint32_t bpp = settings & reg::kBitsPerPixelMask;
+    const std::uint32_t settings = board.Peek32(hal::reg::kDisplaySettings);
+    const std::uint32_t bpp = settings & hal::reg::kBitsPerPixelMask;
     Scan s{
         .bitsPerPixel = bpp,
-        .swivel = (settings >> reg::kSwivelShift) & 3,
-        .panelWidth = (board.Peek32(reg::kHorzDisplay) & 0x7F) * 8 + 8,
-        .panelHeight = (board.Peek32(reg::kVertDisplay) & 0x3FF) + 1,
-        .horizontalHalving = (settings & reg::kHorzDoubling) != 0 ? 1u : 0u,
-        .verticalHalving = (settings & reg::kVertDoubling) != 0 ? 1u : 0u,
-        .start = std::int64_t{board.Peek32(reg::kMainStart) & 0x1FFFF} * 32 / bpp,
-        .line = std::int64_t{board.Peek32(reg::kMainOffset) & 0x3FF} * 32 / bpp,
+        .swivel = (settings >> hal::reg::kSwivelShift) & 3,
+        .panelWidth = (board.Peek32(hal::reg::kHorzDisplay) & 0x7F) * 8 + 8,
+        .panelHeight = (board.Peek32(hal::reg::kVertDisplay) & 0x3FF) + 1,
+        .horizontalHalving = (settings & hal::reg::kHorzDoubling) != 0 ? 1u : 0u,
+        .verticalHalving = (settings & hal::reg::kVertDoubling) != 0 ? 1u : 0u,
+        .start = std::int64_t{board.Peek32(hal::reg::kMainStart) & 0x1FFFF} * 32 / bpp,
+        .line = std::int64_t{board.Peek32(hal::reg::kMainOffset) & 0x3FF} * 32 / bpp,
         .memoryPixels = std::int64_t{EmulatedBoard::kDisplayMemorySize} * 8 / bpp,
         .origin = 0,
     };
@@ -128,20 +128,21 @@ std::uint32_t PanelColour(const EmulatedBoard& board, const Scan& s, std::uint32
 }
 
 bool ShowsNothing(const EmulatedBoard& board) {
-    const std::uint32_t settings = board.Peek32(reg::kDisplaySettings);
-    const std::uint32_t bpp = settings & reg::kBitsPerPixelMask;
+    const std::uint32_t settings = board.Peek32(hal::reg::kDisplaySettings);
+    const std::uint32_t bpp = settings & hal::reg::kBitsPerPixelMask;
     const bool validDepth = bpp == 1 || bpp == 2 || bpp == 4 || bpp == 8 || bpp == 16;
-    const bool blanked = (settings & reg::kDisplayBlank) != 0;
-    const bool powerSave = (board.Peek32(reg::kPowerSave) & reg::kPowerSaveMode) != 0;
+    const bool blanked = (settings & hal::reg::kDisplayBlank) != 0;
+    const bool powerSave = (board.Peek32(hal::reg::kPowerSave) & hal::reg::kPowerSaveMode) != 0;
     return !validDepth || blanked || powerSave;
 }
 
 } // namespace
 
 Picture RenderPanel(const EmulatedBoard& board) {
-    const std::uint32_t swivel = (board.Peek32(reg::kDisplaySettings) >> reg::kSwivelShift) & 3;
-    const std::uint32_t panelWidth = (board.Peek32(reg::kHorzDisplay) & 0x7F) * 8 + 8;
-    const std::uint32_t panelHeight = (board.Peek32(reg::kVertDisplay) & 0x3FF) + 1;
+    const std::uint32_t swivel =
+        (board.Peek32(hal::reg::kDisplaySettings) >> hal::reg::kSwivelShift) & 3;
+    const std::uint32_t panelWidth = (board.Peek32(hal::reg::kHorzDisplay) & 0x7F) * 8 + 8;
+    const std::uint32_t panelHeight = (board.Peek32(hal::reg::kVertDisplay) & 0x3FF) + 1;
     const bool turned = swivel == 1 || swivel == 3;
     Picture picture;
     picture.width = turned ? panelHeight : panelWidth;
@@ -151,7 +152,7 @@ Picture RenderPanel(const EmulatedBoard& board) {
         return picture;
     }
     const Scan s = ReadScan(board);
-    const bool colourPanel = (board.Peek32(reg::kPanelType) & reg::kColourPanel) != 0;
+    const bool colourPanel = (board.Peek32(hal::reg::kPanelType) & hal::reg::kColourPanel) != 0;
     const std::span<const std::uint8_t> memory = board.DisplayMemory();
     // The index is a sum of a part that depends on the picture's column
     // and one that depends on its row, whatever the angle: worked out once

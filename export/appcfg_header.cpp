@@ -1,19 +1,19 @@
+#include "export/appcfg_header.h"
+
 #include "config/record.h"
 #include "export/banner.h"
 #include "export/c_text.h"
 #include "export/exported_record.h"
-#include "export/generators.h"
 #include "export/maker_notices.h"
 #include "export/symbol_names.h"
 #include "export/text_format.h"
-#include "regs/computations.h"
+#include "regs/mode_string.h"
 #include "regs/register_table.h"
 
 #include <bit>
 
-namespace k7r {
+namespace k7r::exporter {
 
-using namespace exporter;
 namespace {
 
 // HAL_BIG_ENDIAN is the program's own say (the public header documents it),
@@ -34,7 +34,7 @@ void AppendMember(std::string& text, const std::string& value, const std::string
 
 } // namespace
 
-std::string ExportAppCfg(WorkingConfig& config, unsigned build) {
+std::string ExportAppCfg(config::WorkingConfig& config, unsigned build) {
     const HAL_STRUCT r = ExportedRecord(config.Record);
     const std::string chipId(FieldText(r.ChipId));
     std::string text;
@@ -45,7 +45,7 @@ std::string ExportAppCfg(WorkingConfig& config, unsigned build) {
     AppendLine(text, "//  " + std::string(kRightsNotice));
     AppendLine(text, "//  All rights reserved.");
     AppendLine(text, "//");
-    AppendLine(text, "//  Panel: " + FormatModeString(config));
+    AppendLine(text, "//  Panel: " + regs::FormatModeString(config));
     AppendLine(text, "//");
     AppendLine(text, "//  This file INSTANTIATES the HalInfo structure, and should");
     AppendLine(text, "//  only be included, one time, by the mini-HAL.");
@@ -66,10 +66,10 @@ std::string ExportAppCfg(WorkingConfig& config, unsigned build) {
     // The CRC covers the stored bytes, so a big-endian target needs another
     // one than the little-endian targets; the compiler tells which it is.
     AppendLine(text, kBigEndianTarget);
-    AppendMember(text, Printf("0x%04X", ComputeRecordCrc(r, std::endian::big)),
+    AppendMember(text, Printf("0x%04X", config::ComputeRecordCrc(r, std::endian::big)),
                  "// CRC of the rest of structure");
     AppendLine(text, "#else");
-    AppendMember(text, Printf("0x%04X", ComputeRecordCrc(r, std::endian::little)),
+    AppendMember(text, Printf("0x%04X", config::ComputeRecordCrc(r, std::endian::little)),
                  "// CRC of the rest of structure");
     AppendLine(text, "#endif");
     AppendLine(text, "");
@@ -93,9 +93,9 @@ std::string ExportAppCfg(WorkingConfig& config, unsigned build) {
     const int entries = ExportedEntryCount(config.EntryCount);
     for (int i = 0; i < entries; ++i) {
         const RegEntry& entry = r.Regs[i];
-        AppendLine(text,
-                   Printf("        { %s0x%08X },",
-                          PadField(38, GetRegisterIdentifier(entry.Index)).c_str(), entry.Value));
+        AppendLine(text, Printf("        { %s0x%08X },",
+                                PadField(38, regs::GetRegisterIdentifier(entry.Index)).c_str(),
+                                entry.Value));
     }
     DropLastComma(text);
     AppendLine(text, "    }");
@@ -103,4 +103,4 @@ std::string ExportAppCfg(WorkingConfig& config, unsigned build) {
     return text;
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

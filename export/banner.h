@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace k7r {
+namespace k7r::exporter {
 
 // "//" and 66 "=": the rule that opens and closes the C header banners.
 inline constexpr std::string_view kBannerRule =
@@ -15,4 +15,4 @@ inline void AppendLine(std::string& text, std::string_view line) {
     text += '\n';
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

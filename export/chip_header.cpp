@@ -1,18 +1,17 @@
+#include "export/chip_header.h"
+
 #include "config/hal_struct.h"
 #include "export/banner.h"
 #include "export/c_text.h"
 #include "export/exported_record.h"
-#include "export/generators.h"
 #include "export/maker_notices.h"
 #include "export/symbol_names.h"
 #include "export/text_format.h"
 #include "regs/register_table.h"
 
-namespace k7r {
+namespace k7r::exporter {
 
-using namespace exporter;
-
-std::string ExportChipHeader(const WorkingConfig& config, unsigned build) {
+std::string ExportChipHeader(const config::WorkingConfig& config, unsigned build) {
     const std::string chipId(FieldText(config.Record.ChipId));
     std::string text;
 
@@ -29,7 +28,7 @@ std::string ExportChipHeader(const WorkingConfig& config, unsigned build) {
     AppendLine(text, "");
     AppendLine(text, "enum eReg");
     AppendLine(text, "{");
-    for (const REG_DESC& reg : kRegisterTable) {
+    for (const regs::REG_DESC& reg : regs::kRegisterTable) {
         if (reg.Offset >= riRESERVED_FIRST) {
             continue;
         }
@@ -45,7 +44,7 @@ std::string ExportChipHeader(const WorkingConfig& config, unsigned build) {
     AppendLine(text, "");
     AppendLine(text, "enum eUSBExtReg");
     AppendLine(text, "{");
-    for (const USB_EXT_DESC& reg : kUsbExtRegisterTable) {
+    for (const regs::USB_EXT_DESC& reg : regs::kUsbExtRegisterTable) {
         AppendLine(text, Printf("    %-32s= 0x%02X,     // %s", CamelName(reg.Identifier).c_str(),
                                 reg.Offset, std::string(reg.Name).c_str()));
     }
@@ -54,4 +53,4 @@ std::string ExportChipHeader(const WorkingConfig& config, unsigned build) {
     return text;
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

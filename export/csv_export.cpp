@@ -1,30 +1,30 @@
+#include "export/csv_export.h"
+
 #include "config/record.h"
 #include "export/banner.h"
 #include "export/c_text.h"
 #include "export/exported_record.h"
-#include "export/generators.h"
 #include "export/maker_notices.h"
 #include "export/text_format.h"
-#include "regs/computations.h"
+#include "regs/mode_string.h"
 #include "regs/register_table.h"
 
 #include <algorithm>
 
-namespace k7r {
+namespace k7r::exporter {
 
-using namespace exporter;
 namespace {
 
 // "<register>, <value>h, <name>"; the power-on delay has no offset to show.
 std::string EntryText(const RegEntry& entry) {
     const std::string reg = entry.Index == riDELAYON ? "Delay" : Printf("%04Xh", entry.Index);
     return Printf("%s, %08Xh, %s", reg.c_str(), entry.Value,
-                  std::string(GetRegisterName(entry.Index)).c_str());
+                  std::string(regs::GetRegisterName(entry.Index)).c_str());
 }
 
 } // namespace
 
-std::string ExportCsv(WorkingConfig& config, unsigned build) {
+std::string ExportCsv(config::WorkingConfig& config, unsigned build) {
     const std::string chipId(FieldText(config.Record.ChipId));
     std::string text;
 
@@ -33,8 +33,9 @@ std::string ExportCsv(WorkingConfig& config, unsigned build) {
     AppendLine(text, kRightsNotice);
     AppendLine(text, "All rights reserved.");
     AppendLine(text, "");
-    AppendLine(text, "Panel: " + FormatModeString(config));
-    AppendLine(text, Printf("Configuration Data CRC: %04Xh", ComputeRecordCrc(config.Record)));
+    AppendLine(text, "Panel: " + regs::FormatModeString(config));
+    AppendLine(text,
+               Printf("Configuration Data CRC: %04Xh", config::ComputeRecordCrc(config.Record)));
     AppendLine(text, "");
 
     // Two columns: the first half of the entries on the left, the rest on
@@ -53,4 +54,4 @@ std::string ExportCsv(WorkingConfig& config, unsigned build) {
     return text;
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

@@ -1,20 +1,20 @@
 #include "export/display_geometry.h"
 
-#include "regs/computations.h"
+#include "regs/field_values.h"
+#include "regs/layout.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
-namespace k7r {
+namespace k7r::exporter {
 
-DisplayGeometry ReadDisplayGeometry(WorkingConfig& config) {
-    const ImageSize size = EffectiveImageSize(config);
+DisplayGeometry ReadDisplayGeometry(config::WorkingConfig& config) {
+    const regs::ImageSize size = regs::EffectiveImageSize(config);
     return {
         .Width = size.width,
         .Height = size.height,
-        .BitsPerPixel = GetFieldValue(config, kIdBitsPerPixel),
-        .FrameRate = GetFieldValue(config, kIdFrameRate),
-        .StrideBytes = GetFieldValue(config, kIdMainLineOffset),
+        .BitsPerPixel = regs::GetFieldValue(config, regs::kIdBitsPerPixel),
+        .FrameRate = regs::GetFieldValue(config, regs::kIdFrameRate),
+        .StrideBytes = regs::GetFieldValue(config, regs::kIdMainLineOffset),
     };
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace k7r {
+namespace k7r::exporter {
 
 // The display as a driver sees it: the panel's size after pixel doubling,
 // turned by SwivelView.
@@ -16,7 +16,7 @@ struct DisplayGeometry {
     std::uint32_t StrideBytes;
 };
 
-DisplayGeometry ReadDisplayGeometry(WorkingConfig& config);
+DisplayGeometry ReadDisplayGeometry(config::WorkingConfig& config);
 
 // Physical register space the drivers map: the display controller, USB and
 // 2D engine registers; the 2D engine's data region follows it.
@@ -24,4 +24,4 @@ inline constexpr std::uint32_t kRegisterSpaceSize = 0x9000;
 inline constexpr std::uint32_t kBltDataOffset = 0x10000;
 inline constexpr std::uint32_t kBltDataSize = 0x10000;
 
-} // namespace k7r
+} // namespace k7r::exporter

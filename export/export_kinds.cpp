@@ -1,27 +1,32 @@
 #include "export/export_kinds.h"
 
-#include "export/generators.h"
+#include "export/appcfg_header.h"
+#include "export/chip_header.h"
+#include "export/csv_export.h"
+#include "export/generic_header.h"
+#include "export/html_export.h"
+#include "export/mode_header.h"
 #include "export/text_format.h"
 
-namespace k7r {
+namespace k7r::exporter {
 namespace {
 
-std::string GenerateAppCfg(WorkingConfig& config, const ExportOptions&) {
+std::string GenerateAppCfg(config::WorkingConfig& config, const ExportOptions&) {
     return ExportAppCfg(config, kUtilityBuild);
 }
-std::string GenerateChipHeader(WorkingConfig& config, const ExportOptions&) {
+std::string GenerateChipHeader(config::WorkingConfig& config, const ExportOptions&) {
     return ExportChipHeader(config, kUtilityBuild);
 }
-std::string GenerateModeHeader(WorkingConfig& config, const ExportOptions& options) {
+std::string GenerateModeHeader(config::WorkingConfig& config, const ExportOptions& options) {
     return ExportModeHeader(config, options.ModeNumber, options.ModeFlags, kUtilityBuild);
 }
-std::string GenerateGenericHeader(WorkingConfig& config, const ExportOptions& options) {
+std::string GenerateGenericHeader(config::WorkingConfig& config, const ExportOptions& options) {
     return ExportGenericHeader(config, kUtilityBuild, options.ModeFlags);
 }
-std::string GenerateCsv(WorkingConfig& config, const ExportOptions&) {
+std::string GenerateCsv(config::WorkingConfig& config, const ExportOptions&) {
     return ExportCsv(config, kUtilityBuild);
 }
-std::string GenerateHtml(WorkingConfig&, const ExportOptions&) {
+std::string GenerateHtml(config::WorkingConfig&, const ExportOptions&) {
     return ExportHtml(kUtilityBuild);
 }
 
@@ -77,4 +82,4 @@ std::string DefaultFileName(const ExportKind& kind, const ExportOptions& options
     return WithModeNumber(kind.defaultName, options);
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

@@ -7,12 +7,13 @@
 #include <string>
 #include <string_view>
 
-namespace k7r {
+namespace k7r::exporter {
 
 // The utility's own build number, printed in every generated file.
 inline constexpr unsigned kUtilityBuild = 17;
 
-using ExportGenerator = std::string (*)(WorkingConfig& config, const ExportOptions& options);
+using ExportGenerator = std::string (*)(config::WorkingConfig& config,
+                                        const ExportOptions& options);
 
 // One kind of generated file, as the Export dialog lists it and the command
 // line names it.
@@ -41,4 +42,4 @@ const ExportKind* FindExportKind(std::string_view commandName);
 std::string ListText(const ExportKind& kind, const ExportOptions& options);
 std::string DefaultFileName(const ExportKind& kind, const ExportOptions& options);
 
-} // namespace k7r
+} // namespace k7r::exporter

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace k7r {
+namespace k7r::exporter {
 
 // Mode flags of the WinCE mode header; the generic header reads the same
 // bits to choose its acceleration and cursor definitions.
@@ -20,4 +20,4 @@ struct ExportOptions {
     std::uint32_t ModeFlags = mfLCD | mfSWEMUL | mfHWBLT;
 };
 
-} // namespace k7r
+} // namespace k7r::exporter

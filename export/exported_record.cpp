@@ -6,9 +6,8 @@
 #include <algorithm>
 #include <cstring>
 
-namespace k7r {
+namespace k7r::exporter {
 
-using namespace exporter;
 namespace {
 
 template <std::size_t N>
@@ -41,8 +40,8 @@ HAL_STRUCT ExportedRecord(const HAL_STRUCT& record) {
     exported.GpoPowerMask = record.GpoPowerMask;
     exported.RequiredVram = record.RequiredVram;
     exported.Flags = record.Flags & kNamedFlags;
-    std::copy_n(record.Regs, ExportedEntryCount(CountEntries(record)), exported.Regs);
+    std::copy_n(record.Regs, ExportedEntryCount(config::CountEntries(record)), exported.Regs);
     return exported;
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

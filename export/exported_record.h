@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-namespace k7r {
+namespace k7r::exporter {
 
 // The record exactly as "appcfg.h" initialises it, in host order: strings
 // up to their NUL, entries up to and including the end marker, the flags
@@ -28,4 +28,4 @@ std::string_view FieldText(const char (&field)[N]) {
     return {field, length};
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

@@ -1,19 +1,19 @@
+#include "export/generic_header.h"
+
 #include "export/banner.h"
 #include "export/c_text.h"
 #include "export/display_geometry.h"
 #include "export/export_options.h"
 #include "export/exported_record.h"
-#include "export/generators.h"
 #include "export/maker_notices.h"
 #include "export/text_format.h"
-#include "regs/computations.h"
+#include "regs/field_values.h"
+#include "regs/mode_string.h"
 #include "regs/register_table.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
-namespace k7r {
+namespace k7r::exporter {
 
-using namespace exporter;
 namespace {
 
 // The look-up table registers the palette macros use.
@@ -32,23 +32,21 @@ bool FitsByteIndex(std::uint32_t index) {
     return index <= kByteIndexMask || index == riDELAYOFF || index == riDELAYON;
 }
 
+// The delays by the header's own names (K7R_REGDELAYOFF, K7R_REGDELAYON):
+// "K7R_REG" and the index's name without its "ri". The end marker never
+// gets here (FitsByteIndex).
 std::string IndexText(std::uint32_t index) {
-    switch (index) {
-    case riDELAYOFF:
-        return "K7R_REGDELAYOFF";
-    case riDELAYON:
-        return "K7R_REGDELAYON";
-    default:
-        return Printf("0x%02X", index);
-    }
+    const std::optional<std::string_view> name = regs::PseudoIndexName(index);
+    return name ? "K7R_REG" + std::string(name->substr(2)) : Printf("0x%02X", index);
 }
 
 } // namespace
 
-std::string ExportGenericHeader(WorkingConfig& config, unsigned build, std::uint32_t modeFlags) {
+std::string ExportGenericHeader(config::WorkingConfig& config, unsigned build,
+                                std::uint32_t modeFlags) {
     const std::string chipId(FieldText(config.Record.ChipId));
     const DisplayGeometry display = ReadDisplayGeometry(config);
-    const std::uint32_t registerAddress = GetFieldValue(config, kIdRegPhysAddr);
+    const std::uint32_t registerAddress = regs::GetFieldValue(config, regs::kIdRegPhysAddr);
     std::string text;
 
     AppendLine(text, "/*==================================================================");
@@ -57,7 +55,7 @@ std::string ExportGenericHeader(WorkingConfig& config, unsigned build, std::uint
     AppendLine(text, "**  " + std::string(kRightsNotice));
     AppendLine(text, "**  All rights reserved.");
     AppendLine(text, "**");
-    AppendLine(text, "**  Panel: " + FormatModeString(config));
+    AppendLine(text, "**  Panel: " + regs::FormatModeString(config));
     AppendLine(text, "**");
     AppendLine(text, "**  This file defines the configuration environment and registers,");
     AppendLine(text, "**  which can be used by any software, such as display drivers.");
@@ -74,22 +72,22 @@ std::string ExportGenericHeader(WorkingConfig& config, unsigned build, std::uint
     AppendLine(text, Printf("#define K7R_DISPLAY_SCANLINE_BYTES      %u", display.StrideBytes));
     AppendLine(text, Printf("#define K7R_DISPLAY_FRAME_RATE          %u", display.FrameRate));
     AppendLine(text, Printf("#define K7R_DISPLAY_PCLK                %uL",
-                            GetFieldValue(config, kIdPixelClock)));
+                            regs::GetFieldValue(config, regs::kIdPixelClock)));
     AppendLine(text, Printf("#define K7R_PHYSICAL_REG_ADDR           0x%08XL", registerAddress));
     AppendLine(text, Printf("#define K7R_PHYSICAL_BLT_ADDR           0x%08XL",
                             registerAddress + kBltDataOffset));
     AppendLine(text, Printf("#define K7R_PHYSICAL_VMEM_ADDR          0x%08XL",
-                            GetFieldValue(config, kIdMemPhysAddr)));
+                            regs::GetFieldValue(config, regs::kIdMemPhysAddr)));
     AppendLine(text, Printf("#define K7R_PHYSICAL_REG_SIZE           %uL", kRegisterSpaceSize));
     AppendLine(text, Printf("#define K7R_PHYSICAL_VMEM_SIZE          %uL",
-                            GetFieldValue(config, kIdAvailableMemory)));
+                            regs::GetFieldValue(config, regs::kIdAvailableMemory)));
     AppendLine(text, Printf("#define K7R_PHYSICAL_VMEM_REQUIRED      %uL",
-                            GetFieldValue(config, kIdRequiredVram)));
+                            regs::GetFieldValue(config, regs::kIdRequiredVram)));
     AppendLine(text, Printf("#define K7R_PALETTE_SIZE                %u", kGenericPaletteSize));
     AppendLine(text, Printf("#define K7R_POWER_DELAY_OFF             %u",
-                            GetFieldValue(config, kIdPowerOffTime)));
+                            regs::GetFieldValue(config, regs::kIdPowerOffTime)));
     AppendLine(text, Printf("#define K7R_POWER_DELAY_ON              %u",
-                            GetFieldValue(config, kIdPowerOnTime)));
+                            regs::GetFieldValue(config, regs::kIdPowerOnTime)));
     if (modeFlags & mfHWBLT) {
         AppendLine(text, "#define K7R_HWBLT");
     }
@@ -148,7 +146,7 @@ std::string ExportGenericHeader(WorkingConfig& config, unsigned build, std::uint
         }
         AppendLine(text, Printf("    { %s0x%08X },   /* %-50s */  \\",
                                 PadField(18, IndexText(entry.Index)).c_str(), entry.Value,
-                                std::string(GetRegisterName(entry.Index)).c_str()));
+                                std::string(regs::GetRegisterName(entry.Index)).c_str()));
         anyEntry = true;
     }
     // Without an entry the last comma would be the macro's own.
@@ -159,4 +157,4 @@ std::string ExportGenericHeader(WorkingConfig& config, unsigned build, std::uint
     return text;
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

@@ -1,5 +1,6 @@
+#include "export/html_export.h"
+
 #include "config/hal_struct.h"
-#include "export/generators.h"
 #include "export/maker_notices.h"
 #include "export/text_format.h"
 #include "regs/field_attributes.h"
@@ -10,27 +11,27 @@
 
 #include <optional>
 
-namespace k7r {
+namespace k7r::exporter {
 namespace {
 
 constexpr std::uint32_t kWholeRegister = 0xFFFFFFFF;
 constexpr int kCellWidth = 38;
 constexpr int kCellHeight = 36;
 
-bool IsFieldOf(const FIELD_DESC& field, std::uint32_t offset) {
-    return (field.Attributes & ffREGISTER) && field.Register == offset;
+bool IsFieldOf(const regs::FIELD_DESC& field, std::uint32_t offset) {
+    return (field.Attributes & regs::ffREGISTER) && field.Register == offset;
 }
 
-bool IsReserved(const FIELD_DESC& field) {
-    return field.Attributes & ffRESERVED;
+bool IsReserved(const regs::FIELD_DESC& field) {
+    return field.Attributes & regs::ffRESERVED;
 }
 
 // The first register field of the register at or after position first whose
 // bits include the bit: where two records describe the same bits, the first
 // in table order is the one drawn and listed.
 std::optional<std::size_t> FieldAtBit(std::uint32_t offset, std::size_t first, int bit) {
-    for (std::size_t i = first; i < kFieldTable.size(); ++i) {
-        const FIELD_DESC& field = kFieldTable[i];
+    for (std::size_t i = first; i < regs::kFieldTable.size(); ++i) {
+        const regs::FIELD_DESC& field = regs::kFieldTable[i];
         if (IsFieldOf(field, offset) && (field.Mask >> bit & 1)) {
             return i;
         }
@@ -39,8 +40,8 @@ std::optional<std::size_t> FieldAtBit(std::uint32_t offset, std::size_t first, i
 }
 
 std::optional<std::size_t> FirstFieldOf(std::uint32_t offset) {
-    for (std::size_t i = 0; i < kFieldTable.size(); ++i) {
-        if (IsFieldOf(kFieldTable[i], offset)) {
+    for (std::size_t i = 0; i < regs::kFieldTable.size(); ++i) {
+        if (IsFieldOf(regs::kFieldTable[i], offset)) {
             return i;
         }
     }
@@ -71,8 +72,8 @@ bool AppendFieldRow(std::string& html, std::uint32_t offset, std::size_t first, 
             --bit;
             continue;
         }
-        const FIELD_DESC& field = kFieldTable[*found];
-        const BitRange range = FieldBitRange(field.Mask & halfMask);
+        const regs::FIELD_DESC& field = regs::kFieldTable[*found];
+        const regs::BitRange range = regs::FieldBitRange(field.Mask & halfMask);
         const int span = range.Hi - range.Lo + 1;
         wholeRegister = wholeRegister || field.Mask == kWholeRegister;
         html += Printf("\n<TD BGCOLOR=%s WIDTH=%d HEIGHT=%d COLSPAN=%d><FONT COLOR=BLACK "
@@ -82,7 +83,8 @@ bool AppendFieldRow(std::string& html, std::uint32_t offset, std::size_t first, 
         const std::string name =
             IsReserved(field)
                 ? "[RSVD]"
-                : FormatFieldName(field.Id, kShowName | kShortForms | kShowAttributes);
+                : regs::FormatFieldName(field.Id, regs::kShowName | regs::kShortForms |
+                                                      regs::kShowAttributes);
         html += "<CENTER>" + name + "</CENTER>";
         html += "</FONT></TD>";
         bit = range.Lo - 1;
@@ -116,8 +118,8 @@ std::string FormulaText(std::string_view formula, const std::string& bits) {
     return std::string(formula.substr(0, at)) + bits + std::string(formula.substr(at + 2));
 }
 
-void AppendFieldLine(std::string& html, const FIELD_DESC& field) {
-    const BitRange range = FieldBitRange(field.Mask);
+void AppendFieldLine(std::string& html, const regs::FIELD_DESC& field) {
+    const regs::BitRange range = regs::FieldBitRange(field.Mask);
     const bool oneBit = range.Hi == range.Lo;
     html += "\n<TR><TD WIDTH=65 ALIGN=RIGHT VALIGN=TOP><FONT SIZE=-2 "
             "FACE=Verdana,Arial,Helvetica>";
@@ -127,7 +129,7 @@ void AppendFieldLine(std::string& html, const FIELD_DESC& field) {
     if (IsReserved(field)) {
         html += "[RESERVED] Must be set to 0.";
     } else {
-        html += FormatFieldName(field.Id, kShowName | kShowAttributes);
+        html += regs::FormatFieldName(field.Id, regs::kShowName | regs::kShowAttributes);
         if (!field.Units.empty()) {
             html += " (in " + std::string(field.Units) + ")";
         }
@@ -148,9 +150,9 @@ void AppendFieldList(std::string& html, std::uint32_t offset, std::size_t first)
             --bit;
             continue;
         }
-        const FIELD_DESC& field = kFieldTable[*found];
+        const regs::FIELD_DESC& field = regs::kFieldTable[*found];
         AppendFieldLine(html, field);
-        bit = FieldBitRange(field.Mask).Lo - 1;
+        bit = regs::FieldBitRange(field.Mask).Lo - 1;
     }
     html += "</TABLE>";
 }
@@ -176,7 +178,7 @@ std::string ExportHtml(unsigned build) {
     html += "\n\n<P>";
     html += "<FONT FACE=Verdana,Arial,Helvetica SIZE=-1>";
 
-    for (const REG_DESC& reg : kRegisterTable) {
+    for (const regs::REG_DESC& reg : regs::kRegisterTable) {
         if (reg.Offset >= riRESERVED_FIRST) {
             continue;
         }
@@ -201,4 +203,4 @@ std::string ExportHtml(unsigned build) {
     return html;
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

@@ -3,7 +3,7 @@
 #include <string_view>
 
 // The maker's notices that every generated file carries.
-namespace k7r {
+namespace k7r::exporter {
 
 // Follows the comment opener of each file kind ("//  ", "**  ") or stands
 // alone in the CSV header.
@@ -18,4 +18,4 @@ inline constexpr std::string_view kHtmlNotices =
     "Tavex products may be covered by patents and pending patent applications.<BR>"
     "Tavex and K7R58C22 are trademarks of Tavex. All other trademarks are the ";
 
-} // namespace k7r
+} // namespace k7r::exporter

@@ -1,35 +1,27 @@
+#include "export/mode_header.h"
+
 #include "export/banner.h"
 #include "export/c_text.h"
 #include "export/display_geometry.h"
 #include "export/exported_record.h"
-#include "export/generators.h"
 #include "export/maker_notices.h"
 #include "export/symbol_names.h"
 #include "export/text_format.h"
-#include "regs/computations.h"
+#include "regs/field_values.h"
+#include "regs/mode_string.h"
 #include "regs/register_table.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
-namespace k7r {
+namespace k7r::exporter {
 
-using namespace exporter;
 namespace {
 
 // The driver's mode structure version, 1.00.
 constexpr std::uint32_t kModeVersion = 0x0100;
 
 std::string IndexText(std::uint32_t index) {
-    switch (index) {
-    case riDELAYOFF:
-        return "riDELAYOFF";
-    case riDELAYON:
-        return "riDELAYON";
-    case riREGEND:
-        return "riREGEND";
-    default:
-        return Printf("0x%04X", index);
-    }
+    const std::optional<std::string_view> name = regs::PseudoIndexName(index);
+    return name ? std::string(*name) : Printf("0x%04X", index);
 }
 
 void AppendMember(std::string& text, const std::string& value, std::string_view comment) {
@@ -38,8 +30,8 @@ void AppendMember(std::string& text, const std::string& value, std::string_view 
 
 } // namespace
 
-std::string ExportModeHeader(WorkingConfig& config, unsigned modeNumber, std::uint32_t modeFlags,
-                             unsigned build) {
+std::string ExportModeHeader(config::WorkingConfig& config, unsigned modeNumber,
+                             std::uint32_t modeFlags, unsigned build) {
     const std::string chipId(FieldText(config.Record.ChipId));
     const DisplayGeometry display = ReadDisplayGeometry(config);
     const std::uint32_t bpp = display.BitsPerPixel;
@@ -51,7 +43,7 @@ std::string ExportModeHeader(WorkingConfig& config, unsigned modeNumber, std::ui
     AppendLine(text, "//  " + std::string(kRightsNotice));
     AppendLine(text, "//  All rights reserved.");
     AppendLine(text, "//");
-    AppendLine(text, "//  Panel: " + FormatModeString(config));
+    AppendLine(text, "//  Panel: " + regs::FormatModeString(config));
     AppendLine(text, "//");
     AppendLine(text, "//  This file INSTANTIATES the a WinCE mode structure, and should");
     AppendLine(text, "//  only be included, one time, by a WinCE display driver.");
@@ -72,28 +64,29 @@ std::string ExportModeHeader(WorkingConfig& config, unsigned modeNumber, std::ui
     AppendLine(text, Printf("        %u,%u,%u,%u,%u,gpe%uBpp,     // Mode #%u: %u x %u %uBpp %uHz",
                             modeNumber, display.Width, display.Height, bpp, display.FrameRate, bpp,
                             modeNumber, display.Width, display.Height, bpp, display.FrameRate));
-    const std::uint32_t swivel = GetFieldValue(config, kIdSwivelView);
+    const std::uint32_t swivel = regs::GetFieldValue(config, regs::kIdSwivelView);
     AppendMember(text, Printf("0x%04X", kModeVersion), "// Version 1.00");
     AppendMember(text, Printf("%u", display.StrideBytes * 8 / (bpp > 0 ? bpp : 1)),
                  "// Display Stride (in pixels)");
     AppendMember(text, Printf("%u", display.StrideBytes), "// Display Stride (in bytes)");
     AppendMember(text, Printf("%u", bpp <= 8 ? 1u << bpp : 0u), "// Palette Size");
-    AppendMember(text, Printf("0x%08XL", GetFieldValue(config, kIdMemPhysAddr)),
+    AppendMember(text, Printf("0x%08XL", regs::GetFieldValue(config, regs::kIdMemPhysAddr)),
                  "// Physical Memory Address");
-    AppendMember(text, Printf("%uL", GetFieldValue(config, kIdAvailableMemory)),
+    AppendMember(text, Printf("%uL", regs::GetFieldValue(config, regs::kIdAvailableMemory)),
                  "// Physical Memory Size");
-    AppendMember(text, Printf("0x%08XL", GetFieldValue(config, kIdRegPhysAddr)),
+    AppendMember(text, Printf("0x%08XL", regs::GetFieldValue(config, regs::kIdRegPhysAddr)),
                  "// Physical Register Address");
     AppendMember(text, Printf("%uL", kRegisterSpaceSize), "// Physical Register Size");
     AppendMember(text, Printf("0x%08XL", kBltDataOffset), "// BitBLT Data Region Offset");
     AppendMember(text, Printf("%uL", kBltDataSize), "// BitBLT Data Region Size");
     AppendMember(text, ModeFlagNames(modeFlags, swivel), "// Mode Flags");
-    AppendMember(text, Printf("%uL", GetFieldValue(config, kIdClkI)), "// CLKI Frequency (in Hz)");
-    AppendMember(text, Printf("%uL", GetFieldValue(config, kIdClkI2)),
+    AppendMember(text, Printf("%uL", regs::GetFieldValue(config, regs::kIdClkI)),
+                 "// CLKI Frequency (in Hz)");
+    AppendMember(text, Printf("%uL", regs::GetFieldValue(config, regs::kIdClkI2)),
                  "// CLKI2 Frequency (in Hz)");
-    AppendMember(text, Printf("%u", GetFieldValue(config, kIdPowerOffTime)),
+    AppendMember(text, Printf("%u", regs::GetFieldValue(config, regs::kIdPowerOffTime)),
                  "// LCD Power Off time (in ms)");
-    AppendMember(text, Printf("%u", GetFieldValue(config, kIdPowerOnTime)),
+    AppendMember(text, Printf("%u", regs::GetFieldValue(config, regs::kIdPowerOnTime)),
                  "// LCD Power On time (in ms)");
     DropLastComma(text);
     AppendLine(text, "    },");
@@ -104,7 +97,7 @@ std::string ExportModeHeader(WorkingConfig& config, unsigned modeNumber, std::ui
         const RegEntry& entry = config.Record.Regs[i];
         AppendLine(text, Printf("        %s0x%08X,     // %s",
                                 PadField(12, IndexText(entry.Index)).c_str(), entry.Value,
-                                std::string(GetRegisterName(entry.Index)).c_str()));
+                                std::string(regs::GetRegisterName(entry.Index)).c_str()));
     }
     DropLastComma(text);
     AppendLine(text, "    }");
@@ -114,4 +107,4 @@ std::string ExportModeHeader(WorkingConfig& config, unsigned modeNumber, std::ui
     return text;
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

@@ -7,7 +7,7 @@
 #include <optional>
 #include <span>
 
-namespace k7r {
+namespace k7r::exporter {
 
 std::string ToCrLf(std::string_view text) {
     std::string converted;
@@ -60,9 +60,9 @@ bool WriteOutputFile(const std::string& path, std::string_view data, std::string
     return true;
 }
 
-bool RunExport(const ExportKind& kind, WorkingConfig& config, const ExportOptions& options,
+bool RunExport(const ExportKind& kind, config::WorkingConfig& config, const ExportOptions& options,
                const std::string& path, std::string& message) {
     return WriteOutputFile(path, ToCrLf(kind.generate(config, options)), message);
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

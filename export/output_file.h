@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace k7r {
+namespace k7r::exporter {
 
 // The text with every LF that has no CR before it turned into CR LF: how
 // generated files are written.
@@ -20,7 +20,7 @@ bool WriteOutputFile(const std::string& path, std::string_view data, std::string
 
 // Generates the kind's text for the working configuration and writes it to
 // path with CR LF line ends.
-bool RunExport(const ExportKind& kind, WorkingConfig& config, const ExportOptions& options,
+bool RunExport(const ExportKind& kind, config::WorkingConfig& config, const ExportOptions& options,
                const std::string& path, std::string& message);
 
-} // namespace k7r
+} // namespace k7r::exporter

@@ -4,15 +4,16 @@
 #include "export/text_format.h"
 #include "platform/directory.h"
 
-namespace k7r {
+namespace k7r::exporter {
 
 std::string PreviewPath(const ExportKind& kind, const ExportOptions& options,
                         const std::string& directory) {
     return platform::JoinPath(directory, DefaultFileName(kind, options));
 }
 
-bool PreviewExport(const ExportKind& kind, WorkingConfig& config, const ExportOptions& options,
-                   const std::string& directory, PreviewLauncher& launcher, std::string& message) {
+bool PreviewExport(const ExportKind& kind, config::WorkingConfig& config,
+                   const ExportOptions& options, const std::string& directory,
+                   PreviewLauncher& launcher, std::string& message) {
     const std::string path = PreviewPath(kind, options, directory);
     if (!RunExport(kind, config, options, path, message)) {
         return false;
@@ -26,4 +27,4 @@ bool PreviewExport(const ExportKind& kind, WorkingConfig& config, const ExportOp
     return opened;
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

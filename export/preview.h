@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace k7r {
+namespace k7r::exporter {
 
 // What opens a written preview for the user: the system's text editor, or
 // the program the system opens the file with by default.
@@ -27,7 +27,8 @@ std::string PreviewPath(const ExportKind& kind, const ExportOptions& options,
 // preview, and opens it: text in the editor, the page with its default
 // program. On failure the message reads "Failed to create file <path>",
 // "Failed to preview file <path>" or "Failed to execute file <path>".
-bool PreviewExport(const ExportKind& kind, WorkingConfig& config, const ExportOptions& options,
-                   const std::string& directory, PreviewLauncher& launcher, std::string& message);
+bool PreviewExport(const ExportKind& kind, config::WorkingConfig& config,
+                   const ExportOptions& options, const std::string& directory,
+                   PreviewLauncher& launcher, std::string& message);
 
-} // namespace k7r
+} // namespace k7r::exporter

@@ -3,9 +3,9 @@
 #include "config/hal_struct.h"
 #include "export/export_options.h"
 #include "export/text_format.h"
+#include "platform/ascii.h"
 
 #include <algorithm>
-#include <cctype>
 #include <span>
 
 namespace k7r::exporter {
@@ -48,26 +48,15 @@ std::string JoinSetBits(std::uint32_t flags, std::span<const NamedBit> names) {
     return text;
 }
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 std::string CamelPiece(std::string_view piece) {
     for (const std::string_view word : kKeptWords) {
-        if (EqualIgnoringCase(piece, word)) {
+        if (platform::EqualsIgnoringCase(piece, word)) {
             return std::string(word);
         }
     }
     std::string text(piece);
-    for (char& c : text) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    if (text[0] >= 'a' && text[0] <= 'z') {
-        text[0] = static_cast<char>(text[0] - 'a' + 'A');
-    }
+    std::ranges::transform(text, text.begin(), platform::AsciiLower);
+    text[0] = platform::AsciiUpper(text[0]);
     return text;
 }
 

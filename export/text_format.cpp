@@ -3,7 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-namespace k7r {
+namespace k7r::exporter {
 
 std::string Printf(const char* format, ...) {
     va_list args;
@@ -22,4 +22,4 @@ std::string Printf(const char* format, ...) {
     return text;
 }
 
-} // namespace k7r
+} // namespace k7r::exporter

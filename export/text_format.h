@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace k7r {
+namespace k7r::exporter {
 
 // printf into a string: the generated files are specified column by column
 // in printf terms, so their formats are kept as they read. GCC checks them
@@ -14,4 +14,4 @@ std::string Printf(const char* format, ...) __attribute__((format(printf, 1, 2))
 std::string Printf(const char* format, ...) __attribute__((format(gnu_printf, 1, 2)));
 #endif
 
-} // namespace k7r
+} // namespace k7r::exporter

@@ -8,11 +8,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::uint32_t kDepths[] = {4, 8, 16};
-    k7r::MemoryChip chip(320, 240, kDepths[size % 3], 256 * 1024);
-    k7r::Display display(chip);
+    k7r::view::MemoryChip chip(320, 240, kDepths[size % 3], 256 * 1024);
+    k7r::view::Display display(chip);
     display.SetBitsPerPixel(kDepths[size % 3]);
     std::ostringstream out;
-    int status = k7r::DrawBmp({display, out, 0, 0}, {data, size}, "fuzz.bmp");
+    int status = k7r::view::DrawBmp({display, out, 0, 0}, {data, size}, "fuzz.bmp");
     if (chip.StrayAccesses() != 0 || (status != 0 && out.str().empty())) {
         std::abort();
     }

@@ -11,11 +11,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<std::uint8_t> file = {'G', 'I', 'F', '8', '7', 'a'};
     file.insert(file.end(), data, data + size);
-    k7r::MemoryChip chip(320, 240, 8, 256 * 1024);
-    k7r::Display display(chip);
+    k7r::view::MemoryChip chip(320, 240, 8, 256 * 1024);
+    k7r::view::Display display(chip);
     display.SetBitsPerPixel(8);
     std::ostringstream out;
-    int status = k7r::DrawGif({display, out, 8, 8}, file);
+    int status = k7r::view::DrawGif({display, out, 8, 8}, file);
     if (chip.StrayAccesses() != 0 || (status != 0 && out.str().empty())) {
         std::abort();
     }

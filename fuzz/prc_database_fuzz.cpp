@@ -14,14 +14,15 @@ namespace {
 
 void CheckCodec(std::span<const std::uint8_t> codes) {
     std::vector<std::uint8_t> section;
-    if (!k7r::DecodePrcSection(codes, section)) {
+    if (!k7r::containers::DecodePrcSection(codes, section)) {
         return;
     }
     std::vector<std::uint8_t> encoded;
-    k7r::EncodePrcSection(section, encoded);
+    k7r::containers::EncodePrcSection(section, encoded);
     encoded.push_back(0);
     std::vector<std::uint8_t> decoded;
-    if (k7r::DecodePrcSection(encoded, decoded) != encoded.size() || decoded != section) {
+    if (k7r::containers::DecodePrcSection(encoded, decoded) != encoded.size() ||
+        decoded != section) {
         std::abort();
     }
 }
@@ -34,18 +35,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckCodec(file);
     std::string_view message;
     HAL_STRUCT record;
-    FindRecordPrc(nullptr, ImageSource(file), true, message);
-    if (FindRecordPrc(&record, ImageSource(file), false, message) != kRecordFound) {
+    containers::FindRecordPrc(nullptr, containers::ImageSource(file), true, message);
+    if (containers::FindRecordPrc(&record, containers::ImageSource(file), false, message) !=
+        containers::kRecordFound) {
         return 0;
     }
-    ImageChange change;
-    if (WriteRecordPrc(ImageSource(file), test::Writing(record), change, message) != kRecordFound) {
+    containers::ImageChange change;
+    if (containers::WriteRecordPrc(containers::ImageSource(file), test::Writing(record), change,
+                                   message) != containers::kRecordFound) {
         return 0;
     }
     const std::vector<std::uint8_t> saved = test::Changed(file, change);
     HAL_STRUCT again;
-    if (saved.size() > size + kGrowthRoom ||
-        FindRecordPrc(&again, ImageSource(saved), false, message) != kRecordFound ||
+    if (saved.size() > size + containers::kGrowthRoom ||
+        containers::FindRecordPrc(&again, containers::ImageSource(saved), false, message) !=
+            containers::kRecordFound ||
         std::memcmp(&again, &record, sizeof record) != 0) {
         std::abort();
     }

@@ -10,10 +10,10 @@
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const k7r::ImageSource input(std::span<const std::uint8_t>(data, size));
-    k7r::WorkingConfig config(TemplateRecord);
+    const k7r::containers::ImageSource input(std::span<const std::uint8_t>(data, size));
+    k7r::config::WorkingConfig config(TemplateRecord);
     std::string_view message;
-    if (k7r::ReadConfigImage(input, config, message)) {
+    if (k7r::containers::ReadConfigImage(input, config, message)) {
         if (config.EntryCount < 0 || config.EntryCount > HAL_MAX_REGS) {
             std::abort();
         }
@@ -23,17 +23,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Save the adopted (or template) record back, as a save in place would.
     const bool preserveAddresses = size % 2 == 1;
-    k7r::ImageChange change;
-    if (!k7r::WriteConfigImage(input, config.Record, preserveAddresses, change, message)) {
+    k7r::containers::ImageChange change;
+    if (!k7r::containers::WriteConfigImage(input, config.Record, preserveAddresses, change,
+                                           message)) {
         return 0;
     }
-    if (const auto* patch = std::get_if<k7r::RecordPatch>(&change)) {
+    if (const auto* patch = std::get_if<k7r::containers::RecordPatch>(&change)) {
         if (patch->offset + sizeof patch->record > size) {
             std::abort();
         }
     } else {
         const std::vector<std::uint8_t> saved = k7r::test::Changed({data, size}, change);
-        if (saved.empty() || saved.size() > size + k7r::kGrowthRoom) {
+        if (saved.empty() || saved.size() > size + k7r::containers::kGrowthRoom) {
             std::abort();
         }
     }

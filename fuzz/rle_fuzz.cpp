@@ -42,11 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     file.insert(file.end(), data + 5, data + size);
 
     std::uint32_t bpp = (data[0] & 2) ? 4 : 8;
-    k7r::MemoryChip chip(320, 240, bpp, 64 * 1024);
-    k7r::Display display(chip);
+    k7r::view::MemoryChip chip(320, 240, bpp, 64 * 1024);
+    k7r::view::Display display(chip);
     display.SetBitsPerPixel(bpp);
     std::ostringstream out;
-    int status = k7r::DrawBmp({display, out, x, y}, file, "fuzz.bmp");
+    int status = k7r::view::DrawBmp({display, out, x, y}, file, "fuzz.bmp");
     if (chip.StrayAccesses() != 0 || (status != 0 && out.str().empty())) {
         std::abort();
     }

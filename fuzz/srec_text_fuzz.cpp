@@ -13,25 +13,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::span<const std::uint8_t> text(data, size);
     std::string_view message;
     HAL_STRUCT record;
-    FindRecordSrec(nullptr, ImageSource(text), true, message);
-    if (FindRecordSrec(&record, ImageSource(text), false, message) != kRecordFound) {
+    containers::FindRecordSrec(nullptr, containers::ImageSource(text), true, message);
+    if (containers::FindRecordSrec(&record, containers::ImageSource(text), false, message) !=
+        containers::kRecordFound) {
         return 0;
     }
-    ImageChange change;
-    if (WriteRecordSrec(ImageSource(text), test::Writing(record), change, message) !=
-        kRecordFound) {
+    containers::ImageChange change;
+    if (containers::WriteRecordSrec(containers::ImageSource(text), test::Writing(record), change,
+                                    message) != containers::kRecordFound) {
         return 0;
     }
     const std::vector<std::uint8_t> saved = test::Changed(text, change);
     HAL_STRUCT again;
-    if (saved.size() > size + kGrowthRoom ||
-        FindRecordSrec(&again, ImageSource(saved), false, message) != kRecordFound ||
+    if (saved.size() > size + containers::kGrowthRoom ||
+        containers::FindRecordSrec(&again, containers::ImageSource(saved), false, message) !=
+            containers::kRecordFound ||
         std::memcmp(&again, &record, sizeof record) != 0) {
         std::abort();
     }
-    ImageChange second;
-    if (WriteRecordSrec(ImageSource(saved), test::Writing(record), second, message) !=
-            kRecordFound ||
+    containers::ImageChange second;
+    if (containers::WriteRecordSrec(containers::ImageSource(saved), test::Writing(record), second,
+                                    message) != containers::kRecordFound ||
         test::Changed(saved, second) != saved) {
         std::abort();
     }

@@ -1,4 +1,7 @@
-#include "hal/hal.h"
+#include "hal/access.h"
+
+#include "hal/driver_select.h"
+#include "hal/error_text.h"
 #include "hal/layer_state.h"
 
 #include <cstdlib>
@@ -54,11 +57,6 @@ void ReleaseAtExit() {
 }
 
 } // namespace
-
-LayerState& State() {
-    static LayerState state;
-    return state;
-}
 
 void UseRecord(HAL_STRUCT& record) {
     State().record = &record;

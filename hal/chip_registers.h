@@ -6,7 +6,7 @@
 // The chip's register offsets and bits that code names directly: the chip
 // access layer, the board emulator, the settings engine and the viewer all
 // take them from here.
-namespace k7r::reg {
+namespace k7r::hal::reg {
 
 inline constexpr std::uint32_t kProductInfo = 0x00;     // read-only; 15:8 buffer size in 4 KB
 inline constexpr std::uint32_t kMemoryClock = 0x04;     // bits 5:4 MCLK divide - 1
@@ -57,4 +57,4 @@ constexpr std::uint32_t PixelClockDivide(std::uint32_t raw) {
     return kPixelClockDivides[raw & 7];
 }
 
-} // namespace k7r::reg
+} // namespace k7r::hal::reg

@@ -1,6 +1,8 @@
+#include "hal/clock_synth.h"
+
+#include "hal/access.h"
 #include "hal/chip_registers.h"
-#include "hal/hal.h"
-#include "hal/init.h"
+#include "hal/error_text.h"
 #include "hal/layer_state.h"
 #include "platform/thread_priority.h"
 
@@ -104,7 +106,7 @@ bool ComputeClockWord(int reg, std::uint32_t frequencyHz) {
 // bits LSB first each as complement then true value, and a stop bit. Each
 // bit is four register writes with no delay, hence the priority raise.
 void SendClockWord(std::uint32_t word) {
-    TimeCriticalPriority priority;
+    platform::TimeCriticalPriority priority;
     const std::uint32_t base = (ReadReg32(reg::kGpio) & kGpioKeepMask) | kGpioSynthSetup;
     WriteReg32(reg::kGpio, base);
     WriteReg32(reg::kGpio, base | kClockAndData);

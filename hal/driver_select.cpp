@@ -1,3 +1,5 @@
+#include "hal/driver_select.h"
+
 #include "hal/board_driver.h"
 
 #ifdef _WIN32

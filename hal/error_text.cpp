@@ -1,4 +1,5 @@
-#include "hal/hal.h"
+#include "hal/error_text.h"
+
 #include "hal/layer_state.h"
 
 #include <cstring>

@@ -1,8 +1,12 @@
+#include "hal/init_sequence.h"
+
 #include "config/record.h"
+#include "hal/access.h"
 #include "hal/chip_registers.h"
-#include "hal/hal.h"
-#include "hal/init.h"
+#include "hal/clock_synth.h"
+#include "hal/error_text.h"
 #include "hal/layer_state.h"
+#include "hal/lookup_tables.h"
 
 namespace k7r::hal {
 namespace {
@@ -55,7 +59,7 @@ bool InitializeChip(std::uint32_t skipMask) {
         SetLastError(kErrNotConfigured);
         return false;
     }
-    if (ComputeRecordCrc(record) != record.Crc) {
+    if (config::ComputeRecordCrc(record) != record.Crc) {
         SetLastError(kErrCrcMismatch);
         return false;
     }

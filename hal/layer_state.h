@@ -2,7 +2,8 @@
 
 #include "config/hal_struct.h"
 #include "hal/board_driver.h"
-#include "hal/init.h"
+#include "hal/clock_synth.h"
+#include "hal/error_text.h"
 
 #include <array>
 #include <cstdint>

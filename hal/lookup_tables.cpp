@@ -1,6 +1,7 @@
+#include "hal/lookup_tables.h"
+
+#include "hal/access.h"
 #include "hal/chip_registers.h"
-#include "hal/hal.h"
-#include "hal/init.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #include "hal/program_info.h"
 
 #include "config/record.h"
-#include "hal/hal.h"
+#include "hal/access.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -17,7 +17,7 @@ constexpr const char* kNotice = "K7R58C22 chip access layer for evaluation board
                                 "Not for redistribution in production systems.";
 
 const char* CrcStatus(const HAL_STRUCT& record) {
-    if (ComputeRecordCrc(record) == record.Crc) {
+    if (config::ComputeRecordCrc(record) == record.Crc) {
         return "OK";
     }
     return record.Crc != 0 ? "error" : "unconfigured";

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-namespace k7r {
+namespace k7r::panels {
 
 // Codes of the type member; any other value means the file's token was not
 // recognised.
@@ -52,10 +52,4 @@ struct PanelDef {
     std::int32_t spare2 = 0;             // 24, only compared when matching
 };
 
-// Whether a file entry describes the configuration given as other (built
-// from the current settings). Members the entry or the configuration leaves
-// open (negative) match anything; the line pulse start may be given either
-// from the start of the line or from the end of the display period.
-bool PanelDefMatches(const PanelDef& entry, const PanelDef& other);
-
-} // namespace k7r
+} // namespace k7r::panels

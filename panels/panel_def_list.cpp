@@ -10,7 +10,7 @@
 #include <memory>
 #include <optional>
 
-namespace k7r {
+namespace k7r::panels {
 
 namespace {
 
@@ -116,4 +116,4 @@ std::string PanelDefList::VersionMessage() const {
            " is required (you are currently using version " + std::to_string(fileVersion_) + ").\n";
 }
 
-} // namespace k7r
+} // namespace k7r::panels

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace k7r {
+namespace k7r::panels {
 
 // Shows a message to the user: a message box with the error icon in the
 // utility, a line on standard error on the command line.
@@ -40,7 +40,6 @@ class PanelDefList {
 
     bool Loaded() const { return loaded_; }
     bool DebugMode() const { return debugMode_; }
-    std::int32_t FileVersion() const { return fileVersion_; }
     // The file read, rejected or not; empty while none could be opened.
     const std::string& Path() const { return path_; }
     std::size_t Count() const { return entries_.size(); }
@@ -64,4 +63,4 @@ class PanelDefList {
     std::vector<PanelDef> entries_;
 };
 
-} // namespace k7r
+} // namespace k7r::panels

@@ -1,6 +1,8 @@
+#include "panels/panel_def_matches.h"
+
 #include "panels/panel_def.h"
 
-namespace k7r {
+namespace k7r::panels {
 
 namespace {
 
@@ -36,4 +38,4 @@ bool PanelDefMatches(const PanelDef& entry, const PanelDef& other) {
     return entry.hStart == other.hStart && entry.vStart == other.vStart;
 }
 
-} // namespace k7r
+} // namespace k7r::panels

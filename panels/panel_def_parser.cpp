@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-namespace k7r {
+namespace k7r::panels {
 
 namespace {
 
@@ -218,4 +218,4 @@ std::optional<PanelDef> ParsePanelLine(std::string_view line) {
     return def;
 }
 
-} // namespace k7r
+} // namespace k7r::panels

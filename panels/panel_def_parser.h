@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-namespace k7r {
+namespace k7r::panels {
 
 // Longest line the reader hands to the parser; longer lines arrive in pieces
 // of this size.
@@ -25,4 +25,4 @@ bool IsPanelLine(std::string_view line);
 // rejected as a whole.
 std::optional<PanelDef> ParsePanelLine(std::string_view line);
 
-} // namespace k7r
+} // namespace k7r::panels

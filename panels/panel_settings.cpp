@@ -1,13 +1,16 @@
 #include "panels/panel_settings.h"
 
 #include "config/working_config.h"
-#include "regs/computations.h"
+#include "panels/panel_def_matches.h"
+#include "regs/clock_tree.h"
+#include "regs/field_values.h"
+#include "regs/layout.h"
+#include "regs/pixel_clocks.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <algorithm>
 
-namespace k7r {
+namespace k7r::panels {
 
 namespace {
 
@@ -36,59 +39,59 @@ std::uint32_t ZeroWhenOpen(std::int32_t value) {
 
 // A start position below the panel type's bias would wrap around in the
 // field's conversion and end up at the field's maximum.
-void SetRaisedToMinimum(WorkingConfig& config, std::uint32_t id, std::int32_t value) {
-    SetFieldValue(config, id, std::max(std::uint32_t(value), GetFieldMin(config, id)));
+void SetRaisedToMinimum(config::WorkingConfig& config, std::uint32_t id, std::int32_t value) {
+    regs::SetFieldValue(config, id, std::max(std::uint32_t(value), regs::GetFieldMin(config, id)));
 }
 
-std::int32_t Setting(WorkingConfig& config, std::uint32_t id) {
-    return std::int32_t(GetFieldValue(config, id));
+std::int32_t Setting(config::WorkingConfig& config, std::uint32_t id) {
+    return std::int32_t(regs::GetFieldValue(config, id));
 }
 
 } // namespace
 
-PanelApplication ApplyPredefinedPanel(WorkingConfig& config, const PanelDef& def) {
+PanelApplication ApplyPredefinedPanel(config::WorkingConfig& config, const PanelDef& def) {
     if (def.disqualified) {
         PanelApplication refused;
         refused.report = def.reason;
         return refused;
     }
     if (const std::optional<std::uint32_t> composite = CompositeTypeFor(def.type)) {
-        SetFieldValue(config, kIdPanelType, *composite);
+        regs::SetFieldValue(config, regs::kIdPanelType, *composite);
     }
-    SetFieldValue(config, kIdVertDisplay, std::uint32_t(def.height));
-    SetFieldValue(config, kIdHorzDisplay, std::uint32_t(def.width));
-    SetFieldValue(config, kIdDataFormat, ZeroWhenOpen(def.dataFormat));
-    SetFieldValue(config, kIdColorPanel, std::uint32_t(def.color));
-    SetFieldValue(config, kIdDataWidth, std::uint32_t(def.dataWidth));
+    regs::SetFieldValue(config, regs::kIdVertDisplay, std::uint32_t(def.height));
+    regs::SetFieldValue(config, regs::kIdHorzDisplay, std::uint32_t(def.width));
+    regs::SetFieldValue(config, regs::kIdDataFormat, ZeroWhenOpen(def.dataFormat));
+    regs::SetFieldValue(config, regs::kIdColorPanel, std::uint32_t(def.color));
+    regs::SetFieldValue(config, regs::kIdDataWidth, std::uint32_t(def.dataWidth));
     const bool wideHrTft =
-        GetFieldValue(config, kIdPanelType) == kCompositeHrTft && def.width == 320;
-    SetFieldValue(config, kIdHrTftResolution, wideHrTft ? 1 : 0);
-    SetFieldValue(config, kIdHorzTotal, std::uint32_t(def.hTotal));
-    SetRaisedToMinimum(config, kIdHorzStart, def.hStart);
-    SetFieldValue(config, kIdVertTotal, std::uint32_t(def.vTotal));
-    SetRaisedToMinimum(config, kIdVertStart, def.vStart);
-    SetFieldValue(config, kIdFplinePol, ZeroWhenOpen(def.linePol));
-    SetFieldValue(config, kIdFplineWidth, std::uint32_t(def.lineWidth));
-    SetFieldValue(config, kIdFplineStart, std::uint32_t(def.lineStart));
-    SetFieldValue(config, kIdFpframePol, ZeroWhenOpen(def.framePol));
-    SetFieldValue(config, kIdFpframeWidth, std::uint32_t(def.frameWidth));
-    SetFieldValue(config, kIdFpframeStart, std::uint32_t(def.frameStart));
+        regs::GetFieldValue(config, regs::kIdPanelType) == kCompositeHrTft && def.width == 320;
+    regs::SetFieldValue(config, regs::kIdHrTftResolution, wideHrTft ? 1 : 0);
+    regs::SetFieldValue(config, regs::kIdHorzTotal, std::uint32_t(def.hTotal));
+    SetRaisedToMinimum(config, regs::kIdHorzStart, def.hStart);
+    regs::SetFieldValue(config, regs::kIdVertTotal, std::uint32_t(def.vTotal));
+    SetRaisedToMinimum(config, regs::kIdVertStart, def.vStart);
+    regs::SetFieldValue(config, regs::kIdFplinePol, ZeroWhenOpen(def.linePol));
+    regs::SetFieldValue(config, regs::kIdFplineWidth, std::uint32_t(def.lineWidth));
+    regs::SetFieldValue(config, regs::kIdFplineStart, std::uint32_t(def.lineStart));
+    regs::SetFieldValue(config, regs::kIdFpframePol, ZeroWhenOpen(def.framePol));
+    regs::SetFieldValue(config, regs::kIdFpframeWidth, std::uint32_t(def.frameWidth));
+    regs::SetFieldValue(config, regs::kIdFpframeStart, std::uint32_t(def.frameStart));
 
     PanelApplication application;
     application.applied = true;
-    application.pixelClockLine = MatchPixelClock(config, std::uint32_t(def.pclkKHz));
+    application.pixelClockLine = regs::MatchPixelClock(config, std::uint32_t(def.pclkKHz));
     if (!application.pixelClockLine) {
         application.report = "Could not change pixel clock to \"" +
-                             FormatPixelClockKhz(std::uint32_t(def.pclkKHz)) + "\"\n.";
+                             regs::FormatPixelClockKhz(std::uint32_t(def.pclkKHz)) + "\"\n.";
     }
-    RecomputeLayout(config);
-    StoreFrameRate(config);
+    regs::RecomputeLayout(config);
+    regs::StoreFrameRate(config);
     return application;
 }
 
-PanelDef PanelDefFromSettings(WorkingConfig& config) {
+PanelDef PanelDefFromSettings(config::WorkingConfig& config) {
     PanelDef def;
-    const std::uint32_t composite = GetFieldValue(config, kIdPanelType);
+    const std::uint32_t composite = regs::GetFieldValue(config, regs::kIdPanelType);
     switch (composite) {
     case kCompositeStn:
         def.type = kPanelStn;
@@ -103,43 +106,44 @@ PanelDef PanelDefFromSettings(WorkingConfig& config) {
         def.type = std::int32_t(composite);
     }
     if (def.type == kPanelHrTft || def.type == kPanelHrTft2) {
-        const bool wide = GetFieldValue(config, kIdHrTftResolution) != 0;
+        const bool wide = regs::GetFieldValue(config, regs::kIdHrTftResolution) != 0;
         def.width = wide ? 320 : 160;
         def.height = wide ? 240 : 160;
     } else {
-        def.width = Setting(config, kIdHorzDisplay);
-        def.height = Setting(config, kIdVertDisplay);
+        def.width = Setting(config, regs::kIdHorzDisplay);
+        def.height = Setting(config, regs::kIdVertDisplay);
     }
     def.el = 0;
-    def.dataWidth = Setting(config, kIdDataWidth);
+    def.dataWidth = Setting(config, regs::kIdDataWidth);
     def.tft2x = kNotApplicable;
-    def.dataFormat = GetFieldValue(config, kIdDataFormat) != 0 ? 1 : 0;
-    def.color = GetFieldValue(config, kIdColorPanel) != 0 ? 1 : 0;
+    def.dataFormat = regs::GetFieldValue(config, regs::kIdDataFormat) != 0 ? 1 : 0;
+    def.color = regs::GetFieldValue(config, regs::kIdColorPanel) != 0 ? 1 : 0;
     def.dual = kNotApplicable;
-    def.pclkKHz = std::int32_t(GetFieldValue(config, kIdPixelClock) / 1000);
-    def.hTotal = Setting(config, kIdHorzTotal);
-    def.hStart = Setting(config, kIdHorzStart);
-    def.vTotal = Setting(config, kIdVertTotal);
-    def.vStart = Setting(config, kIdVertStart);
-    def.lineStart = Setting(config, kIdFplineStart);
-    def.lineWidth = Setting(config, kIdFplineWidth);
-    def.linePol = Setting(config, kIdFplinePol);
-    def.frameStart = Setting(config, kIdFpframeStart);
-    def.frameWidth = Setting(config, kIdFpframeWidth);
-    def.framePol = Setting(config, kIdFpframePol);
+    def.pclkKHz = std::int32_t(regs::GetFieldValue(config, regs::kIdPixelClock) / 1000);
+    def.hTotal = Setting(config, regs::kIdHorzTotal);
+    def.hStart = Setting(config, regs::kIdHorzStart);
+    def.vTotal = Setting(config, regs::kIdVertTotal);
+    def.vStart = Setting(config, regs::kIdVertStart);
+    def.lineStart = Setting(config, regs::kIdFplineStart);
+    def.lineWidth = Setting(config, regs::kIdFplineWidth);
+    def.linePol = Setting(config, regs::kIdFplinePol);
+    def.frameStart = Setting(config, regs::kIdFpframeStart);
+    def.frameWidth = Setting(config, regs::kIdFpframeWidth);
+    def.framePol = Setting(config, regs::kIdFpframePol);
     def.spareFlag = kNotApplicable;
     def.spare1 = kNotApplicable;
     def.spare2 = kNotApplicable;
     return def;
 }
 
-std::optional<std::size_t> MatchPredefinedPanel(WorkingConfig& config, const PanelDefList& list,
+std::optional<std::size_t> MatchPredefinedPanel(config::WorkingConfig& config,
+                                                const PanelDefList& list,
                                                 std::optional<std::size_t> previous) {
     if (list.Count() == 0) {
         return std::nullopt;
     }
     const PanelDef current = PanelDefFromSettings(config);
-    const bool hrTft = GetFieldValue(config, kIdPanelType) == kCompositeHrTft;
+    const bool hrTft = regs::GetFieldValue(config, regs::kIdPanelType) == kCompositeHrTft;
     const auto matches = [&](std::size_t index) {
         const PanelDef& entry = list.At(index);
         if (entry.disqualified) {
@@ -164,4 +168,4 @@ std::optional<std::size_t> MatchPredefinedPanel(WorkingConfig& config, const Pan
     return std::nullopt;
 }
 
-} // namespace k7r
+} // namespace k7r::panels

@@ -7,9 +7,11 @@
 #include <optional>
 #include <string>
 
-namespace k7r {
-
+namespace k7r::config {
 struct WorkingConfig;
+} // namespace k7r::config
+
+namespace k7r::panels {
 
 // What choosing a predefined panel did, for the Panel page and the command
 // line to show.
@@ -28,15 +30,16 @@ struct PanelApplication {
 // Writes the entry's type, size, data format and timings into the settings,
 // finds its pixel clock (switching CLKI2 to it when no divide of the current
 // source reaches it), and brings the layout and frame rate up to date.
-PanelApplication ApplyPredefinedPanel(WorkingConfig& config, const PanelDef& def);
+PanelApplication ApplyPredefinedPanel(config::WorkingConfig& config, const PanelDef& def);
 
 // The current settings described as a panel entry, for matching.
-PanelDef PanelDefFromSettings(WorkingConfig& config);
+PanelDef PanelDefFromSettings(config::WorkingConfig& config);
 
 // The entry that describes the current settings: the previously selected one
 // when it still does, else the first that does. Disqualified entries never
 // match. Nothing means "Custom panel".
-std::optional<std::size_t> MatchPredefinedPanel(WorkingConfig& config, const PanelDefList& list,
+std::optional<std::size_t> MatchPredefinedPanel(config::WorkingConfig& config,
+                                                const PanelDefList& list,
                                                 std::optional<std::size_t> previous);
 
-} // namespace k7r
+} // namespace k7r::panels

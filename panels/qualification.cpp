@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace k7r {
+namespace k7r::panels {
 
 namespace {
 
@@ -41,4 +41,4 @@ std::optional<std::string> DisqualifyPanel(const PanelDef& def) {
     return def.name + " is disqualified:" + reasons + "\n";
 }
 
-} // namespace k7r
+} // namespace k7r::panels

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-namespace k7r {
+namespace k7r::platform {
 
 // Single key presses from the console, unechoed and without waiting for
 // Enter, for as long as the object lives; the console's own mode comes back
@@ -22,4 +22,4 @@ class ConsoleKeys {
     std::optional<int> Read();
 };
 
-} // namespace k7r
+} // namespace k7r::platform

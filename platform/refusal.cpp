@@ -1,3 +1,5 @@
+#include "platform/refusal.h"
+
 #include "platform/system_error.h"
 
 namespace k7r::platform {

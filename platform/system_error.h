@@ -37,9 +37,6 @@ SystemError LastSystemError();
 // the line end some systems append; our own text for a refusal.
 std::string ErrorText(SystemError error);
 
-// The text of one of our refusals; empty for Refusal::None.
-std::string_view RefusalText(Refusal refusal);
-
 // A value or the system error that prevented it.
 template <typename T>
 class Result {

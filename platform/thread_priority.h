@@ -1,6 +1,6 @@
 #pragma once
 
-namespace k7r {
+namespace k7r::platform {
 
 // Runs the calling thread at the highest scheduling priority the system
 // grants for as long as the object lives, then puts the previous priority
@@ -19,4 +19,4 @@ class TimeCriticalPriority {
     int savedPriority_ = 0;
 };
 
-} // namespace k7r
+} // namespace k7r::platform

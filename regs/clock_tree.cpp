@@ -1,17 +1,16 @@
-#include "regs/computations.h"
-#include "regs/field_operations.h"
+#include "regs/clock_tree.h"
 
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 constexpr std::uint32_t kDisplayMemoryBytes = 0x40000;
 // PWMOUT repeats every 256 PWM clocks.
 constexpr std::uint32_t kPwmPeriod = 256;
 
-std::uint32_t BusClock(WorkingConfig& config) {
+std::uint32_t BusClock(config::WorkingConfig& config) {
     switch (GetFieldValue(config, kIdBclkSource)) {
     case 0:
         return GetFieldValue(config, kIdClkI) / GetFieldValue(config, kIdBclkDivide);
@@ -22,12 +21,12 @@ std::uint32_t BusClock(WorkingConfig& config) {
     }
 }
 
-std::uint32_t MemoryClock(WorkingConfig& config) {
+std::uint32_t MemoryClock(config::WorkingConfig& config) {
     return BusClock(config) / GetFieldValue(config, kIdMclkDivide);
 }
 
 // Source 2 is named BCLK by the register and its value list, so BCLK it is.
-std::uint32_t PwmClockSource(WorkingConfig& config) {
+std::uint32_t PwmClockSource(config::WorkingConfig& config) {
     switch (GetFieldValue(config, kIdPwmSource)) {
     case 0:
         return GetFieldValue(config, kIdClkI);
@@ -44,7 +43,7 @@ std::uint32_t PwmClockSource(WorkingConfig& config) {
 
 } // namespace
 
-std::uint32_t PixelClockSourceHz(WorkingConfig& config) {
+std::uint32_t PixelClockSourceHz(config::WorkingConfig& config) {
     switch (GetFieldValue(config, kIdPclkSource)) {
     case 0:
         return MemoryClock(config);
@@ -59,30 +58,30 @@ std::uint32_t PixelClockSourceHz(WorkingConfig& config) {
     }
 }
 
-std::uint32_t GetBusClock(WorkingConfig& config, std::size_t) {
+std::uint32_t GetBusClock(config::WorkingConfig& config, std::size_t) {
     return BusClock(config);
 }
 
-std::uint32_t GetMemoryClock(WorkingConfig& config, std::size_t) {
+std::uint32_t GetMemoryClock(config::WorkingConfig& config, std::size_t) {
     return MemoryClock(config);
 }
 
-std::uint32_t GetPixelClock(WorkingConfig& config, std::size_t) {
+std::uint32_t GetPixelClock(config::WorkingConfig& config, std::size_t) {
     return PixelClockSourceHz(config) / GetFieldValue(config, kIdPclkDivide);
 }
 
-std::uint32_t GetPwmClock(WorkingConfig& config, std::size_t) {
+std::uint32_t GetPwmClock(config::WorkingConfig& config, std::size_t) {
     const std::uint32_t exponent = GetFieldValue(config, kIdPwmDivideRaw);
     return (PwmClockSource(config) >> exponent) / kPwmPeriod;
 }
 
-std::uint32_t GetAvailableMemory(WorkingConfig&, std::size_t) {
+std::uint32_t GetAvailableMemory(config::WorkingConfig&, std::size_t) {
     return kDisplayMemoryBytes;
 }
 
-void IgnoreSet(WorkingConfig&, std::size_t, std::uint32_t) {}
+void IgnoreSet(config::WorkingConfig&, std::size_t, std::uint32_t) {}
 
-std::uint32_t StoreFrameRate(WorkingConfig& config) {
+std::uint32_t StoreFrameRate(config::WorkingConfig& config) {
     const std::uint32_t pixelsPerFrame =
         GetFieldValue(config, kIdVertTotal) * GetFieldValue(config, kIdHorzTotal);
     const std::uint32_t rate =
@@ -91,4 +90,4 @@ std::uint32_t StoreFrameRate(WorkingConfig& config) {
     return rate;
 }
 
-} // namespace k7r
+} // namespace k7r::regs

@@ -1,17 +1,19 @@
-#include "regs/field_operations.h"
+#include "regs/converted_fields.h"
+
+#include "regs/panel_type.h"
 
 #include "config/working_config.h"
 #include "hal/chip_registers.h"
-#include "regs/computations.h"
 #include "regs/field_bits.h"
 #include "regs/field_table.h"
-#include "regs/panel_power.h"
+#include "regs/field_values.h"
+#include "regs/layout.h"
+#include "regs/register_access.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <algorithm>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 // Fields the user sees as (raw + add) * scale. A value below the minimum
@@ -44,13 +46,13 @@ std::uint32_t RawMax(std::size_t record) {
     return FieldMaxValue(kFieldTable[record].Mask);
 }
 
-bool IsStn(WorkingConfig& config) {
+bool IsStn(config::WorkingConfig& config) {
     return GetFieldValue(config, kIdPanelType) == kPanelStn;
 }
 
 // The pixels between the start of a line and the first displayed pixel that
 // the chip adds by itself for each panel type.
-std::uint32_t HorzStartBias(WorkingConfig& config) {
+std::uint32_t HorzStartBias(config::WorkingConfig& config) {
     const std::uint32_t type = GetFieldValue(config, kIdPanelType);
     if (type == kPanelStn) {
         return 22;
@@ -64,74 +66,74 @@ Window WindowOf(std::size_t record) {
 
 } // namespace
 
-std::uint32_t GetLinear(WorkingConfig& config, std::size_t record) {
+std::uint32_t GetLinear(config::WorkingConfig& config, std::size_t record) {
     const LinearConversion conversion = ConversionOf(record);
     return (ReadFieldBits(config, record) + conversion.add) * conversion.scale;
 }
 
-std::uint32_t MinLinear(WorkingConfig&, std::size_t record) {
+std::uint32_t MinLinear(config::WorkingConfig&, std::size_t record) {
     const LinearConversion conversion = ConversionOf(record);
     return conversion.add * conversion.scale;
 }
 
-std::uint32_t MaxLinear(WorkingConfig&, std::size_t record) {
+std::uint32_t MaxLinear(config::WorkingConfig&, std::size_t record) {
     const LinearConversion conversion = ConversionOf(record);
     return (RawMax(record) + conversion.add) * conversion.scale;
 }
 
-void SetLinear(WorkingConfig& config, std::size_t record, std::uint32_t value) {
+void SetLinear(config::WorkingConfig& config, std::size_t record, std::uint32_t value) {
     const LinearConversion conversion = ConversionOf(record);
     WriteFieldBits(config, record, value / conversion.scale - conversion.add);
 }
 
 // STN panels need at least 32 displayed pixels per line.
-std::uint32_t MinHorzDisplay(WorkingConfig& config, std::size_t) {
+std::uint32_t MinHorzDisplay(config::WorkingConfig& config, std::size_t) {
     return IsStn(config) ? 32 : 8;
 }
 
-std::uint32_t GetHorzStart(WorkingConfig& config, std::size_t record) {
+std::uint32_t GetHorzStart(config::WorkingConfig& config, std::size_t record) {
     return ReadFieldBits(config, record) + HorzStartBias(config);
 }
 
-std::uint32_t MinHorzStart(WorkingConfig& config, std::size_t) {
+std::uint32_t MinHorzStart(config::WorkingConfig& config, std::size_t) {
     return HorzStartBias(config);
 }
 
-std::uint32_t MaxHorzStart(WorkingConfig& config, std::size_t record) {
+std::uint32_t MaxHorzStart(config::WorkingConfig& config, std::size_t record) {
     return RawMax(record) + HorzStartBias(config);
 }
 
-void SetHorzStart(WorkingConfig& config, std::size_t record, std::uint32_t value) {
+void SetHorzStart(config::WorkingConfig& config, std::size_t record, std::uint32_t value) {
     WriteFieldBits(config, record, value - HorzStartBias(config));
 }
 
-std::uint32_t GetDisplayBufferSize(WorkingConfig& config, std::size_t record) {
+std::uint32_t GetDisplayBufferSize(config::WorkingConfig& config, std::size_t record) {
     return ReadFieldBits(config, record) * 4096;
 }
 
-std::uint32_t GetPclkDivide(WorkingConfig& config, std::size_t record) {
-    return reg::PixelClockDivide(ReadFieldBits(config, record));
+std::uint32_t GetPclkDivide(config::WorkingConfig& config, std::size_t record) {
+    return hal::reg::PixelClockDivide(ReadFieldBits(config, record));
 }
 
 // A divide the field does not offer selects 1:1.
-void SetPclkDivide(WorkingConfig& config, std::size_t record, std::uint32_t value) {
+void SetPclkDivide(config::WorkingConfig& config, std::size_t record, std::uint32_t value) {
     std::uint32_t raw = 0;
-    for (std::uint32_t choice = 0; choice < reg::kPixelClockDivideChoices; ++choice) {
-        if (reg::PixelClockDivide(choice) == value) {
+    for (std::uint32_t choice = 0; choice < hal::reg::kPixelClockDivideChoices; ++choice) {
+        if (hal::reg::PixelClockDivide(choice) == value) {
             raw = choice;
         }
     }
     WriteFieldBits(config, record, raw);
 }
 
-std::uint32_t GetDataWidth(WorkingConfig& config, std::size_t) {
+std::uint32_t GetDataWidth(config::WorkingConfig& config, std::size_t) {
     static constexpr std::uint32_t kStnWidths[] = {4, 8, 16};
     static constexpr std::uint32_t kTftWidths[] = {9, 12, 18};
     const std::uint32_t raw = std::min<std::uint32_t>(GetFieldValue(config, kIdDataWidthRaw), 2);
     return IsStn(config) ? kStnWidths[raw] : kTftWidths[raw];
 }
 
-void SetDataWidth(WorkingConfig& config, std::size_t, std::uint32_t value) {
+void SetDataWidth(config::WorkingConfig& config, std::size_t, std::uint32_t value) {
     std::uint32_t raw = 2;
     if (value == 4 || value == 9) {
         raw = 0;
@@ -141,20 +143,20 @@ void SetDataWidth(WorkingConfig& config, std::size_t, std::uint32_t value) {
     SetFieldValue(config, kIdDataWidthRaw, raw);
 }
 
-std::uint32_t GetSwivelView(WorkingConfig& config, std::size_t) {
+std::uint32_t GetSwivelView(config::WorkingConfig& config, std::size_t) {
     return GetFieldValue(config, kIdSwivelViewRaw) * 90;
 }
 
-void SetSwivelView(WorkingConfig& config, std::size_t, std::uint32_t value) {
+void SetSwivelView(config::WorkingConfig& config, std::size_t, std::uint32_t value) {
     const bool quarterTurn = value == 90 || value == 180 || value == 270;
     SetFieldValue(config, kIdSwivelViewRaw, quarterTurn ? value / 90 : 0);
 }
 
-std::uint32_t GetPwmDivide(WorkingConfig& config, std::size_t record) {
+std::uint32_t GetPwmDivide(config::WorkingConfig& config, std::size_t record) {
     return std::uint32_t{1} << ReadFieldBits(config, record);
 }
 
-void SetPwmDivide(WorkingConfig& config, std::size_t record, std::uint32_t value) {
+void SetPwmDivide(config::WorkingConfig& config, std::size_t record, std::uint32_t value) {
     const std::uint32_t max = std::min<std::uint32_t>(GetFieldMax(config, kIdPwmDivideRaw), 31);
     std::uint32_t exponent = 0;
     while (exponent < max && (std::uint64_t{1} << (exponent + 1)) <= value) {
@@ -165,33 +167,33 @@ void SetPwmDivide(WorkingConfig& config, std::size_t record, std::uint32_t value
 
 // The register holds the address of the rotated image's origin; the user
 // sees the address of the image's first byte.
-std::uint32_t GetStartAddress(WorkingConfig& config, std::size_t record) {
+std::uint32_t GetStartAddress(config::WorkingConfig& config, std::size_t record) {
     const std::uint32_t bytes = ReadFieldBits(config, record) * 4;
     const auto shown = static_cast<std::int32_t>(bytes - SwivelOffset(config, WindowOf(record)));
     return static_cast<std::uint32_t>(std::max(shown, 0));
 }
 
-std::uint32_t MaxMainStart(WorkingConfig&, std::size_t record) {
+std::uint32_t MaxMainStart(config::WorkingConfig&, std::size_t record) {
     return RawMax(record) * 4 - 4;
 }
 
 // An offset too large for the field is clamped to its maximum, which
 // validation reports as an overflowed SwivelView calculation.
-void SetStartAddress(WorkingConfig& config, std::size_t record, std::uint32_t value) {
+void SetStartAddress(config::WorkingConfig& config, std::size_t record, std::uint32_t value) {
     const std::uint32_t raw = (SwivelOffset(config, WindowOf(record)) + value) / 4;
     WriteFieldBits(config, record, std::min(raw, RawMax(record)));
 }
 
-std::uint32_t GetLineOffset(WorkingConfig& config, std::size_t record) {
+std::uint32_t GetLineOffset(config::WorkingConfig& config, std::size_t record) {
     return ReadFieldBits(config, record) * 4;
 }
 
-std::uint32_t MaxLineOffset(WorkingConfig&, std::size_t record) {
+std::uint32_t MaxLineOffset(config::WorkingConfig&, std::size_t record) {
     return RawMax(record) * 4;
 }
 
-void SetLineOffset(WorkingConfig& config, std::size_t record, std::uint32_t value) {
+void SetLineOffset(config::WorkingConfig& config, std::size_t record, std::uint32_t value) {
     WriteFieldBits(config, record, static_cast<std::uint32_t>((std::uint64_t{value} + 3) / 4));
 }
 
-} // namespace k7r
+} // namespace k7r::regs

@@ -1,6 +1,6 @@
 #include "regs/field_attributes.h"
 
-namespace k7r {
+namespace k7r::regs {
 
 std::string AttributeNames(std::uint32_t attributes) {
     std::string names;
@@ -15,4 +15,4 @@ std::string AttributeNames(std::uint32_t attributes) {
     return names.empty() ? "0" : names;
 }
 
-} // namespace k7r
+} // namespace k7r::regs

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace k7r {
+namespace k7r::regs {
 
 // Attribute bits of a field description record.
 inline constexpr std::uint32_t ffREGISTER = 0x001;  // Register and Mask are valid
@@ -34,4 +34,4 @@ inline constexpr AttributeName kAttributeNames[] = {
 // The names of the attributes set, joined by "|", or "0" when none is.
 std::string AttributeNames(std::uint32_t attributes);
 
-} // namespace k7r
+} // namespace k7r::regs

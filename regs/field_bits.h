@@ -3,7 +3,7 @@
 #include <bit>
 #include <cstdint>
 
-namespace k7r {
+namespace k7r::regs {
 
 // Lowest and highest bit of a field mask; both -1 for an empty mask.
 struct BitRange {
@@ -27,4 +27,4 @@ constexpr std::uint32_t FieldMaxValue(std::uint32_t mask) {
     return mask == 0 ? 0 : mask >> std::countr_zero(mask);
 }
 
-} // namespace k7r
+} // namespace k7r::regs

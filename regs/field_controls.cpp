@@ -2,7 +2,7 @@
 
 #include "regs/field_names.h"
 
-namespace k7r {
+namespace k7r::regs {
 
 bool ControlRange::Contains(std::uint32_t controlId) const {
     // Unbound records hold 0, which must not match a lookup of control 0.
@@ -44,4 +44,4 @@ std::string FieldHelpForControl(const FieldControlBindings& bindings, std::uint3
     return text;
 }
 
-} // namespace k7r
+} // namespace k7r::regs

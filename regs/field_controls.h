@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-namespace k7r {
+namespace k7r::regs {
 
 // The dialog controls that show one field record: FirstControl alone when
 // LastControl is 0, else the whole range. Both 0 while the record is unbound.
@@ -36,4 +36,4 @@ std::uint32_t FindFieldByControl(const FieldControlBindings& bindings, std::uint
 // (see FieldHelpForId); empty when none is.
 std::string FieldHelpForControl(const FieldControlBindings& bindings, std::uint32_t controlId);
 
-} // namespace k7r
+} // namespace k7r::regs

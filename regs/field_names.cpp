@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string_view>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 // Separates a record's own help text from the generated name and formula.
@@ -133,4 +133,4 @@ std::string FieldHelpForId(std::uint32_t id) {
     return text;
 }
 
-} // namespace k7r
+} // namespace k7r::regs

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-namespace k7r {
+namespace k7r::regs {
 
 // Style bits of FormatFieldName. Pieces appear in this order, blank-separated:
 // the name, the register position (in parentheses after a name) and the
@@ -27,4 +27,4 @@ std::string FieldHelpForId(std::uint32_t id);
 // blank line when the text already holds one.
 void AppendHelpParagraph(std::string& text, std::size_t record);
 
-} // namespace k7r
+} // namespace k7r::regs

@@ -1,9 +1,13 @@
 #include "regs/field_table.h"
 
+#include "regs/clock_tree.h"
+#include "regs/converted_fields.h"
 #include "regs/field_attributes.h"
-#include "regs/field_operations.h"
+#include "regs/panel_type.h"
+#include "regs/record_settings.h"
+#include "regs/value_lists.h"
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 // The field's bits, numbered as the register descriptions number them.
@@ -904,4 +908,4 @@ std::size_t FindField(std::uint32_t id) {
     return kFieldCount;
 }
 
-} // namespace k7r
+} // namespace k7r::regs

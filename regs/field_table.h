@@ -7,19 +7,21 @@
 #include <string>
 #include <string_view>
 
-namespace k7r {
-
+namespace k7r::config {
 struct WorkingConfig;
+} // namespace k7r::config
+
+namespace k7r::regs {
 
 // Per-record operations of the settings engine. Each receives the position of
 // its own record in kFieldTable, so that one function can serve several
 // records. A record without an operation uses the engine's generic register
 // field access instead.
-using FieldGetFn = std::uint32_t (*)(WorkingConfig& config, std::size_t record);
-using FieldLimitFn = std::uint32_t (*)(WorkingConfig& config, std::size_t record);
-using FieldSetFn = void (*)(WorkingConfig& config, std::size_t record, std::uint32_t value);
-using FieldListTextFn = std::optional<std::string> (*)(WorkingConfig& config, std::size_t record,
-                                                       std::uint32_t item);
+using FieldGetFn = std::uint32_t (*)(config::WorkingConfig& config, std::size_t record);
+using FieldLimitFn = std::uint32_t (*)(config::WorkingConfig& config, std::size_t record);
+using FieldSetFn = void (*)(config::WorkingConfig& config, std::size_t record, std::uint32_t value);
+using FieldListTextFn = std::optional<std::string> (*)(config::WorkingConfig& config,
+                                                       std::size_t record, std::uint32_t item);
 
 // One register bit field or one configuration setting. Texts that a record
 // does not have are empty. The dialog controls that show a record are run-time
@@ -48,4 +50,4 @@ extern const std::array<FIELD_DESC, kFieldCount> kFieldTable;
 // kFieldCount when no record has it.
 std::size_t FindField(std::uint32_t id);
 
-} // namespace k7r
+} // namespace k7r::regs

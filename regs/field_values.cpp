@@ -1,4 +1,6 @@
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
+
+#include "regs/register_access.h"
 
 #include "config/working_config.h"
 #include "regs/field_attributes.h"
@@ -9,7 +11,7 @@
 #include <cstdio>
 #include <cstring>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 constexpr std::size_t kDescriptionMaxLength = HAL_DESCRIPTION_SIZE - 1;
@@ -29,12 +31,12 @@ int HexDigits(std::uint32_t mask) {
 
 } // namespace
 
-std::uint32_t GetRecordValue(WorkingConfig& config, std::size_t record) {
+std::uint32_t GetRecordValue(config::WorkingConfig& config, std::size_t record) {
     const FIELD_DESC& field = kFieldTable[record];
     return field.Get ? field.Get(config, record) : ReadFieldBits(config, record);
 }
 
-std::string FormatRecordValue(WorkingConfig& config, std::size_t record) {
+std::string FormatRecordValue(config::WorkingConfig& config, std::size_t record) {
     const FIELD_DESC& field = kFieldTable[record];
     if (field.Id == 1) {
         return DescriptionOf(config.Record);
@@ -52,12 +54,12 @@ std::string FormatRecordValue(WorkingConfig& config, std::size_t record) {
     return text;
 }
 
-std::uint32_t GetFieldValue(WorkingConfig& config, std::uint32_t id) {
+std::uint32_t GetFieldValue(config::WorkingConfig& config, std::uint32_t id) {
     const std::size_t record = FindField(id);
     return record < kFieldCount ? GetRecordValue(config, record) : 0;
 }
 
-bool SetFieldValue(WorkingConfig& config, std::uint32_t id, std::uint32_t value) {
+bool SetFieldValue(config::WorkingConfig& config, std::uint32_t id, std::uint32_t value) {
     const std::size_t record = FindField(id);
     if (record == kFieldCount) {
         return false;
@@ -77,7 +79,7 @@ bool SetFieldValue(WorkingConfig& config, std::uint32_t id, std::uint32_t value)
     return changed;
 }
 
-std::uint32_t GetFieldMin(WorkingConfig& config, std::uint32_t id) {
+std::uint32_t GetFieldMin(config::WorkingConfig& config, std::uint32_t id) {
     const std::size_t record = FindField(id);
     if (record == kFieldCount || !kFieldTable[record].Min) {
         return 0;
@@ -85,7 +87,7 @@ std::uint32_t GetFieldMin(WorkingConfig& config, std::uint32_t id) {
     return kFieldTable[record].Min(config, record);
 }
 
-std::uint32_t GetFieldMax(WorkingConfig& config, std::uint32_t id) {
+std::uint32_t GetFieldMax(config::WorkingConfig& config, std::uint32_t id) {
     const std::size_t record = FindField(id);
     if (record == kFieldCount) {
         return 0;
@@ -97,7 +99,7 @@ std::uint32_t GetFieldMax(WorkingConfig& config, std::uint32_t id) {
     return (field.Attributes & ffREGISTER) ? FieldMaxValue(field.Mask) : 0;
 }
 
-std::optional<std::string> GetFieldListText(WorkingConfig& config, std::uint32_t id,
+std::optional<std::string> GetFieldListText(config::WorkingConfig& config, std::uint32_t id,
                                             std::uint32_t item) {
     const std::size_t record = FindField(id);
     if (record == kFieldCount || !kFieldTable[record].ListText) {
@@ -106,12 +108,13 @@ std::optional<std::string> GetFieldListText(WorkingConfig& config, std::uint32_t
     return kFieldTable[record].ListText(config, record, item);
 }
 
-std::string FormatFieldValue(WorkingConfig& config, std::uint32_t id) {
+std::string FormatFieldValue(config::WorkingConfig& config, std::uint32_t id) {
     const std::size_t record = FindField(id);
     return record < kFieldCount ? FormatRecordValue(config, record) : std::string();
 }
 
-std::size_t SetDescriptionText(WorkingConfig& config, std::uint32_t id, std::string_view text) {
+std::size_t SetDescriptionText(config::WorkingConfig& config, std::uint32_t id,
+                               std::string_view text) {
     if (id != 1) {
         return 0;
     }
@@ -124,4 +127,4 @@ std::size_t SetDescriptionText(WorkingConfig& config, std::uint32_t id, std::str
     return text.size();
 }
 
-} // namespace k7r
+} // namespace k7r::regs

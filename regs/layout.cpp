@@ -1,12 +1,13 @@
-#include "regs/computations.h"
+
+#include "regs/layout.h"
 
 #include "config/working_config.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <algorithm>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 bool IsQuarterTurn(std::uint32_t swivelView) {
@@ -21,7 +22,7 @@ std::uint32_t WordAlignedBytes(std::int32_t pixels, std::uint32_t bitsPerPixel) 
 
 } // namespace
 
-ImageSize EffectiveImageSize(WorkingConfig& config) {
+ImageSize EffectiveImageSize(config::WorkingConfig& config) {
     ImageSize size{
         GetFieldValue(config, kIdHorzDisplay) / (GetFieldValue(config, kIdHorzDoubling) + 1),
         GetFieldValue(config, kIdVertDisplay) / (GetFieldValue(config, kIdVertDoubling) + 1)};
@@ -31,7 +32,7 @@ ImageSize EffectiveImageSize(WorkingConfig& config) {
     return size;
 }
 
-void RecomputeLayout(WorkingConfig& config) {
+void RecomputeLayout(config::WorkingConfig& config) {
     const ImageSize size = EffectiveImageSize(config);
     if (GetFieldValue(config, kIdAutoStride) != 0) {
         const std::uint32_t bitsPerPixel = GetFieldValue(config, kIdBitsPerPixel);
@@ -48,7 +49,7 @@ void RecomputeLayout(WorkingConfig& config) {
     SetFieldValue(config, kIdPipStart, 0);
 }
 
-std::uint32_t SwivelOffset(WorkingConfig& config, Window window) {
+std::uint32_t SwivelOffset(config::WorkingConfig& config, Window window) {
     const std::uint32_t swivelView = GetFieldValue(config, kIdSwivelView);
     const std::uint32_t bitsPerPixel = GetFieldValue(config, kIdBitsPerPixel);
     std::uint32_t width = 0;
@@ -85,4 +86,4 @@ std::uint32_t SwivelOffset(WorkingConfig& config, Window window) {
     }
 }
 
-} // namespace k7r
+} // namespace k7r::regs

@@ -1,14 +1,15 @@
-#include "regs/computations.h"
 
-#include "regs/panel_power.h"
+#include "regs/mode_string.h"
+
+#include "regs/field_values.h"
+#include "regs/panel_type.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <cstdio>
 
-namespace k7r {
+namespace k7r::regs {
 
-std::string FormatModeString(WorkingConfig& config) {
+std::string FormatModeString(config::WorkingConfig& config) {
     std::uint32_t width = GetFieldValue(config, kIdHorzDisplay);
     std::uint32_t height = GetFieldValue(config, kIdVertDisplay);
     const std::uint32_t panelType = GetFieldValue(config, kIdPanelType);
@@ -35,4 +36,4 @@ std::string FormatModeString(WorkingConfig& config) {
     return text;
 }
 
-} // namespace k7r
+} // namespace k7r::regs

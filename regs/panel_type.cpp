@@ -1,14 +1,15 @@
-#include "regs/field_operations.h"
+
+#include "regs/panel_type.h"
 
 #include "config/working_config.h"
 #include "regs/field_table.h"
-#include "regs/panel_power.h"
+#include "regs/field_values.h"
+#include "regs/register_access.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <algorithm>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 // Raw values of the basic panel type field (44).
@@ -19,7 +20,7 @@ bool IsBasicHrTft(std::uint32_t raw) {
     return raw == kBasicReserved || raw == kBasicHrTft;
 }
 
-void SetHrTftInUse(WorkingConfig& config, bool inUse) {
+void SetHrTftInUse(config::WorkingConfig& config, bool inUse) {
     HAL_STRUCT& record = config.Record;
     record.Flags = inUse ? (record.Flags | fHRTFT_INUSE) : (record.Flags & ~fHRTFT_INUSE);
 }
@@ -30,7 +31,7 @@ bool PanelUsesGpio(std::uint32_t panelType) {
     return panelType == kPanelStn || (panelType >= kPanelHrTft && panelType <= 6);
 }
 
-std::uint32_t GetCompositePanelType(WorkingConfig& config, std::size_t) {
+std::uint32_t GetCompositePanelType(config::WorkingConfig& config, std::size_t) {
     const std::uint32_t extended = GetFieldValue(config, kIdExtPanelType);
     if (extended != 0) {
         return extended + kPanelExtendedBase;
@@ -38,7 +39,7 @@ std::uint32_t GetCompositePanelType(WorkingConfig& config, std::size_t) {
     return std::min(GetFieldValue(config, kIdBasicPanelType), kPanelHrTft);
 }
 
-void SetCompositePanelType(WorkingConfig& config, std::size_t, std::uint32_t value) {
+void SetCompositePanelType(config::WorkingConfig& config, std::size_t, std::uint32_t value) {
     if (value > kPanelExtendedBase) {
         SetFieldValue(config, kIdExtPanelType, value - kPanelExtendedBase);
         return;
@@ -47,7 +48,7 @@ void SetCompositePanelType(WorkingConfig& config, std::size_t, std::uint32_t val
     SetFieldValue(config, kIdExtPanelType, 0);
 }
 
-void SetBasicPanelType(WorkingConfig& config, std::size_t record, std::uint32_t value) {
+void SetBasicPanelType(config::WorkingConfig& config, std::size_t record, std::uint32_t value) {
     WriteFieldBits(config, record, value);
     SetHrTftInUse(config, IsBasicHrTft(ReadFieldBits(config, record)));
     RecomputeGpio(config);
@@ -57,7 +58,7 @@ void SetBasicPanelType(WorkingConfig& config, std::size_t record, std::uint32_t 
 // An extended type replaces the basic one, whose HR-TFT interface then no
 // longer holds the clock chip's pins; with no extended type the basic type
 // decides again.
-void SetExtendedPanelType(WorkingConfig& config, std::size_t record, std::uint32_t value) {
+void SetExtendedPanelType(config::WorkingConfig& config, std::size_t record, std::uint32_t value) {
     WriteFieldBits(config, record, value);
     const bool extended = ReadFieldBits(config, record) != 0;
     SetHrTftInUse(config,
@@ -66,7 +67,7 @@ void SetExtendedPanelType(WorkingConfig& config, std::size_t record, std::uint32
     RecomputeGpoPower(config);
 }
 
-void RecomputeGpio(WorkingConfig& config) {
+void RecomputeGpio(config::WorkingConfig& config) {
     const bool usesGpio = PanelUsesGpio(GetFieldValue(config, kIdPanelType));
     const bool clockChip = GetFieldValue(config, kIdClockChip) != 0;
     const bool usb = GetFieldValue(config, kIdUsbEnable) != 0;
@@ -87,7 +88,7 @@ void RecomputeGpio(WorkingConfig& config) {
     WriteFieldAllEntries(config, FindField(kIdGpioStatus), 0, usesGpio ? 0 : powerMask);
 }
 
-void RecomputeGpoPower(WorkingConfig& config) {
+void RecomputeGpoPower(config::WorkingConfig& config) {
     if (!PanelUsesGpio(GetFieldValue(config, kIdPanelType))) {
         return;
     }
@@ -98,4 +99,4 @@ void RecomputeGpoPower(WorkingConfig& config) {
     WriteFieldAllEntries(config, FindField(kIdGpoControl), 0, control);
 }
 
-} // namespace k7r
+} // namespace k7r::regs

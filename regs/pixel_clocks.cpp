@@ -1,14 +1,16 @@
-#include "regs/computations.h"
+#include "regs/pixel_clocks.h"
+
+#include "regs/clock_tree.h"
 
 #include "config/working_config.h"
 #include "hal/chip_registers.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <array>
 #include <cstdio>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 constexpr std::uint32_t kPclkSourceClkI2 = 3;
@@ -37,7 +39,7 @@ std::optional<std::size_t> FindLine(const PixelClockList& list, const std::strin
 
 // Makes CLKI2 the pixel clock itself: source CLKI2, divide 1, no automatic
 // divides. A PWM clock running from CLKI2 keeps it unchanged.
-bool SwitchClkI2To(WorkingConfig& config, std::uint32_t kHz) {
+bool SwitchClkI2To(config::WorkingConfig& config, std::uint32_t kHz) {
     if (GetFieldValue(config, kIdPwmSource) == kPwmSourceClkI2) {
         return false;
     }
@@ -51,13 +53,13 @@ bool SwitchClkI2To(WorkingConfig& config, std::uint32_t kHz) {
 
 } // namespace
 
-PixelClockList ReachablePixelClocks(WorkingConfig& config) {
+PixelClockList ReachablePixelClocks(config::WorkingConfig& config) {
     const std::uint32_t sourceKhz = PixelClockSourceHz(config) / 1000;
     const std::uint32_t current = GetFieldValue(config, kIdPclkDivide);
     PixelClockList list{{}, 0};
     if (GetFieldValue(config, kIdAutoPclkDivide) != 0) {
-        for (std::uint32_t raw = 0; raw < reg::kPixelClockDivideChoices; ++raw) {
-            const std::uint32_t divide = reg::PixelClockDivide(raw);
+        for (std::uint32_t raw = 0; raw < hal::reg::kPixelClockDivideChoices; ++raw) {
+            const std::uint32_t divide = hal::reg::PixelClockDivide(raw);
             if (divide == current) {
                 list.selected = list.lines.size();
             }
@@ -76,7 +78,7 @@ std::string FormatPixelClockKhz(std::uint32_t kHz) {
     return text;
 }
 
-std::optional<std::size_t> MatchPixelClock(WorkingConfig& config, std::uint32_t kHz) {
+std::optional<std::size_t> MatchPixelClock(config::WorkingConfig& config, std::uint32_t kHz) {
     const std::string prefix = FormatPixelClockKhz(kHz);
     std::optional<std::size_t> line = FindLine(ReachablePixelClocks(config), prefix);
     if (!line && SwitchClkI2To(config, kHz)) {
@@ -90,4 +92,4 @@ std::optional<std::size_t> MatchPixelClock(WorkingConfig& config, std::uint32_t 
     return line;
 }
 
-} // namespace k7r
+} // namespace k7r::regs

@@ -1,16 +1,18 @@
-#include "regs/field_operations.h"
+#include "regs/record_settings.h"
+
+#include "regs/panel_type.h"
 
 #include "config/working_config.h"
 #include "regs/chip_port.h"
 #include "regs/field_table.h"
-#include "regs/panel_power.h"
+#include "regs/field_values.h"
+#include "regs/register_access.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 // The settings kept as the inverse of a flag ("Automatic ..." on = fixed off).
@@ -45,7 +47,7 @@ HAL_U16 Clamp16(std::uint32_t value) {
 
 // A new power pin on GPO: the old pin must no longer be switched on after
 // the power-on delay.
-void ReleaseOldGpoPin(WorkingConfig& config, std::uint32_t newMask) {
+void ReleaseOldGpoPin(config::WorkingConfig& config, std::uint32_t newMask) {
     const std::uint32_t oldMask = config.Record.GpoPowerMask;
     if (oldMask != 0 && (oldMask & newMask) == 0) {
         const std::uint32_t control = GetFieldValue(config, kIdGpoControl);
@@ -53,7 +55,7 @@ void ReleaseOldGpoPin(WorkingConfig& config, std::uint32_t newMask) {
     }
 }
 
-void StoreRecordSetting(WorkingConfig& config, std::uint32_t id, std::uint32_t value) {
+void StoreRecordSetting(config::WorkingConfig& config, std::uint32_t id, std::uint32_t value) {
     HAL_STRUCT& record = config.Record;
     switch (id) {
     case kIdClkI:
@@ -113,7 +115,8 @@ void StoreRecordSetting(WorkingConfig& config, std::uint32_t id, std::uint32_t v
 
 // A live chip runs on the clocks the record asks for: a changed input clock
 // is programmed into the synthesizer at once.
-void ReprogramChangedClocks(WorkingConfig& config, std::uint32_t oldClkI, std::uint32_t oldClkI2) {
+void ReprogramChangedClocks(config::WorkingConfig& config, std::uint32_t oldClkI,
+                            std::uint32_t oldClkI2) {
     const HAL_STRUCT& after = config.Record;
     const bool clkIChanged = oldClkI != 0 && oldClkI != after.ClkI;
     const bool clkI2Changed = oldClkI2 != 0 && oldClkI2 != after.ClkI2;
@@ -124,7 +127,7 @@ void ReprogramChangedClocks(WorkingConfig& config, std::uint32_t oldClkI, std::u
 
 } // namespace
 
-std::uint32_t GetRecordSetting(WorkingConfig& config, std::size_t record) {
+std::uint32_t GetRecordSetting(config::WorkingConfig& config, std::size_t record) {
     const HAL_STRUCT& hal = config.Record;
     const std::uint32_t id = kFieldTable[record].Id;
     switch (id) {
@@ -161,7 +164,7 @@ std::uint32_t GetRecordSetting(WorkingConfig& config, std::size_t record) {
     }
 }
 
-void SetRecordSetting(WorkingConfig& config, std::size_t record, std::uint32_t value) {
+void SetRecordSetting(config::WorkingConfig& config, std::size_t record, std::uint32_t value) {
     const std::uint32_t oldClkI = config.Record.ClkI;
     const std::uint32_t oldClkI2 = config.Record.ClkI2;
     StoreRecordSetting(config, kFieldTable[record].Id, value);
@@ -170,8 +173,8 @@ void SetRecordSetting(WorkingConfig& config, std::size_t record, std::uint32_t v
     }
 }
 
-std::uint32_t MaxDescription(WorkingConfig&, std::size_t) {
+std::uint32_t MaxDescription(config::WorkingConfig&, std::size_t) {
     return HAL_DESCRIPTION_SIZE;
 }
 
-} // namespace k7r
+} // namespace k7r::regs

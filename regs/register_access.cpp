@@ -1,4 +1,5 @@
-#include "regs/settings_engine.h"
+
+#include "regs/register_access.h"
 
 #include "config/working_config.h"
 #include "regs/chip_port.h"
@@ -10,13 +11,13 @@
 
 #include <algorithm>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 // The entry at a table position, where the position EntryCount (the end
 // entry) stands for registers the table does not list. A table without an
 // end marker has no such entry: then reads give 0 and writes are dropped.
-RegEntry* EntryAt(WorkingConfig& config, int position) {
+RegEntry* EntryAt(config::WorkingConfig& config, int position) {
     if (position < 0 || position > config.EntryCount || position >= HAL_MAX_REGS) {
         return nullptr;
     }
@@ -39,7 +40,7 @@ bool IsModeRegister(std::uint32_t reg) {
 
 } // namespace
 
-std::uint32_t ReadRegister(WorkingConfig& config, std::uint32_t reg, int position) {
+std::uint32_t ReadRegister(config::WorkingConfig& config, std::uint32_t reg, int position) {
     if (config.Live) {
         if (position >= 0 && static_cast<std::size_t>(position) < kRegisterCount) {
             reg = kRegisterTable[position].Offset;
@@ -57,7 +58,7 @@ std::uint32_t ReadRegister(WorkingConfig& config, std::uint32_t reg, int positio
     return entry ? entry->Value : 0;
 }
 
-std::uint32_t WriteRegister(WorkingConfig& config, std::uint32_t reg, std::uint32_t value,
+std::uint32_t WriteRegister(config::WorkingConfig& config, std::uint32_t reg, std::uint32_t value,
                             int position) {
     if (config.Live) {
         if (reg < riRESERVED_FIRST) {
@@ -78,7 +79,7 @@ std::uint32_t WriteRegister(WorkingConfig& config, std::uint32_t reg, std::uint3
     return value;
 }
 
-EnumeratedRegister EnumRegister(const WorkingConfig& config, int position) {
+EnumeratedRegister EnumRegister(const config::WorkingConfig& config, int position) {
     if (config.Live) {
         const int end = static_cast<int>(kRegisterCount) - 1;
         if (position < 0 || position >= static_cast<int>(kRealRegisterCount)) {
@@ -95,7 +96,7 @@ EnumeratedRegister EnumRegister(const WorkingConfig& config, int position) {
     return {config.Record.Regs[position].Index, position != config.EntryCount};
 }
 
-std::uint32_t ReadFieldBits(WorkingConfig& config, std::size_t record) {
+std::uint32_t ReadFieldBits(config::WorkingConfig& config, std::size_t record) {
     const FIELD_DESC& field = kFieldTable[record];
     if (field.Mask == 0) {
         return 0;
@@ -109,7 +110,7 @@ std::uint32_t ReadFieldBits(WorkingConfig& config, std::size_t record) {
     return (value & field.Mask) >> FieldBitRange(field.Mask).Lo;
 }
 
-void WriteFieldBits(WorkingConfig& config, std::size_t record, std::uint32_t value) {
+void WriteFieldBits(config::WorkingConfig& config, std::size_t record, std::uint32_t value) {
     const FIELD_DESC& field = kFieldTable[record];
     if (field.Mask == 0) {
         return;
@@ -129,7 +130,7 @@ void WriteFieldBits(WorkingConfig& config, std::size_t record, std::uint32_t val
     }
 }
 
-void WriteFieldAllEntries(WorkingConfig& config, std::size_t record, std::uint32_t before,
+void WriteFieldAllEntries(config::WorkingConfig& config, std::size_t record, std::uint32_t before,
                           std::uint32_t after) {
     const FIELD_DESC& field = kFieldTable[record];
     if (field.Mask == 0) {
@@ -155,4 +156,4 @@ void WriteFieldAllEntries(WorkingConfig& config, std::size_t record, std::uint32
     }
 }
 
-} // namespace k7r
+} // namespace k7r::regs

@@ -1,4 +1,6 @@
-#include "regs/settings_engine.h"
+#include "regs/register_breakdown.h"
+
+#include "regs/field_values.h"
 
 #include "config/working_config.h"
 #include "regs/field_attributes.h"
@@ -9,7 +11,7 @@
 
 #include <cstdio>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 bool SameBits(const FIELD_DESC& a, const FIELD_DESC& b) {
@@ -33,7 +35,7 @@ bool IsShownInBreakdown(std::size_t record, std::uint32_t reg) {
            field.Register == reg && !GivesWayToRawTwin(record);
 }
 
-std::string FieldLine(WorkingConfig& config, std::size_t record, int hintPosition) {
+std::string FieldLine(config::WorkingConfig& config, std::size_t record, int hintPosition) {
     const FIELD_DESC& field = kFieldTable[record];
     const BitRange range = FieldBitRange(field.Mask);
     char bits[32];
@@ -58,7 +60,7 @@ std::string FieldLine(WorkingConfig& config, std::size_t record, int hintPositio
 
 } // namespace
 
-std::string RegisterBreakdown(WorkingConfig& config, int position) {
+std::string RegisterBreakdown(config::WorkingConfig& config, int position) {
     std::uint32_t reg = 0;
     if (config.Live) {
         if (position < 0 || position >= static_cast<int>(kRealRegisterCount)) {
@@ -96,4 +98,4 @@ std::string RegisterBreakdown(WorkingConfig& config, int position) {
     return text;
 }
 
-} // namespace k7r
+} // namespace k7r::regs

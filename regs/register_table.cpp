@@ -2,7 +2,7 @@
 
 #include "config/hal_struct.h"
 
-namespace k7r {
+namespace k7r::regs {
 
 // The offset and the identifier of a register, both from the public header's
 // definition of its name, so that the two cannot differ.
@@ -168,4 +168,17 @@ std::string_view GetRegisterName(std::uint32_t offset) {
     return reg ? reg->Name : kUnknownRegister;
 }
 
-} // namespace k7r
+std::optional<std::string_view> PseudoIndexName(std::uint32_t index) {
+    switch (index) {
+    case riDELAYOFF:
+        return "riDELAYOFF";
+    case riDELAYON:
+        return "riDELAYON";
+    case riREGEND:
+        return "riREGEND";
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace k7r::regs

@@ -3,9 +3,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
-namespace k7r {
+namespace k7r::regs {
 
 // One register of the chip (or a pseudo-register of the initialization table).
 struct REG_DESC {
@@ -32,4 +33,8 @@ extern const std::array<USB_EXT_DESC, kUsbExtRegisterCount> kUsbExtRegisterTable
 std::string_view GetRegisterIdentifier(std::uint32_t offset);
 std::string_view GetRegisterName(std::uint32_t offset);
 
-} // namespace k7r
+// The name hal_struct.h gives a pseudo-index of the initialization table:
+// "riDELAYOFF", "riDELAYON" or "riREGEND"; none for a register offset.
+std::optional<std::string_view> PseudoIndexName(std::uint32_t index);
+
+} // namespace k7r::regs

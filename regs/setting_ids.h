@@ -3,7 +3,7 @@
 #include <cstdint>
 
 // Setting ids that the engine, the computations and validation name in code.
-namespace k7r {
+namespace k7r::regs {
 
 inline constexpr std::uint32_t kIdDescription = 1;
 inline constexpr std::uint32_t kIdClkI = 2;
@@ -87,4 +87,4 @@ inline constexpr std::uint32_t kIdPclk1Divide = 144;
 inline constexpr std::uint32_t kIdBltRop = 177;
 inline constexpr std::uint32_t kIdBltOperation = 178;
 
-} // namespace k7r
+} // namespace k7r::regs

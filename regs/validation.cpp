@@ -5,16 +5,17 @@
 #include "regs/field_bits.h"
 #include "regs/field_names.h"
 #include "regs/field_table.h"
-#include "regs/panel_power.h"
+#include "regs/field_values.h"
+#include "regs/panel_type.h"
+#include "regs/register_access.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 // Collects messages into the room a caller's buffer has left, as formatting
@@ -58,7 +59,7 @@ struct Timing {
     std::uint32_t panelType;
 };
 
-Timing ReadTiming(WorkingConfig& config) {
+Timing ReadTiming(config::WorkingConfig& config) {
     return {GetFieldValue(config, kIdBitsPerPixel), GetFieldValue(config, kIdSwivelView),
             GetFieldValue(config, kIdPixelClock),   GetFieldValue(config, kIdMemoryClock),
             GetFieldValue(config, kIdHorzTotal),    GetFieldValue(config, kIdHorzDisplay),
@@ -88,7 +89,7 @@ void CheckMemoryBandwidth(const Timing& t, Messages& out) {
     }
 }
 
-void CheckStnTiming(WorkingConfig& config, const Timing& t, Messages& out) {
+void CheckStnTiming(config::WorkingConfig& config, const Timing& t, Messages& out) {
     if (t.hps > 22) {
         out.Add("Warning: %s must be 22 (where REG[28h] = 0) when Panel Type is STN.\n",
                 Name(kIdHorzStart).c_str());
@@ -109,7 +110,7 @@ void CheckStnTiming(WorkingConfig& config, const Timing& t, Messages& out) {
     }
 }
 
-void CheckMemorySize(WorkingConfig& config, Messages& out) {
+void CheckMemorySize(config::WorkingConfig& config, Messages& out) {
     const std::uint32_t required = GetFieldValue(config, kIdRequiredVram);
     const std::uint32_t total = GetFieldValue(config, kIdAvailableMemory);
     const std::uint32_t start = GetFieldValue(config, kIdMainStart);
@@ -160,7 +161,7 @@ void ReportStrayBits(std::uint32_t reg, std::uint32_t stray, Messages& out) {
             runs.c_str());
 }
 
-void CheckReservedBits(const WorkingConfig& config, Messages& out) {
+void CheckReservedBits(const config::WorkingConfig& config, Messages& out) {
     for (int position = 0; position < config.EntryCount && position < HAL_MAX_REGS; ++position) {
         const RegEntry& entry = config.Record.Regs[position];
         if (entry.Index >= riRESERVED_FIRST) {
@@ -174,14 +175,15 @@ void CheckReservedBits(const WorkingConfig& config, Messages& out) {
 
 // A start address clamped to the field's maximum means the SwivelView offset
 // did not fit.
-void CheckSwivelOverflow(WorkingConfig& config, std::uint32_t id, const char* name, Messages& out) {
+void CheckSwivelOverflow(config::WorkingConfig& config, std::uint32_t id, const char* name,
+                         Messages& out) {
     const std::size_t record = FindField(id);
     if (ReadFieldBits(config, record) == FieldMaxValue(kFieldTable[record].Mask)) {
         out.Add("Warning: The %s SwivelView calculation overflowed.\n", name);
     }
 }
 
-void CheckFirstBytePosition(WorkingConfig& config, const Timing& t, Messages& out) {
+void CheckFirstBytePosition(config::WorkingConfig& config, const Timing& t, Messages& out) {
     std::uint32_t pixels = 0;
     if (t.swivelView == 90) {
         pixels = t.vdp / (GetFieldValue(config, kIdVertDoubling) + 1);
@@ -200,7 +202,7 @@ void CheckFirstBytePosition(WorkingConfig& config, const Timing& t, Messages& ou
 
 } // namespace
 
-std::string ValidateErrors(WorkingConfig& config, std::size_t room) {
+std::string ValidateErrors(config::WorkingConfig& config, std::size_t room) {
     Messages out(room);
     const Timing t = ReadTiming(config);
     if (t.bpp != 1 && t.bpp != 2 && t.bpp != 4 && t.bpp != 8 && t.bpp != 16) {
@@ -233,7 +235,7 @@ std::string ValidateErrors(WorkingConfig& config, std::size_t room) {
     return out.Take();
 }
 
-std::string ValidateWarnings(WorkingConfig& config, std::size_t room) {
+std::string ValidateWarnings(config::WorkingConfig& config, std::size_t room) {
     Messages out(room);
     const Timing t = ReadTiming(config);
     if (GetFieldValue(config, kIdPclkDivideRaw) > 4) {
@@ -269,4 +271,4 @@ std::string ValidateWarnings(WorkingConfig& config, std::size_t room) {
     return out.Take();
 }
 
-} // namespace k7r
+} // namespace k7r::regs

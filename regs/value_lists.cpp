@@ -1,17 +1,18 @@
-#include "regs/field_operations.h"
+#include "regs/value_lists.h"
+
+#include "regs/panel_type.h"
 
 #include "regs/field_bits.h"
 #include "regs/field_table.h"
-#include "regs/panel_power.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <array>
 #include <cstdio>
 #include <span>
 #include <string_view>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 using Texts = std::span<const std::string_view>;
@@ -157,7 +158,8 @@ constexpr std::uint32_t kExtendedTft3 = 2;
 
 } // namespace
 
-std::optional<std::string> ListFixed(WorkingConfig&, std::size_t record, std::uint32_t item) {
+std::optional<std::string> ListFixed(config::WorkingConfig&, std::size_t record,
+                                     std::uint32_t item) {
     const std::uint32_t id = kFieldTable[record].Id;
     for (const FixedList& list : kFixedLists) {
         if (list.id == id) {
@@ -167,7 +169,8 @@ std::optional<std::string> ListFixed(WorkingConfig&, std::size_t record, std::ui
     return std::nullopt;
 }
 
-std::optional<std::string> ListDataWidth(WorkingConfig& config, std::size_t, std::uint32_t item) {
+std::optional<std::string> ListDataWidth(config::WorkingConfig& config, std::size_t,
+                                         std::uint32_t item) {
     static constexpr std::string_view kStn[] = {"4-Bit", "8-Bit", "16-Bit"};
     static constexpr std::string_view kTft[] = {"9-Bit", "12-Bit", "18-Bit"};
     return ItemOf(GetFieldValue(config, kIdPanelType) == kPanelStn ? Texts(kStn) : Texts(kTft),
@@ -175,14 +178,16 @@ std::optional<std::string> ListDataWidth(WorkingConfig& config, std::size_t, std
 }
 
 // By value, so an enumeration from item 0 finds nothing.
-std::optional<std::string> ListBitsPerPixel(WorkingConfig&, std::size_t, std::uint32_t item) {
+std::optional<std::string> ListBitsPerPixel(config::WorkingConfig&, std::size_t,
+                                            std::uint32_t item) {
     if (item != 1 && item != 2 && item != 4 && item != 8 && item != 16) {
         return std::nullopt;
     }
     return std::to_string(item);
 }
 
-std::optional<std::string> ListReservedZero(WorkingConfig&, std::size_t, std::uint32_t item) {
+std::optional<std::string> ListReservedZero(config::WorkingConfig&, std::size_t,
+                                            std::uint32_t item) {
     if (item != 0) {
         return std::nullopt;
     }
@@ -192,7 +197,7 @@ std::optional<std::string> ListReservedZero(WorkingConfig&, std::size_t, std::ui
 // The GPO pins carry panel signals for the Type 2 and Type 3 TFT panels,
 // whose lists then name the signal's behaviour. "Every item" of a list is
 // every value of its one-bit field, so an enumeration ends.
-std::optional<std::string> ListGpoControl(WorkingConfig& config, std::size_t record,
+std::optional<std::string> ListGpoControl(config::WorkingConfig& config, std::size_t record,
                                           std::uint32_t item) {
     static constexpr std::string_view kForcedLow[] = {"Forced Low", "Enabled"};
     static constexpr std::string_view kOneEnabled[] = {"1", "Enabled"};
@@ -219,7 +224,7 @@ std::optional<std::string> ListGpoControl(WorkingConfig& config, std::size_t rec
 
 // "2:1", "4:1", ... for the PWM clock divide (2 to the item) and the Type 3
 // PCLK1 divide (2 to the item + 1).
-std::optional<std::string> ListPowerOfTwoDivide(WorkingConfig& config, std::size_t record,
+std::optional<std::string> ListPowerOfTwoDivide(config::WorkingConfig& config, std::size_t record,
                                                 std::uint32_t item) {
     const std::uint32_t id = kFieldTable[record].Id;
     const std::uint32_t exponent = item + (id == kIdPclk1Divide ? 1 : 0);
@@ -229,7 +234,7 @@ std::optional<std::string> ListPowerOfTwoDivide(WorkingConfig& config, std::size
     return std::to_string(std::uint32_t{1} << exponent) + ":1";
 }
 
-std::optional<std::string> ListDutyCycle(WorkingConfig&, std::size_t, std::uint32_t item) {
+std::optional<std::string> ListDutyCycle(config::WorkingConfig&, std::size_t, std::uint32_t item) {
     if (item > 255) {
         return std::nullopt;
     }
@@ -237,7 +242,7 @@ std::optional<std::string> ListDutyCycle(WorkingConfig&, std::size_t, std::uint3
 }
 
 // The raster operation field means what the BitBLT operation makes of it.
-std::optional<std::string> ListRasterOperation(WorkingConfig& config, std::size_t record,
+std::optional<std::string> ListRasterOperation(config::WorkingConfig& config, std::size_t record,
                                                std::uint32_t item) {
     if (!WithinField(record, item)) {
         return std::nullopt;
@@ -270,4 +275,4 @@ std::optional<std::string> ListRasterOperation(WorkingConfig& config, std::size_
     }
 }
 
-} // namespace k7r
+} // namespace k7r::regs

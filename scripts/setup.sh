@@ -62,6 +62,7 @@ install_missing \
     wine64 fonts-wine xvfb xauth x11-utils \
     clang-14 libclang-rt-14-dev \
     gcc-m68k-linux-gnu binutils-m68k-linux-gnu \
+    nsis lintian unzip man-db \
     srecord imagemagick tmux python3 chromium
 
 # 32-bit Wine, for testing the 32-bit build, only where the kernel runs

@@ -1,6 +1,7 @@
 #include "view/bmp.h"
 
 #include "view/bmp_format.h"
+#include "view/bmp_rle.h"
 #include "view/bmp_rows.h"
 #include "view/messages.h"
 #include "view/print.h"
@@ -8,7 +9,7 @@
 #include <algorithm>
 #include <string>
 
-namespace k7r {
+namespace k7r::view {
 
 namespace {
 
@@ -126,4 +127,4 @@ int DrawBmp(DrawTarget target, std::span<const std::uint8_t> file, std::string_v
     return header->compression == 0 ? DrawUncompressedRows(rows) : DrawRunLengthRows(rows);
 }
 
-} // namespace k7r
+} // namespace k7r::view

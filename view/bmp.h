@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-namespace k7r {
+namespace k7r::view {
 
 struct BmpHeader {
     std::int32_t width = 0;
@@ -29,4 +29,4 @@ std::optional<BmpHeader> ReadBmpHeader(std::span<const std::uint8_t> file, std::
 // Draws the image bottom row first; 0 when drawn, 1 after an error message.
 int DrawBmp(DrawTarget target, std::span<const std::uint8_t> file, std::string_view name);
 
-} // namespace k7r
+} // namespace k7r::view

@@ -6,7 +6,7 @@
 // Windows bitmap layout: a 14-byte file header, then an information header
 // of at least 40 bytes, the colour table (blue, green, red, reserved) and
 // the pixel rows, bottom row first, each padded to 4 bytes.
-namespace k7r::bmp {
+namespace k7r::view::bmp {
 
 inline constexpr std::size_t kFileHeaderSize = 14;
 inline constexpr std::size_t kInfoHeaderSize = 40;
@@ -30,4 +30,4 @@ inline constexpr std::uint8_t kEndOfLine = 0;
 inline constexpr std::uint8_t kEndOfBitmap = 1;
 inline constexpr std::uint8_t kDelta = 2;
 
-} // namespace k7r::bmp
+} // namespace k7r::view::bmp

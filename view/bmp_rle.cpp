@@ -1,3 +1,5 @@
+#include "view/bmp_rle.h"
+
 #include "view/bmp_format.h"
 #include "view/bmp_rows.h"
 #include "view/messages.h"
@@ -6,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace k7r {
+namespace k7r::view {
 
 namespace {
 
@@ -154,4 +156,4 @@ int DrawRunLengthRows(BmpRows& rows) {
     return 1;
 }
 
-} // namespace k7r
+} // namespace k7r::view

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace k7r {
+namespace k7r::view {
 
 // Rows are stored bottom-up. When the image is taller than the room below
 // its top line, the rows nearest the bottom of the file would fall off the
@@ -35,4 +35,4 @@ int DrawUncompressedRows(BmpRows& rows) {
     return 0;
 }
 
-} // namespace k7r
+} // namespace k7r::view

@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-namespace k7r {
+namespace k7r::view {
 
 // What both row decoders of a bitmap share: the pixel data, where and how
 // to draw, and the converter to the panel's format.
@@ -22,6 +22,5 @@ struct BmpRows {
 };
 
 int DrawUncompressedRows(BmpRows& rows);
-int DrawRunLengthRows(BmpRows& rows);
 
-} // namespace k7r
+} // namespace k7r::view

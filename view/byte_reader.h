@@ -5,7 +5,7 @@
 #include <optional>
 #include <span>
 
-namespace k7r {
+namespace k7r::view {
 
 // A cursor over a file's bytes. Every read checks what is left, so a
 // decoder can never read past the end of its file.
@@ -61,4 +61,4 @@ inline std::uint32_t Le32(std::span<const std::uint8_t> bytes, std::size_t offse
            (std::uint32_t{bytes[offset + 3]} << 24);
 }
 
-} // namespace k7r
+} // namespace k7r::view

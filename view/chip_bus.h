@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace k7r {
+namespace k7r::view {
 
 // What the viewer needs from a chip: 32-bit register and display-memory
 // access by byte offset. The program reaches the real chip (or the board
@@ -17,4 +17,4 @@ class ChipBus {
     virtual void WriteMemory(std::uint32_t offset, std::uint32_t value) = 0;
 };
 
-} // namespace k7r
+} // namespace k7r::view

@@ -1,6 +1,6 @@
 #include "view/convert_row.h"
 
-namespace k7r {
+namespace k7r::view {
 
 namespace {
 
@@ -112,4 +112,4 @@ std::vector<std::uint8_t> RowConverter::Convert(std::span<const std::uint8_t> ro
     }
 }
 
-} // namespace k7r
+} // namespace k7r::view

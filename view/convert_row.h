@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-namespace k7r {
+namespace k7r::view {
 
 // BMP stores 24-bit pixels blue first, JPEG red first.
 enum class ChannelOrder { Bgr, Rgb };
@@ -37,4 +37,4 @@ class RowConverter {
     std::optional<NearestColour> nearest_;
 };
 
-} // namespace k7r
+} // namespace k7r::view

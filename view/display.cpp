@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace k7r {
+namespace k7r::view {
 
 namespace {
 
@@ -15,28 +15,28 @@ constexpr std::uint32_t RoundUp4(std::uint32_t value) {
 } // namespace
 
 std::uint32_t Display::GetBitsPerPixel() {
-    std::uint32_t bpp = bus_.ReadRegister(reg::kDisplaySettings) & 0x1F;
+    std::uint32_t bpp = bus_.ReadRegister(hal::reg::kDisplaySettings) & 0x1F;
     return bpp == 0 ? 1 : bpp;
 }
 
 std::uint32_t Display::GetMemorySize() {
-    return ((bus_.ReadRegister(reg::kProductInfo) >> 8) & 0xFF) * 4096;
+    return ((bus_.ReadRegister(hal::reg::kProductInfo) >> 8) & 0xFF) * 4096;
 }
 
 std::uint32_t Display::GetPanelWidth() {
-    return (bus_.ReadRegister(reg::kHorzDisplay) & 0x7F) * 8 + 8;
+    return (bus_.ReadRegister(hal::reg::kHorzDisplay) & 0x7F) * 8 + 8;
 }
 
 std::uint32_t Display::GetPanelHeight() {
-    return (bus_.ReadRegister(reg::kVertDisplay) & 0x3FF) + 1;
+    return (bus_.ReadRegister(hal::reg::kVertDisplay) & 0x3FF) + 1;
 }
 
 std::uint32_t Display::GetSwivelView() {
-    return ((bus_.ReadRegister(reg::kDisplaySettings) >> 16) & 3) * 90;
+    return ((bus_.ReadRegister(hal::reg::kDisplaySettings) >> 16) & 3) * 90;
 }
 
 std::uint32_t Display::GetPixelDoubling() {
-    return (bus_.ReadRegister(reg::kDisplaySettings) >> 24) & 3;
+    return (bus_.ReadRegister(hal::reg::kDisplaySettings) >> 24) & 3;
 }
 
 bool Display::Rotated() {
@@ -59,11 +59,11 @@ std::uint32_t Display::GetDisplayHeight() {
 }
 
 std::uint32_t Display::GetStride() {
-    return bus_.ReadRegister(reg::kMainOffset) * 4;
+    return bus_.ReadRegister(hal::reg::kMainOffset) * 4;
 }
 
 void Display::SetStride(std::uint32_t bytes) {
-    bus_.WriteRegister(reg::kMainOffset, bytes / 4);
+    bus_.WriteRegister(hal::reg::kMainOffset, bytes / 4);
 }
 
 // The start address names the word shown at the panel's top left, which
@@ -89,12 +89,12 @@ void Display::SetStartAddress(std::uint32_t byteOffset) {
         words = ((height - 1) * stride + offset) / 4;
         break;
     }
-    bus_.WriteRegister(reg::kMainStart, words);
+    bus_.WriteRegister(hal::reg::kMainStart, words);
 }
 
 void Display::SetBitsPerPixel(std::uint32_t bpp) {
-    std::uint32_t settings = bus_.ReadRegister(reg::kDisplaySettings);
-    bus_.WriteRegister(reg::kDisplaySettings, (settings & ~0x1Fu) | bpp);
+    std::uint32_t settings = bus_.ReadRegister(hal::reg::kDisplaySettings);
+    bus_.WriteRegister(hal::reg::kDisplaySettings, (settings & ~0x1Fu) | bpp);
     std::uint32_t width = Rotated() ? GetPanelHeight() : GetPanelWidth();
     if (GetPixelDoubling() & 1) {
         width /= 2;
@@ -108,7 +108,8 @@ bool Display::SetVirtualDisplay(std::uint32_t width, std::uint32_t height) {
     if (bpp * width / 8 * height > GetMemorySize()) {
         return false;
     }
-    bus_.WriteRegister(reg::kMainOffset, static_cast<std::uint32_t>(bpp * width / 32) & 0xFFFF);
+    bus_.WriteRegister(hal::reg::kMainOffset,
+                       static_cast<std::uint32_t>(bpp * width / 32) & 0xFFFF);
     return true;
 }
 
@@ -116,14 +117,14 @@ bool Display::PanDisplay(std::uint32_t window, std::uint32_t x, std::uint32_t y)
     if ((window != 1 && window != 2) || y > GetDisplayHeight()) {
         return false;
     }
-    bus_.WriteRegister(reg::kMainStart, x * GetBitsPerPixel() / 32 + y * GetStride() / 4);
+    bus_.WriteRegister(hal::reg::kMainStart, x * GetBitsPerPixel() / 32 + y * GetStride() / 4);
     return true;
 }
 
 void Display::WriteLut(const Palette& palette, std::uint32_t count) {
     for (std::uint32_t i = 0; i < count && i < palette.size(); ++i) {
         const Rgb& c = palette[i];
-        bus_.WriteRegister(reg::kLutWrite, (i << 24) | (c.r << 16) | (c.g << 8) | c.b);
+        bus_.WriteRegister(hal::reg::kLutWrite, (i << 24) | (c.r << 16) | (c.g << 8) | c.b);
     }
 }
 
@@ -177,4 +178,4 @@ void Display::PutRow(std::span<const std::uint8_t> pixels, std::uint32_t count, 
     }
 }
 
-} // namespace k7r
+} // namespace k7r::view

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-namespace k7r {
+namespace k7r::view {
 
 // The viewer's display functions: the display mode as the chip's registers
 // describe it, and the few registers and memory writes that draw an image.
@@ -47,4 +47,4 @@ class Display {
     ChipBus& bus_;
 };
 
-} // namespace k7r
+} // namespace k7r::view

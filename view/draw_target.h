@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <ostream>
 
-namespace k7r {
+namespace k7r::view {
 
 // Where a decoder draws: the display, the top-left corner of the image on
 // it, and the console for its messages.
@@ -16,4 +16,4 @@ struct DrawTarget {
     std::uint32_t y = 0;
 };
 
-} // namespace k7r
+} // namespace k7r::view

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-namespace k7r {
+namespace k7r::view {
 
 namespace {
 
@@ -161,4 +161,4 @@ int DrawGif(DrawTarget target, std::span<const std::uint8_t> file) {
     return GifDrawer(target, file).Draw();
 }
 
-} // namespace k7r
+} // namespace k7r::view

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-namespace k7r {
+namespace k7r::view {
 
 // Width, height and depth of a GIF87a file's logical screen; a GIF89a file
 // gives no information (all 0).
@@ -17,4 +17,4 @@ ImageInfo ReadGifInfo(std::span<const std::uint8_t> file);
 // 1 after an error message.
 int DrawGif(DrawTarget target, std::span<const std::uint8_t> file);
 
-} // namespace k7r
+} // namespace k7r::view

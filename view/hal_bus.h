@@ -1,9 +1,9 @@
 #pragma once
 
-#include "hal/hal.h"
+#include "hal/access.h"
 #include "view/chip_bus.h"
 
-namespace k7r {
+namespace k7r::view {
 
 // The chip as the chip access layer reaches it: the board driver's mapping,
 // or the board emulator.
@@ -19,4 +19,4 @@ class HalBus : public ChipBus {
     }
 };
 
-} // namespace k7r
+} // namespace k7r::view

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-namespace k7r {
+namespace k7r::view {
 
 FileType DetectFileType(std::span<const std::uint8_t> bytes) {
     auto startsWith = [&](std::string_view magic) {
@@ -23,4 +23,4 @@ FileType DetectFileType(std::span<const std::uint8_t> bytes) {
     return FileType::Unknown;
 }
 
-} // namespace k7r
+} // namespace k7r::view

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-namespace k7r {
+namespace k7r::view {
 
 enum class FileType { Unknown = -1, Bmp = 0, Gif = 1, Jpeg = 2 };
 
@@ -17,4 +17,4 @@ struct ImageInfo {
     std::uint32_t bitsPerPixel = 0;
 };
 
-} // namespace k7r
+} // namespace k7r::view

@@ -12,7 +12,7 @@
 // jpeglib.h needs size_t and FILE declared first.
 #include <jpeglib.h>
 
-namespace k7r {
+namespace k7r::view {
 
 namespace {
 
@@ -138,4 +138,4 @@ int DrawJpeg(DrawTarget target, const std::string& path, std::uint32_t imageBits
     return 0;
 }
 
-} // namespace k7r
+} // namespace k7r::view

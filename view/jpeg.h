@@ -7,7 +7,7 @@
 #include <ostream>
 #include <string>
 
-namespace k7r {
+namespace k7r::view {
 
 // JPEG goes through libjpeg with its standard error manager: a damaged file
 // gets the library's message on standard error and ends the program with
@@ -23,4 +23,4 @@ ImageInfo ReadJpegInfo(const std::string& path, std::ostream& out);
 int DrawJpeg(DrawTarget target, const std::string& path, std::uint32_t imageBits,
              std::uint32_t panelBpp);
 
-} // namespace k7r
+} // namespace k7r::view

@@ -1,6 +1,6 @@
 #include "view/lzw.h"
 
-namespace k7r {
+namespace k7r::view {
 
 namespace {
 
@@ -125,4 +125,4 @@ LzwResult LzwDecoder::Decode(ByteReader& data, const Sink& sink) {
     }
 }
 
-} // namespace k7r
+} // namespace k7r::view

@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-namespace k7r {
+namespace k7r::view {
 
 enum class LzwResult {
     Done,        // the end code was read and the data sub-blocks skipped
@@ -61,4 +61,4 @@ class LzwDecoder {
 // of the file.
 bool SkipSubBlocks(ByteReader& data);
 
-} // namespace k7r
+} // namespace k7r::view

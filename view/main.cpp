@@ -2,8 +2,9 @@
 // JPEG, BMP or GIF image on the panel, centred, with keys to pan over it.
 #include "config/default_records.h"
 #include "emu/driver_choice.h"
-#include "hal/hal.h"
-#include "hal/init.h"
+#include "hal/access.h"
+#include "hal/error_text.h"
+#include "hal/init_sequence.h"
 #include "hal/program_info.h"
 #include "platform/console_keys.h"
 #include "view/hal_bus.h"
@@ -21,9 +22,8 @@
 #include <thread>
 #include <vector>
 
+namespace k7r::view {
 namespace {
-
-using namespace k7r;
 
 void PrintAddress(const char* label, HAL_U32 address) {
     std::cout << label;
@@ -81,20 +81,21 @@ int Run(std::span<const std::string_view> arguments) {
         std::this_thread::sleep_for(std::chrono::seconds(options.automaticSeconds));
         return 0;
     }
-    ConsoleKeys keys;
+    platform::ConsoleKeys keys;
     PanImage(display, shown.area, std::cout, [&keys] { return keys.Read(); });
     return 0;
 }
 
 } // namespace
+} // namespace k7r::view
 
 int main(int argc, char** argv) {
     std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    int status = Run(arguments);
+    int status = k7r::view::Run(arguments);
     // The emulator draws its panel picture as the layer lets the board go:
     // a picture that cannot be written fails the run, with its reason.
-    hal::ReleaseChip();
-    if (status == 0 && !emu::EmulatedPanelPicturesWritten()) {
+    k7r::hal::ReleaseChip();
+    if (status == 0 && !k7r::emu::EmulatedPanelPicturesWritten()) {
         status = 1;
     }
     // Output that never arrived is a failure, whatever the run made of it;
@@ -103,7 +104,7 @@ int main(int argc, char** argv) {
     std::cout.flush();
     if (!std::cout || std::fflush(stdout) != 0 || std::ferror(stdout)) {
         const int reason = errno;
-        std::fprintf(stderr, viewer_text::kOutputFailed, reason ? ": " : "",
+        std::fprintf(stderr, k7r::view::viewer_text::kOutputFailed, reason ? ": " : "",
                      reason ? std::strerror(reason) : "");
         return 1;
     }

@@ -4,15 +4,15 @@
 
 #include <cstring>
 
-namespace k7r {
+namespace k7r::view {
 
 MemoryChip::MemoryChip(std::uint32_t panelWidth, std::uint32_t panelHeight, std::uint32_t bpp,
                        std::uint32_t memoryBytes)
     : memory_(memoryBytes) {
-    registers_[reg::kProductInfo] = (memoryBytes / 4096) << 8;
-    registers_[reg::kDisplaySettings] = bpp;
-    registers_[reg::kHorzDisplay] = panelWidth / 8 - 1;
-    registers_[reg::kVertDisplay] = panelHeight - 1;
+    registers_[hal::reg::kProductInfo] = (memoryBytes / 4096) << 8;
+    registers_[hal::reg::kDisplaySettings] = bpp;
+    registers_[hal::reg::kHorzDisplay] = panelWidth / 8 - 1;
+    registers_[hal::reg::kVertDisplay] = panelHeight - 1;
 }
 
 std::uint32_t MemoryChip::ReadRegister(std::uint32_t offset) {
@@ -22,8 +22,7 @@ std::uint32_t MemoryChip::ReadRegister(std::uint32_t offset) {
 
 void MemoryChip::WriteRegister(std::uint32_t offset, std::uint32_t value) {
     registers_[offset] = value;
-    if (offset == reg::kLutWrite) {
-        lutWrites_.push_back(value);
+    if (offset == hal::reg::kLutWrite) {
         lut_[value >> 24] = value & 0xFFFFFF;
     }
 }
@@ -48,4 +47,4 @@ void MemoryChip::WriteMemory(std::uint32_t offset, std::uint32_t value) {
     }
 }
 
-} // namespace k7r
+} // namespace k7r::view

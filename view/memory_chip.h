@@ -6,7 +6,7 @@
 #include <map>
 #include <vector>
 
-namespace k7r {
+namespace k7r::view {
 
 // A chip that is only registers and display memory, for tests, benchmarks
 // and fuzzing. Registers read back what was written; lookup-table writes are
@@ -24,8 +24,6 @@ class MemoryChip : public ChipBus {
     void WriteMemory(std::uint32_t offset, std::uint32_t value) override;
 
     std::vector<std::uint8_t>& Memory() { return memory_; }
-    // Every REG[18h] write in order.
-    const std::vector<std::uint32_t>& LutWrites() const { return lutWrites_; }
     // The lookup table as the chip holds it: entry n as 00RRGGBBh.
     const std::vector<std::uint32_t>& Lut() const { return lut_; }
     // Memory accesses that would have left the display memory (dropped).
@@ -34,9 +32,8 @@ class MemoryChip : public ChipBus {
   private:
     std::map<std::uint32_t, std::uint32_t> registers_;
     std::vector<std::uint8_t> memory_;
-    std::vector<std::uint32_t> lutWrites_;
     std::vector<std::uint32_t> lut_ = std::vector<std::uint32_t>(256);
     int strayAccesses_ = 0;
 };
 
-} // namespace k7r
+} // namespace k7r::view

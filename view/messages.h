@@ -4,7 +4,7 @@
 #include <ostream>
 
 // The viewer's texts. Those with conversions are printf formats.
-namespace k7r::viewer_text {
+namespace k7r::view::viewer_text {
 
 inline constexpr const char* kUsage[] = {
     "\nUsage:   58C22VIEW imagefile [/A[time]]  [/noinit] [/?]",
@@ -85,4 +85,4 @@ inline void PrintUsage(std::ostream& out) {
     PrintLines(out, kUsage);
 }
 
-} // namespace k7r::viewer_text
+} // namespace k7r::view::viewer_text

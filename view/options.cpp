@@ -1,18 +1,12 @@
 #include "view/options.h"
+#include "platform/ascii.h"
 
 #include <algorithm>
 #include <cctype>
 
-namespace k7r {
+namespace k7r::view {
 
 namespace {
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 // The digits directly after "A"; none, or 0, gives 5 seconds. A number too
 // large for the counter is taken as the largest one.
@@ -45,9 +39,9 @@ ParsedArguments ParseArguments(std::span<const std::string_view> arguments) {
     for (std::string_view argument : arguments) {
         if (IsSwitch(argument)) {
             std::string_view name = argument.substr(1);
-            if (EqualsIgnoringCase(name, "noinit")) {
+            if (platform::EqualsIgnoringCase(name, "noinit")) {
                 options.initializeRegisters = false;
-            } else if (!name.empty() && std::tolower(static_cast<unsigned char>(name[0])) == 'a') {
+            } else if (!name.empty() && platform::AsciiLower(name[0]) == 'a') {
                 options.automatic = true;
                 options.automaticSeconds = AutomaticSeconds(name.substr(1));
             } else if (name == "?") {
@@ -68,4 +62,4 @@ ParsedArguments ParseArguments(std::span<const std::string_view> arguments) {
     return {options, 0};
 }
 
-} // namespace k7r
+} // namespace k7r::view

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace k7r {
+namespace k7r::view {
 
 struct ViewerOptions {
     std::string imagePath;
@@ -25,4 +25,4 @@ struct ParsedArguments {
 
 ParsedArguments ParseArguments(std::span<const std::string_view> arguments);
 
-} // namespace k7r
+} // namespace k7r::view

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-namespace k7r {
+namespace k7r::view {
 
 namespace {
 
@@ -182,4 +182,4 @@ std::uint8_t NearestColour::Closest(Rgb colour, std::uint32_t first, std::uint32
     return static_cast<std::uint8_t>(best);
 }
 
-} // namespace k7r
+} // namespace k7r::view

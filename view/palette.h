@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace k7r {
+namespace k7r::view {
 
 struct Rgb {
     std::uint8_t r = 0;
@@ -89,4 +89,4 @@ class NearestColour {
     std::vector<std::vector<Candidate>> kept_;
 };
 
-} // namespace k7r
+} // namespace k7r::view

@@ -2,7 +2,7 @@
 
 #include "view/messages.h"
 
-namespace k7r {
+namespace k7r::view {
 
 namespace {
 
@@ -41,4 +41,4 @@ void PanImage(Display& display, const PanArea& area, std::ostream& out, const Ke
     }
 }
 
-} // namespace k7r
+} // namespace k7r::view

@@ -7,7 +7,7 @@
 #include <optional>
 #include <ostream>
 
-namespace k7r {
+namespace k7r::view {
 
 // One key code from the console, or nothing when input has ended.
 using KeyReader = std::function<std::optional<int>()>;
@@ -16,4 +16,4 @@ using KeyReader = std::function<std::optional<int>()>;
 // of 8 pixels with the numeric keys until Esc, or until input ends.
 void PanImage(Display& display, const PanArea& area, std::ostream& out, const KeyReader& readKey);
 
-} // namespace k7r
+} // namespace k7r::view

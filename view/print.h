@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-namespace k7r {
+namespace k7r::view {
 
 // printf-style output for the viewer's fixed texts, which are printf formats.
 [[gnu::format(printf, 2, 3)]] inline void Print(std::ostream& out, const char* format, ...) {
@@ -21,4 +21,4 @@ namespace k7r {
     out << text;
 }
 
-} // namespace k7r
+} // namespace k7r::view

@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <optional>
 
-namespace k7r {
+namespace k7r::view {
 
 namespace {
 
@@ -141,4 +141,4 @@ ShownImage ShowImage(Display& display, const std::string& path, std::ostream& ou
     return {status, area};
 }
 
-} // namespace k7r
+} // namespace k7r::view

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <ostream>
 
-namespace k7r {
+namespace k7r::view {
 
 // The virtual display the image was drawn on, for panning.
 struct PanArea {
@@ -25,4 +25,4 @@ struct ShownImage {
 // draws it through its decoder, with the viewer's messages.
 ShownImage ShowImage(Display& display, const std::string& path, std::ostream& out);
 
-} // namespace k7r
+} // namespace k7r::view

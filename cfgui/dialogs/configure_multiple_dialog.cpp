@@ -5,10 +5,10 @@
 #include "containers/config_file.h"
 #include "containers/configure_multiple.h"
 #include "export/text_format.h"
+#include "platform/ascii.h"
 #include "platform/directory.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string_view>
 
 namespace k7r::cfgui {
@@ -34,7 +34,7 @@ constexpr int kRunLockedControls[] = {
 // Alphabetical without regard to case; names that differ only in case keep
 // a fixed order between them.
 bool LessIgnoringCase(std::string_view a, std::string_view b) {
-    const auto lower = [](unsigned char c) { return std::tolower(c); };
+    const auto lower = platform::AsciiLower;
     if (std::ranges::lexicographical_compare(a, b, {}, lower, lower)) {
         return true;
     }
@@ -119,8 +119,9 @@ void ConfigureMultipleDialog::FillBrowseList() {
         if (const auto entries = platform::ListDirectory(*directory)) {
             for (const platform::DirectoryEntry& entry : *entries) {
                 if (entry.directory) {
-                    browse_.push_back({Printf("[%s]", entry.name.c_str()), entry.name, false});
-                } else if (showAll || HasAcceptedExtension(entry.name)) {
+                    browse_.push_back(
+                        {exporter::Printf("[%s]", entry.name.c_str()), entry.name, false});
+                } else if (showAll || containers::HasAcceptedExtension(entry.name)) {
                     browse_.push_back({entry.name, entry.name, true});
                 }
             }
@@ -128,7 +129,8 @@ void ConfigureMultipleDialog::FillBrowseList() {
     }
     std::ranges::sort(browse_, LessIgnoringCase, &BrowseItem::text);
     for (const char drive : services_.drives()) {
-        browse_.push_back({Printf("[-%c-]", drive), Printf("%c:", drive), false});
+        browse_.push_back(
+            {exporter::Printf("[-%c-]", drive), exporter::Printf("%c:", drive), false});
     }
 
     view_.ClearItems(IDC_BROWSE_LIST);
@@ -225,13 +227,14 @@ bool ConfigureMultipleDialog::Configure() {
         services_.show(MessageIcon::Exclamation, text);
     };
     const auto progress = [&](std::size_t index, std::size_t count) {
-        view_.SetText(IDC_CONFIGURE_PROGRESS,
-                      Printf("Saving file %zu of %zu: %s", index + 1, count, paths[index].c_str()));
+        view_.SetText(
+            IDC_CONFIGURE_PROGRESS,
+            exporter::Printf("Saving file %zu of %zu: %s", index + 1, count, paths[index].c_str()));
         if (services_.keepResponsive) {
             services_.keepResponsive();
         }
     };
-    const ConfigureSummary summary = ConfigureFiles(
+    const containers::ConfigureSummary summary = containers::ConfigureFiles(
         paths, working_, view_.Checked(IDC_PRESERVE_ADDRESSES), showFailure, progress);
     view_.SetText(IDC_CONFIGURE_PROGRESS, "");
     services_.show(MessageIcon::Information, summary.text);

@@ -14,7 +14,7 @@ constexpr FileFilter kAllFiles = {"All Files (*.*)", "*.*"};
 
 void ExportDialog::Open() {
     view_.ClearItems(IDC_EXPORT_KINDS);
-    for (const ExportKind& kind : ExportKinds()) {
+    for (const exporter::ExportKind& kind : exporter::ExportKinds()) {
         view_.AddItem(IDC_EXPORT_KINDS, ListText(kind, options_));
     }
     view_.Select(IDC_EXPORT_KINDS, 0);
@@ -24,24 +24,28 @@ std::optional<std::size_t> ExportDialog::OnControl(int control, ControlEvent eve
     const bool chosen = (control == IDC_EXPORT_KINDS && event == ControlEvent::DoubleClicked) ||
                         (control == IDC_DIALOG_OK && event == ControlEvent::Clicked);
     const int selected = view_.Selection(IDC_EXPORT_KINDS);
-    if (!chosen || selected < 0 || static_cast<std::size_t>(selected) >= ExportKinds().size()) {
+    if (!chosen || selected < 0 ||
+        static_cast<std::size_t>(selected) >= exporter::ExportKinds().size()) {
         return std::nullopt;
     }
     return static_cast<std::size_t>(selected);
 }
 
-ExportSaveSetup SaveSetupFor(const ExportKind& kind, const ExportOptions& options) {
+ExportSaveSetup SaveSetupFor(const exporter::ExportKind& kind,
+                             const exporter::ExportOptions& options) {
     return {
         .title = "Export As",
         .filters = {{kind.filterName, kind.filterPattern}, kAllFiles},
         .defaultExtension = std::string(kind.extension),
-        .initialName = DefaultFileName(kind, options),
+        .initialName = exporter::DefaultFileName(kind, options),
     };
 }
 
-bool ExportToFile(ExportServices& services, const ExportKind& kind, const std::string& path) {
+bool ExportToFile(ExportServices& services, const exporter::ExportKind& kind,
+                  const std::string& path) {
     std::string message;
-    if (!RunExport(kind, services.app.session.config, services.app.exportOptions, path, message)) {
+    if (!exporter::RunExport(kind, services.app.session.config, services.app.exportOptions, path,
+                             message)) {
         services.show(message);
         return false;
     }
@@ -54,8 +58,8 @@ void ExportSaveExtras::Open() {
 
 bool ExportSaveExtras::Preview() {
     std::string message;
-    if (!PreviewExport(kind_, services_.app.session.config, services_.app.exportOptions,
-                       services_.temporaryDirectory, services_.launcher, message)) {
+    if (!exporter::PreviewExport(kind_, services_.app.session.config, services_.app.exportOptions,
+                                 services_.temporaryDirectory, services_.launcher, message)) {
         services_.show(message);
         return false;
     }
@@ -66,7 +70,7 @@ std::optional<std::string> ExportSaveExtras::NameAfterOptions() const {
     if (!kind_.readsModeNumber) {
         return std::nullopt;
     }
-    return DefaultFileName(kind_, services_.app.exportOptions);
+    return exporter::DefaultFileName(kind_, services_.app.exportOptions);
 }
 
 } // namespace k7r::cfgui

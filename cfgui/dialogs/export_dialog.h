@@ -20,16 +20,17 @@ class View;
 // options, how previews are opened and where failures are shown.
 struct ExportServices {
     Application& app;
-    PreviewLauncher& launcher;
+    exporter::PreviewLauncher& launcher;
     std::string temporaryDirectory;
-    MessageSink show;
+    containers::MessageSink show;
 };
 
 // The Export dialog's list of the six kinds. Its texts carry the mode
 // number as it is when the dialog opens.
 class ExportDialog {
   public:
-    ExportDialog(View& view, const ExportOptions& options) : view_(view), options_(options) {}
+    ExportDialog(View& view, const exporter::ExportOptions& options)
+        : view_(view), options_(options) {}
 
     void Open();
     // The kind chosen by "&Export As..." or a double click in the list;
@@ -38,7 +39,7 @@ class ExportDialog {
 
   private:
     View& view_;
-    const ExportOptions& options_;
+    const exporter::ExportOptions& options_;
 };
 
 // How the save dialog is set up for a kind.
@@ -48,16 +49,18 @@ struct ExportSaveSetup {
     std::string defaultExtension;
     std::string initialName;
 };
-ExportSaveSetup SaveSetupFor(const ExportKind& kind, const ExportOptions& options);
+ExportSaveSetup SaveSetupFor(const exporter::ExportKind& kind,
+                             const exporter::ExportOptions& options);
 
 // Writes the kind's file under the chosen name; a failure is shown.
-bool ExportToFile(ExportServices& services, const ExportKind& kind, const std::string& path);
+bool ExportToFile(ExportServices& services, const exporter::ExportKind& kind,
+                  const std::string& path);
 
 // The buttons the save dialog gains for the kind it was opened for:
 // "Pre&view" and "&Options".
 class ExportSaveExtras {
   public:
-    ExportSaveExtras(View& view, ExportServices& services, const ExportKind& kind)
+    ExportSaveExtras(View& view, ExportServices& services, const exporter::ExportKind& kind)
         : view_(view), services_(services), kind_(kind) {}
 
     // Options only for the kinds whose generators read them.
@@ -76,7 +79,7 @@ class ExportSaveExtras {
   private:
     View& view_;
     ExportServices& services_;
-    const ExportKind& kind_;
+    const exporter::ExportKind& kind_;
 };
 
 } // namespace k7r::cfgui

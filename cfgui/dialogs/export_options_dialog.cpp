@@ -15,9 +15,9 @@ struct FlagChoice {
     std::uint32_t flag;
 };
 constexpr FlagChoice kFlagChoices[] = {
-    {IDC_SOFTWARE_CURSOR, mfSWCURSOR},
-    {IDC_SOFTWARE_ACCELERATION, mfSWEMUL},
-    {IDC_HARDWARE_ACCELERATION, mfHWBLT},
+    {IDC_SOFTWARE_CURSOR, exporter::mfSWCURSOR},
+    {IDC_SOFTWARE_ACCELERATION, exporter::mfSWEMUL},
+    {IDC_HARDWARE_ACCELERATION, exporter::mfHWBLT},
 };
 
 constexpr int kModeNumberControls[] = {IDC_MODE_NUMBER_LABEL, IDC_MODE_NUMBER,
@@ -26,13 +26,13 @@ constexpr int kModeNumberControls[] = {IDC_MODE_NUMBER_LABEL, IDC_MODE_NUMBER,
 } // namespace
 
 void ExportOptionsDialog::Open() {
-    view_.SetRange(IDC_MODE_NUMBER_SPIN, 0, static_cast<int>(kMaxModeNumber));
+    view_.SetRange(IDC_MODE_NUMBER_SPIN, 0, static_cast<int>(exporter::kMaxModeNumber));
     view_.SetPosition(IDC_MODE_NUMBER_SPIN, static_cast<int>(options_.ModeNumber));
     view_.SetText(IDC_MODE_NUMBER, std::to_string(options_.ModeNumber));
     for (const FlagChoice& choice : kFlagChoices) {
         view_.SetChecked(choice.control, (options_.ModeFlags & choice.flag) != 0);
     }
-    view_.SetChecked(IDC_NO_CURSOR, (options_.ModeFlags & mfSWCURSOR) == 0);
+    view_.SetChecked(IDC_NO_CURSOR, (options_.ModeFlags & exporter::mfSWCURSOR) == 0);
     for (const int control : kModeNumberControls) {
         view_.Show(control, showModeNumber_);
     }

@@ -10,7 +10,7 @@ class View;
 // and the cursor and acceleration choices, each one mode flag.
 class ExportOptionsDialog {
   public:
-    ExportOptionsDialog(View& view, ExportOptions& options, bool showModeNumber)
+    ExportOptionsDialog(View& view, exporter::ExportOptions& options, bool showModeNumber)
         : view_(view), options_(options), showModeNumber_(showModeNumber) {}
 
     void Open();
@@ -20,7 +20,7 @@ class ExportOptionsDialog {
 
   private:
     View& view_;
-    ExportOptions& options_;
+    exporter::ExportOptions& options_;
     bool showModeNumber_;
 };
 

@@ -4,9 +4,9 @@
 #include "cfgui/view.h"
 #include "edit/field_text.h"
 #include "edit/register_edit.h"
+#include "regs/register_access.h"
 #include "regs/register_table.h"
 #include "regs/register_width.h"
-#include "regs/settings_engine.h"
 
 #include <cstdio>
 
@@ -16,7 +16,7 @@ namespace {
 // The field's length limit: 5 decimal or 4 hexadecimal digits for a USB
 // register, 10 or 8 for the others.
 int TextLimit(std::uint32_t reg, edit::NumberBase base) {
-    const bool usb = RegisterWidth(reg) == 16;
+    const bool usb = regs::RegisterWidth(reg) == 16;
     if (base == edit::NumberBase::Decimal) {
         return usb ? 5 : 10;
     }
@@ -25,7 +25,7 @@ int TextLimit(std::uint32_t reg, edit::NumberBase base) {
 
 std::optional<std::uint32_t> Read(std::string_view text, edit::NumberBase base) {
     if (base == edit::NumberBase::Hexadecimal) {
-        return edit::ReadHexText(text);
+        return edit::ReadHexField(text);
     }
     const std::optional<edit::MilliValue> value = edit::ReadMilliText(text);
     return value ? std::optional(value->whole) : std::nullopt;
@@ -34,7 +34,8 @@ std::optional<std::uint32_t> Read(std::string_view text, edit::NumberBase base) 
 } // namespace
 
 ModifyRegisterDialog::ModifyRegisterDialog(edit::EditSession& session, int position)
-    : session_(session), position_(position), reg_(EnumRegister(session.config, position).reg) {}
+    : session_(session), position_(position),
+      reg_(regs::EnumRegister(session.config, position).reg) {}
 
 int ModifyRegisterDialog::TemplateId() const {
     return IDD_MODIFY_REGISTER;
@@ -54,7 +55,8 @@ std::string ModifyRegisterDialog::Format(std::uint32_t value, edit::NumberBase b
     if (base == edit::NumberBase::Decimal) {
         std::snprintf(text, sizeof text, "%u", value);
     } else {
-        std::snprintf(text, sizeof text, "%0*X", static_cast<int>(RegisterWidth(reg_) / 4), value);
+        std::snprintf(text, sizeof text, "%0*X", static_cast<int>(regs::RegisterWidth(reg_) / 4),
+                      value);
     }
     return text;
 }
@@ -67,8 +69,8 @@ void ModifyRegisterDialog::ShowBase(View& view) const {
 }
 
 void ModifyRegisterDialog::Open(View& view) {
-    view.SetText(IDC_MODIFY_REGISTER_NAME, GetRegisterName(reg_));
-    const std::uint32_t value = ReadRegister(session_.config, reg_, position_);
+    view.SetText(IDC_MODIFY_REGISTER_NAME, regs::GetRegisterName(reg_));
+    const std::uint32_t value = regs::ReadRegister(session_.config, reg_, position_);
     view.SetText(IDC_MODIFY_REGISTER_VALUE, Format(value, session_.registerMarks.base));
     ShowBase(view);
 }

@@ -5,10 +5,10 @@
 #include "cfgui/pages/page_edits.h"
 #include "cfgui/resource.h"
 #include "cfgui/view.h"
-#include "edit/clocks_page.h"
 #include "edit/field_text.h"
+#include "edit/rules/clocks_rules.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <array>
 
@@ -22,17 +22,17 @@ struct SettingControl {
 
 // Editable drop-down lists of MHz.
 constexpr std::array<SettingControl, 2> kInputClocks = {{
-    {IDC_CLKI_TIMING, kIdClkI},
-    {IDC_CLKI2_TIMING, kIdClkI2},
+    {IDC_CLKI_TIMING, regs::kIdClkI},
+    {IDC_CLKI2_TIMING, regs::kIdClkI2},
 }};
 
 // Drop-down lists whose selected item is their setting's value.
 constexpr std::array<SettingControl, 5> kIndexLists = {{
-    {IDC_PCLK_SOURCE, kIdPclkSource},
-    {IDC_BCLK_SOURCE, kIdBclkSource},
-    {IDC_BCLK_DIVIDE, kIdBclkDivideList},
-    {IDC_PWMCLK_SOURCE, kIdPwmSource},
-    {IDC_PWMCLK_DIVIDE, kIdPwmDivideRaw},
+    {IDC_PCLK_SOURCE, regs::kIdPclkSource},
+    {IDC_BCLK_SOURCE, regs::kIdBclkSource},
+    {IDC_BCLK_DIVIDE, regs::kIdBclkDivideList},
+    {IDC_PWMCLK_SOURCE, regs::kIdPwmSource},
+    {IDC_PWMCLK_DIVIDE, regs::kIdPwmDivideRaw},
 }};
 
 // Every source and divide list: those above, and the MCLK and PCLK divides
@@ -43,8 +43,8 @@ constexpr std::array<int, 7> kChoiceLists = {
 };
 
 constexpr std::array<SettingControl, 2> kPwmBoxes = {{
-    {IDC_PWMCLK_ENABLE, kIdPwmEnabled},
-    {IDC_PWMCLK_FORCE_HIGH, kIdPwmHigh},
+    {IDC_PWMCLK_ENABLE, regs::kIdPwmEnabled},
+    {IDC_PWMCLK_FORCE_HIGH, regs::kIdPwmHigh},
 }};
 
 // The PCLK divide list's first item; the divides of setting 33 follow.
@@ -59,33 +59,33 @@ constexpr int kDutyCycleDigits = 4;
 constexpr unsigned kDutyCycleStep = 1;
 
 constexpr std::array<HelpRow, 18> kRows = {{
-    {kIdClkI, IDC_CLKI_TIMING, 0, {}},
+    {regs::kIdClkI, IDC_CLKI_TIMING, 0, {}},
     {0, IDC_CLKI_ACTUAL, 0,
      "This field indicates the effective frequency of CLKI. If the clock chip is being used to "
      "generate CLKI rather than an oscillator, then the actual frequency may be slightly "
      "different than the specified frequency."},
-    {kIdClkI2, IDC_CLKI2_TIMING, 0, {}},
+    {regs::kIdClkI2, IDC_CLKI2_TIMING, 0, {}},
     {0, IDC_CLKI2_ACTUAL, 0,
      "This field indicates the effective frequency of CLKI2. If the clock chip is being used to "
      "generate CLKI2 rather than an oscillator, then the actual frequency may be slightly "
      "different than the specified frequency."},
-    {kIdPclkSource, IDC_PCLK_SOURCE, 0, {}},
-    {kIdPclkDivideRaw, IDC_PCLK_DIVIDE, 0, {}},
-    {kIdPixelClock, IDC_PCLK_TIMING, 0, {}},
-    {kIdBclkSource, IDC_BCLK_SOURCE, 0, {}},
-    {kIdBclkDivideList, IDC_BCLK_DIVIDE, 0, {}},
-    {kIdBusClock, IDC_BCLK_TIMING, 0, {}},
-    {kIdMclkDivideRaw, IDC_MCLK_DIVIDE, 0, {}},
-    {kIdMemoryClock, IDC_MCLK_TIMING, 0, {}},
-    {kIdPwmEnabled, IDC_PWMCLK_ENABLE, 0, {}},
-    {kIdPwmHigh, IDC_PWMCLK_FORCE_HIGH, 0, {}},
-    {kIdPwmSource, IDC_PWMCLK_SOURCE_LABEL, IDC_PWMCLK_SOURCE, {}},
-    {kIdPwmDivideRaw, IDC_PWMCLK_DIVIDE_LABEL, IDC_PWMCLK_DIVIDE, {}},
+    {regs::kIdPclkSource, IDC_PCLK_SOURCE, 0, {}},
+    {regs::kIdPclkDivideRaw, IDC_PCLK_DIVIDE, 0, {}},
+    {regs::kIdPixelClock, IDC_PCLK_TIMING, 0, {}},
+    {regs::kIdBclkSource, IDC_BCLK_SOURCE, 0, {}},
+    {regs::kIdBclkDivideList, IDC_BCLK_DIVIDE, 0, {}},
+    {regs::kIdBusClock, IDC_BCLK_TIMING, 0, {}},
+    {regs::kIdMclkDivideRaw, IDC_MCLK_DIVIDE, 0, {}},
+    {regs::kIdMemoryClock, IDC_MCLK_TIMING, 0, {}},
+    {regs::kIdPwmEnabled, IDC_PWMCLK_ENABLE, 0, {}},
+    {regs::kIdPwmHigh, IDC_PWMCLK_FORCE_HIGH, 0, {}},
+    {regs::kIdPwmSource, IDC_PWMCLK_SOURCE_LABEL, IDC_PWMCLK_SOURCE, {}},
+    {regs::kIdPwmDivideRaw, IDC_PWMCLK_DIVIDE_LABEL, IDC_PWMCLK_DIVIDE, {}},
     {0, IDC_PWMCLK_TIMING_LABEL, IDC_PWMCLK_TIMING,
      "This field indicates the effective frequency of PWMCLK.\n"
      "__________________________________________________\n"
      "PWM Clock Timing = (Source / Divide / 256)"},
-    {kIdDutyCycle, IDC_DUTY_CYCLE_LABEL, IDC_DUTY_CYCLE_SLIDER, {}},
+    {regs::kIdDutyCycle, IDC_DUTY_CYCLE_LABEL, IDC_DUTY_CYCLE_SLIDER, {}},
 }};
 
 class ClocksPage : public Page {
@@ -94,19 +94,19 @@ class ClocksPage : public Page {
 
     void Open() override {
         View& view = context_.Controls();
-        WorkingConfig& config = context_.Config();
+        config::WorkingConfig& config = context_.Config();
         for (const SettingControl& clock : kInputClocks) {
             FillList(clock);
         }
         for (const SettingControl& list : kIndexLists) {
             FillList(list);
         }
-        FillList({IDC_MCLK_DIVIDE, kIdMclkDivideRaw});
+        FillList({IDC_MCLK_DIVIDE, regs::kIdMclkDivideRaw});
         view.AddItem(IDC_PCLK_DIVIDE, kAutoItem);
-        FillList({IDC_PCLK_DIVIDE, kIdPclkDivideRaw});
+        FillList({IDC_PCLK_DIVIDE, regs::kIdPclkDivideRaw});
 
-        const auto low = static_cast<int>(GetFieldMin(config, kIdDutyCycle));
-        const auto high = static_cast<int>(GetFieldMax(config, kIdDutyCycle));
+        const auto low = static_cast<int>(regs::GetFieldMin(config, regs::kIdDutyCycle));
+        const auto high = static_cast<int>(regs::GetFieldMax(config, regs::kIdDutyCycle));
         view.SetRange(IDC_DUTY_CYCLE_SPIN, low, high);
         view.SetRange(IDC_DUTY_CYCLE_SLIDER, low, high);
         view.AttachSlider(IDC_DUTY_CYCLE_SLIDER, IDC_DUTY_CYCLE, kDutyCycleStep);
@@ -165,7 +165,7 @@ class ClocksPage : public Page {
         View& view = context_.Controls();
         for (std::uint32_t item = 0;; ++item) {
             const std::optional<std::string> text =
-                GetFieldListText(context_.Config(), list.setting, item);
+                regs::GetFieldListText(context_.Config(), list.setting, item);
             if (!text) {
                 break;
             }
@@ -177,7 +177,8 @@ class ClocksPage : public Page {
     // list has none like it, and selected.
     void SelectInputClock(const SettingControl& clock) {
         View& view = context_.Controls();
-        const std::string shown = edit::FormatMhz(GetFieldValue(context_.Config(), clock.setting));
+        const std::string shown =
+            edit::FormatMhz(regs::GetFieldValue(context_.Config(), clock.setting));
         int item = 0;
         while (item < view.ItemCount(clock.control) &&
                view.ItemText(clock.control, item) != shown) {
@@ -198,11 +199,11 @@ class ClocksPage : public Page {
             return static_cast<int>(edit::PclkDivideItem(session));
         }
         if (control == IDC_MCLK_DIVIDE) {
-            return static_cast<int>(GetFieldValue(session.config, kIdMclkDivideRaw));
+            return static_cast<int>(regs::GetFieldValue(session.config, regs::kIdMclkDivideRaw));
         }
         for (const SettingControl& list : kIndexLists) {
             if (control == list.control) {
-                return static_cast<int>(GetFieldValue(session.config, list.setting));
+                return static_cast<int>(regs::GetFieldValue(session.config, list.setting));
             }
         }
         return -1;
@@ -221,9 +222,9 @@ class ClocksPage : public Page {
     void ShowBoxes() {
         View& view = context_.Controls();
         for (const SettingControl& box : kPwmBoxes) {
-            view.SetChecked(box.control, GetFieldValue(context_.Config(), box.setting) > 0);
+            view.SetChecked(box.control, regs::GetFieldValue(context_.Config(), box.setting) > 0);
         }
-        const bool enabled = GetFieldValue(context_.Config(), kIdPwmEnabled) > 0;
+        const bool enabled = regs::GetFieldValue(context_.Config(), regs::kIdPwmEnabled) > 0;
         for (int control = kFirstPwmControl; control <= kLastPwmControl; ++control) {
             view.Enable(control, enabled);
         }
@@ -232,7 +233,7 @@ class ClocksPage : public Page {
     // The field, its spin buttons and its slider show the setting.
     void ShowDutyCycle() {
         View& view = context_.Controls();
-        const std::uint32_t value = GetFieldValue(context_.Config(), kIdDutyCycle);
+        const std::uint32_t value = regs::GetFieldValue(context_.Config(), regs::kIdDutyCycle);
         view.SetText(IDC_DUTY_CYCLE, std::to_string(value));
         view.SetPosition(IDC_DUTY_CYCLE_SPIN, static_cast<int>(value));
         view.SetPosition(IDC_DUTY_CYCLE_SLIDER, static_cast<int>(value));
@@ -254,7 +255,7 @@ class ClocksPage : public Page {
     // focus there.
     void EnterInputClock(const SettingControl& clock) {
         const std::string text = MilliFieldText(context_.Controls(), clock.control);
-        if (text == edit::FormatMhz(GetFieldValue(context_.Config(), clock.setting))) {
+        if (text == edit::FormatMhz(regs::GetFieldValue(context_.Config(), clock.setting))) {
             context_.ClearBadEntry(clock.control);
             return;
         }

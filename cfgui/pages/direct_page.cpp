@@ -6,8 +6,8 @@
 #include "cfgui/view.h"
 #include "edit/chip_session.h"
 #include "edit/test_pattern.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <string>
 
@@ -62,7 +62,7 @@ class DirectPage final : public Page {
     std::optional<TextColour> TextColourOf(int control) override;
 
   private:
-    WorkingConfig& Config() { return context_.Config(); }
+    config::WorkingConfig& Config() { return context_.Config(); }
     void RefreshState();
     void Report(int control, const std::string& message = {});
 
@@ -77,7 +77,7 @@ void DirectPage::Open() {
         view.SetChecked(box.control, steps.*box.option);
     }
     view.Show(IDC_SOFTWARE_RESET, false);
-    const bool clockChip = GetFieldValue(Config(), kIdClockChip) != 0;
+    const bool clockChip = regs::GetFieldValue(Config(), regs::kIdClockChip) != 0;
     view.SetChecked(IDC_PROGRAM_CLOCK_CHIP, steps.programClockChip && clockChip);
     view.Enable(IDC_PROGRAM_CLOCK_CHIP, clockChip);
     RefreshState();
@@ -85,7 +85,7 @@ void DirectPage::Open() {
 
 void DirectPage::RefreshState() {
     View& view = context_.Controls();
-    const WorkingConfig& config = Config();
+    const config::WorkingConfig& config = Config();
     view.SetChecked(IDC_WRITE_IMMEDIATELY, config.Live);
     view.SetChecked(IDC_REDRAW_AFTER_CHANGE, config.AutoRedraw);
     for (const int control : kBoundControls) {

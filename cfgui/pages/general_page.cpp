@@ -5,9 +5,9 @@
 #include "cfgui/pages/page_edits.h"
 #include "cfgui/resource.h"
 #include "cfgui/view.h"
-#include "edit/general_page.h"
+#include "edit/rules/general_rules.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <array>
 
@@ -27,8 +27,8 @@ struct AddressField {
     std::uint32_t setting;
 };
 constexpr std::array<AddressField, 2> kAddressFields = {{
-    {IDC_REGISTER_ADDRESS, kIdRegPhysAddr},
-    {IDC_BUFFER_ADDRESS, kIdMemPhysAddr},
+    {IDC_REGISTER_ADDRESS, regs::kIdRegPhysAddr},
+    {IDC_BUFFER_ADDRESS, regs::kIdMemPhysAddr},
 }};
 constexpr int kAddressDigits = 8;
 
@@ -46,10 +46,10 @@ constexpr std::array<HelpRow, 11> kRows = {{
     {0, IDC_PLATFORM_REDCAP, 0,
      "Selects physical addresses for Motorola DSP56654 (\"RedCap\") platform."},
     {0, IDC_PLATFORM_USER, 0, "Allows manual entry of physical addresses."},
-    {kIdRegPhysAddr, IDC_REGISTER_ADDRESS, 0, {}},
-    {kIdMemPhysAddr, IDC_BUFFER_ADDRESS, 0, {}},
-    {kIdUsbEnable, IDC_USB_SUPPORT, 0, {}},
-    {kIdClockChip, IDC_CLOCK_CHIP_SUPPORT, 0, {}},
+    {regs::kIdRegPhysAddr, IDC_REGISTER_ADDRESS, 0, {}},
+    {regs::kIdMemPhysAddr, IDC_BUFFER_ADDRESS, 0, {}},
+    {regs::kIdUsbEnable, IDC_USB_SUPPORT, 0, {}},
+    {regs::kIdClockChip, IDC_CLOCK_CHIP_SUPPORT, 0, {}},
 }};
 
 class GeneralPage : public Page {
@@ -111,12 +111,12 @@ class GeneralPage : public Page {
     // interface holds the clock chip's pins.
     void ShowBoxes() {
         View& view = context_.Controls();
-        WorkingConfig& config = context_.Config();
-        view.SetChecked(IDC_USB_SUPPORT, GetFieldValue(config, kIdUsbEnable) != 0);
+        config::WorkingConfig& config = context_.Config();
+        view.SetChecked(IDC_USB_SUPPORT, regs::GetFieldValue(config, regs::kIdUsbEnable) != 0);
         const bool locked = edit::ClockChipSupportLocked(context_.Session());
         view.Enable(IDC_CLOCK_CHIP_SUPPORT, !locked);
         view.SetChecked(IDC_CLOCK_CHIP_SUPPORT,
-                        !locked && GetFieldValue(config, kIdClockChip) != 0);
+                        !locked && regs::GetFieldValue(config, regs::kIdClockChip) != 0);
     }
 
     void Choose(Platform platform) {

@@ -17,7 +17,7 @@ void ShowFieldEntry(PageContext& context, int control, const edit::EditResult& r
     View& view = context.Controls();
     if (!result.accepted) {
         const std::uint32_t setting =
-            FindFieldByControl(context.App().bindings, static_cast<std::uint32_t>(control));
+            regs::FindFieldByControl(context.App().bindings, static_cast<std::uint32_t>(control));
         if (result.message == edit::BadEntryMessage(view.Text(control), setting)) {
             context.ReportBadEntry(control);
         } else {

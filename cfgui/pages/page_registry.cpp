@@ -3,7 +3,6 @@
 #include "cfgui/application.h"
 #include "cfgui/pages/clocks_page.h"
 #include "cfgui/pages/direct_page.h"
-#include "cfgui/pages/empty_page.h"
 #include "cfgui/pages/general_page.h"
 #include "cfgui/pages/panel_page.h"
 #include "cfgui/pages/panel_power_page.h"

@@ -7,12 +7,12 @@
 #include "cfgui/resource.h"
 #include "cfgui/setting_lists.h"
 #include "cfgui/view.h"
-#include "edit/panel_features.h"
-#include "edit/panel_page.h"
-#include "regs/computations.h"
+#include "edit/rules/panel_features.h"
+#include "edit/rules/panel_rules.h"
 #include "regs/field_names.h"
+#include "regs/field_values.h"
+#include "regs/pixel_clocks.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <algorithm>
 #include <array>
@@ -27,10 +27,6 @@ using edit::FeatureEditor;
 constexpr int kPredefinedDropWidth = 200;
 constexpr int kPixelClockDropWidth = 120;
 constexpr int kNumberFieldLength = 4;
-
-constexpr std::string_view kCustomPanel = "Custom panel";
-// Marks a DEBUG.DEF panel that this chip cannot drive.
-constexpr std::string_view kDisqualifiedMark = "**";
 
 constexpr View::Column kFeatureColumns[] = {{"Value", true}, {"Feature", false}};
 
@@ -54,8 +50,8 @@ constexpr int kEditorControls[] = {IDC_FEATURE_NUMBER,  IDC_FEATURE_SPIN,
 // page's tips); the caption is a static text, which takes the mouse only
 // with a row of its own.
 constexpr std::array<HelpRow, 3> kRows = {{
-    {kIdFrameRate, IDC_FRAME_RATE, 0, {}},
-    {kIdPixelClock, IDC_PIXEL_CLOCK, 0, {}},
+    {regs::kIdFrameRate, IDC_FRAME_RATE, 0, {}},
+    {regs::kIdPixelClock, IDC_PIXEL_CLOCK, 0, {}},
     {0, IDC_FEATURE_CAPTION, 0, {}},
 }};
 
@@ -75,7 +71,7 @@ class PanelPage : public Page {
 
   private:
     edit::EditSession& Session() { return context_.Session(); }
-    WorkingConfig& Config() { return context_.Config(); }
+    config::WorkingConfig& Config() { return context_.Config(); }
     View& Controls() { return context_.Controls(); }
     // The feature being edited; 0 for none.
     std::uint32_t& Feature() { return context_.App().panelFeature; }
@@ -141,9 +137,11 @@ void PanelPage::FillPanelTypes() {
     view.ClearItems(IDC_PANEL_TYPE);
     const std::span<const std::uint32_t> choices = edit::PanelTypeChoices();
     for (const std::uint32_t type : choices) {
-        view.AddItem(IDC_PANEL_TYPE, GetFieldListText(Config(), kIdPanelType, type).value_or(""));
+        view.AddItem(IDC_PANEL_TYPE,
+                     regs::GetFieldListText(Config(), regs::kIdPanelType, type).value_or(""));
     }
-    const auto current = std::ranges::find(choices, GetFieldValue(Config(), kIdPanelType));
+    const auto current =
+        std::ranges::find(choices, regs::GetFieldValue(Config(), regs::kIdPanelType));
     view.Select(IDC_PANEL_TYPE,
                 current != choices.end() ? static_cast<int>(current - choices.begin()) : -1);
 }
@@ -151,7 +149,7 @@ void PanelPage::FillPanelTypes() {
 // The lines of the features the panel type uses; a feature it does not use
 // is no longer edited.
 void PanelPage::FillFeatures() {
-    const std::uint32_t type = GetFieldValue(Config(), kIdPanelType);
+    const std::uint32_t type = regs::GetFieldValue(Config(), regs::kIdPanelType);
     lineFeatures_.clear();
     for (const edit::Feature& feature : edit::Features()) {
         if (edit::ListedFor(feature, type)) {
@@ -171,7 +169,8 @@ void PanelPage::FillFeatures() {
 }
 
 std::array<std::string, 2> PanelPage::LineTexts(std::uint32_t id) {
-    return {FormatFieldValue(Config(), id), FormatFieldName(id, kShowName | kShowAttributes)};
+    return {regs::FormatFieldValue(Config(), id),
+            regs::FormatFieldName(id, regs::kShowName | regs::kShowAttributes)};
 }
 
 // Every line, since a change can reach other features than its own (the
@@ -202,9 +201,10 @@ void PanelPage::ShowEditor() {
     for (const int control : kEditorControls) {
         view.Enable(control, !fixed);
     }
-    view.SetText(IDC_FEATURE_CAPTION,
-                 FormatFieldName(id, kShowName | kShowAttributes | kShortForms));
-    const std::uint32_t value = GetFieldValue(Config(), id);
+    view.SetText(
+        IDC_FEATURE_CAPTION,
+        regs::FormatFieldName(id, regs::kShowName | regs::kShowAttributes | regs::kShortForms));
+    const std::uint32_t value = regs::GetFieldValue(Config(), id);
     switch (editor) {
     case FeatureEditor::Number:
         ShowNumberEditor(*feature);
@@ -236,9 +236,9 @@ void PanelPage::ShowEditor() {
 
 void PanelPage::ShowNumberEditor(const edit::Feature& feature) {
     View& view = Controls();
-    const auto min = static_cast<int>(GetFieldMin(Config(), feature.id));
-    const auto max = static_cast<int>(GetFieldMax(Config(), feature.id));
-    const auto value = static_cast<int>(GetFieldValue(Config(), feature.id));
+    const auto min = static_cast<int>(regs::GetFieldMin(Config(), feature.id));
+    const auto max = static_cast<int>(regs::GetFieldMax(Config(), feature.id));
+    const auto value = static_cast<int>(regs::GetFieldValue(Config(), feature.id));
     view.SetText(IDC_FEATURE_NUMBER, Decimal(static_cast<std::uint32_t>(value)));
     for (const int control : {IDC_FEATURE_SPIN, IDC_FEATURE_SLIDER}) {
         view.SetRange(control, min, max);
@@ -267,13 +267,13 @@ void PanelPage::ShowDropDownText(const std::string& text) {
 void PanelPage::ShowFrameRate() {
     char text[32];
     std::snprintf(text, sizeof text, " %u Hz",
-                  static_cast<unsigned>(GetFieldValue(Config(), kIdFrameRate)));
+                  static_cast<unsigned>(regs::GetFieldValue(Config(), regs::kIdFrameRate)));
     Controls().SetText(IDC_FRAME_RATE, text);
 }
 
 void PanelPage::FillPixelClocks() {
     View& view = Controls();
-    const PixelClockList clocks = ReachablePixelClocks(Config());
+    const regs::PixelClockList clocks = regs::ReachablePixelClocks(Config());
     view.ClearItems(IDC_PIXEL_CLOCK);
     for (const std::string& line : clocks.lines) {
         view.AddItem(IDC_PIXEL_CLOCK, line);
@@ -281,19 +281,12 @@ void PanelPage::FillPixelClocks() {
     view.Select(IDC_PIXEL_CLOCK, static_cast<int>(clocks.selected));
 }
 
-// Without a panel file the list stays empty, "Custom panel" included.
 void PanelPage::FillPredefinedPanels() {
     View& view = Controls();
     view.ClearItems(IDC_PREDEFINED_PANELS);
-    const PanelDefList& panels = Session().panels;
-    if (panels.Count() == 0) {
-        return;
+    for (const std::string& item : edit::PredefinedPanelItems(Session().panels)) {
+        view.AddItem(IDC_PREDEFINED_PANELS, item);
     }
-    for (const PanelDef& panel : panels.Entries()) {
-        view.AddItem(IDC_PREDEFINED_PANELS,
-                     panel.disqualified ? std::string(kDisqualifiedMark) + panel.name : panel.name);
-    }
-    view.AddItem(IDC_PREDEFINED_PANELS, kCustomPanel);
 }
 
 void PanelPage::SelectPredefinedPanel() {
@@ -355,11 +348,11 @@ std::optional<std::string> PanelPage::Tooltip(int control) {
     if (control == IDC_FEATURE_LIST) {
         const bool onLine =
             hotLine_ >= 0 && static_cast<std::size_t>(hotLine_) < lineFeatures_.size();
-        return onLine ? FieldHelpForId(lineFeatures_[static_cast<std::size_t>(hotLine_)])
+        return onLine ? regs::FieldHelpForId(lineFeatures_[static_cast<std::size_t>(hotLine_)])
                       : std::string();
     }
     if (std::ranges::find(kEditorControls, control) != std::end(kEditorControls)) {
-        return Feature() != 0 ? FieldHelpForId(Feature()) : std::string();
+        return Feature() != 0 ? regs::FieldHelpForId(Feature()) : std::string();
     }
     return std::nullopt;
 }

@@ -4,9 +4,9 @@
 #include "cfgui/pages/page_edits.h"
 #include "cfgui/resource.h"
 #include "cfgui/view.h"
-#include "edit/power_page.h"
+#include "edit/rules/power_rules.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <array>
 #include <string_view>
@@ -42,8 +42,8 @@ constexpr std::array<HelpRow, 5> kRows = {{
     {0, IDC_POWER_PIN_8, IDC_POWER_PIN_10,
      "Selects which GPO pin is used to control the DISPLAY signal (panel power). GPO pins 1-10 "
      "cannot be used to control panel power when the panel type is TFT Type 3."},
-    {kIdPowerOnTime, IDC_POWER_ON_DELAY, 0, {}},
-    {kIdPowerOffTime, IDC_POWER_OFF_DELAY, 0, {}},
+    {regs::kIdPowerOnTime, IDC_POWER_ON_DELAY, 0, {}},
+    {regs::kIdPowerOffTime, IDC_POWER_OFF_DELAY, 0, {}},
 }};
 
 class PanelPowerPage : public Page {
@@ -56,7 +56,7 @@ class PanelPowerPage : public Page {
         View& view = context_.Controls();
         for (const auto& [control, id] : kDelayFields) {
             view.SetTextLimit(control, kDelayFieldLength);
-            view.SetText(control, std::to_string(GetFieldValue(context_.Config(), id)));
+            view.SetText(control, std::to_string(regs::GetFieldValue(context_.Config(), id)));
         }
     }
 
@@ -79,8 +79,8 @@ class PanelPowerPage : public Page {
 
   private:
     static constexpr std::pair<int, std::uint32_t> kDelayFields[] = {
-        {IDC_POWER_ON_DELAY, kIdPowerOnTime},
-        {IDC_POWER_OFF_DELAY, kIdPowerOffTime},
+        {IDC_POWER_ON_DELAY, regs::kIdPowerOnTime},
+        {IDC_POWER_OFF_DELAY, regs::kIdPowerOffTime},
     };
 
     // The box, the note and the pins of the panel type's family: the
@@ -91,8 +91,8 @@ class PanelPowerPage : public Page {
         View& view = context_.Controls();
         const bool gpo = edit::PowerThroughGpo(session);
         const FamilyTexts& texts = gpo ? kGpoTexts : kGpioTexts;
-        const std::uint32_t mask =
-            GetFieldValue(session.config, gpo ? kIdGpoPowerMask : kIdGpioPowerMask);
+        const std::uint32_t mask = regs::GetFieldValue(
+            session.config, gpo ? regs::kIdGpoPowerMask : regs::kIdGpioPowerMask);
         const bool on = mask != 0;
         view.SetText(IDC_POWER_ENABLE, texts.box);
         view.SetChecked(IDC_POWER_ENABLE, on);

@@ -4,9 +4,9 @@
 #include "cfgui/pages/page_edits.h"
 #include "cfgui/resource.h"
 #include "cfgui/view.h"
-#include "edit/preferences_page.h"
+#include "edit/rules/preferences_rules.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <array>
 
@@ -26,16 +26,16 @@ struct DoublingBox {
     std::uint32_t setting;
 };
 constexpr std::array<DoublingBox, 2> kDoublingBoxes = {{
-    {IDC_DOUBLE_HORIZONTAL, kIdHorzDoubling},
-    {IDC_DOUBLE_VERTICAL, kIdVertDoubling},
+    {IDC_DOUBLE_HORIZONTAL, regs::kIdHorzDoubling},
+    {IDC_DOUBLE_VERTICAL, regs::kIdVertDoubling},
 }};
 
 constexpr std::array<HelpRow, 5> kRows = {{
-    {kIdBitsPerPixel, IDC_BPP_1, IDC_BPP_16, {}},
-    {kIdSwivelViewRaw, IDC_SWIVEL_0, IDC_SWIVEL_270, {}},
-    {kIdHorzDoubling, IDC_DOUBLE_HORIZONTAL, 0, {}},
-    {kIdVertDoubling, IDC_DOUBLE_VERTICAL, 0, {}},
-    {kIdDescription, IDC_DESCRIPTION, 0, {}},
+    {regs::kIdBitsPerPixel, IDC_BPP_1, IDC_BPP_16, {}},
+    {regs::kIdSwivelViewRaw, IDC_SWIVEL_0, IDC_SWIVEL_270, {}},
+    {regs::kIdHorzDoubling, IDC_DOUBLE_HORIZONTAL, 0, {}},
+    {regs::kIdVertDoubling, IDC_DOUBLE_VERTICAL, 0, {}},
+    {regs::kIdDescription, IDC_DESCRIPTION, 0, {}},
 }};
 
 template <std::size_t N>
@@ -82,17 +82,17 @@ class PreferencesPage : public Page {
   private:
     void ShowChoices() {
         View& view = context_.Controls();
-        WorkingConfig& config = context_.Config();
-        const std::uint32_t depth = GetFieldValue(config, kIdBitsPerPixel);
+        config::WorkingConfig& config = context_.Config();
+        const std::uint32_t depth = regs::GetFieldValue(config, regs::kIdBitsPerPixel);
         for (std::size_t k = 0; k < kDepthButtons.size(); ++k) {
             view.SetChecked(kDepthButtons[k], depth == 1u << k);
         }
-        const std::uint32_t degrees = GetFieldValue(config, kIdSwivelView);
+        const std::uint32_t degrees = regs::GetFieldValue(config, regs::kIdSwivelView);
         for (std::size_t k = 0; k < kSwivelButtons.size(); ++k) {
             view.SetChecked(kSwivelButtons[k], degrees == kSwivelStep * k);
         }
         for (const DoublingBox& box : kDoublingBoxes) {
-            view.SetChecked(box.control, GetFieldValue(config, box.setting) != 0);
+            view.SetChecked(box.control, regs::GetFieldValue(config, box.setting) != 0);
         }
     }
 

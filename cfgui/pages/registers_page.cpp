@@ -7,7 +7,8 @@
 #include "cfgui/view.h"
 #include "edit/register_line.h"
 #include "edit/register_marks.h"
-#include "regs/settings_engine.h"
+#include "regs/register_access.h"
+#include "regs/register_breakdown.h"
 
 #include <array>
 #include <cstdio>
@@ -57,14 +58,14 @@ class RegistersPage final : public Page {
 
 int RegistersPage::LineCount() {
     int count = 0;
-    while (EnumRegister(Session().config, count).more) {
+    while (regs::EnumRegister(Session().config, count).more) {
         ++count;
     }
     return count;
 }
 
 void RegistersPage::WriteLine(int position, std::uint32_t value) {
-    const std::uint32_t reg = EnumRegister(Session().config, position).reg;
+    const std::uint32_t reg = regs::EnumRegister(Session().config, position).reg;
     edit::RegisterLine texts = edit::FormatRegisterLine(reg, value);
     if (edit::RegisterMark* mark = edit::MarkAt(Session(), position)) {
         texts[0] += kMarkers[static_cast<std::size_t>(mark->state)];
@@ -122,8 +123,8 @@ void RegistersPage::EditLine(int line) {
     if (line >= 0 && line < LineCount()) {
         ModifyRegisterDialog dialog(Session(), line);
         if (context_.Services().RunDialog(dialog)) {
-            WorkingConfig& config = Session().config;
-            WriteLine(line, ReadRegister(config, EnumRegister(config, line).reg, line));
+            config::WorkingConfig& config = Session().config;
+            WriteLine(line, regs::ReadRegister(config, regs::EnumRegister(config, line).reg, line));
             Report();
         }
     }
@@ -143,10 +144,10 @@ void RegistersPage::OnTimer() {
 }
 
 bool RegistersPage::RepeatedFurtherDown(int position) {
-    const WorkingConfig& config = Session().config;
-    const std::uint32_t reg = EnumRegister(config, position).reg;
-    for (int later = position + 1; EnumRegister(config, later).more; ++later) {
-        if (EnumRegister(config, later).reg == reg) {
+    const config::WorkingConfig& config = Session().config;
+    const std::uint32_t reg = regs::EnumRegister(config, position).reg;
+    for (int later = position + 1; regs::EnumRegister(config, later).more; ++later) {
+        if (regs::EnumRegister(config, later).reg == reg) {
             return true;
         }
     }
@@ -160,7 +161,7 @@ std::optional<std::string> RegistersPage::Tooltip(int control) {
     if (hotLine_ < 0 || hotLine_ >= LineCount()) {
         return std::string{};
     }
-    std::string text = RegisterBreakdown(Session().config, hotLine_);
+    std::string text = regs::RegisterBreakdown(Session().config, hotLine_);
     const edit::RegisterMark* mark = edit::MarkAt(Session(), hotLine_);
     const edit::ManualState state = mark != nullptr ? mark->state : edit::ManualState::Untouched;
     const bool repeated = RepeatedFurtherDown(hotLine_);

@@ -34,7 +34,7 @@ State& Adopt(HWND dialog, LPARAM state) {
 }
 
 struct ExportListState {
-    const ExportOptions& options;
+    const exporter::ExportOptions& options;
     Win32View view{nullptr};
     std::optional<ExportDialog> logic{};
     std::optional<std::size_t> chosen{};
@@ -67,7 +67,7 @@ INT_PTR CALLBACK ExportListProcedure(HWND dialog, UINT message, WPARAM wParam, L
 }
 
 struct OptionsState {
-    ExportOptions& options;
+    exporter::ExportOptions& options;
     bool showModeNumber;
     Win32View view{nullptr};
     std::optional<ExportOptionsDialog> logic{};
@@ -103,7 +103,7 @@ INT_PTR CALLBACK OptionsProcedure(HWND dialog, UINT message, WPARAM wParam, LPAR
 // procedure is the child dialog's, under the system's save dialog.
 struct SaveExtrasState {
     ExportServices& services;
-    const ExportKind& kind;
+    const exporter::ExportKind& kind;
     Win32View view{nullptr};
     std::optional<ExportSaveExtras> logic{};
 };
@@ -168,7 +168,7 @@ void RunExportDialogs(HWND owner, ExportServices& services) {
     if (!list.chosen) {
         return;
     }
-    const ExportKind& kind = ExportKinds()[*list.chosen];
+    const exporter::ExportKind& kind = exporter::ExportKinds()[*list.chosen];
     const ExportSaveSetup setup = SaveSetupFor(kind, services.app.exportOptions);
     SaveExtrasState extras{services, kind};
     const FileDialogExtra extra{IDD_EXPORT_SAVE_EXTRA, SaveExtrasProcedure,

@@ -1,7 +1,7 @@
 #include "cfgui/win32/common_controls.h"
 #include "cfgui/win32/program.h"
 #include "emu/driver_choice.h"
-#include "hal/hal.h"
+#include "hal/access.h"
 
 #include <cstdlib>
 

@@ -101,7 +101,7 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
     return RegisterClassExA(&windowClass) != 0;
 }
 
-MainWindow::MainWindow(Application& app, PageTable pages, PreviewLauncher& launcher)
+MainWindow::MainWindow(Application& app, PageTable pages, exporter::PreviewLauncher& launcher)
     : app_(app), pages_(pages), launcher_(launcher), reporter_(app, *this) {
     GatherHelp(app_, pages_);
 }

@@ -24,7 +24,7 @@ bool RegisterMainWindowClass(HINSTANCE instance);
 // the launcher.
 class MainWindow : private DiagnosticsPane, private PageServices {
   public:
-    MainWindow(Application& app, PageTable pages, PreviewLauncher& launcher);
+    MainWindow(Application& app, PageTable pages, exporter::PreviewLauncher& launcher);
     ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
@@ -93,7 +93,7 @@ class MainWindow : private DiagnosticsPane, private PageServices {
 
     Application& app_;
     PageTable pages_;
-    PreviewLauncher& launcher_;
+    exporter::PreviewLauncher& launcher_;
     DiagnosticsReporter reporter_;
     HWND window_ = nullptr;
     Tooltips tooltips_;

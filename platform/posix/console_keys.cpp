@@ -6,7 +6,7 @@
 #include <termios.h>
 #include <unistd.h>
 
-namespace k7r {
+namespace k7r::platform {
 
 namespace {
 
@@ -94,4 +94,4 @@ std::optional<int> ConsoleKeys::Read() {
     return kExtendedKey;
 }
 
-} // namespace k7r
+} // namespace k7r::platform

@@ -3,7 +3,7 @@
 #include <pthread.h>
 #include <sched.h>
 
-namespace k7r {
+namespace k7r::platform {
 
 // Real-time scheduling usually needs privileges; without them the thread
 // simply keeps its normal priority.
@@ -25,4 +25,4 @@ TimeCriticalPriority::~TimeCriticalPriority() {
     pthread_setschedparam(pthread_self(), savedPolicy_, &param);
 }
 
-} // namespace k7r
+} // namespace k7r::platform

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <io.h>
 
-namespace k7r {
+namespace k7r::platform {
 
 // _getch reads the console without echo and needs no mode of its own.
 ConsoleKeys::ConsoleKeys() = default;
@@ -23,4 +23,4 @@ std::optional<int> ConsoleKeys::Read() {
     return key;
 }
 
-} // namespace k7r
+} // namespace k7r::platform

@@ -1,4 +1,5 @@
 #include "platform/system_error.h"
+#include "platform/refusal.h"
 
 #include <windows.h>
 

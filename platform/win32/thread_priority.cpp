@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace k7r {
+namespace k7r::platform {
 
 TimeCriticalPriority::TimeCriticalPriority() {
     const int current = GetThreadPriority(GetCurrentThread());
@@ -14,4 +14,4 @@ TimeCriticalPriority::~TimeCriticalPriority() {
     SetThreadPriority(GetCurrentThread(), savedPriority_);
 }
 
-} // namespace k7r
+} // namespace k7r::platform

@@ -2,7 +2,7 @@
 #include "cfgui/diagnostics_reporter.h"
 #include "cfgui/resource.h"
 #include "config/default_records.h"
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
 #include "tests/cfgui/fake_view.h"
 #include "tests/support/test_files.h"
 
@@ -19,7 +19,7 @@ class Reporter : public ::testing::Test {
   protected:
     Reporter() {
         app.active = true;
-        BindFieldControls(app.bindings, kHorzTotal, kField, 0);
+        regs::BindFieldControls(app.bindings, kHorzTotal, kField, 0);
     }
 
     Application app{TemplateRecord};
@@ -73,7 +73,7 @@ TEST_F(Reporter, ErrorFlagComesFromTheCallerAndFromValidation) {
     reporter.ReportStatus(kField, 0, "fine\n");
     EXPECT_FALSE(pane.errorColour);
 
-    SetFieldValue(app.session.config, 54, 3); // an invalid depth
+    regs::SetFieldValue(app.session.config, 54, 3); // an invalid depth
     reporter.ReportStatus(kField, 0, "fine\n");
     EXPECT_TRUE(pane.errorColour);
     EXPECT_EQ(pane.text, "fine\r\nERROR: 3 bits-per-pixel is an invalid setting.");
@@ -102,7 +102,7 @@ TEST_F(Reporter, BadEntryLocksTheFieldAndShowsTheValueAgain) {
     reporter.ReportBadEntry(view, kField, true);
     EXPECT_EQ(app.diagnostics.lock, kField);
     EXPECT_EQ(view.focus, kField);
-    EXPECT_EQ(view[kField].text, FormatFieldValue(app.session.config, kHorzTotal));
+    EXPECT_EQ(view[kField].text, regs::FormatFieldValue(app.session.config, kHorzTotal));
     EXPECT_TRUE(view[kField].textSelected);
     EXPECT_TRUE(pane.errorColour);
     EXPECT_EQ(pane.text.rfind("ERROR: \"12x\" is not a valid Horz Total (must be between ", 0), 0u)
@@ -119,8 +119,8 @@ TEST_F(Reporter, BadEntryLocksTheFieldAndShowsTheValueAgain) {
 }
 
 TEST_F(Reporter, InputClockFieldsShowMegahertz) {
-    BindFieldControls(app.bindings, 2, IDC_CLKI_TIMING, 0);
-    SetFieldValue(app.session.config, 2, 25175000);
+    regs::BindFieldControls(app.bindings, 2, IDC_CLKI_TIMING, 0);
+    regs::SetFieldValue(app.session.config, 2, 25175000);
     view[IDC_CLKI_TIMING].text = "fast";
     reporter.ReportBadEntry(view, IDC_CLKI_TIMING, false);
     EXPECT_EQ(view[IDC_CLKI_TIMING].text, "25.175");

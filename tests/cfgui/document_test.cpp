@@ -1,8 +1,8 @@
 #include "cfgui/application.h"
 #include "cfgui/document.h"
 #include "config/default_records.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +17,7 @@ class Document : public ::testing::Test {
         test::WriteFileBytes(image, test::ReadFileBytes(test::TestImagePath("carrier.exe")));
     }
 
-    MessageSink Collect() {
+    containers::MessageSink Collect() {
         return [this](const std::string& text) { messages.push_back(text); };
     }
 
@@ -30,7 +30,8 @@ class Document : public ::testing::Test {
 TEST_F(Document, OpenAdoptsTheRecordAndRemembersTheMainStart) {
     ASSERT_TRUE(OpenDocument(app, image, Collect()));
     EXPECT_EQ(app.currentPath, image);
-    EXPECT_EQ(app.session.config.SavedMainStart, GetFieldValue(app.session.config, kIdMainStart));
+    EXPECT_EQ(app.session.config.SavedMainStart,
+              regs::GetFieldValue(app.session.config, regs::kIdMainStart));
 
     EXPECT_FALSE(OpenDocument(app, image + ".txt", Collect()));
     EXPECT_EQ(app.currentPath, image) << "a failed open changed the current file";
@@ -39,11 +40,11 @@ TEST_F(Document, OpenAdoptsTheRecordAndRemembersTheMainStart) {
 
 TEST_F(Document, SaveWritesInPlaceAndForgetsTheFileOnFailure) {
     ASSERT_TRUE(OpenDocument(app, image, Collect()));
-    SetFieldValue(app.session.config, 67, 400);
+    regs::SetFieldValue(app.session.config, 67, 400);
     ASSERT_TRUE(SaveDocument(app, Collect()));
     Application reopened(TemplateRecord);
     ASSERT_TRUE(OpenDocument(reopened, image, Collect()));
-    EXPECT_EQ(GetFieldValue(reopened.session.config, 67), 400u);
+    EXPECT_EQ(regs::GetFieldValue(reopened.session.config, 67), 400u);
     EXPECT_EQ(SavedMessage(image), "Configuration data saved in file \"" + image + "\".");
 
     app.currentPath = image + ".missing.exe";

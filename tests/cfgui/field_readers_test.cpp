@@ -14,8 +14,6 @@ TEST(FieldReaders, DropDownWithSelectionIsReadFromTheSelectedItem) {
     EXPECT_EQ(ReadMilliField(view, 10)->milli, 40000u);
     view[10].selection = -1;
     EXPECT_FALSE(ReadMilliField(view, 10).has_value());
-    view[11].text = " abC";
-    EXPECT_EQ(ReadHexField(view, 11), 0xABCu);
 }
 
 } // namespace

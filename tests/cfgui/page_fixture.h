@@ -5,7 +5,7 @@
 #include "cfgui/page_context.h"
 #include "cfgui/pages/page_registry.h"
 #include "config/default_records.h"
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
 #include "tests/cfgui/fake_view.h"
 
 #include <gtest/gtest.h>
@@ -48,9 +48,9 @@ class PageTest : public ::testing::Test {
         view[control].text = view[control].items.at(static_cast<std::size_t>(item));
         page->OnControl(control, ControlEvent::SelectionChanged);
     }
-    std::uint32_t Get(std::uint32_t id) { return GetFieldValue(app.session.config, id); }
+    std::uint32_t Get(std::uint32_t id) { return regs::GetFieldValue(app.session.config, id); }
     void Set(std::uint32_t id, std::uint32_t value) {
-        SetFieldValue(app.session.config, id, value);
+        regs::SetFieldValue(app.session.config, id, value);
     }
     // The diagnostics pane's text, each line ended by "\n" as reported.
     std::string Pane() const { return app.diagnostics.shown + "\n"; }

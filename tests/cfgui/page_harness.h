@@ -18,7 +18,7 @@ namespace k7r::cfgui::fake {
 // view by a script standing in for the user, and the live timer is a flag.
 class FakeServices final : public PageServices {
   public:
-    explicit FakeServices(const WorkingConfig& config) : config_(config) {}
+    explicit FakeServices(const config::WorkingConfig& config) : config_(config) {}
 
     // What the user does in the next dialogs, in order: act on the dialog's
     // view and return true to press OK (until it is accepted), false to
@@ -59,7 +59,7 @@ class FakeServices final : public PageServices {
     }
 
   private:
-    const WorkingConfig& config_;
+    const config::WorkingConfig& config_;
 };
 
 // One page of the utility on fake controls, with the application, the

@@ -9,7 +9,7 @@
 #include "cfgui/window_title.h"
 #include "config/default_records.h"
 #include "regs/field_names.h"
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
 
 #include <gtest/gtest.h>
 
@@ -129,7 +129,7 @@ class Tooltips : public ::testing::Test {
 TEST_F(Tooltips, TextComesFromTheFirstStepThatHasOne) {
     EXPECT_EQ(TooltipText(app, &page, IDC_REGISTER_LIST), "the hot register");
     EXPECT_EQ(TooltipText(app, nullptr, IDC_REGISTER_LIST), "list");
-    EXPECT_EQ(TooltipText(app, &page, 3008), FieldHelpForId(67));
+    EXPECT_EQ(TooltipText(app, &page, 3008), regs::FieldHelpForId(67));
     EXPECT_EQ(TooltipText(app, &page, 1906), "Initialize the K7R58C22.");
     EXPECT_EQ(TooltipText(app, &page, 1907), "");
 
@@ -151,14 +151,14 @@ TEST(TooltipsOfASettingOnTwoPages, BothControlsShowItsHelp) {
     app.help.Add(kFirstPage);
     app.help.Add(kSecondPage);
     app.help.Bind(app.bindings);
-    EXPECT_EQ(TooltipText(app, nullptr, 1544), FieldHelpForId(19));
-    EXPECT_EQ(TooltipText(app, nullptr, 1407), FieldHelpForId(19));
+    EXPECT_EQ(TooltipText(app, nullptr, 1544), regs::FieldHelpForId(19));
+    EXPECT_EQ(TooltipText(app, nullptr, 1407), regs::FieldHelpForId(19));
 }
 
 TEST_F(Tooltips, PowerPinsTakeTheGpoTextWhilePowerUsesGpo) {
-    SetFieldValue(app.session.config, 24, 1); // TFT: power on a GPIO pin
+    regs::SetFieldValue(app.session.config, 24, 1); // TFT: power on a GPIO pin
     EXPECT_EQ(TooltipText(app, &page, IDC_POWER_PIN_0 + 2), "GPIO pin");
-    SetFieldValue(app.session.config, 24, 0); // STN: power on a GPO pin
+    regs::SetFieldValue(app.session.config, 24, 0); // STN: power on a GPO pin
     EXPECT_EQ(TooltipText(app, &page, IDC_POWER_PIN_0 + 2), "GPO pin");
     EXPECT_EQ(TooltipText(app, &page, IDC_POWER_PIN_TEXT), "GPO pin");
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/command.h"
+#include "cli/dispatch.h"
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>

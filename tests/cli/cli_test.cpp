@@ -55,7 +55,7 @@ TEST(Cli, ShowsTheCrcStatusAndByteOrderOfAnyRecord) {
     char crcLine[80];
     std::snprintf(crcLine, sizeof crcLine,
                   "CRC:               %04Xh (corrupted, the content's CRC is %04Xh)", corrupted.Crc,
-                  ComputeRecordCrc(corrupted));
+                  config::ComputeRecordCrc(corrupted));
     EXPECT_TRUE(HasLine(bad.out, crcLine)) << bad.out;
 
     const CliRun big = RunCli({"show", test::TestImagePath("m68k_board.elf")});
@@ -102,7 +102,7 @@ TEST(Cli, CopiesARecordIntoAnotherImage) {
     HAL_STRUCT written = test::RecordAt(test::ReadFileBytes(targetPath), 1000);
     EXPECT_EQ(written.RegPhysAddr, 0xA0000000u);
     EXPECT_EQ(written.ClkI, ViewerRecord.ClkI);
-    EXPECT_EQ(CheckRecord(written), RecordState::Configured);
+    EXPECT_EQ(config::CheckRecord(written), config::RecordState::Configured);
 
     ASSERT_EQ(RunCli({"copy", test::TestImagePath("carrier.exe"), targetPath}).status,
               kExitSuccess);

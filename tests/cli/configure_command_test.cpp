@@ -30,7 +30,7 @@ class ConfigureCommand : public testing::Test {
         HAL_STRUCT record = ViewerRecord;
         record.ClkI = clkI;
         record.RegPhysAddr = regPhysAddr;
-        record.Crc = ComputeRecordCrc(record);
+        record.Crc = config::ComputeRecordCrc(record);
         WriteFileBytes(dir_ + "/" + name, ImageWithRecords(2000, record, {kRecordAt}));
         return dir_ + "/" + name;
     }
@@ -64,7 +64,7 @@ TEST_F(ConfigureCommand, WritesEveryFilePrintsFailuresAndTheSummary) {
     EXPECT_EQ(run.out, summary);
     EXPECT_EQ(RecordOf(a).ClkI, 12345678u);
     EXPECT_EQ(RecordOf(a).RegPhysAddr, 0x20000000u);
-    EXPECT_EQ(CheckRecord(RecordOf(c)), RecordState::Configured);
+    EXPECT_EQ(config::CheckRecord(RecordOf(c)), config::RecordState::Configured);
 }
 
 TEST_F(ConfigureCommand, KeepsAddressesAndSaysNothingElseOnSuccess) {

@@ -1,6 +1,7 @@
 // What every command shares: options in any position, "--", help and usage
 // errors, the version, and "did you mean" for mistyped names.
 #include "cli/command.h"
+#include "cli/command_table.h"
 #include "tests/cli/cli_run.h"
 #include "tests/support/test_files.h"
 

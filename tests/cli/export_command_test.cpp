@@ -20,9 +20,9 @@ std::string ReadText(const std::string& path) {
 }
 
 // The generated text for the viewer's record, which the test image carries.
-std::string Expected(std::string_view kindName, const ExportOptions& options = {}) {
-    WorkingConfig config(ViewerRecord);
-    return FindExportKind(kindName)->generate(config, options);
+std::string Expected(std::string_view kindName, const exporter::ExportOptions& options = {}) {
+    config::WorkingConfig config(ViewerRecord);
+    return exporter::FindExportKind(kindName)->generate(config, options);
 }
 
 class ExportCommand : public testing::Test {
@@ -36,7 +36,7 @@ TEST_F(ExportCommand, WritesEveryKindWithCrLfLineEnds) {
         const std::string path = dir_ + "/" + kind + ".out";
         const CliRun run = RunCli({"export", kind, image_, "-o", path});
         ASSERT_EQ(run.status, kExitSuccess) << kind << ": " << run.err;
-        EXPECT_EQ(ReadText(path), ToCrLf(Expected(kind))) << kind;
+        EXPECT_EQ(ReadText(path), exporter::ToCrLf(Expected(kind))) << kind;
     }
 }
 
@@ -47,9 +47,9 @@ TEST_F(ExportCommand, WritesTheDefaultNameInTheCurrentDirectory) {
     fs::current_path(before);
     ASSERT_EQ(run.status, kExitSuccess) << run.err;
     EXPECT_EQ(run.out, "Exported mode3.h to \"mode3.h\".\n");
-    ExportOptions options;
+    exporter::ExportOptions options;
     options.ModeNumber = 3;
-    EXPECT_EQ(ReadText(dir_ + "/mode3.h"), ToCrLf(Expected("mode", options)));
+    EXPECT_EQ(ReadText(dir_ + "/mode3.h"), exporter::ToCrLf(Expected("mode", options)));
 }
 
 TEST_F(ExportCommand, WritesStandardOutputWithLfLineEndsAndTheDialogsModeFlags) {
@@ -57,8 +57,8 @@ TEST_F(ExportCommand, WritesStandardOutputWithLfLineEndsAndTheDialogsModeFlags) 
     const CliRun run =
         RunCli({"export", "generic", image_, "-o", "-", "--cursor", "--no-software-accel"});
     ASSERT_EQ(run.status, kExitSuccess) << run.err;
-    ExportOptions options;
-    options.ModeFlags = mfLCD | mfHWBLT | mfSWCURSOR;
+    exporter::ExportOptions options;
+    options.ModeFlags = exporter::mfLCD | exporter::mfHWBLT | exporter::mfSWCURSOR;
     EXPECT_EQ(run.out, Expected("generic", options));
 }
 

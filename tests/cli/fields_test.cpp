@@ -14,7 +14,7 @@ namespace {
 TEST(Fields, ListsEveryRecordInTableOrder) {
     const CliRun run = RunCli({"fields"});
     ASSERT_EQ(run.status, kExitSuccess) << run.err;
-    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), long{kFieldCount});
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), long{regs::kFieldCount});
     for (const char* line : {
              "  1  Cfg Desc                                     ffRECORD|ffTEXT",
              " 24  Panel Type                                   ffCOMPUTED|ffLIST",
@@ -33,7 +33,7 @@ TEST(Fields, ListsEveryRecordInTableOrder) {
 TEST(Fields, ListsTheIdsGivenWithTheirHelpParagraphs) {
     const CliRun run = RunCli({"fields", "67", "25", "--help-text"});
     ASSERT_EQ(run.status, kExitSuccess) << run.err;
-    const std::string horzHelp(kFieldTable[FindField(67)].Help);
+    const std::string horzHelp(regs::kFieldTable[regs::FindField(67)].Help);
     EXPECT_EQ(run.out,
               " 67  Horz Total                 REG[20h-b6:0]     ffREGISTER\n"
               "     range: 8 to 1024 pixels\n"

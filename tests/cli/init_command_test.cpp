@@ -3,7 +3,6 @@
 // whose panel is checked pixel by pixel against the pattern's table.
 #include "emu/emulated_driver.h"
 #include "emu/panel_picture.h"
-#include "hal/hal.h"
 #include "tests/cli/cli_run.h"
 #include "tests/edit/pattern_model.h"
 #include "tests/hal/chip_fixture.h"

@@ -1,4 +1,5 @@
 #include "cli/command.h"
+#include "cli/command_table.h"
 #include "cli/manual_page.h"
 
 #include <gtest/gtest.h>

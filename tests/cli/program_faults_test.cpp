@@ -1,5 +1,6 @@
 // The command line program itself, given things that are not files, and
 // with an output that takes nothing.
+#include "platform/refusal.h"
 #include "platform/system_error.h"
 #include "tests/cli/cli_run.h"
 #include "tests/support/child_process.h"

@@ -4,8 +4,8 @@
 // errors saves nothing unless forced.
 #include "config/default_records.h"
 #include "containers/config_file.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 #include "tests/cli/cli_run.h"
 #include "tests/support/test_files.h"
 
@@ -120,11 +120,11 @@ TEST(SetCommand, ConflictingPowerPinsAreGivenUpWithThePagesWarning) {
 // a USB pin: the TFT type's GPIO power cannot keep that pin.
 TEST(SetCommand, PanelTypeChangeMovesPowerToTheNewPinFamily) {
     const std::string image = ViewerImageCopy(test::ScratchDirectory());
-    WorkingConfig config(TemplateRecord);
-    ASSERT_TRUE(OpenConfigFile(image, config, {}));
-    SetFieldValue(config, kIdGpoPowerMask, 0x100);
-    SetFieldValue(config, kIdGpioPowerMask, 0x20);
-    ASSERT_TRUE(SaveConfigFile(image, "", config.Record, false, {}));
+    config::WorkingConfig config(TemplateRecord);
+    ASSERT_TRUE(containers::OpenConfigFile(image, config, {}));
+    regs::SetFieldValue(config, regs::kIdGpoPowerMask, 0x100);
+    regs::SetFieldValue(config, regs::kIdGpioPowerMask, 0x20);
+    ASSERT_TRUE(containers::SaveConfigFile(image, "", config.Record, false, {}));
 
     const CliRun run = RunCli({"set", image, "24=TFT"});
     EXPECT_EQ(run.status, kExitSuccess) << run.err;

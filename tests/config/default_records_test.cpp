@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace k7r {
+namespace k7r::config {
 namespace {
 
 std::vector<RegEntry> Table(const HAL_STRUCT& record) {
@@ -58,4 +58,4 @@ TEST(ViewerRecord, IsConfiguredWithTheCrcOfItsContent) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::config

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string_view>
 
-namespace k7r {
+namespace k7r::config {
 namespace {
 
 std::span<const std::uint8_t> Bytes(std::string_view text) {
@@ -83,4 +83,4 @@ TEST(FindEntry, FindsTheLastEntryBeforeTheEnd) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::config

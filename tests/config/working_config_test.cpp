@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace k7r {
+namespace k7r::config {
 namespace {
 
 constexpr int kFirstGpio = 1; // REG[64h] before the power-on delay
@@ -61,4 +61,4 @@ TEST(WorkingConfig, TableWithoutEndMarkerStaysWithinItsEntries) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::config

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <filesystem>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 using namespace test;
@@ -56,7 +56,7 @@ class ConfigFileTest : public testing::Test {
     // The file as a save should leave it: the working record in its place.
     Bytes AsSaved(Bytes file) const {
         HAL_STRUCT written = working_;
-        written.Crc = ComputeRecordCrc(written);
+        written.Crc = config::ComputeRecordCrc(written);
         std::memcpy(file.data() + kRecordOffset, &written, sizeof written);
         return file;
     }
@@ -64,7 +64,7 @@ class ConfigFileTest : public testing::Test {
     const std::string dir_ = ScratchDirectory();
     std::vector<std::string> shown_;
     MessageSink sink_ = [this](const std::string& text) { shown_.push_back(text); };
-    WorkingConfig config_{TemplateRecord};
+    config::WorkingConfig config_{TemplateRecord};
     HAL_STRUCT working_ = EditedRecord();
 };
 
@@ -229,4 +229,4 @@ TEST_F(ConfigFileTest, SaveAsTheSameFileSpeltDifferentlySavesInPlace) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::containers

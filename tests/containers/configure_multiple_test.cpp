@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 using namespace test;
@@ -37,7 +37,7 @@ class ConfigureFilesTest : public testing::Test {
     }
 
     HAL_STRUCT Opened(const std::string& path) {
-        WorkingConfig config(TemplateRecord);
+        config::WorkingConfig config(TemplateRecord);
         EXPECT_TRUE(OpenConfigFile(path, config, sink_)) << path;
         return config.Record;
     }
@@ -116,7 +116,7 @@ TEST_F(ConfigureFilesTest, PreservingAddressesKeepsEachFilesOwn) {
         HAL_STRUCT record = ViewerRecord;
         record.RegPhysAddr = reg;
         record.MemPhysAddr = reg + 0x80000;
-        record.Crc = ComputeRecordCrc(record);
+        record.Crc = config::ComputeRecordCrc(record);
         return record;
     };
     const std::vector<std::string> paths = {
@@ -134,4 +134,4 @@ TEST_F(ConfigureFilesTest, PreservingAddressesKeepsEachFilesOwn) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::containers

@@ -27,7 +27,7 @@ using Bytes = std::vector<std::uint8_t>;
 inline HAL_STRUCT ConfiguredRecord(std::uint32_t clock) {
     HAL_STRUCT record = TemplateRecord;
     record.ClkI = clock;
-    record.Crc = ComputeRecordCrc(record);
+    record.Crc = config::ComputeRecordCrc(record);
     return record;
 }
 
@@ -36,10 +36,10 @@ inline HAL_STRUCT ConfiguredRecord(std::uint32_t clock) {
 inline HAL_STRUCT OutgoingRecord(const HAL_STRUCT& hostRecord, bool bigEndian) {
     HAL_STRUCT record = hostRecord;
     if (bigEndian) {
-        ByteSwapRecord(record);
+        config::ByteSwapRecord(record);
     }
-    const std::uint16_t crc = ComputeRecordCrc(record);
-    record.Crc = bigEndian ? Swap16(crc) : crc;
+    const std::uint16_t crc = config::ComputeRecordCrc(record);
+    record.Crc = bigEndian ? config::Swap16(crc) : crc;
     return record;
 }
 
@@ -56,20 +56,20 @@ inline std::string_view TextOf(std::span<const std::uint8_t> bytes) {
 }
 
 // What a write operation is asked to write, whatever the file holds.
-inline MakeOutgoing Writing(const HAL_STRUCT& record) {
+inline containers::MakeOutgoing Writing(const HAL_STRUCT& record) {
     return [record](const HAL_STRUCT&) { return record; };
 }
 
 // The file as a save's change leaves it, reading the file again in pieces
 // of the given size; a copy from outside the file gives nothing.
-inline Bytes Changed(std::span<const std::uint8_t> file, const ImageChange& change,
+inline Bytes Changed(std::span<const std::uint8_t> file, const containers::ImageChange& change,
                      std::size_t pieceSize = SIZE_MAX) {
     Bytes changed(file.begin(), file.end());
-    if (const auto* patch = std::get_if<RecordPatch>(&change)) {
+    if (const auto* patch = std::get_if<containers::RecordPatch>(&change)) {
         std::memcpy(changed.data() + patch->offset, &patch->record, sizeof patch->record);
         return changed;
     }
-    class Gather final : public RewriteSink {
+    class Gather final : public containers::RewriteSink {
       public:
         Gather(Bytes& out, std::span<const std::uint8_t> from) : out_(out), from_(from) {}
         bool Put(std::span<const std::uint8_t> bytes) override {
@@ -91,7 +91,8 @@ inline Bytes Changed(std::span<const std::uint8_t> file, const ImageChange& chan
     };
     changed.clear();
     Gather gather(changed, file);
-    if (!std::get<ImageRewrite>(change).write(ImageSource(file, pieceSize), gather)) {
+    if (!std::get<containers::ImageRewrite>(change).write(containers::ImageSource(file, pieceSize),
+                                                          gather)) {
         changed.clear();
     }
     return changed;
@@ -200,7 +201,7 @@ struct PrcDataResource {
         Put32(out, leading);
         for (int i = 0; i < 3; ++i) {
             Put32(out, offsets[i]);
-            EncodePrcSection(sections[i], out);
+            containers::EncodePrcSection(sections[i], out);
             out.push_back(0);
         }
         out.insert(out.end(), trailing.begin(), trailing.end());

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 std::string Digits(const std::vector<std::uint8_t>& bytes, bool lowerCase) {
@@ -76,4 +76,4 @@ TEST(HexCodec, EveryOtherCharacterAnywhereIsABadDigit) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::containers

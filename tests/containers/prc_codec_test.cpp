@@ -5,7 +5,7 @@
 #include <random>
 #include <vector>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -104,4 +104,4 @@ TEST(PrcCodec, DecodingTheEncodingGivesTheSectionBack) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::containers

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 using namespace test;
@@ -185,4 +185,4 @@ TEST_F(PrcContainer, RefusesWhatItCannotReadOrRewrite) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::containers

@@ -11,7 +11,7 @@
 #include <cstring>
 
 // Writing is covered through real files by config_file_test.
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 using test::Bytes;
@@ -27,7 +27,7 @@ Bytes Image(std::size_t size, std::initializer_list<std::pair<HAL_STRUCT, std::s
 
 TEST(FindRecordRaw, FindsTheRecordAtEveryOffsetAmongNearMisses) {
     // Filler of marker pieces, so that the scan meets false starts everywhere.
-    const std::string_view marker(HAL_ID_STRING, kMarkerLength);
+    const std::string_view marker(HAL_ID_STRING, config::kMarkerLength);
     Bytes filler(HAL_RECORD_SIZE + 300);
     for (std::size_t i = 0; i < filler.size(); ++i) {
         filler[i] = static_cast<std::uint8_t>(marker[i % 13 % (i % 7 + 1)]);
@@ -90,10 +90,10 @@ TEST(FindRecordRaw, AnswersForEachKindOfCandidate) {
     HAL_STRUCT corrupted = ViewerRecord;
     corrupted.Regs[3].Value ^= 0x100;
     HAL_STRUCT bigEndian = ViewerRecord;
-    ByteSwapRecord(bigEndian);
-    bigEndian.Crc = Swap16(ComputeRecordCrc(bigEndian));
+    config::ByteSwapRecord(bigEndian);
+    bigEndian.Crc = config::Swap16(config::ComputeRecordCrc(bigEndian));
     HAL_STRUCT bigEndianUnswappedCrc = bigEndian;
-    bigEndianUnswappedCrc.Crc = Swap16(bigEndian.Crc);
+    bigEndianUnswappedCrc.Crc = config::Swap16(bigEndian.Crc);
     HAL_STRUCT noByteOrderMark = ViewerRecord;
     noByteOrderMark.EndianMark = 0x1235;
     HAL_STRUCT wrongSize = ViewerRecord;
@@ -156,4 +156,4 @@ TEST(FindRecordRaw, AnswersForEachKindOfCandidate) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::containers

@@ -14,7 +14,7 @@
 #include <cstring>
 #include <filesystem>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 using namespace test;
@@ -49,7 +49,7 @@ class RealImageTest : public testing::TestWithParam<const char*> {
 TEST_P(RealImageTest, OpensTheViewerRecordAndSavesInPlaceChangingOnlyIt) {
     const std::string path = CopyOfImage(GetParam());
     const Bytes before = ReadFileBytes(path);
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     ASSERT_TRUE(OpenConfigFile(path, config, sink_));
     EXPECT_EQ(std::memcmp(&config.Record, &ViewerRecord, sizeof ViewerRecord), 0);
     std::strcpy(config.Record.Description, "patched in place");
@@ -89,7 +89,7 @@ TEST(BigEndianImage, IsAdoptedInHostOrderAndSavedBackBigEndianWithASwappedCrc) {
     const std::size_t offset = RecordOffset(before);
     auto fail = [](const std::string& text) { ADD_FAILURE() << text; };
 
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     ASSERT_TRUE(OpenConfigFile(path, config, fail));
     const HAL_STRUCT& r = config.Record;
     EXPECT_STREQ(r.Description, "m68k evaluation board");
@@ -108,11 +108,12 @@ TEST(BigEndianImage, IsAdoptedInHostOrderAndSavedBackBigEndianWithASwappedCrc) {
     const Bytes clkI = {0x01, 0xC9, 0xC3, 0x80};
     std::copy(clkI.begin(), clkI.end(), expected.begin() + offsetof(HAL_STRUCT, ClkI));
     expected[offsetof(HAL_STRUCT, Regs) + 8 + 7] = 0x43;
-    const std::uint16_t crc = Crc16({expected.data() + kCrcFirstByte, kCrcByteCount});
+    const std::uint16_t crc =
+        config::Crc16({expected.data() + config::kCrcFirstByte, config::kCrcByteCount});
     expected[offsetof(HAL_STRUCT, Crc)] = static_cast<std::uint8_t>(crc >> 8);
     expected[offsetof(HAL_STRUCT, Crc) + 1] = static_cast<std::uint8_t>(crc);
     EXPECT_EQ(ReadFileBytes(path), WithRecord(before, offset, expected));
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::containers

@@ -27,7 +27,7 @@
 #include <random>
 #include <thread>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 using namespace test;
@@ -133,7 +133,7 @@ class SaveFaults : public testing::TestWithParam<Kind> {
         EXPECT_TRUE(std::any_of(allowed.begin(), allowed.end(),
                                 [&](const Bytes* content) { return *content == now; }))
             << when << ": the file is neither old nor new (" << now.size() << " bytes)";
-        WorkingConfig config(TemplateRecord);
+        config::WorkingConfig config(TemplateRecord);
         EXPECT_TRUE(OpenConfigFile(Path(), config, ignore_)) << when;
     }
 
@@ -190,7 +190,7 @@ TEST_P(SaveFaults, AFullFileSystemStopsOnlySavesThatNeedRoom) {
         }
         ::close(filler);
         const bool saved = SaveConfigFile(path, "", recordA_, false, ReportTo(report));
-        WorkingConfig config(TemplateRecord);
+        config::WorkingConfig config(TemplateRecord);
         const bool opened = OpenConfigFile(path, config, ReportTo(report));
         WriteFileBytes(after, ReadFileBytes(path));
         const bool tidy = std::distance(fs::directory_iterator(mountPoint), {}) == 2;
@@ -261,7 +261,7 @@ TEST_P(SaveFaults, SavesAtTheSameTimeAreRefusedNeverMixed) {
         ChildProcess b(saving(recordB_));
         ChildProcess reader([&](std::FILE* report) {
             waitAtGate();
-            WorkingConfig config(TemplateRecord);
+            config::WorkingConfig config(TemplateRecord);
             return OpenConfigFile(Path(), config, ReportTo(report)) ? 0 : 1;
         });
         ::close(gate[0]);
@@ -327,4 +327,4 @@ INSTANTIATE_TEST_SUITE_P(EachKind, SaveFaults, testing::ValuesIn(kKinds),
                          [](const testing::TestParamInfo<Kind>& info) { return info.param.name; });
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::containers

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 using namespace test;
@@ -247,4 +247,4 @@ TEST_F(SrecContainer, RefusesWhatItCannotReadOrRewriteFaithfully) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::containers

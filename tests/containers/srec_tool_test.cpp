@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-namespace k7r {
+namespace k7r::containers {
 namespace {
 
 using namespace test;
@@ -105,4 +105,4 @@ TEST(SrecCat, ComplainsAboutABadChecksum) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::containers

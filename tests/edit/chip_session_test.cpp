@@ -1,9 +1,9 @@
 #include "config/working_config.h"
 #include "edit/chip_session.h"
 #include "edit/test_pattern.h"
-#include "hal/init.h"
+#include "hal/clock_synth.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 #include "tests/hal/chip_fixture.h"
 
 #include <cstdio>
@@ -25,7 +25,7 @@ class ChipSessionTest : public ChipTest {
     }
 
     HAL_STRUCT layerRecord{};
-    WorkingConfig config{TemplateRecord};
+    config::WorkingConfig config{TemplateRecord};
     std::string message;
 };
 
@@ -36,7 +36,7 @@ TEST_F(ChipSessionTest, CopiesTheWorkingRecordWithAFreshCrcAndBinds) {
     EXPECT_EQ(message, "Initialized K7R58C22 using HAL build 2.\n");
     EXPECT_EQ(board().UsbResets(), 0); // software reset is off unless asked for
     EXPECT_EQ(layerRecord.ClkI, 40000000u);
-    EXPECT_EQ(layerRecord.Crc, ComputeRecordCrc(layerRecord));
+    EXPECT_EQ(layerRecord.Crc, config::ComputeRecordCrc(layerRecord));
     EXPECT_NE(layerRecord.Crc, 0);
     EXPECT_TRUE(config.Bound);
     EXPECT_EQ(config.RedrawCountdown, 1u);
@@ -130,7 +130,7 @@ TEST_F(ChipSessionTest, ThePanelPictureFollowsTheChip) {
     SetLive(config, true);
     LiveTimerTick(config);
     EXPECT_FALSE(written());
-    ASSERT_TRUE(SetFieldValue(config, kIdBitsPerPixel, 4));
+    ASSERT_TRUE(regs::SetFieldValue(config, regs::kIdBitsPerPixel, 4));
     EXPECT_FALSE(written());
     LiveTimerTick(config);
     EXPECT_TRUE(written());

@@ -3,7 +3,7 @@
 #include "edit/bad_entry.h"
 #include "edit/diagnostics.h"
 #include "panels/panel_def_list.h"
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -15,19 +15,19 @@ constexpr char kVersionError[] =
     "ERROR: Version 2 of PANELS.DEF is required (you are currently using version 1).\n";
 
 // A panel file without a VERSION line: loaded, but of version 1.
-PanelDefList OldPanelFile() {
+panels::PanelDefList OldPanelFile() {
     const std::string path = test::ScratchDirectory() + "/PANELS.DEF";
     const std::string text = "; no version line\n";
     test::WriteFileBytes(path, test::Bytes(text.begin(), text.end()));
-    PanelDefList list;
+    panels::PanelDefList list;
     EXPECT_TRUE(list.LoadFile(path, [](const std::string&) { FAIL(); }));
     return list;
 }
 
 TEST(Diagnose, ErrorsThenVersionMessageThenWarnings) {
-    WorkingConfig config(TemplateRecord);
-    SetFieldValue(config, 54, 3);  // an invalid depth: an error
-    SetFieldValue(config, 120, 0); // a zero CLS pulse width: a warning
+    config::WorkingConfig config(TemplateRecord);
+    regs::SetFieldValue(config, 54, 3);  // an invalid depth: an error
+    regs::SetFieldValue(config, 120, 0); // a zero CLS pulse width: a warning
     const Diagnostics shown = Diagnose(config, OldPanelFile());
     EXPECT_TRUE(shown.error);
     EXPECT_EQ(shown.text, std::string("ERROR: 3 bits-per-pixel is an invalid setting.\n") +
@@ -35,15 +35,15 @@ TEST(Diagnose, ErrorsThenVersionMessageThenWarnings) {
 }
 
 TEST(Diagnose, VersionMessageAloneIsAnError) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     const Diagnostics shown = Diagnose(config, OldPanelFile());
     EXPECT_TRUE(shown.error);
     EXPECT_EQ(shown.text.substr(0, sizeof kVersionError - 1), kVersionError);
 }
 
 TEST(Diagnose, StaysWithinTheRoomLeft) {
-    WorkingConfig config(TemplateRecord);
-    const PanelDefList list = OldPanelFile();
+    config::WorkingConfig config(TemplateRecord);
+    const panels::PanelDefList list = OldPanelFile();
     for (const std::size_t room : {0u, 1u, 20u, 90u}) {
         const Diagnostics shown = Diagnose(config, list, room);
         EXPECT_LE(shown.text.size(), room == 0 ? 0 : room - 1) << room;

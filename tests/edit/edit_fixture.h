@@ -3,7 +3,7 @@
 #include "config/default_records.h"
 #include "edit/edit_session.h"
 #include "panels/panel_def_list.h"
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
 
 #include <gtest/gtest.h>
 
@@ -15,10 +15,12 @@ namespace k7r::edit {
 // at 8 bpp, USB and clock chip on, panel power on GPIO0 and GPO0.
 class EditTest : public ::testing::Test {
   protected:
-    std::uint32_t Get(std::uint32_t id) { return GetFieldValue(session.config, id); }
-    void Set(std::uint32_t id, std::uint32_t value) { SetFieldValue(session.config, id, value); }
+    std::uint32_t Get(std::uint32_t id) { return regs::GetFieldValue(session.config, id); }
+    void Set(std::uint32_t id, std::uint32_t value) {
+        regs::SetFieldValue(session.config, id, value);
+    }
 
-    PanelDefList noPanels;
+    panels::PanelDefList noPanels;
     EditSession session{TemplateRecord, noPanels};
 };
 

@@ -7,7 +7,7 @@
 namespace k7r::edit {
 namespace {
 
-TEST(ReadHexText, DigitsOfEitherCaseAfterLeadingSpaces) {
+TEST(ReadHexField, DigitsOfEitherCaseAfterLeadingSpaces) {
     const struct {
         std::string_view text;
         std::optional<std::uint32_t> value;
@@ -25,7 +25,7 @@ TEST(ReadHexText, DigitsOfEitherCaseAfterLeadingSpaces) {
         {"100000000", {}},
     };
     for (const auto& c : kCases) {
-        EXPECT_EQ(ReadHexText(c.text), c.value) << c.text;
+        EXPECT_EQ(ReadHexField(c.text), c.value) << c.text;
     }
 }
 

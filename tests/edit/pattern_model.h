@@ -1,7 +1,7 @@
 #pragma once
 
 #include "emu/panel_picture.h"
-#include "hal/init.h"
+#include "hal/lookup_tables.h"
 
 #include <gtest/gtest.h>
 

@@ -41,8 +41,8 @@ class Alterable {
     }
     // The bits of the setting's own field, for register settings.
     Alterable& Own(std::uint32_t id) {
-        for (const FIELD_DESC& field : kFieldTable) {
-            if (field.Id == id && (field.Attributes & ffREGISTER)) {
+        for (const regs::FIELD_DESC& field : regs::kFieldTable) {
+            if (field.Id == id && (field.Attributes & regs::ffREGISTER)) {
                 Register(field.Register, field.Mask);
             }
         }
@@ -213,7 +213,7 @@ std::vector<std::string> Values(EditSession& session, std::uint32_t id) {
                                        "90",    "64",  "25.175", "1234",       "400", "65535",
                                        "70000", "1e3", "-1",     "4294967296", "",    "Enabled"};
     for (std::uint32_t item = 0; item < 4; ++item) {
-        if (const auto text = GetFieldListText(session.config, id, item)) {
+        if (const auto text = regs::GetFieldListText(session.config, id, item)) {
             values.push_back(*text);
         }
     }
@@ -223,20 +223,20 @@ std::vector<std::string> Values(EditSession& session, std::uint32_t id) {
 // The template as it is, and as a TFT panel with GPIO power, no clock chip,
 // no USB and a stride of its own.
 HAL_STRUCT TftRecord() {
-    WorkingConfig config(TemplateRecord);
-    SetFieldValue(config, kIdPanelType, 1);
-    SetFieldValue(config, kIdClockChip, 0);
-    SetFieldValue(config, kIdUsbEnable, 0);
-    SetFieldValue(config, kIdAutoStride, 0);
+    config::WorkingConfig config(TemplateRecord);
+    regs::SetFieldValue(config, regs::kIdPanelType, 1);
+    regs::SetFieldValue(config, regs::kIdClockChip, 0);
+    regs::SetFieldValue(config, regs::kIdUsbEnable, 0);
+    regs::SetFieldValue(config, regs::kIdAutoStride, 0);
     return config.Record;
 }
 
 TEST(SettingSweep, ChangesTouchOnlyTheSettingAndItsFollowUps) {
-    const PanelDefList noPanels;
+    const panels::PanelDefList noPanels;
     const std::set<std::uint32_t> refused = AlwaysRefused();
     std::set<std::uint32_t> changedIds;
     for (const HAL_STRUCT& start : {TemplateRecord, TftRecord()}) {
-        for (const FIELD_DESC& field : kFieldTable) {
+        for (const regs::FIELD_DESC& field : regs::kFieldTable) {
             EditSession probe(start, noPanels);
             for (const std::string& value : Values(probe, field.Id)) {
                 EditSession session(start, noPanels);
@@ -260,7 +260,7 @@ TEST(SettingSweep, ChangesTouchOnlyTheSettingAndItsFollowUps) {
             }
         }
     }
-    for (const FIELD_DESC& field : kFieldTable) {
+    for (const regs::FIELD_DESC& field : regs::kFieldTable) {
         EXPECT_NE(changedIds.contains(field.Id), refused.contains(field.Id)) << field.Id;
     }
 }

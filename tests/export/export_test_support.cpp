@@ -2,12 +2,12 @@
 
 #include "config/default_records.h"
 #include "containers/config_file.h"
-#include "regs/computations.h"
 #include "regs/field_attributes.h"
 #include "regs/field_table.h"
+#include "regs/field_values.h"
+#include "regs/layout.h"
 #include "regs/register_table.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -37,34 +37,34 @@ void WriteText(const std::string& path, std::string_view text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-WorkingConfig TemplateConfig() {
-    return WorkingConfig(TemplateRecord);
+config::WorkingConfig TemplateConfig() {
+    return config::WorkingConfig(TemplateRecord);
 }
 
-WorkingConfig RotatedConfig() {
-    WorkingConfig edited(TemplateRecord);
-    SetFieldValue(edited, kIdBitsPerPixel, 16);
-    SetFieldValue(edited, kIdSwivelView, 90);
-    SetFieldValue(edited, kIdHorzDoubling, 1);
-    RecomputeLayout(edited);
+config::WorkingConfig RotatedConfig() {
+    config::WorkingConfig edited(TemplateRecord);
+    regs::SetFieldValue(edited, regs::kIdBitsPerPixel, 16);
+    regs::SetFieldValue(edited, regs::kIdSwivelView, 90);
+    regs::SetFieldValue(edited, regs::kIdHorzDoubling, 1);
+    regs::RecomputeLayout(edited);
 
     // Through a real program image, as the utility would have it from File
     // Open: saved into a copy of the Windows test image and read back.
     const std::string image = ScratchDirectory() + "/rotated.exe";
     std::filesystem::copy_file(TestImagePath("carrier.exe"), image,
                                std::filesystem::copy_options::overwrite_existing);
-    const MessageSink fail = [](const std::string& text) { ADD_FAILURE() << text; };
-    WorkingConfig config(TemplateRecord);
-    EXPECT_TRUE(SaveConfigFile(image, "", edited.Record, false, fail));
-    EXPECT_TRUE(OpenConfigFile(image, config, fail));
+    const containers::MessageSink fail = [](const std::string& text) { ADD_FAILURE() << text; };
+    config::WorkingConfig config(TemplateRecord);
+    EXPECT_TRUE(containers::SaveConfigFile(image, "", edited.Record, false, fail));
+    EXPECT_TRUE(containers::OpenConfigFile(image, config, fail));
     return config;
 }
 
 namespace {
 
 bool HasRegisterFields(std::uint32_t offset) {
-    for (const FIELD_DESC& field : kFieldTable) {
-        if ((field.Attributes & ffREGISTER) && field.Register == offset) {
+    for (const regs::FIELD_DESC& field : regs::kFieldTable) {
+        if ((field.Attributes & regs::ffREGISTER) && field.Register == offset) {
             return true;
         }
     }
@@ -75,13 +75,13 @@ bool HasRegisterFields(std::uint32_t offset) {
 
 std::size_t DescribedRegisterCount() {
     std::size_t count = 0;
-    for (const REG_DESC& reg : kRegisterTable) {
+    for (const regs::REG_DESC& reg : regs::kRegisterTable) {
         count += reg.Offset < riRESERVED_FIRST && HasRegisterFields(reg.Offset);
     }
     return count;
 }
 
-WorkingConfig ConfigWithEntries(std::initializer_list<RegEntry> entries) {
+config::WorkingConfig ConfigWithEntries(std::initializer_list<RegEntry> entries) {
     HAL_STRUCT record = TemplateRecord;
     std::fill(std::begin(record.Regs), std::end(record.Regs), RegEntry{0, 0});
     RegEntry* out = record.Regs;
@@ -89,7 +89,7 @@ WorkingConfig ConfigWithEntries(std::initializer_list<RegEntry> entries) {
         *out++ = entry;
     }
     *out = {riREGEND, 0};
-    return WorkingConfig(record);
+    return config::WorkingConfig(record);
 }
 
 } // namespace k7r::test

@@ -15,12 +15,12 @@ std::string ReadText(const std::string& path);
 void WriteText(const std::string& path, std::string_view text);
 
 // The utility's template: 320 x 240 at 8 bpp, no rotation.
-WorkingConfig TemplateConfig();
+config::WorkingConfig TemplateConfig();
 
 // The template turned by SwivelView 90, pixel-doubled horizontally, at
 // 16 bpp, with the layout recomputed as the Preferences tab does, as read
 // back from a program image it was saved into.
-WorkingConfig RotatedConfig();
+config::WorkingConfig RotatedConfig();
 
 // The registers below the pseudo-indices that have register fields: those
 // the quick reference describes.
@@ -28,6 +28,6 @@ std::size_t DescribedRegisterCount();
 
 // A configuration whose register table holds exactly these entries before
 // riREGEND.
-WorkingConfig ConfigWithEntries(std::initializer_list<RegEntry> entries);
+config::WorkingConfig ConfigWithEntries(std::initializer_list<RegEntry> entries);
 
 } // namespace k7r::test

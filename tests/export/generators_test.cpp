@@ -1,17 +1,20 @@
 // Configurations other than those of the golden files.
 #include "config/default_records.h"
 #include "config/record.h"
+#include "export/appcfg_header.h"
+#include "export/csv_export.h"
 #include "export/export_options.h"
-#include "export/generators.h"
+#include "export/generic_header.h"
+#include "export/mode_header.h"
 #include "export/text_format.h"
 #include "export_test_support.h"
+#include "regs/field_values.h"
 #include "regs/register_table.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 
 #include <gtest/gtest.h>
 
-namespace k7r {
+namespace k7r::exporter {
 namespace {
 
 using test::ConfigWithEntries;
@@ -19,7 +22,7 @@ using test::ConfigWithEntries;
 constexpr std::uint32_t kDefaultFlags = ExportOptions{}.ModeFlags;
 
 TEST(AppCfg, ATableOfOnlyTheEndMarkerGivesOneRegisterLine) {
-    WorkingConfig config = ConfigWithEntries({});
+    config::WorkingConfig config = ConfigWithEntries({});
     EXPECT_NE(ExportAppCfg(config, 17)
                   .find("    {                       // K7R58C22 init registers\n"
                         "        { REG_END_OF_TABLE,                     0x00000000 } \n    }\n"),
@@ -27,13 +30,13 @@ TEST(AppCfg, ATableOfOnlyTheEndMarkerGivesOneRegisterLine) {
 }
 
 TEST(AppCfg, PrintsTheCrcOfTheRecordTheHeaderDescribes) {
-    WorkingConfig config = test::TemplateConfig();
+    config::WorkingConfig config = test::TemplateConfig();
     // Bytes the header cannot express do not reach its CRC.
     config.Record.Regs[60] = {0x0010, 0xDEADBEEF};
     config.Record.Flags |= 0x0001;
     EXPECT_NE(ExportAppCfg(config, 17)
                   .find(Printf("\n    0x%04X,                 // CRC of the rest of structure\n",
-                               ComputeRecordCrc(TemplateRecord))),
+                               config::ComputeRecordCrc(TemplateRecord))),
               std::string::npos);
 }
 
@@ -50,9 +53,9 @@ TEST(ModeHeader, TurnsOrHalvesTheModeAndNamesItsNumberAndFlags) {
              Case{180, 0, 7, 0x160001,
                   "        mfLCD|mfSWCURSOR|mfSWEMUL|mfHWBLT|mfR180,  // Mode Flags"},
          }) {
-        WorkingConfig config = test::TemplateConfig();
-        SetFieldValue(config, kIdSwivelView, c.swivel);
-        SetFieldValue(config, kIdHorzDoubling, c.doubling);
+        config::WorkingConfig config = test::TemplateConfig();
+        regs::SetFieldValue(config, regs::kIdSwivelView, c.swivel);
+        regs::SetFieldValue(config, regs::kIdHorzDoubling, c.doubling);
         const std::string text = ExportModeHeader(config, c.mode, c.flags, 17);
         EXPECT_NE(text.find(c.line), std::string::npos) << c.line;
         EXPECT_NE(
@@ -63,7 +66,7 @@ TEST(ModeHeader, TurnsOrHalvesTheModeAndNamesItsNumberAndFlags) {
 }
 
 TEST(GenericHeader, AnEmptyRegisterListKeepsTheMacroIntact) {
-    WorkingConfig config = ConfigWithEntries({{0x8000, 0}, {0x4000, 0}});
+    config::WorkingConfig config = ConfigWithEntries({{0x8000, 0}, {0x4000, 0}});
     const std::string text = ExportGenericHeader(config, 17, kDefaultFlags);
     EXPECT_NE(text.find("#define K7R_INSTANTIATE_REGISTERS(scope_prefix,variable_name)  \\\n"
                         "  scope_prefix K7R_REGS variable_name[] =  \\\n  {  \\\n  }\n"),
@@ -71,7 +74,7 @@ TEST(GenericHeader, AnEmptyRegisterListKeepsTheMacroIntact) {
 }
 
 TEST(GenericHeader, ModeFlagsChooseTheAccelerationAndCursorDefinitions) {
-    WorkingConfig config = test::TemplateConfig();
+    config::WorkingConfig config = test::TemplateConfig();
     const std::string all = ExportGenericHeader(config, 17, 0x160001);
     EXPECT_NE(all.find("\n#define K7R_HWBLT\n#define K7R_SWBLT\n#define K7R_SW_CURSOR\n"),
               std::string::npos);
@@ -81,7 +84,7 @@ TEST(GenericHeader, ModeFlagsChooseTheAccelerationAndCursorDefinitions) {
 }
 
 TEST(Csv, FiveEntriesFillTwoColumnsOfThreeLines) {
-    WorkingConfig config =
+    config::WorkingConfig config =
         ConfigWithEntries({{0x04, 0}, {0x08, 0x43}, {riDELAYON, 50}, {0x40, 0}, {riDELAYOFF, 7}});
     const std::vector<std::string> lines = test::Lines(ExportCsv(config, 17));
     ASSERT_EQ(lines.size(), 7u + 3u);
@@ -93,4 +96,4 @@ TEST(Csv, FiveEntriesFillTwoColumnsOfThreeLines) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::exporter

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-namespace k7r {
+namespace k7r::exporter {
 namespace {
 
 namespace fs = std::filesystem;
@@ -20,7 +20,8 @@ class Golden : public testing::TestWithParam<const char*> {};
 
 TEST_P(Golden, EveryKindMatchesItsFileLineByLine) {
     const std::string name = GetParam();
-    WorkingConfig config = name == "rotated" ? test::RotatedConfig() : test::TemplateConfig();
+    config::WorkingConfig config =
+        name == "rotated" ? test::RotatedConfig() : test::TemplateConfig();
     const ExportOptions options;
     const fs::path golden = fs::path(K7R_SOURCE_DIR) / "tests" / "export" / "golden";
     const bool update = std::getenv("K7R_UPDATE_GOLDEN") != nullptr;
@@ -51,4 +52,4 @@ TEST_P(Golden, EveryKindMatchesItsFileLineByLine) {
 INSTANTIATE_TEST_SUITE_P(Configurations, Golden, testing::Values("template", "rotated"));
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::exporter

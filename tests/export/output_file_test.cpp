@@ -14,7 +14,7 @@
 #include <sys/resource.h>
 #endif
 
-namespace k7r {
+namespace k7r::exporter {
 namespace {
 
 TEST(ExportKinds, AreListedInDialogOrderWithTheModeNumberInPlace) {
@@ -41,7 +41,7 @@ TEST(ToCrLf, AddsCrOnlyWhereItIsMissing) {
 TEST(RunExport, ReplacesAnExistingFileWithTheCrLfText) {
     const std::string path = test::ScratchDirectory() + "/appcfg.h";
     test::WriteText(path, std::string(100000, 'x'));
-    WorkingConfig config = test::TemplateConfig();
+    config::WorkingConfig config = test::TemplateConfig();
     std::string message;
     ASSERT_TRUE(RunExport(ExportKinds()[0], config, {}, path, message)) << message;
     EXPECT_EQ(test::ReadText(path), ToCrLf(ExportKinds()[0].generate(config, {})));
@@ -81,4 +81,4 @@ TEST(WriteOutputFile, ReplacesAnExistingFileOnlyWhenTheNewOneIsComplete) {
 #endif
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::exporter

@@ -4,8 +4,13 @@
 #include "config/default_records.h"
 #include "config/record.h"
 #include "containers/config_file.h"
+#include "export/appcfg_header.h"
+#include "export/chip_header.h"
+#include "export/csv_export.h"
 #include "export/export_options.h"
-#include "export/generators.h"
+#include "export/generic_header.h"
+#include "export/html_export.h"
+#include "export/mode_header.h"
 #include "export/text_format.h"
 #include "export_test_support.h"
 #include "regs/register_table.h"
@@ -20,7 +25,7 @@
 #include <cstring>
 #include <iterator>
 
-namespace k7r {
+namespace k7r::exporter {
 namespace {
 
 struct CommandResult {
@@ -56,7 +61,7 @@ class Toolchain : public testing::TestWithParam<const char*> {
 
     // Made before the scratch directory, which reading the rotated
     // configuration back uses and empties.
-    WorkingConfig config_ =
+    config::WorkingConfig config_ =
         std::string(GetParam()) == "rotated" ? test::RotatedConfig() : test::TemplateConfig();
     const std::string dir_ = test::ScratchDirectory();
 };
@@ -107,7 +112,7 @@ void Fail(const std::string& text) {
 // The record of an image exactly as the file stores it.
 std::string ImageRecord(const std::string& path) {
     HAL_STRUCT stored{};
-    EXPECT_TRUE(InspectConfigFile(path, stored, Fail));
+    EXPECT_TRUE(containers::InspectConfigFile(path, stored, Fail));
     return {reinterpret_cast<const char*>(&stored), sizeof stored};
 }
 
@@ -138,11 +143,11 @@ TEST_P(Toolchain, AppCfgCompilesToTheRecordAnImageOfTheTargetsByteOrderHolds) {
         const std::string record = CompiledRecord(target, dir_, name);
         ASSERT_EQ(record.size(), sizeof(HAL_STRUCT));
         EXPECT_EQ(StoredCrc(record, target.order),
-                  ComputeRecordCrc(reinterpret_cast<const std::uint8_t*>(record.data())));
+                  config::ComputeRecordCrc(reinterpret_cast<const std::uint8_t*>(record.data())));
 
         const std::string image = dir_ + "/" + name + "_" + target.image;
-        ASSERT_TRUE(
-            SaveConfigFile(test::TestImagePath(target.image), image, config_.Record, false, Fail));
+        ASSERT_TRUE(containers::SaveConfigFile(test::TestImagePath(target.image), image,
+                                               config_.Record, false, Fail));
         const std::string saved = ImageRecord(image);
         EXPECT_TRUE(record == saved) << "from byte " << FirstDifference(record, saved);
     }
@@ -152,8 +157,8 @@ TEST_P(Toolchain, AppCfgCompilesToTheRecordAnImageOfTheTargetsByteOrderHolds) {
 // again, gives the record its image was built with, CRC 3601h included.
 TEST(BigEndianBoard, AppCfgOfItsImageCompilesToTheImagesRecord) {
     const std::string board = test::TestImagePath("m68k_board.elf");
-    WorkingConfig config(TemplateRecord);
-    ASSERT_TRUE(OpenConfigFile(board, config, Fail));
+    config::WorkingConfig config(TemplateRecord);
+    ASSERT_TRUE(containers::OpenConfigFile(board, config, Fail));
     const std::string dir = test::ScratchDirectory();
     test::WriteText(dir + "/appcfg.h", ExportAppCfg(config, 17));
     const std::string record = CompiledRecord(kM68k, dir, "board");
@@ -248,7 +253,7 @@ TEST_P(Toolchain, CsvReadsBackAsTheRegisterTable) {
         expected +=
             Printf("%s %08Xh %s\n",
                    entry.Index == riDELAYON ? "Delay" : Printf("%04Xh", entry.Index).c_str(),
-                   entry.Value, std::string(GetRegisterName(entry.Index)).c_str());
+                   entry.Value, std::string(regs::GetRegisterName(entry.Index)).c_str());
     }
     EXPECT_EQ(read.output, expected);
 }
@@ -273,4 +278,4 @@ TEST(Browser, RendersEveryDescribedRegisterWithSixteenColumnRows) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::exporter

@@ -1,5 +1,6 @@
 #include "emu/panel_picture.h"
-#include "hal/init.h"
+#include "hal/error_text.h"
+#include "hal/init_sequence.h"
 #include "tests/hal/chip_fixture.h"
 
 #include <png.h>
@@ -9,7 +10,7 @@
 #include <string>
 #include <utility>
 
-namespace k7r {
+namespace k7r::hal {
 namespace {
 
 using test::ChipTest;
@@ -157,4 +158,4 @@ TEST_F(ChipTest, ReleaseWritesThePanelPicture) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::hal

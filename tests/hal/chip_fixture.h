@@ -4,7 +4,7 @@
 #include "config/record.h"
 #include "emu/driver_choice.h"
 #include "emu/emulated_driver.h"
-#include "hal/hal.h"
+#include "hal/access.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +48,7 @@ class ChipTest : public ::testing::Test {
     }
 
     // Stores the CRC of the record as it now is.
-    void Seal() { record.Crc = ComputeRecordCrc(record); }
+    void Seal() { record.Crc = config::ComputeRecordCrc(record); }
 
     static emu::EmulatedBoard& board() { return emu::TheBoard(); }
 

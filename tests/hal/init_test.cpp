@@ -1,9 +1,11 @@
-#include "hal/init.h"
+#include "hal/clock_synth.h"
+#include "hal/error_text.h"
+#include "hal/init_sequence.h"
 #include "tests/hal/chip_fixture.h"
 
 #include <vector>
 
-namespace k7r {
+namespace k7r::hal {
 namespace {
 
 using test::ChipTest;
@@ -168,7 +170,7 @@ TEST_F(InitTest, FrameRateOfZeroReturnsAtOnce) {
 // on its bound and report it.
 TEST_F(ChipTest, WaitOnAStoppedDisplayEnds) {
     Start({.powerOnClockHz = 0});
-    record.Regs[FindEntry(record, riDELAYON)].Index = riRESERVED_FIRST; // skipped
+    record.Regs[config::FindEntry(record, riDELAYON)].Index = riRESERVED_FIRST; // skipped
     Seal();
     ASSERT_TRUE(hal::AcquireChip().has_value());
     ASSERT_TRUE(hal::InitializeChip(hal::INIT_SKIP_CLOCKS));
@@ -178,4 +180,4 @@ TEST_F(ChipTest, WaitOnAStoppedDisplayEnds) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::hal

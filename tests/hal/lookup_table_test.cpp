@@ -1,9 +1,10 @@
 // Its own test program: the current lookup table lives for the process, and
 // the first case needs a process that has not loaded one yet.
-#include "hal/init.h"
+#include "hal/init_sequence.h"
+#include "hal/lookup_tables.h"
 #include "tests/hal/chip_fixture.h"
 
-namespace k7r {
+namespace k7r::hal {
 namespace {
 
 using test::ChipTest;
@@ -14,8 +15,8 @@ std::uint32_t ReadBackLut(std::uint32_t index) {
 }
 
 void SetDepth(HAL_STRUCT& record, std::uint32_t bitsPerPixel) {
-    record.Regs[FindEntry(record, 0x10)].Value = bitsPerPixel;
-    record.Crc = ComputeRecordCrc(record);
+    record.Regs[config::FindEntry(record, 0x10)].Value = bitsPerPixel;
+    record.Crc = config::ComputeRecordCrc(record);
 }
 
 TEST_F(ChipTest, SixteenBitsLoadNoTableUntilAnEightBitInitialization) {
@@ -59,4 +60,4 @@ TEST(DefaultLookupTables, SampleEntries) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::hal

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-namespace k7r {
+namespace k7r::hal {
 namespace {
 
 using test::ChipTest;
@@ -55,4 +55,4 @@ TEST(BuildNumber, IsTheNumberAfterTheFirstColon) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::hal

@@ -11,7 +11,7 @@ endif()
 
 set(expected bin/${PROGRAM} bin/PANELS.DEF include/k7r58c22/hal_struct.h)
 if(MANUAL)
-    list(APPEND expected share/man/man1/58c22cfg.1)
+    list(APPEND expected share/man/man1/58c22cfg.1.gz)
 endif()
 foreach(file IN LISTS expected)
     if(NOT EXISTS "${PREFIX}/${file}")

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-namespace k7r {
+namespace k7r::panels {
 namespace {
 
 constexpr std::string_view kQvga =
@@ -151,4 +151,4 @@ TEST_F(PanelDefListTest, GivenFileNameDecidesTheMode) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::panels

@@ -1,9 +1,10 @@
 #include "panels/panel_def.h"
+#include "panels/panel_def_matches.h"
 #include "tests/panels/qvga_tft.h"
 
 #include <gtest/gtest.h>
 
-namespace k7r {
+namespace k7r::panels {
 namespace {
 
 // An entry as a file gives it and the same panel as the settings describe it,
@@ -68,4 +69,4 @@ TEST(PanelDefMatches, StnPanelsIgnoreThePulses) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::panels

@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-namespace k7r {
+namespace k7r::panels {
 namespace {
 
 // A full line with every field given; tests replace its type token.
@@ -159,4 +159,4 @@ TEST(PanelDefParser, VersionKeywordIsCaseAndSpaceExact) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::panels

@@ -2,9 +2,8 @@
 
 #include "config/default_records.h"
 #include "config/working_config.h"
-#include "regs/computations.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 #include "regs/validation.h"
 #include "tests/panels/qvga_tft.h"
 #include "tests/support/test_files.h"
@@ -14,7 +13,7 @@
 #include <cstring>
 #include <fstream>
 
-namespace k7r {
+namespace k7r::panels {
 namespace {
 
 PanelDefList Load(const std::string& path) {
@@ -35,7 +34,7 @@ constexpr std::string_view kQvgaTimings =
 
 class PanelSettingsTest : public ::testing::Test {
   protected:
-    WorkingConfig config{TemplateRecord};
+    config::WorkingConfig config{TemplateRecord};
     const PanelDefList list = Load(K7R_SOURCE_DIR "/panels/PANELS.DEF");
 };
 
@@ -45,21 +44,23 @@ TEST_F(PanelSettingsTest, EveryShippedPanelMatchesBackAndValidates) {
     ASSERT_EQ(list.Count(), 13u);
     for (std::size_t index = 0; index < list.Count(); ++index) {
         const PanelDef& def = list.At(index);
-        WorkingConfig panel(TemplateRecord);
+        config::WorkingConfig panel(TemplateRecord);
         // Enough memory for the largest panels, so that only the timings
         // are judged.
-        SetFieldValue(panel, kIdBitsPerPixel, def.width * def.height > 320 * 240 ? 4 : 8);
+        regs::SetFieldValue(panel, regs::kIdBitsPerPixel,
+                            def.width * def.height > 320 * 240 ? 4 : 8);
         const PanelApplication application = ApplyPredefinedPanel(panel, def);
         EXPECT_TRUE(application.applied) << def.name;
         EXPECT_EQ(application.report, "") << def.name;
         EXPECT_EQ(MatchPredefinedPanel(panel, list, std::nullopt), index) << def.name;
-        EXPECT_EQ(GetFieldValue(panel, kIdPixelClock), std::uint32_t(def.pclkKHz) * 1000)
+        EXPECT_EQ(regs::GetFieldValue(panel, regs::kIdPixelClock),
+                  std::uint32_t(def.pclkKHz) * 1000)
             << def.name;
-        EXPECT_EQ(ValidateErrors(panel, 4096), "") << def.name;
+        EXPECT_EQ(regs::ValidateErrors(panel, 4096), "") << def.name;
         // The chip reserves the bit that selects the wide HR-TFT resolution,
         // so validation notes it whenever such a panel is chosen.
-        const bool wideHrTft = GetFieldValue(panel, kIdHrTftResolution) == 1;
-        EXPECT_EQ(ValidateWarnings(panel, 4096),
+        const bool wideHrTft = regs::GetFieldValue(panel, regs::kIdHrTftResolution) == 1;
+        EXPECT_EQ(regs::ValidateWarnings(panel, 4096),
                   wideHrTft ? "Warning: REG[0Ch] bit 3 set, but should be RESERVED.\n" : "")
             << def.name;
     }
@@ -69,10 +70,10 @@ TEST_F(PanelSettingsTest, ChangedTimingIsACustomPanelUntilChangedBack) {
     const std::size_t qvga = 0;
     ApplyPredefinedPanel(config, list.At(qvga));
     ASSERT_EQ(MatchPredefinedPanel(config, list, qvga), qvga);
-    const std::uint32_t total = GetFieldValue(config, kIdVertTotal);
-    SetFieldValue(config, kIdVertTotal, total + 1);
+    const std::uint32_t total = regs::GetFieldValue(config, regs::kIdVertTotal);
+    regs::SetFieldValue(config, regs::kIdVertTotal, total + 1);
     EXPECT_EQ(MatchPredefinedPanel(config, list, qvga), std::nullopt);
-    SetFieldValue(config, kIdVertTotal, total);
+    regs::SetFieldValue(config, regs::kIdVertTotal, total);
     EXPECT_EQ(MatchPredefinedPanel(config, list, std::nullopt), qvga);
 }
 
@@ -105,61 +106,62 @@ TEST_F(PanelSettingsTest, HrTftResolutionFollowsTheWidth) {
     PanelDef def = test::QvgaTft();
     def.type = kPanelHrTft2;
     ApplyPredefinedPanel(config, def);
-    EXPECT_EQ(GetFieldValue(config, kIdPanelType), 2u);
-    EXPECT_EQ(GetFieldValue(config, kIdHrTftResolution), 1u);
+    EXPECT_EQ(regs::GetFieldValue(config, regs::kIdPanelType), 2u);
+    EXPECT_EQ(regs::GetFieldValue(config, regs::kIdHrTftResolution), 1u);
     def.type = kPanelHrTft;
     def.width = 160;
     def.height = 160;
     ApplyPredefinedPanel(config, def);
-    EXPECT_EQ(GetFieldValue(config, kIdHrTftResolution), 0u);
+    EXPECT_EQ(regs::GetFieldValue(config, regs::kIdHrTftResolution), 0u);
     // A TFT of width 320 is no HR-TFT.
     ApplyPredefinedPanel(config, test::QvgaTft());
-    EXPECT_EQ(GetFieldValue(config, kIdPanelType), 1u);
-    EXPECT_EQ(GetFieldValue(config, kIdHrTftResolution), 0u);
+    EXPECT_EQ(regs::GetFieldValue(config, regs::kIdPanelType), 1u);
+    EXPECT_EQ(regs::GetFieldValue(config, regs::kIdHrTftResolution), 0u);
 }
 
 TEST_F(PanelSettingsTest, StartPositionsBelowTheirBoundAreRaised) {
     PanelDef def = test::QvgaTft();
     def.hStart = 2;
     ApplyPredefinedPanel(config, def);
-    EXPECT_EQ(GetFieldValue(config, kIdHorzStart), GetFieldMin(config, kIdHorzStart));
-    EXPECT_EQ(GetFieldValue(config, kIdHorzStart), 5u);
+    EXPECT_EQ(regs::GetFieldValue(config, regs::kIdHorzStart),
+              regs::GetFieldMin(config, regs::kIdHorzStart));
+    EXPECT_EQ(regs::GetFieldValue(config, regs::kIdHorzStart), 5u);
     def.type = kPanelStn;
     def.dataWidth = 8;
     def.hStart = 0;
     ApplyPredefinedPanel(config, def);
-    EXPECT_EQ(GetFieldValue(config, kIdHorzStart), 22u);
+    EXPECT_EQ(regs::GetFieldValue(config, regs::kIdHorzStart), 22u);
 }
 
 TEST_F(PanelSettingsTest, ReachablePixelClockKeepsTheSource) {
     // The template divides CLKI2 (50 MHz); 12.5 MHz is its 4:1 line.
     const PanelApplication application = ApplyPredefinedPanel(config, test::QvgaTft(12500));
     EXPECT_EQ(application.pixelClockLine, 3u);
-    EXPECT_EQ(GetFieldValue(config, kIdClkI2), 50000000u);
-    EXPECT_EQ(GetFieldValue(config, kIdPclkDivideRaw), 3u);
-    EXPECT_EQ(GetFieldValue(config, kIdPixelClock), 12500000u);
-    EXPECT_EQ(GetFieldValue(config, kIdFrameRate), 12500000u / (400 * 262));
+    EXPECT_EQ(regs::GetFieldValue(config, regs::kIdClkI2), 50000000u);
+    EXPECT_EQ(regs::GetFieldValue(config, regs::kIdPclkDivideRaw), 3u);
+    EXPECT_EQ(regs::GetFieldValue(config, regs::kIdPixelClock), 12500000u);
+    EXPECT_EQ(regs::GetFieldValue(config, regs::kIdFrameRate), 12500000u / (400 * 262));
 }
 
 TEST_F(PanelSettingsTest, UnreachablePixelClockSwitchesClki2) {
     const PanelApplication application = ApplyPredefinedPanel(config, test::QvgaTft(25175));
     EXPECT_EQ(application.report, "");
     EXPECT_EQ(application.pixelClockLine, 0u);
-    EXPECT_EQ(GetFieldValue(config, kIdClkI2), 25175000u);
-    EXPECT_EQ(GetFieldValue(config, kIdPixelClock), 25175000u);
+    EXPECT_EQ(regs::GetFieldValue(config, regs::kIdClkI2), 25175000u);
+    EXPECT_EQ(regs::GetFieldValue(config, regs::kIdPixelClock), 25175000u);
 }
 
 TEST_F(PanelSettingsTest, PixelClockThatCannotBeHadIsReported) {
     // CLKI2 also drives the PWM clock, so it may not be changed.
-    SetFieldValue(config, kIdPwmSource, 1);
+    regs::SetFieldValue(config, regs::kIdPwmSource, 1);
     const PanelApplication application = ApplyPredefinedPanel(config, test::QvgaTft(25175));
     EXPECT_TRUE(application.applied);
     EXPECT_EQ(application.report, "Could not change pixel clock to \"25.175\"\n.");
     EXPECT_EQ(application.pixelClockLine, std::nullopt);
-    EXPECT_EQ(GetFieldValue(config, kIdClkI2), 50000000u);
+    EXPECT_EQ(regs::GetFieldValue(config, regs::kIdClkI2), 50000000u);
     // Everything else is applied.
-    EXPECT_EQ(GetFieldValue(config, kIdHorzTotal), 400u);
-    EXPECT_EQ(GetFieldValue(config, kIdVertStart), 18u);
+    EXPECT_EQ(regs::GetFieldValue(config, regs::kIdHorzTotal), 400u);
+    EXPECT_EQ(regs::GetFieldValue(config, regs::kIdVertStart), 18u);
     EXPECT_EQ(ApplyPredefinedPanel(config, test::QvgaTft(3000)).report,
               "Could not change pixel clock to \" 3.000\"\n.");
 }
@@ -177,4 +179,4 @@ TEST_F(PanelSettingsTest, DisqualifiedPanelChangesNothing) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::panels

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace k7r {
+namespace k7r::panels {
 namespace {
 
 PanelDef Drivable() {
@@ -63,4 +63,4 @@ TEST(Qualification, EveryReasonInOrder) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::panels

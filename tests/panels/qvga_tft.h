@@ -6,10 +6,10 @@ namespace k7r::test {
 
 // A 320 x 240 colour TFT with sound timings, every member a file line must
 // give filled in.
-inline PanelDef QvgaTft(std::int32_t pclkKHz = 6250) {
-    PanelDef def;
+inline panels::PanelDef QvgaTft(std::int32_t pclkKHz = 6250) {
+    panels::PanelDef def;
     def.name = "Test TFT";
-    def.type = kPanelTft;
+    def.type = panels::kPanelTft;
     def.width = 320;
     def.height = 240;
     def.el = def.linePol = def.framePol = 0;

@@ -1,19 +1,22 @@
-#include "regs/computations.h"
+#include "regs/clock_tree.h"
+#include "regs/layout.h"
+#include "regs/mode_string.h"
+#include "regs/pixel_clocks.h"
 #include "tests/regs/setting_steps.h"
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 using test::kRaw;
 using test::RunSteps;
 using test::SetAll;
 
-void UseClkI2AsPixelClock(WorkingConfig& config, std::uint32_t hz) {
+void UseClkI2AsPixelClock(config::WorkingConfig& config, std::uint32_t hz) {
     SetAll(config, {{3, hz}, {34, 3}, {32, 1}});
 }
 
 TEST(ClockTree, DividesFromTheInputClocks) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     SetAll(config, {{2, 50000000}, {31, 0}, {12, 2}, {29, 1}, {34, 0}, {32, 4}});
     // The last two: CLKI2 as bus clock ignores the BCLK divide.
     const test::Step steps[] = {{0, 0, 21, 25000000},        {0, 0, 20, 25000000},
@@ -28,7 +31,7 @@ TEST(ClockTree, DividesFromTheInputClocks) {
 // PWMCLK source 2 is the bus clock, as its name says, also when the memory
 // clock differs from it.
 TEST(ClockTree, PwmClockFromBclk) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     SetAll(config, {{2, 40000000}, {29, 2}, {114, 2}, {112, 1}});
     // Then PCLK = CLKI2 / 8.
     const test::Step steps[] = {
@@ -37,7 +40,7 @@ TEST(ClockTree, PwmClockFromBclk) {
 }
 
 TEST(ClockTree, FrameRateIsTruncatedAndStored) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     UseClkI2AsPixelClock(config, 25175000);
     SetAll(config, {{67, 800}, {73, 525}});
     EXPECT_EQ(StoreFrameRate(config), 59u);
@@ -45,7 +48,7 @@ TEST(ClockTree, FrameRateIsTruncatedAndStored) {
 }
 
 TEST(Layout, StrideAndMemoryFollowTheImage) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     RecomputeLayout(config);
     RunSteps(config, {{0, 0, 80, 320}, {0, 0, 11, 76800}, {0, 0, 84, 320}});
     SetFieldValue(config, 52, 90);
@@ -57,18 +60,18 @@ TEST(Layout, StrideAndMemoryFollowTheImage) {
 }
 
 TEST(Layout, OneBitStrideRoundsUpAndDoublingHalvesTheWidth) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     SetAll(config, {{68, 168}, {54, 1}});
     RecomputeLayout(config);
     EXPECT_EQ(GetFieldValue(config, 80), 24u); // whole words
-    WorkingConfig doubled(TemplateRecord);
+    config::WorkingConfig doubled(TemplateRecord);
     SetFieldValue(doubled, 46, 1);
     RecomputeLayout(doubled);
     RunSteps(doubled, {{0, 0, 80, 160}, {0, 0, 11, 160 * 240}});
 }
 
 TEST(Layout, SwivelOffsetsKeepTheUserStartAddress) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     SetAll(config, {{52, 270}, {80, 240}});
     EXPECT_EQ(SwivelOffset(config, Window::Main), 319u * 240u);
     RunSteps(config, {{79, 0, 79, 19140, kRaw}, {0, 0, 79, 0}});
@@ -88,7 +91,7 @@ TEST(Layout, SwivelOffsetsKeepTheUserStartAddress) {
 }
 
 TEST(PixelClocks, ReachableListWithAutomaticDivide) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     UseClkI2AsPixelClock(config, 25000000);
     SetFieldValue(config, 32, 8);
     const PixelClockList list = ReachablePixelClocks(config);
@@ -103,7 +106,7 @@ TEST(PixelClocks, ReachableListWithAutomaticDivide) {
 }
 
 TEST(PixelClocks, MatchStoresTheDivideOrMovesClkI2) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     UseClkI2AsPixelClock(config, 25000000);
     EXPECT_EQ(MatchPixelClock(config, 6250), 3u);
     EXPECT_EQ(GetFieldValue(config, 33), 3u);
@@ -117,7 +120,7 @@ TEST(PixelClocks, MatchStoresTheDivideOrMovesClkI2) {
 }
 
 TEST(ModeString, DescribesTheMode) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     EXPECT_EQ(FormatModeString(config),
               "320x240x8bpp 70Hz Color 8-Bit STN, Format 2 (PCLK=6.250MHz)");
     SetAll(config, {{24, 1}, {68, 640}, {74, 480}, {42, 2}, {10, 60}});
@@ -128,4 +131,4 @@ TEST(ModeString, DescribesTheMode) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::regs

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 TEST(FieldBits, RangeOfTheLowestRunAndMaskShiftedDown) {
@@ -28,4 +28,4 @@ TEST(FieldBits, RangeOfTheLowestRunAndMaskShiftedDown) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::regs

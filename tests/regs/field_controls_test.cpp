@@ -5,7 +5,7 @@
 
 #include <utility>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 TEST(FieldControls, BindingNeedsAKnownIdAndReplacesTheRange) {
@@ -53,4 +53,4 @@ TEST(FieldHelpForControl, RecordSettingEndsAsNotARegisterValue) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::regs

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 // Without a name the position is not parenthesized. Unknown ids, no parts,
@@ -69,4 +69,4 @@ TEST(FieldHelpForId, UnknownIdsGiveAnEmptyText) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::regs

@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 bool IsRegisterField(const FIELD_DESC& field) {
@@ -177,4 +177,4 @@ TEST(FieldTable, NamesUnitsAndHelpTextsAreWellFormed) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::regs

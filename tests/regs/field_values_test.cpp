@@ -3,13 +3,13 @@
 
 #include <vector>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 using test::kRaw;
 using test::RunSteps;
 
-std::vector<std::string> ListOf(WorkingConfig& config, std::uint32_t id) {
+std::vector<std::string> ListOf(config::WorkingConfig& config, std::uint32_t id) {
     std::vector<std::string> texts;
     for (std::uint32_t item = 0;; ++item) {
         const auto text = GetFieldListText(config, id, item);
@@ -21,20 +21,20 @@ std::vector<std::string> ListOf(WorkingConfig& config, std::uint32_t id) {
 }
 
 TEST(FieldValues, ConvertedValuesAreClampedToTheField) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     RunSteps(config,
              {{67, 801, 67, 99, kRaw}, {0, 0, 67, 800}, {29, 9, 29, 3, kRaw}, {0, 0, 29, 4}});
 }
 
 TEST(FieldValues, ValuesBelowTheMinimumWrapToTheMaximum) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     RunSteps(config, {{29, 0, 29, 4}, {67, 7, 67, 1024}});
     EXPECT_EQ(GetFieldMin(config, 67), 8u);
     EXPECT_EQ(GetFieldMax(config, 67), 1024u);
 }
 
 TEST(FieldValues, PclkDivideKnowsOnlyOneTwoThreeFourAndEight) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     const test::Step steps[] = {{32, 8, 32, 4, kRaw}, {0, 0, 32, 8},  {32, 6, 32, 0, kRaw},
                                 {0, 0, 32, 1},        {33, 4, 32, 8}, {33, 5, 32, 8},
                                 {33, 6, 32, 8},       {33, 7, 32, 8}};
@@ -42,7 +42,7 @@ TEST(FieldValues, PclkDivideKnowsOnlyOneTwoThreeFourAndEight) {
 }
 
 TEST(FieldValues, SetReportsWhetherTheRequestDiffersFromTheOldValue) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     ASSERT_EQ(GetFieldValue(config, 67), 352u);
     EXPECT_FALSE(SetFieldValue(config, 67, 352));
     // Stored as 352 again, but the request differed.
@@ -57,7 +57,7 @@ TEST(FieldValues, SetReportsWhetherTheRequestDiffersFromTheOldValue) {
 }
 
 TEST(FieldValues, FormatsHexByFieldWidthAndListsByValue) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     SetFieldValue(config, 4, 0x00800000);
     EXPECT_EQ(FormatFieldValue(config, 4), "00800000");
     config.Record.Regs[0].Index = 0x00; // give REG[00h] an entry
@@ -74,7 +74,7 @@ TEST(FieldValues, FormatsHexByFieldWidthAndListsByValue) {
 }
 
 TEST(FieldValues, DescriptionKeepsAtMost255Characters) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     EXPECT_EQ(SetDescriptionText(config, 1, std::string(300, 'x')), 255u);
     EXPECT_EQ(FormatFieldValue(config, 1), std::string(255, 'x'));
     EXPECT_EQ(config.Record.Description[255], '\0');
@@ -83,7 +83,7 @@ TEST(FieldValues, DescriptionKeepsAtMost255Characters) {
 }
 
 TEST(FieldValues, RecordFlagsAreStoredInverted) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     RunSteps(config, {{0, 0, 14, 0}, {0, 0, 15, 1}}); // fFIXED_DIVMCLK set
     SetFieldValue(config, 15, 0);
     SetFieldValue(config, 18, 0);
@@ -93,7 +93,7 @@ TEST(FieldValues, RecordFlagsAreStoredInverted) {
 }
 
 TEST(FieldValues, UsbAndClockChipReserveTheirGpioPins) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     SetFieldValue(config, 24, 1); // TFT: panel power through a GPIO pin
     SetFieldValue(config, 17, 0);
     EXPECT_EQ(config.Record.Regs[1].Value, 0x08070000u);  // before the delay: power low
@@ -106,7 +106,7 @@ TEST(FieldValues, UsbAndClockChipReserveTheirGpioPins) {
 }
 
 TEST(FieldValues, StartBiasFollowsThePanelType) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     EXPECT_EQ(GetFieldMin(config, 69), 22u);
     const test::Step steps[] = {{0, 0, 69, 0, kRaw},
                                 {0, 0, 69, 22},
@@ -120,7 +120,7 @@ TEST(FieldValues, StartBiasFollowsThePanelType) {
 }
 
 TEST(FieldValues, PairedFieldsConvertThroughTheirRawTwin) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     const test::Step steps[] = {{0, 0, 41, 8},    {24, 1, 41, 12},  {41, 18, 42, 2},
                                 {52, 270, 53, 3}, {52, 45, 52, 0},  {111, 1000, 112, 9},
                                 {0, 0, 111, 512}, {111, 1, 112, 0}, {80, 321, 80, 324}};
@@ -129,7 +129,7 @@ TEST(FieldValues, PairedFieldsConvertThroughTheirRawTwin) {
 }
 
 TEST(ValueLists, ListsThatDependOnOtherSettings) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     EXPECT_EQ(ListOf(config, 107), (std::vector<std::string>{"Disabled", "Enabled"}));
     SetFieldValue(config, 82, 2);
     EXPECT_EQ(ListOf(config, 107), (std::vector<std::string>{"No Effect", "No Effect"}));
@@ -151,7 +151,7 @@ TEST(ValueLists, ListsThatDependOnOtherSettings) {
 }
 
 TEST(ValueLists, RasterOperationNamesFollowTheBitbltOperation) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     EXPECT_EQ(GetFieldListText(config, 177, 12), "0C S");
     EXPECT_EQ(ListOf(config, 177).size(), 16u);
     SetFieldValue(config, 178, 6);
@@ -167,7 +167,7 @@ TEST(ValueLists, RasterOperationNamesFollowTheBitbltOperation) {
 // Every setting can be read, listed, formatted and changed, also with
 // values far outside its range, and validation copes with the result.
 TEST(FieldValues, EverySettingSurvivesExtremeValues) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     for (const FIELD_DESC& field : kFieldTable) {
         for (const std::uint32_t value : {0u, 1u, 0xFFFFFFFFu}) {
             SetFieldValue(config, field.Id, value);
@@ -183,4 +183,4 @@ TEST(FieldValues, EverySettingSurvivesExtremeValues) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::regs

@@ -1,13 +1,15 @@
 #include "config/working_config.h"
 #include "edit/chip_session.h"
-#include "hal/init.h"
+#include "hal/clock_synth.h"
 #include "regs/field_bits.h"
 #include "regs/field_table.h"
+#include "regs/field_values.h"
+#include "regs/register_access.h"
+#include "regs/register_breakdown.h"
 #include "regs/register_table.h"
-#include "regs/settings_engine.h"
 #include "tests/hal/chip_fixture.h"
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 constexpr int kEndEntry = 50;
@@ -31,7 +33,7 @@ class LiveModeTest : public test::ChipTest {
     }
 
     HAL_STRUCT layerRecord{};
-    WorkingConfig config{TemplateRecord};
+    config::WorkingConfig config{TemplateRecord};
 };
 
 TEST_F(LiveModeTest, ModeFieldWritesReachTheChipAndArmTheRedraw) {
@@ -125,4 +127,4 @@ TEST_F(LiveModeTest, EverySettingReadsFromTheChip) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::regs

@@ -1,16 +1,16 @@
-#include "regs/panel_power.h"
+#include "regs/panel_type.h"
 #include "tests/regs/setting_steps.h"
 
 #include <iterator>
 #include <tuple>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 using test::kRaw;
 
 TEST(CompositePanelType, RoundTripsThroughTheTwoRegisterFields) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     // The reserved basic value (44 = 2) reads as HR-TFT too.
     const test::Step steps[] = {{24, 5, 82, 2, kRaw}, {0, 0, 24, 5},        {24, 7, 82, 4, kRaw},
                                 {0, 0, 24, 7},        {24, 2, 44, 3, kRaw}, {0, 0, 82, 0, kRaw},
@@ -22,7 +22,7 @@ TEST(CompositePanelType, RoundTripsThroughTheTwoRegisterFields) {
 // The list is indexed by value, so each name selects the type it names and
 // the value read back carries the same name.
 TEST(CompositePanelType, NamesPairWithValues) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     const char* const names[] = {"STN",        "TFT",        "HR-TFT",     "HR-TFT",
                                  "TFT Type 2", "TFT Type 3", "TFT Type 4", "Casio TFT"};
     for (std::uint32_t value = 0; value < 8; ++value) {
@@ -38,7 +38,7 @@ TEST(CompositePanelType, NamesPairWithValues) {
 // The HR-TFT interface holds the clock chip's pins: the flag stays set
 // through a composite change to HR-TFT, and an extended type clears it.
 TEST(CompositePanelType, HrTftFlagFollowsTheEffectiveType) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     // Setting, value, whether the flag is set after it; 82 = 0 is the basic type.
     const std::tuple<std::uint32_t, std::uint32_t, bool> steps[] = {
         {24, 2, true}, {24, 6, false}, {82, 0, true}, {24, 1, false}, {82, 0, false}};
@@ -56,7 +56,7 @@ TEST(CompositePanelType, PowerPinFamily) {
 }
 
 TEST(CompositePanelType, GpoPowerPinFollowsTheType) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     config.Record.Regs[48].Value = 0; // REG[68h] after the delay
     SetFieldValue(config, 24, 1);     // TFT: GPO untouched
     EXPECT_EQ(config.Record.Regs[48].Value, 0u);
@@ -66,4 +66,4 @@ TEST(CompositePanelType, GpoPowerPinFollowsTheType) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::regs

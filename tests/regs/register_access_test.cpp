@@ -1,13 +1,15 @@
 #include "config/default_records.h"
 #include "config/working_config.h"
 #include "regs/field_table.h"
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
+#include "regs/register_access.h"
+#include "regs/register_breakdown.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 // Positions in the template's table.
@@ -18,7 +20,7 @@ constexpr int kEndEntry = 50; // riREGEND
 constexpr int kMclkEntry = 3; // REG[04h]
 
 TEST(RegisterAccess, FieldsOfARepeatedRegisterUseItsLastEntry) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     EXPECT_EQ(GetFieldValue(config, 110), 1u); // GPO0 on after the delay
     config.Record.Regs[kLastGpo].Value = 0;
     EXPECT_EQ(GetFieldValue(config, 110), 0u);
@@ -27,7 +29,7 @@ TEST(RegisterAccess, FieldsOfARepeatedRegisterUseItsLastEntry) {
 }
 
 TEST(RegisterAccess, GpoPowerIsSwitchedOnOnlyAfterTheDelay) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     config.Record.Regs[kFirstGpo].Value = 0x7FF;
     // A new pin that shares nothing with the old one releases the old pin.
     EXPECT_TRUE(SetFieldValue(config, 9, 0x04));
@@ -37,7 +39,7 @@ TEST(RegisterAccess, GpoPowerIsSwitchedOnOnlyAfterTheDelay) {
 }
 
 TEST(RegisterAccess, PowerOnTimeMovesTheDelayEntryAndPowerOffTimeDoesNot) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     SetFieldValue(config, 7, 30);
     EXPECT_EQ(config.Record.PowerOnTime, 30);
     EXPECT_EQ(config.Record.Regs[kPowerOnDelay].Value, 30u);
@@ -51,7 +53,7 @@ TEST(RegisterAccess, PowerOnTimeMovesTheDelayEntryAndPowerOffTimeDoesNot) {
 }
 
 TEST(RegisterAccess, RegisterWithoutAnEntryUsesTheEndEntry) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     SetFieldValue(config, 182, 100); // BitBLT Width, REG[8018h]
     EXPECT_EQ(config.Record.Regs[kEndEntry].Index, static_cast<HAL_U32>(riREGEND));
     EXPECT_EQ(config.Record.Regs[kEndEntry].Value, 99u);
@@ -71,7 +73,7 @@ TEST(RegisterAccess, TableWithoutEndMarkerHasNoEndEntry) {
             entry = {0x80, 0x1234};
         }
     }
-    WorkingConfig config(record);
+    config::WorkingConfig config(record);
     ASSERT_EQ(config.EntryCount, HAL_MAX_REGS);
     const HAL_STRUCT before = config.Record;
     EXPECT_EQ(GetFieldValue(config, 182), 1u); // raw 0 + 1
@@ -84,7 +86,7 @@ TEST(RegisterAccess, TableWithoutEndMarkerHasNoEndEntry) {
 }
 
 TEST(RegisterAccess, StoredEnumerationStopsAtTheEnd) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     int count = 0;
     for (int position = 0; EnumRegister(config, position).more; ++position) {
         ++count;
@@ -96,21 +98,21 @@ TEST(RegisterAccess, StoredEnumerationStopsAtTheEnd) {
 }
 
 TEST(RegisterAccess, WriteFieldBitsClampsAndWriteAllEntriesSplitsAtTheDelay) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     WriteFieldAllEntries(config, FindField(98), 0x12, 0x1FF);
     EXPECT_EQ(config.Record.Regs[1].Value, 0x28D70012u);
     EXPECT_EQ(config.Record.Regs[49].Value, 0x28D700FFu);
 }
 
 TEST(RegisterBreakdown, ShowsTheRawMemberOfAPairFromItsList) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     EXPECT_EQ(RegisterBreakdown(config, kMclkEntry), "Register 0004h breakdown:\n"
                                                      "  [Bits5:4]  MCLK Div = 1:1 \n"
                                                      "  [Bit0]  BCLK Src = CLKI ");
 }
 
 TEST(RegisterBreakdown, DescribesTheEntryAtItsPosition) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     config.Record.Regs[23].Value = 0x91; // REG[70h]
     const std::string text = RegisterBreakdown(config, 23);
     EXPECT_NE(text.find("Register 0070h breakdown:"), std::string::npos);
@@ -125,7 +127,7 @@ TEST(RegisterBreakdown, DescribesTheEntryAtItsPosition) {
 }
 
 TEST(RegisterBreakdown, DelayEntriesReservedFieldsAndBadPositions) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     EXPECT_EQ(RegisterBreakdown(config, kPowerOnDelay),
               "Delays register programming for 50 ms.\nNot an actual chip register.");
     const std::string panel = RegisterBreakdown(config, 5); // REG[0Ch]
@@ -138,4 +140,4 @@ TEST(RegisterBreakdown, DelayEntriesReservedFieldsAndBadPositions) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::regs

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <set>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 TEST(RegisterTable, LookupsSearchEveryEntryIncludingThePseudoRegisters) {
@@ -65,4 +65,4 @@ TEST(RegisterWidth, OnlyTheUsbBlockIsSixteenBitsWide) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::regs

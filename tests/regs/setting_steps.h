@@ -3,7 +3,8 @@
 #include "config/default_records.h"
 #include "config/working_config.h"
 #include "regs/field_table.h"
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
+#include "regs/register_access.h"
 
 #include <gtest/gtest.h>
 
@@ -14,15 +15,15 @@
 namespace k7r::test {
 
 // The bits of the first record with the id, as the register holds them.
-inline std::uint32_t Raw(WorkingConfig& config, std::uint32_t id) {
-    return ReadFieldBits(config, FindField(id));
+inline std::uint32_t Raw(config::WorkingConfig& config, std::uint32_t id) {
+    return regs::ReadFieldBits(config, regs::FindField(id));
 }
 
 // Gives each setting its value, in order.
-inline void SetAll(WorkingConfig& config,
+inline void SetAll(config::WorkingConfig& config,
                    std::initializer_list<std::pair<std::uint32_t, std::uint32_t>> settings) {
     for (const auto& [id, value] : settings) {
-        SetFieldValue(config, id, value);
+        regs::SetFieldValue(config, id, value);
     }
 }
 
@@ -39,12 +40,12 @@ struct Step {
 };
 
 template <std::size_t N>
-void RunSteps(WorkingConfig& config, const Step (&steps)[N]) {
+void RunSteps(config::WorkingConfig& config, const Step (&steps)[N]) {
     for (const Step& step : steps) {
         if (step.set != 0) {
-            SetFieldValue(config, step.set, step.value);
+            regs::SetFieldValue(config, step.set, step.value);
         }
-        EXPECT_EQ(step.raw ? Raw(config, step.read) : GetFieldValue(config, step.read),
+        EXPECT_EQ(step.raw ? Raw(config, step.read) : regs::GetFieldValue(config, step.read),
                   step.expected)
             << "setting " << step.set << " = " << step.value << ", then reading " << step.read;
     }

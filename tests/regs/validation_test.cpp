@@ -3,24 +3,24 @@
 
 #include <cstring>
 
-namespace k7r {
+namespace k7r::regs {
 namespace {
 
 using test::SetAll;
 
 constexpr std::size_t kRoom = 4096;
 
-std::string Errors(WorkingConfig& config) {
+std::string Errors(config::WorkingConfig& config) {
     return ValidateErrors(config, kRoom);
 }
 
-std::string Warnings(WorkingConfig& config) {
+std::string Warnings(config::WorkingConfig& config) {
     return ValidateWarnings(config, kRoom);
 }
 
 // A 640 x 480 TFT panel at 8 bpp with sound timings: nothing to report.
-WorkingConfig SoundTft() {
-    WorkingConfig config(TemplateRecord);
+config::WorkingConfig SoundTft() {
+    config::WorkingConfig config(TemplateRecord);
     SetAll(config,
            {{24, 1}, {68, 640}, {74, 480}, {67, 800}, {73, 525}, {69, 5}, {3, 25175000}, {32, 1}});
     config.SavedMainStart = 0;
@@ -28,13 +28,13 @@ WorkingConfig SoundTft() {
 }
 
 TEST(Validation, DefaultsAndASoundPanelAreClean) {
-    for (WorkingConfig config : {WorkingConfig(TemplateRecord), SoundTft()}) {
+    for (config::WorkingConfig config : {config::WorkingConfig(TemplateRecord), SoundTft()}) {
         EXPECT_EQ(Errors(config) + Warnings(config), "");
     }
 }
 
 TEST(Validation, InvalidDepthStillChecksBandwidth) {
-    WorkingConfig config = SoundTft();
+    config::WorkingConfig config = SoundTft();
     SetAll(config, {{54, 3}, {3, 50000000}, {2, 8000000}, {34, 3}});
     // 50 MHz / (16 / 3) = 10 MHz > 8 MHz
     EXPECT_EQ(Errors(config), "ERROR: 3 bits-per-pixel is an invalid setting.\n"
@@ -42,7 +42,7 @@ TEST(Validation, InvalidDepthStillChecksBandwidth) {
 }
 
 TEST(Validation, MemoryBandwidthDependsOnSwivelView) {
-    WorkingConfig config = SoundTft();
+    config::WorkingConfig config = SoundTft();
     SetAll(config, {{3, 25000000}, {2, 12000000}});
     EXPECT_EQ(Errors(config), "ERROR: MCLK is less than PCLK/(16/BPP).\n");
     SetFieldValue(config, 2, 30000000);
@@ -52,7 +52,7 @@ TEST(Validation, MemoryBandwidthDependsOnSwivelView) {
 }
 
 TEST(Validation, HorizontalAndVerticalTotals) {
-    WorkingConfig config = SoundTft();
+    config::WorkingConfig config = SoundTft();
     SetFieldValue(config, 67, 648); // HPS 5 + HDP 640 = 645 < 648
     EXPECT_EQ(Errors(config), "");
     SetFieldValue(config, 69, 8); // equal: an error
@@ -67,7 +67,7 @@ TEST(Validation, HorizontalAndVerticalTotals) {
 }
 
 TEST(Validation, EightMclkRuleIsSkippedWithoutMclk) {
-    WorkingConfig config = SoundTft();
+    config::WorkingConfig config = SoundTft();
     SetAll(config, {{67, 648}, {2, 25175000 * 8 / 7}}); // 7 pixels in 8 MCLKs: 647 < 648
     EXPECT_EQ(Errors(config), "");
     SetFieldValue(config, 2, 25175000 * 8 / 9); // 9 pixels: 649 > 648
@@ -77,7 +77,7 @@ TEST(Validation, EightMclkRuleIsSkippedWithoutMclk) {
 }
 
 TEST(Validation, PixelDoubling) {
-    WorkingConfig config = SoundTft();
+    config::WorkingConfig config = SoundTft();
     SetAll(config, {{45, 1}, {54, 1}});
     EXPECT_EQ(Errors(config), "");
     SetFieldValue(config, 52, 270);
@@ -88,7 +88,7 @@ TEST(Validation, PixelDoubling) {
 }
 
 TEST(Validation, RegisterValueWarnings) {
-    WorkingConfig config = SoundTft();
+    config::WorkingConfig config = SoundTft();
     SetAll(config, {{33, 5}, {42, 3}, {120, 0}, {124, 0}});
     EXPECT_EQ(Warnings(config), "Warning: PCLK Div is not between 0 and 4.\n"
                                 "Warning: Panel Data Width is set to a RESERVED value of 3.\n"
@@ -97,7 +97,7 @@ TEST(Validation, RegisterValueWarnings) {
 }
 
 TEST(Validation, StnTimingWarnings) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     SetAll(config, {{69, 30}, {75, 2}, {73, 300}});
     EXPECT_EQ(Warnings(config),
               "Warning: Horz Start Pos must be 22 (where REG[28h] = 0) when Panel Type is STN.\n"
@@ -112,7 +112,7 @@ TEST(Validation, StnTimingWarnings) {
 }
 
 TEST(Validation, HrTftVerticalTotal) {
-    WorkingConfig config = SoundTft();
+    config::WorkingConfig config = SoundTft();
     SetAll(config, {{24, 2}, {73, 487}}); // PS1/2 End 7 + FPFRAME Start 0 + 480 + 1 = 488
     EXPECT_EQ(Warnings(config), "Warning: Vert Total should be greater than (PS1/2 End + Vert "
                                 "Disp Period + FPFRAME Start + 1) when Panel Type is HR-TFT.\n");
@@ -121,7 +121,7 @@ TEST(Validation, HrTftVerticalTotal) {
 }
 
 TEST(Validation, MemorySizeBoundaries) {
-    WorkingConfig config = SoundTft();
+    config::WorkingConfig config = SoundTft();
     SetFieldValue(config, 11, 262144);
     EXPECT_EQ(Warnings(config), "");
     SetFieldValue(config, 79, 4);
@@ -133,7 +133,7 @@ TEST(Validation, MemorySizeBoundaries) {
 }
 
 TEST(Validation, ReservedBitRuns) {
-    WorkingConfig config(TemplateRecord);
+    config::WorkingConfig config(TemplateRecord);
     config.Record.Regs[6].Value = 0xFC000088; // REG[10h]: bits 31:26 and 7 stray, 3 is bpp
     config.Record.Regs[5].Value |= 0x08;      // REG[0Ch] bit 3: the reserved HR-TFT Res
     config.Record.Regs[0].Index = 0x4000;     // no field describes it
@@ -144,14 +144,14 @@ TEST(Validation, ReservedBitRuns) {
                                     "RESERVED.\n"),
               std::string::npos);
     // Pseudo-registers carry delays and the end, not bits.
-    config = WorkingConfig(TemplateRecord);
+    config = config::WorkingConfig(TemplateRecord);
     config.Record.Regs[47].Value = 0xFFFFFFFF;
     config.Record.Regs[50].Value = 0xFFFFFFFF;
     EXPECT_EQ(Warnings(config), "");
 }
 
 TEST(Validation, SwivelViewOverflowAndFirstByte) {
-    WorkingConfig config = SoundTft();
+    config::WorkingConfig config = SoundTft();
     // 636 + 479 * 4092 bytes do not fit 17 bits of words.
     SetAll(config, {{52, 180}, {80, 4092}, {79, 0}, {11, 0}});
     EXPECT_EQ(Warnings(config),
@@ -162,7 +162,7 @@ TEST(Validation, SwivelViewOverflowAndFirstByte) {
 }
 
 TEST(Validation, MessagesStayWithinTheRoom) {
-    WorkingConfig config = SoundTft();
+    config::WorkingConfig config = SoundTft();
     SetFieldValue(config, 54, 3);
     const std::string full = ValidateErrors(config, kRoom);
     ASSERT_EQ(full, "ERROR: 3 bits-per-pixel is an invalid setting.\n");
@@ -176,4 +176,4 @@ TEST(Validation, MessagesStayWithinTheRoom) {
 }
 
 } // namespace
-} // namespace k7r
+} // namespace k7r::regs

@@ -11,10 +11,10 @@ namespace k7r::test {
 namespace {
 
 void ExpectPicture(const DecodeCase& c, const std::string& imagePath,
-                   const std::vector<Rgb>& reference) {
+                   const std::vector<view::Rgb>& reference) {
     Board board(c.bpp);
     std::ostringstream out;
-    ASSERT_EQ(ShowImage(board.display, imagePath, out).status, 0) << out.str();
+    ASSERT_EQ(view::ShowImage(board.display, imagePath, out).status, 0) << out.str();
     ExpectCentred(c, reference, [&](std::uint32_t x, std::uint32_t y) { return board.Seen(x, y); });
     EXPECT_EQ(board.chip.StrayAccesses(), 0);
 }
@@ -48,12 +48,12 @@ TEST(Decoders, MatchReferenceDecodesAtEveryDepth) {
 // 16-bit bitmaps hold 5 bits per component, red highest; ImageMagick does
 // not write them uncompressed, so this one is made from the 24-bit sample.
 TEST(Decoders, SixteenBitBitmapAtEveryDepth) {
-    std::vector<Rgb> reference = ReadRgb(Sample("bmp24.rgb"));
+    std::vector<view::Rgb> reference = ReadRgb(Sample("bmp24.rgb"));
     std::uint32_t rowSize = (101 * 2 + 3) / 4 * 4;
     std::vector<std::uint8_t> rows(rowSize * 77);
     for (std::uint32_t y = 0; y < 77; ++y) {
         for (std::uint32_t x = 0; x < 101; ++x) {
-            Rgb& c = reference[y * 101 + x];
+            view::Rgb& c = reference[y * 101 + x];
             unsigned pixel = ((c.r >> 3) << 10) | ((c.g >> 3) << 5) | (c.b >> 3);
             std::size_t at = (76 - y) * rowSize + x * 2;
             rows[at] = static_cast<std::uint8_t>(pixel);

@@ -8,14 +8,14 @@ namespace {
 
 TEST(Display, ReadsTheModeFromTheRegisters) {
     Board board(8);
-    Display& d = board.display;
-    board.chip.WriteRegister(reg::kDisplaySettings, 0x03010000); // 90 degrees, both doublings
+    view::Display& d = board.display;
+    board.chip.WriteRegister(hal::reg::kDisplaySettings, 0x03010000); // 90 degrees, both doublings
     EXPECT_EQ(d.GetBitsPerPixel(), 1u) << "depth 0 reads as 1";
     EXPECT_EQ(d.GetSwivelView(), 90u);
     EXPECT_EQ(d.GetPixelDoubling(), 3u);
     EXPECT_EQ(d.GetDisplayWidth(), 240u) << "rotation swaps, doubling is not applied";
     EXPECT_EQ(d.GetDisplayHeight(), 320u);
-    board.chip.WriteRegister(reg::kDisplaySettings, 0x03000008);
+    board.chip.WriteRegister(hal::reg::kDisplaySettings, 0x03000008);
     EXPECT_EQ(d.GetDisplayWidth(), 160u);
     EXPECT_EQ(d.GetDisplayHeight(), 120u);
 }
@@ -37,17 +37,17 @@ TEST(Display, SetBitsPerPixelSetsStrideAndStartAddress) {
     };
     for (const Row& row : kRows) {
         Board board(8);
-        board.chip.WriteRegister(reg::kDisplaySettings, row.swivelBits << 16);
+        board.chip.WriteRegister(hal::reg::kDisplaySettings, row.swivelBits << 16);
         board.display.SetBitsPerPixel(8);
         EXPECT_EQ(board.display.GetStride(), row.stride);
-        EXPECT_EQ(board.chip.ReadRegister(reg::kMainStart), row.start);
-        EXPECT_EQ(board.chip.ReadRegister(reg::kDisplaySettings), (row.swivelBits << 16) | 8);
+        EXPECT_EQ(board.chip.ReadRegister(hal::reg::kMainStart), row.start);
+        EXPECT_EQ(board.chip.ReadRegister(hal::reg::kDisplaySettings), (row.swivelBits << 16) | 8);
     }
     Board odd(4, 328, 240);
     odd.display.SetBitsPerPixel(4);
     EXPECT_EQ(odd.display.GetStride(), 164u) << "164 is already a multiple of 4";
     Board halved(16, 328, 240);
-    halved.chip.WriteRegister(reg::kDisplaySettings, 0x01000000);
+    halved.chip.WriteRegister(hal::reg::kDisplaySettings, 0x01000000);
     halved.display.SetBitsPerPixel(16);
     EXPECT_EQ(halved.display.GetStride(), 328u) << "164 pixels of 2 bytes";
 }
@@ -59,7 +59,7 @@ TEST(Display, VirtualDisplayAndPanning) {
     EXPECT_TRUE(board.display.SetVirtualDisplay(400, 300));
     EXPECT_EQ(board.display.GetStride(), 400u);
     EXPECT_TRUE(board.display.PanDisplay(1, 16, 8));
-    EXPECT_EQ(board.chip.ReadRegister(reg::kMainStart), 16u * 8 / 32 + 8 * 400 / 4);
+    EXPECT_EQ(board.chip.ReadRegister(hal::reg::kMainStart), 16u * 8 / 32 + 8 * 400 / 4);
     EXPECT_TRUE(board.display.PanDisplay(2, 0, 240));
     EXPECT_FALSE(board.display.PanDisplay(2, 0, 241));
     EXPECT_FALSE(board.display.PanDisplay(3, 0, 0));

@@ -4,8 +4,8 @@
 #include "emu/driver_choice.h"
 #include "emu/emulated_driver.h"
 #include "emu/panel_picture.h"
-#include "hal/hal.h"
-#include "hal/init.h"
+#include "hal/access.h"
+#include "hal/init_sequence.h"
 #include "tests/view/view_test_support.h"
 #include "view/hal_bus.h"
 #include "view/show_image.h"
@@ -33,19 +33,19 @@ TEST(EmulatedPanel, DecodersAtEveryDepth) {
         // The viewer's start-up at the record's mode, then the panel depth.
         ASSERT_TRUE(hal::AcquireChip());
         ASSERT_TRUE(hal::InitializeChip(0));
-        HalBus bus;
-        Display display(bus);
+        view::HalBus bus;
+        view::Display display(bus);
         display.SetBitsPerPixel(c.bpp);
         std::ostringstream out;
-        ASSERT_EQ(ShowImage(display, Sample(c.image), out).status, 0) << out.str();
+        ASSERT_EQ(view::ShowImage(display, Sample(c.image), out).status, 0) << out.str();
         emu::Picture picture = emu::RenderPanel(emu::TheBoard());
         ASSERT_EQ(picture.width, 320u);
         // The emulator widens RGB565 to 8 bits a component; the top bits
         // are the panel's word.
         ExpectCentred(c, ReadRgb(Sample(c.reference)), [&](std::uint32_t x, std::uint32_t y) {
             std::uint32_t p = picture.Pixel(x, y);
-            Rgb rgb{static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
-                    static_cast<std::uint8_t>(p)};
+            view::Rgb rgb{static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
+                          static_cast<std::uint8_t>(p)};
             return c.bpp == 16 ? Rgb565(rgb) : p;
         });
     }

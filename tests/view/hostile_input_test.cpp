@@ -23,8 +23,9 @@ struct Drawn {
 // Draws a GIF by its signature, anything else as a bitmap.
 Drawn Draw(Board& board, const Bytes& file, std::uint32_t x = 0, std::uint32_t y = 0) {
     std::ostringstream out;
-    DrawTarget target{board.display, out, x, y};
-    int status = file[0] == 'G' ? DrawGif(target, file) : DrawBmp(target, file, "bad.bmp");
+    view::DrawTarget target{board.display, out, x, y};
+    int status =
+        file[0] == 'G' ? view::DrawGif(target, file) : view::DrawBmp(target, file, "bad.bmp");
     return {status, out.str()};
 }
 

@@ -18,14 +18,14 @@ void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
               static_cast<std::streamsize>(bytes.size()));
 }
 
-std::vector<Rgb> ReadRgb(const std::string& path) {
+std::vector<view::Rgb> ReadRgb(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         throw std::runtime_error("cannot read " + path);
     }
     std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
                                     std::istreambuf_iterator<char>()};
-    std::vector<Rgb> colours;
+    std::vector<view::Rgb> colours;
     for (std::size_t i = 0; i + 3 <= bytes.size(); i += 3) {
         colours.push_back({bytes[i], bytes[i + 1], bytes[i + 2]});
     }
@@ -47,15 +47,15 @@ std::uint32_t Board::Seen(std::uint32_t x, std::uint32_t y) {
     return chip.Lut()[index];
 }
 
-std::uint32_t Rgb565(Rgb c) {
+std::uint32_t Rgb565(view::Rgb c) {
     return ((c.r & 0xF8) << 8) | ((c.g & 0xFC) << 3) | (c.b >> 3);
 }
 
-std::uint32_t Packed(Rgb c) {
+std::uint32_t Packed(view::Rgb c) {
     return (c.r << 16) | (c.g << 8) | c.b;
 }
 
-std::uint8_t ScanNearest(const Palette& palette, int count, Rgb c) {
+std::uint8_t ScanNearest(const view::Palette& palette, int count, view::Rgb c) {
     int best = 1 << 30;
     int bestIndex = 0;
     for (int i = 0; i < count; ++i) {
@@ -73,15 +73,16 @@ std::uint8_t ScanNearest(const Palette& palette, int count, Rgb c) {
 
 namespace {
 
-std::uint32_t Expected(const DecodeCase& c, Rgb reference) {
+std::uint32_t Expected(const DecodeCase& c, view::Rgb reference) {
     if (c.bpp == 16) {
         return Rgb565(reference);
     }
     switch (c.rule) {
     case Rule::NearestDeep:
-        return Packed(DeepColourPalette()[ScanNearest(DeepColourPalette(), 256, reference)]);
+        return Packed(
+            view::DeepColourPalette()[ScanNearest(view::DeepColourPalette(), 256, reference)]);
     case Rule::NearestFixed16:
-        return Packed(FixedPalette16()[ScanNearest(FixedPalette16(), 16, reference)]);
+        return Packed(view::FixedPalette16()[ScanNearest(view::FixedPalette16(), 16, reference)]);
     default:
         return Packed(reference);
     }
@@ -95,7 +96,7 @@ void Put32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) {
 
 } // namespace
 
-void ExpectCentred(const DecodeCase& c, const std::vector<Rgb>& reference,
+void ExpectCentred(const DecodeCase& c, const std::vector<view::Rgb>& reference,
                    const std::function<std::uint32_t(std::uint32_t x, std::uint32_t y)>& seen) {
     ASSERT_EQ(reference.size(), 101u * 77u);
     std::uint32_t left = c.bpp == 4 ? 108 : 109;

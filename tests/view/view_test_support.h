@@ -14,7 +14,7 @@ namespace k7r::test {
 std::string Sample(const std::string& name);
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 // A raw RGB reference decode as colours.
-std::vector<Rgb> ReadRgb(const std::string& path);
+std::vector<view::Rgb> ReadRgb(const std::string& path);
 
 // A 320 x 240 panel at the given depth with 256 KB of display memory, its
 // stride and start address set as the viewer sets them.
@@ -25,15 +25,15 @@ struct Board {
     // 16-bit panels, else the lookup table's colour as 00RRGGBBh.
     std::uint32_t Seen(std::uint32_t x, std::uint32_t y);
 
-    MemoryChip chip;
-    Display display;
+    view::MemoryChip chip;
+    view::Display display;
     std::uint32_t bpp;
 };
 
-std::uint32_t Rgb565(Rgb c);
-std::uint32_t Packed(Rgb c);
+std::uint32_t Rgb565(view::Rgb c);
+std::uint32_t Packed(view::Rgb c);
 // The definition of the nearest colour, by a full scan.
-std::uint8_t ScanNearest(const Palette& palette, int count, Rgb c);
+std::uint8_t ScanNearest(const view::Palette& palette, int count, view::Rgb c);
 
 // How the panel's colour follows from a reference decode's colour on 4- and
 // 8-bit panels; 16-bit panels show its RGB565 packing.
@@ -50,7 +50,7 @@ struct DecodeCase {
 // Compares the 101 x 77 sample drawn centred on the 320 x 240 panel, as
 // `seen` reports it, with its reference decode. At 4 bpp the odd left edge
 // is drawn from the byte that holds it.
-void ExpectCentred(const DecodeCase& c, const std::vector<Rgb>& reference,
+void ExpectCentred(const DecodeCase& c, const std::vector<view::Rgb>& reference,
                    const std::function<std::uint32_t(std::uint32_t x, std::uint32_t y)>& seen);
 
 // A bitmap file: header, a grey colour table for 8 bits or fewer, then data.

@@ -14,8 +14,8 @@
 namespace k7r::test {
 namespace {
 
-ParsedArguments Parse(std::initializer_list<std::string_view> args) {
-    return ParseArguments(std::span<const std::string_view>(args.begin(), args.size()));
+view::ParsedArguments Parse(std::initializer_list<std::string_view> args) {
+    return view::ParseArguments(std::span<const std::string_view>(args.begin(), args.size()));
 }
 
 TEST(Arguments, UsageAndStatus) {
@@ -34,11 +34,11 @@ TEST(Arguments, UsageAndStatus) {
 }
 
 TEST(Arguments, Switches) {
-    ViewerOptions plain = *Parse({"a.bmp"}).options;
+    view::ViewerOptions plain = *Parse({"a.bmp"}).options;
     EXPECT_EQ(plain.imagePath, "a.bmp");
     EXPECT_TRUE(plain.initializeRegisters);
     EXPECT_FALSE(plain.automatic);
-    ViewerOptions lower = *Parse({"/a", "a.bmp"}).options;
+    view::ViewerOptions lower = *Parse({"/a", "a.bmp"}).options;
     EXPECT_TRUE(lower.automatic);
     EXPECT_EQ(lower.automaticSeconds, 5u);
     EXPECT_EQ(Parse({"a.bmp", "/A10"}).options->automaticSeconds, 10u);
@@ -52,7 +52,7 @@ TEST(Arguments, Switches) {
 
 TEST(Arguments, UsageText) {
     std::ostringstream out;
-    viewer_text::PrintUsage(out);
+    view::viewer_text::PrintUsage(out);
     EXPECT_EQ(out.str(),
               "\nUsage:   58C22VIEW imagefile [/A[time]]  [/noinit] [/?]\n"
               "\n      /A       Automatic mode (displays the image and exits after time seconds)"
@@ -63,13 +63,13 @@ TEST(Arguments, UsageText) {
 }
 
 struct Shown {
-    ShownImage image;
+    view::ShownImage image;
     std::string out;
 };
 
 Shown Show(Board& board, const std::string& name) {
     std::ostringstream out;
-    ShownImage image = ShowImage(board.display, Sample(name), out);
+    view::ShownImage image = view::ShowImage(board.display, Sample(name), out);
     return {image, out.str()};
 }
 
@@ -128,9 +128,9 @@ TEST(Panning, StepsByEightUpToThePassedLimit) {
     keys.insert(keys.end(), {'2', '2', '2', '8', 'x', '4', 27, '6'});
     std::vector<std::uint32_t> starts; // after each key
     std::ostringstream out;
-    PanImage(board.display, {420, 250, 320, 240}, out, [&]() -> std::optional<int> {
+    view::PanImage(board.display, {420, 250, 320, 240}, out, [&]() -> std::optional<int> {
         if (keys.size() < 28) {
-            starts.push_back(board.chip.ReadRegister(reg::kMainStart));
+            starts.push_back(board.chip.ReadRegister(hal::reg::kMainStart));
         }
         if (keys.empty()) {
             return std::nullopt;

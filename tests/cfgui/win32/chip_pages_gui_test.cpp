@@ -6,9 +6,9 @@
 #include "cfgui/win32/win32_view.h"
 #include "emu/driver_choice.h"
 #include "emu/emulated_driver.h"
-#include "hal/hal.h"
+#include "hal/access.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 #include "tests/cfgui/win32/gui_harness.h"
 #include "tests/edit/pattern_model.h"
 
@@ -73,8 +73,8 @@ class ChipPages : public ::testing::Test {
 
 TEST_F(ChipPages, DirectTabDrivesTheBoardLive) {
     Session session;
-    WorkingConfig& config = session.app.session.config;
-    const bool colour = GetFieldValue(config, kIdColorPanel) != 0;
+    config::WorkingConfig& config = session.app.session.config;
+    const bool colour = regs::GetFieldValue(config, regs::kIdColorPanel) != 0;
     ASSERT_TRUE(SelectTab(session, kDirectTab));
     for (const int control : {IDC_ADDITIONAL_OPTIONS, IDC_WRITE_IMMEDIATELY,
                               IDC_REDRAW_AFTER_CHANGE, IDC_DRAW_TEST_PATTERN, IDC_SHUTDOWN_CHIP}) {

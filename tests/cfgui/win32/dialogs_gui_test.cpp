@@ -128,7 +128,7 @@ TEST_F(Dialogs, ExportListsTheSixKindsWithTheFirstSelected) {
                                 IDCANCEL));
     ASSERT_TRUE(script.Run([&] { ChooseMenu(session.Main(), IDM_FILE_EXPORT); }, kSlowStepMs));
     std::vector<std::string> expected;
-    for (const ExportKind& kind : ExportKinds()) {
+    for (const exporter::ExportKind& kind : exporter::ExportKinds()) {
         expected.push_back(ListText(kind, {}));
     }
     EXPECT_EQ(items, expected);
@@ -139,8 +139,8 @@ TEST_F(Dialogs, ExportListsTheSixKindsWithTheFirstSelected) {
 // writes for the same file.
 TEST_F(Dialogs, ExportWritesWhatTheCommandLineWrites) {
     const std::string commandLine = WindowsPath(std::string(K7R_BINARY_DIR) + "/cli/58C22CMD.EXE");
-    for (std::size_t index = 0; index < ExportKinds().size(); ++index) {
-        const ExportKind& kind = ExportKinds()[index];
+    for (std::size_t index = 0; index < exporter::ExportKinds().size(); ++index) {
+        const exporter::ExportKind& kind = exporter::ExportKinds()[index];
         // The save dialog adds the kind's extension.
         const std::string target = InDirectory("dialog_" + std::string(kind.commandName) + "." +
                                                std::string(kind.extension));
@@ -161,7 +161,7 @@ TEST_F(Dialogs, ExportWritesWhatTheCommandLineWrites) {
         ASSERT_TRUE(script.Run([&] { ChooseMenu(session.Main(), IDM_FILE_EXPORT); }, kSlowStepMs))
             << kind.commandName;
         EXPECT_EQ(confirmText, "&Export");
-        EXPECT_EQ(initialName, DefaultFileName(kind, {}));
+        EXPECT_EQ(initialName, exporter::DefaultFileName(kind, {}));
         EXPECT_EQ(optionsEnabled, index == 2 || index == 3) << kind.commandName;
 
         const std::string expected = InDirectory("command_" + std::string(kind.commandName));
@@ -181,7 +181,8 @@ TEST_F(Dialogs, PreviewWritesTheTemporaryFileAndReportsARefusedViewer) {
         .Expect("Export As", ModalScript::Press(IDCANCEL));
     ASSERT_TRUE(previewed.Run([&] { ChooseMenu(session.Main(), IDM_FILE_EXPORT); }));
     EXPECT_EQ(session.launcher.opened, std::vector<std::string>{"text editor: " + appcfg});
-    const std::string text = ToCrLf(ExportKinds()[0].generate(session.app.session.config, {}));
+    const std::string text =
+        exporter::ToCrLf(exporter::ExportKinds()[0].generate(session.app.session.config, {}));
     EXPECT_EQ(test::ReadFileBytes(appcfg), test::Bytes(text.begin(), text.end()));
 
     session.launcher.refuse = true;
@@ -224,7 +225,8 @@ TEST_F(Dialogs, OptionsChangeTheModeNameAtOnceAndKeepTheirChoices) {
     EXPECT_TRUE(numberShown);
     EXPECT_EQ(nameAfter, "mode3.h");
     EXPECT_EQ(session.app.exportOptions.ModeNumber, 3u);
-    EXPECT_EQ(session.app.exportOptions.ModeFlags, mfLCD | mfSWCURSOR | mfSWEMUL);
+    EXPECT_EQ(session.app.exportOptions.ModeFlags,
+              exporter::mfLCD | exporter::mfSWCURSOR | exporter::mfSWEMUL);
 
     bool genericNumberShown = true;
     ModalScript generic;
@@ -373,8 +375,9 @@ TEST_F(Dialogs, ConfigureMultipleWritesEveryFileItCanAndSummarises) {
                                         srec + "\nOK\t" + palm + "\nError\t" + locked + "\n");
 
     for (const std::string& path : {board, srec, palm}) {
-        WorkingConfig config(TemplateRecord);
-        ASSERT_TRUE(OpenConfigFile(path, config, [](const std::string& text) { FAIL() << text; }));
+        config::WorkingConfig config(TemplateRecord);
+        ASSERT_TRUE(containers::OpenConfigFile(path, config,
+                                               [](const std::string& text) { FAIL() << text; }));
         EXPECT_STREQ(config.Record.Description, "configured with the others") << path;
     }
     EXPECT_EQ(test::ReadFileBytes(locked), lockedBefore);

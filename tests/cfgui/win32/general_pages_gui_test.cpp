@@ -5,8 +5,8 @@
 #include "cfgui/win32/win32_text.h"
 #include "config/record.h"
 #include "containers/config_file.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 #include "tests/cfgui/win32/gui_harness.h"
 #include "tests/support/test_files.h"
 
@@ -36,7 +36,9 @@ class GeneralPagesGui : public ::testing::Test {
         return SendMessageA(session.Control(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
     bool Enabled(int control) const { return IsWindowEnabled(session.Control(control)) != FALSE; }
-    std::uint32_t Get(std::uint32_t id) { return GetFieldValue(session.app.session.config, id); }
+    std::uint32_t Get(std::uint32_t id) {
+        return regs::GetFieldValue(session.app.session.config, id);
+    }
 
     Session session;
     std::string image;
@@ -71,22 +73,25 @@ TEST_F(GeneralPagesGui, PagesEditTheConfigurationThatSaveWrites) {
     EXPECT_EQ(GetFocus(), description);
     TypeMore(description, "rev. B");
     FocusOn(session.Control(IDC_BPP_16));
-    EXPECT_EQ(FormatFieldValue(session.app.session.config, kIdDescription), "Lab board\nrev. B");
+    EXPECT_EQ(regs::FormatFieldValue(session.app.session.config, regs::kIdDescription),
+              "Lab board\nrev. B");
     EXPECT_EQ(win32::WindowText(description), "Lab board\r\nrev. B");
-    EXPECT_EQ(Get(kIdMainLineOffset), Get(kIdVertDisplay) * 2) << "16 bpp lines of the height";
+    EXPECT_EQ(Get(regs::kIdMainLineOffset), Get(regs::kIdVertDisplay) * 2)
+        << "16 bpp lines of the height";
     EXPECT_TRUE(Screenshot("preferences_page", session.Main()));
 
     ASSERT_TRUE(SelectTab(session, kClocksTab));
     TypeIntoList(session.Control(IDC_CLKI_TIMING), "25.175");
     FocusOn(session.Control(IDC_PCLK_SOURCE));
-    EXPECT_EQ(Get(kIdClkI), 25175000u);
+    EXPECT_EQ(Get(regs::kIdClkI), 25175000u);
     EXPECT_EQ(Text(IDC_CLKI_TIMING), "25.175");
     PickItem(session.Control(IDC_PCLK_SOURCE), 2); // CLKI
     PickItem(session.Control(IDC_PCLK_DIVIDE), 2); // 2:1
-    EXPECT_EQ(Get(kIdPclkSource), 2u);
-    EXPECT_EQ(Get(kIdAutoPclkDivide), 0u);
+    EXPECT_EQ(Get(regs::kIdPclkSource), 2u);
+    EXPECT_EQ(Get(regs::kIdAutoPclkDivide), 0u);
     EXPECT_EQ(Text(IDC_PCLK_TIMING), " 12.587 MHz");
-    EXPECT_EQ(Get(kIdFrameRate), 12587500 / (Get(kIdHorzTotal) * Get(kIdVertTotal)));
+    EXPECT_EQ(Get(regs::kIdFrameRate),
+              12587500 / (Get(regs::kIdHorzTotal) * Get(regs::kIdVertTotal)));
     EXPECT_TRUE(Screenshot("clocks_page", session.Main()));
     EXPECT_FALSE(session.app.diagnostics.error) << session.PaneText();
 
@@ -95,16 +100,16 @@ TEST_F(GeneralPagesGui, PagesEditTheConfigurationThatSaveWrites) {
     ASSERT_TRUE(saved.Run([&] { ChooseMenu(session.Main(), IDM_FILE_SAVE); }));
 
     HAL_STRUCT stored{};
-    const MessageSink fail = [](const std::string& text) { ADD_FAILURE() << text; };
-    ASSERT_TRUE(InspectConfigFile(image, stored, fail));
-    EXPECT_EQ(stored.Crc, ComputeRecordCrc(stored));
-    WorkingConfig reread(stored);
-    EXPECT_EQ(GetFieldValue(reread, kIdRegPhysAddr), 0x1F000ABCu);
-    EXPECT_EQ(GetFieldValue(reread, kIdMemPhysAddr), 0x9ABCu);
-    EXPECT_EQ(GetFieldValue(reread, kIdBitsPerPixel), 16u);
-    EXPECT_EQ(GetFieldValue(reread, kIdSwivelView), 90u);
-    EXPECT_EQ(GetFieldValue(reread, kIdClkI), 25175000u);
-    EXPECT_EQ(FormatFieldValue(reread, kIdDescription), "Lab board\nrev. B");
+    const containers::MessageSink fail = [](const std::string& text) { ADD_FAILURE() << text; };
+    ASSERT_TRUE(containers::InspectConfigFile(image, stored, fail));
+    EXPECT_EQ(stored.Crc, config::ComputeRecordCrc(stored));
+    config::WorkingConfig reread(stored);
+    EXPECT_EQ(regs::GetFieldValue(reread, regs::kIdRegPhysAddr), 0x1F000ABCu);
+    EXPECT_EQ(regs::GetFieldValue(reread, regs::kIdMemPhysAddr), 0x9ABCu);
+    EXPECT_EQ(regs::GetFieldValue(reread, regs::kIdBitsPerPixel), 16u);
+    EXPECT_EQ(regs::GetFieldValue(reread, regs::kIdSwivelView), 90u);
+    EXPECT_EQ(regs::GetFieldValue(reread, regs::kIdClkI), 25175000u);
+    EXPECT_EQ(regs::FormatFieldValue(reread, regs::kIdDescription), "Lab board\nrev. B");
 }
 
 TEST_F(GeneralPagesGui, RefusedEntriesKeepTheFocusWithTheirError) {
@@ -118,7 +123,7 @@ TEST_F(GeneralPagesGui, RefusedEntriesKeepTheFocusWithTheirError) {
     EXPECT_EQ(GetFocus(), address);
     TypeInto(address, "12");
     ASSERT_TRUE(SelectTab(session, kClocksTab));
-    EXPECT_EQ(Get(kIdRegPhysAddr), 0x12u);
+    EXPECT_EQ(Get(regs::kIdRegPhysAddr), 0x12u);
 
     const HWND clock = session.Control(IDC_CLKI2_TIMING);
     TypeIntoList(clock, "0.390");
@@ -128,7 +133,7 @@ TEST_F(GeneralPagesGui, RefusedEntriesKeepTheFocusWithTheirError) {
     EXPECT_EQ(GetParent(GetFocus()), clock);
     TypeIntoList(clock, "120");
     FocusOn(session.Control(IDC_PCLK_SOURCE));
-    EXPECT_EQ(Get(kIdClkI2), 120000000u);
+    EXPECT_EQ(Get(regs::kIdClkI2), 120000000u);
     EXPECT_EQ(Text(IDC_CLKI2_TIMING), "120.000");
 }
 
@@ -141,7 +146,7 @@ TEST_F(GeneralPagesGui, DutyCycleFieldSpinAndSliderAgree) {
     const HWND field = session.Control(IDC_DUTY_CYCLE);
     TypeInto(field, "300");
     FocusOn(session.Control(IDC_PWMCLK_SOURCE));
-    EXPECT_EQ(Get(kIdDutyCycle), 255u);
+    EXPECT_EQ(Get(regs::kIdDutyCycle), 255u);
     EXPECT_EQ(win32::WindowText(field), "255");
     EXPECT_EQ(SendMessageA(session.Control(IDC_DUTY_CYCLE_SLIDER), PBM_GETPOS, 0, 0), 255);
     EXPECT_NE(session.PaneText().find(
@@ -154,12 +159,12 @@ TEST_F(GeneralPagesGui, DutyCycleFieldSpinAndSliderAgree) {
     GetClientRect(slider, &client);
     SendMessageA(slider, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.left, 2));
     SendMessageA(slider, WM_LBUTTONUP, 0, MAKELPARAM(client.left, 2));
-    EXPECT_EQ(Get(kIdDutyCycle), 0u);
+    EXPECT_EQ(Get(regs::kIdDutyCycle), 0u);
     EXPECT_EQ(win32::WindowText(field), "0");
 
     SendMessageA(session.Control(IDC_DUTY_CYCLE_SPIN), WM_KEYDOWN, VK_UP, 0);
     PumpFor(50);
-    EXPECT_EQ(Get(kIdDutyCycle), 1u);
+    EXPECT_EQ(Get(regs::kIdDutyCycle), 1u);
     EXPECT_EQ(SendMessageA(slider, PBM_GETPOS, 0, 0), 1);
     EXPECT_TRUE(Screenshot("clocks_page_pwm", session.Main()));
 

@@ -22,7 +22,7 @@ inline constexpr int kStepTimeoutMs = 5000;
 // Stands in for the text editor and the browser that previews start: it
 // remembers what it was asked to open and refuses when told to. A started
 // program would outlive the test and hold its output open.
-struct RecordingLauncher : PreviewLauncher {
+struct RecordingLauncher : exporter::PreviewLauncher {
     bool refuse = false;
     std::vector<std::string> opened;
 

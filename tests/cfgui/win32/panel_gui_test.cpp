@@ -5,11 +5,11 @@
 #include "cfgui/win32/win32_view.h"
 #include "config/default_records.h"
 #include "containers/config_file.h"
-#include "edit/panel_features.h"
-#include "edit/panel_page.h"
+#include "edit/rules/panel_features.h"
+#include "edit/rules/panel_rules.h"
 #include "regs/field_names.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
-#include "regs/settings_engine.h"
 #include "tests/cfgui/win32/gui_harness.h"
 #include "tests/support/test_files.h"
 
@@ -38,8 +38,8 @@ class PanelGui : public testing::Test {
         EXPECT_TRUE(session.window.OpenFile(image));
     }
 
-    WorkingConfig& Config() { return session.app.session.config; }
-    std::uint32_t Get(std::uint32_t id) { return GetFieldValue(Config(), id); }
+    config::WorkingConfig& Config() { return session.app.session.config; }
+    std::uint32_t Get(std::uint32_t id) { return regs::GetFieldValue(Config(), id); }
 
     // The feature list's lines as the list view holds them.
     std::vector<std::vector<std::string>> ShownLines() {
@@ -52,24 +52,26 @@ class PanelGui : public testing::Test {
         return lines;
     }
     // The lines the core's values give the configuration.
-    static std::vector<std::vector<std::string>> ExpectedLines(WorkingConfig& config) {
+    static std::vector<std::vector<std::string>> ExpectedLines(config::WorkingConfig& config) {
         std::vector<std::vector<std::string>> lines;
         for (const edit::Feature& feature : edit::Features()) {
-            if (edit::ListedFor(feature, GetFieldValue(config, kIdPanelType))) {
-                lines.push_back({FormatFieldValue(config, feature.id),
-                                 FormatFieldName(feature.id, kShowName | kShowAttributes)});
+            if (edit::ListedFor(feature, regs::GetFieldValue(config, regs::kIdPanelType))) {
+                lines.push_back(
+                    {regs::FormatFieldValue(config, feature.id),
+                     regs::FormatFieldName(feature.id, regs::kShowName | regs::kShowAttributes)});
             }
         }
         return lines;
     }
-    static std::string FrameRateText(WorkingConfig& config) {
+    static std::string FrameRateText(config::WorkingConfig& config) {
         std::string text = " ";
-        return text.append(std::to_string(GetFieldValue(config, kIdFrameRate))).append(" Hz");
+        return text.append(std::to_string(regs::GetFieldValue(config, regs::kIdFrameRate)))
+            .append(" Hz");
     }
 
     void ClickFeature(std::uint32_t id) {
         const std::vector<std::vector<std::string>> lines = ShownLines();
-        const std::string name = FormatFieldName(id, kShowName | kShowAttributes);
+        const std::string name = regs::FormatFieldName(id, regs::kShowName | regs::kShowAttributes);
         for (std::size_t line = 0; line < lines.size(); ++line) {
             if (lines[line][1] == name) {
                 ClickLine(session.Control(IDC_FEATURE_LIST), static_cast<int>(line));
@@ -88,7 +90,7 @@ class PanelGui : public testing::Test {
 // core; the pages of the first STN, TFT and HR-TFT panels are pictured.
 TEST_F(PanelGui, ShippedPanelsApplyAsTheCoreAppliesThem) {
     ASSERT_TRUE(SelectTab(session, kPanelTab));
-    ClickFeature(kIdHorzTotal);
+    ClickFeature(regs::kIdHorzTotal);
     EXPECT_TRUE(IsWindowVisible(session.Control(IDC_FEATURE_NUMBER)));
     EXPECT_FALSE(IsWindowVisible(session.Control(IDC_FEATURE_LIST_BOX)));
 
@@ -115,7 +117,7 @@ TEST_F(PanelGui, ShippedPanelsApplyAsTheCoreAppliesThem) {
                   static_cast<LRESULT>(index))
             << name;
 
-        const std::uint32_t type = Get(kIdPanelType);
+        const std::uint32_t type = Get(regs::kIdPanelType);
         if (pictured.insert(type).second) {
             const std::string suffix = type == 0 ? "stn" : type == 1 ? "tft" : "hrtft";
             EXPECT_TRUE(Screenshot("panel_" + suffix, session.Main()));
@@ -129,11 +131,11 @@ TEST_F(PanelGui, ShippedPanelsApplyAsTheCoreAppliesThem) {
 
 TEST_F(PanelGui, TimingEditedThroughTheFieldTheSliderAndTheArrows) {
     ASSERT_TRUE(SelectTab(session, kPanelTab));
-    ClickFeature(kIdHorzTotal);
+    ClickFeature(regs::kIdHorzTotal);
     const HWND field = session.Control(IDC_FEATURE_NUMBER);
     TypeInto(field, "400");
     FocusOn(session.Control(IDC_FEATURE_LIST));
-    EXPECT_EQ(Get(kIdHorzTotal), 400u);
+    EXPECT_EQ(Get(regs::kIdHorzTotal), 400u);
     EXPECT_EQ(ShownLines(), ExpectedLines(Config()));
     EXPECT_EQ(Text(IDC_FRAME_RATE), FrameRateText(Config()));
 
@@ -144,7 +146,7 @@ TEST_F(PanelGui, TimingEditedThroughTheFieldTheSliderAndTheArrows) {
     const LPARAM at = MAKELPARAM(client.right * 3 / 4, 2);
     SendMessageA(slider, WM_LBUTTONDOWN, MK_LBUTTON, at);
     SendMessageA(slider, WM_LBUTTONUP, 0, at);
-    const std::uint32_t slid = Get(kIdHorzTotal);
+    const std::uint32_t slid = Get(regs::kIdHorzTotal);
     EXPECT_GT(slid, 400u);
     EXPECT_EQ(slid % 8, 0u);
     EXPECT_EQ(win32::WindowText(field), std::to_string(slid));
@@ -156,14 +158,14 @@ TEST_F(PanelGui, TimingEditedThroughTheFieldTheSliderAndTheArrows) {
     // The field's arrow key moves the spin buttons by the step.
     FocusOn(field);
     PressKey(VK_UP);
-    EXPECT_EQ(Get(kIdHorzTotal), slid + 8);
+    EXPECT_EQ(Get(regs::kIdHorzTotal), slid + 8);
     EXPECT_EQ(SendMessageA(slider, PBM_GETPOS, 0, 0), static_cast<LRESULT>(slid + 8));
 
     // A list feature takes the number editor's place.
-    ClickFeature(kIdFplinePol);
+    ClickFeature(regs::kIdFplinePol);
     EXPECT_FALSE(IsWindowVisible(field));
     PickItem(session.Control(IDC_FEATURE_LIST_BOX), 1);
-    EXPECT_EQ(Get(kIdFplinePol), 1u);
+    EXPECT_EQ(Get(regs::kIdFplinePol), 1u);
     EXPECT_EQ(ShownLines(), ExpectedLines(Config()));
     EXPECT_TRUE(Screenshot("panel_list_editor", session.Main()));
 }
@@ -172,15 +174,15 @@ TEST_F(PanelGui, TimingEditedThroughTheFieldTheSliderAndTheArrows) {
 // that was selected before the typing.
 TEST_F(PanelGui, DisplayPeriodTypedIntoTheDropDown) {
     ASSERT_TRUE(SelectTab(session, kPanelTab));
-    ClickFeature(kIdHorzDisplay);
+    ClickFeature(regs::kIdHorzDisplay);
     const HWND dropDown = session.Control(IDC_FEATURE_DROP_DOWN);
     ASSERT_TRUE(IsWindowVisible(dropDown));
-    EXPECT_EQ(win32::WindowText(dropDown), std::to_string(Get(kIdHorzDisplay)));
+    EXPECT_EQ(win32::WindowText(dropDown), std::to_string(Get(regs::kIdHorzDisplay)));
     TypeIntoList(dropDown, "244");
     FocusOn(session.Control(IDC_FEATURE_LIST));
-    const std::uint32_t step = Get(kIdBasicPanelType) != 0 ? 8 : 16;
-    EXPECT_EQ(Get(kIdHorzDisplay), (244 + step - 1) / step * step);
-    EXPECT_EQ(win32::WindowText(dropDown), std::to_string(Get(kIdHorzDisplay)));
+    const std::uint32_t step = Get(regs::kIdBasicPanelType) != 0 ? 8 : 16;
+    EXPECT_EQ(Get(regs::kIdHorzDisplay), (244 + step - 1) / step * step);
+    EXPECT_EQ(win32::WindowText(dropDown), std::to_string(Get(regs::kIdHorzDisplay)));
     EXPECT_NE(
         session.PaneText().find("NOTE: The value was rounded up to the closest allowable value."),
         std::string::npos)
@@ -209,11 +211,13 @@ TEST_F(PanelGui, FeatureLineTipDescribesTheLineUnderTheMouse) {
         const std::string name = ShownLines().at(static_cast<std::size_t>(line))[1];
         std::uint32_t id = 0;
         for (const edit::Feature& feature : edit::Features()) {
-            if (FormatFieldName(feature.id, kShowName | kShowAttributes) == name) {
+            if (regs::FormatFieldName(feature.id, regs::kShowName | regs::kShowAttributes) ==
+                name) {
                 id = feature.id;
             }
         }
-        EXPECT_EQ(info.lpszText != nullptr ? std::string(info.lpszText) : "", FieldHelpForId(id))
+        EXPECT_EQ(info.lpszText != nullptr ? std::string(info.lpszText) : "",
+                  regs::FieldHelpForId(id))
             << line;
     }
 }
@@ -221,13 +225,13 @@ TEST_F(PanelGui, FeatureLineTipDescribesTheLineUnderTheMouse) {
 TEST_F(PanelGui, PanelTypePowerPinAndDelaySaveAndReadBack) {
     ASSERT_TRUE(SelectTab(session, kPanelTab));
     PickItem(session.Control(IDC_PANEL_TYPE), 1);
-    EXPECT_EQ(Get(kIdPanelType), 1u);
+    EXPECT_EQ(Get(regs::kIdPanelType), 1u);
     EXPECT_EQ(ShownLines(), ExpectedLines(Config()));
     PickItem(session.Control(IDC_PANEL_TYPE), 4); // "TFT Type 3"
-    EXPECT_EQ(Get(kIdPanelType), 5u);
+    EXPECT_EQ(Get(regs::kIdPanelType), 5u);
     EXPECT_EQ(ShownLines(), ExpectedLines(Config()));
     PickItem(session.Control(IDC_PANEL_TYPE), 0);
-    EXPECT_EQ(Get(kIdPanelType), 0u);
+    EXPECT_EQ(Get(regs::kIdPanelType), 0u);
 
     ASSERT_TRUE(SelectTab(session, kPowerTab));
     EXPECT_EQ(Text(IDC_POWER_ENABLE), "&Enable power panel support (using GPO)");
@@ -237,23 +241,24 @@ TEST_F(PanelGui, PanelTypePowerPinAndDelaySaveAndReadBack) {
         Click(session.Control(IDC_POWER_ENABLE));
     }
     Click(pin9);
-    EXPECT_EQ(Get(kIdGpoPowerMask), 0x200u);
+    EXPECT_EQ(Get(regs::kIdGpoPowerMask), 0x200u);
     EXPECT_EQ(SendMessageA(pin9, BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_TRUE(Screenshot("panel_power_gpo_pin9", session.Main()));
     TypeInto(session.Control(IDC_POWER_ON_DELAY), "30");
     FocusOn(session.Control(IDC_POWER_OFF_DELAY));
-    EXPECT_EQ(Get(kIdPowerOnTime), 30u);
+    EXPECT_EQ(Get(regs::kIdPowerOnTime), 30u);
 
     ModalScript saved;
     saved.Expect("58C22CFG", ModalScript::Press(IDOK));
     ASSERT_TRUE(saved.Run([&] { ChooseMenu(session.Main(), IDM_FILE_SAVE); }, kSlowStepMs));
-    WorkingConfig read(TemplateRecord);
-    ASSERT_TRUE(OpenConfigFile(image, read, [](const std::string& text) { FAIL() << text; }));
+    config::WorkingConfig read(TemplateRecord);
+    ASSERT_TRUE(
+        containers::OpenConfigFile(image, read, [](const std::string& text) { FAIL() << text; }));
     for (std::uint32_t id = 1; id <= 185; ++id) {
-        EXPECT_EQ(GetFieldValue(read, id), Get(id)) << id;
+        EXPECT_EQ(regs::GetFieldValue(read, id), Get(id)) << id;
     }
-    EXPECT_EQ(GetFieldValue(read, kIdGpoPowerMask), 0x200u);
-    EXPECT_EQ(GetFieldValue(read, kIdPowerOnTime), 30u);
+    EXPECT_EQ(regs::GetFieldValue(read, regs::kIdGpoPowerMask), 0x200u);
+    EXPECT_EQ(regs::GetFieldValue(read, regs::kIdPowerOnTime), 30u);
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 #include "cfgui/win32/program.h"
 #include "cfgui/win32/win32_text.h"
 #include "cfgui/win32/win32_view.h"
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
 #include "tests/cfgui/win32/gui_harness.h"
 #include "tests/cfgui/win32/test_page.h"
 #include "tests/cfgui/win32/test_resource.h"
@@ -120,7 +120,7 @@ TEST(Shell, InvalidEntryHoldsTheTabUntilFixed) {
     TypeInto(field, "400");
     EXPECT_TRUE(SelectTab(session, 2));
     EXPECT_EQ(session.app.diagnostics.lock, 0);
-    EXPECT_EQ(GetFieldValue(session.app.session.config, kTestSetting), 400u);
+    EXPECT_EQ(regs::GetFieldValue(session.app.session.config, kTestSetting), 400u);
 }
 
 TEST(Shell, EnterCommitsTheFieldAndKeepsTheWindow) {
@@ -129,7 +129,7 @@ TEST(Shell, EnterCommitsTheFieldAndKeepsTheWindow) {
     PressKey(VK_RETURN);
     EXPECT_TRUE(IsWindow(session.Main()));
     EXPECT_EQ(GetFocus(), session.Control(IDC_TEST_NEXT));
-    EXPECT_EQ(GetFieldValue(session.app.session.config, kTestSetting), 352u);
+    EXPECT_EQ(regs::GetFieldValue(session.app.session.config, kTestSetting), 352u);
 }
 
 TEST(Shell, EnterInAListReachesThePage) {

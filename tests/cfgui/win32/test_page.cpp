@@ -4,7 +4,7 @@
 #include "cfgui/field_readers.h"
 #include "cfgui/page_context.h"
 #include "cfgui/view.h"
-#include "regs/settings_engine.h"
+#include "regs/field_values.h"
 #include "tests/cfgui/win32/test_resource.h"
 
 #include <array>
@@ -23,7 +23,7 @@ class TestPage : public Page {
 
     void Open() override {
         View& view = context_.Controls();
-        view.SetText(IDC_TEST_FIELD, FormatFieldValue(context_.Config(), kTestSetting));
+        view.SetText(IDC_TEST_FIELD, regs::FormatFieldValue(context_.Config(), kTestSetting));
         static constexpr View::Column kColumns[] = {{"Value", true}, {"Feature", false}};
         view.SetColumns(IDC_TEST_LIST, kColumns);
         view.SetLine(IDC_TEST_LIST, 0, std::array<std::string, 2>{"1", "first"});
@@ -54,14 +54,14 @@ class TestPage : public Page {
         if (control != IDC_TEST_FIELD || event != ControlEvent::FocusLost) {
             return;
         }
-        WorkingConfig& config = context_.Config();
+        config::WorkingConfig& config = context_.Config();
         const std::optional<MilliValue> value = ReadMilliField(context_.Controls(), control);
-        if (!value || value->whole < GetFieldMin(config, kTestSetting) ||
-            value->whole > GetFieldMax(config, kTestSetting)) {
+        if (!value || value->whole < regs::GetFieldMin(config, kTestSetting) ||
+            value->whole > regs::GetFieldMax(config, kTestSetting)) {
             context_.ReportBadEntry(control, true);
             return;
         }
-        const bool changed = SetFieldValue(config, kTestSetting, value->whole);
+        const bool changed = regs::SetFieldValue(config, kTestSetting, value->whole);
         context_.ClearBadEntry(control);
         if (changed) {
             context_.ReportStatus(control, kReportRemember, "");

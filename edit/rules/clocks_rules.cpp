@@ -1,0 +1,157 @@
+#include "edit/rules/clocks_rules.h"
+
+#include "edit/bad_entry.h"
+#include "edit/field_text.h"
+#include "edit/rules/common_rules.h"
+#include "hal/clock_synth.h"
+#include "regs/field_values.h"
+#include "regs/setting_ids.h"
+
+#include <cstdio>
+
+namespace k7r::edit {
+namespace {
+
+constexpr std::uint32_t kPclkDivideAutoItem = 0;
+
+// The largest frequencies written in Hz and in KHz.
+constexpr std::uint32_t kLargestInHz = 1000;
+constexpr std::uint32_t kLargestInKhz = 100000;
+
+// The synthesizer registers that take CLKI (0 to 2 alike) and CLKI2.
+constexpr int kClkISynthRegister = 0;
+constexpr int kClkI2SynthRegister = 3;
+
+EditResult AfterChange(EditSession& session, std::uint32_t id, bool changed,
+                       std::string message = {}) {
+    if (changed) {
+        RefreshFrameRate(session);
+    }
+    EditResult result = Written(session, id, changed);
+    result.message = std::move(message);
+    return Finish(session, result);
+}
+
+} // namespace
+
+EditResult EnterInputClock(EditSession& session, std::uint32_t id, std::string_view text) {
+    const std::optional<MilliValue> mhz = ReadMilliText(text);
+    if (!mhz || mhz->milli < kInputClockMinKhz || mhz->milli > kInputClockMaxKhz) {
+        const std::uint32_t kept = regs::GetFieldValue(session.config, id);
+        return Refusal(BadEntryMessage(text, id), kept, FormatMhz(kept),
+                       "A frequency in MHz from 0.391 to 120.000, such as 25.175.");
+    }
+    const auto hz = static_cast<std::uint32_t>(mhz->milli * 1000);
+    EditResult result = AfterChange(session, id, regs::SetFieldValue(session.config, id, hz));
+    result.shown = FormatMhz(hz);
+    return result;
+}
+
+EditResult ChooseClockListItem(EditSession& session, std::uint32_t id, std::uint32_t index) {
+    if (std::optional<EditResult> refused = RefuseWithoutEntry(session, id)) {
+        return *refused;
+    }
+    if (std::optional<EditResult> refused = RefuseUnlisted(session, id, index)) {
+        return *refused;
+    }
+    return AfterChange(session, id, regs::SetFieldValue(session.config, id, index));
+}
+
+EditResult ChoosePclkDivideItem(EditSession& session, std::uint32_t item) {
+    config::WorkingConfig& config = session.config;
+    if (item == kPclkDivideAutoItem) {
+        return AfterChange(session, regs::kIdAutoPclkDivide,
+                           regs::SetFieldValue(config, regs::kIdAutoPclkDivide, 1));
+    }
+    if (std::optional<EditResult> refused =
+            RefuseUnlisted(session, regs::kIdPclkDivideRaw, item - 1)) {
+        return *refused;
+    }
+    bool changed = regs::SetFieldValue(config, regs::kIdPclkDivideRaw, item - 1);
+    changed |= regs::SetFieldValue(config, regs::kIdAutoPclkDivide, 0);
+    return AfterChange(session, regs::kIdPclkDivideRaw, changed);
+}
+
+std::uint32_t PclkDivideItem(EditSession& session) {
+    if (regs::GetFieldValue(session.config, regs::kIdAutoPclkDivide) != 0) {
+        return kPclkDivideAutoItem;
+    }
+    return regs::GetFieldValue(session.config, regs::kIdPclkDivideRaw) + 1;
+}
+
+EditResult ChooseMclkDivide(EditSession& session, std::uint32_t index) {
+    if (std::optional<EditResult> refused =
+            RefuseUnlisted(session, regs::kIdMclkDivideRaw, index)) {
+        return *refused;
+    }
+    bool changed = regs::SetFieldValue(session.config, regs::kIdMclkDivideRaw, index);
+    changed |= regs::SetFieldValue(session.config, regs::kIdAutoMclkDivide, 0);
+    return AfterChange(session, regs::kIdMclkDivideRaw, changed);
+}
+
+EditResult SetPwmClockBox(EditSession& session, std::uint32_t id, bool on) {
+    if (std::optional<EditResult> refused = RefuseWithoutEntry(session, id)) {
+        return *refused;
+    }
+    return AfterChange(session, id, regs::SetFieldValue(session.config, id, on ? 1 : 0));
+}
+
+EditResult LeaveDutyCycle(EditSession& session, std::string_view text) {
+    if (std::optional<EditResult> refused = RefuseWithoutEntry(session, regs::kIdDutyCycle)) {
+        return *refused;
+    }
+    NumberEntry entry;
+    if (std::optional<EditResult> refused =
+            ReadClampedNumber(session, regs::kIdDutyCycle, text, entry)) {
+        return *refused;
+    }
+    return AfterChange(session, regs::kIdDutyCycle,
+                       regs::SetFieldValue(session.config, regs::kIdDutyCycle, entry.value),
+                       entry.note);
+}
+
+EditResult MoveDutyCycle(EditSession& session, std::uint32_t position) {
+    if (std::optional<EditResult> refused = RefuseWithoutEntry(session, regs::kIdDutyCycle)) {
+        return *refused;
+    }
+    return AfterChange(session, regs::kIdDutyCycle,
+                       regs::SetFieldValue(session.config, regs::kIdDutyCycle, position));
+}
+
+std::string FrequencyText(std::uint32_t hz) {
+    char text[32];
+    if (hz <= kLargestInHz) {
+        std::snprintf(text, sizeof text, " %u Hz", hz);
+    } else if (hz <= kLargestInKhz) {
+        std::snprintf(text, sizeof text, " %u.%03u KHz", hz / 1000, hz % 1000);
+    } else {
+        std::snprintf(text, sizeof text, " %u.%03u MHz", hz / 1000000, hz / 1000 % 1000);
+    }
+    return text;
+}
+
+std::uint32_t ActualInputClockHz(EditSession& session, std::uint32_t id) {
+    const std::uint32_t requested = regs::GetFieldValue(session.config, id);
+    if (regs::GetFieldValue(session.config, regs::kIdClockChip) == 0) {
+        return requested;
+    }
+    const std::optional<hal::ClockEntry> entry = hal::SearchClockWord(
+        id == regs::kIdClkI ? kClkISynthRegister : kClkI2SynthRegister, requested);
+    return entry ? entry->achievedHz : 0;
+}
+
+ClockTexts FrequencyTexts(EditSession& session) {
+    config::WorkingConfig& config = session.config;
+    const bool forcedHigh = regs::GetFieldValue(config, regs::kIdPwmHigh) != 0;
+    return {
+        .clkiActual = FrequencyText(ActualInputClockHz(session, regs::kIdClkI)),
+        .clki2Actual = FrequencyText(ActualInputClockHz(session, regs::kIdClkI2)),
+        .pixelClock = FrequencyText(regs::GetFieldValue(config, regs::kIdPixelClock)),
+        .busClock = FrequencyText(regs::GetFieldValue(config, regs::kIdBusClock)),
+        .memoryClock = FrequencyText(regs::GetFieldValue(config, regs::kIdMemoryClock)),
+        .pwmClock = forcedHigh ? " Forced High"
+                               : FrequencyText(regs::GetFieldValue(config, regs::kIdPwmClock)),
+    };
+}
+
+} // namespace k7r::edit

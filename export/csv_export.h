@@ -1,0 +1,15 @@
+#pragma once
+
+#include "config/working_config.h"
+
+#include <string>
+
+// A generated file, built in memory with LF line ends. It reads the working
+// configuration through the settings engine; the position hint that keeps is
+// why it takes it non-const.
+namespace k7r::exporter {
+
+// "k7r58c22.csv": the register table, two entries to a line.
+std::string ExportCsv(config::WorkingConfig& config, unsigned build);
+
+} // namespace k7r::exporter

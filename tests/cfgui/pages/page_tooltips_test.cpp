@@ -1,0 +1,37 @@
+// Every control of the General, Preferences and Clocks tabs has its tip:
+// the help of the setting it shows, or its fixed text.
+#include "cfgui/resource.h"
+#include "cfgui/tooltip_text.h"
+#include "regs/field_names.h"
+#include "regs/setting_ids.h"
+#include "tests/cfgui/page_fixture.h"
+
+namespace k7r::cfgui {
+namespace {
+
+TEST_F(PageTest, EveryControlOfTheFirstThreePagesHasATip) {
+    app.tooltips.enabled = true;
+    const struct {
+        int first;
+        int last;
+        int note; // has none
+    } kPages[] = {
+        {IDC_PLATFORM_TAVEX, IDC_CLOCK_CHIP_SUPPORT, IDC_GENERAL_NOTE},
+        {IDC_BPP_1, IDC_DESCRIPTION, IDC_PREFERENCES_NOTE},
+        {IDC_CLKI_TIMING, IDC_DUTY_CYCLE_SLIDER, IDC_CLOCKS_NOTE},
+    };
+    for (const auto& page : kPages) {
+        for (int control = page.first; control <= page.last; ++control) {
+            const bool unused = control > IDC_DOUBLE_VERTICAL && control < IDC_DESCRIPTION;
+            EXPECT_EQ(TooltipText(app, nullptr, control).empty(), control == page.note || unused)
+                << control;
+        }
+    }
+    EXPECT_EQ(TooltipText(app, nullptr, IDC_SWIVEL_180),
+              regs::FieldHelpForId(regs::kIdSwivelViewRaw));
+    EXPECT_EQ(TooltipText(app, nullptr, IDC_PLATFORM_SH3),
+              "Selects physical addresses for Hitachi SH-3 LCEVB platform.");
+}
+
+} // namespace
+} // namespace k7r::cfgui

@@ -1,0 +1,50 @@
+// The Preferences tab over fake controls.
+#include "cfgui/pages/preferences_page.h"
+#include "cfgui/resource.h"
+#include "regs/setting_ids.h"
+#include "tests/cfgui/page_fixture.h"
+
+namespace k7r::cfgui {
+namespace {
+
+using PreferencesPage = PageTest;
+
+TEST_F(PreferencesPage, OpeningChecksTheButtonsOfTheSettings) {
+    Set(regs::kIdBitsPerPixel, 4);
+    Set(regs::kIdSwivelView, 270);
+    Set(regs::kIdVertDoubling, 1);
+    regs::SetDescriptionText(app.session.config, regs::kIdDescription, "Board 7\nrev. B");
+    OpenPage(MakePreferencesPage);
+    for (int button = IDC_BPP_1; button <= IDC_SWIVEL_270; ++button) {
+        EXPECT_EQ(view[button].checked, button == IDC_BPP_4 || button == IDC_SWIVEL_270);
+    }
+    EXPECT_FALSE(view[IDC_DOUBLE_HORIZONTAL].checked);
+    EXPECT_TRUE(view[IDC_DOUBLE_VERTICAL].checked);
+    EXPECT_EQ(view[IDC_DESCRIPTION].text, "Board 7\r\nrev. B");
+    EXPECT_EQ(view[IDC_DESCRIPTION].limit, 255);
+}
+
+// The template's 320 x 240 panel with auto stride; the start address the
+// file carries stays through the rotation.
+TEST_F(PreferencesPage, DepthAndRotationRecomputeTheLayout) {
+    Set(regs::kIdMainStart, 1024);
+    OpenPage(MakePreferencesPage);
+    Click(IDC_BPP_16);
+    Click(IDC_SWIVEL_90);
+    EXPECT_EQ(Get(regs::kIdMainLineOffset), 480u);
+    EXPECT_EQ(Get(regs::kIdRequiredVram), 480u * 320);
+    EXPECT_EQ(Get(regs::kIdMainStart), 1024u);
+}
+
+TEST_F(PreferencesPage, UnchangedDescriptionIsNotReported) {
+    OpenPage(MakePreferencesPage);
+    Type(IDC_DESCRIPTION, "Lab board\r\nrev. B");
+    EXPECT_EQ(regs::FormatFieldValue(app.session.config, regs::kIdDescription),
+              "Lab board\nrev. B");
+    app.diagnostics.shown = "not reported again";
+    Type(IDC_DESCRIPTION, "Lab board\r\nrev. B");
+    EXPECT_EQ(app.diagnostics.shown, "not reported again");
+}
+
+} // namespace
+} // namespace k7r::cfgui

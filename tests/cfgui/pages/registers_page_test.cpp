@@ -1,0 +1,256 @@
+// The Registers tab on fake controls: its lines, the marks of registers
+// changed by hand and how other tabs' changes show on them, the Modify
+// Register dialog, the tooltips and the refresh on the live timer.
+#include "cfgui/dialogs/modify_register_dialog.h"
+#include "cfgui/pages/registers_page.h"
+#include "cfgui/resource.h"
+#include "edit/rules/preferences_rules.h"
+#include "regs/register_access.h"
+#include "tests/cfgui/page_harness.h"
+
+#include <gtest/gtest.h>
+
+namespace k7r::cfgui {
+namespace {
+
+class RegistersPageTest : public ::testing::Test, protected fake::PageHarness {
+  protected:
+    void OpenTab() { Open(MakeRegistersPage); }
+
+    config::WorkingConfig& Config() { return app.session.config; }
+
+    // The first line of the register.
+    int LineOf(std::uint32_t reg) {
+        for (int position = 0; regs::EnumRegister(Config(), position).more; ++position) {
+            if (regs::EnumRegister(Config(), position).reg == reg) {
+                return position;
+            }
+        }
+        ADD_FAILURE() << "no line for " << reg;
+        return -1;
+    }
+
+    const std::vector<std::string>& Line(int position) {
+        return view[IDC_REGISTER_LIST].lines.at(static_cast<std::size_t>(position));
+    }
+
+    // The user types the text into the Modify Register dialog of the line
+    // and presses OK.
+    void Modify(int position, std::string text) {
+        services.users.push_back([text](ModalDialog&, fake::FakeView& dialog) {
+            dialog[IDC_MODIFY_REGISTER_VALUE].text = text;
+            return true;
+        });
+        page->OnList(IDC_REGISTER_LIST, ListEvent::DoubleClick, position);
+    }
+
+    std::string TipOf(int position) {
+        page->OnList(IDC_REGISTER_LIST, ListEvent::HotLineChanged, position);
+        return *page->Tooltip(IDC_REGISTER_LIST);
+    }
+
+    // The page's own message, before the configuration's diagnostics.
+    ::testing::AssertionResult PaneStartsWith(const std::string& message) {
+        if (pane.text.rfind(message, 0) == 0) {
+            return ::testing::AssertionSuccess();
+        }
+        return ::testing::AssertionFailure() << "the pane shows: " << pane.text;
+    }
+};
+
+TEST_F(RegistersPageTest, ListsTheTableInProgrammingOrder) {
+    OpenTab();
+    const fake::FakeControl& list = view[IDC_REGISTER_LIST];
+    EXPECT_EQ(list.rightAligned, (std::vector<bool>{false, false, true, false, false}));
+    EXPECT_TRUE(list.fitted);
+    EXPECT_EQ(list.lines.size(), static_cast<std::size_t>(Config().EntryCount));
+    EXPECT_EQ(Line(LineOf(0x10)), (std::vector<std::string>{"0010h   ", "00000008h", "         8",
+                                                            "Display Settings Register",
+                                                            "00000000000000000000000000001000b"}));
+    EXPECT_EQ(Line(LineOf(riDELAYON))[0], "DELAY   ");
+    EXPECT_EQ(view[IDC_REGISTERS_WARNING].text, "");
+}
+
+TEST_F(RegistersPageTest, UsbRegistersAreSixteenBitsWide) {
+    Config().Record.Regs[0] = {0x4010, 0xBEEF};
+    OpenTab();
+    EXPECT_EQ(Line(0)[0], "4010h   ");
+    EXPECT_EQ(Line(0)[1], "BEEFh");
+    EXPECT_EQ(Line(0)[2], "     48879");
+    EXPECT_EQ(Line(0)[4], "1011111011101111b");
+
+    services.users.push_back([](ModalDialog&, fake::FakeView& dialog) {
+        EXPECT_EQ(dialog[IDC_MODIFY_REGISTER_VALUE].text, "BEEF");
+        EXPECT_EQ(dialog[IDC_MODIFY_REGISTER_VALUE].limit, 4);
+        return false;
+    });
+    page->OnList(IDC_REGISTER_LIST, ListEvent::Enter, 0);
+    EXPECT_EQ(services.titles, std::vector<std::string>{"Modify register 4010h"});
+}
+
+TEST_F(RegistersPageTest, EditingMarksOnlyAChangedValue) {
+    OpenTab();
+    const int settings = LineOf(0x10);
+    Modify(settings, "00000008"); // the value it has
+    EXPECT_EQ(Line(settings)[0], "0010h   ");
+    EXPECT_EQ(TipOf(settings).find("[ * ]"), std::string::npos);
+
+    Modify(settings, "10");
+    EXPECT_EQ(Line(settings)[0], "0010h *");
+    EXPECT_EQ(Line(settings)[1], "00000010h");
+    EXPECT_EQ(regs::ReadRegister(Config(), 0x10, settings), 0x10u);
+    const std::string tip = TipOf(settings);
+    EXPECT_EQ(tip.rfind("Register 0010h breakdown:", 0), 0u);
+    EXPECT_NE(tip.find("\n__________________________________________________\n[ * ]  You modified "
+                       "this register manually.  This register's \n  value would be 00000008h "
+                       "if it was not modified."),
+              std::string::npos);
+    // Nothing overwritten: an empty report.
+    EXPECT_FALSE(PaneStartsWith("1 "));
+}
+
+TEST_F(RegistersPageTest, AnotherTabsChangeOverwritesTheHandMadeOne) {
+    OpenTab();
+    const int settings = LineOf(0x10);
+    const int total = LineOf(0x20);
+    Modify(settings, "00000004");
+    // The Preferences tab's depth rewrites REG[10h].
+    page.reset();
+    ASSERT_TRUE(edit::ChooseColorDepth(app.session, 16).changed);
+    OpenTab();
+    EXPECT_EQ(Line(settings)[0], "0010h !");
+    EXPECT_TRUE(PaneStartsWith("1 manually modified registers have been overwritten by other "
+                               "tabs."));
+    EXPECT_NE(TipOf(settings).find("\n[ ! ]  You had previously modified this register manually "
+                                   "to\n  00000004h, however, when you switched tabs, your\n  "
+                                   "modification was overwritten."),
+              std::string::npos);
+
+    Modify(total, "30");
+    EXPECT_EQ(Line(total)[0], "0020h *");
+    EXPECT_TRUE(PaneStartsWith("1 (out of 2) manually modified registers have been overwritten "
+                               "by other tabs."));
+}
+
+TEST_F(RegistersPageTest, AnUnreadableValueKeepsTheDialogOpen) {
+    OpenTab();
+    const int total = LineOf(0x20);
+    int presses = 0;
+    services.users.push_back([&presses](ModalDialog&, fake::FakeView& dialog) {
+        dialog[IDC_MODIFY_REGISTER_VALUE].text = ++presses == 1 ? "2G" : "2F";
+        return true;
+    });
+    page->OnList(IDC_REGISTER_LIST, ListEvent::DoubleClick, total);
+    EXPECT_EQ(services.refusals, std::vector<std::string>{"ERROR:Invalid value entered!"});
+    EXPECT_EQ(presses, 2);
+    EXPECT_EQ(Line(total)[1], "0000002Fh");
+
+    // No line, no dialog.
+    page->OnList(IDC_REGISTER_LIST, ListEvent::Enter, -1);
+    EXPECT_EQ(services.titles.size(), 1u);
+}
+
+TEST_F(RegistersPageTest, TheDialogSwitchesBasesAndRemembersTheLastOne) {
+    OpenTab();
+    const int settings = LineOf(0x10);
+    services.users.push_back([](ModalDialog& dialog, fake::FakeView& view) {
+        EXPECT_TRUE(view[IDC_MODIFY_HEXADECIMAL].checked);
+        EXPECT_EQ(view[IDC_MODIFY_REGISTER_VALUE].text, "00000008");
+        EXPECT_EQ(view[IDC_MODIFY_REGISTER_VALUE].limit, 8);
+        EXPECT_EQ(view[IDC_MODIFY_REGISTER_NAME].text, "Display Settings Register");
+        view[IDC_MODIFY_REGISTER_VALUE].text = "FFFF";
+        dialog.OnControl(view, IDC_MODIFY_DECIMAL, ControlEvent::Clicked);
+        EXPECT_EQ(view[IDC_MODIFY_REGISTER_VALUE].text, "65535");
+        EXPECT_EQ(view[IDC_MODIFY_REGISTER_VALUE].limit, 10);
+        EXPECT_TRUE(view[IDC_MODIFY_DECIMAL].checked);
+        EXPECT_FALSE(view[IDC_MODIFY_HEXADECIMAL].checked);
+        // An unreadable field stays as it is; the base changes all the same.
+        view[IDC_MODIFY_REGISTER_VALUE].text = "12x";
+        dialog.OnControl(view, IDC_MODIFY_HEXADECIMAL, ControlEvent::Clicked);
+        EXPECT_EQ(view[IDC_MODIFY_REGISTER_VALUE].text, "12x");
+        dialog.OnControl(view, IDC_MODIFY_DECIMAL, ControlEvent::Clicked);
+        view[IDC_MODIFY_REGISTER_VALUE].text = "4096";
+        return true;
+    });
+    page->OnList(IDC_REGISTER_LIST, ListEvent::DoubleClick, settings);
+    EXPECT_EQ(Line(settings)[1], "00001000h");
+
+    services.users.push_back([](ModalDialog&, fake::FakeView& view) {
+        EXPECT_TRUE(view[IDC_MODIFY_DECIMAL].checked);
+        EXPECT_EQ(view[IDC_MODIFY_REGISTER_VALUE].text, "4096");
+        return false;
+    });
+    page->OnList(IDC_REGISTER_LIST, ListEvent::DoubleClick, settings);
+    EXPECT_EQ(services.titles.back(), "Modify register 0010h");
+}
+
+TEST_F(RegistersPageTest, DelayEntriesAreModifiedAsDelays) {
+    OpenTab();
+    const int delay = LineOf(riDELAYON);
+    Modify(delay, "64");
+    EXPECT_EQ(services.titles, std::vector<std::string>{"Modify Delay"});
+    EXPECT_EQ(Line(delay)[0], "DELAY *");
+    EXPECT_EQ(Config().Record.Regs[delay].Value, 100u);
+}
+
+TEST_F(RegistersPageTest, ARegisterListedTwiceWarnsOnTheEarlierLine) {
+    OpenTab();
+    const int first = LineOf(0x64);
+    EXPECT_NE(TipOf(first).find("\n__________________________________________________\n"
+                                "[ ALERT ]  This register also exists further down this list.\n"
+                                "  Any changes to this register will be transient and will not\n"
+                                "  be retained in the final register programming."),
+              std::string::npos);
+    int last = first + 1;
+    while (regs::EnumRegister(Config(), last).reg != 0x64) {
+        ++last;
+    }
+    EXPECT_EQ(TipOf(last).find("ALERT"), std::string::npos);
+    EXPECT_EQ(TipOf(-1), "");
+}
+
+TEST_F(RegistersPageTest, BindingToTheChipClearsTheMarksAndSaysSoOnce) {
+    OpenTab();
+    Modify(LineOf(0x10), "4");
+    Config().Bound = Config().Live = true;
+    OpenTab();
+    EXPECT_EQ(view[IDC_REGISTER_LIST].lines.size(), 94u);
+    for (const std::vector<std::string>& line : view[IDC_REGISTER_LIST].lines) {
+        EXPECT_EQ(line[0].find_first_of("*!"), std::string::npos) << line[0];
+    }
+    EXPECT_TRUE(PaneStartsWith("Manually modified register information reset due to \"Hot to "
+                               "Chip\" mode transisition."));
+    EXPECT_EQ(view[IDC_REGISTERS_WARNING].text,
+              "Warning: Modified register values will be written to the physical chip "
+              "IMMEDIATELY!");
+    OpenTab();
+    EXPECT_FALSE(PaneStartsWith("Manually"));
+}
+
+// On the live timer's ticks: the first comparison 10 ticks after opening,
+// then every 5; an overwritten register that gets the entered value back
+// counts as modified again.
+TEST_F(RegistersPageTest, TicksRefreshTheLinesThatChanged) {
+    OpenTab();
+    const int settings = LineOf(0x10);
+    Modify(settings, "4");
+    regs::WriteRegister(Config(), 0x10, 0x8, settings); // as another writer would
+    for (int tick = 1; tick < 10; ++tick) {
+        page->OnTimer();
+    }
+    EXPECT_EQ(Line(settings)[0], "0010h *");
+    page->OnTimer();
+    EXPECT_EQ(Line(settings)[0], "0010h !");
+    EXPECT_EQ(Line(settings)[1], "00000008h");
+
+    regs::WriteRegister(Config(), 0x10, 0x4, settings);
+    for (int tick = 1; tick < 5; ++tick) {
+        page->OnTimer();
+    }
+    EXPECT_EQ(Line(settings)[0], "0010h !");
+    page->OnTimer();
+    EXPECT_EQ(Line(settings)[0], "0010h *");
+}
+
+} // namespace
+} // namespace k7r::cfgui

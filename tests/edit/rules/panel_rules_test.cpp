@@ -1,0 +1,215 @@
+// The Panel page's rules: panel type and power pin family, the feature
+// editors, the pixel clock and the predefined panels.
+#include "edit/rules/panel_features.h"
+#include "edit/rules/panel_rules.h"
+#include "regs/setting_ids.h"
+#include "tests/edit/edit_fixture.h"
+#include "tests/support/test_files.h"
+
+#include <cstring>
+#include <fstream>
+#include <set>
+
+namespace k7r::edit {
+namespace {
+
+using PanelPage = EditTest;
+
+constexpr std::uint32_t kTft = 1;
+
+TEST_F(PanelPage, HorizontalDisplayPeriodIsRoundedUpByPanelType) {
+    const struct {
+        std::uint32_t basicPanelType;
+        std::string_view text;
+        std::uint32_t stored;
+        bool rounded;
+    } kCases[] = {
+        {0, "244", 256, true},  {1, "244", 248, true},   {0, "240", 240, false},
+        {1, "248", 248, false}, {3, "1017", 1024, true},
+    };
+    for (const auto& c : kCases) {
+        EditSession fresh(TemplateRecord, noPanels);
+        regs::SetFieldValue(fresh.config, regs::kIdBasicPanelType, c.basicPanelType);
+        const EditResult result = LeaveFeatureDropDown(fresh, regs::kIdHorzDisplay, c.text);
+        EXPECT_EQ(result.shown, std::to_string(c.stored)) << c.text;
+        EXPECT_EQ(regs::GetFieldValue(fresh.config, regs::kIdHorzDisplay), c.stored) << c.text;
+        EXPECT_EQ(result.message,
+                  c.rounded ? "NOTE: The value was rounded up to the closest allowable value.\n"
+                            : "")
+            << c.text;
+    }
+}
+
+TEST_F(PanelPage, DropDownRefusesWhatItCannotStore) {
+    const EditResult high = LeaveFeatureDropDown(session, regs::kIdHorzDisplay, "2000");
+    EXPECT_FALSE(high.accepted);
+    EXPECT_EQ(high.message,
+              "ERROR: \"2000\" is not a valid Horz Disp Period (must be between 32 and 1024)!\n");
+    EXPECT_EQ(high.shown, "320");
+    EXPECT_EQ(LeaveFeatureDropDown(session, regs::kIdVertDisplay, "24O").message,
+              "ERROR: \"24O\" is not a valid Vert Disp Period!\n");
+}
+
+// A new size runs the geometry update: 640 x 480 at 8 bpp.
+TEST_F(PanelPage, DisplaySizeUpdatesLayoutAndFrameRate) {
+    LeaveFeatureDropDown(session, regs::kIdHorzDisplay, "640");
+    LeaveFeatureDropDown(session, regs::kIdVertDisplay, "480");
+    EXPECT_EQ(Get(regs::kIdMainLineOffset), 640u);
+    EXPECT_EQ(Get(regs::kIdRequiredVram), 640u * 480);
+    EXPECT_EQ(Get(regs::kIdFrameRate), Get(regs::kIdPixelClock) / (352 * 251));
+}
+
+TEST_F(PanelPage, OpeningStoresTheFrameRateItShows) {
+    Set(regs::kIdFrameRate, 0);
+    EXPECT_EQ(OpenPanelPage(session), "");
+    EXPECT_EQ(Get(regs::kIdFrameRate), Get(regs::kIdPixelClock) / (352 * 251));
+}
+
+TEST_F(PanelPage, NumberEditorsClampWithTheNote) {
+    const EditResult clamped = LeaveFeatureNumber(session, regs::kIdHorzTotal, "2000");
+    EXPECT_EQ(clamped.message,
+              "NOTE: The Horizontal Total was set to the closest allowable value.\n");
+    EXPECT_EQ(clamped.shown, "1024");
+    EXPECT_EQ(Get(regs::kIdFrameRate), Get(regs::kIdPixelClock) / (1024 * 251));
+    // Within the bounds the field's value is written as the engine stores it.
+    EXPECT_EQ(LeaveFeatureNumber(session, regs::kIdHorzTotal, "100").message, "");
+    EXPECT_EQ(Get(regs::kIdHorzTotal), 96u);
+    EXPECT_EQ(LeaveFeatureNumber(session, regs::kIdHorzTotal, "?").message,
+              "ERROR: \"?\" is not a valid Horz Total!\n");
+    EXPECT_EQ(ChooseFeatureItem(session, regs::kIdFplinePol, std::nullopt).message,
+              "ERROR: \"\" is not a valid FPLINE Pol!\n");
+    EXPECT_EQ(ChooseFeatureItem(session, regs::kIdFplinePol, 2).hint,
+              "Allowed values: Active Low (0), Active High (1).");
+}
+
+// From GPIO power (TFT) to GPO power (STN) and back.
+TEST_F(PanelPage, PanelTypeMovesPowerToItsPinFamily) {
+    Set(regs::kIdPanelType, kTft);
+    Set(regs::kIdGpoPowerMask, 0);
+    Set(regs::kIdGpioPowerMask, 0x04); // GPIO2
+    EXPECT_TRUE(ChoosePanelType(session, 0).changed);
+    EXPECT_EQ(Get(regs::kIdGpoPowerMask), 1u);
+
+    EXPECT_EQ(ChoosePanelType(session, kTft).message, "");
+    EXPECT_EQ(Get(regs::kIdGpioPowerMask), 1u);
+
+    // GPO pin 8 has no GPIO twin: a conflicting GPIO pin is given up.
+    ChoosePanelType(session, 0);
+    Set(regs::kIdGpoPowerMask, 0x100);
+    Set(regs::kIdGpioPowerMask, 0x20);
+    EXPECT_EQ(ChoosePanelType(session, kTft).message,
+              "Warning: GPIO Power was disabled because of a clock chip or USB conflict.\n");
+    EXPECT_EQ(Get(regs::kIdGpioPowerMask), 0u);
+}
+
+TEST_F(PanelPage, PanelTypeListOffersEachTypeOnce) {
+    const EditResult refused = ChoosePanelType(session, 3);
+    EXPECT_FALSE(refused.accepted);
+    EXPECT_EQ(refused.hint, "Allowed values: STN (0), TFT (1), HR-TFT (2), TFT Type 2 (4), "
+                            "TFT Type 3 (5), TFT Type 4 (6), Casio TFT (7).");
+    EXPECT_TRUE(ChoosePanelType(session, 7).accepted);
+    EXPECT_EQ(Get(regs::kIdPanelType), 7u);
+    EXPECT_FALSE(ChoosePanelType(session, 7).changed);
+
+    // The list's names: one each, and each selects the type it names.
+    std::set<std::string> names;
+    for (const std::uint32_t type : PanelTypeChoices()) {
+        names.insert(regs::GetFieldListText(session.config, regs::kIdPanelType, type).value_or(""));
+        EXPECT_TRUE(ChoosePanelType(session, type).accepted) << type;
+        EXPECT_EQ(Get(regs::kIdPanelType), type);
+    }
+    EXPECT_EQ(names.size(), 7u);
+    EXPECT_FALSE(names.contains(""));
+}
+
+// A register the table lacks: every editor of its features is refused, so
+// the page can say so before anything is typed.
+TEST_F(PanelPage, FeatureWithoutARegisterEntryIsRefusedAhead) {
+    const int entry = session.config.FindRegisterEntry(0x20); // Horz Total
+    session.config.Record.Regs[entry].Index = 0x18;
+    const std::optional<std::string> refusal = FeatureRefusal(session, regs::kIdHorzTotal);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(*refusal, LeaveFeatureNumber(session, regs::kIdHorzTotal, "400").message);
+    EXPECT_EQ(*refusal, MoveFeatureNumber(session, regs::kIdHorzTotal, 400).message);
+    EXPECT_EQ(FeatureRefusal(session, regs::kIdVertTotal), std::nullopt);
+}
+
+TEST_F(PanelPage, PixelClockLineSetsTheDivideWhileAutomatic) {
+    EXPECT_TRUE(ChoosePixelClock(session, 1).changed);
+    EXPECT_EQ(Get(regs::kIdPclkDivide), 2u);
+    EXPECT_EQ(ChoosePixelClock(session, 1).shown, "25.000   (50.000/2)");
+    Set(regs::kIdAutoPclkDivide, 0);
+    EXPECT_FALSE(ChoosePixelClock(session, 0).changed);
+    EXPECT_EQ(Get(regs::kIdPclkDivide), 2u);
+}
+
+// Every row of the feature table listed for exactly its panel types.
+TEST(PanelFeatures, RowsAndTheirPanelTypes) {
+    std::size_t listed[8] = {};
+    for (const Feature& feature : Features()) {
+        for (std::uint32_t type = 0; type < 8; ++type) {
+            listed[type] += ListedFor(feature, type) ? 1 : 0;
+        }
+    }
+    // 14 rows for every type, plus 1 for STN, 8 for HR-TFT, 5 for type 4,
+    // 31 for type 5 and 4 for type 7.
+    const std::size_t expected[8] = {15, 14, 22, 14, 19, 45, 14, 18};
+    for (std::uint32_t type = 0; type < 8; ++type) {
+        EXPECT_EQ(listed[type], expected[type]) << type;
+    }
+    EXPECT_EQ(FindFeature(67)->step, 8u);
+    EXPECT_EQ(FindFeature(136)->step, 2u);
+    EXPECT_EQ(FindFeature(74)->editor, FeatureEditor::DropDown);
+    EXPECT_EQ(FindFeature(79), nullptr);
+}
+
+class PredefinedPanels : public EditTest {
+  protected:
+    void SetUp() override {
+        const std::string path = test::ScratchDirectory() + "/DEBUG.DEF";
+        std::ofstream(path, std::ios::binary) << std::string(K7R_QVGA_AND_DTFD);
+        ASSERT_TRUE(panels.LoadFile(path, [](const std::string& text) { FAIL() << text; }));
+    }
+    static constexpr char K7R_QVGA_AND_DTFD[] =
+        "VERSION 2\n"
+        "PANEL \"Old D-TFD\" D-TFD 320 240 F 8 F n T F 6250 400 40 262 18 8 24 L 4 2 L n 0 0\n"
+        "PANEL \"QVGA\" TFT 320 240 F 18 F n T F 6250 400 40 262 18 8 24 L 4 2 L n 0 0\n"
+        "PANEL \"HR\" HR-TFT2 320 240 F 18 F n T F 6250 400 0 262 16 2 4 L 4 1 L n 0 0\n";
+    panels::PanelDefList panels;
+    EditSession debug{TemplateRecord, panels};
+};
+
+TEST_F(PredefinedPanels, DebugNoteOnceAndDisqualifiedEntriesRefused) {
+    EXPECT_EQ(OpenPanelPage(debug), kDebugModeNote);
+    EXPECT_EQ(OpenPanelPage(debug), "");
+    const HAL_STRUCT before = debug.config.Record;
+    const EditResult refused = ApplyPredefinedPanel(debug, 0);
+    EXPECT_FALSE(refused.accepted);
+    EXPECT_EQ(refused.message, "Old D-TFD is disqualified: it is a D-TFD.\n");
+    EXPECT_EQ(std::memcmp(&before, &debug.config.Record, sizeof before), 0);
+    // "Custom panel" changes nothing.
+    EXPECT_FALSE(ApplyPredefinedPanel(debug, panels.Count()).changed);
+}
+
+TEST_F(PredefinedPanels, ATimingAwayFromThePanelSelectsCustomAndBackReselects) {
+    const EditResult applied = ApplyPredefinedPanel(debug, 1);
+    EXPECT_TRUE(applied.changed);
+    EXPECT_EQ(applied.message, "");
+    EXPECT_EQ(debug.predefinedPanel, 1u);
+    LeaveFeatureNumber(debug, regs::kIdHorzTotal, "408");
+    EXPECT_EQ(debug.predefinedPanel, std::nullopt);
+    LeaveFeatureNumber(debug, regs::kIdHorzTotal, "400");
+    EXPECT_EQ(debug.predefinedPanel, 1u);
+}
+
+// The wide HR-TFT sets the resolution bit; a start below the HR-TFT bias is
+// raised to the bound.
+TEST_F(PredefinedPanels, HrTftWidthAndStartBounds) {
+    ASSERT_TRUE(ApplyPredefinedPanel(debug, 2).accepted);
+    EXPECT_EQ(regs::GetFieldValue(debug.config, regs::kIdHrTftResolution), 1u);
+    EXPECT_EQ(regs::GetFieldValue(debug.config, regs::kIdHorzStart),
+              regs::GetFieldMin(debug.config, regs::kIdHorzStart));
+}
+
+} // namespace
+} // namespace k7r::edit

@@ -1,0 +1,72 @@
+// The Preferences page's rules, with its exact texts.
+#include "containers/config_file.h"
+#include "edit/rules/preferences_rules.h"
+#include "regs/setting_ids.h"
+#include "tests/edit/edit_fixture.h"
+#include "tests/support/test_files.h"
+
+#include <filesystem>
+
+namespace k7r::edit {
+namespace {
+
+using PreferencesPage = EditTest;
+
+TEST_F(PreferencesPage, OnlyTheOptionButtonsValuesAreTaken) {
+    for (const std::uint32_t depth : {0u, 3u, 5u, 12u, 32u}) {
+        const EditResult refused = ChooseColorDepth(session, depth);
+        EXPECT_FALSE(refused.accepted);
+        EXPECT_EQ(refused.message,
+                  "ERROR: \"" + std::to_string(depth) + "\" is not a valid Bits-Per-Pixel!\n");
+        EXPECT_EQ(refused.hint, "Allowed values: 1, 2, 4, 8, 16.");
+    }
+    for (const std::uint32_t angle : {2u, 45u, 360u}) {
+        EXPECT_EQ(ChooseSwivelView(session, angle).hint, "Allowed values: 0, 90, 180, 270.");
+    }
+    EXPECT_EQ(Get(regs::kIdBitsPerPixel), 8u);
+    EXPECT_EQ(Get(regs::kIdSwivelView), 0u);
+}
+
+TEST_F(PreferencesPage, LayoutFollowsDepthAndRotation) {
+    EXPECT_TRUE(ChooseColorDepth(session, 16).changed);
+    EXPECT_TRUE(ChooseSwivelView(session, 90).changed);
+    EXPECT_EQ(Get(regs::kIdMainLineOffset), 480u);
+    EXPECT_EQ(Get(regs::kIdRequiredVram), 480u * 320);
+    EXPECT_EQ(Get(regs::kIdMainStart), 0u);
+    EXPECT_EQ(Get(regs::kIdPipLineOffset), 480u);
+}
+
+TEST_F(PreferencesPage, DescriptionKeepsLineFeedsAndShowsCrLf) {
+    const EditResult stored = LeaveDescription(session, "Lab board\r\nrev. B");
+    EXPECT_TRUE(stored.changed);
+    EXPECT_EQ(regs::FormatFieldValue(session.config, regs::kIdDescription), "Lab board\nrev. B");
+    EXPECT_EQ(stored.shown, "Lab board\r\nrev. B");
+    EXPECT_FALSE(LeaveDescription(session, "Lab board\nrev. B").changed);
+    EXPECT_TRUE(LeaveDescription(session, std::string(255, 'x')).accepted);
+    const EditResult tooLong = LeaveDescription(session, std::string(256, 'y'));
+    EXPECT_FALSE(tooLong.accepted);
+    EXPECT_EQ(tooLong.hint, "At most 255 characters.");
+}
+
+// The start address a file carries is the one its layout updates keep, not
+// the one of the file opened before it.
+TEST_F(PreferencesPage, OpeningAFileRemembersItsMainStartAddress) {
+    const std::string directory = test::ScratchDirectory();
+    const std::string first = directory + "/first.elf";
+    const std::string second = directory + "/second.elf";
+    for (const auto& [path, start] : {std::pair{first, 1024u}, std::pair{second, 2048u}}) {
+        std::filesystem::copy_file(test::TestImagePath("carrier.elf"), path);
+        config::WorkingConfig config(TemplateRecord);
+        ASSERT_TRUE(containers::OpenConfigFile(path, config, {}));
+        regs::SetFieldValue(config, regs::kIdMainStart, start);
+        ASSERT_TRUE(containers::SaveConfigFile(path, "", config.Record, false, {}));
+    }
+    const containers::MessageSink fail = [](const std::string& text) { ADD_FAILURE() << text; };
+    ASSERT_TRUE(OpenConfiguration(session, first, fail));
+    ASSERT_TRUE(OpenConfiguration(session, second, fail));
+    ChooseColorDepth(session, 4);
+    EXPECT_EQ(Get(regs::kIdMainStart), 2048u);
+}
+
+} // namespace
+} // namespace k7r::edit
