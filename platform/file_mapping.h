@@ -41,6 +41,11 @@ class FileMapping {
     NativeHandle section_;
 };
 
+// Maps the pages of these bytes of a view in at once, as a scan's first
+// reads would one fault at a time: the scan then takes no faults (on a
+// virtual machine a fault may leave the guest). Advice only.
+void BringIn(std::span<const std::uint8_t> bytes);
+
 // Tells the system that a scan has gone past these bytes: where they lie in
 // a view of a file, their pages leave the program's resident memory (the
 // system's file cache keeps them, and a later read maps them again), so that

@@ -128,6 +128,15 @@ bool FileMapping::Intact() const {
     return section_ < 0 || !guardedViews[section_].damaged;
 }
 
+// Systems before Linux 5.14 refuse the advice; their scans fault.
+void BringIn(std::span<const std::uint8_t> bytes) {
+    const auto begin = reinterpret_cast<std::uintptr_t>(bytes.data()) & ~(pageSize - 1);
+    const std::uintptr_t end = reinterpret_cast<std::uintptr_t>(bytes.data()) + bytes.size();
+    if (begin < end) {
+        (void)::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_READ);
+    }
+}
+
 void ReleaseScanned(std::span<const std::uint8_t> bytes) {
     const auto begin = reinterpret_cast<std::uintptr_t>(bytes.data());
     const std::uintptr_t end = begin + bytes.size();

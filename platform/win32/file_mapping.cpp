@@ -51,6 +51,11 @@ bool FileMapping::Intact() const {
     return true;
 }
 
+// Windows brings a view's pages in by clusters as they are first read, and
+// the call that would map them at once (PrefetchVirtualMemory) is missing
+// from some of its versions that the programs run on.
+void BringIn(std::span<const std::uint8_t>) {}
+
 // Unlocking pages that are not locked takes them out of the working set,
 // whatever memory they belong to; their content stays.
 void ReleaseScanned(std::span<const std::uint8_t> bytes) {
