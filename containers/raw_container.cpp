@@ -7,7 +7,7 @@ namespace k7r::containers {
 int FindRecordRaw(HAL_STRUCT* destination, const ImageSource& data, bool verify,
                   std::string_view& message, std::uint64_t* recordOffset) {
     RecordSearch search(verify);
-    ImageScan scan(data, 0, platform::ScanBy::CheaperOfViewAndReading);
+    ImageScan scan(data, 0, platform::ScanBy::Viewing);
     std::uint64_t offset = 0;
     std::size_t keep = 0;
     for (std::span<const std::uint8_t> piece;

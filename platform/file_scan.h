@@ -26,9 +26,10 @@ enum class ScanBy {
     // each byte (a parser), beside which copying costs little and faults
     // would only add.
     Reading,
-    // Through a view where that costs less than copying them: for a reader
-    // that only glances at each byte (a search).
-    CheaperOfViewAndReading,
+    // Through a view, for a large file: for a reader that only glances at
+    // each byte (a search), beside which the copying would be most of the
+    // work.
+    Viewing,
 };
 
 // A file read once from its start to a given length, a piece at a time.
@@ -37,10 +38,9 @@ enum class ScanBy {
 // costs the same few pages of memory whatever its size: on hosts where
 // each page the program touches first costs a trap out of a virtual
 // machine, a scan through a fresh view of the file would pay that for every
-// few pages of it. Where the system maps the file's cache in large pieces
-// instead, so that faulting a view in costs less than copying the bytes,
-// which a measurement of both on the file's first megabytes tells, a large
-// file may be searched through a view, letting go of what it has passed.
+// few pages of it. A large file may instead be searched through a view
+// whose pages are mapped in a large piece at a time, letting go of what it
+// has passed.
 class FileScan {
   public:
     // From offset `from` on; only a scan from the start may go through a
@@ -63,7 +63,6 @@ class FileScan {
     std::optional<SystemError> Failure() const;
 
   private:
-    void ChooseView();
     std::span<const std::uint8_t> NextInView(std::size_t keep);
     std::span<const std::uint8_t> NextRead(std::size_t keep);
 
