@@ -4,6 +4,7 @@
 #include "containers/messages.h"
 #include "containers/raw_container.h"
 #include "platform/file.h"
+#include "tests/containers/container_builders.h"
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -82,6 +83,49 @@ TEST(FindRecordRaw, FindsTheRecordWhereverAPieceEndCutsIt) {
         EXPECT_EQ(find(Image(2000, {{ViewerRecord, 1000}}), pieceSize, true),
                   std::pair(kRecordFound, std::uint64_t{1000}));
     }
+}
+
+// The patch covers the record where it lies, however the pieces cut it,
+// and nothing else.
+TEST(WriteRecordRaw, PatchesTheRecordWhereverAPieceEndCutsIt) {
+    constexpr std::size_t kPiece = 1000;
+    const HAL_STRUCT written = test::ConfiguredRecord(14318180);
+    for (std::size_t before = 1; before < HAL_RECORD_SIZE; ++before) {
+        const std::size_t offset = kPiece - before;
+        ImageChange change;
+        std::string_view message;
+        ASSERT_EQ(WriteRecordRaw(ImageSource(Image(3 * kPiece, {{ViewerRecord, offset}}), kPiece),
+                                 test::Writing(written), change, message),
+                  kRecordFound)
+            << before;
+        EXPECT_EQ(test::Changed(Image(3 * kPiece, {{ViewerRecord, offset}}), change),
+                  Image(3 * kPiece, {{written, offset}}))
+            << before;
+    }
+}
+
+// A file too short for a record with a byte behind it holds none; one that
+// another program cut under the search is a failure to read, not a file
+// without a record.
+TEST(FindRecordRaw, TellsAShortFileFromOneCutWhileRead) {
+    const std::string path = test::ScratchDirectory() + "/short.exe";
+    const Bytes whole = Image(2000, {{ViewerRecord, 1000}});
+    for (const std::size_t size :
+         {std::size_t{0}, std::size_t{100}, std::size_t{HAL_RECORD_SIZE}}) {
+        test::WriteFileBytes(path, Bytes(whole.begin() + 1000, whole.begin() + 1000 + size));
+        const auto file = platform::File::Open(path, platform::FileAccess::Read);
+        const ImageSource source(*file, size, 64);
+        std::string_view message;
+        EXPECT_EQ(FindRecordRaw(nullptr, source, true, message), kNoRecord) << size;
+        EXPECT_FALSE(source.Failure()) << size;
+    }
+    test::WriteFileBytes(path, Bytes(whole.begin(), whole.begin() + 1200));
+    const auto file = platform::File::Open(path, platform::FileAccess::Read);
+    const ImageSource source(*file, whole.size(), 64);
+    std::string_view message;
+    EXPECT_EQ(FindRecordRaw(nullptr, source, true, message), kNoRecord);
+    ASSERT_TRUE(source.Failure());
+    EXPECT_EQ(source.Failure()->refusal, platform::Refusal::ChangedWhileRead);
 }
 
 TEST(FindRecordRaw, AnswersForEachKindOfCandidate) {
