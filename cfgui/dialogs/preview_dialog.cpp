@@ -7,6 +7,7 @@
 #include "emu/emulated_driver.h"
 #include "emu/png_file.h"
 
+#include <algorithm>
 #include <cstring>
 #include <iterator>
 #include <string_view>
@@ -14,15 +15,34 @@
 namespace k7r::cfgui {
 namespace {
 
+preview::Preview DrawTestPattern(preview::PreviewBoard& board, const config::WorkingConfig& config,
+                                 const std::string&) {
+    return board.Show(config);
+}
+
+preview::Preview DrawPictureFile(preview::PreviewBoard& board, const config::WorkingConfig& config,
+                                 const std::string& picturePath) {
+    return board.Show(config, picturePath);
+}
+
 struct ShowingChoice {
     PreviewShowing showing;
     std::string_view label;
+    preview::Preview (*draw)(preview::PreviewBoard& board, const config::WorkingConfig& config,
+                             const std::string& picturePath);
 };
-// The Show list, in its order.
+// The Show list, in its order; another view of the configuration is one
+// more row.
 constexpr ShowingChoice kShowings[] = {
-    {PreviewShowing::TestPattern, "Test pattern"},
-    {PreviewShowing::PictureFile, "Picture file"},
+    {PreviewShowing::TestPattern, "Test pattern", DrawTestPattern},
+    {PreviewShowing::PictureFile, "Picture file", DrawPictureFile},
 };
+
+const ShowingChoice& ChoiceOf(PreviewShowing showing) {
+    return *std::find_if(
+        std::begin(kShowings), std::end(kShowings),
+        [showing](const ShowingChoice& choice) { return choice.showing == showing; });
+}
 
 constexpr FileFilter kPictureFilters[] = {
     {"Pictures (*.bmp;*.gif;*.jpg;*.jpeg)", "*.bmp;*.gif;*.jpg;*.jpeg"},
@@ -131,11 +151,9 @@ PreviewDialog::Subject PreviewDialog::Current() const {
 
 void PreviewDialog::Draw(const Subject& subject) {
     const config::WorkingConfig& config = app_.session.config;
-    preview::Preview next = subject.liveBoard
-                                ? preview::LookAtBoard(emu::TheBoard(), config)
-                                : board_.Show(config, subject.showing == PreviewShowing::PictureFile
-                                                          ? subject.picturePath
-                                                          : std::string());
+    preview::Preview next =
+        subject.liveBoard ? preview::LookAtBoard(emu::TheBoard(), config)
+                          : ChoiceOf(subject.showing).draw(board_, config, subject.picturePath);
     drawn_ = subject;
     if (SameShot(next, shown_)) {
         return;
