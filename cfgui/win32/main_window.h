@@ -5,6 +5,7 @@
 #include "cfgui/pages/page_registry.h"
 #include "cfgui/resource.h"
 #include "cfgui/win32/page_host.h"
+#include "cfgui/win32/preview_window.h"
 #include "cfgui/win32/tooltips.h"
 #include "export/preview.h"
 
@@ -37,6 +38,8 @@ class MainWindow : private DiagnosticsPane, private PageServices {
     // The open page's dialog; null when the tab shows none.
     HWND PageWindow() const { return page_ != nullptr ? page_->Window() : nullptr; }
     HWND TooltipWindow() const { return tooltips_.Window(); }
+    // The panel preview window; null while it is closed.
+    HWND PreviewWindowHandle() const { return preview_.Window(); }
     DiagnosticsReporter& Reporter() { return reporter_; }
     bool LiveTimerRunning() const { return liveTimer_; }
 
@@ -101,6 +104,7 @@ class MainWindow : private DiagnosticsPane, private PageServices {
     std::string tipText_;
     HBRUSH errorBrush_ = nullptr;
     bool liveTimer_ = false;
+    PreviewWindow preview_{app_};
 };
 
 } // namespace k7r::cfgui::win32
