@@ -23,11 +23,8 @@ TEST_F(ChipTest, ASecondLayerLeavesTheBoundLayerAlone) {
     {
         Layer own([&ownBoard] { return emu::OpenDriverOn(ownBoard); });
         LayerInUse scope(own);
-        EXPECT_EQ(Record().Crc, 0); // its own unconfigured record
-        EXPECT_EQ(Bases().registers, 0u);
-        EXPECT_FALSE(InitializeChip(0));
+        EXPECT_FALSE(InitializeChip(0)); // its own record, not configured
         EXPECT_EQ(LastError(), kErrNotConfigured);
-
         Record() = record;
         Record().ClkI = 25175000;
         Record().Crc = config::ComputeRecordCrc(Record());
@@ -35,7 +32,6 @@ TEST_F(ChipTest, ASecondLayerLeavesTheBoundLayerAlone) {
         ASSERT_TRUE(InitializeChip(0));
         EXPECT_EQ(ClockState()[0].requestedHz, 25175000u);
         EXPECT_EQ(ownBoard.Synthesizer().OutputHz(0), ClockState()[0].achievedHz);
-        EXPECT_EQ(ownBoard.Peek32(0x10), board().Peek32(0x10));
         EXPECT_TRUE(ownBoard.IsMapped());
     }
     EXPECT_FALSE(ownBoard.IsMapped()); // released with its layer

@@ -87,16 +87,6 @@ TEST_F(PreviewBoardTest, TestPatternIsTheEmulatedBoardsPixelForPixel) {
     }
 }
 
-TEST_F(PreviewBoardTest, StatusNamesThePanelAsMountedAndTheDisplaysClocks) {
-    Configure({"54=16", "52=90"});
-    const Preview shown = board.Show(Opened());
-    ASSERT_EQ(shown.status.size(), 2u);
-    EXPECT_EQ(shown.status[0], "Panel 240 x 320 as mounted, 16 bpp colour, SwivelView 90");
-    // The viewer's record: PCLK = CLKI2 / 1, 6.25 MHz, over 352 x 251.
-    EXPECT_EQ(shown.status[1], "Frame rate 70 Hz, pixel clock 6.249 MHz");
-    EXPECT_TRUE(shown.faults.empty());
-}
-
 // Neither the bound board nor the working configuration's binding is
 // touched, and no environment variable is needed.
 TEST_F(PreviewBoardTest, LeavesTheBoundBoardAndTheBindingAlone) {
@@ -162,14 +152,6 @@ TEST_F(PreviewBoardTest, AShortStrideShearsThePicture) {
     }
     // The band that starts at line 30 begins a line early right of x = 300.
     EXPECT_NE(shown.picture.Pixel(315, 29), shown.picture.Pixel(15, 29));
-}
-
-TEST_F(PreviewBoardTest, APictureTheViewerRefusesSaysWhy) {
-    Configure({"54=2"});
-    const Preview shown = board.Show(Opened(), directory + "/missing.bmp");
-    ASSERT_EQ(shown.faults.size(), 1u);
-    EXPECT_EQ(shown.faults[0], "The picture is not shown: ERROR: Failed to open image file:'" +
-                                   directory + "/missing.bmp'");
 }
 
 } // namespace

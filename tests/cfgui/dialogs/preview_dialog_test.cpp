@@ -97,13 +97,13 @@ TEST_F(PreviewDialogTest, FollowsChangesOncePerTick) {
     Set(regs::kIdBitsPerPixel, "16");
     dialog.Tick();
     ASSERT_EQ(painted.size(), 2u);
-    EXPECT_EQ(dialog.Shown().status[0], "Panel 320 x 240 as mounted, 16 bpp colour, SwivelView 0");
     dialog.Tick();
     EXPECT_EQ(painted.size(), 2u);
 
     // Turned, the picture no longer fits the area at 2x.
     Set(regs::kIdSwivelView, "90");
     dialog.Tick();
+    EXPECT_EQ(dialog.Shown().status[0], "Panel 240 x 320 as mounted, 16 bpp colour, SwivelView 90");
     EXPECT_EQ(dialog.Zoom(), 1u);
     EXPECT_EQ(painted.back().width, 240u);
 }
@@ -150,18 +150,14 @@ TEST_F(PreviewDialogTest, SavesThePictureAsShownUnzoomed) {
     PreviewDialog dialog = Make();
     dialog.Open();
     const std::string directory = test::ScratchDirectory();
-    answers = {directory + "/panel.png", directory + "/no/such/panel.png", std::nullopt};
+    answers = {directory + "/panel.png", directory + "/no/such/panel.png"};
     dialog.OnControl(IDC_PREVIEW_SAVE, ControlEvent::Clicked);
     const std::optional<emu::Picture> saved = test::ReadPng(directory + "/panel.png");
     ASSERT_TRUE(saved.has_value());
     EXPECT_TRUE(test::SamePicture(*saved, dialog.Shown().picture));
     EXPECT_TRUE(failures.empty());
-
     dialog.OnControl(IDC_PREVIEW_SAVE, ControlEvent::Clicked);
     EXPECT_EQ(failures.size(), 1u);
-    dialog.OnControl(IDC_PREVIEW_SAVE, ControlEvent::Clicked); // cancelled
-    EXPECT_EQ(failures.size(), 1u);
-    EXPECT_EQ(asked.size(), 3u);
 }
 
 // While the Direct tab keeps the emulated board live, the preview shows what
