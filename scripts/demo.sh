@@ -35,6 +35,11 @@ cp build/native/tests/images/carrier.exe "$demo/carrier.exe"
 xvfb-run -a -s "-screen 0 1280x1024x24" scripts/screenshot-window.sh "$demo/58c22cfg.png" \
     "carrier.exe - K7R58C22 Configuration Utility" \
     scripts/gui-run.sh "$arch" "$windows/cfgui/58C22CFG.EXE" "$(pwd)/$demo/carrier.exe"
+# The utility with the panel preview open beside it, as the preview window's
+# test under Wine pictures it.
+scripts/gui-run.sh "$arch" "$windows/tests/cfgui/win32/preview_gui_tests.exe" >/dev/null
+cp "$windows/screenshots/preview_beside_main.png" "$demo/58c22cfg-preview.png"
 echo
 echo "Panel pictures: $demo/panel.png (native), $demo/panel-windows.png ($arch Windows build, $windows)"
 echo "The configuration utility ($arch Windows build) with $demo/carrier.exe open: $demo/58c22cfg.png"
+echo "The same with the panel preview open beside it: $demo/58c22cfg-preview.png"
