@@ -41,7 +41,7 @@ class PreviewDialogTest : public ::testing::Test {
     }
     // As a page changes a setting.
     void Set(std::uint32_t id, std::string_view text) {
-        ASSERT_TRUE(edit::SetSettingText(app.session, id, text).accepted);
+        ASSERT_TRUE(edit::SetSettingText(app.session, id, text).accepted());
     }
 
     Application app{ViewerRecord};
