@@ -18,6 +18,7 @@ extern const Command kConfigureCommand;
 extern const Command kPanelsCommand;
 extern const Command kPanelCommand;
 extern const Command kExportCommand;
+extern const Command kDiagramCommand;
 extern const Command kInitCommand;
 
 } // namespace k7r::cli
