@@ -19,6 +19,7 @@ extern const Command kPanelsCommand;
 extern const Command kPanelCommand;
 extern const Command kExportCommand;
 extern const Command kDiagramCommand;
+extern const Command kReportCommand;
 extern const Command kInitCommand;
 
 } // namespace k7r::cli
