@@ -102,7 +102,7 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 }
 
 MainWindow::MainWindow(Application& app, PageTable pages, exporter::PreviewLauncher& launcher)
-    : app_(app), pages_(pages), launcher_(launcher), reporter_(app, *this) {
+    : app_(app), pages_(pages), launcher_(launcher), reporter_(app, *this), diagrams_(app) {
     GatherHelp(app_, pages_);
 }
 
@@ -227,6 +227,9 @@ void MainWindow::OnCommand(int id) {
     case IDM_FILE_EXIT:
         SendMessageA(window_, WM_CLOSE, 0, 0);
         break;
+    case IDM_VIEW_DIAGRAMS:
+        diagrams_.Open(window_);
+        break;
     case IDM_HELP_TOOLTIPS:
         OnToggleTooltips();
         break;
@@ -312,6 +315,7 @@ void MainWindow::OnDestroy() {
         liveTimer_ = false;
     }
     CloseTabPage();
+    diagrams_.Close();
     DeleteObject(errorBrush_);
     errorBrush_ = nullptr;
     SetMessageOwner(nullptr);
@@ -461,6 +465,9 @@ bool MainWindow::EnterKey(HWND focus) {
 bool MainWindow::PreTranslate(MSG& message) {
     if (window_ == nullptr) {
         return false;
+    }
+    if (diagrams_.PreTranslate(message)) {
+        return true;
     }
     if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN && EnterKey(message.hwnd)) {
         return true;

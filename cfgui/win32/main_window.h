@@ -4,6 +4,7 @@
 #include "cfgui/diagnostics_reporter.h"
 #include "cfgui/pages/page_registry.h"
 #include "cfgui/resource.h"
+#include "cfgui/win32/diagrams_window.h"
 #include "cfgui/win32/page_host.h"
 #include "cfgui/win32/tooltips.h"
 #include "export/preview.h"
@@ -38,6 +39,7 @@ class MainWindow : private DiagnosticsPane, private PageServices {
     HWND PageWindow() const { return page_ != nullptr ? page_->Window() : nullptr; }
     HWND TooltipWindow() const { return tooltips_.Window(); }
     DiagnosticsReporter& Reporter() { return reporter_; }
+    DiagramsWindow& Diagrams() { return diagrams_; }
     bool LiveTimerRunning() const { return liveTimer_; }
 
     // Opens a file as File Open does once a name is chosen.
@@ -98,6 +100,7 @@ class MainWindow : private DiagnosticsPane, private PageServices {
     HWND window_ = nullptr;
     Tooltips tooltips_;
     std::unique_ptr<PageHost> page_;
+    DiagramsWindow diagrams_;
     std::string tipText_;
     HBRUSH errorBrush_ = nullptr;
     bool liveTimer_ = false;
