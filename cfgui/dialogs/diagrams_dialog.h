@@ -15,7 +15,7 @@ class View;
 // What the pictures window shows, chosen in its Show list.
 enum class DiagramShowing { Timing, ClockTree };
 
-// The modeless pictures window beside the main window: the panel timing
+// The modeless pictures window over the main window: the panel timing
 // diagram or the clock tree of the working configuration, as chosen in its
 // Show list. It follows every change of the configuration: the window's
 // timer asks it often, and it draws again when the record has changed since
