@@ -14,6 +14,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
@@ -54,11 +56,18 @@ const panels::PanelDefList& Panels() {
     return panels;
 }
 
+rusage Usage() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage;
+}
+
 void ChangeSetting(benchmark::State& state) {
     const SettingCase& setting = kCases[state.range(0)];
     state.SetLabel("setting " + std::to_string(setting.id));
     edit::EditSession session(ViewerRecord, Panels());
     std::size_t turn = 0;
+    const rusage before = Usage();
     for (auto _ : state) {
         const edit::EditResult result =
             edit::SetSettingText(session, setting.id, setting.values[turn ^= 1]);
@@ -69,6 +78,14 @@ void ChangeSetting(benchmark::State& state) {
         }
         benchmark::DoNotOptimize(diagnostics.text.data());
     }
+    // Page faults per change, beside the times.
+    const rusage after = Usage();
+    state.counters["minor_faults"] =
+        benchmark::Counter(static_cast<double>(after.ru_minflt - before.ru_minflt),
+                           benchmark::Counter::kAvgIterations);
+    state.counters["major_faults"] =
+        benchmark::Counter(static_cast<double>(after.ru_majflt - before.ru_majflt),
+                           benchmark::Counter::kAvgIterations);
 }
 
 BENCHMARK(ChangeSetting)

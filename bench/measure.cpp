@@ -84,7 +84,8 @@ Sample RunProgram(const std::vector<std::string>& arguments,
         Fail(arguments[0] + " failed");
     }
     // Linux counts ru_maxrss in KiB.
-    return {wall, CpuMs(usage), static_cast<double>(usage.ru_maxrss) / 1024};
+    return {wall, CpuMs(usage), static_cast<double>(usage.ru_maxrss) / 1024,
+            static_cast<double>(usage.ru_minflt), static_cast<double>(usage.ru_majflt)};
 }
 
 Sample RunHere(const std::function<void()>& work) {
@@ -95,7 +96,9 @@ Sample RunHere(const std::function<void()>& work) {
     const double wall = Milliseconds(Clock::now() - start);
     rusage after{};
     ::getrusage(RUSAGE_SELF, &after);
-    return {wall, CpuMs(after) - CpuMs(before), 0};
+    return {wall, CpuMs(after) - CpuMs(before), 0,
+            static_cast<double>(after.ru_minflt - before.ru_minflt),
+            static_cast<double>(after.ru_majflt - before.ru_majflt)};
 }
 
 std::vector<Sample> Alternate(std::span<const std::function<Sample()>> contenders, int rounds) {
@@ -114,21 +117,25 @@ std::vector<Sample> Alternate(std::span<const std::function<Sample()>> contender
             }
             return Median(values);
         };
-        medians.push_back(
-            {medianOf(&Sample::wallMs), medianOf(&Sample::cpuMs), medianOf(&Sample::peakMiB)});
+        medians.push_back({medianOf(&Sample::wallMs), medianOf(&Sample::cpuMs),
+                           medianOf(&Sample::peakMiB), medianOf(&Sample::minorFaults),
+                           medianOf(&Sample::majorFaults)});
     }
     return medians;
 }
 
-void PrintRatio(std::string_view name, double value, std::string_view relation, double goal) {
-    std::printf("ratio %.*s = %.3f (goal %.*s %.2f)\n", static_cast<int>(name.size()), name.data(),
-                value, static_cast<int>(relation.size()), relation.data(), goal);
+void PrintRatio(std::string_view name, double value, std::string_view relation, double goal,
+                std::string_view note) {
+    std::printf("ratio %.*s = %.3f (goal %.*s %.2f)%s%.*s\n", static_cast<int>(name.size()),
+                name.data(), value, static_cast<int>(relation.size()), relation.data(), goal,
+                note.empty() ? "" : "  ", static_cast<int>(note.size()), note.data());
     std::fflush(stdout);
 }
 
 void PrintSample(std::string_view what, const Sample& sample) {
-    std::printf("%-44.*s wall %9.2f ms  cpu %9.2f ms", static_cast<int>(what.size()), what.data(),
-                sample.wallMs, sample.cpuMs);
+    std::printf("%-44.*s wall %9.2f ms  cpu %9.2f ms  faults %7.0f minor %4.0f major",
+                static_cast<int>(what.size()), what.data(), sample.wallMs, sample.cpuMs,
+                sample.minorFaults, sample.majorFaults);
     if (sample.peakMiB > 0) {
         std::printf("  peak %8.1f MiB", sample.peakMiB);
     }

@@ -20,6 +20,11 @@ struct Sample {
     double cpuMs = 0;
     // The child's peak resident memory; 0 for work done here.
     double peakMiB = 0;
+    // Page faults of the work, as for cpuMs: minor ones, served from memory
+    // (a fresh page, or one of the file cache mapped in), and major ones,
+    // which waited for a disk.
+    double minorFaults = 0;
+    double majorFaults = 0;
 };
 
 // Runs a program to its end with standard output and error discarded,
@@ -36,8 +41,9 @@ Sample RunHere(const std::function<void()>& work);
 std::vector<Sample> Alternate(std::span<const std::function<Sample()>> contenders, int rounds);
 
 // The line a goal is read from: "ratio <name> = <value> (goal <= <goal>)",
-// relation being "<=" or ">=".
-void PrintRatio(std::string_view name, double value, std::string_view relation, double goal);
+// relation being "<=" or ">=", and a note after it if there is one.
+void PrintRatio(std::string_view name, double value, std::string_view relation, double goal,
+                std::string_view note = {});
 
 void PrintSample(std::string_view what, const Sample& sample);
 

@@ -1,7 +1,13 @@
 #include "bench/plain_image.h"
 
 #include "config/default_records.h"
+#include "platform/file_scan.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -31,6 +37,20 @@ const std::string& PlainImagePath() {
         return file;
     }();
     return path;
+}
+
+void ReadPass(const std::string& path) {
+    std::vector<char> buffer(k7r::platform::kScanPieceSize);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    std::size_t total = 0;
+    for (ssize_t got; (got = ::read(fd, buffer.data(), buffer.size())) > 0;) {
+        total += static_cast<std::size_t>(got);
+    }
+    ::close(fd);
+    if (total != kPlainImageSize) {
+        std::fprintf(stderr, "short read of %s\n", path.c_str());
+        std::exit(1);
+    }
 }
 
 } // namespace k7r::bench

@@ -14,4 +14,10 @@ inline constexpr std::size_t kPlainImageSize = std::size_t{256} << 20;
 // candidates on its way.
 const std::string& PlainImagePath();
 
+// The file at path read once from start to end with read(), through a
+// buffer of the size the scans read at a time, its bytes left untouched:
+// the cheapest way of reading it from the file cache. Ends the benchmark
+// when it is not the plain image's size.
+void ReadPass(const std::string& path);
+
 } // namespace k7r::bench

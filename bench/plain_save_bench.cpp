@@ -1,9 +1,10 @@
-// Saving into a 256 MiB plain image, against reading the same file once
-// from start to end. A save patches the 856 bytes of the record in place;
-// its cost is the one search for the record over the whole file. The goal
-// is what a save through a writable mapping with room to grow, which
-// searched the file twice, used to cost: one and a half plain reads. Wall
-// time, the median of the rounds, which the two take in turn.
+// Saving into a 256 MiB plain image as a user waits for it (the search for
+// the record over the whole file, the 856 bytes patched in place, and the
+// flush that puts them on the disk) against reading the same file once
+// from start to end. Wall time, the median of the rounds, which the two
+// take in turn. The flush alone is timed too, its page made dirty by a
+// patch outside the timing, and its share of the save printed beside the
+// ratio: a slow disk shows there.
 #include "bench/measure.h"
 #include "bench/plain_image.h"
 #include "config/default_records.h"
@@ -15,13 +16,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 namespace {
 
 using namespace k7r::bench;
 
 constexpr int kRounds = 9;
+constexpr std::size_t kRecordOffset = kPlainImageSize - HAL_RECORD_SIZE - 1;
 
 void Save(const std::string& path, HAL_STRUCT& record) {
     ++record.ClkI;
@@ -32,18 +33,18 @@ void Save(const std::string& path, HAL_STRUCT& record) {
     }
 }
 
-void Read(const std::string& path) {
-    std::vector<char> buffer(1 << 20);
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    std::size_t total = 0;
-    for (ssize_t got; (got = ::read(fd, buffer.data(), buffer.size())) > 0;) {
-        total += static_cast<std::size_t>(got);
-    }
-    ::close(fd);
-    if (total != kPlainImageSize) {
-        std::fprintf(stderr, "short read\n");
+// The record's bytes written over themselves, then the timed flush.
+Sample Flush(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    HAL_STRUCT record;
+    if (::pread(fd, &record, sizeof record, kRecordOffset) != sizeof record ||
+        ::pwrite(fd, &record, sizeof record, kRecordOffset) != sizeof record) {
+        std::fprintf(stderr, "cannot patch %s\n", path.c_str());
         std::exit(1);
     }
+    const Sample flush = RunHere([&] { ::fdatasync(fd); });
+    ::close(fd);
+    return flush;
 }
 
 } // namespace
@@ -53,11 +54,16 @@ int main() {
     HAL_STRUCT record = ViewerRecord;
     const std::function<Sample()> contenders[] = {
         [&] { return RunHere([&] { Save(path, record); }); },
-        [&] { return RunHere([&] { Read(path); }); },
+        [&] { return RunHere([&] { ReadPass(path); }); },
+        [&] { return Flush(path); },
     };
     const std::vector<Sample> medians = Alternate(contenders, kRounds);
-    PrintSample("save into the image", medians[0]);
-    PrintSample("one read of the image", medians[1]);
-    PrintRatio("plain_save", medians[0].wallMs / medians[1].wallMs, "<=", 1.5);
+    PrintSample("save: search, patch, flush", medians[0]);
+    PrintSample("one read() of the image through a buffer", medians[1]);
+    PrintSample("flush of a patched record", medians[2]);
+    char share[64];
+    std::snprintf(share, sizeof share, "flush %.0f%% of the save",
+                  100 * medians[2].wallMs / medians[0].wallMs);
+    PrintRatio("plain_save", medians[0].wallMs / medians[1].wallMs, "<=", 1.2, share);
     return 0;
 }

@@ -1,10 +1,12 @@
 // `58c22cfg show` on a 256 MiB plain image whose record lies at its end.
 // Its peak resident memory as a process, against the file's size; and the
-// search as show runs it (open, map, find the record, unmap) against a
-// memchr pass over a mapping of the same file made the same way (open,
-// map, memchr, unmap). The search compares the marker at every offset, so
-// memchr is its ceiling. CPU time of this process, the median of the
-// rounds, which the two take in turn.
+// search as show runs it (open, read through the file, find the record)
+// against the faster of two passes over the same file that only read it:
+// read() through a buffer, and memchr over a view of the file (open, map,
+// memchr, unmap). The search compares the marker at every offset, so a
+// pass that reads the bytes the cheapest way this host offers is its
+// ceiling. CPU time of this process, the median of the rounds, which the
+// three take in turn.
 #include "bench/measure.h"
 #include "bench/plain_image.h"
 #include "config/hal_struct.h"
@@ -12,6 +14,7 @@
 #include "platform/file.h"
 #include "platform/file_mapping.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -58,14 +61,17 @@ int main() {
 
     const std::function<Sample()> contenders[] = {
         [&] { return RunHere([&] { Show(path); }); },
+        [&] { return RunHere([&] { ReadPass(path); }); },
         [&] { return RunHere([&] { MemchrPass(path); }); },
     };
     const std::vector<Sample> medians = Alternate(contenders, kRounds);
-    PrintSample("open, map, find the record, unmap", medians[0]);
-    PrintSample("open, map, memchr, unmap", medians[1]);
+    PrintSample("open, find the record", medians[0]);
+    PrintSample("open, read() through a buffer", medians[1]);
+    PrintSample("open, map, memchr, unmap", medians[2]);
 
     const double fileMiB = static_cast<double>(kPlainImageSize) / (1 << 20);
+    const double ceiling = std::min(medians[1].cpuMs, medians[2].cpuMs);
     PrintRatio("plain_show_peak_memory", shown.peakMiB / fileMiB, "<=", 0.25);
-    PrintRatio("plain_show_search_speed", medians[1].cpuMs / medians[0].cpuMs, ">=", 0.8);
+    PrintRatio("plain_show_search_speed", ceiling / medians[0].cpuMs, ">=", 0.9);
     return 0;
 }

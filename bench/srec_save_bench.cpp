@@ -1,22 +1,24 @@
 // Opening and saving a 64 MiB S-record file (S3 records of 32 data bytes,
 // CR LF line ends) in a process of its own, beside srec_cat copying the same
-// file into the same format. Both read every record and write every record
-// again. srec_cat writes a new file; our save writes the file anew beside
-// the old one, flushes it to disk and puts it in the old one's place. Wall
-// time of the whole processes, the median of the rounds, and our peak
-// resident memory against the file's size.
+// file into the same format. Both read every record; srec_cat writes every
+// record again into a new file, our save writes the file anew beside the
+// old one (the lines that hold the record made again, the rest copied as
+// it is), flushes it to disk and puts it in the old one's place. Wall time
+// of the whole processes, the median of the rounds; our peak resident
+// memory against the file's size; and our page faults per MiB of the file.
 #include "bench/measure.h"
 #include "config/default_records.h"
 #include "config/record.h"
 #include "containers/config_file.h"
-#include "containers/srec_image.h"
-#include "containers/srec_writer.h"
+#include "containers/hex_codec.h"
 
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -33,6 +35,25 @@ constexpr int kRounds = 7;
 
 const std::string kDirectory = std::string(K7R_BINARY_DIR) + "/bench";
 
+// One S-record line with its checksum and CR LF:
+// S<type><count><address><data...><checksum>
+std::string SrecLine(char type, std::span<const std::uint8_t> fields) {
+    // The count, the fields and the checksum, as hex digits.
+    std::uint8_t bytes[1 + 4 + kDataPerLine + 1];
+    const std::size_t length = fields.size() + 2;
+    bytes[0] = static_cast<std::uint8_t>(fields.size() + 1);
+    std::uint8_t sum = bytes[0];
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        bytes[1 + i] = fields[i];
+        sum = static_cast<std::uint8_t>(sum + fields[i]);
+    }
+    bytes[length - 1] = static_cast<std::uint8_t>(~sum);
+    std::string line(2 + 2 * length, type);
+    line[0] = 'S';
+    k7r::containers::EncodeHex(bytes, length, reinterpret_cast<std::uint8_t*>(line.data()) + 2);
+    return line + "\r\n";
+}
+
 // S0, S3 lines over a payload with a configured record in its middle, S7;
 // made once and kept, since each save writes the same record again.
 std::string InputPath() {
@@ -40,11 +61,9 @@ std::string InputPath() {
     if (std::filesystem::exists(file) && std::filesystem::file_size(file) == kTextSize) {
         return file;
     }
-    k7r::containers::SrecImage image;
-    image.terminator = "\r\n";
-    image.payload.resize(kDataLines * kDataPerLine);
+    std::vector<std::uint8_t> payload(kDataLines * kDataPerLine);
     std::uint32_t state = 2463534242u;
-    for (std::uint8_t& byte : image.payload) {
+    for (std::uint8_t& byte : payload) {
         state ^= state << 13;
         state ^= state >> 17;
         state ^= state << 5;
@@ -52,21 +71,21 @@ std::string InputPath() {
     }
     HAL_STRUCT record = TemplateRecord;
     record.Crc = k7r::config::ComputeRecordCrc(record);
-    std::memcpy(image.payload.data() + image.payload.size() / 2, &record, sizeof record);
-    image.lines = {
-        {.type = '0', .count = 3, .address = 0},
-        {.type = '3',
-         .count = 4 + kDataPerLine + 1,
-         .address = 0,
-         .repeats = static_cast<std::uint32_t>(kDataLines - 1)},
-        {.type = '7', .count = 5, .address = 0},
-    };
+    std::memcpy(payload.data() + payload.size() / 2, &record, sizeof record);
     std::filesystem::create_directories(kDirectory);
     std::ofstream out(file, std::ios::binary);
-    k7r::containers::WriteSrecText(image, [&](std::span<const std::uint8_t> piece) {
-        return static_cast<bool>(
-            out.write(reinterpret_cast<const char*>(piece.data()), std::ssize(piece)));
-    });
+    const std::uint8_t noAddress[4] = {};
+    out << SrecLine('0', std::span(noAddress, 2));
+    for (std::size_t line = 0; line < kDataLines; ++line) {
+        std::uint8_t fields[4 + kDataPerLine];
+        const auto address = static_cast<std::uint32_t>(line * kDataPerLine);
+        for (int i = 0; i < 4; ++i) {
+            fields[i] = static_cast<std::uint8_t>(address >> (24 - 8 * i));
+        }
+        std::memcpy(fields + 4, payload.data() + line * kDataPerLine, kDataPerLine);
+        out << SrecLine('3', fields);
+    }
+    out << SrecLine('7', noAddress);
     return file;
 }
 
@@ -105,5 +124,7 @@ int main(int argc, char** argv) {
     const double fileMiB = static_cast<double>(kTextSize) / (1 << 20);
     PrintRatio("srec_open_save", medians[0].wallMs / medians[1].wallMs, "<=", 0.2);
     PrintRatio("srec_peak_memory", medians[0].peakMiB / fileMiB, "<=", 1.3);
+    PrintRatio("srec_open_save_faults", (medians[0].minorFaults + medians[0].majorFaults) / fileMiB,
+               "<=", 16);
     return 0;
 }

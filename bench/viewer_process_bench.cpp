@@ -4,7 +4,8 @@
 // decoder and two-pass quantizer; the rest on our side is start-up, the
 // chip access layer bringing the emulated chip up, drawing, and the
 // emulator's PNG. CPU time (user and system) of the processes alone, the
-// median of the rounds, which the two take in turn.
+// median of the rounds, which the two take in turn. The goal is to cost no
+// more than djpeg.
 #include "bench/measure.h"
 
 #include <string>
@@ -32,6 +33,6 @@ int main() {
     const std::vector<Sample> medians = Alternate(contenders, kRounds);
     PrintSample("58c22view on the emulated 8 bpp panel", medians[0]);
     PrintSample("djpeg -colors 256", medians[1]);
-    PrintRatio("viewer_process_cpu", medians[0].cpuMs / medians[1].cpuMs, "<=", 1.1);
+    PrintRatio("viewer_process_cpu", medians[0].cpuMs / medians[1].cpuMs, "<=", 1.0);
     return 0;
 }

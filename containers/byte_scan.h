@@ -1,9 +1,7 @@
 #pragma once
 
 // What the scans over whole files share: blocks of bytes compared many at a
-// time, and the window after which a scan lets go of what it has read.
-#include "platform/file_mapping.h"
-
+// time.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -17,11 +15,6 @@ using ByteBlock = std::uint8_t __attribute__((vector_size(32)));
 // Four blocks are looked at before their results are: one scan step.
 inline constexpr std::size_t kBlocksPerStep = 4;
 inline constexpr std::size_t kScanStep = sizeof(ByteBlock) * kBlocksPerStep;
-
-// A scan releases the bytes behind it a window at a time (see
-// platform::ReleaseScanned), so that a large mapped file is never resident
-// as a whole. A multiple of kScanStep.
-inline constexpr std::size_t kScanWindow = std::size_t{8} << 20;
 
 // Blocks go by reference: passed by value their ABI would depend on the
 // instruction set a function is built for.

@@ -4,7 +4,6 @@
 #include "containers/container_kind.h"
 #include "containers/messages.h"
 #include "platform/file.h"
-#include "platform/file_mapping.h"
 #include "platform/file_ops.h"
 #include "platform/replacement_file.h"
 
@@ -16,7 +15,6 @@ namespace {
 using platform::File;
 using platform::FileAccess;
 using platform::FileLock;
-using platform::FileMapping;
 using platform::Result;
 using platform::Status;
 
@@ -44,10 +42,6 @@ std::string SystemText(platform::SystemError error) {
     return platform::ErrorText(error);
 }
 
-std::string ChangedWhileRead() {
-    return SystemText({.refusal = platform::Refusal::ChangedWhileRead});
-}
-
 // Makes the opened file the one this save holds alone: no other save or
 // reader of these programs has it, and no other save has put a new file
 // under its name since it was opened (its content would be lost).
@@ -61,21 +55,17 @@ Status HoldForSave(File& file, const std::string& path) {
     return platform::Ok();
 }
 
-// The whole file mapped for reading into mapping; the reason when it is
-// empty or cannot be mapped.
-Reason MapWholeFile(File& file, std::optional<FileMapping>& mapping) {
-    const Result<std::uint64_t> length = file.Length();
-    if (!length) {
-        return SystemText(length.error());
+// The file's length, for reading it whole; the reason when it is empty or
+// cannot be had.
+Reason LengthToRead(const File& file, std::uint64_t& length) {
+    const Result<std::uint64_t> got = file.Length();
+    if (!got) {
+        return SystemText(got.error());
     }
-    if (*length == 0) {
+    if (*got == 0) {
         return std::string(messages::kZeroLength);
     }
-    Result<FileMapping> mapped = FileMapping::MapReadOnly(file, *length);
-    if (!mapped) {
-        return SystemText(mapped.error());
-    }
-    mapping = std::move(*mapped);
+    length = *got;
     return std::nullopt;
 }
 
@@ -86,10 +76,19 @@ struct ReadFailure {
     bool inContent;
 };
 
-// Runs read over the whole file mapped read-only, while no save of these
-// programs can change it. Returns why it could not, or nothing on success.
+// Why reading the image failed, if it did. A file that changed while it
+// was read leaves nothing of what the kinds made of it.
+Reason ReadingFailure(const ImageSource& image) {
+    if (const std::optional<platform::SystemError> failure = image.Failure()) {
+        return SystemText(*failure);
+    }
+    return std::nullopt;
+}
+
+// Runs read over the whole file, while no save of these programs can change
+// it. Returns why it could not, or nothing on success.
 template <typename Read>
-std::optional<ReadFailure> ReadMappedFile(const std::string& path, Read read) {
+std::optional<ReadFailure> ReadWholeFile(const std::string& path, Read read) {
     Result<File> file = File::Open(path, FileAccess::Read);
     if (!file) {
         return ReadFailure{SystemText(file.error()), false};
@@ -97,14 +96,15 @@ std::optional<ReadFailure> ReadMappedFile(const std::string& path, Read read) {
     if (Status locked = file->TryLock(FileLock::Shared); !locked) {
         return ReadFailure{SystemText(locked.error()), false};
     }
-    std::optional<FileMapping> mapping;
-    if (Reason reason = MapWholeFile(*file, mapping)) {
+    std::uint64_t length = 0;
+    if (Reason reason = LengthToRead(*file, length)) {
         return ReadFailure{*reason, *reason == messages::kZeroLength};
     }
+    const ImageSource image(*file, length);
     std::string_view message;
-    const bool done = read(mapping->bytes(), message);
-    if (!mapping->Intact()) {
-        return ReadFailure{ChangedWhileRead(), false};
+    const bool done = read(image, message);
+    if (Reason failure = ReadingFailure(image)) {
+        return ReadFailure{*failure, false};
     }
     if (!done) {
         return ReadFailure{std::string(message), true};
@@ -112,14 +112,13 @@ std::optional<ReadFailure> ReadMappedFile(const std::string& path, Read read) {
     return std::nullopt;
 }
 
-// How the save changes the mapped file; the reason when it cannot.
-Reason WorkOutChange(const FileMapping& mapping, const HAL_STRUCT& working, bool preserveAddresses,
+// How the save changes the file; the reason when it cannot.
+Reason WorkOutChange(const ImageSource& image, const HAL_STRUCT& working, bool preserveAddresses,
                      ImageChange& change) {
     std::string_view message;
-    const bool worked =
-        WriteConfigImage(mapping.bytes(), working, preserveAddresses, change, message);
-    if (!mapping.Intact()) {
-        return ChangedWhileRead();
+    const bool worked = WriteConfigImage(image, working, preserveAddresses, change, message);
+    if (Reason failure = ReadingFailure(image)) {
+        return failure;
     }
     if (!worked) {
         return std::string(message);
@@ -131,45 +130,54 @@ std::span<const std::uint8_t> BytesOf(const HAL_STRUCT& record) {
     return {reinterpret_cast<const std::uint8_t*>(&record), sizeof record};
 }
 
-// Writes the image as the change leaves it into the replacement: around a
-// patched record the image's own bytes, behind a rewritten head the image's
-// bytes from where the head stops replacing them.
-Status WriteChangedImage(platform::ReplacementFile& out, std::span<const std::uint8_t> image,
-                         const ImageChange& change) {
-    Status written = platform::Ok();
-    const ByteSink append = [&](std::span<const std::uint8_t> piece) {
-        written = out.Append(piece);
-        return static_cast<bool>(written);
-    };
-    if (const auto* patch = std::get_if<RecordPatch>(&change)) {
-        const std::span<const std::uint8_t> pieces[] = {
-            image.first(patch->offset), BytesOf(patch->record),
-            image.subspan(patch->offset + sizeof patch->record)};
-        for (std::span<const std::uint8_t> piece : pieces) {
-            if (!append(piece)) {
-                break;
-            }
-        }
-    } else if (const auto& rewrite = std::get<ImageRewrite>(change); rewrite.writeHead(append)) {
-        append(image.subspan(rewrite.resumeAt));
+// A rewrite into the replacement: the bytes it makes appended, stretches
+// of the old file copied from it.
+class ReplacementSink final : public RewriteSink {
+  public:
+    ReplacementSink(platform::ReplacementFile& out, const File& source)
+        : out_(out), source_(source) {}
+
+    bool Put(std::span<const std::uint8_t> bytes) override {
+        status_ = out_.Append(bytes);
+        return static_cast<bool>(status_);
     }
-    return written;
+    bool Copy(std::uint64_t offset, std::uint64_t length) override {
+        status_ = out_.AppendCopy(source_, offset, length);
+        return static_cast<bool>(status_);
+    }
+    const Status& status() const { return status_; }
+
+  private:
+    platform::ReplacementFile& out_;
+    const File& source_;
+    Status status_ = platform::Ok();
+};
+
+// Writes the image as the change leaves it into the replacement: around a
+// patched record the image's own bytes, or what the rewrite makes.
+Status WriteChangedImage(platform::ReplacementFile& out, const ImageSource& image,
+                         const ImageChange& change) {
+    ReplacementSink sink(out, *image.file());
+    if (const auto* patch = std::get_if<RecordPatch>(&change)) {
+        const std::uint64_t behind = patch->offset + sizeof patch->record;
+        (void)(sink.Copy(0, patch->offset) && sink.Put(BytesOf(patch->record)) &&
+               sink.Copy(behind, image.size() - behind));
+    } else {
+        (void)std::get<ImageRewrite>(change).write(image, sink);
+    }
+    return sink.status();
 }
 
-// Writes the changed image apart, beside the target. The mapping is
-// released afterwards: Windows cannot replace a file that is mapped.
-Result<platform::ReplacementFile> WriteReplacement(const std::string& target,
-                                                   std::optional<FileMapping>& mapping,
-                                                   const ImageChange& change) {
+// Writes the changed image apart, beside the target.
+Result<platform::ReplacementFile>
+WriteReplacement(const std::string& target, const ImageSource& image, const ImageChange& change) {
     Result<platform::ReplacementFile> replacement = platform::ReplacementFile::Create(target);
     if (!replacement) {
         return replacement;
     }
-    const Status written = WriteChangedImage(*replacement, mapping->bytes(), change);
-    const bool intact = mapping->Intact();
-    mapping.reset();
-    if (!intact) {
-        return platform::Refusal::ChangedWhileRead;
+    const Status written = WriteChangedImage(*replacement, image, change);
+    if (const std::optional<platform::SystemError> failure = image.Failure()) {
+        return *failure;
     }
     if (!written) {
         return written.error();
@@ -222,15 +230,15 @@ Reason SaveInPlace(const std::string& path, const HAL_STRUCT& working, bool pres
     if (!times) {
         return SystemText(times.error());
     }
-    std::optional<FileMapping> mapping;
+    std::uint64_t length = 0;
     ImageChange change;
-    Reason reason = MapWholeFile(*file, mapping);
+    Reason reason = LengthToRead(*file, length);
+    const ImageSource image(*file, length);
     if (!reason) {
-        reason = WorkOutChange(*mapping, working, preserveAddresses, change);
+        reason = WorkOutChange(image, working, preserveAddresses, change);
     }
     std::optional<platform::ReplacementFile> replacement;
     if (const auto* patch = std::get_if<RecordPatch>(&change); patch != nullptr && !reason) {
-        mapping.reset();
         const Status patched = file->ReplaceBytesAt(patch->offset, BytesOf(patch->record));
         if (patched) {
             // A failure here costs only the times; the content is right.
@@ -239,7 +247,7 @@ Reason SaveInPlace(const std::string& path, const HAL_STRUCT& working, bool pres
         }
         reason = SystemText(patched.error());
     } else if (!reason) {
-        Result<platform::ReplacementFile> written = WriteReplacement(path, mapping, change);
+        Result<platform::ReplacementFile> written = WriteReplacement(path, image, change);
         if (written) {
             replacement.emplace(std::move(*written));
         } else {
@@ -248,7 +256,6 @@ Reason SaveInPlace(const std::string& path, const HAL_STRUCT& working, bool pres
     }
     // Reading may have touched the access time: the old file keeps its
     // times on failure (on success they are gone with it).
-    mapping.reset();
     (void)file->SetTimes(*times);
     if (reason) {
         return reason;
@@ -281,15 +288,16 @@ Reason SaveAsCopy(const std::string& source, const std::string& target, const HA
             return SystemText(held.error());
         }
     }
-    std::optional<FileMapping> mapping;
+    std::uint64_t length = 0;
+    if (Reason reason = LengthToRead(*from, length)) {
+        return reason;
+    }
+    const ImageSource image(*from, length);
     ImageChange change;
-    if (Reason reason = MapWholeFile(*from, mapping)) {
+    if (Reason reason = WorkOutChange(image, working, preserveAddresses, change)) {
         return reason;
     }
-    if (Reason reason = WorkOutChange(*mapping, working, preserveAddresses, change)) {
-        return reason;
-    }
-    Result<platform::ReplacementFile> replacement = WriteReplacement(target, mapping, change);
+    Result<platform::ReplacementFile> replacement = WriteReplacement(target, image, change);
     if (!replacement) {
         return SystemText(replacement.error());
     }
@@ -332,7 +340,7 @@ RecordRead ReadConfigFile(const std::string& path, config::WorkingConfig& config
     // refused after the record was taken from it.
     config::WorkingConfig adopted = config;
     const std::optional<ReadFailure> failure =
-        ReadMappedFile(path, [&](std::span<const std::uint8_t> image, std::string_view& message) {
+        ReadWholeFile(path, [&](const ImageSource& image, std::string_view& message) {
             return ReadConfigImage(image, adopted, message);
         });
     if (failure) {
@@ -360,7 +368,7 @@ bool InspectConfigFile(const std::string& path, HAL_STRUCT& stored, const Messag
     }
     HAL_STRUCT found;
     const std::optional<ReadFailure> failure =
-        ReadMappedFile(path, [&](std::span<const std::uint8_t> image, std::string_view& message) {
+        ReadWholeFile(path, [&](const ImageSource& image, std::string_view& message) {
             return LocateConfigRecord(image, false, found, message) == kRecordFound;
         });
     if (failure) {

@@ -23,7 +23,7 @@ bool IsAsked(const ContainerKind& kind, bool srecText) {
 
 } // namespace
 
-int LocateConfigRecord(std::span<const std::uint8_t> image, bool verify, HAL_STRUCT& stored,
+int LocateConfigRecord(const ImageSource& image, bool verify, HAL_STRUCT& stored,
                        std::string_view& message) {
     message = messages::kNoConfigData;
     const bool srecText = IsSrecText(image);
@@ -43,7 +43,7 @@ bool IsSwapped(const HAL_STRUCT& stored) {
     return stored.EndianMark == config::kSwappedEndianMark;
 }
 
-bool ReadConfigImage(std::span<const std::uint8_t> image, config::WorkingConfig& config,
+bool ReadConfigImage(const ImageSource& image, config::WorkingConfig& config,
                      std::string_view& message) {
     HAL_STRUCT record;
     if (LocateConfigRecord(image, true, record, message) != kRecordFound) {
@@ -59,8 +59,8 @@ bool ReadConfigImage(std::span<const std::uint8_t> image, config::WorkingConfig&
 // The kinds are asked in table order, as for a locate, but each write
 // operation locates the record itself: a large plain image is searched
 // once per save, not twice.
-bool WriteConfigImage(std::span<const std::uint8_t> image, const HAL_STRUCT& working,
-                      bool preserveAddresses, ImageChange& change, std::string_view& message) {
+bool WriteConfigImage(const ImageSource& image, const HAL_STRUCT& working, bool preserveAddresses,
+                      ImageChange& change, std::string_view& message) {
     const MakeOutgoing outgoing = [&](const HAL_STRUCT& inFile) {
         const bool swapped = IsSwapped(inFile);
         HAL_STRUCT record = working;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/hal_struct.h"
+#include "containers/image_source.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -27,26 +28,36 @@ inline constexpr int kRecordRefused = -1;
 // The record's new bytes over its old ones: the file keeps its length, and
 // nothing else in it changes.
 struct RecordPatch {
-    std::size_t offset;
+    std::uint64_t offset;
     HAL_STRUCT record;
 };
-// Where a rewrite puts the bytes it makes, piece after piece; false when
-// they could not be taken, which ends the rewrite.
+// Where bytes go piece after piece; false when they could not be taken,
+// which ends the writing.
 using ByteSink = std::function<bool(std::span<const std::uint8_t> piece)>;
-// A file written anew: the head that writeHead makes, then the old file's
-// bytes from resumeAt on. The head is made as it is written, so that a
-// large file is never held in memory twice; false when put refused it.
+// Where a rewrite puts the file it makes, in order: bytes it made, or a
+// stretch of the old file's bytes as they are. Each call is false when
+// the bytes could not be taken, which ends the rewrite.
+class RewriteSink {
+  public:
+    virtual bool Put(std::span<const std::uint8_t> bytes) = 0;
+    virtual bool Copy(std::uint64_t offset, std::uint64_t length) = 0;
+
+  protected:
+    ~RewriteSink() = default;
+};
+// A file written anew. It is made as it is written, from the image the
+// change was worked out from, so that a large file is never held in
+// memory; false when out refused it or the image could not be read again.
 struct ImageRewrite {
-    std::function<bool(const ByteSink& put)> writeHead;
-    std::size_t resumeAt;
+    std::function<bool(const ImageSource& image, RewriteSink& out)> write;
 };
 using ImageChange = std::variant<RecordPatch, ImageRewrite>;
 
 // Finds the one record in a file image. Sets message first to "no
 // configuration data", and on kRecordRefused to the reason. On kRecordFound
 // the record's 856 bytes, as stored, go to destination when it is not null.
-using LocateRecord = int (*)(HAL_STRUCT* destination, std::span<const std::uint8_t> image,
-                             bool verify, std::string_view& message);
+using LocateRecord = int (*)(HAL_STRUCT* destination, const ImageSource& image, bool verify,
+                             std::string_view& message);
 
 // Makes the record that a save writes from the one the file holds, both as
 // stored: in the file's byte order, its Crc filled in.
@@ -55,7 +66,7 @@ using MakeOutgoing = std::function<HAL_STRUCT(const HAL_STRUCT& stored)>;
 // Locates the record as the kind's locate operation does, without checking
 // its Crc, and works out how to put the outgoing record made from it in its
 // place. Returns the locate result; change is set on kRecordFound only.
-using WriteRecord = int (*)(std::span<const std::uint8_t> image, const MakeOutgoing& outgoing,
+using WriteRecord = int (*)(const ImageSource& image, const MakeOutgoing& outgoing,
                             ImageChange& change, std::string_view& message);
 
 // The images a kind is asked about. Whether an image is S-record text is

@@ -35,12 +35,24 @@ struct PrcImage {
     std::size_t recordOffset = 0; // within the record's section
 };
 
-bool IsApplicationDatabase(std::span<const std::uint8_t> image) {
-    if (image.size() < prc::kTypeOffset + 4) {
+bool IsApplicationDatabase(const ImageSource& image) {
+    std::array<std::uint8_t, 4> type;
+    if (!image.ReadAt(prc::kTypeOffset, type)) {
         return false;
     }
-    const std::string_view type(reinterpret_cast<const char*>(image.data() + prc::kTypeOffset), 4);
-    return std::ranges::find(prc::kDatabaseTypes, type) != std::end(prc::kDatabaseTypes);
+    const std::string_view name(reinterpret_cast<const char*>(type.data()), type.size());
+    return std::ranges::find(prc::kDatabaseTypes, name) != std::end(prc::kDatabaseTypes);
+}
+
+// A resource database lives in a handheld's memory and is small: one that
+// is an application's is read whole, and decoded from memory. False when it
+// is no application's or cannot be read.
+bool ReadApplicationDatabase(const ImageSource& image, std::vector<std::uint8_t>& bytes) {
+    if (!IsApplicationDatabase(image)) {
+        return false;
+    }
+    bytes.resize(static_cast<std::size_t>(image.size()));
+    return image.ReadAt(0, bytes);
 }
 
 std::size_t EntryPosition(std::size_t index) {
@@ -90,10 +102,6 @@ int LocateDataResource(std::span<const std::uint8_t> image, PrcImage& prc,
 
 int LocateInPrc(HAL_STRUCT* destination, std::span<const std::uint8_t> image, bool verify,
                 std::string_view& message, PrcImage& prc) {
-    message = messages::kNoConfigData;
-    if (!IsApplicationDatabase(image)) {
-        return kNoRecord;
-    }
     if (LocateDataResource(image, prc, message) != kRecordFound) {
         return kRecordRefused;
     }
@@ -124,7 +132,10 @@ int LocateInPrc(HAL_STRUCT* destination, std::span<const std::uint8_t> image, bo
         // The first section that gives an answer decides; the later ones
         // are still decoded, so that they can be written back.
         if (!section.bytes.empty() && result == kNoRecord) {
-            result = FindRecordRaw(destination, section.bytes, verify, message, &prc.recordOffset);
+            std::uint64_t recordOffset = 0;
+            result = FindRecordRaw(destination, ImageSource(section.bytes), verify, message,
+                                   &recordOffset);
+            prc.recordOffset = static_cast<std::size_t>(recordOffset);
             prc.recordSection = index;
         }
     }
@@ -166,14 +177,24 @@ std::optional<std::size_t> NameSuffixPosition(std::span<const std::uint8_t> imag
 
 } // namespace
 
-int FindRecordPrc(HAL_STRUCT* destination, std::span<const std::uint8_t> image, bool verify,
+int FindRecordPrc(HAL_STRUCT* destination, const ImageSource& source, bool verify,
                   std::string_view& message) {
+    message = messages::kNoConfigData;
+    std::vector<std::uint8_t> image;
+    if (!ReadApplicationDatabase(source, image)) {
+        return kNoRecord;
+    }
     PrcImage prc;
     return LocateInPrc(destination, image, verify, message, prc);
 }
 
-int WriteRecordPrc(std::span<const std::uint8_t> image, const MakeOutgoing& outgoing,
-                   ImageChange& change, std::string_view& message) {
+int WriteRecordPrc(const ImageSource& source, const MakeOutgoing& outgoing, ImageChange& change,
+                   std::string_view& message) {
+    message = messages::kNoConfigData;
+    std::vector<std::uint8_t> image;
+    if (!ReadApplicationDatabase(source, image)) {
+        return kNoRecord;
+    }
     PrcImage prc;
     HAL_STRUCT stored;
     const int result = LocateInPrc(&stored, image, false, message, prc);
@@ -209,8 +230,11 @@ int WriteRecordPrc(std::span<const std::uint8_t> image, const MakeOutgoing& outg
                   unsigned{ReadBig16(recordBytes + offsetof(HAL_STRUCT, Crc))});
     std::memcpy(head.data() + *suffixAt, suffix, sizeof suffix);
     head.insert(head.end(), resource.begin(), resource.end());
-    change = ImageRewrite{[head = std::move(head)](const ByteSink& put) { return put(head); },
-                          prc.resourceOffset + prc.resourceLength};
+    const std::uint64_t resumeAt = prc.resourceOffset + prc.resourceLength;
+    change =
+        ImageRewrite{[head = std::move(head), resumeAt](const ImageSource& file, RewriteSink& out) {
+            return out.Put(head) && out.Copy(resumeAt, file.size() - resumeAt);
+        }};
     return kRecordFound;
 }
 

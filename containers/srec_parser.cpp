@@ -3,9 +3,9 @@
 #include "containers/byte_scan.h"
 #include "containers/hex_codec.h"
 #include "containers/messages.h"
-#include "containers/srec_format.h"
 
 #include <algorithm>
+#include <array>
 
 namespace k7r::containers {
 namespace {
@@ -40,64 +40,148 @@ K7R_SCAN_VERSIONS bool AllTextBytes(const std::uint8_t* bytes, std::size_t lengt
     return true;
 }
 
-// Whether at least three lines start with "S", at least one of them a data
-// record (S1, S2 or S3). Reads no further than it takes to know.
-bool HasSrecLines(std::span<const std::uint8_t> data) {
-    std::size_t sLines = 0;
-    bool dataRecord = false;
-    bool lineStart = true;
-    for (std::size_t i = 0; i < data.size(); ++i) {
-        const std::uint8_t c = data[i];
-        if (lineStart && c == 'S') {
-            ++sLines;
-            dataRecord =
-                dataRecord || (i + 1 < data.size() && data[i + 1] >= '1' && data[i + 1] <= '3');
-            if (sLines >= 3 && dataRecord) {
-                return true;
+// Counts the lines that start with "S", and whether one of them is a data
+// record (S1, S2 or S3), over text that comes piece by piece; stops
+// looking once there are enough.
+class SrecLineCount {
+  public:
+    void Take(std::span<const std::uint8_t> bytes) {
+        for (const std::uint8_t c : bytes) {
+            if (Enough()) {
+                return;
             }
-        }
-        lineStart = IsLineEnd(c);
-    }
-    return false;
-}
-
-// Adds a record line to the table, as one more of the run before it when
-// it continues that run.
-void AddRecordLine(SrecImage& image, const srec::RecordType& type, std::size_t count,
-                   std::uint32_t address) {
-    if (!image.lines.empty()) {
-        SrecLine& last = image.lines.back();
-        const std::uint64_t dataLength = type.carriesData ? count - type.addressBytes - 1 : 0;
-        if (last.type == type.digit && last.count == count &&
-            last.address + (std::uint64_t{last.repeats} + 1) * dataLength == address &&
-            last.repeats < UINT32_MAX) {
-            ++last.repeats;
-            return;
+            if (afterS_) {
+                dataRecord_ = dataRecord_ || (c >= '1' && c <= '3');
+                afterS_ = false;
+            }
+            if (lineStart_ && c == 'S') {
+                ++sLines_;
+                afterS_ = true;
+            }
+            lineStart_ = IsLineEnd(c);
         }
     }
-    image.lines.push_back({.type = type.digit, .count = count, .address = address});
+    bool Enough() const { return sLines_ >= 3 && dataRecord_; }
+
+  private:
+    std::size_t sLines_ = 0;
+    bool dataRecord_ = false;
+    bool lineStart_ = true;
+    bool afterS_ = false;
+};
+
+std::size_t FindLineEnd(std::span<const std::uint8_t> piece, std::size_t from) {
+    while (from < piece.size() && !IsLineEnd(piece[from])) {
+        ++from;
+    }
+    return from;
 }
 
-// Parses the record that starts with "S<type>" at position; returns the
-// position behind its checksum, or 0 when the record is corrupt. A line end
-// or the end of the data where a hex digit belongs is a bad digit.
-std::size_t ParseRecord(std::span<const std::uint8_t> text, std::size_t position,
-                        const srec::RecordType& type, SrecImage& image) {
+// Hex digits are written back in upper case: whether these are not
+// already. Of the hex digits only 'a' to 'f' lie above 'F'.
+bool HasLowerCase(std::span<const std::uint8_t> digits) {
+    std::uint8_t highest = 0;
+    for (const std::uint8_t c : digits) {
+        highest = std::max(highest, c);
+    }
+    return highest > 'F';
+}
+
+} // namespace
+
+bool IsSrecText(const ImageSource& data) {
+    ImageScan scan(data);
+    SrecLineCount lines;
+    for (std::span<const std::uint8_t> piece; !(piece = scan.Next(0)).empty();) {
+        if (!AllTextBytes(piece.data(), piece.size())) {
+            return false;
+        }
+        lines.Take(piece);
+    }
+    return lines.Enough();
+}
+
+std::size_t SrecParser::Parse(std::span<const std::uint8_t> piece, bool last, SrecLines& lines) {
+    std::size_t at = 0;
+    while (at < piece.size() && !Failed()) {
+        if (inOtherLine_) {
+            const std::size_t end = FindLineEnd(piece, at);
+            if (end > at) {
+                lines.OtherText(piece.subspan(at, end - at));
+                position_.payload += end - at;
+                position_.text += end - at;
+                at = end;
+            }
+            if (at < piece.size()) {
+                EndLine(lines);
+            }
+            continue;
+        }
+        const std::uint8_t c = piece[at];
+        if (IsLineEnd(c)) {
+            // The first run of line ends becomes the file's terminator;
+            // later ones only end lines.
+            if (!terminatorKnown_) {
+                terminator_.push_back(static_cast<char>(c));
+            } else {
+                gapIsTerminator_ = gapIsTerminator_ && gapLength_ < terminator_.size() &&
+                                   terminator_[gapLength_] == static_cast<char>(c);
+            }
+            ++gapLength_;
+            ++position_.text;
+            ++at;
+            continue;
+        }
+        // A record line is parsed whole: one that the piece cuts waits for
+        // the next piece.
+        const std::size_t left = piece.size() - at;
+        if (c == 'S' && left < 2 && !last) {
+            break;
+        }
+        const srec::RecordType* type =
+            c == 'S' && left >= 2 ? srec::FindRecordType(piece[at + 1]) : nullptr;
+        if (type != nullptr && !last &&
+            (left < 4 || (HexPair(piece.data() + at + 2) <= 0xFF &&
+                          left < 4 + 2 * std::size_t{HexPair(piece.data() + at + 2)}))) {
+            break;
+        }
+        EndGap();
+        if (!lines.LineStart(position_)) {
+            stopped_ = true;
+            return at;
+        }
+        if (type == nullptr) {
+            inOtherLine_ = true;
+            continue;
+        }
+        at = ParseRecord(piece, at, *type, lines);
+    }
+    if (last && at == piece.size() && !Failed()) {
+        if (inOtherLine_) {
+            EndLine(lines);
+        }
+        EndGap();
+    }
+    return at;
+}
+
+// Parses the record that starts with "S<type>" at `at`; returns the
+// position behind its checksum. A line end or the end of the data where a
+// hex digit belongs is a bad digit.
+std::size_t SrecParser::ParseRecord(std::span<const std::uint8_t> piece, std::size_t at,
+                                    const srec::RecordType& type, SrecLines& lines) {
     // S<type><count><address><data...><checksum>, count bytes after count.
-    if (text.size() - position < 4) {
-        return 0;
-    }
-    const unsigned count = HexPair(text.data() + position + 2);
+    const std::size_t left = piece.size() - at;
+    const unsigned count = left >= 4 ? HexPair(piece.data() + at + 2) : 0x100;
     const unsigned overhead = static_cast<unsigned>(type.addressBytes) + 1;
     // A record without data that claims some would lose it on rewrite.
-    if (count > 0xFF || count < overhead || (!type.carriesData && count != overhead)) {
-        return 0;
+    if (count > 0xFF || count < overhead || (!type.carriesData && count != overhead) ||
+        left < 4 + 2 * std::size_t{count}) {
+        failure_ = messages::kSrecCorrupted;
+        return at;
     }
-    const std::size_t end = position + 4 + 2 * std::size_t{count};
-    if (end > text.size()) {
-        return 0;
-    }
-    const std::uint8_t* hex = text.data() + position + 4;
+    const std::size_t length = 4 + 2 * std::size_t{count};
+    const std::uint8_t* hex = piece.data() + at + 4;
     unsigned digits = 0; // every pair's value or'ed: above FFh after a bad digit
     unsigned sum = count;
     std::uint32_t address = 0;
@@ -107,93 +191,68 @@ std::size_t ParseRecord(std::span<const std::uint8_t> text, std::size_t position
         sum += byte;
         address = address << 8 | (byte & 0xFF);
     }
+    std::array<std::uint8_t, 0xFF> data;
     const std::size_t dataLength = count - overhead;
-    const std::size_t payloadEnd = image.payload.size();
-    image.payload.resize(payloadEnd + dataLength);
-    std::uint8_t* data = image.payload.data() + payloadEnd;
-    const bool dataDigits = DecodeHex(hex, dataLength, data);
+    const bool dataDigits = DecodeHex(hex, dataLength, data.data());
     for (std::size_t i = 0; i < dataLength; ++i) {
         sum += data[i];
     }
     const unsigned checksum = HexPair(hex + 2 * dataLength);
     if (!dataDigits || (digits | checksum) > 0xFF || checksum != (~sum & 0xFF)) {
-        return 0;
+        failure_ = messages::kSrecCorrupted;
+        return at;
     }
-    AddRecordLine(image, type, count, address);
-    return end;
+    if (HasLowerCase(piece.subspan(at + 2, length - 2))) {
+        asRewritten_ = false;
+    }
+    lines.Record(type, count, address, std::span(data).first(dataLength));
+    position_.payload += dataLength;
+    position_.text += length;
+    if (type.isDataRecord) {
+        ++position_.dataRecords;
+    }
+    // The count field has 16 bits; longer files count in S6 lines, which
+    // are kept as text, or in an S5 that holds the low 16 bits.
+    if (type.digit == '5' && address != (position_.dataRecords & 0xFFFF)) {
+        failure_ = messages::kSrecBadCount;
+        return at;
+    }
+    EndLine(lines);
+    return at + length;
 }
 
-} // namespace
-
-bool IsSrecText(std::span<const std::uint8_t> data) {
-    for (std::size_t window = 0; window < data.size(); window += kScanWindow) {
-        const std::span<const std::uint8_t> bytes =
-            data.subspan(window, std::min(kScanWindow, data.size() - window));
-        if (!AllTextBytes(bytes.data(), bytes.size())) {
-            return false;
-        }
-        platform::ReleaseScanned(bytes);
-    }
-    return HasSrecLines(data);
+void SrecParser::EndLine(SrecLines& lines) {
+    lines.LineEnd();
+    inOtherLine_ = false;
+    lineEnded_ = true;
 }
 
-bool ParseSrecText(std::span<const std::uint8_t> text, SrecImage& image,
-                   std::string_view& message) {
-    // Data bytes take two characters each, and there is more to a line.
-    image.payload.reserve(text.size() / 2);
-    std::size_t dataRecords = 0;
-    std::size_t position = 0;
-    std::size_t released = 0;
-    while (position < text.size()) {
-        if (position - released >= kScanWindow) {
-            platform::ReleaseScanned(text.subspan(released, position - released));
-            released = position;
-        }
-        const std::uint8_t c = text[position];
-        if (IsLineEnd(c)) {
-            // The first line end, with any blank lines right behind it,
-            // becomes the file's terminator; later ones only end lines.
-            if (image.terminator.empty()) {
-                const std::size_t start = position;
-                while (position < text.size() && IsLineEnd(text[position])) {
-                    ++position;
-                }
-                image.terminator.assign(text.begin() + start, text.begin() + position);
-            } else {
-                ++position;
-            }
-            continue;
-        }
-        const srec::RecordType* type = c == 'S' && position + 1 < text.size()
-                                           ? srec::FindRecordType(text[position + 1])
-                                           : nullptr;
-        if (type == nullptr) {
-            const std::size_t start = position;
-            while (position < text.size() && !IsLineEnd(text[position])) {
-                ++position;
-            }
-            image.payload.insert(image.payload.end(), text.begin() + start,
-                                 text.begin() + position);
-            image.lines.push_back(
-                {.type = srec::kOtherLine, .count = position - start, .address = 0});
-            continue;
-        }
-        position = ParseRecord(text, position, *type, image);
-        if (position == 0) {
-            message = messages::kSrecCorrupted;
-            return false;
-        }
-        if (type->isDataRecord) {
-            ++dataRecords;
-        }
-        // The count field has 16 bits; longer files count in S6 lines,
-        // which are kept as text, or in an S5 that holds the low 16 bits.
-        if (type->digit == '5' && image.lines.back().address != (dataRecords & 0xFFFF)) {
-            message = messages::kSrecBadCount;
-            return false;
-        }
+// Before the first line no line ends belong, and after each line exactly
+// the terminator: anything else a rewrite would write differently.
+void SrecParser::EndGap() {
+    const bool definesTerminator = gapLength_ > 0 && !terminatorKnown_;
+    terminatorKnown_ = terminatorKnown_ || definesTerminator;
+    const bool isTerminator =
+        gapLength_ > 0 &&
+        (definesTerminator || (gapIsTerminator_ && gapLength_ == terminator_.size()));
+    if (lineEnded_ != isTerminator) {
+        asRewritten_ = false;
     }
-    return true;
+    lineEnded_ = false;
+    gapLength_ = 0;
+    gapIsTerminator_ = true;
+}
+
+void SrecParser::ParseAll(const ImageSource& text, SrecLines& lines) {
+    ImageScan scan(text, position_.text);
+    std::size_t keep = 0;
+    for (std::span<const std::uint8_t> piece; !(piece = scan.Next(keep)).empty();) {
+        const std::size_t taken = Parse(piece, scan.AtEnd(), lines);
+        if (Failed() || stopped_) {
+            return;
+        }
+        keep = piece.size() - taken;
+    }
 }
 
 } // namespace k7r::containers

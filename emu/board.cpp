@@ -6,12 +6,12 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <utility>
 
 namespace k7r::emu {
 namespace {
 
-constexpr std::uint64_t kNsPerSecond = 1000000000;
 // REG[14h] bits the chip drives itself.
 constexpr std::uint32_t kPowerSaveStatusBits =
     hal::reg::kVerticalNonDisplay | hal::reg::kMemoryPoweredDown;
@@ -20,9 +20,13 @@ constexpr std::uint32_t kResetField = 0x00FF0000;
 constexpr std::uint32_t kResetTrigger = 0x5B;
 constexpr std::uint32_t kGpio1Output = 1u << 17;
 constexpr std::uint32_t kGpio2Output = 1u << 18;
-// What the window holds where the board decodes nothing: an open bus reads
-// all ones.
-constexpr std::uint8_t kOpenBus = 0xFF;
+// What the window holds where the board decodes nothing: the zeros of
+// memory the system has just given, untouched, rather than the ones an
+// open bus would read, which would cost a page of memory for every 4 KiB
+// of a window of megabytes on every mapping.
+constexpr std::uint8_t kOpenBus = 0x00;
+// The window the locate request maps.
+constexpr std::uint32_t kLocatedWindowSize = 0x400000;
 
 // Where the first byte from `from` up to `to` lies that no longer holds the
 // open bus's value; `to` when there is none. Whole pages are compared at
@@ -55,18 +59,42 @@ std::uint32_t ProductInformation(const BoardOptions& options) {
 
 } // namespace
 
+// Display memory fresh from the system is zero already.
 EmulatedBoard::EmulatedBoard(const BoardOptions& options) : synth_(0) {
-    PowerOn(options);
+    TakeStorage(kLocatedWindowSize);
+    Reset(options);
+}
+
+// Display memory keeps its content when it moves to larger storage.
+void EmulatedBoard::TakeStorage(std::size_t room) {
+    std::unique_ptr<std::uint8_t[], Free> storage(
+        static_cast<std::uint8_t*>(std::calloc(2 * room + kDisplayMemorySize, 1)));
+    if (!storage) {
+        throw std::bad_alloc();
+    }
+    const std::span<std::uint8_t> memory(storage.get() + room, kDisplayMemorySize);
+    if (!memory_.empty()) {
+        std::ranges::copy(memory_, memory.begin());
+    }
+    storage_ = std::move(storage);
+    room_ = room;
+    memory_ = memory;
 }
 
 void EmulatedBoard::PowerOn(const BoardOptions& options) {
+    CheckStrayStores();
+    std::ranges::fill(memory_, 0);
+    Reset(options);
+}
+
+void EmulatedBoard::Reset(const BoardOptions& options) {
     options_ = options;
     regs_ = {};
     lut_ = {};
     lutReadIndex_ = 0;
-    memory_.assign(kDisplayMemorySize, 0);
-    window_.clear();
+    window_ = {};
     windowPhysical_ = 0;
+    registersMapped_ = 0;
     synth_ = Icd2061a(options.powerOnClockHz);
     framePosition_ = 0;
     clockFraction_ = 0;
@@ -83,21 +111,28 @@ std::optional<std::uintptr_t> EmulatedBoard::Locate(std::uint32_t board) {
     if (board != options_.boardNumber) {
         return std::nullopt;
     }
-    return Map(options_.registerPhysical, 0x400000);
+    return Map(options_.registerPhysical, kLocatedWindowSize);
 }
 
-// The window is fresh memory reading as an open bus; display memory is
-// copied in while mapped so that the layer's plain memory accesses land in
-// it.
+// The window lies around display memory where it decodes it, and wholly
+// before it where it does not.
 std::optional<std::uintptr_t> EmulatedBoard::Map(std::uint32_t physical, std::uint32_t length) {
     if (IsMapped() || length == 0) {
         return std::nullopt;
     }
-    window_.assign(length, kOpenBus);
-    windowPhysical_ = physical;
+    CheckStrayStores();
+    if (length > room_) {
+        TakeStorage(length);
+    }
     const std::uint64_t memoryAt = std::uint64_t{options_.memoryPhysical} - physical;
-    if (options_.memoryPhysical >= physical && memoryAt + kDisplayMemorySize <= length) {
-        std::memcpy(window_.data() + memoryAt, memory_.data(), kDisplayMemorySize);
+    const bool holdsMemory =
+        options_.memoryPhysical >= physical && memoryAt + kDisplayMemorySize <= length;
+    window_ = {holdsMemory ? memory_.data() - memoryAt : storage_.get(), length};
+    windowPhysical_ = physical;
+    const std::uint64_t registersAt = std::uint64_t{options_.registerPhysical} - physical;
+    if (options_.registerPhysical >= physical && registersAt < length) {
+        registerBlock_ = reinterpret_cast<std::uintptr_t>(window_.data()) + registersAt;
+        registersMapped_ = std::min<std::uint64_t>(kRegisterBlockSize, length - registersAt);
     }
     return reinterpret_cast<std::uintptr_t>(window_.data());
 }
@@ -106,28 +141,23 @@ bool EmulatedBoard::Unmap(std::uintptr_t linear) {
     if (!IsMapped() || linear != reinterpret_cast<std::uintptr_t>(window_.data())) {
         return false;
     }
-    const std::span<const std::uint8_t> live = DisplayMemory();
-    if (live.data() != memory_.data()) {
-        std::memcpy(memory_.data(), live.data(), kDisplayMemorySize);
-    }
-    CheckStrayStores(live);
-    window_.clear();
-    window_.shrink_to_fit();
+    unchecked_ = window_;
+    window_ = {};
+    registersMapped_ = 0;
     return true;
 }
 
 std::span<std::uint8_t> EmulatedBoard::DisplayMemory() {
-    if (IsMapped() && options_.memoryPhysical >= windowPhysical_) {
-        const std::uint64_t at = std::uint64_t{options_.memoryPhysical} - windowPhysical_;
-        if (at + kDisplayMemorySize <= window_.size()) {
-            return {window_.data() + at, kDisplayMemorySize};
-        }
-    }
     return memory_;
 }
 
 std::span<const std::uint8_t> EmulatedBoard::DisplayMemory() const {
-    return const_cast<EmulatedBoard*>(this)->DisplayMemory();
+    return memory_;
+}
+
+const std::vector<std::string>& EmulatedBoard::BusErrors() const {
+    CheckStrayStores();
+    return busErrors_;
 }
 
 void EmulatedBoard::BusError(const char* what, std::uint32_t offset, std::uint32_t width) {
@@ -139,23 +169,31 @@ void EmulatedBoard::BusError(const char* what, std::uint32_t offset, std::uint32
 
 // Plain memory stores bypass the bus, so a store where the window holds
 // neither display memory nor registers shows only as a changed open-bus
-// byte; the first one found is the bus error.
-void EmulatedBoard::CheckStrayStores(std::span<const std::uint8_t> displayMemory) {
-    const std::size_t size = window_.size();
-    std::size_t memoryStart = size;
-    std::size_t memoryEnd = size;
-    if (displayMemory.data() != memory_.data()) {
-        memoryStart = static_cast<std::size_t>(displayMemory.data() - window_.data());
-        memoryEnd = memoryStart + kDisplayMemorySize;
+// byte; the first one found is the bus error, and the window's memory is
+// cleared again for the next.
+void EmulatedBoard::CheckStrayStores() const {
+    if (unchecked_.empty()) {
+        return;
     }
-    const std::pair<std::size_t, std::size_t> undecoded[] = {{0, memoryStart}, {memoryEnd, size}};
+    const auto window = std::exchange(unchecked_, {});
+    const std::uint8_t* const memory = memory_.data();
+    const bool holdsMemory = memory >= window.data() && memory < window.data() + window.size();
+    const std::size_t memoryStart =
+        holdsMemory ? static_cast<std::size_t>(memory - window.data()) : window.size();
+    const std::size_t memoryEnd = holdsMemory ? memoryStart + kDisplayMemorySize : window.size();
+    const std::pair<std::size_t, std::size_t> undecoded[] = {{0, memoryStart},
+                                                             {memoryEnd, window.size()}};
     for (const auto& [from, to] : undecoded) {
-        const std::size_t found = FirstStore(window_, from, to);
+        const std::size_t found = FirstStore(window, from, to);
         if (found != to) {
             char text[96];
             std::snprintf(text, sizeof text, "store outside display memory at window offset %Xh",
                           static_cast<unsigned>(found));
             busErrors_.push_back(text);
+            for (const auto& [start, end] : undecoded) {
+                std::fill(window.begin() + static_cast<std::ptrdiff_t>(start),
+                          window.begin() + static_cast<std::ptrdiff_t>(end), kOpenBus);
+            }
             return;
         }
     }
@@ -179,7 +217,9 @@ std::uint16_t EmulatedBoard::BusRead16(std::uintptr_t address) {
     return offset ? Read16(*offset) : 0;
 }
 
-std::uint32_t EmulatedBoard::BusRead32(std::uintptr_t address) {
+// A read that missed the registers as the window shows them: one that the
+// board can still serve, or a bus error.
+std::uint32_t EmulatedBoard::StrayRead32(std::uintptr_t address) {
     const auto offset = RegisterOffset(address, 4);
     return offset ? Read32(*offset) : 0;
 }
@@ -229,8 +269,8 @@ void EmulatedBoard::Store16(std::uint32_t offset, std::uint16_t value) {
     word = (word & ~(0xFFFFu << shift)) | std::uint32_t{value} << shift;
 }
 
-std::uint32_t EmulatedBoard::Read32(std::uint32_t offset) {
-    Tick();
+// Any register but the status one, after the access's time.
+std::uint32_t EmulatedBoard::ReadRegister32(std::uint32_t offset) {
     if (hal::reg::IsUsbRegister(offset) || offset % 4 != 0) {
         BusError("32-bit read of a 16-bit register or misaligned", offset, 4);
         return 0;
@@ -238,15 +278,6 @@ std::uint32_t EmulatedBoard::Read32(std::uint32_t offset) {
     switch (offset) {
     case hal::reg::kProductInfo:
         return ProductInformation(options_);
-    case hal::reg::kPowerSave: {
-        std::uint32_t value = regs_[offset / 4];
-        if ((value & hal::reg::kPowerSaveMode) != 0) {
-            value |= hal::reg::kMemoryPoweredDown;
-        } else if (InVerticalNonDisplay()) {
-            value |= hal::reg::kVerticalNonDisplay;
-        }
-        return value;
-    }
     case hal::reg::kLutWrite:
         return 0;
     case hal::reg::kLutRead:
@@ -338,30 +369,12 @@ Timing ReadTiming(const std::array<std::uint32_t, EmulatedBoard::kRegisterBlockS
 // Power save mode stops the display; so does a pixel clock of 0.
 void EmulatedBoard::LatchClockAndTiming() {
     pixelClockHz_ = PixelClockHz();
+    const std::uint64_t perAccess = std::uint64_t{kAccessNs} * pixelClockHz_;
+    pixelsPerAccess_ = perAccess / kNsPerSecond;
+    fractionPerAccess_ = perAccess % kNsPerSecond;
     const Timing timing = ReadTiming(regs_);
     frameLength_ = timing.horizontalTotal * timing.verticalTotal;
     displayedLength_ = timing.verticalDisplay * timing.horizontalTotal;
-}
-
-void EmulatedBoard::Tick() {
-    if ((regs_[hal::reg::kPowerSave / 4] & hal::reg::kPowerSaveMode) != 0) {
-        return;
-    }
-    clockFraction_ += std::uint64_t{kAccessNs} * pixelClockHz_;
-    const std::uint64_t pixels = clockFraction_ / kNsPerSecond;
-    clockFraction_ %= kNsPerSecond;
-    framePosition_ += pixels;
-    // Most accesses stay within the frame; dividing only when they do not
-    // keeps the frame-counted waits cheap to emulate.
-    if (framePosition_ >= frameLength_) {
-        frames_ += framePosition_ / frameLength_;
-        framePosition_ %= frameLength_;
-    }
-}
-
-// The lines after the vertical display period up to the vertical total.
-bool EmulatedBoard::InVerticalNonDisplay() const {
-    return framePosition_ >= displayedLength_;
 }
 
 } // namespace k7r::emu

@@ -2,6 +2,8 @@
 
 #include "hal/chip_registers.h"
 
+#include <vector>
+
 namespace k7r::emu {
 namespace {
 
@@ -28,12 +30,15 @@ struct Scan {
     std::uint32_t horizontalHalving, verticalHalving;
     std::int64_t start, line;
     std::int64_t memoryPixels;
+    // The start plus, at 90 and 180 degrees, the place in its word of the
+    // last pixel of a line: the same for every pixel of the picture.
+    std::int64_t origin;
 };
 
 Scan ReadScan(const EmulatedBoard& board) {
     const std::uint32_t settings = board.Peek32(hal::reg::kDisplaySettings);
     const std::uint32_t bpp = settings & hal::reg::kBitsPerPixelMask;
-    return {
+    Scan s{
         .bitsPerPixel = bpp,
         .swivel = (settings >> hal::reg::kSwivelShift) & 3,
         .panelWidth = (board.Peek32(hal::reg::kHorzDisplay) & 0x7F) * 8 + 8,
@@ -43,23 +48,48 @@ Scan ReadScan(const EmulatedBoard& board) {
         .start = std::int64_t{board.Peek32(hal::reg::kMainStart) & 0x1FFFF} * 32 / bpp,
         .line = std::int64_t{board.Peek32(hal::reg::kMainOffset) & 0x3FF} * 32 / bpp,
         .memoryPixels = std::int64_t{EmulatedBoard::kDisplayMemorySize} * 8 / bpp,
+        .origin = 0,
     };
+    const std::int64_t perWord = 32 / bpp;
+    const std::int64_t effectiveWidth = s.panelWidth >> s.horizontalHalving;
+    const std::int64_t effectiveHeight = s.panelHeight >> s.verticalHalving;
+    s.origin = s.start + (s.swivel == 1   ? (effectiveHeight - 1) % perWord
+                          : s.swivel == 2 ? (effectiveWidth - 1) % perWord
+                                          : 0);
+    return s;
 }
 
 std::int64_t PixelIndex(const Scan& s, std::int64_t ex, std::int64_t ey) {
-    const std::int64_t perWord = 32 / s.bitsPerPixel;
-    const std::int64_t effectiveWidth = s.panelWidth >> s.horizontalHalving;
-    const std::int64_t effectiveHeight = s.panelHeight >> s.verticalHalving;
     switch (s.swivel) {
     case 1:
-        return s.start + (effectiveHeight - 1) % perWord + ex * s.line - ey;
+        return s.origin + ex * s.line - ey;
     case 2:
-        return s.start + (effectiveWidth - 1) % perWord - ex - ey * s.line;
+        return s.origin - ex - ey * s.line;
     case 3:
-        return s.start - ex * s.line + ey;
+        return s.origin - ex * s.line + ey;
     default:
-        return s.start + ey * s.line + ex;
+        return s.origin + ey * s.line + ex;
     }
+}
+
+// The index of the pixel that the picture shows at (vx, vy), the panel
+// turned by the SwivelView angle.
+std::int64_t IndexAt(const Scan& s, std::int64_t vx, std::int64_t vy) {
+    std::int64_t nx = vx, ny = vy;
+    switch (s.swivel) {
+    case 1:
+        nx = vy, ny = s.panelHeight - 1 - vx;
+        break;
+    case 2:
+        nx = s.panelWidth - 1 - vx, ny = s.panelHeight - 1 - vy;
+        break;
+    case 3:
+        nx = s.panelWidth - 1 - vy, ny = vx;
+        break;
+    default:
+        break;
+    }
+    return PixelIndex(s, nx >> s.horizontalHalving, ny >> s.verticalHalving);
 }
 
 // Addresses wrap around display memory as the controller's counter does
@@ -72,8 +102,8 @@ std::uint32_t ReadPixel(std::span<const std::uint8_t> memory, const Scan& s, std
             index += s.memoryPixels;
         }
     }
-    const std::int64_t bit = index * s.bitsPerPixel;
-    const std::size_t byte = static_cast<std::size_t>(bit / 8);
+    const auto bit = static_cast<std::uint64_t>(index) * s.bitsPerPixel;
+    const auto byte = static_cast<std::size_t>(bit / 8);
     if (s.bitsPerPixel == 16) {
         return memory[byte] | std::uint32_t{memory[byte + 1]} << 8;
     }
@@ -124,27 +154,19 @@ Picture RenderPanel(const EmulatedBoard& board) {
     const Scan s = ReadScan(board);
     const bool colourPanel = (board.Peek32(hal::reg::kPanelType) & hal::reg::kColourPanel) != 0;
     const std::span<const std::uint8_t> memory = board.DisplayMemory();
+    // The index is a sum of a part that depends on the picture's column
+    // and one that depends on its row, whatever the angle: worked out once
+    // for each column and each row.
+    std::vector<std::int64_t> columns(picture.width);
+    for (std::uint32_t vx = 0; vx < picture.width; ++vx) {
+        columns[vx] = IndexAt(s, vx, 0) - IndexAt(s, 0, 0);
+    }
     std::uint8_t* out = picture.rgb.data();
-    for (std::int64_t vy = 0; vy < picture.height; ++vy) {
-        for (std::int64_t vx = 0; vx < picture.width; ++vx) {
-            std::int64_t nx = vx, ny = vy;
-            switch (s.swivel) {
-            case 1:
-                nx = vy, ny = s.panelHeight - 1 - vx;
-                break;
-            case 2:
-                nx = s.panelWidth - 1 - vx, ny = s.panelHeight - 1 - vy;
-                break;
-            case 3:
-                nx = s.panelWidth - 1 - vy, ny = vx;
-                break;
-            default:
-                break;
-            }
-            const std::int64_t index =
-                PixelIndex(s, nx >> s.horizontalHalving, ny >> s.verticalHalving);
+    for (std::uint32_t vy = 0; vy < picture.height; ++vy) {
+        const std::int64_t row = IndexAt(s, 0, vy);
+        for (const std::int64_t column : columns) {
             const std::uint32_t rgb =
-                PanelColour(board, s, ReadPixel(memory, s, index), colourPanel);
+                PanelColour(board, s, ReadPixel(memory, s, row + column), colourPanel);
             *out++ = static_cast<std::uint8_t>(rgb >> 16);
             *out++ = static_cast<std::uint8_t>(rgb >> 8);
             *out++ = static_cast<std::uint8_t>(rgb);

@@ -35,19 +35,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckCodec(file);
     std::string_view message;
     HAL_STRUCT record;
-    containers::FindRecordPrc(nullptr, file, true, message);
-    if (containers::FindRecordPrc(&record, file, false, message) != containers::kRecordFound) {
+    containers::FindRecordPrc(nullptr, containers::ImageSource(file), true, message);
+    if (containers::FindRecordPrc(&record, containers::ImageSource(file), false, message) !=
+        containers::kRecordFound) {
         return 0;
     }
     containers::ImageChange change;
-    if (containers::WriteRecordPrc(file, test::Writing(record), change, message) !=
-        containers::kRecordFound) {
+    if (containers::WriteRecordPrc(containers::ImageSource(file), test::Writing(record), change,
+                                   message) != containers::kRecordFound) {
         return 0;
     }
     const std::vector<std::uint8_t> saved = test::Changed(file, change);
     HAL_STRUCT again;
     if (saved.size() > size + containers::kGrowthRoom ||
-        containers::FindRecordPrc(&again, saved, false, message) != containers::kRecordFound ||
+        containers::FindRecordPrc(&again, containers::ImageSource(saved), false, message) !=
+            containers::kRecordFound ||
         std::memcmp(&again, &record, sizeof record) != 0) {
         std::abort();
     }

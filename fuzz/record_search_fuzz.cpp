@@ -4,12 +4,13 @@
 #include "config/default_records.h"
 #include "containers/config_image.h"
 #include "containers/container_kind.h"
+#include "tests/containers/container_builders.h"
 
 #include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::span<const std::uint8_t> input(data, size);
+    const k7r::containers::ImageSource input(std::span<const std::uint8_t>(data, size));
     k7r::config::WorkingConfig config(TemplateRecord);
     std::string_view message;
     if (k7r::containers::ReadConfigImage(input, config, message)) {
@@ -32,13 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         }
     } else {
-        const auto& rewrite = std::get<k7r::containers::ImageRewrite>(change);
-        std::size_t headSize = 0;
-        rewrite.writeHead([&](std::span<const std::uint8_t> piece) {
-            headSize += piece.size();
-            return true;
-        });
-        if (rewrite.resumeAt > size || headSize > rewrite.resumeAt + k7r::containers::kGrowthRoom) {
+        const std::vector<std::uint8_t> saved = k7r::test::Changed({data, size}, change);
+        if (saved.empty() || saved.size() > size + k7r::containers::kGrowthRoom) {
             std::abort();
         }
     }

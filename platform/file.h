@@ -66,9 +66,15 @@ class File {
     // a new file in its place since it was opened.
     bool IsNamedBy(const std::string& path) const;
 
-    // Writes bytes over the file's bytes at offset. When the system stops
-    // part way (a full disk, a file size limit), the bytes already written
-    // are put back first, so that the file holds all old or all new bytes.
+    // Reads the file's bytes from offset on into bytes until they are full;
+    // fewer only where the file ends.
+    Result<std::size_t> ReadAt(std::uint64_t offset, std::span<std::uint8_t> bytes) const;
+
+    // Writes bytes over the file's bytes at offset and flushes them to
+    // disk, so that a save is kept once it is reported. When the system
+    // stops part way (a full disk, a file size limit) or cannot flush, the
+    // old bytes are put back first, so that the file holds all old or all
+    // new bytes.
     Status ReplaceBytesAt(std::uint64_t offset, std::span<const std::uint8_t> bytes);
 
     // A C stream over the file, for libraries that read through stdio;

@@ -18,7 +18,7 @@ namespace k7r::platform {
 // the view is no longer intact: the caller drops what it read.
 class FileMapping {
   public:
-    static Result<FileMapping> MapReadOnly(File& file, std::uint64_t length);
+    static Result<FileMapping> MapReadOnly(const File& file, std::uint64_t length);
 
     FileMapping(FileMapping&& other) noexcept;
     FileMapping& operator=(FileMapping&& other) noexcept;
@@ -40,6 +40,11 @@ class FileMapping {
     // that guards the view, or -1.
     NativeHandle section_;
 };
+
+// Maps the pages of these bytes of a view in at once, as a scan's first
+// reads would one fault at a time: the scan then takes no faults (on a
+// virtual machine a fault may leave the guest). Advice only.
+void BringIn(std::span<const std::uint8_t> bytes);
 
 // Tells the system that a scan has gone past these bytes: where they lie in
 // a view of a file, their pages leave the program's resident memory (the

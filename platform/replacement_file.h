@@ -37,6 +37,10 @@ class ReplacementFile {
     ~ReplacementFile();
 
     Status Append(std::span<const std::uint8_t> bytes);
+    // Appends length bytes of source from offset on, without passing them
+    // through the program where the system can copy between files itself.
+    // Refuses with Refusal::ChangedWhileRead when source ends before them.
+    Status AppendCopy(const File& source, std::uint64_t offset, std::uint64_t length);
     Status TakeAttributes(const File& model, AttributeUse use);
     // After the last Append, which would change the times again.
     Status SetTimes(const FileTimes& times);

@@ -71,6 +71,24 @@ Status WriteAllAt(int fd, std::uint64_t offset, std::span<const std::uint8_t> by
 
 } // namespace
 
+Result<std::size_t> File::ReadAt(std::uint64_t offset, std::span<std::uint8_t> bytes) const {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got = Retrying([&] {
+            return ::pread(static_cast<int>(handle_), bytes.data() + done, bytes.size() - done,
+                           static_cast<off_t>(offset + done));
+        });
+        if (got < 0) {
+            return LastSystemError();
+        }
+        if (got == 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    return done;
+}
+
 FileTime CurrentTime() {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
@@ -202,16 +220,18 @@ bool File::IsNamedBy(const std::string& path) const {
 Status File::ReplaceBytesAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) {
     const int fd = static_cast<int>(handle_);
     std::vector<std::uint8_t> old(bytes.size());
-    const ssize_t got =
-        Retrying([&] { return ::pread(fd, old.data(), old.size(), static_cast<off_t>(offset)); });
-    if (got < 0) {
-        return LastSystemError();
+    const Result<std::size_t> got = ReadAt(offset, old);
+    if (!got) {
+        return got.error();
     }
-    if (static_cast<std::size_t>(got) != old.size()) {
+    if (*got != old.size()) {
         return SystemError{EIO};
     }
     std::size_t written = 0;
-    const Status status = WriteAllAt(fd, offset, bytes, written);
+    Status status = WriteAllAt(fd, offset, bytes, written);
+    if (status && ::fdatasync(fd) != 0) {
+        status = LastSystemError();
+    }
     if (!status) {
         std::size_t restored = 0;
         (void)WriteAllAt(fd, offset, std::span(old).first(written), restored);

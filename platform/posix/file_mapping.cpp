@@ -89,7 +89,7 @@ void Unguard(NativeHandle slot) {
 
 } // namespace
 
-Result<FileMapping> FileMapping::MapReadOnly(File& file, std::uint64_t length) {
+Result<FileMapping> FileMapping::MapReadOnly(const File& file, std::uint64_t length) {
     if (length > std::numeric_limits<std::size_t>::max()) {
         return SystemError{EFBIG};
     }
@@ -126,6 +126,15 @@ FileMapping::~FileMapping() {
 
 bool FileMapping::Intact() const {
     return section_ < 0 || !guardedViews[section_].damaged;
+}
+
+// Systems before Linux 5.14 refuse the advice; their scans fault.
+void BringIn(std::span<const std::uint8_t> bytes) {
+    const auto begin = reinterpret_cast<std::uintptr_t>(bytes.data()) & ~(pageSize - 1);
+    const std::uintptr_t end = reinterpret_cast<std::uintptr_t>(bytes.data()) + bytes.size();
+    if (begin < end) {
+        (void)::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_READ);
+    }
 }
 
 void ReleaseScanned(std::span<const std::uint8_t> bytes) {

@@ -4,9 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <vector>
 
 namespace k7r::platform {
 namespace {
@@ -75,6 +77,53 @@ Status ReplacementFile::Append(std::span<const std::uint8_t> bytes) {
             return LastSystemError();
         }
         bytes = bytes.subspan(static_cast<std::size_t>(put));
+    }
+    return Ok();
+}
+
+Status ReplacementFile::AppendCopy(const File& source, std::uint64_t offset, std::uint64_t length) {
+    const int from = static_cast<int>(source.handle());
+    const int to = static_cast<int>(file_->handle());
+    // In the kernel: the bytes never reach our memory, so they cost no page
+    // faults. File systems that cannot copy between these two files say so
+    // at once, and the copy goes through a buffer instead.
+    while (length > 0) {
+        auto at = static_cast<off_t>(offset);
+        const std::size_t chunk =
+            static_cast<std::size_t>(std::min<std::uint64_t>(length, 1u << 30));
+        const ssize_t copied = ::copy_file_range(from, &at, to, nullptr, chunk, 0);
+        if (copied < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            if (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP) {
+                break;
+            }
+            return LastSystemError();
+        }
+        if (copied == 0) {
+            return Refusal::ChangedWhileRead;
+        }
+        offset += static_cast<std::uint64_t>(copied);
+        length -= static_cast<std::uint64_t>(copied);
+    }
+    std::vector<std::uint8_t> buffer(
+        static_cast<std::size_t>(std::min<std::uint64_t>(length, 1u << 16)));
+    while (length > 0) {
+        const std::size_t chunk =
+            static_cast<std::size_t>(std::min<std::uint64_t>(length, buffer.size()));
+        const Result<std::size_t> got = source.ReadAt(offset, std::span(buffer).first(chunk));
+        if (!got) {
+            return got.error();
+        }
+        if (*got != chunk) {
+            return Refusal::ChangedWhileRead;
+        }
+        if (Status put = Append(std::span(buffer).first(chunk)); !put) {
+            return put;
+        }
+        offset += chunk;
+        length -= chunk;
     }
     return Ok();
 }

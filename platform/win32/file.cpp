@@ -62,7 +62,7 @@ Status WriteAllAt(HANDLE handle, std::uint64_t offset, std::span<const std::uint
 }
 
 // Reads bytes at offset until they are full or the file ends; how many.
-Result<std::size_t> ReadAt(HANDLE handle, std::uint64_t offset, std::span<std::uint8_t> bytes) {
+Result<std::size_t> ReadAllAt(HANDLE handle, std::uint64_t offset, std::span<std::uint8_t> bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
         OVERLAPPED position = At(offset + done);
@@ -218,9 +218,13 @@ bool File::IsNamedBy(const std::string& path) const {
            mine.nFileIndexLow == theirs.nFileIndexLow;
 }
 
+Result<std::size_t> File::ReadAt(std::uint64_t offset, std::span<std::uint8_t> bytes) const {
+    return ReadAllAt(AsHandle(handle_), offset, bytes);
+}
+
 Status File::ReplaceBytesAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) {
     std::vector<std::uint8_t> old(bytes.size());
-    const Result<std::size_t> got = ReadAt(AsHandle(handle_), offset, old);
+    const Result<std::size_t> got = ReadAt(offset, old);
     if (!got) {
         return got.error();
     }
@@ -228,7 +232,10 @@ Status File::ReplaceBytesAt(std::uint64_t offset, std::span<const std::uint8_t> 
         return SystemError{ERROR_HANDLE_EOF};
     }
     std::size_t written = 0;
-    const Status status = WriteAllAt(AsHandle(handle_), offset, bytes, written);
+    Status status = WriteAllAt(AsHandle(handle_), offset, bytes, written);
+    if (status && !::FlushFileBuffers(AsHandle(handle_))) {
+        status = LastSystemError();
+    }
     if (!status) {
         std::size_t restored = 0;
         (void)WriteAllAt(AsHandle(handle_), offset, std::span(old).first(written), restored);

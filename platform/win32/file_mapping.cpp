@@ -6,7 +6,7 @@
 
 namespace k7r::platform {
 
-Result<FileMapping> FileMapping::MapReadOnly(File& file, std::uint64_t length) {
+Result<FileMapping> FileMapping::MapReadOnly(const File& file, std::uint64_t length) {
     if (length > std::numeric_limits<std::size_t>::max()) {
         return SystemError{ERROR_FILE_TOO_LARGE};
     }
@@ -50,6 +50,11 @@ FileMapping::~FileMapping() {
 bool FileMapping::Intact() const {
     return true;
 }
+
+// Windows brings a view's pages in by clusters as they are first read, and
+// the call that would map them at once (PrefetchVirtualMemory) is missing
+// from some of its versions that the programs run on.
+void BringIn(std::span<const std::uint8_t>) {}
 
 // Unlocking pages that are not locked takes them out of the working set,
 // whatever memory they belong to; their content stays.

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace k7r::platform {
 namespace {
 
@@ -56,6 +59,27 @@ Status ReplacementFile::Append(std::span<const std::uint8_t> bytes) {
             return LastSystemError();
         }
         bytes = bytes.subspan(put);
+    }
+    return Ok();
+}
+
+Status ReplacementFile::AppendCopy(const File& source, std::uint64_t offset, std::uint64_t length) {
+    std::vector<std::uint8_t> buffer(
+        static_cast<std::size_t>(std::min<std::uint64_t>(length, 1u << 16)));
+    while (length > 0) {
+        const auto chunk = static_cast<std::size_t>(std::min<std::uint64_t>(length, buffer.size()));
+        const Result<std::size_t> got = source.ReadAt(offset, std::span(buffer).first(chunk));
+        if (!got) {
+            return got.error();
+        }
+        if (*got != chunk) {
+            return Refusal::ChangedWhileRead;
+        }
+        if (Status put = Append(std::span(buffer).first(chunk)); !put) {
+            return put;
+        }
+        offset += chunk;
+        length -= chunk;
     }
     return Ok();
 }

@@ -60,20 +60,41 @@ inline containers::MakeOutgoing Writing(const HAL_STRUCT& record) {
     return [record](const HAL_STRUCT&) { return record; };
 }
 
-// The file as a save's change leaves it.
-inline Bytes Changed(std::span<const std::uint8_t> file, const containers::ImageChange& change) {
+// The file as a save's change leaves it, reading the file again in pieces
+// of the given size; a copy from outside the file gives nothing.
+inline Bytes Changed(std::span<const std::uint8_t> file, const containers::ImageChange& change,
+                     std::size_t pieceSize = SIZE_MAX) {
     Bytes changed(file.begin(), file.end());
     if (const auto* patch = std::get_if<containers::RecordPatch>(&change)) {
         std::memcpy(changed.data() + patch->offset, &patch->record, sizeof patch->record);
         return changed;
     }
+    class Gather final : public containers::RewriteSink {
+      public:
+        Gather(Bytes& out, std::span<const std::uint8_t> from) : out_(out), from_(from) {}
+        bool Put(std::span<const std::uint8_t> bytes) override {
+            out_.insert(out_.end(), bytes.begin(), bytes.end());
+            return true;
+        }
+        bool Copy(std::uint64_t offset, std::uint64_t length) override {
+            if (offset > from_.size() || length > from_.size() - offset) {
+                return false;
+            }
+            const auto stretch = from_.subspan(offset, length);
+            out_.insert(out_.end(), stretch.begin(), stretch.end());
+            return true;
+        }
+
+      private:
+        Bytes& out_;
+        std::span<const std::uint8_t> from_;
+    };
     changed.clear();
-    const auto& rewrite = std::get<containers::ImageRewrite>(change);
-    rewrite.writeHead([&](std::span<const std::uint8_t> piece) {
-        changed.insert(changed.end(), piece.begin(), piece.end());
-        return true;
-    });
-    changed.insert(changed.end(), file.begin() + rewrite.resumeAt, file.end());
+    Gather gather(changed, file);
+    if (!std::get<containers::ImageRewrite>(change).write(containers::ImageSource(file, pieceSize),
+                                                          gather)) {
+        changed.clear();
+    }
     return changed;
 }
 

@@ -34,7 +34,7 @@ struct Saved {
 Saved Save(const Bytes& file, const HAL_STRUCT& record) {
     ImageChange change;
     std::string_view message;
-    const int result = WriteRecordPrc(file, Writing(record), change, message);
+    const int result = WriteRecordPrc(ImageSource(file), Writing(record), change, message);
     return {result, message, result == kRecordFound ? Changed(file, change) : file};
 }
 
@@ -94,7 +94,7 @@ TEST_F(PrcContainer, RewritesTheRecordInWhicheverSectionHoldsIt) {
         resources.insert(resources.begin() + layout.dataAt, {"data", 0, data.Build()});
         const Bytes file = PrcDatabase(layout.name, resources, layout.type);
         HAL_STRUCT found{};
-        ASSERT_EQ(FindRecordPrc(&found, file, true, message), kRecordFound);
+        ASSERT_EQ(FindRecordPrc(&found, ImageSource(file), true, message), kRecordFound);
         EXPECT_EQ(std::memcmp(&found, &oldRecord, sizeof found), 0);
 
         const Saved saved = Save(file, newRecord);
@@ -176,7 +176,7 @@ TEST_F(PrcContainer, RefusesWhatItCannotReadOrRewrite) {
         {"a resource outgrowing its limit", withData(big.Build()), kRecordFound, kPrcTooLarge},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(FindRecordPrc(nullptr, c.file, false, message), c.found) << c.what;
+        EXPECT_EQ(FindRecordPrc(nullptr, ImageSource(c.file), false, message), c.found) << c.what;
         const Saved saved = Save(c.file, newRecord);
         EXPECT_EQ(saved.result, c.found == kRecordFound ? kRecordRefused : c.found) << c.what;
         EXPECT_EQ(c.found == kRecordFound ? saved.message : message, c.message) << c.what;

@@ -3,6 +3,8 @@
 #include "config/record.h"
 #include "containers/messages.h"
 #include "containers/raw_container.h"
+#include "platform/file.h"
+#include "tests/containers/container_builders.h"
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -35,10 +37,95 @@ TEST(FindRecordRaw, FindsTheRecordAtEveryOffsetAmongNearMisses) {
         Bytes data = filler;
         std::memcpy(data.data() + offset, &ViewerRecord, sizeof ViewerRecord);
         std::string_view message;
-        std::size_t found = 0;
-        ASSERT_EQ(FindRecordRaw(nullptr, data, true, message, &found), kRecordFound) << offset;
+        std::uint64_t found = 0;
+        ASSERT_EQ(FindRecordRaw(nullptr, ImageSource(data), true, message, &found), kRecordFound)
+            << offset;
         EXPECT_EQ(found, offset);
     }
+}
+
+// Data read a piece at a time: wherever a piece ends inside the record,
+// the record is found, and so is a second one behind it; in memory at
+// every offset, in a file read through a small buffer at some. A file
+// shorter than one buffer is read whole.
+TEST(FindRecordRaw, FindsTheRecordWhereverAPieceEndCutsIt) {
+    constexpr std::size_t kPiece = 1000;
+    const std::string path = test::ScratchDirectory() + "/cut.exe";
+    auto find = [&](const Bytes& data, std::size_t pieceSize, bool alsoInFile) {
+        std::string_view message;
+        std::uint64_t found = 0;
+        const int result =
+            FindRecordRaw(nullptr, ImageSource(data, pieceSize), true, message, &found);
+        if (alsoInFile) {
+            test::WriteFileBytes(path, data);
+            const auto file = platform::File::Open(path, platform::FileAccess::Read);
+            std::uint64_t inFile = 0;
+            EXPECT_EQ(FindRecordRaw(nullptr, ImageSource(*file, data.size(), pieceSize), true,
+                                    message, &inFile),
+                      result);
+            EXPECT_EQ(inFile, found);
+        }
+        return std::pair(result, found);
+    };
+    for (std::size_t before = 1; before < HAL_RECORD_SIZE; ++before) {
+        const std::size_t offset = kPiece - before;
+        const bool alsoInFile = before % 61 == 1 || before == HAL_RECORD_SIZE - 1;
+        EXPECT_EQ(find(Image(3 * kPiece, {{ViewerRecord, offset}}), kPiece, alsoInFile),
+                  std::pair(kRecordFound, std::uint64_t{offset}))
+            << before;
+        EXPECT_EQ(find(Image(3 * kPiece, {{ViewerRecord, 10}, {ViewerRecord, offset + kPiece}}),
+                       kPiece, alsoInFile)
+                      .first,
+                  kRecordRefused)
+            << before;
+    }
+    for (const std::size_t pieceSize : {std::size_t{1}, std::size_t{7}, platform::kScanPieceSize}) {
+        EXPECT_EQ(find(Image(2000, {{ViewerRecord, 1000}}), pieceSize, true),
+                  std::pair(kRecordFound, std::uint64_t{1000}));
+    }
+}
+
+// The patch covers the record where it lies, however the pieces cut it,
+// and nothing else.
+TEST(WriteRecordRaw, PatchesTheRecordWhereverAPieceEndCutsIt) {
+    constexpr std::size_t kPiece = 1000;
+    const HAL_STRUCT written = test::ConfiguredRecord(14318180);
+    for (std::size_t before = 1; before < HAL_RECORD_SIZE; ++before) {
+        const std::size_t offset = kPiece - before;
+        ImageChange change;
+        std::string_view message;
+        ASSERT_EQ(WriteRecordRaw(ImageSource(Image(3 * kPiece, {{ViewerRecord, offset}}), kPiece),
+                                 test::Writing(written), change, message),
+                  kRecordFound)
+            << before;
+        EXPECT_EQ(test::Changed(Image(3 * kPiece, {{ViewerRecord, offset}}), change),
+                  Image(3 * kPiece, {{written, offset}}))
+            << before;
+    }
+}
+
+// A file too short for a record with a byte behind it holds none; one that
+// another program cut under the search is a failure to read, not a file
+// without a record.
+TEST(FindRecordRaw, TellsAShortFileFromOneCutWhileRead) {
+    const std::string path = test::ScratchDirectory() + "/short.exe";
+    const Bytes whole = Image(2000, {{ViewerRecord, 1000}});
+    for (const std::size_t size :
+         {std::size_t{0}, std::size_t{100}, std::size_t{HAL_RECORD_SIZE}}) {
+        test::WriteFileBytes(path, Bytes(whole.begin() + 1000, whole.begin() + 1000 + size));
+        const auto file = platform::File::Open(path, platform::FileAccess::Read);
+        const ImageSource source(*file, size, 64);
+        std::string_view message;
+        EXPECT_EQ(FindRecordRaw(nullptr, source, true, message), kNoRecord) << size;
+        EXPECT_FALSE(source.Failure()) << size;
+    }
+    test::WriteFileBytes(path, Bytes(whole.begin(), whole.begin() + 1200));
+    const auto file = platform::File::Open(path, platform::FileAccess::Read);
+    const ImageSource source(*file, whole.size(), 64);
+    std::string_view message;
+    EXPECT_EQ(FindRecordRaw(nullptr, source, true, message), kNoRecord);
+    ASSERT_TRUE(source.Failure());
+    EXPECT_EQ(source.Failure()->refusal, platform::Refusal::ChangedWhileRead);
 }
 
 TEST(FindRecordRaw, AnswersForEachKindOfCandidate) {
@@ -65,7 +152,7 @@ TEST(FindRecordRaw, AnswersForEachKindOfCandidate) {
         Bytes data;
         int result;
         std::string_view message = {};
-        std::size_t offset = 0;
+        std::uint64_t offset = 0;
     } cases[] = {
         {"no data", {}, kNoRecord, kNoConfigData},
         {"a record that is all the data", Image(size, {{good, 0}}), kNoRecord, kNoConfigData},
@@ -100,8 +187,9 @@ TEST(FindRecordRaw, AnswersForEachKindOfCandidate) {
     for (const auto& c : cases) {
         HAL_STRUCT found{};
         std::string_view message;
-        std::size_t offset = 0;
-        EXPECT_EQ(FindRecordRaw(&found, c.data, true, message, &offset), c.result) << c.what;
+        std::uint64_t offset = 0;
+        EXPECT_EQ(FindRecordRaw(&found, ImageSource(c.data), true, message, &offset), c.result)
+            << c.what;
         if (c.result == kRecordFound) {
             EXPECT_EQ(offset, c.offset) << c.what;
             EXPECT_EQ(std::memcmp(&found, c.data.data() + offset, sizeof found), 0) << c.what;

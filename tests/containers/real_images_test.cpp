@@ -21,9 +21,10 @@ using namespace test;
 
 std::size_t RecordOffset(const Bytes& image) {
     std::string_view message;
-    std::size_t offset = 0;
-    EXPECT_EQ(FindRecordRaw(nullptr, image, false, message, &offset), kRecordFound) << message;
-    return offset;
+    std::uint64_t offset = 0;
+    EXPECT_EQ(FindRecordRaw(nullptr, ImageSource(image), false, message, &offset), kRecordFound)
+        << message;
+    return static_cast<std::size_t>(offset);
 }
 
 // The image with the record at offset replaced.

@@ -23,7 +23,8 @@ struct Saved {
 Saved Save(std::string_view file, const HAL_STRUCT& record) {
     ImageChange change;
     std::string_view message;
-    const int result = WriteRecordSrec(BytesOf(file), Writing(record), change, message);
+    const int result =
+        WriteRecordSrec(ImageSource(BytesOf(file)), Writing(record), change, message);
     if (result != kRecordFound) {
         return {result, message, std::string(file)};
     }
@@ -31,7 +32,7 @@ Saved Save(std::string_view file, const HAL_STRUCT& record) {
 }
 
 int Find(std::string_view text, std::string_view& message, HAL_STRUCT* found = nullptr) {
-    return FindRecordSrec(found, BytesOf(text), true, message);
+    return FindRecordSrec(found, ImageSource(BytesOf(text)), true, message);
 }
 
 class SrecContainer : public ::testing::Test {
@@ -111,6 +112,62 @@ TEST_F(SrecContainer, WritesOneFormatKeepingOtherLinesCharacterForCharacter) {
         EXPECT_EQ(saved.result, kRecordFound) << file;
         EXPECT_EQ(saved.text, expected);
     }
+}
+
+// Text read a piece at a time: wherever a piece ends in the lines, the
+// record is found and saved as from the whole text, for a file in the
+// kind's own format and for one that it writes differently.
+TEST_F(SrecContainer, ReadsAndSavesAlikeWhereverAPieceEndCutsTheText) {
+    const std::string good = SrecText(payload);
+    std::string lowerCase = good;
+    for (char& c : lowerCase) {
+        c = c == 'S' ? c : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    for (const std::string& file : {good, lowerCase}) {
+        const std::string saved = SrecText(PayloadWith(newRecord));
+        for (std::size_t piece = 1; piece <= file.size(); ++piece) {
+            HAL_STRUCT found{};
+            ASSERT_EQ(FindRecordSrec(&found, ImageSource(BytesOf(file), piece), true, message),
+                      kRecordFound)
+                << piece;
+            EXPECT_EQ(std::memcmp(&found, &oldRecord, sizeof found), 0) << piece;
+            ImageChange change;
+            ASSERT_EQ(WriteRecordSrec(ImageSource(BytesOf(file), piece), Writing(newRecord), change,
+                                      message),
+                      kRecordFound)
+                << piece;
+            EXPECT_EQ(TextOf(Changed(BytesOf(file), change, piece)), saved) << piece;
+        }
+    }
+}
+
+// A file in the kind's own format changes only in the lines that hold the
+// record: a save writes those and copies the rest as it is.
+TEST_F(SrecContainer, WritesOnlyTheLinesThatHoldTheRecordOfAFileInItsOwnFormat) {
+    constexpr std::size_t kBefore = 200005; // 5 bytes into a line; the record takes 27 lines
+    const std::string file = SrecText(PayloadWith(oldRecord, kBefore, 100000), "\r\n");
+    ImageChange change;
+    ASSERT_EQ(WriteRecordSrec(ImageSource(BytesOf(file)), Writing(newRecord), change, message),
+              kRecordFound);
+    class Count final : public RewriteSink {
+      public:
+        bool Put(std::span<const std::uint8_t> bytes) override {
+            put += bytes.size();
+            return true;
+        }
+        bool Copy(std::uint64_t, std::uint64_t length) override {
+            copied += length;
+            return true;
+        }
+        std::uint64_t put = 0;
+        std::uint64_t copied = 0;
+    } count;
+    ASSERT_TRUE(std::get<ImageRewrite>(change).write(ImageSource(BytesOf(file)), count));
+    const std::size_t lineLength = SrecRecordLine('1', 0, Bytes(32)).size() + 2;
+    EXPECT_EQ(count.put, 27 * lineLength);
+    EXPECT_EQ(count.put + count.copied, file.size());
+    EXPECT_EQ(TextOf(Changed(BytesOf(file), change)),
+              SrecText(PayloadWith(newRecord, kBefore, 100000), "\r\n"));
 }
 
 // Whatever is not found is not saved either; a refused save leaves the

@@ -47,22 +47,22 @@ TEST_P(SrecFromObjcopy, SavesSoThatOtherToolsSeeOnlyTheRecordChange) {
     ASSERT_FALSE(file.empty());
 
     std::string_view message;
-    EXPECT_EQ(FindRecordSrec(nullptr, file, true, message), kRecordRefused);
+    EXPECT_EQ(FindRecordSrec(nullptr, ImageSource(file), true, message), kRecordRefused);
     EXPECT_EQ(message, messages::kNotConfigured);
     HAL_STRUCT stored{};
-    ASSERT_EQ(FindRecordSrec(&stored, file, false, message), kRecordFound);
+    ASSERT_EQ(FindRecordSrec(&stored, ImageSource(file), false, message), kRecordFound);
     EXPECT_EQ(stored.EndianMark, fixture.bigEndian ? 0x3412 : 0x1234);
 
     const HAL_STRUCT outgoing = OutgoingRecord(ConfiguredRecord(33000000), fixture.bigEndian);
     ImageChange change;
-    ASSERT_EQ(WriteRecordSrec(file, Writing(outgoing), change, message), kRecordFound);
+    ASSERT_EQ(WriteRecordSrec(ImageSource(file), Writing(outgoing), change, message), kRecordFound);
     const Bytes image = Changed(file, change);
     EXPECT_EQ(image.size(), file.size()) << "upper case, one line end throughout: same length";
     const std::string after = kWork + "saved-" + fixture.file;
     WriteFileBytes(after, image);
 
     HAL_STRUCT found{};
-    ASSERT_EQ(FindRecordSrec(&found, image, true, message), kRecordFound);
+    ASSERT_EQ(FindRecordSrec(&found, ImageSource(image), true, message), kRecordFound);
     EXPECT_EQ(std::memcmp(&found, &outgoing, sizeof found), 0);
 
     EXPECT_EQ(RunTool("srec_cat " + after + " -o /dev/null"), 0);
@@ -90,7 +90,7 @@ TEST(SrecFromObjcopy, ARecordThatEndsTheDataIsNotFound) {
     // The board program's only data is its record, so nothing follows it.
     const Bytes file = ReadFileBytes(kFixtures + "/m68k_board.s19");
     std::string_view message;
-    EXPECT_EQ(FindRecordSrec(nullptr, file, false, message), kNoRecord);
+    EXPECT_EQ(FindRecordSrec(nullptr, ImageSource(file), false, message), kNoRecord);
     EXPECT_EQ(message, messages::kNoConfigData);
 }
 

@@ -92,21 +92,28 @@ TEST(EmulatedBoard, DisplayMemoryLivesInTheWindowWhileMapped) {
 }
 
 // Memory stores bypass the bus; one into the window where the board has
-// nothing shows when the window is given back, before and after display
-// memory alike.
+// nothing shows as a bus error once the window is given back, before and
+// after display memory alike, and is gone from the next window.
 TEST(EmulatedBoard, StoresOutsideDisplayMemoryAreBusErrors) {
     for (const std::uint32_t offset : {0x100000u, 0x200000u + EmulatedBoard::kDisplayMemorySize}) {
         EmulatedBoard board;
-        const auto window = board.Locate(0);
+        auto window = board.Locate(0);
         ASSERT_TRUE(window.has_value());
         auto* bytes = reinterpret_cast<std::uint8_t*>(*window);
-        EXPECT_EQ(bytes[offset], 0xFF); // an open bus
-        bytes[0x200000] = 0;
-        bytes[0x200000 + EmulatedBoard::kDisplayMemorySize - 1] = 0;
-        bytes[offset] = 0;
+        EXPECT_EQ(bytes[offset], 0); // nothing decodes there
+        bytes[0x200000] = 0x11;
+        bytes[0x200000 + EmulatedBoard::kDisplayMemorySize - 1] = 0x22;
+        bytes[offset] = 0x5A;
         ASSERT_TRUE(board.Unmap(*window));
         ASSERT_EQ(board.BusErrors().size(), 1u);
         EXPECT_NE(board.BusErrors()[0].find("store outside display memory"), std::string::npos);
+        EXPECT_EQ(board.DisplayMemory()[0], 0x11);
+
+        window = board.Locate(0);
+        ASSERT_TRUE(window.has_value());
+        EXPECT_EQ(reinterpret_cast<std::uint8_t*>(*window)[offset], 0);
+        ASSERT_TRUE(board.Unmap(*window));
+        EXPECT_EQ(board.BusErrors().size(), 1u);
     }
 }
 

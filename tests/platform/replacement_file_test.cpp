@@ -52,6 +52,32 @@ TEST(ReplacementFile, TakesTheFilesPlaceOnlyOnceCommitted) {
 #endif
 }
 
+// Stretches of another file go in as they are; one that runs past that
+// file's end is refused.
+TEST(ReplacementFile, AppendsCopiesOfStretchesOfAnotherFile) {
+    const std::string dir = test::ScratchDirectory();
+    test::Bytes source(200000);
+    for (std::size_t i = 0; i < source.size(); ++i) {
+        source[i] = static_cast<std::uint8_t>(i % 251);
+    }
+    test::WriteFileBytes(dir + "/source.bin", source);
+    const File from = std::move(*File::Open(dir + "/source.bin", FileAccess::Read));
+    Result<ReplacementFile> replacement = ReplacementFile::Create(dir + "/target.bin");
+    ASSERT_TRUE(replacement);
+    ASSERT_TRUE(replacement->AppendCopy(from, 100000, 100000));
+    ASSERT_TRUE(replacement->Append(test::Bytes{7}));
+    ASSERT_TRUE(replacement->AppendCopy(from, 5, 3));
+    ASSERT_TRUE(replacement->Commit(std::nullopt));
+    test::Bytes expected(source.begin() + 100000, source.end());
+    expected.push_back(7);
+    expected.insert(expected.end(), source.begin() + 5, source.begin() + 8);
+    EXPECT_EQ(test::ReadFileBytes(dir + "/target.bin"), expected);
+
+    Result<ReplacementFile> past = ReplacementFile::Create(dir + "/target.bin");
+    ASSERT_TRUE(past);
+    EXPECT_EQ(past->AppendCopy(from, 199999, 2).error().refusal, Refusal::ChangedWhileRead);
+}
+
 #ifndef _WIN32
 // As writing through the link would have changed that file.
 TEST(ReplacementFile, ReplacesTheFileASymbolicLinkLeadsTo) {
