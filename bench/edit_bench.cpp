@@ -72,7 +72,7 @@ void ChangeSetting(benchmark::State& state) {
         const edit::EditResult result =
             edit::SetSettingText(session, setting.id, setting.values[turn ^= 1]);
         const edit::Diagnostics diagnostics = edit::Diagnose(session.config, session.panels);
-        if (!result.accepted) {
+        if (!result.accepted()) {
             state.SkipWithError(result.message.c_str());
             break;
         }

@@ -11,7 +11,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 namespace k7r::cfgui {
 
@@ -58,8 +57,6 @@ struct Application {
     // The utility is the active application.
     bool active = false;
     TooltipSettings tooltips;
-    // Files dropped on the main window, for Configure Multiple.
-    std::vector<std::string> droppedFiles;
     // What the Export Options dialog chose last.
     exporter::ExportOptions exportOptions;
     // The feature the Panel page edits (a setting id, 0 for none), kept

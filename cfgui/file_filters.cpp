@@ -45,10 +45,7 @@ std::span<const FileFilter> OpenFilters() {
 }
 
 std::vector<FileFilter> SaveAsFilters(std::string_view currentPath) {
-    const std::string_view name = FileNamePart(currentPath);
-    const std::size_t dot = name.rfind('.');
-    const std::string_view extension =
-        dot == std::string_view::npos ? std::string_view{} : name.substr(dot + 1);
+    const std::string_view extension = FileExtension(currentPath);
     std::vector<FileFilter> filters;
     for (const KindByExtension& kind : kSaveAsKinds) {
         if (platform::EqualsIgnoringCase(kind.extension, extension)) {

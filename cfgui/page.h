@@ -34,6 +34,9 @@ struct TextColour {
 inline constexpr TextColour kDarkBlue = {0, 0, 175};
 inline constexpr TextColour kDarkRed = {175, 0, 0};
 
+// The icon of a message box: a failure, or what was done.
+enum class MessageIcon { Exclamation, Information };
+
 // One tab page of the main window, alive from the tab's choice until another
 // tab is chosen. It reads and writes its controls through the View of its
 // PageContext only; the shell turns the toolkit's messages into these calls.

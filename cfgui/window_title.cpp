@@ -13,6 +13,12 @@ std::string_view FileNamePart(std::string_view path) {
     return separator == std::string_view::npos ? path : path.substr(separator + 1);
 }
 
+std::string_view FileExtension(std::string_view path) {
+    const std::string_view name = FileNamePart(path);
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string_view::npos ? std::string_view{} : name.substr(dot + 1);
+}
+
 std::string WindowTitle(std::string_view currentPath) {
     std::string title;
     if (!currentPath.empty()) {

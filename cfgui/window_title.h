@@ -17,5 +17,7 @@ std::string WindowTitle(std::string_view currentPath);
 
 // The file's name and extension without its directory.
 std::string_view FileNamePart(std::string_view path);
+// The name's extension without its dot; empty when it has none.
+std::string_view FileExtension(std::string_view path);
 
 } // namespace k7r::cfgui

@@ -1,9 +1,11 @@
-// panel FILE NAME [--def PATH] [-o OUT]: applies a predefined panel to the
-// configuration in FILE as the Panel page does, prints the report and the
-// diagnostics, and saves into FILE or OUT.
+// panel FILE NAME [--def PATH] [-o OUT] [--force]: applies a predefined
+// panel to the configuration in FILE as the Panel page does, prints the
+// report and the diagnostics, and saves into FILE or OUT unless the panel
+// brings new validation errors.
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/dispatch.h"
+#include "cli/new_errors.h"
 #include "cli/panel_list.h"
 #include "config/default_records.h"
 #include "edit/diagnostics.h"
@@ -67,8 +69,9 @@ int RunPanel(const Invocation& invocation) {
     if (!edit::OpenConfiguration(session, file, PrintToStderr())) {
         return kExitFailure;
     }
+    const std::vector<std::string> errorsBefore = ValidationErrorLines(session.config);
     const edit::EditResult applied = edit::ApplyPredefinedPanel(session, *index);
-    if (!applied.accepted) {
+    if (!applied.accepted()) {
         std::fputs(applied.message.c_str(), stderr);
         return kExitFailure;
     }
@@ -79,13 +82,19 @@ int RunPanel(const Invocation& invocation) {
         std::printf("%s\n", applied.message.c_str());
     }
     std::fputs(edit::Diagnose(session.config, list).text.c_str(), stdout);
+    const std::vector<std::string> added =
+        NewErrors(errorsBefore, ValidationErrorLines(session.config));
+    if (!added.empty() && !invocation.Has(kForceOption.name)) {
+        PrintNothingSaved("panel", added.size());
+        return kExitFailure;
+    }
     if (!containers::SaveConfigFile(file, outPath, session.config.Record, false, PrintToStderr())) {
         return kExitFailure;
     }
     return kExitSuccess;
 }
 
-constexpr Option kOptions[] = {kDef, kOutput};
+constexpr Option kOptions[] = {kDef, kOutput, kForceOption};
 
 } // namespace
 
@@ -99,7 +108,8 @@ constinit const Command kPanelCommand = {
     .details = "NAME is a panel's exact name or a unique beginning of it in any letter\n"
                "case, quoted when it holds blanks (\"panels\" lists them). Prints the\n"
                "panel and the file it comes from, the Panel page's report and the\n"
-               "diagnostics, and saves into FILE or into a copy OUT.\n",
+               "diagnostics, and saves into FILE or into a copy OUT; nothing is saved\n"
+               "when the panel brings new validation errors, unless --force is given.\n",
     .example = "panel firmware.elf \"QVGA TFT 320x240\" -o qvga.elf",
     .run = RunPanel,
 };

@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "cli/dispatch.h"
 #include "cli/json_output.h"
+#include "cli/new_errors.h"
 #include "cli/panel_list.h"
 #include "cli/setting_words.h"
 #include "config/default_records.h"
@@ -14,7 +15,6 @@
 #include "edit/setting_edit.h"
 #include "regs/field_names.h"
 #include "regs/field_values.h"
-#include "regs/validation.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -28,38 +28,10 @@ constexpr Option kOutput = {"--output", "-o", "OUT",
                             "save into OUT, a copy of FILE, and leave FILE as it is"};
 constexpr Option kPreserveAddresses = {"--preserve-addresses", "", "",
                                        "keep OUT's physical register and memory addresses"};
-constexpr Option kForce = {"--force", "", "", "save even when the changes bring new errors"};
-
 struct Assignment {
     std::string_view setting;
     std::string_view value;
 };
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
-}
-
-// The validation errors of `after` that `before` did not have (each line
-// counted as often as it occurs).
-std::vector<std::string> NewErrors(std::vector<std::string> before,
-                                   const std::vector<std::string>& after) {
-    std::vector<std::string> added;
-    for (const std::string& line : after) {
-        const auto known = std::ranges::find(before, line);
-        if (known != before.end()) {
-            before.erase(known);
-        } else {
-            added.push_back(line);
-        }
-    }
-    return added;
-}
 
 // What the run did, kept for text and JSON alike.
 struct SetReport {
@@ -83,7 +55,7 @@ bool Apply(edit::EditSession& session, const Assignment& assignment, SetReport& 
         return false;
     }
     const edit::EditResult result = edit::SetSettingText(session, setting.id, assignment.value);
-    if (!result.accepted) {
+    if (!result.accepted()) {
         report.refusal = result.message;
         if (!result.hint.empty()) {
             report.refusal += result.hint + '\n';
@@ -128,8 +100,7 @@ int RunSet(const Invocation& invocation) {
     if (!edit::OpenConfiguration(session, file, PrintToStderr())) {
         return kExitFailure;
     }
-    const std::vector<std::string> errorsBefore =
-        Lines(regs::ValidateErrors(session.config, edit::kDiagnosticsRoom));
+    const std::vector<std::string> errorsBefore = ValidationErrorLines(session.config);
     SetReport report;
     const bool accepted = std::ranges::all_of(
         *assignments, [&](const Assignment& a) { return Apply(session, a, report); });
@@ -147,9 +118,9 @@ int RunSet(const Invocation& invocation) {
         return kExitFailure;
     }
     const std::string diagnostics = edit::Diagnose(session.config, session.panels).text;
-    const std::vector<std::string> added = NewErrors(
-        errorsBefore, Lines(regs::ValidateErrors(session.config, edit::kDiagnosticsRoom)));
-    const bool save = added.empty() || invocation.Has(kForce.name);
+    const std::vector<std::string> added =
+        NewErrors(errorsBefore, ValidationErrorLines(session.config));
+    const bool save = added.empty() || invocation.Has(kForceOption.name);
     const bool saved = save && containers::SaveConfigFile(file, output, session.config.Record,
                                                           invocation.Has(kPreserveAddresses.name),
                                                           PrintToStderr());
@@ -166,10 +137,7 @@ int RunSet(const Invocation& invocation) {
         std::fputs(diagnostics.c_str(), stdout);
     }
     if (!save) {
-        const std::string count =
-            added.size() == 1 ? "a new error" : std::to_string(added.size()) + " new errors";
-        std::fprintf(stderr, "%.*s set: nothing saved: the changes bring %s (--force saves them)\n",
-                     static_cast<int>(kProgramName.size()), kProgramName.data(), count.c_str());
+        PrintNothingSaved("set", added.size());
         return kExitFailure;
     }
     if (!saved) {
@@ -182,7 +150,7 @@ int RunSet(const Invocation& invocation) {
     return kExitSuccess;
 }
 
-constexpr Option kOptions[] = {kOutput, kPreserveAddresses, kForce, kJsonOption};
+constexpr Option kOptions[] = {kOutput, kPreserveAddresses, kForceOption, kJsonOption};
 
 } // namespace
 

@@ -91,7 +91,7 @@ std::string AcceptedValues(const edit::EditSession& session, std::uint32_t id) {
     constexpr std::string_view kNoValue = "?";
     edit::EditSession scratch = session;
     const edit::EditResult result = edit::SetSettingText(scratch, id, kNoValue);
-    return result.accepted ? std::string() : result.hint;
+    return result.accepted() ? std::string() : result.hint;
 }
 
 } // namespace k7r::cli

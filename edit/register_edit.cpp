@@ -18,7 +18,7 @@ EditResult ModifyRegister(EditSession& session, int position, std::string_view t
         value = typed->whole;
     }
     if (!value) {
-        return Refusal("ERROR:Invalid value entered!", old, std::string(text));
+        return Refuse(Refusal::NotANumber, "ERROR:Invalid value entered!", old, std::string(text));
     }
     regs::WriteRegister(config, reg, *value, position);
     MarkManualValue(session, position, *value);

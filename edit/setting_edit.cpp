@@ -77,18 +77,19 @@ std::optional<std::uint32_t> ReadItem(EditSession& session, std::uint32_t id,
     return ReadWhole(text);
 }
 
+// Text that is none of the values a list, option or box offers.
 EditResult NotTyped(EditSession& session, std::uint32_t id, std::string_view text,
                     std::string hint) {
-    return Refusal(BadEntryMessage(text, id), regs::GetFieldValue(session.config, id),
-                   regs::FormatFieldValue(session.config, id), std::move(hint));
+    return Refuse(Refusal::NotInList, BadEntryMessage(text, id),
+                  regs::GetFieldValue(session.config, id),
+                  regs::FormatFieldValue(session.config, id), std::move(hint));
 }
 
-// A page rule refused the value it was handed; the refusal quotes what was
-// typed, as the page quotes its field's text.
+// A page rule refused the value it was handed, converted from the text (an
+// item, a pin, a number); the refusal quotes what was typed, as the page
+// quotes its field's text.
 EditResult QuoteTyped(EditResult result, std::uint32_t id, std::string_view text) {
-    const std::string unquoted = "\" is not a valid " + ShortName(id) + "!\n";
-    if (!result.accepted && result.message.starts_with("ERROR: \"") &&
-        result.message.ends_with(unquoted)) {
+    if (RefusesEntry(result.refusal)) {
         result.message = BadEntryMessage(text, id);
     }
     return result;
@@ -96,21 +97,24 @@ EditResult QuoteTyped(EditResult result, std::uint32_t id, std::string_view text
 
 std::optional<EditResult> RefuseUnchangeable(EditSession& session, std::uint32_t id) {
     const regs::FIELD_DESC& field = regs::kFieldTable[regs::FindField(id)];
+    Refusal why = Refusal::Computed;
     std::string reason;
     if (std::ranges::find(kComputedIds, id) != std::end(kComputedIds)) {
         reason = " is computed from other settings and cannot be set.\n";
     } else if (field.Attributes & regs::ffREADONLY) {
+        why = Refusal::ReadOnly;
         reason = " is read-only.\n";
     } else if (id == regs::kIdMainLineOffset &&
                regs::GetFieldValue(session.config, regs::kIdAutoStride) != 0) {
+        why = Refusal::Locked;
         reason = " follows the display width while Auto Stride is on.\n";
     } else {
         return RefuseWithoutEntry(session, id);
     }
     const std::uint32_t kept = regs::GetFieldValue(session.config, id);
-    return Refusal("ERROR: " + ShortName(id) + reason, kept,
-                   regs::FormatFieldValue(session.config, id),
-                   id == regs::kIdMainLineOffset ? "Switch Auto Stride (18) off first." : "");
+    return Refuse(why, "ERROR: " + ShortName(id) + reason, kept,
+                  regs::FormatFieldValue(session.config, id),
+                  id == regs::kIdMainLineOffset ? "Switch Auto Stride (18) off first." : "");
 }
 
 // A check box's state: 0 or 1, or the setting's list text for them.
@@ -156,11 +160,11 @@ EditResult SetPowerMask(EditSession& session, std::uint32_t id, std::string_view
     const std::uint32_t current = regs::GetFieldValue(session.config, id);
     const bool ownFamily = (id == regs::kIdGpoPowerMask) == PowerThroughGpo(session);
     if (!ownFamily && mask != current) {
-        return Refusal("ERROR: " + ShortName(id) +
-                           " is not used while the panel type switches "
-                           "panel power through " +
-                           (PowerThroughGpo(session) ? "a GPO pin" : "a GPIO pin") + ".\n",
-                       current, std::to_string(current));
+        return Refuse(Refusal::Locked,
+                      "ERROR: " + ShortName(id) +
+                          " is not used while the panel type switches panel power through " +
+                          (PowerThroughGpo(session) ? "a GPO pin" : "a GPIO pin") + ".\n",
+                      current, std::to_string(current));
     }
     if (!ownFamily || mask == 0u) {
         return ownFamily ? SetPanelPower(session, false) : Written(session, id, false);
@@ -207,7 +211,7 @@ ConvertedSetting ConvertedChoices(EditSession& session, std::uint32_t id) {
 // The page's outcome, told for the setting that was typed.
 EditResult AsTyped(EditSession& session, std::uint32_t id, std::string_view text,
                    EditResult result) {
-    if (!result.accepted) {
+    if (!result.accepted()) {
         return QuoteTyped(result, id, text);
     }
     result.value = regs::GetFieldValue(session.config, id);
@@ -323,8 +327,9 @@ EditResult SetRegisterSetting(EditSession& session, std::uint32_t id, std::strin
         value = (field.Attributes & regs::ffHEX) ? ReadHexField(WithoutHexPrefix(text))
                                                  : ReadWhole(text);
         if (!value || *value < min || *value > max) {
-            return Refusal(BadEntryMessage(text, id, min, max), regs::GetFieldValue(config, id),
-                           regs::FormatFieldValue(config, id));
+            return Refuse(value ? Refusal::OutOfRange : Refusal::NotANumber,
+                          BadEntryMessage(text, id, min, max), regs::GetFieldValue(config, id),
+                          regs::FormatFieldValue(config, id));
         }
     }
     const std::uint32_t oldType = regs::GetFieldValue(config, regs::kIdPanelType);
@@ -348,7 +353,8 @@ EditResult SetRegisterSetting(EditSession& session, std::uint32_t id, std::strin
 
 EditResult SetSettingText(EditSession& session, std::uint32_t id, std::string_view text) {
     if (regs::FindField(id) == regs::kFieldCount) {
-        return Refusal("ERROR: no setting has the id " + std::to_string(id) + ".\n", 0, "");
+        return Refuse(Refusal::UnknownSetting,
+                      "ERROR: no setting has the id " + std::to_string(id) + ".\n", 0, "");
     }
     if (id != regs::kIdPanelType) {
         if (std::optional<EditResult> refused = RefuseUnchangeable(session, id)) {

@@ -1,8 +1,9 @@
 #!/bin/sh
 # The main job: set up, build the native and the Windows programs, show the
-# configuration record carried by a freshly built program image, and show a
-# picture with the viewer on the emulated board. The Windows programs run
-# from the Windows build this host can run (see windows-suites.sh).
+# configuration record carried by a freshly built program image, show a
+# picture with the viewer on the emulated board, and picture every tab and
+# dialog of the utility's window. The Windows programs run from the Windows
+# build this host can run (see windows-suites.sh).
 set -eu
 cd "$(dirname "$0")/.."
 scripts/as-root.sh scripts/setup.sh
@@ -35,6 +36,7 @@ cp build/native/tests/images/carrier.exe "$demo/carrier.exe"
 xvfb-run -a -s "-screen 0 1280x1024x24" scripts/screenshot-window.sh "$demo/58c22cfg.png" \
     "carrier.exe - K7R58C22 Configuration Utility" \
     scripts/gui-run.sh "$arch" "$windows/cfgui/58C22CFG.EXE" "$(pwd)/$demo/carrier.exe"
+scripts/screenshots.sh "$arch"
 echo
 echo "Panel pictures: $demo/panel.png (native), $demo/panel-windows.png ($arch Windows build, $windows)"
 echo "The configuration utility ($arch Windows build) with $demo/carrier.exe open: $demo/58c22cfg.png"

@@ -63,7 +63,7 @@ install_missing \
     clang-14 libclang-rt-14-dev \
     gcc-m68k-linux-gnu binutils-m68k-linux-gnu \
     nsis lintian unzip man-db \
-    srecord imagemagick tmux python3 chromium
+    srecord imagemagick tmux python3 chromium gcovr
 
 # 32-bit Wine, for testing the 32-bit build, only where the kernel runs
 # 32-bit code: elsewhere it could not start, and the 64-bit build is tested

@@ -12,8 +12,6 @@ namespace k7r::cfgui {
 
 class View;
 
-enum class MessageIcon { Exclamation, Information };
-
 // What the Configure Multiple dialog needs from the window system.
 struct ConfigureMultipleServices {
     // The letters of the drives present, in drive order.

@@ -96,7 +96,7 @@ void ModifyRegisterDialog::OnControl(View& view, int control, ControlEvent event
 std::optional<DialogRefusal> ModifyRegisterDialog::Accept(View& view) {
     const edit::EditResult result = edit::ModifyRegister(
         session_, position_, view.Text(IDC_MODIFY_REGISTER_VALUE), session_.registerMarks.base);
-    if (!result.accepted) {
+    if (!result.accepted()) {
         return DialogRefusal{result.message, IDC_MODIFY_REGISTER_VALUE};
     }
     return std::nullopt;

@@ -58,7 +58,7 @@ constexpr int kLastPwmControl = IDC_DUTY_CYCLE_SLIDER;
 constexpr int kDutyCycleDigits = 4;
 constexpr unsigned kDutyCycleStep = 1;
 
-constexpr std::array<HelpRow, 18> kRows = {{
+constexpr std::array<HelpRow, 19> kRows = {{
     {regs::kIdClkI, IDC_CLKI_TIMING, 0, {}},
     {0, IDC_CLKI_ACTUAL, 0,
      "This field indicates the effective frequency of CLKI. If the clock chip is being used to "
@@ -71,6 +71,7 @@ constexpr std::array<HelpRow, 18> kRows = {{
      "different than the specified frequency."},
     {regs::kIdPclkSource, IDC_PCLK_SOURCE, 0, {}},
     {regs::kIdPclkDivideRaw, IDC_PCLK_DIVIDE, 0, {}},
+    {regs::kIdAutoPclkDivide, IDC_PCLK_DIVIDE, 0, {}},
     {regs::kIdPixelClock, IDC_PCLK_TIMING, 0, {}},
     {regs::kIdBclkSource, IDC_BCLK_SOURCE, 0, {}},
     {regs::kIdBclkDivideList, IDC_BCLK_DIVIDE, 0, {}},
@@ -97,6 +98,7 @@ class ClocksPage : public Page {
         config::WorkingConfig& config = context_.Config();
         for (const SettingControl& clock : kInputClocks) {
             FillList(clock);
+            AddInputClockItem(clock);
         }
         for (const SettingControl& list : kIndexLists) {
             FillList(list);
@@ -173,22 +175,34 @@ class ClocksPage : public Page {
         }
     }
 
-    // The input clock's frequency is an item of its list, added when the
-    // list has none like it, and selected.
+    std::string InputClockText(const SettingControl& clock) {
+        return edit::FormatMhz(regs::GetFieldValue(context_.Config(), clock.setting));
+    }
+
+    // The item that shows the input clock's frequency; -1 when none does.
+    int InputClockItem(const SettingControl& clock) {
+        View& view = context_.Controls();
+        const std::string shown = InputClockText(clock);
+        for (int item = 0; item < view.ItemCount(clock.control); ++item) {
+            if (view.ItemText(clock.control, item) == shown) {
+                return item;
+            }
+        }
+        return -1;
+    }
+
+    // A frequency that is no list text becomes an item when the page opens;
+    // one typed later stays the field's text only.
+    void AddInputClockItem(const SettingControl& clock) {
+        if (InputClockItem(clock) < 0) {
+            context_.Controls().AddItem(clock.control, InputClockText(clock));
+        }
+    }
+
     void SelectInputClock(const SettingControl& clock) {
         View& view = context_.Controls();
-        const std::string shown =
-            edit::FormatMhz(regs::GetFieldValue(context_.Config(), clock.setting));
-        int item = 0;
-        while (item < view.ItemCount(clock.control) &&
-               view.ItemText(clock.control, item) != shown) {
-            ++item;
-        }
-        if (item == view.ItemCount(clock.control)) {
-            view.AddItem(clock.control, shown);
-        }
-        view.Select(clock.control, item);
-        view.SetText(clock.control, shown);
+        view.Select(clock.control, InputClockItem(clock));
+        view.SetText(clock.control, InputClockText(clock));
     }
 
     // The item a divide or source list shows for its settings; -1 for
@@ -262,7 +276,7 @@ class ClocksPage : public Page {
         const edit::EditResult result =
             edit::EnterInputClock(context_.Session(), clock.setting, text);
         ShowFieldEntry(context_, clock.control, result);
-        if (result.accepted) {
+        if (result.accepted()) {
             SelectInputClock(clock);
             ShowFrequencies();
         }
@@ -315,7 +329,7 @@ class ClocksPage : public Page {
         const edit::EditResult result =
             edit::LeaveDutyCycle(context_.Session(), context_.Controls().Text(IDC_DUTY_CYCLE));
         ShowFieldEntry(context_, IDC_DUTY_CYCLE, result);
-        if (result.accepted) {
+        if (result.accepted()) {
             ShowDutyCycle();
         }
     }

@@ -1,24 +1,20 @@
 #include "cfgui/pages/page_edits.h"
 
-#include "cfgui/application.h"
 #include "cfgui/page_context.h"
 #include "cfgui/view.h"
-#include "edit/bad_entry.h"
 
 namespace k7r::cfgui {
 
 void ReportChange(PageContext& context, int control, const edit::EditResult& result) {
-    if (result.accepted && (result.changed || !result.message.empty())) {
+    if (result.accepted() && (result.changed || !result.message.empty())) {
         context.ReportStatus(control, kReportRemember, result.message);
     }
 }
 
 void ShowFieldEntry(PageContext& context, int control, const edit::EditResult& result) {
     View& view = context.Controls();
-    if (!result.accepted) {
-        const std::uint32_t setting =
-            regs::FindFieldByControl(context.App().bindings, static_cast<std::uint32_t>(control));
-        if (result.message == edit::BadEntryMessage(view.Text(control), setting)) {
+    if (!result.accepted()) {
+        if (edit::RefusesEntry(result.refusal)) {
             context.ReportBadEntry(control);
         } else {
             context.ReportStatus(control, kReportError, result.message);
@@ -32,7 +28,7 @@ void ShowFieldEntry(PageContext& context, int control, const edit::EditResult& r
 }
 
 bool ShowChoice(PageContext& context, int control, const edit::EditResult& result) {
-    if (!result.accepted) {
+    if (!result.accepted()) {
         context.ReportStatus(control, kReportError, result.message);
         return false;
     }

@@ -15,7 +15,7 @@ void ReportChange(PageContext& context, int control, const edit::EditResult& res
 
 // An entry typed into a field and left: a refused one goes to ReportBadEntry
 // (the field keeps the focus and the lock until it is fixed) when the core
-// refused the text itself, else the core's reason is reported as an error
+// refused the entry itself, else the core's reason is reported as an error
 // and the field shows the setting again. An accepted one is shown as the
 // core wrote it back, its lock released, the change reported.
 void ShowFieldEntry(PageContext& context, int control, const edit::EditResult& result);

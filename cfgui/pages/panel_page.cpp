@@ -364,7 +364,7 @@ void PanelPage::LeaveNumber() {
     }
     const edit::EditResult result =
         edit::LeaveFeatureNumber(Session(), feature->id, Controls().Text(IDC_FEATURE_NUMBER));
-    if (!result.accepted) {
+    if (!result.accepted()) {
         context_.ReportBadEntry(IDC_FEATURE_NUMBER, result);
         return;
     }
@@ -401,7 +401,7 @@ void PanelPage::ChooseListItem() {
     const edit::EditResult result = edit::ChooseFeatureItem(
         Session(), feature->id,
         selected >= 0 ? std::optional(static_cast<std::uint32_t>(selected)) : std::nullopt);
-    if (!result.accepted) {
+    if (!result.accepted()) {
         context_.ReportBadEntry(IDC_FEATURE_LIST_BOX, result);
         const bool listed =
             result.value < static_cast<std::uint32_t>(view.ItemCount(IDC_FEATURE_LIST_BOX));
@@ -422,7 +422,7 @@ void PanelPage::LeaveDropDown() {
     const edit::EditResult result = edit::LeaveFeatureDropDown(
         Session(), feature->id, MilliFieldText(Controls(), IDC_FEATURE_DROP_DOWN));
     ShowDropDownText(result.shown);
-    if (!result.accepted) {
+    if (!result.accepted()) {
         context_.ReportStatus(IDC_FEATURE_DROP_DOWN, kReportError, result.message);
         return;
     }
@@ -466,7 +466,7 @@ void PanelPage::ChoosePredefinedPanel() {
     }
     const edit::EditResult result =
         edit::ApplyPredefinedPanel(Session(), static_cast<std::size_t>(item));
-    if (!result.accepted) {
+    if (!result.accepted()) {
         context_.ReportStatus(IDC_PREDEFINED_PANELS, kReportError, result.message);
         return;
     }
@@ -480,7 +480,7 @@ void PanelPage::ChoosePredefinedPanel() {
 }
 
 void PanelPage::Changed(int control, const edit::EditResult& result) {
-    if (result.accepted && (result.changed || !result.message.empty())) {
+    if (result.accepted() && (result.changed || !result.message.empty())) {
         RewriteFeatureLines();
         ShowFrameRate();
         SelectPredefinedPanel();

@@ -21,10 +21,6 @@ struct ConfigureState {
     std::optional<ConfigureMultipleDialog> logic{};
 };
 
-UINT IconStyle(MessageIcon icon) {
-    return icon == MessageIcon::Information ? MB_ICONINFORMATION : MB_ICONEXCLAMATION;
-}
-
 // Lets the dialog repaint its progress and answer the system between two
 // files. Its controls are disabled meanwhile and it ignores requests to
 // close, so nothing the user does here can start or end anything.

@@ -1,8 +1,6 @@
 #include "cfgui/win32/main_window.h"
 
 #include "cfgui/chip_text.h"
-#include "cfgui/document.h"
-#include "cfgui/file_filters.h"
 #include "cfgui/menu_state.h"
 #include "cfgui/page.h"
 #include "cfgui/resource.h"
@@ -18,14 +16,11 @@
 #include "cfgui/win32/message_box.h"
 #include "cfgui/win32/modal_dialog_runner.h"
 #include "cfgui/win32/win32_text.h"
-#include "cfgui/window_title.h"
 #include "edit/test_pattern.h"
 #include "platform/directory.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
-
-#include <utility>
 
 namespace k7r::cfgui::win32 {
 namespace {
@@ -102,7 +97,8 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 }
 
 MainWindow::MainWindow(Application& app, PageTable pages, exporter::PreviewLauncher& launcher)
-    : app_(app), pages_(pages), launcher_(launcher), reporter_(app, *this), diagrams_(app) {
+    : app_(app), pages_(pages), launcher_(launcher), reporter_(app, *this),
+      commands_(app, reporter_, *this), diagrams_(app) {
     GatherHelp(app_, pages_);
 }
 
@@ -210,19 +206,19 @@ void MainWindow::OnCommand(int id) {
     }
     switch (id) {
     case IDM_FILE_OPEN:
-        OnOpen();
+        commands_.Open();
         break;
     case IDM_FILE_SAVE:
-        OnSave();
+        commands_.Save();
         break;
     case IDM_FILE_SAVE_AS:
-        OnSaveAs();
+        commands_.SaveAs();
         break;
     case IDM_FILE_CONFIGURE_MULTIPLE:
-        OnConfigureMultiple();
+        commands_.ConfigureMultiple();
         break;
     case IDM_FILE_EXPORT:
-        OnExport();
+        commands_.Export();
         break;
     case IDM_FILE_EXIT:
         SendMessageA(window_, WM_CLOSE, 0, 0);
@@ -290,8 +286,7 @@ void MainWindow::OnInitMenuPopup(HMENU) {
 }
 
 void MainWindow::OnDropFiles(HDROP drop) {
-    app_.droppedFiles = TakeDroppedFiles(drop);
-    OnConfigureMultiple();
+    commands_.DropFiles(TakeDroppedFiles(drop));
 }
 
 INT_PTR MainWindow::OnPaneColour(HDC dc) {
@@ -322,70 +317,8 @@ void MainWindow::OnDestroy() {
     PostQuitMessage(0);
 }
 
-void MainWindow::OnOpen() {
-    const std::optional<std::string> path =
-        FileDialog(window_, app_.currentPath, "Open", OpenFilters(), "exe",
-                   kDialogOpen | kKeepInitialName | kMustExist);
-    if (path) {
-        OpenFile(*path);
-    }
-}
-
 bool MainWindow::OpenFile(const std::string& path) {
-    if (!CommitField() ||
-        !OpenDocument(app_, path, [this](const std::string& text) { ShowFailure(text); })) {
-        return false;
-    }
-    RefreshTitle();
-    KeepLiveTimer(); // the new record is not live
-    OpenTabPage(static_cast<int>(SendMessageA(TabControl(), TCM_GETCURSEL, 0, 0)));
-    Refresh();
-    return true;
-}
-
-void MainWindow::OnSave() {
-    if (!CommitField()) {
-        return;
-    }
-    const std::string path = app_.currentPath;
-    if (SaveDocument(app_, [this](const std::string& text) { ShowFailure(text); })) {
-        ShowMessage(window_, MB_ICONINFORMATION | MB_OK, SavedMessage(path));
-    } else {
-        RefreshTitle();
-    }
-}
-
-void MainWindow::OnSaveAs() {
-    const std::string_view name = FileNamePart(app_.currentPath);
-    const std::size_t dot = name.rfind('.');
-    const std::string extension(dot == std::string_view::npos ? "" : name.substr(dot + 1));
-    const std::vector<FileFilter> filters = SaveAsFilters(app_.currentPath);
-    const std::optional<std::string> target = FileDialog(
-        window_, app_.currentPath, "Save As", filters,
-        extension.empty() ? nullptr : extension.c_str(), kKeepInitialName | kAskOverwrite);
-    if (!target || !CommitField()) {
-        return;
-    }
-    if (SaveDocumentAs(app_, *target, [this](const std::string& text) { ShowFailure(text); })) {
-        RefreshTitle();
-        ShowMessage(window_, MB_ICONINFORMATION | MB_OK, SavedMessage(*target));
-    }
-}
-
-void MainWindow::OnConfigureMultiple() {
-    const std::vector<std::string> dropped = std::exchange(app_.droppedFiles, {});
-    if (CommitField()) {
-        RunConfigureMultiple(window_, app_.session.config.Record, dropped);
-    }
-}
-
-void MainWindow::OnExport() {
-    if (!CommitField()) {
-        return;
-    }
-    ExportServices services{app_, launcher_, platform::TemporaryDirectory(),
-                            [this](const std::string& text) { ShowFailure(text); }};
-    RunExportDialogs(window_, services);
+    return commands_.OpenFile(path);
 }
 
 void MainWindow::OnToggleTooltips() {
@@ -426,12 +359,36 @@ bool MainWindow::CommitField() {
     return app_.diagnostics.lock == 0;
 }
 
-void MainWindow::RefreshTitle() {
-    SetWindowTextA(window_, WindowTitle(app_.currentPath).c_str());
+std::optional<std::string> MainWindow::ChooseFile(const FileChoice& choice) {
+    const unsigned flags =
+        kKeepInitialName | (choice.open ? kDialogOpen | kMustExist : kAskOverwrite);
+    return FileDialog(window_, choice.initialName, choice.title.c_str(), choice.filters,
+                      choice.defaultExtension.empty() ? nullptr : choice.defaultExtension.c_str(),
+                      flags);
 }
 
-void MainWindow::ShowFailure(const std::string& text) {
-    ShowMessage(window_, MB_ICONEXCLAMATION | MB_OK, text);
+void MainWindow::ShowMessage(MessageIcon icon, const std::string& text) {
+    win32::ShowMessage(window_, IconStyle(icon) | MB_OK, text);
+}
+
+void MainWindow::SetTitle(const std::string& title) {
+    SetWindowTextA(window_, title.c_str());
+}
+
+void MainWindow::ShowNewConfiguration() {
+    KeepLiveTimer(); // the new record is not live
+    OpenTabPage(static_cast<int>(SendMessageA(TabControl(), TCM_GETCURSEL, 0, 0)));
+}
+
+void MainWindow::RunConfigureMultiple(const std::vector<std::string>& selected) {
+    win32::RunConfigureMultiple(window_, app_.session.config.Record, selected);
+}
+
+void MainWindow::RunExport() {
+    ExportServices services{
+        app_, launcher_, platform::TemporaryDirectory(),
+        [this](const std::string& text) { ShowMessage(MessageIcon::Exclamation, text); }};
+    RunExportDialogs(window_, services);
 }
 
 void MainWindow::Refresh() {

@@ -4,6 +4,8 @@
 #include "cfgui/diagnostics_reporter.h"
 #include "cfgui/pages/page_registry.h"
 #include "cfgui/resource.h"
+#include "cfgui/shell_commands.h"
+#include "cfgui/shell_view.h"
 #include "cfgui/win32/diagrams_window.h"
 #include "cfgui/win32/page_host.h"
 #include "cfgui/win32/tooltips.h"
@@ -12,7 +14,9 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace k7r::cfgui::win32 {
 
@@ -20,10 +24,10 @@ namespace k7r::cfgui::win32 {
 inline constexpr const char* kMainWindowClass = "58C22CFG";
 bool RegisterMainWindowClass(HINSTANCE instance);
 
-// The main window: tab control, diagnostics pane, menu, tooltips, file
-// commands, the open page and the live timer. Previews are opened through
-// the launcher.
-class MainWindow : private DiagnosticsPane, private PageServices {
+// The main window: tab control, diagnostics pane, menu, tooltips, the open
+// page and the live timer; it binds the file commands to the menu, dropped
+// files and the system's dialogs. Previews are opened through the launcher.
+class MainWindow : private DiagnosticsPane, private PageServices, private ShellView {
   public:
     MainWindow(Application& app, PageTable pages, exporter::PreviewLauncher& launcher);
     ~MainWindow() override;
@@ -63,25 +67,23 @@ class MainWindow : private DiagnosticsPane, private PageServices {
     void OnClose();
     void OnDestroy();
 
-    void OnOpen();
-    void OnSave();
-    void OnSaveAs();
-    // With the files dropped on the main window, if any.
-    void OnConfigureMultiple();
-    void OnExport();
     void OnToggleTooltips();
     void OnDelay(std::size_t index);
     void OnWeb();
 
     void OpenTabPage(int index);
     void CloseTabPage();
-    // Moves the focus to the tab control so that the field being edited is
-    // committed; false when that left an invalid entry pending.
-    bool CommitField();
-    void RefreshTitle();
-    void ShowFailure(const std::string& text);
     void Refresh();
     bool EnterKey(HWND focus);
+
+    // ShellView. The focus moves to the tab control to commit the field.
+    bool CommitField() override;
+    std::optional<std::string> ChooseFile(const FileChoice& choice) override;
+    void ShowMessage(MessageIcon icon, const std::string& text) override;
+    void SetTitle(const std::string& title) override;
+    void ShowNewConfiguration() override;
+    void RunConfigureMultiple(const std::vector<std::string>& selected) override;
+    void RunExport() override;
 
     // DiagnosticsPane.
     void ShowText(const std::string& text) override;
@@ -97,6 +99,7 @@ class MainWindow : private DiagnosticsPane, private PageServices {
     PageTable pages_;
     exporter::PreviewLauncher& launcher_;
     DiagnosticsReporter reporter_;
+    ShellCommands commands_;
     HWND window_ = nullptr;
     Tooltips tooltips_;
     std::unique_ptr<PageHost> page_;

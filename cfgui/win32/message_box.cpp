@@ -22,6 +22,10 @@ LRESULT CALLBACK CentringHook(int code, WPARAM wParam, LPARAM lParam) {
 
 } // namespace
 
+UINT IconStyle(MessageIcon icon) {
+    return icon == MessageIcon::Information ? MB_ICONINFORMATION : MB_ICONEXCLAMATION;
+}
+
 void CentreOver(HWND window, HWND parent) {
     RECT own;
     RECT around;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cfgui/page.h"
+
 #include <windows.h>
 
 #include <string>
@@ -13,6 +15,9 @@ inline constexpr const char* kMessageTitle = "58C22CFG";
 // when there is one, else over `owner`. Returns the button pressed. The text
 // is shown literally.
 int ShowMessage(HWND owner, UINT style, const std::string& text);
+
+// The message box style of the icon.
+UINT IconStyle(MessageIcon icon);
 
 // Moves the window so that its centre is the parent's, as far as the
 // screen allows.

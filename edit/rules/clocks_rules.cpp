@@ -28,8 +28,9 @@ EditResult EnterInputClock(EditSession& session, std::uint32_t id, std::string_v
     const std::optional<MilliValue> mhz = ReadMilliText(text);
     if (!mhz || mhz->milli < kInputClockMinKhz || mhz->milli > kInputClockMaxKhz) {
         const std::uint32_t kept = regs::GetFieldValue(session.config, id);
-        return Refusal(BadEntryMessage(text, id), kept, FormatMhz(kept),
-                       "A frequency in MHz from 0.391 to 120.000, such as 25.175.");
+        return Refuse(mhz ? Refusal::OutOfRange : Refusal::NotANumber, BadEntryMessage(text, id),
+                      kept, FormatMhz(kept),
+                      "A frequency in MHz from 0.391 to 120.000, such as 25.175.");
     }
     const auto hz = static_cast<std::uint32_t>(mhz->milli * 1000);
     EditResult result = AfterChange(session, id, regs::SetFieldValue(session.config, id, hz));

@@ -14,9 +14,10 @@
 
 namespace k7r::edit {
 
-EditResult Refusal(std::string message, std::uint32_t value, std::string shown, std::string hint) {
+EditResult Refuse(Refusal why, std::string message, std::uint32_t value, std::string shown,
+                  std::string hint) {
     EditResult result;
-    result.accepted = false;
+    result.refusal = why;
     result.value = value;
     result.shown = std::move(shown);
     result.message = std::move(message);
@@ -50,9 +51,9 @@ std::optional<EditResult> RefuseUnlisted(EditSession& session, std::uint32_t id,
     if (regs::GetFieldListText(session.config, id, item)) {
         return std::nullopt;
     }
-    return Refusal(BadEntryMessage(std::to_string(item), id),
-                   regs::GetFieldValue(session.config, id),
-                   regs::FormatFieldValue(session.config, id), ListHint(session, id));
+    return Refuse(Refusal::NotInList, BadEntryMessage(std::to_string(item), id),
+                  regs::GetFieldValue(session.config, id),
+                  regs::FormatFieldValue(session.config, id), ListHint(session, id));
 }
 
 std::optional<EditResult> ReadClampedNumber(EditSession& session, std::uint32_t id,
@@ -62,10 +63,10 @@ std::optional<EditResult> ReadClampedNumber(EditSession& session, std::uint32_t 
     const std::uint32_t max = regs::GetFieldMax(config, id);
     const std::optional<MilliValue> typed = ReadMilliText(text);
     if (!typed) {
-        return Refusal(BadEntryMessage(text, id), regs::GetFieldValue(config, id),
-                       regs::FormatFieldValue(config, id),
-                       "A whole number from " + std::to_string(min) + " to " + std::to_string(max) +
-                           ".");
+        return Refuse(Refusal::NotANumber, BadEntryMessage(text, id),
+                      regs::GetFieldValue(config, id), regs::FormatFieldValue(config, id),
+                      "A whole number from " + std::to_string(min) + " to " + std::to_string(max) +
+                          ".");
     }
     entry.value = std::clamp(typed->whole, min, max);
     entry.note = entry.value != typed->whole ? ClosestValueNote(id) : std::string();
@@ -94,7 +95,8 @@ std::optional<EditResult> RefuseWithoutEntry(EditSession& session, std::uint32_t
                   "REG[%02Xh], so the chip would never receive it.\n",
                   regs::FormatFieldName(id, regs::kShortForms | regs::kShowName).c_str(),
                   field.Register);
-    return Refusal(reason, regs::GetFieldValue(config, id), regs::FormatFieldValue(config, id));
+    return Refuse(Refusal::NoRegisterEntry, reason, regs::GetFieldValue(config, id),
+                  regs::FormatFieldValue(config, id));
 }
 
 void RefreshFrameRate(EditSession& session) {
@@ -102,7 +104,7 @@ void RefreshFrameRate(EditSession& session) {
 }
 
 EditResult Finish(EditSession& session, EditResult result) {
-    if (result.accepted && result.changed) {
+    if (result.accepted() && result.changed) {
         MatchPredefinedPanel(session);
     }
     return result;

@@ -13,8 +13,8 @@
 namespace k7r::edit {
 
 // A refused entry: nothing changed; the control goes back to `shown`.
-EditResult Refusal(std::string message, std::uint32_t value, std::string shown,
-                   std::string hint = {});
+EditResult Refuse(Refusal why, std::string message, std::uint32_t value, std::string shown,
+                  std::string hint = {});
 
 // The accepted outcome of a setting write: what the setting holds now and
 // its text as FormatFieldValue gives it.

@@ -97,8 +97,8 @@ EditResult EnterAddress(EditSession& session, std::uint32_t id, std::string_view
     const std::optional<std::uint32_t> address = ReadHexField(text);
     if (!address) {
         const std::uint32_t kept = regs::GetFieldValue(session.config, id);
-        return Refusal(BadEntryMessage(text, id), kept, Hex8(kept),
-                       "A hexadecimal address, such as 1F000000.");
+        return Refuse(Refusal::NotANumber, BadEntryMessage(text, id), kept, Hex8(kept),
+                      "A hexadecimal address, such as 1F000000.");
     }
     (id == regs::kIdRegPhysAddr ? session.userRegisterAddress : session.userBufferAddress) =
         *address;
@@ -123,7 +123,8 @@ EditResult SetClockChipSupport(EditSession& session, bool on) {
     config::WorkingConfig& config = session.config;
     if (ClockChipSupportLocked(session)) {
         const std::uint32_t kept = regs::GetFieldValue(config, regs::kIdClockChip);
-        return Refusal(
+        return Refuse(
+            Refusal::Locked,
             "ERROR: " +
                 regs::FormatFieldName(regs::kIdClockChip, regs::kShortForms | regs::kShowName) +
                 " cannot be changed while the HR-TFT interface holds GPIO[3:0].\n",

@@ -64,8 +64,9 @@ EditResult ChoosePanelType(EditSession& session, std::uint32_t panelType) {
     config::WorkingConfig& config = session.config;
     const std::uint32_t oldType = regs::GetFieldValue(config, regs::kIdPanelType);
     if (std::ranges::find(kPanelTypeChoices, panelType) == std::end(kPanelTypeChoices)) {
-        return Refusal(BadEntryMessage(std::to_string(panelType), regs::kIdPanelType), oldType,
-                       regs::FormatFieldValue(config, regs::kIdPanelType), PanelTypeHint(session));
+        return Refuse(Refusal::NotInList,
+                      BadEntryMessage(std::to_string(panelType), regs::kIdPanelType), oldType,
+                      regs::FormatFieldValue(config, regs::kIdPanelType), PanelTypeHint(session));
     }
     regs::SetFieldValue(config, regs::kIdPanelType, panelType);
     const bool changed = regs::GetFieldValue(config, regs::kIdPanelType) != oldType;
@@ -114,8 +115,9 @@ EditResult ChooseFeatureItem(EditSession& session, std::uint32_t id,
         return *refused;
     }
     if (!item) {
-        return Refusal(BadEntryMessage("", id), regs::GetFieldValue(session.config, id),
-                       regs::FormatFieldValue(session.config, id), ListHint(session, id));
+        return Refuse(Refusal::NotANumber, BadEntryMessage("", id),
+                      regs::GetFieldValue(session.config, id),
+                      regs::FormatFieldValue(session.config, id), ListHint(session, id));
     }
     if (std::optional<EditResult> refused = RefuseUnlisted(session, id, *item)) {
         return *refused;
@@ -135,12 +137,13 @@ EditResult LeaveFeatureDropDown(EditSession& session, std::uint32_t id, std::str
         "A whole number from " + std::to_string(min) + " to " + std::to_string(max) + ".";
     const std::optional<MilliValue> typed = ReadMilliText(text);
     if (!typed) {
-        return Refusal(BadEntryMessage(text, id), kept, std::to_string(kept), range);
+        return Refuse(Refusal::NotANumber, BadEntryMessage(text, id), kept, std::to_string(kept),
+                      range);
     }
     std::uint32_t value = typed->whole;
     if (value < min || value > max) {
-        return Refusal(BadEntryMessage(std::to_string(value), id, min, max), kept,
-                       std::to_string(kept), range);
+        return Refuse(Refusal::OutOfRange, BadEntryMessage(std::to_string(value), id, min, max),
+                      kept, std::to_string(kept), range);
     }
     std::string note;
     if (id == regs::kIdHorzDisplay) {
@@ -169,9 +172,9 @@ EditResult ChoosePixelClock(EditSession& session, std::size_t line) {
     if (regs::GetFieldValue(config, regs::kIdAutoPclkDivide) != 0) {
         const regs::PixelClockList list = regs::ReachablePixelClocks(config);
         if (line >= list.lines.size()) {
-            return Refusal(BadEntryMessage(std::to_string(line), regs::kIdPixelClock),
-                           regs::GetFieldValue(config, regs::kIdPixelClock),
-                           list.lines[list.selected]);
+            return Refuse(
+                Refusal::NotInList, BadEntryMessage(std::to_string(line), regs::kIdPixelClock),
+                regs::GetFieldValue(config, regs::kIdPixelClock), list.lines[list.selected]);
         }
         result.changed =
             regs::SetFieldValue(config, regs::kIdPclkDivideRaw, static_cast<std::uint32_t>(line));
@@ -195,7 +198,7 @@ EditResult ApplyPredefinedPanel(EditSession& session, std::size_t item) {
     const panels::PanelApplication application =
         k7r::panels::ApplyPredefinedPanel(session.config, panels.At(item));
     if (!application.applied) {
-        return Refusal(application.report, 0, panels.At(item).name);
+        return Refuse(Refusal::Disqualified, application.report, 0, panels.At(item).name);
     }
     // Matching resumes with the next change; the entry just applied stays
     // selected until then.

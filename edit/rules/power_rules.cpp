@@ -108,8 +108,8 @@ EditResult ChoosePowerPin(EditSession& session, unsigned pin) {
         const std::uint32_t id = MaskId(session);
         const std::uint32_t kept = regs::GetFieldValue(session.config, id);
         const std::uint32_t asked = pin < 32 ? 1u << pin : 0;
-        return Refusal(BadEntryMessage(std::to_string(asked), id), kept, std::to_string(kept),
-                       AllowedPins(session));
+        return Refuse(Refusal::NotInList, BadEntryMessage(std::to_string(asked), id), kept,
+                      std::to_string(kept), AllowedPins(session));
     }
     LastPin(session) = 1u << pin;
     return WriteMask(session, 1u << pin);
@@ -119,8 +119,8 @@ EditResult LeavePowerDelay(EditSession& session, std::uint32_t id, std::string_v
     const std::optional<MilliValue> typed = ReadMilliText(text);
     if (!typed || typed->whole > kMaxPowerDelay) {
         const std::uint32_t kept = regs::GetFieldValue(session.config, id);
-        return Refusal(BadEntryMessage(text, id), kept, std::to_string(kept),
-                       "A number of milliseconds from 0 to 65535.");
+        return Refuse(typed ? Refusal::OutOfRange : Refusal::NotANumber, BadEntryMessage(text, id),
+                      kept, std::to_string(kept), "A number of milliseconds from 0 to 65535.");
     }
     EditResult result = Written(session, id, regs::SetFieldValue(session.config, id, typed->whole));
     return Finish(session, result);

@@ -43,8 +43,8 @@ EditResult ChooseOption(EditSession& session, std::uint32_t id, std::uint32_t va
                         const std::uint32_t (&options)[N]) {
     if (std::ranges::find(options, value) == std::end(options)) {
         const std::uint32_t kept = regs::GetFieldValue(session.config, id);
-        return Refusal(BadEntryMessage(std::to_string(value), id), kept, std::to_string(kept),
-                       AllowedValues(options));
+        return Refuse(Refusal::NotInList, BadEntryMessage(std::to_string(value), id), kept,
+                      std::to_string(kept), AllowedValues(options));
     }
     return AfterChange(session, id, regs::SetFieldValue(session.config, id, value));
 }
@@ -83,10 +83,10 @@ EditResult LeaveDescription(EditSession& session, std::string_view text) {
     config::WorkingConfig& config = session.config;
     const std::string typed = StripCr(text);
     if (typed.size() > DescriptionLimit(session)) {
-        return Refusal(BadEntryMessage(text, regs::kIdDescription),
-                       regs::GetFieldValue(config, regs::kIdDescription),
-                       DescriptionFieldText(session),
-                       "At most " + std::to_string(DescriptionLimit(session)) + " characters.");
+        return Refuse(Refusal::TooLong, BadEntryMessage(text, regs::kIdDescription),
+                      regs::GetFieldValue(config, regs::kIdDescription),
+                      DescriptionFieldText(session),
+                      "At most " + std::to_string(DescriptionLimit(session)) + " characters.");
     }
     const bool changed = typed != regs::FormatFieldValue(config, regs::kIdDescription);
     if (changed) {

@@ -5,11 +5,15 @@
 #include "cfgui/page_context.h"
 #include "cfgui/pages/page_registry.h"
 #include "config/default_records.h"
+#include "regs/field_values.h"
 #include "tests/cfgui/fake_view.h"
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace k7r::cfgui::fake {
@@ -62,16 +66,15 @@ class FakeServices final : public PageServices {
     const config::WorkingConfig& config_;
 };
 
-// One page of the utility on fake controls, with the application, the
-// diagnostics pane and the window's services around it.
+// One page of the utility on fake controls, with the shell's reporter, the
+// help table gathered as the main window gathers it and the window's
+// services, on the utility's template record. The user's actions arrive as
+// the Win32 layer passes them on.
 struct PageHarness {
-    Application app{TemplateRecord};
-    FakePane pane;
-    DiagnosticsReporter reporter{app, pane};
-    FakeView view;
-    FakeServices services{app.session.config};
-    PageContext context{app, reporter, view, services};
-    std::unique_ptr<Page> page;
+    PageHarness() {
+        app.active = true;
+        GatherHelp(app, StandardPages());
+    }
 
     // A fresh page on fresh controls, opened, as a change of tab makes it.
     void Open(PageFactory make) {
@@ -80,10 +83,43 @@ struct PageHarness {
         page = make(context);
         page->Open();
     }
-    void Click(int control) {
-        view[control].checked = !view[control].checked;
+    // A button clicked: a check box changes its state, an option button is
+    // set.
+    void Click(int control) { Click(control, !view[control].checked); }
+    void Click(int control, bool checked) {
+        view[control].checked = checked;
         page->OnControl(control, ControlEvent::Clicked);
     }
+    // Typed into a field (an editable list's field: no item selected), then
+    // the focus moved on.
+    void Type(int control, std::string_view text) {
+        view[control].text = text;
+        view[control].selection = -1;
+        page->OnControl(control, ControlEvent::FocusLost);
+    }
+    void Pick(int control, int item) {
+        view[control].selection = item;
+        view[control].text = view[control].items.at(static_cast<std::size_t>(item));
+        page->OnControl(control, ControlEvent::SelectionChanged);
+    }
+    std::uint32_t Get(std::uint32_t id) { return regs::GetFieldValue(app.session.config, id); }
+    void Set(std::uint32_t id, std::uint32_t value) {
+        regs::SetFieldValue(app.session.config, id, value);
+    }
+
+    Application app{TemplateRecord};
+    FakePane pane;
+    DiagnosticsReporter reporter{app, pane};
+    FakeView view;
+    FakeServices services{app.session.config};
+    PageContext context{app, reporter, view, services};
+    std::unique_ptr<Page> page;
 };
 
 } // namespace k7r::cfgui::fake
+
+namespace k7r::cfgui {
+
+class PageTest : public ::testing::Test, protected fake::PageHarness {};
+
+} // namespace k7r::cfgui

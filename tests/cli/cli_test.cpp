@@ -72,23 +72,6 @@ TEST(Cli, ReportsFailuresOnStandardErrorWithStatusOne) {
                        "The file type is not supported.\n");
 }
 
-TEST(Cli, ReportsUsageErrorsWithStatusTwo) {
-    EXPECT_EQ(RunCli({}).status, kExitUsage);
-    const CliRun unknown = RunCli({"frobnicate"});
-    EXPECT_EQ(unknown.status, kExitUsage);
-    EXPECT_NE(unknown.err.find("unknown command \"frobnicate\""), std::string::npos);
-    const CliRun noFile = RunCli({"show"});
-    EXPECT_EQ(noFile.status, kExitUsage);
-    EXPECT_NE(noFile.err.find("show FILE"), std::string::npos);
-    EXPECT_EQ(RunCli({"copy", "a.exe"}).status, kExitUsage);
-    EXPECT_EQ(RunCli({"copy", "a.exe", "b.exe", "--keep"}).status, kExitUsage);
-    const CliRun help = RunCli({"--help"});
-    EXPECT_EQ(help.status, kExitSuccess);
-    EXPECT_NE(help.out.find("  copy       write the record of SOURCE into the record of TARGET\n"),
-              std::string::npos)
-        << help.out;
-}
-
 TEST(Cli, CopiesARecordIntoAnotherImage) {
     const std::string dir = test::ScratchDirectory();
     HAL_STRUCT target = TemplateRecord;

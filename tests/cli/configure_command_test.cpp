@@ -67,37 +67,25 @@ TEST_F(ConfigureCommand, WritesEveryFilePrintsFailuresAndTheSummary) {
     EXPECT_EQ(config::CheckRecord(RecordOf(c)), config::RecordState::Configured);
 }
 
+// Ten files or more count on standard error only when it is a terminal.
 TEST_F(ConfigureCommand, KeepsAddressesAndSaysNothingElseOnSuccess) {
-    std::vector<std::string> files;
+    std::vector<std::string> arguments = {"--preserve-addresses", "--from", source_};
     for (int i = 0; i < 12; ++i) {
-        files.push_back(Target(std::to_string(i).append(".exe"), 0x00100000 * (i + 1)));
+        arguments.push_back(Target(std::to_string(i).append(".exe"), 0x00100000 * (i + 1)));
     }
-    std::vector<std::string> arguments = files;
-    arguments.insert(arguments.begin(), {"--preserve-addresses", "--from", source_});
     const CliRun run = Configure(arguments);
     EXPECT_EQ(run.status, kExitSuccess);
-    EXPECT_EQ(run.err, "") << "no progress counter when standard error is no terminal";
-    for (int i = 0; i < 12; ++i) {
-        EXPECT_EQ(RecordOf(files[i]).RegPhysAddr, 0x00100000u * (i + 1));
-        EXPECT_EQ(RecordOf(files[i]).ClkI, 12345678u);
-    }
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(RecordOf(arguments.back()).RegPhysAddr, 0x00C00000u);
+    EXPECT_EQ(RecordOf(arguments.back()).ClkI, 12345678u);
 }
 
-TEST_F(ConfigureCommand, RefusesAnUnreadableSourceOrIncompleteArguments) {
+TEST_F(ConfigureCommand, RefusesAnUnreadableSource) {
     const std::string a = Target("a.exe");
     const CliRun missing = Configure({"--from", dir_ + "/missing.exe", a});
     EXPECT_EQ(missing.status, kExitFailure);
     EXPECT_TRUE(missing.err.starts_with("File \"" + dir_ + "/missing.exe\" could not be opened"));
     EXPECT_EQ(missing.out, "");
-
-    for (const std::vector<std::string>& arguments : {std::vector<std::string>{a},
-                                                      {"--from", source_},
-                                                      {"--from"},
-                                                      {"--from", source_, "--x", a}}) {
-        const CliRun run = Configure(arguments);
-        EXPECT_EQ(run.status, kExitUsage);
-        EXPECT_NE(run.err.find("usage: "), std::string::npos);
-    }
     EXPECT_EQ(RecordOf(a).ClkI, ViewerRecord.ClkI);
 }
 

@@ -127,5 +127,29 @@ TEST(PanelCommand, NamesMustBeUniqueAndQualified) {
             "ERROR: Version 2 of DEBUG.DEF is required (you are currently using version 1).\n");
 }
 
+// Its horizontal total is shorter than its width, which the viewer's file
+// has no error about.
+TEST(PanelCommand, NewValidationErrorsSaveNothingUnlessForced) {
+    const std::string directory = test::ScratchDirectory();
+    const std::string image = ViewerImageCopy(directory);
+    const test::Bytes original = test::ReadFileBytes(image);
+    const std::string file = PanelFile(directory, "PANELS.DEF",
+                                       "VERSION 2\nPANEL \"Short\" TFT 320 240 F 18 F n T F 6250 "
+                                       "200 40 262 18 8 24 L 4 2 L n 0 0\n");
+    const CliRun refused = RunCli({"panel", image, "Short", "--def", file});
+    EXPECT_EQ(refused.status, kExitFailure);
+    EXPECT_TRUE(HasLine(refused.out, "ERROR: Horz Total is less than or equal to (Horz Start Pos + "
+                                     "Horz Disp Period)."))
+        << refused.out;
+    EXPECT_EQ(refused.err, std::string(kProgramName) +
+                               " panel: nothing saved: the changes bring 2 new errors (--force "
+                               "saves them)\n");
+    EXPECT_EQ(test::ReadFileBytes(image), original);
+
+    const CliRun forced = RunCli({"panel", image, "Short", "--def", file, "--force"});
+    EXPECT_EQ(forced.status, kExitSuccess) << forced.err;
+    EXPECT_NE(test::ReadFileBytes(image), original);
+}
+
 } // namespace
 } // namespace k7r::cli

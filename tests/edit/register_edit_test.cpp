@@ -14,7 +14,7 @@ TEST_F(EditTest, ModifyRegisterReadsTheDialogsBase) {
     for (const auto& [text, base] :
          {std::pair{"12G", NumberBase::Hexadecimal}, std::pair{"0x12", NumberBase::Decimal}}) {
         const EditResult refused = ModifyRegister(session, position, text, base);
-        EXPECT_FALSE(refused.accepted);
+        EXPECT_FALSE(refused.accepted());
         EXPECT_EQ(refused.message, "ERROR:Invalid value entered!");
     }
     EXPECT_EQ(regs::ReadRegister(session.config, 0x64, position), 0xFFFFu);

@@ -242,7 +242,7 @@ TEST(SettingSweep, ChangesTouchOnlyTheSettingAndItsFollowUps) {
                 EditSession session(start, noPanels);
                 const EditResult result = SetSettingText(session, field.Id, value);
                 const HAL_STRUCT& after = session.config.Record;
-                if (!result.accepted) {
+                if (!result.accepted()) {
                     EXPECT_EQ(std::memcmp(&start, &after, sizeof start), 0)
                         << field.Id << "=" << value << " refused but changed the record";
                     EXPECT_TRUE(result.message.starts_with("ERROR: ")) << result.message;

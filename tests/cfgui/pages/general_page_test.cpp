@@ -3,12 +3,21 @@
 #include "cfgui/pages/general_page.h"
 #include "cfgui/resource.h"
 #include "regs/setting_ids.h"
-#include "tests/cfgui/page_fixture.h"
+#include "tests/cfgui/page_harness.h"
 
 namespace k7r::cfgui {
 namespace {
 
-using GeneralPage = PageTest;
+// The page fills the chip's name into its label's template.
+class GeneralPage : public PageTest {
+  protected:
+    void OpenGeneral() {
+        view.controls.clear();
+        view[IDC_PLATFORM_TAVEX].text = "Tavex M2P%sR01A/R01B";
+        page = MakeGeneralPage(context);
+        page->Open();
+    }
+};
 
 TEST_F(GeneralPage, OpeningChoosesThePlatformByTheAddresses) {
     const struct {
@@ -24,8 +33,7 @@ TEST_F(GeneralPage, OpeningChoosesThePlatformByTheAddresses) {
     for (const auto& c : kCases) {
         Set(regs::kIdRegPhysAddr, c.registers);
         Set(regs::kIdMemPhysAddr, c.buffer);
-        view[IDC_PLATFORM_TAVEX].text = "Tavex M2P%sR01A/R01B";
-        OpenPage(MakeGeneralPage);
+        OpenGeneral();
         for (int button = IDC_PLATFORM_TAVEX; button <= IDC_PLATFORM_DRAGONBALL; ++button) {
             EXPECT_EQ(view[button].checked, button == c.button) << button;
         }
@@ -37,7 +45,7 @@ TEST_F(GeneralPage, OpeningChoosesThePlatformByTheAddresses) {
 }
 
 TEST_F(GeneralPage, TypedAddressesComeBackWithUserDefined) {
-    OpenPage(MakeGeneralPage);
+    OpenGeneral();
     Click(IDC_PLATFORM_USER);
     EXPECT_EQ(view[IDC_REGISTER_ADDRESS].text, "00000000") << "no \"PCI bus\" here";
     Type(IDC_REGISTER_ADDRESS, "1f000abc");
@@ -55,21 +63,21 @@ TEST_F(GeneralPage, TypedAddressesComeBackWithUserDefined) {
 TEST_F(GeneralPage, UsbBoxReportsThePanelPowerItTook) {
     Set(regs::kIdUsbEnable, 0);
     Set(regs::kIdGpioPowerMask, 0x20); // GPIO5
-    OpenPage(MakeGeneralPage);
+    OpenGeneral();
     Click(IDC_USB_SUPPORT);
     EXPECT_EQ(Get(regs::kIdUsbEnable), 1u);
     EXPECT_EQ(Get(regs::kIdGpioPowerMask), 0u);
-    EXPECT_EQ(Pane().rfind("Warning: GPIO Power was disabled because of a conflict; USB reserves "
-                           "GPIO[7:4].\n",
-                           0),
+    EXPECT_EQ(pane.text.rfind("Warning: GPIO Power was disabled because of a conflict; USB "
+                              "reserves GPIO[7:4].",
+                              0),
               0u)
-        << Pane();
+        << pane.text;
 }
 
 TEST_F(GeneralPage, ClockChipBoxIsClearedAndDisabledForTheHrTftInterface) {
     for (const std::uint32_t type : {1u, 2u, 3u}) {
         Set(regs::kIdBasicPanelType, type);
-        OpenPage(MakeGeneralPage);
+        OpenGeneral();
         EXPECT_EQ(view[IDC_CLOCK_CHIP_SUPPORT].enabled, type < 2) << type;
         EXPECT_EQ(view[IDC_CLOCK_CHIP_SUPPORT].checked, type < 2) << type;
         EXPECT_EQ(Get(regs::kIdClockChip), 1u);

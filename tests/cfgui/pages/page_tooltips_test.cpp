@@ -4,7 +4,7 @@
 #include "cfgui/tooltip_text.h"
 #include "regs/field_names.h"
 #include "regs/setting_ids.h"
-#include "tests/cfgui/page_fixture.h"
+#include "tests/cfgui/page_harness.h"
 
 namespace k7r::cfgui {
 namespace {
@@ -31,6 +31,10 @@ TEST_F(PageTest, EveryControlOfTheFirstThreePagesHasATip) {
               regs::FieldHelpForId(regs::kIdSwivelViewRaw));
     EXPECT_EQ(TooltipText(app, nullptr, IDC_PLATFORM_SH3),
               "Selects physical addresses for Hitachi SH-3 LCEVB platform.");
+    // The PCLK divide list shows two settings, its "Auto" item the second.
+    const std::string divide = TooltipText(app, nullptr, IDC_PCLK_DIVIDE);
+    EXPECT_NE(divide.find(regs::FieldHelpForId(regs::kIdPclkDivideRaw)), std::string::npos);
+    EXPECT_NE(divide.find(regs::FieldHelpForId(regs::kIdAutoPclkDivide)), std::string::npos);
 }
 
 } // namespace

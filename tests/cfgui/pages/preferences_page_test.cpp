@@ -2,7 +2,7 @@
 #include "cfgui/pages/preferences_page.h"
 #include "cfgui/resource.h"
 #include "regs/setting_ids.h"
-#include "tests/cfgui/page_fixture.h"
+#include "tests/cfgui/page_harness.h"
 
 namespace k7r::cfgui {
 namespace {
@@ -14,7 +14,7 @@ TEST_F(PreferencesPage, OpeningChecksTheButtonsOfTheSettings) {
     Set(regs::kIdSwivelView, 270);
     Set(regs::kIdVertDoubling, 1);
     regs::SetDescriptionText(app.session.config, regs::kIdDescription, "Board 7\nrev. B");
-    OpenPage(MakePreferencesPage);
+    Open(MakePreferencesPage);
     for (int button = IDC_BPP_1; button <= IDC_SWIVEL_270; ++button) {
         EXPECT_EQ(view[button].checked, button == IDC_BPP_4 || button == IDC_SWIVEL_270);
     }
@@ -24,20 +24,20 @@ TEST_F(PreferencesPage, OpeningChecksTheButtonsOfTheSettings) {
     EXPECT_EQ(view[IDC_DESCRIPTION].limit, 255);
 }
 
-// The template's 320 x 240 panel with auto stride; the start address the
-// file carries stays through the rotation.
-TEST_F(PreferencesPage, DepthAndRotationRecomputeTheLayout) {
+// The start address the file carries, remembered when the page opens,
+// stays through the layout's update.
+TEST_F(PreferencesPage, OptionsWriteTheirSettingsAndKeepTheStartAddress) {
     Set(regs::kIdMainStart, 1024);
-    OpenPage(MakePreferencesPage);
+    Open(MakePreferencesPage);
     Click(IDC_BPP_16);
     Click(IDC_SWIVEL_90);
-    EXPECT_EQ(Get(regs::kIdMainLineOffset), 480u);
-    EXPECT_EQ(Get(regs::kIdRequiredVram), 480u * 320);
+    EXPECT_EQ(Get(regs::kIdBitsPerPixel), 16u);
+    EXPECT_EQ(Get(regs::kIdSwivelView), 90u);
     EXPECT_EQ(Get(regs::kIdMainStart), 1024u);
 }
 
 TEST_F(PreferencesPage, UnchangedDescriptionIsNotReported) {
-    OpenPage(MakePreferencesPage);
+    Open(MakePreferencesPage);
     Type(IDC_DESCRIPTION, "Lab board\r\nrev. B");
     EXPECT_EQ(regs::FormatFieldValue(app.session.config, regs::kIdDescription),
               "Lab board\nrev. B");

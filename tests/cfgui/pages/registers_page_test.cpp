@@ -69,9 +69,8 @@ TEST_F(RegistersPageTest, ListsTheTableInProgrammingOrder) {
                                                             "00000000000000000000000000001000b"}));
     EXPECT_EQ(Line(LineOf(riDELAYON))[0], "DELAY   ");
     EXPECT_EQ(view[IDC_REGISTERS_WARNING].text, "");
-}
 
-TEST_F(RegistersPageTest, UsbRegistersAreSixteenBitsWide) {
+    // USB registers are sixteen bits wide, in the dialog too.
     Config().Record.Regs[0] = {0x4010, 0xBEEF};
     OpenTab();
     EXPECT_EQ(Line(0)[0], "4010h   ");
@@ -107,6 +106,12 @@ TEST_F(RegistersPageTest, EditingMarksOnlyAChangedValue) {
               std::string::npos);
     // Nothing overwritten: an empty report.
     EXPECT_FALSE(PaneStartsWith("1 "));
+
+    const int delay = LineOf(riDELAYON);
+    Modify(delay, "64");
+    EXPECT_EQ(services.titles.back(), "Modify Delay");
+    EXPECT_EQ(Line(delay)[0], "DELAY *");
+    EXPECT_EQ(Config().Record.Regs[delay].Value, 100u);
 }
 
 TEST_F(RegistersPageTest, AnotherTabsChangeOverwritesTheHandMadeOne) {
@@ -182,15 +187,6 @@ TEST_F(RegistersPageTest, TheDialogSwitchesBasesAndRemembersTheLastOne) {
     });
     page->OnList(IDC_REGISTER_LIST, ListEvent::DoubleClick, settings);
     EXPECT_EQ(services.titles.back(), "Modify register 0010h");
-}
-
-TEST_F(RegistersPageTest, DelayEntriesAreModifiedAsDelays) {
-    OpenTab();
-    const int delay = LineOf(riDELAYON);
-    Modify(delay, "64");
-    EXPECT_EQ(services.titles, std::vector<std::string>{"Modify Delay"});
-    EXPECT_EQ(Line(delay)[0], "DELAY *");
-    EXPECT_EQ(Config().Record.Regs[delay].Value, 100u);
 }
 
 TEST_F(RegistersPageTest, ARegisterListedTwiceWarnsOnTheEarlierLine) {

@@ -26,7 +26,9 @@ bool TimeIsUp(DWORD deadline) {
     return static_cast<LONG>(GetTickCount() - deadline) >= 0;
 }
 
-void PumpOnce() {
+} // namespace
+
+void PumpPending() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
@@ -38,6 +40,8 @@ void PumpOnce() {
         }
     }
 }
+
+namespace {
 
 BOOL CALLBACK CollectModal(HWND window, LPARAM found) {
     if (IsWindowVisible(window) && win32::HasClass(window, "#32770")) {
@@ -56,6 +60,15 @@ std::vector<HWND> OpenModals() {
 void SendCommand(HWND dialog, int id) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+BOOL CALLBACK MatchId(HWND window, LPARAM search) {
+    auto& [id, found] = *reinterpret_cast<std::pair<int, HWND>*>(search);
+    if (GetDlgCtrlID(window) == id) {
+        found = window;
+        return FALSE;
+    }
+    return TRUE;
 }
 
 std::string ShellQuoted(const std::string& text) {
@@ -92,7 +105,7 @@ Session::~Session() {
     if (Main() != nullptr) {
         SendMessageA(Main(), WM_CLOSE, 0, 0);
     }
-    PumpFor(50);
+    PumpPending(); // what the closing posted, its WM_QUIT last
     currentSession = nullptr;
 }
 
@@ -116,7 +129,7 @@ int Session::CurrentTab() const {
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
     const DWORD deadline = GetTickCount() + static_cast<DWORD>(timeoutMs);
     for (;;) {
-        PumpOnce();
+        PumpPending();
         if (done()) {
             return true;
         }
@@ -127,18 +140,14 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
     }
 }
 
-void PumpFor(int milliseconds) {
-    PumpUntil([] { return false; }, milliseconds);
-}
-
 void Click(HWND button) {
     SendMessageA(button, BM_CLICK, 0, 0);
-    PumpOnce();
+    PumpPending();
 }
 
 void FocusOn(HWND control) {
     SendMessageA(GetParent(control), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
-    PumpOnce();
+    PumpPending();
 }
 
 void TypeInto(HWND field, std::string_view text) {
@@ -148,14 +157,14 @@ void TypeInto(HWND field, std::string_view text) {
     for (const char c : text) {
         SendMessageA(field, WM_CHAR, static_cast<unsigned char>(c), 1);
     }
-    PumpOnce();
+    PumpPending();
 }
 
 void PressKey(UINT virtualKey) {
     const HWND focus = GetFocus();
     PostMessageA(focus, WM_KEYDOWN, virtualKey, 1);
     PostMessageA(focus, WM_KEYUP, virtualKey, 0xC0000001);
-    PumpFor(50);
+    PumpPending();
 }
 
 void PickItem(HWND list, int index) {
@@ -168,7 +177,7 @@ void PickItem(HWND list, int index) {
     if (combo) {
         SendMessageA(parent, WM_COMMAND, MAKEWPARAM(id, CBN_SELENDOK), param);
     }
-    PumpOnce();
+    PumpPending();
 }
 
 bool SelectTab(Session& session, int index) {
@@ -179,7 +188,7 @@ bool SelectTab(Session& session, int index) {
     const LPARAM at = MAKELPARAM((label.left + label.right) / 2, (label.top + label.bottom) / 2);
     SendMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
     SendMessageA(tabs, WM_LBUTTONUP, 0, at);
-    PumpFor(50);
+    PumpPending();
     return session.CurrentTab() == index;
 }
 
@@ -192,7 +201,7 @@ void ClickLine(HWND listView, int line) {
     // Posted, so that a list view that watches for a drag finds the release.
     PostMessageA(listView, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageA(listView, WM_LBUTTONUP, 0, at);
-    PumpFor(50);
+    PumpPending();
 }
 
 static UINT MenuState(HWND mainWindow, int id) {
@@ -216,7 +225,7 @@ bool ChooseMenu(HWND mainWindow, int id) {
         return false;
     }
     SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    PumpOnce();
+    PumpPending();
     return true;
 }
 
@@ -297,6 +306,12 @@ std::string MessageText(HWND box) {
     return text != nullptr ? win32::WindowText(text) : std::string{};
 }
 
+HWND Descendant(HWND window, int id) {
+    std::pair<int, HWND> search{id, nullptr};
+    EnumChildWindows(window, MatchId, reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
 std::string WindowsPath(const std::string& unixPath) {
     std::string path = "Z:" + unixPath;
     std::ranges::replace(path, '/', '\\');
@@ -305,7 +320,8 @@ std::string WindowsPath(const std::string& unixPath) {
 
 bool Screenshot(const std::string& name, HWND window) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    PumpFor(200);
+    GdiFlush();
+    PumpPending();
     RECT place;
     GetWindowRect(window, &place);
     const std::string directory = std::string(K7R_BINARY_DIR) + "/screenshots";
@@ -341,16 +357,10 @@ void TypeIntoList(HWND list, std::string_view text) {
     const HWND field = FindWindowExA(list, nullptr, WC_EDITA, nullptr);
     SendMessageA(list, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
     SendMessageA(field, WM_CLEAR, 0, 0);
-    TypeMore(field, text);
-}
-
-void TypeMore(HWND field, std::string_view text) {
-    const LRESULT end = SendMessageA(field, WM_GETTEXTLENGTH, 0, 0);
-    SendMessageA(field, EM_SETSEL, static_cast<WPARAM>(end), end);
     for (const char c : text) {
         SendMessageA(field, WM_CHAR, static_cast<unsigned char>(c), 1);
     }
-    PumpOnce();
+    PumpPending();
 }
 
 } // namespace k7r::cfgui::gui

@@ -14,10 +14,22 @@
 
 // Drives the utility's real main window in the test's own process the way a
 // user would: clicks, typing, focus moves, tabs, menu commands, and answers
-// to the modal windows they open. Every wait is bounded.
+// to the modal windows they open. Every wait ends on a condition, within a
+// bound.
 namespace k7r::cfgui::gui {
 
 inline constexpr int kStepTimeoutMs = 5000;
+
+// The tabs, in their order.
+enum Tab : int {
+    kGeneralTab,
+    kPreferencesTab,
+    kClocksTab,
+    kPanelTab,
+    kPowerTab,
+    kRegistersTab,
+    kDirectTab,
+};
 
 // Stands in for the text editor and the browser that previews start: it
 // remembers what it was asked to open and refuses when told to. A started
@@ -54,8 +66,8 @@ class Session {
 // Pumps messages through the main window's keyboard handling until done()
 // holds; false when the time ran out first.
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs = kStepTimeoutMs);
-// Pumps messages for a while: painting, timers.
-void PumpFor(int milliseconds);
+// Handles every message waiting now, and those that handling them posts.
+void PumpPending();
 
 void Click(HWND button);
 // Focus into the field, its text selected and replaced by typed characters.
@@ -116,6 +128,9 @@ class ModalScript {
 
 // A message box's text.
 std::string MessageText(HWND box);
+// A control anywhere below the window: the save dialog's extra buttons lie
+// in a child dialog of their own.
+HWND Descendant(HWND window, int id);
 // The path as the file dialogs of Wine take it.
 std::string WindowsPath(const std::string& unixPath);
 
@@ -126,7 +141,5 @@ bool Screenshot(const std::string& name, HWND window);
 // Typing into the field of an editable drop-down list: the focus into the
 // list, its text selected and replaced by typed characters.
 void TypeIntoList(HWND list, std::string_view text);
-// Characters typed at the end of a field that has the focus.
-void TypeMore(HWND field, std::string_view text);
 
 } // namespace k7r::cfgui::gui

@@ -12,10 +12,21 @@
 namespace k7r::cfgui::gui {
 namespace {
 
-constexpr std::array<HelpRow, 2> kTestHelp = {{
+constexpr std::array<HelpRow, 3> kTestHelp = {{
     {kTestSetting, IDC_TEST_FIELD, 0, {}},
     {0, IDC_TEST_NEXT, 0, "The next field."},
+    {0, IDC_TEST_NOTE, 0, "The %s note."},
 }};
+
+constexpr const char* kControlEvents[] = {"Clicked",          "TextChanged",
+                                          "SelectionChanged", "SelectionConfirmed",
+                                          "DoubleClicked",    "FocusLost"};
+constexpr const char* kListEvents[] = {"Click", "DoubleClick", "Enter", "HotLineChanged"};
+constexpr const char* kScrollEvents[] = {"ThumbPosition", "EndScroll", "Other"};
+
+void Log(int control, const std::string& what) {
+    TestPageEvents().push_back(std::to_string(control) + " " + what);
+}
 
 class TestPage : public Page {
   public:
@@ -32,43 +43,49 @@ class TestPage : public Page {
         view.Select(IDC_TEST_LIST, 1);
         view.SetRange(IDC_TEST_SLIDER, 0, 100);
         view.AttachSlider(IDC_TEST_SLIDER, IDC_TEST_NEXT, 8);
-        TestPageLog() = {};
-    }
-
-    void OnList(int control, ListEvent event, int line) override {
-        if (control == IDC_TEST_LIST) {
-            ++TestPageLog().listEvents;
-            TestPageLog().lastListEvent = event;
-            TestPageLog().lastLine = line;
-        }
-    }
-
-    void OnScroll(int control, ScrollEvent event, int position) override {
-        if (control == IDC_TEST_SLIDER && event == ScrollEvent::ThumbPosition) {
-            ++TestPageLog().scrollEvents;
-            TestPageLog().lastPosition = position;
-        }
+        TestPageEvents().clear();
     }
 
     void OnControl(int control, ControlEvent event) override {
-        if (control != IDC_TEST_FIELD || event != ControlEvent::FocusLost) {
+        if (control != IDC_TEST_FIELD) {
+            Log(control, kControlEvents[static_cast<int>(event)]);
             return;
         }
-        config::WorkingConfig& config = context_.Config();
-        const std::optional<MilliValue> value = ReadMilliField(context_.Controls(), control);
-        if (!value || value->whole < regs::GetFieldMin(config, kTestSetting) ||
-            value->whole > regs::GetFieldMax(config, kTestSetting)) {
-            context_.ReportBadEntry(control, true);
-            return;
-        }
-        const bool changed = regs::SetFieldValue(config, kTestSetting, value->whole);
-        context_.ClearBadEntry(control);
-        if (changed) {
-            context_.ReportStatus(control, kReportRemember, "");
+        if (event == ControlEvent::FocusLost) {
+            LeaveField();
         }
     }
 
+    void OnList(int control, ListEvent event, int line) override {
+        Log(control, std::string("list ") + kListEvents[static_cast<int>(event)] + " " +
+                         std::to_string(line));
+    }
+
+    void OnScroll(int control, ScrollEvent event, int position) override {
+        Log(control, std::string("scroll ") + kScrollEvents[static_cast<int>(event)] + " " +
+                         std::to_string(position));
+    }
+
+    std::optional<TextColour> TextColourOf(int control) override {
+        return control == IDC_TEST_NOTE ? std::optional(kDarkRed) : std::nullopt;
+    }
+
   private:
+    void LeaveField() {
+        config::WorkingConfig& config = context_.Config();
+        const std::optional<MilliValue> value = ReadMilliField(context_.Controls(), IDC_TEST_FIELD);
+        if (!value || value->whole < regs::GetFieldMin(config, kTestSetting) ||
+            value->whole > regs::GetFieldMax(config, kTestSetting)) {
+            context_.ReportBadEntry(IDC_TEST_FIELD, true);
+            return;
+        }
+        const bool changed = regs::SetFieldValue(config, kTestSetting, value->whole);
+        context_.ClearBadEntry(IDC_TEST_FIELD);
+        if (changed) {
+            context_.ReportStatus(IDC_TEST_FIELD, kReportRemember, "");
+        }
+    }
+
     PageContext& context_;
 };
 
@@ -78,9 +95,9 @@ std::unique_ptr<Page> MakeTestPage(PageContext& context) {
 
 } // namespace
 
-TestPageEvents& TestPageLog() {
-    static TestPageEvents log;
-    return log;
+std::vector<std::string>& TestPageEvents() {
+    static std::vector<std::string> events;
+    return events;
 }
 
 PageTable PagesWithTestPage() {

@@ -25,7 +25,7 @@ TEST_F(ClocksPage, InputClocksAreMegahertzFrom0391To120) {
     for (const auto& c : kCases) {
         EditSession fresh(TemplateRecord, noPanels);
         const EditResult result = EnterInputClock(fresh, regs::kIdClkI2, c.text);
-        EXPECT_EQ(result.accepted, c.accepted) << c.text;
+        EXPECT_EQ(result.accepted(), c.accepted) << c.text;
         EXPECT_EQ(result.shown, c.shown) << c.text;
         EXPECT_EQ(regs::GetFieldValue(fresh.config, regs::kIdClkI2), c.accepted ? c.hz : 50000000)
             << c.text;
@@ -65,7 +65,7 @@ TEST_F(ClocksPage, DivideListsSwitchTheAutomaticDivides) {
 
 TEST_F(ClocksPage, DutyCycleIsClampedWithTheNote) {
     const EditResult clamped = LeaveDutyCycle(session, "300");
-    EXPECT_TRUE(clamped.accepted);
+    EXPECT_TRUE(clamped.accepted());
     EXPECT_EQ(clamped.message,
               "NOTE: The PWMOUT Duty Cycle was set to the closest allowable value.\n");
     EXPECT_EQ(clamped.shown, "255");

@@ -46,7 +46,7 @@ TEST_F(GeneralPage, TypedAddressesAreShownInUpperCaseAndComeBackWithUserDefined)
     EXPECT_EQ(Get(regs::kIdMemPhysAddr), 0x9ABCu);
 
     const EditResult refused = EnterAddress(session, regs::kIdRegPhysAddr, "1F00G");
-    EXPECT_FALSE(refused.accepted);
+    EXPECT_FALSE(refused.accepted());
     EXPECT_EQ(refused.message, "ERROR: \"1F00G\" is not a valid Phys Reg Addr!\n");
     EXPECT_EQ(refused.shown, "1F000ABC");
     EXPECT_EQ(Get(regs::kIdRegPhysAddr), 0x1F000ABCu);
@@ -88,7 +88,7 @@ TEST_F(GeneralPage, ClockChipBoxIsLockedWhileHrTftHoldsItsPins) {
     Set(regs::kIdBasicPanelType, 3);
     EXPECT_TRUE(ClockChipSupportLocked(session));
     const EditResult refused = SetClockChipSupport(session, false);
-    EXPECT_FALSE(refused.accepted);
+    EXPECT_FALSE(refused.accepted());
     EXPECT_EQ(
         refused.message,
         "ERROR: Clock Chip Sup cannot be changed while the HR-TFT interface holds GPIO[3:0].\n");

@@ -48,7 +48,7 @@ TEST_F(PowerPage, TheBoxRestoresTheFamilysLastPin) {
 TEST_F(PowerPage, DelaysUpTo65535Milliseconds) {
     EXPECT_TRUE(LeavePowerDelay(session, regs::kIdPowerOnTime, "30").changed);
     EXPECT_EQ(regs::ReadRegister(session.config, riDELAYON, -1), 30u);
-    EXPECT_TRUE(LeavePowerDelay(session, regs::kIdPowerOffTime, "65535").accepted);
+    EXPECT_TRUE(LeavePowerDelay(session, regs::kIdPowerOffTime, "65535").accepted());
     const EditResult refused = LeavePowerDelay(session, regs::kIdPowerOffTime, "65536");
     EXPECT_EQ(refused.message, "ERROR: \"65536\" is not a valid LCD Pwr Off Time!\n");
     EXPECT_EQ(refused.shown, "65535");

@@ -15,7 +15,7 @@ using PreferencesPage = EditTest;
 TEST_F(PreferencesPage, OnlyTheOptionButtonsValuesAreTaken) {
     for (const std::uint32_t depth : {0u, 3u, 5u, 12u, 32u}) {
         const EditResult refused = ChooseColorDepth(session, depth);
-        EXPECT_FALSE(refused.accepted);
+        EXPECT_FALSE(refused.accepted());
         EXPECT_EQ(refused.message,
                   "ERROR: \"" + std::to_string(depth) + "\" is not a valid Bits-Per-Pixel!\n");
         EXPECT_EQ(refused.hint, "Allowed values: 1, 2, 4, 8, 16.");
@@ -42,9 +42,9 @@ TEST_F(PreferencesPage, DescriptionKeepsLineFeedsAndShowsCrLf) {
     EXPECT_EQ(regs::FormatFieldValue(session.config, regs::kIdDescription), "Lab board\nrev. B");
     EXPECT_EQ(stored.shown, "Lab board\r\nrev. B");
     EXPECT_FALSE(LeaveDescription(session, "Lab board\nrev. B").changed);
-    EXPECT_TRUE(LeaveDescription(session, std::string(255, 'x')).accepted);
+    EXPECT_TRUE(LeaveDescription(session, std::string(255, 'x')).accepted());
     const EditResult tooLong = LeaveDescription(session, std::string(256, 'y'));
-    EXPECT_FALSE(tooLong.accepted);
+    EXPECT_FALSE(tooLong.accepted());
     EXPECT_EQ(tooLong.hint, "At most 255 characters.");
 }
 

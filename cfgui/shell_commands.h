@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace k7r::cfgui {
+
+struct Application;
+class DiagnosticsReporter;
+class ShellView;
+
+// The file commands of the main window's menu, and files dropped on it:
+// the order of their steps (the field being edited committed, a file
+// chosen, the file read or written, the title, the messages) over the
+// shell's view.
+class ShellCommands {
+  public:
+    ShellCommands(Application& app, DiagnosticsReporter& reporter, ShellView& view)
+        : app_(app), reporter_(reporter), view_(view) {}
+
+    // File Open: a file chosen, then opened.
+    void Open();
+    // Opens the file once it is chosen (or named on the program's command
+    // line): its record becomes the configuration and it the current file,
+    // shown in the title, on the open page and in the diagnostics. On
+    // failure the reason is shown and nothing changes.
+    bool OpenFile(const std::string& path);
+    // Writes the configuration into the current file. A failure forgets the
+    // current file, so that Save and Save As are offered no more.
+    void Save();
+    // Copies the current file to a file chosen, with the configuration
+    // written into it; the copy becomes the current file. A failure changes
+    // nothing.
+    void SaveAs();
+    void ConfigureMultiple();
+    // Files dropped on the main window: Configure Multiple with them
+    // selected.
+    void DropFiles(const std::vector<std::string>& names);
+    void Export();
+
+  private:
+    void ShowFailure(const std::string& text);
+    void ShowSaved(const std::string& path);
+
+    Application& app_;
+    DiagnosticsReporter& reporter_;
+    ShellView& view_;
+};
+
+} // namespace k7r::cfgui

@@ -1,0 +1,179 @@
+// The file commands over a view that records what the window was asked to
+// do, in order, on real files.
+#include "cfgui/application.h"
+#include "cfgui/diagnostics_reporter.h"
+#include "cfgui/shell_commands.h"
+#include "cfgui/shell_view.h"
+#include "config/default_records.h"
+#include "containers/config_file.h"
+#include "regs/field_values.h"
+#include "tests/cfgui/fake_view.h"
+#include "tests/support/test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace k7r::cfgui {
+namespace {
+
+constexpr char kTitle[] = "K7R58C22 Configuration Utility  (Build 17)";
+
+struct FakeShell : ShellView {
+    std::vector<std::string> log;
+    std::vector<FileChoice> choices;
+    // The answers of the next file dialogs; cancelled when none is left.
+    std::vector<std::string> chosen;
+    bool commits = true;
+
+    bool CommitField() override {
+        log.push_back("commit");
+        return commits;
+    }
+    std::optional<std::string> ChooseFile(const FileChoice& choice) override {
+        log.push_back("choose " + choice.title);
+        choices.push_back(choice);
+        if (chosen.empty()) {
+            return std::nullopt;
+        }
+        const std::string path = chosen.front();
+        chosen.erase(chosen.begin());
+        return path;
+    }
+    void ShowMessage(MessageIcon icon, const std::string& text) override {
+        log.push_back((icon == MessageIcon::Information ? "information: " : "exclamation: ") +
+                      text);
+    }
+    void SetTitle(const std::string& title) override { log.push_back("title " + title); }
+    void ShowNewConfiguration() override { log.push_back("new configuration"); }
+    void RunConfigureMultiple(const std::vector<std::string>& selected) override {
+        std::string line = "configure multiple";
+        for (const std::string& name : selected) {
+            line += " " + name;
+        }
+        log.push_back(line);
+    }
+    void RunExport() override { log.push_back("export"); }
+};
+
+class ShellCommandsTest : public ::testing::Test {
+  protected:
+    ShellCommandsTest() {
+        test::WriteFileBytes(image, test::ReadFileBytes(test::TestImagePath("carrier.exe")));
+    }
+
+    const std::string directory = test::ScratchDirectory();
+    const std::string image = directory + "/viewer.exe";
+    Application app{TemplateRecord};
+    fake::FakePane pane;
+    DiagnosticsReporter reporter{app, pane};
+    FakeShell shell;
+    ShellCommands commands{app, reporter, shell};
+};
+
+TEST_F(ShellCommandsTest, OpenReadsTheChosenFileAfterTheFieldIsCommitted) {
+    commands.Open();
+    EXPECT_EQ(shell.log, std::vector<std::string>{"choose Open"});
+    const FileChoice& choice = shell.choices.at(0);
+    EXPECT_TRUE(choice.open);
+    EXPECT_EQ(choice.defaultExtension, "exe");
+    EXPECT_EQ(choice.filters.size(), 8u);
+
+    shell.log.clear();
+    shell.chosen = {image};
+    app.diagnostics.shown = "stale";
+    commands.Open();
+    EXPECT_EQ(shell.log, (std::vector<std::string>{"choose Open", "commit",
+                                                   "title viewer.exe - " + std::string(kTitle),
+                                                   "new configuration"}));
+    EXPECT_EQ(app.currentPath, image);
+    EXPECT_EQ(app.diagnostics.shown, "") << "the diagnostics are not of the new configuration";
+    EXPECT_EQ(app.session.config.Record.ClkI, ViewerRecord.ClkI);
+    EXPECT_EQ(app.session.config.SavedMainStart,
+              regs::GetFieldValue(app.session.config, 79)); // Main Start Addr
+
+    // The next Open starts from the current file.
+    commands.Open();
+    EXPECT_EQ(shell.choices.back().initialName, image);
+}
+
+TEST_F(ShellCommandsTest, OpenFailsWithItsReasonOrForAPendingEntryAndChangesNothing) {
+    shell.commits = false;
+    EXPECT_FALSE(commands.OpenFile(image));
+    EXPECT_EQ(shell.log, std::vector<std::string>{"commit"});
+
+    shell.log.clear();
+    shell.commits = true;
+    const std::string other = directory + "/notes.txt";
+    EXPECT_FALSE(commands.OpenFile(other));
+    EXPECT_EQ(shell.log, (std::vector<std::string>{"commit", "exclamation: File \"" + other +
+                                                                 "\" could not be opened "
+                                                                 "because:\n\nThe file type is "
+                                                                 "not supported."}));
+    EXPECT_EQ(app.currentPath, "");
+    EXPECT_EQ(app.session.config.Record.ClkI, TemplateRecord.ClkI);
+}
+
+TEST_F(ShellCommandsTest, SaveWritesInPlaceOrForgetsTheFile) {
+    ASSERT_TRUE(commands.OpenFile(image));
+    regs::SetFieldValue(app.session.config, 67, 400);
+    shell.log.clear();
+    commands.Save();
+    EXPECT_EQ(shell.log,
+              (std::vector<std::string>{
+                  "commit", "information: Configuration data saved in file \"" + image + "\"."}));
+    config::WorkingConfig reread(TemplateRecord);
+    ASSERT_TRUE(containers::OpenConfigFile(image, reread, {}));
+    EXPECT_EQ(regs::GetFieldValue(reread, 67), 400u);
+
+    std::remove(image.c_str());
+    shell.log.clear();
+    commands.Save();
+    ASSERT_EQ(shell.log.size(), 3u);
+    EXPECT_TRUE(shell.log[1].starts_with("exclamation: File \"" + image + "\" could not be saved"));
+    EXPECT_EQ(shell.log[2], "title " + std::string(kTitle));
+    EXPECT_EQ(app.currentPath, "");
+}
+
+TEST_F(ShellCommandsTest, SaveAsOffersTheFilesKindAndMovesToTheCopyOnlyWhenItWorked) {
+    ASSERT_TRUE(commands.OpenFile(image));
+    shell.log.clear();
+    commands.SaveAs(); // cancelled
+    EXPECT_EQ(shell.log, std::vector<std::string>{"choose Save As"});
+    const FileChoice& choice = shell.choices.at(0);
+    EXPECT_FALSE(choice.open);
+    EXPECT_EQ(choice.initialName, image);
+    EXPECT_EQ(choice.defaultExtension, "exe");
+    ASSERT_EQ(choice.filters.size(), 2u);
+    EXPECT_EQ(choice.filters[0].patterns, "*.EXE");
+
+    const std::string copy = directory + "/copy.exe";
+    shell.chosen = {directory + "/no/such/dir.exe", copy};
+    commands.SaveAs();
+    EXPECT_EQ(app.currentPath, image);
+    shell.log.clear();
+    commands.SaveAs();
+    EXPECT_EQ(shell.log, (std::vector<std::string>{
+                             "choose Save As", "commit", "title copy.exe - " + std::string(kTitle),
+                             "information: Configuration data saved in file \"" + copy + "\"."}));
+    EXPECT_EQ(app.currentPath, copy);
+    EXPECT_TRUE(test::FileExists(copy));
+}
+
+TEST_F(ShellCommandsTest, DialogsRunOnlyOnceTheFieldIsCommitted) {
+    commands.DropFiles({"a.exe", "b.s19"});
+    commands.ConfigureMultiple();
+    commands.Export();
+    EXPECT_EQ(shell.log,
+              (std::vector<std::string>{"commit", "configure multiple a.exe b.s19", "commit",
+                                        "configure multiple", "commit", "export"}));
+    shell.log.clear();
+    shell.commits = false;
+    commands.DropFiles({"a.exe"});
+    commands.Export();
+    commands.Save();
+    EXPECT_EQ(shell.log, (std::vector<std::string>{"commit", "commit", "commit"}));
+}
+
+} // namespace
+} // namespace k7r::cfgui

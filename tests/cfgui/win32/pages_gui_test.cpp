@@ -1,0 +1,229 @@
+// One scenario a tab page on the real main window under Wine, with a program
+// image open: the page's controls reach the configuration through the core
+// and show what it holds. The rules themselves are the native tests'.
+#include "cfgui/resource.h"
+#include "cfgui/win32/win32_text.h"
+#include "cfgui/win32/win32_view.h"
+#include "config/default_records.h"
+#include "containers/config_file.h"
+#include "emu/driver_choice.h"
+#include "emu/emulated_driver.h"
+#include "hal/access.h"
+#include "regs/field_values.h"
+#include "regs/setting_ids.h"
+#include "tests/cfgui/win32/gui_harness.h"
+#include "tests/edit/pattern_model.h"
+#include "tests/support/test_files.h"
+
+#include <commctrl.h>
+#include <png.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace k7r::cfgui::gui {
+namespace {
+
+// The chip access layer's record, as the program has it.
+HAL_STRUCT chipRecord{};
+
+// The viewer's record in a program image, open in the utility, with the
+// panels that ship beside it.
+class PagesGui : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        test::WriteFileBytes(image, test::ReadFileBytes(test::TestImagePath("carrier.exe")));
+        ASSERT_TRUE(session.app.panels.LoadFile(
+            WindowsPath(std::string(K7R_SOURCE_DIR) + "/panels/PANELS.DEF"),
+            [](const std::string& text) { ADD_FAILURE() << text; }));
+        ASSERT_TRUE(session.window.OpenFile(WindowsPath(image)));
+        ASSERT_TRUE(session.app.active) << "the main window never became active";
+    }
+
+    HWND Control(int id) const { return session.Control(id); }
+    std::string Text(int control) const { return win32::WindowText(Control(control)); }
+    bool Checked(int control) const {
+        return SendMessageA(Control(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+    std::uint32_t Get(std::uint32_t id) {
+        return regs::GetFieldValue(session.app.session.config, id);
+    }
+    // The line of the report list whose column holds the text; -1 for none.
+    int LineWith(int list, int column, const std::string& text) const {
+        const win32::Win32View view(session.Page());
+        for (int line = 0; line < view.ItemCount(list); ++line) {
+            if (view.LineText(list, line, column) == text) {
+                return line;
+            }
+        }
+        return -1;
+    }
+
+    const std::string image = test::ScratchDirectory() + "/viewer.exe";
+    Session session;
+};
+
+// Each page's choices and entries, saved and read back.
+TEST_F(PagesGui, GeneralPreferencesAndClocksEditWhatSaveWrites) {
+    ASSERT_TRUE(SelectTab(session, kGeneralTab));
+    Click(Control(IDC_PLATFORM_SH3));
+    EXPECT_EQ(Text(IDC_BUFFER_ADDRESS), "04000000");
+    Click(Control(IDC_PLATFORM_USER));
+    TypeInto(Control(IDC_REGISTER_ADDRESS), "1f000abc");
+    FocusOn(Control(IDC_USB_SUPPORT));
+    EXPECT_EQ(Text(IDC_REGISTER_ADDRESS), "1F000ABC");
+
+    ASSERT_TRUE(SelectTab(session, kPreferencesTab));
+    Click(Control(IDC_BPP_16));
+    EXPECT_TRUE(Checked(IDC_BPP_16));
+    EXPECT_FALSE(Checked(IDC_BPP_8));
+    // Enter makes a line break in the description, not a move to the next
+    // control.
+    const HWND description = Control(IDC_DESCRIPTION);
+    TypeInto(description, "Lab board");
+    PressKey(VK_RETURN);
+    EXPECT_EQ(GetFocus(), description);
+    SendMessageA(description, WM_CHAR, 'B', 1);
+    FocusOn(Control(IDC_BPP_16));
+    EXPECT_EQ(win32::WindowText(description), "Lab board\r\nB");
+
+    ASSERT_TRUE(SelectTab(session, kClocksTab));
+    TypeIntoList(Control(IDC_CLKI_TIMING), "25.175");
+    FocusOn(Control(IDC_PCLK_SOURCE));
+    EXPECT_EQ(Text(IDC_CLKI_TIMING), "25.175");
+    PickItem(Control(IDC_PCLK_SOURCE), 2); // CLKI
+    PickItem(Control(IDC_PCLK_DIVIDE), 2); // 2:1
+    EXPECT_EQ(Text(IDC_PCLK_TIMING), " 12.587 MHz");
+    EXPECT_FALSE(session.app.diagnostics.error) << session.PaneText();
+
+    ModalScript saved;
+    saved.Expect("58C22CFG", ModalScript::Press(IDOK));
+    ASSERT_TRUE(saved.Run([&] { ChooseMenu(session.Main(), IDM_FILE_SAVE); }));
+    config::WorkingConfig reread(TemplateRecord);
+    ASSERT_TRUE(containers::OpenConfigFile(image, reread,
+                                           [](const std::string& text) { ADD_FAILURE() << text; }));
+    EXPECT_EQ(regs::GetFieldValue(reread, regs::kIdRegPhysAddr), 0x1F000ABCu);
+    EXPECT_EQ(regs::GetFieldValue(reread, regs::kIdBitsPerPixel), 16u);
+    EXPECT_EQ(regs::FormatFieldValue(reread, regs::kIdDescription), "Lab board\nB");
+    EXPECT_EQ(regs::GetFieldValue(reread, regs::kIdClkI), 25175000u);
+    EXPECT_EQ(regs::GetFieldValue(reread, regs::kIdPclkDivide), 2u);
+}
+
+// A predefined panel applied, a timing edited through its line's editor,
+// and a power pin chosen.
+TEST_F(PagesGui, PanelAndPanelPowerPagesEditThePanel) {
+    ASSERT_TRUE(SelectTab(session, kPanelTab));
+    PickItem(Control(IDC_PREDEFINED_PANELS), 0); // "QVGA TFT 320x240 18-bit"
+    EXPECT_EQ(Get(regs::kIdPanelType), 1u);
+    EXPECT_EQ(Get(regs::kIdHorzTotal), 400u);
+    EXPECT_EQ(Text(IDC_FRAME_RATE), " 59 Hz");
+
+    const int line = LineWith(IDC_FEATURE_LIST, 1, "Horizontal Total");
+    ASSERT_GE(line, 0);
+    EXPECT_EQ(win32::Win32View(session.Page()).LineText(IDC_FEATURE_LIST, line, 0), "400");
+    ClickLine(Control(IDC_FEATURE_LIST), line);
+    ASSERT_TRUE(IsWindowVisible(Control(IDC_FEATURE_NUMBER)));
+    TypeInto(Control(IDC_FEATURE_NUMBER), "408");
+    FocusOn(Control(IDC_FEATURE_LIST));
+    EXPECT_EQ(Get(regs::kIdHorzTotal), 408u);
+    EXPECT_EQ(win32::Win32View(session.Page()).LineText(IDC_FEATURE_LIST, line, 0), "408");
+    EXPECT_EQ(SendMessageA(Control(IDC_PREDEFINED_PANELS), CB_GETCURSEL, 0, 0),
+              SendMessageA(Control(IDC_PREDEFINED_PANELS), CB_GETCOUNT, 0, 0) - 1)
+        << "Custom panel";
+
+    PickItem(Control(IDC_PANEL_TYPE), 0); // STN: power through a GPO pin
+    ASSERT_TRUE(SelectTab(session, kPowerTab));
+    EXPECT_EQ(Text(IDC_POWER_ENABLE), "&Enable power panel support (using GPO)");
+    if (!Checked(IDC_POWER_ENABLE)) {
+        Click(Control(IDC_POWER_ENABLE));
+    }
+    Click(Control(IDC_POWER_PIN_0 + 9));
+    EXPECT_EQ(Get(regs::kIdGpoPowerMask), 0x200u);
+    EXPECT_TRUE(Checked(IDC_POWER_PIN_0 + 9));
+}
+
+// Enter on a line opens the Modify Register dialog, which keeps an
+// unreadable value out.
+TEST_F(PagesGui, RegistersPageModifiesARegisterThroughItsDialog) {
+    ASSERT_TRUE(SelectTab(session, kRegistersTab));
+    const HWND list = Control(IDC_REGISTER_LIST);
+    const int line = LineWith(IDC_REGISTER_LIST, 0, "0010h   ");
+    ASSERT_GE(line, 0);
+    ListView_SetItemState(list, line, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    FocusOn(list);
+    const auto typeValue = [](const char* text) {
+        return [text](HWND dialog) { SetDlgItemTextA(dialog, IDC_MODIFY_REGISTER_VALUE, text); };
+    };
+    ModalScript script;
+    script.Expect("Modify register 0010h", ModalScript::Inspect(typeValue("12G"), IDOK))
+        .Expect("58C22CFG", ModalScript::Press(IDOK))
+        .Expect("Modify register 0010h", ModalScript::Inspect(typeValue("10"), IDOK));
+    ASSERT_TRUE(script.Run([] { PressKey(VK_RETURN); }));
+    EXPECT_EQ(script.Texts()[1], "ERROR:Invalid value entered!");
+    const win32::Win32View view(session.Page());
+    EXPECT_EQ(view.LineText(IDC_REGISTER_LIST, line, 0), "0010h *");
+    EXPECT_EQ(view.LineText(IDC_REGISTER_LIST, line, 1), "00000010h");
+}
+
+std::optional<emu::Picture> ReadPicture(const std::string& path) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) {
+        return std::nullopt;
+    }
+    image.format = PNG_FORMAT_RGB;
+    emu::Picture picture;
+    picture.width = image.width;
+    picture.height = image.height;
+    picture.rgb.resize(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, picture.rgb.data(), 0, nullptr)) {
+        return std::nullopt;
+    }
+    return picture;
+}
+
+// The board emulator behind the Direct tab, as 58C22CFG.EXE offers it: the
+// panel picture it writes is what a user watching the board would see. The
+// live timer outlives the Direct tab: a depth chosen on the Preferences tab
+// shows in the pattern a tick later.
+TEST_F(PagesGui, DirectPageDrivesTheBoardLive) {
+    const std::string panel = WindowsPath(std::string(K7R_BINARY_DIR) + "/tests/gui_panel.png");
+    DeleteFileA(panel.c_str());
+    _putenv_s(emu::kEmulatorVariable, panel.c_str());
+    emu::OfferEmulatedBoard();
+    emu::TheBoard().PowerOn();
+    hal::UseRecord(chipRecord);
+    config::WorkingConfig& config = session.app.session.config;
+    const bool colour = Get(regs::kIdColorPanel) != 0;
+
+    ASSERT_TRUE(SelectTab(session, kDirectTab));
+    Click(Control(IDC_INITIALIZE_CHIP));
+    ASSERT_TRUE(config.Bound);
+    EXPECT_EQ(session.PaneText().rfind("Initialized K7R58C22 using HAL build 2.", 0), 0u);
+    Click(Control(IDC_DRAW_TEST_PATTERN));
+    std::optional<emu::Picture> picture = ReadPicture(panel);
+    ASSERT_TRUE(picture.has_value());
+    EXPECT_TRUE(test::ShowsPattern(*picture, 8, colour));
+
+    Click(Control(IDC_WRITE_IMMEDIATELY));
+    EXPECT_TRUE(session.window.LiveTimerRunning());
+    Click(Control(IDC_REDRAW_AFTER_CHANGE));
+    ASSERT_TRUE(SelectTab(session, kPreferencesTab));
+    Click(Control(IDC_BPP_16));
+    EXPECT_TRUE(PumpUntil([&] {
+        picture = ReadPicture(panel);
+        return picture && test::ShowsPattern(*picture, 16, colour);
+    }));
+
+    ASSERT_TRUE(SelectTab(session, kDirectTab));
+    Click(Control(IDC_SHUTDOWN_CHIP));
+    EXPECT_FALSE(config.Bound);
+    EXPECT_FALSE(session.window.LiveTimerRunning());
+    EXPECT_TRUE(emu::TheBoard().BusErrors().empty());
+    hal::ReleaseChip();
+    _putenv_s(emu::kEmulatorVariable, "");
+}
+
+} // namespace
+} // namespace k7r::cfgui::gui

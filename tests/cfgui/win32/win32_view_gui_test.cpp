@@ -1,0 +1,213 @@
+// Each View operation on the real controls of a page, and each control's
+// events reaching the page, under Wine.
+#include "cfgui/page.h"
+#include "cfgui/win32/win32_text.h"
+#include "cfgui/win32/win32_view.h"
+#include "tests/cfgui/win32/gui_harness.h"
+#include "tests/cfgui/win32/test_page.h"
+#include "tests/cfgui/win32/test_resource.h"
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iterator>
+
+namespace k7r::cfgui::gui {
+namespace {
+
+class ViewGui : public ::testing::Test {
+  protected:
+    HWND Control(int id) const { return session.Control(id); }
+    LRESULT Send(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return SendMessageA(Control(id), message, wParam, lParam);
+    }
+    static std::string ColumnTitle(HWND list, int column) {
+        char title[32] = {};
+        LVCOLUMNA read{};
+        read.mask = LVCF_TEXT;
+        read.pszText = title;
+        read.cchTextMax = sizeof title;
+        SendMessageA(list, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(&read));
+        return title;
+    }
+
+    Session session{PagesWithTestPage()};
+    win32::Win32View view{session.Page()};
+};
+
+TEST_F(ViewGui, TextsStatesAndFocus) {
+    view.SetText(IDC_TEST_NEXT, "abc");
+    EXPECT_EQ(win32::WindowText(Control(IDC_TEST_NEXT)), "abc");
+    EXPECT_EQ(view.Text(IDC_TEST_NEXT), "abc");
+    view.SetChecked(IDC_TEST_BOX, true);
+    EXPECT_EQ(IsDlgButtonChecked(session.Page(), IDC_TEST_BOX), BST_CHECKED);
+    EXPECT_TRUE(view.Checked(IDC_TEST_BOX));
+    view.Enable(IDC_TEST_BOX, false);
+    EXPECT_FALSE(IsWindowEnabled(Control(IDC_TEST_BOX)));
+    view.Show(IDC_TEST_BOX, false);
+    EXPECT_FALSE(IsWindowVisible(Control(IDC_TEST_BOX)));
+
+    view.SetTextLimit(IDC_TEST_NEXT, 5);
+    EXPECT_EQ(Send(IDC_TEST_NEXT, EM_GETLIMITTEXT), 5);
+    view.Focus(IDC_TEST_NEXT);
+    EXPECT_EQ(GetFocus(), Control(IDC_TEST_NEXT));
+    view.SelectAllText(IDC_TEST_NEXT);
+    DWORD start = 1;
+    DWORD end = 0;
+    Send(IDC_TEST_NEXT, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+         reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 3u);
+    EXPECT_EQ(view.Text(9999), "") << "a control the page does not have";
+}
+
+TEST_F(ViewGui, ItemsOfDropDownListsAndListBoxes) {
+    for (const int list : {IDC_TEST_COMBO, IDC_TEST_LIST_BOX}) {
+        view.AddItem(list, "one");
+        view.AddItem(list, "two");
+        EXPECT_EQ(view.ItemCount(list), 2) << list;
+        EXPECT_EQ(view.ItemText(list, 1), "two") << list;
+        EXPECT_EQ(view.Selection(list), -1) << list;
+        view.Select(list, 1);
+        EXPECT_EQ(view.Selection(list), 1) << list;
+        view.ClearItems(list);
+        EXPECT_EQ(view.ItemCount(list), 0) << list;
+    }
+    view.SetDroppedWidth(IDC_TEST_COMBO, 200);
+    EXPECT_EQ(Send(IDC_TEST_COMBO, CB_GETDROPPEDWIDTH), 200);
+    view.SetTextLimit(IDC_TEST_COMBO, 4);
+    const HWND field = FindWindowExA(Control(IDC_TEST_COMBO), nullptr, WC_EDITA, nullptr);
+    EXPECT_EQ(SendMessageA(field, EM_GETLIMITTEXT, 0, 0), 4);
+}
+
+// The page set the list's columns (a right-aligned first one), lines and
+// selection when it opened.
+TEST_F(ViewGui, ReportListColumnsLinesAndLook) {
+    const HWND list = Control(IDC_TEST_LIST);
+    EXPECT_EQ(view.LineText(IDC_TEST_LIST, 1, 0), "22");
+    EXPECT_EQ(view.LineText(IDC_TEST_LIST, 1, 1), "second");
+    EXPECT_EQ(view.ItemText(IDC_TEST_LIST, 0), "1");
+    EXPECT_EQ(view.Selection(IDC_TEST_LIST), 1);
+    // The list view draws its own first column to the left whatever its
+    // format: the right-aligned column shown first is not that one.
+    int order[2] = {};
+    ASSERT_TRUE(SendMessageA(list, LVM_GETCOLUMNORDERARRAY, 2, reinterpret_cast<LPARAM>(order)));
+    EXPECT_EQ(ColumnTitle(list, order[0]), "Value");
+    EXPECT_EQ(ColumnTitle(list, order[1]), "Feature");
+    LVCOLUMNA format{};
+    format.mask = LVCF_FMT;
+    SendMessageA(list, LVM_GETCOLUMNA, order[0], reinterpret_cast<LPARAM>(&format));
+    EXPECT_EQ(format.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_RIGHT);
+    EXPECT_GT(SendMessageA(list, LVM_GETCOLUMNWIDTH, order[1], 0),
+              SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>("Feature")));
+
+    view.SetLine(IDC_TEST_LIST, 2, std::vector<std::string>{"333", "third"});
+    view.AddItem(IDC_TEST_LIST, "4");
+    EXPECT_EQ(view.ItemCount(IDC_TEST_LIST), 4);
+    EXPECT_EQ(view.LineText(IDC_TEST_LIST, 2, 1), "third");
+    view.SetClickableLines(IDC_TEST_LIST);
+    EXPECT_NE(SendMessageA(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_FULLROWSELECT, 0);
+    view.SetListBackground(IDC_TEST_LIST, kDarkRed);
+    EXPECT_EQ(static_cast<COLORREF>(SendMessageA(list, LVM_GETBKCOLOR, 0, 0)), RGB(175, 0, 0));
+    view.ClearItems(IDC_TEST_LIST);
+    EXPECT_EQ(view.ItemCount(IDC_TEST_LIST), 0);
+}
+
+TEST_F(ViewGui, RangesAndPositionsOfSpinButtonsAndSliders) {
+    view.SetRange(IDC_TEST_SPIN, 8, 1024);
+    view.SetPosition(IDC_TEST_SPIN, 400);
+    int low = 0;
+    int high = 0;
+    Send(IDC_TEST_SPIN, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
+         reinterpret_cast<LPARAM>(&high));
+    EXPECT_EQ(low, 8);
+    EXPECT_EQ(high, 1024);
+    EXPECT_EQ(Send(IDC_TEST_SPIN, UDM_GETPOS32), 400);
+    const View::SpinAcceleration steps[] = {{0, 8}, {2, 32}};
+    view.SetSpinAcceleration(IDC_TEST_SPIN, steps);
+    UDACCEL read[2] = {};
+    ASSERT_EQ(Send(IDC_TEST_SPIN, UDM_GETACCEL, 2, reinterpret_cast<LPARAM>(read)), 2);
+    EXPECT_EQ(read[1].nSec, 2u);
+    EXPECT_EQ(read[1].nInc, 32u);
+
+    view.SetRange(IDC_TEST_SLIDER, 10, 20);
+    view.SetPosition(IDC_TEST_SLIDER, 15);
+    EXPECT_EQ(Send(IDC_TEST_SLIDER, PBM_GETRANGE, TRUE), 10);
+    EXPECT_EQ(Send(IDC_TEST_SLIDER, PBM_GETRANGE, FALSE), 20);
+    EXPECT_EQ(Send(IDC_TEST_SLIDER, PBM_GETPOS), 15);
+}
+
+// The slider is attached to the next field in steps of 8, from 0 to 100.
+TEST_F(ViewGui, SliderFollowsTheMouseInStepsIntoItsField) {
+    const HWND slider = Control(IDC_TEST_SLIDER);
+    RECT client;
+    GetClientRect(slider, &client);
+    const int x = (client.right - 1) * 35 / 100; // 35 raised to the step: 40
+    SendMessageA(slider, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 2));
+    EXPECT_EQ(GetCapture(), slider);
+    EXPECT_EQ(GetFocus(), Control(IDC_TEST_NEXT));
+    EXPECT_EQ(win32::WindowText(Control(IDC_TEST_NEXT)), "40");
+    SendMessageA(slider, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.right + 50, 2));
+    SendMessageA(slider, WM_LBUTTONUP, 0, MAKELPARAM(client.right + 50, 2));
+    EXPECT_EQ(GetCapture(), nullptr);
+    std::vector<std::string> scrolls;
+    std::ranges::copy_if(TestPageEvents(), std::back_inserter(scrolls),
+                         [](const std::string& event) { return event.starts_with("9005 "); });
+    EXPECT_EQ(scrolls, (std::vector<std::string>{"9005 scroll ThumbPosition 40",
+                                                 "9005 scroll ThumbPosition 100"}));
+    EXPECT_EQ(Send(IDC_TEST_SLIDER, PBM_GETPOS), 100);
+    EXPECT_EQ(win32::WindowText(Control(IDC_TEST_NEXT)), "100");
+}
+
+TEST_F(ViewGui, EachControlsEventsReachThePage) {
+    Click(Control(IDC_TEST_BOX));
+    view.AddItem(IDC_TEST_COMBO, "one");
+    PickItem(Control(IDC_TEST_COMBO), 0);
+    view.AddItem(IDC_TEST_LIST_BOX, "one");
+    SendMessageA(session.Page(), WM_COMMAND, MAKEWPARAM(IDC_TEST_LIST_BOX, LBN_DBLCLK),
+                 reinterpret_cast<LPARAM>(Control(IDC_TEST_LIST_BOX)));
+    ClickLine(Control(IDC_TEST_LIST), 0);
+    view.SetRange(IDC_TEST_SPIN, 0, 10);
+    view.SetPosition(IDC_TEST_SPIN, 0);
+    FocusOn(Control(IDC_TEST_NEXT));
+    PressKey(VK_UP); // the spin buttons' arrow key, in their field
+    FocusOn(Control(IDC_TEST_BOX));
+    const std::vector<std::string> expected = {
+        "9006 Clicked",       "9007 SelectionChanged", "9007 SelectionConfirmed",
+        "9008 DoubleClicked", "9004 list Click 0",     "9009 scroll ThumbPosition 1",
+        "9003 FocusLost",
+    };
+    std::vector<std::string> seen;
+    for (const std::string& event : TestPageEvents()) {
+        // Focus, text and hot line changes come along with the others.
+        if (std::ranges::find(expected, event) != expected.end()) {
+            seen.push_back(event);
+        }
+    }
+    EXPECT_EQ(seen, expected);
+}
+
+// A static text with a help row gets a tip, and the page draws it in its
+// colour.
+TEST_F(ViewGui, NoteHasItsTipAndColour) {
+    const HWND note = Control(IDC_TEST_NOTE);
+    EXPECT_NE(GetWindowLongPtrA(note, GWL_STYLE) & SS_NOTIFY, 0);
+    NMTTDISPINFOA info{};
+    info.hdr.hwndFrom = session.window.TooltipWindow();
+    info.hdr.idFrom = reinterpret_cast<UINT_PTR>(note);
+    info.hdr.code = TTN_GETDISPINFOA;
+    SendMessageA(session.Main(), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+    EXPECT_STREQ(info.lpszText, "The 58C22 note.");
+
+    const HDC dc = GetDC(note);
+    EXPECT_NE(SendMessageA(session.Page(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                           reinterpret_cast<LPARAM>(note)),
+              0);
+    EXPECT_EQ(GetTextColor(dc), RGB(175, 0, 0));
+    ReleaseDC(note, dc);
+}
+
+} // namespace
+} // namespace k7r::cfgui::gui
