@@ -21,5 +21,6 @@ extern const Command kExportCommand;
 extern const Command kDiagramCommand;
 extern const Command kReportCommand;
 extern const Command kInitCommand;
+extern const Command kPreviewCommand;
 
 } // namespace k7r::cli

@@ -223,6 +223,9 @@ void MainWindow::OnCommand(int id) {
     case IDM_FILE_EXIT:
         SendMessageA(window_, WM_CLOSE, 0, 0);
         break;
+    case IDM_VIEW_PANEL_PREVIEW:
+        preview_.Open(window_);
+        break;
     case IDM_VIEW_DIAGRAMS:
         diagrams_.Open(window_);
         break;
@@ -423,7 +426,7 @@ bool MainWindow::PreTranslate(MSG& message) {
     if (window_ == nullptr) {
         return false;
     }
-    if (diagrams_.PreTranslate(message)) {
+    if (preview_.PreTranslate(message) || diagrams_.PreTranslate(message)) {
         return true;
     }
     if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN && EnterKey(message.hwnd)) {

@@ -8,6 +8,7 @@
 #include "cfgui/shell_view.h"
 #include "cfgui/win32/diagrams_window.h"
 #include "cfgui/win32/page_host.h"
+#include "cfgui/win32/preview_window.h"
 #include "cfgui/win32/tooltips.h"
 #include "export/preview.h"
 
@@ -42,6 +43,8 @@ class MainWindow : private DiagnosticsPane, private PageServices, private ShellV
     // The open page's dialog; null when the tab shows none.
     HWND PageWindow() const { return page_ != nullptr ? page_->Window() : nullptr; }
     HWND TooltipWindow() const { return tooltips_.Window(); }
+    // The panel preview window; null while it is closed.
+    HWND PreviewWindowHandle() const { return preview_.Window(); }
     DiagnosticsReporter& Reporter() { return reporter_; }
     DiagramsWindow& Diagrams() { return diagrams_; }
     bool LiveTimerRunning() const { return liveTimer_; }
@@ -107,6 +110,7 @@ class MainWindow : private DiagnosticsPane, private PageServices, private ShellV
     std::string tipText_;
     HBRUSH errorBrush_ = nullptr;
     bool liveTimer_ = false;
+    PreviewWindow preview_{app_};
 };
 
 } // namespace k7r::cfgui::win32
