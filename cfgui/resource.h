@@ -29,6 +29,7 @@
 #define IDD_EXPORT_SAVE_EXTRA 305
 #define IDD_EXPORT_OPTIONS 306
 #define IDD_PREVIEW 307
+#define IDD_DIAGRAMS 308
 
 /* Icon, menu, bitmaps */
 #define IDI_PROGRAM 401
@@ -55,6 +56,7 @@
 #define IDM_DELAY_5S 40026
 #define IDM_HELP_WEB 40031
 #define IDM_VIEW_PANEL_PREVIEW 40041
+#define IDM_VIEW_DIAGRAMS 40042
 
 /* Main window */
 #define IDC_TABS 1101
@@ -204,5 +206,9 @@
 #define IDC_ABOUT_PURPOSE 2503
 #define IDC_ABOUT_NOTICE 2504
 #define IDC_ABOUT_RIGHTS 2505
+
+/* The pictures window */
+#define IDC_DIAGRAMS_SHOW 2701
+#define IDC_DIAGRAMS_PICTURE 2702
 
 #endif

@@ -71,7 +71,7 @@ int RunRegs(const Invocation& invocation) {
         PrintJson({{"file", invocation.operands[0]}, {"registers", registers}});
         return kExitSuccess;
     }
-    const std::vector<edit::RegisterLine> rows = RegisterRows(config);
+    const std::vector<edit::RegisterLine> rows = edit::RegisterLines(config);
     const ColumnWidths widths = RegisterColumnWidths(rows);
     std::printf("%s\n", RegisterTableLine(RegisterHeadings(), widths).c_str());
     for (std::size_t position = 0; position < rows.size(); ++position) {

@@ -251,7 +251,7 @@ int PrintTextconv(const std::string& path) {
     for (const std::uint32_t id : SettingIds()) {
         std::printf("%s\n", SettingLine(config, id).c_str());
     }
-    const std::vector<edit::RegisterLine> rows = RegisterRows(config);
+    const std::vector<edit::RegisterLine> rows = edit::RegisterLines(config);
     const ColumnWidths widths = RegisterColumnWidths(rows);
     std::printf("\n%s\n", RegisterTableLine(RegisterHeadings(), widths).c_str());
     for (const edit::RegisterLine& row : rows) {

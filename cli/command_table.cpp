@@ -4,9 +4,10 @@ namespace k7r::cli {
 namespace {
 
 constexpr const Command* kCommands[] = {
-    &kShowCommand,  &kCopyCommand,   &kFieldsCommand,   &kGetCommand,       &kSetCommand,
-    &kRegsCommand,  &kDiffCommand,   &kValidateCommand, &kConfigureCommand, &kPanelsCommand,
-    &kPanelCommand, &kExportCommand, &kInitCommand,     &kPreviewCommand,
+    &kShowCommand,      &kCopyCommand,   &kFieldsCommand, &kGetCommand,
+    &kSetCommand,       &kRegsCommand,   &kDiffCommand,   &kValidateCommand,
+    &kConfigureCommand, &kPanelsCommand, &kPanelCommand,  &kExportCommand,
+    &kDiagramCommand,   &kReportCommand, &kInitCommand,   &kPreviewCommand,
 };
 
 } // namespace

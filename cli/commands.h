@@ -18,6 +18,8 @@ extern const Command kConfigureCommand;
 extern const Command kPanelsCommand;
 extern const Command kPanelCommand;
 extern const Command kExportCommand;
+extern const Command kDiagramCommand;
+extern const Command kReportCommand;
 extern const Command kInitCommand;
 extern const Command kPreviewCommand;
 

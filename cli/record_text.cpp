@@ -3,7 +3,6 @@
 #include "regs/field_names.h"
 #include "regs/field_table.h"
 #include "regs/field_values.h"
-#include "regs/register_access.h"
 
 #include <algorithm>
 
@@ -23,15 +22,6 @@ std::vector<std::uint32_t> SettingIds() {
         }
     }
     return ids;
-}
-
-std::vector<edit::RegisterLine> RegisterRows(config::WorkingConfig& config) {
-    std::vector<edit::RegisterLine> rows;
-    for (int position = 0; regs::EnumRegister(config, position).more; ++position) {
-        const std::uint32_t reg = regs::EnumRegister(config, position).reg;
-        rows.push_back(edit::FormatRegisterLine(reg, regs::ReadRegister(config, reg, position)));
-    }
-    return rows;
 }
 
 ColumnWidths RegisterColumnWidths(std::span<const edit::RegisterLine> rows) {

@@ -23,10 +23,6 @@ std::string SettingLine(config::WorkingConfig& config, std::uint32_t id);
 // Every setting id once, in the order of the field table.
 std::vector<std::uint32_t> SettingIds();
 
-// The register table's entries in programming order, as the Registers tab
-// lists them.
-std::vector<edit::RegisterLine> RegisterRows(config::WorkingConfig& config);
-
 using ColumnWidths = std::array<std::size_t, edit::kRegisterColumnCount>;
 
 // Columns as wide as the widest of the rows and the headings.

@@ -1,6 +1,7 @@
 #include "edit/register_line.h"
 
 #include "config/hal_struct.h"
+#include "regs/register_access.h"
 #include "regs/register_table.h"
 #include "regs/register_width.h"
 
@@ -28,6 +29,15 @@ RegisterLine FormatRegisterLine(std::uint32_t reg, std::uint32_t value) {
     }
     line[4] += 'b';
     return line;
+}
+
+std::vector<RegisterLine> RegisterLines(config::WorkingConfig& config) {
+    std::vector<RegisterLine> lines;
+    for (int position = 0; regs::EnumRegister(config, position).more; ++position) {
+        const std::uint32_t reg = regs::EnumRegister(config, position).reg;
+        lines.push_back(FormatRegisterLine(reg, regs::ReadRegister(config, reg, position)));
+    }
+    return lines;
 }
 
 } // namespace k7r::edit

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace k7r::config {
 struct WorkingConfig;
@@ -11,9 +12,22 @@ struct WorkingConfig;
 // rate they give.
 namespace k7r::regs {
 
-// Pixel clock / (vertical total x horizontal total), truncated; also stored
-// as the Frame Rate setting.
+// Pixel clock / (vertical total x horizontal total), truncated; 0 when the
+// totals multiply to 0.
+std::uint32_t FrameRate(config::WorkingConfig& config);
+// The same, also stored as the Frame Rate setting.
 std::uint32_t StoreFrameRate(config::WorkingConfig& config);
+
+// The frequency input clock 2 (CLKI) or 3 (CLKI2) runs at: the one asked
+// for, or, while setting 16 "Clock Chip Sup" is on, the one the clock
+// synthesizer comes closest with (0 beyond its range). Worked out without
+// the chip.
+std::uint32_t ActualInputClockHz(config::WorkingConfig& config, std::uint32_t id);
+
+// A frequency as the Clocks page's timing texts write it, with a leading
+// space: up to 1000 Hz as " %u Hz", up to 100000 Hz as " %u.%03u KHz",
+// above as " %u.%03u MHz".
+std::string FrequencyText(std::uint32_t hz);
 
 // The clock that PCLK Divide divides: MCLK, BCLK, CLKI or CLKI2 by the PCLK
 // source, 0 for any other source value.

@@ -36,6 +36,7 @@ inline constexpr std::uint32_t kIdBclkSource = 31;
 inline constexpr std::uint32_t kIdPclkDivide = 32;
 inline constexpr std::uint32_t kIdPclkDivideRaw = 33;
 inline constexpr std::uint32_t kIdPclkSource = 34;
+inline constexpr std::uint32_t kIdModRate = 36;
 inline constexpr std::uint32_t kIdDataFormat = 39;
 inline constexpr std::uint32_t kIdColorPanel = 40;
 inline constexpr std::uint32_t kIdDataWidth = 41;

@@ -2,7 +2,8 @@
 # builds_agree.sh NATIVE_BUILD_DIR [ARCH...]: the command line of each
 # Windows build named (i686, x86_64), run under its Wine, writes the same
 # bytes as the native build's: records saved by copy and set into a PE, an
-# ELF, an S-record file and a PRC database, and every export kind.
+# ELF, an S-record file and a PRC database, every export kind, both
+# pictures and the configuration report.
 set -u
 top=$(cd "$(dirname "$0")/.." && pwd)
 native=$(cd "$1" && pwd)
@@ -33,7 +34,11 @@ write_all() {
         for kind in appcfg chip generic csv html; do
             "$@" export "$kind" source.exe -o "export.$kind" || exit 1
         done
-        "$@" export mode source.exe -o export.mode --mode 3 --cursor
+        "$@" export mode source.exe -o export.mode --mode 3 --cursor || exit 1
+        for kind in timing clocks; do
+            "$@" diagram copied.elf "$kind" -o "diagram.$kind" || exit 1
+        done
+        "$@" report copied.elf -o report.html
     ) >"$work/$name.log" 2>&1 || {
         echo "FAIL: the $name build could not write its files:"
         cat "$work/$name.log"

@@ -98,7 +98,7 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 
 MainWindow::MainWindow(Application& app, PageTable pages, exporter::PreviewLauncher& launcher)
     : app_(app), pages_(pages), launcher_(launcher), reporter_(app, *this),
-      commands_(app, reporter_, *this) {
+      commands_(app, reporter_, *this), diagrams_(app) {
     GatherHelp(app_, pages_);
 }
 
@@ -233,6 +233,9 @@ void MainWindow::OnCommand(int id) {
     case IDM_VIEW_PANEL_PREVIEW:
         preview_.Open(window_);
         break;
+    case IDM_VIEW_DIAGRAMS:
+        diagrams_.Open(window_);
+        break;
     case IDM_HELP_TOOLTIPS:
         OnToggleTooltips();
         break;
@@ -317,6 +320,7 @@ void MainWindow::OnDestroy() {
         liveTimer_ = false;
     }
     CloseTabPage();
+    diagrams_.Close();
     DeleteObject(errorBrush_);
     errorBrush_ = nullptr;
     SetMessageOwner(nullptr);
@@ -429,7 +433,7 @@ bool MainWindow::PreTranslate(MSG& message) {
     if (window_ == nullptr) {
         return false;
     }
-    if (preview_.PreTranslate(message)) {
+    if (preview_.PreTranslate(message) || diagrams_.PreTranslate(message)) {
         return true;
     }
     if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN && EnterKey(message.hwnd)) {

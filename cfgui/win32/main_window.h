@@ -6,6 +6,7 @@
 #include "cfgui/resource.h"
 #include "cfgui/shell_commands.h"
 #include "cfgui/shell_view.h"
+#include "cfgui/win32/diagrams_window.h"
 #include "cfgui/win32/page_host.h"
 #include "cfgui/win32/preview_window.h"
 #include "cfgui/win32/tooltips.h"
@@ -45,6 +46,7 @@ class MainWindow : private DiagnosticsPane, private PageServices, private ShellV
     // The panel preview window; null while it is closed.
     HWND PreviewWindowHandle() const { return preview_.Window(); }
     DiagnosticsReporter& Reporter() { return reporter_; }
+    DiagramsWindow& Diagrams() { return diagrams_; }
     bool LiveTimerRunning() const { return liveTimer_; }
 
     // Opens a file as File Open does once a name is chosen.
@@ -104,6 +106,7 @@ class MainWindow : private DiagnosticsPane, private PageServices, private ShellV
     HWND window_ = nullptr;
     Tooltips tooltips_;
     std::unique_ptr<PageHost> page_;
+    DiagramsWindow diagrams_;
     std::string tipText_;
     HBRUSH errorBrush_ = nullptr;
     bool liveTimer_ = false;

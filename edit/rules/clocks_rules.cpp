@@ -3,24 +3,14 @@
 #include "edit/bad_entry.h"
 #include "edit/field_text.h"
 #include "edit/rules/common_rules.h"
-#include "hal/clock_synth.h"
+#include "regs/clock_tree.h"
 #include "regs/field_values.h"
 #include "regs/setting_ids.h"
-
-#include <cstdio>
 
 namespace k7r::edit {
 namespace {
 
 constexpr std::uint32_t kPclkDivideAutoItem = 0;
-
-// The largest frequencies written in Hz and in KHz.
-constexpr std::uint32_t kLargestInHz = 1000;
-constexpr std::uint32_t kLargestInKhz = 100000;
-
-// The synthesizer registers that take CLKI (0 to 2 alike) and CLKI2.
-constexpr int kClkISynthRegister = 0;
-constexpr int kClkI2SynthRegister = 3;
 
 EditResult AfterChange(EditSession& session, std::uint32_t id, bool changed,
                        std::string message = {}) {
@@ -119,39 +109,18 @@ EditResult MoveDutyCycle(EditSession& session, std::uint32_t position) {
                        regs::SetFieldValue(session.config, regs::kIdDutyCycle, position));
 }
 
-std::string FrequencyText(std::uint32_t hz) {
-    char text[32];
-    if (hz <= kLargestInHz) {
-        std::snprintf(text, sizeof text, " %u Hz", hz);
-    } else if (hz <= kLargestInKhz) {
-        std::snprintf(text, sizeof text, " %u.%03u KHz", hz / 1000, hz % 1000);
-    } else {
-        std::snprintf(text, sizeof text, " %u.%03u MHz", hz / 1000000, hz / 1000 % 1000);
-    }
-    return text;
-}
-
-std::uint32_t ActualInputClockHz(EditSession& session, std::uint32_t id) {
-    const std::uint32_t requested = regs::GetFieldValue(session.config, id);
-    if (regs::GetFieldValue(session.config, regs::kIdClockChip) == 0) {
-        return requested;
-    }
-    const std::optional<hal::ClockEntry> entry = hal::SearchClockWord(
-        id == regs::kIdClkI ? kClkISynthRegister : kClkI2SynthRegister, requested);
-    return entry ? entry->achievedHz : 0;
-}
-
 ClockTexts FrequencyTexts(EditSession& session) {
     config::WorkingConfig& config = session.config;
     const bool forcedHigh = regs::GetFieldValue(config, regs::kIdPwmHigh) != 0;
     return {
-        .clkiActual = FrequencyText(ActualInputClockHz(session, regs::kIdClkI)),
-        .clki2Actual = FrequencyText(ActualInputClockHz(session, regs::kIdClkI2)),
-        .pixelClock = FrequencyText(regs::GetFieldValue(config, regs::kIdPixelClock)),
-        .busClock = FrequencyText(regs::GetFieldValue(config, regs::kIdBusClock)),
-        .memoryClock = FrequencyText(regs::GetFieldValue(config, regs::kIdMemoryClock)),
-        .pwmClock = forcedHigh ? " Forced High"
-                               : FrequencyText(regs::GetFieldValue(config, regs::kIdPwmClock)),
+        .clkiActual = regs::FrequencyText(regs::ActualInputClockHz(config, regs::kIdClkI)),
+        .clki2Actual = regs::FrequencyText(regs::ActualInputClockHz(config, regs::kIdClkI2)),
+        .pixelClock = regs::FrequencyText(regs::GetFieldValue(config, regs::kIdPixelClock)),
+        .busClock = regs::FrequencyText(regs::GetFieldValue(config, regs::kIdBusClock)),
+        .memoryClock = regs::FrequencyText(regs::GetFieldValue(config, regs::kIdMemoryClock)),
+        .pwmClock = forcedHigh
+                        ? " Forced High"
+                        : regs::FrequencyText(regs::GetFieldValue(config, regs::kIdPwmClock)),
     };
 }
 

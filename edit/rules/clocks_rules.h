@@ -49,18 +49,7 @@ EditResult LeaveDutyCycle(EditSession& session, std::string_view text);
 // The duty cycle slider: setting 116 = its position.
 EditResult MoveDutyCycle(EditSession& session, std::uint32_t position);
 
-// A frequency as the page's timing texts write it, with a leading space: up
-// to 1000 Hz as " %u Hz", up to 100000 Hz as " %u.%03u KHz", above as
-// " %u.%03u MHz".
-std::string FrequencyText(std::uint32_t hz);
-
-// The frequency input clock 2 (CLKI) or 3 (CLKI2) runs at: the one asked
-// for, or, while setting 16 "Clock Chip Sup" is on, the one the clock
-// synthesizer comes closest with (0 beyond its range). Worked out without
-// the chip.
-std::uint32_t ActualInputClockHz(EditSession& session, std::uint32_t id);
-
-// The page's frequency texts.
+// The page's frequency texts (regs::FrequencyText).
 struct ClockTexts {
     std::string clkiActual;
     std::string clki2Actual;

@@ -66,6 +66,27 @@ TEST(Validation, HorizontalAndVerticalTotals) {
               "ERROR: Vert Total is less than (Vert Start Pos + Vert Disp Period).\n");
 }
 
+// Each finding names the settings its message names, so that a picture can
+// mark them; a register's reserved bits name none.
+TEST(Validation, FindingsNameTheirSettings) {
+    config::WorkingConfig config = SoundTft();
+    SetAll(config, {{67, 648}, {69, 8}, {120, 0}});
+    const std::vector<Finding> errors = ErrorFindings(config);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].text,
+              "ERROR: Horz Total is less than or equal to (Horz Start Pos + Horz Disp Period).\n");
+    EXPECT_EQ(errors[0].settings, (std::vector<std::uint32_t>{67, 69, 68}));
+    const std::vector<Finding> warnings = WarningFindings(config);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0].text, "Warning: CLS Pulse Width must be greater than 0.\n");
+    EXPECT_EQ(warnings[0].settings, (std::vector<std::uint32_t>{120}));
+
+    config = SoundTft();
+    SetAll(config, {{3, 25000000}, {2, 12000000}});
+    ASSERT_EQ(ErrorFindings(config).size(), 1u);
+    EXPECT_EQ(ErrorFindings(config)[0].settings, (std::vector<std::uint32_t>{20, 19}));
+}
+
 TEST(Validation, EightMclkRuleIsSkippedWithoutMclk) {
     config::WorkingConfig config = SoundTft();
     SetAll(config, {{67, 648}, {2, 25175000 * 8 / 7}}); // 7 pixels in 8 MCLKs: 647 < 648

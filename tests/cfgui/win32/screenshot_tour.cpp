@@ -1,10 +1,12 @@
 // A walk through the utility's window for people to look at: every tab
 // (the Panel tabs with a panel of each kind, the Direct tab live on the
-// board emulator), the panel preview beside it and every dialog, pictured
-// into build/<preset>/screenshots by scripts/screenshots.sh. It checks
-// nothing; it says which picture it could not take.
+// board emulator), the panel preview beside it, every dialog and the Panel
+// Diagrams window, pictured into build/<preset>/screenshots by
+// scripts/screenshots.sh. It checks nothing; it says which picture it could
+// not take.
 #include "cfgui/resource.h"
 #include "cfgui/tabs.h"
+#include "cfgui/win32/diagrams_window.h"
 #include "cfgui/win32/win32_view.h"
 #include "emu/driver_choice.h"
 #include "emu/emulated_driver.h"
@@ -15,6 +17,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -58,6 +61,33 @@ void ClickFeature(Session& session, std::uint32_t id) {
             ClickLine(session.Control(IDC_FEATURE_LIST), line);
         }
     }
+}
+
+// The Panel Diagrams window with a TFT panel's timing, again after its
+// Horz Total changed on the Panel page, and with the clock tree.
+void PictureDiagrams(Session& session) {
+    SelectTab(session, kPanelTab);
+    PickItem(session.Control(IDC_PREDEFINED_PANELS), 4); // VGA TFT 640x480
+    ChooseMenu(session.Main(), IDM_VIEW_DIAGRAMS);
+    const HWND pictures = session.window.Diagrams().Window();
+    Picture("diagrams_timing", pictures);
+    ClickFeature(session, regs::kIdHorzTotal);
+    TypeInto(session.Control(IDC_FEATURE_NUMBER), "1000");
+    FocusOn(session.Control(IDC_FEATURE_LIST));
+    const diagrams::Picture& shown = session.window.Diagrams().Logic().Shown();
+    PumpUntil([&] {
+        return std::any_of(shown.labels.begin(), shown.labels.end(),
+                           [](const diagrams::Label& label) {
+                               return label.text.starts_with("Horz Total 1000 ");
+                           });
+    });
+    // Wine on a bare X server leaves the main window over the window it
+    // owns once the main window is used; Windows keeps the owned one above.
+    SetWindowPos(pictures, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Picture("diagrams_timing_changed", pictures);
+    PickItem(GetDlgItem(pictures, IDC_DIAGRAMS_SHOW), 1);
+    Picture("diagrams_clocks", pictures);
+    SendMessageA(pictures, WM_CLOSE, 0, 0);
 }
 
 void Tour(Session& session) {
@@ -133,6 +163,8 @@ void Tour(Session& session) {
     Picture("registers_page_live", session.Main());
     SelectTab(session, kDirectTab);
     Click(session.Control(IDC_SHUTDOWN_CHIP));
+
+    PictureDiagrams(session);
 }
 
 } // namespace

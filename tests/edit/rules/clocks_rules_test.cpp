@@ -1,6 +1,7 @@
 // The Clocks page's rules, with its exact texts.
 #include "edit/rules/clocks_rules.h"
 #include "hal/clock_synth.h"
+#include "regs/clock_tree.h"
 #include "regs/setting_ids.h"
 #include "tests/edit/edit_fixture.h"
 
@@ -84,7 +85,7 @@ TEST_F(ClocksPage, FrequencyTextsChangeUnitAbove1000And100000Hz) {
         {100001, " 0.100 MHz"}, {25175000, " 25.175 MHz"},
     };
     for (const auto& c : kCases) {
-        EXPECT_EQ(FrequencyText(c.hz), c.text) << c.hz;
+        EXPECT_EQ(regs::FrequencyText(c.hz), c.text) << c.hz;
     }
 }
 
@@ -93,14 +94,14 @@ TEST_F(ClocksPage, FrequencyTextsChangeUnitAbove1000And100000Hz) {
 TEST_F(ClocksPage, ActualInputClockIsWhatTheSynthesizerReaches) {
     EnterInputClock(session, regs::kIdClkI2, "25.175");
     EXPECT_EQ(hal::SearchClockWord(3, 25175000)->m, 1u);
-    EXPECT_EQ(ActualInputClockHz(session, regs::kIdClkI2), 25172284u);
+    EXPECT_EQ(regs::ActualInputClockHz(session.config, regs::kIdClkI2), 25172284u);
     EXPECT_EQ(FrequencyTexts(session).clki2Actual, " 25.172 MHz");
 
     Set(regs::kIdClkI, 390624); // below the synthesizer's range: no clock
     EXPECT_EQ(FrequencyTexts(session).clkiActual, " 0 Hz");
     Set(regs::kIdClockChip, 0);
     EXPECT_EQ(FrequencyTexts(session).clkiActual, " 0.390 MHz");
-    EXPECT_EQ(ActualInputClockHz(session, regs::kIdClkI2), 25175000u);
+    EXPECT_EQ(regs::ActualInputClockHz(session.config, regs::kIdClkI2), 25175000u);
 }
 
 } // namespace

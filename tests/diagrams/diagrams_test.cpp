@@ -1,0 +1,178 @@
+// The pictures of the panels that ship with the kit: the periods and rates
+// the computations give, worked out by hand from PANELS.DEF, and every
+// picture legible.
+#include "config/default_records.h"
+#include "config/working_config.h"
+#include "diagrams/clock_tree_diagram.h"
+#include "diagrams/svg.h"
+#include "diagrams/timing_diagram.h"
+#include "panels/panel_def_list.h"
+#include "panels/panel_settings.h"
+#include "regs/field_values.h"
+#include "regs/setting_ids.h"
+#include "tests/support/test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+namespace k7r::diagrams {
+namespace {
+
+const panels::PanelDefList& ShippedPanels() {
+    static const panels::PanelDefList list = [] {
+        panels::PanelDefList loaded;
+        EXPECT_TRUE(loaded.Load([](const std::string& text) { ADD_FAILURE() << text; }));
+        return loaded;
+    }();
+    return list;
+}
+
+config::WorkingConfig WithPanel(const panels::PanelDef& panel) {
+    config::WorkingConfig config(TemplateRecord);
+    EXPECT_TRUE(panels::ApplyPredefinedPanel(config, panel).applied) << panel.name;
+    return config;
+}
+
+config::WorkingConfig WithPanel(std::string_view name) {
+    for (const panels::PanelDef& panel : ShippedPanels().Entries()) {
+        if (panel.name == name) {
+            return WithPanel(panel);
+        }
+    }
+    ADD_FAILURE() << "no panel " << name;
+    return config::WorkingConfig(TemplateRecord);
+}
+
+const Label* FindLabel(const Picture& picture, std::string_view text) {
+    const auto found = std::find_if(picture.labels.begin(), picture.labels.end(),
+                                    [&](const Label& label) { return label.text == text; });
+    return found == picture.labels.end() ? nullptr : &*found;
+}
+
+void ExpectLabels(const Picture& picture, std::initializer_list<std::string_view> texts) {
+    for (const std::string_view text : texts) {
+        EXPECT_NE(FindLabel(picture, text), nullptr) << picture.title << ": " << text;
+    }
+}
+
+// 25.175 MHz, 800 x 525: 31.777 us a line, 16.683 ms a frame, 59 Hz.
+TEST(TimingDiagram, TftPanelPeriodsAndRates) {
+    config::WorkingConfig config = WithPanel("VGA TFT 640x480 18-bit");
+    const Picture timing = TimingDiagram(config);
+    ExpectLabels(timing,
+                 {"Panel timing: TFT, PCLK 25.175 MHz",
+                  "Horz Total 800 pixels = 31.777 us, 31.468 KHz",
+                  "Horz Start Pos 144 pixels = 5.719 us", "Horz Disp Period 640 pixels = 25.422 us",
+                  "FPLINE Start 16 pixels = 635 ns", "FPLINE Width 96 pixels = 3.813 us",
+                  "Vert Total 525 lines = 16.683 ms, 59 Hz", "Vert Start Pos 35 lines = 1.112 ms",
+                  "Vert Disp Period 480 lines = 15.253 ms", "FPFRAME Start 10 lines = 317.775 us",
+                  "FPFRAME Width 2 lines = 63.555 us", "Active Low"});
+    EXPECT_EQ(FindLabel(timing, "MOD"), nullptr);
+    EXPECT_EQ(regs::GetFieldValue(config, regs::kIdFrameRate), 59u);
+
+    const Picture clocks = ClockTreeDiagram(config);
+    ExpectLabels(clocks, {"PCLK", "25.175 MHz", "Frame Rate", "PCLK / (800 x 525)", "59 Hz"});
+}
+
+// 3 MHz, 232 x 200: 77.333 us a line, 15.466 ms a frame, 64 Hz.
+TEST(TimingDiagram, HrTftPanelPeriodsAndRates) {
+    config::WorkingConfig config = WithPanel("HR-TFT 160x160 18-bit");
+    ExpectLabels(TimingDiagram(config),
+                 {"Panel timing: HR-TFT, PCLK 3.000 MHz",
+                  "Horz Total 232 pixels = 77.333 us, 12.931 KHz",
+                  "Horz Start Pos 24 pixels = 8.000 us", "Horz Disp Period 160 pixels = 53.333 us",
+                  "FPLINE Start 2 pixels = 666 ns", "FPLINE Width 4 pixels = 1.333 us",
+                  "Vert Total 200 lines = 15.466 ms, 64 Hz", "Vert Start Pos 12 lines = 928.000 us",
+                  "Vert Disp Period 160 lines = 12.373 ms", "FPFRAME Width 1 lines = 77.333 us"});
+    ExpectLabels(ClockTreeDiagram(config), {"3.000 MHz", "PCLK / (232 x 200)", "64 Hz"});
+}
+
+// 6.25 MHz, 360 x 242: 57.600 us a line, 13.939 ms a frame, 71 Hz; DRDY is
+// the MOD signal.
+TEST(TimingDiagram, StnPanelPeriodsAndRates) {
+    config::WorkingConfig config = WithPanel("Mono STN 320x240 4-bit");
+    ExpectLabels(TimingDiagram(config),
+                 {"Panel timing: STN, PCLK 6.250 MHz",
+                  "Horz Total 360 pixels = 57.600 us, 17.361 KHz",
+                  "Horz Start Pos 22 pixels = 3.520 us", "Horz Disp Period 320 pixels = 51.200 us",
+                  "FPLINE Start 344 pixels = 55.040 us", "FPLINE Width 8 pixels = 1.280 us",
+                  "Vert Total 242 lines = 13.939 ms, 71 Hz",
+                  "Vert Disp Period 240 lines = 13.824 ms", "MOD", "Active High"});
+    ExpectLabels(ClockTreeDiagram(config), {"6.250 MHz", "71 Hz"});
+}
+
+// A rule's message below the picture, and what it names drawn marked.
+TEST(TimingDiagram, SettingsTheValidationNamesAreMarked) {
+    config::WorkingConfig config = WithPanel("VGA TFT 640x480 18-bit");
+    regs::SetFieldValue(config, regs::kIdHorzTotal, 648);
+    regs::SetFieldValue(config, regs::kIdHorzStart, 8);
+    const Picture timing = TimingDiagram(config);
+    const Label* total = FindLabel(timing, "Horz Total 648 pixels = 25.739 us, 38.850 KHz");
+    ASSERT_NE(total, nullptr);
+    EXPECT_EQ(total->ink, Ink::Flagged);
+    EXPECT_EQ(FindLabel(timing, "FPLINE Width 96 pixels = 3.813 us")->ink, Ink::Text);
+    const Label* message = FindLabel(
+        timing, "ERROR: Horz Total is less than or equal to (Horz Start Pos + Horz Disp Period).");
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(message->ink, Ink::Flagged);
+    // The memory warning names no setting the picture shows.
+    EXPECT_EQ(std::count_if(timing.labels.begin(), timing.labels.end(),
+                            [](const Label& label) { return label.text.starts_with("Warning"); }),
+              0);
+
+    regs::SetFieldValue(config, regs::kIdClkI, 6000000); // MCLK 6 MHz < 25.175 / 2
+    const Picture clocks = ClockTreeDiagram(config);
+    EXPECT_EQ(FindLabel(clocks, "MCLK")->ink, Ink::Flagged);
+    EXPECT_EQ(FindLabel(clocks, "PCLK")->ink, Ink::Flagged);
+    EXPECT_EQ(FindLabel(clocks, "CLKI2")->ink, Ink::Text);
+    EXPECT_NE(FindLabel(clocks, "ERROR: MCLK is less than PCLK/(16/BPP)."), nullptr);
+}
+
+void ExpectLegible(const Picture& picture, const std::string& name) {
+    const Box whole{0, 0, picture.width, picture.height};
+    for (std::size_t i = 0; i < picture.labels.size(); ++i) {
+        const Label& label = picture.labels[i];
+        EXPECT_TRUE(label.Bounds().Within(whole)) << name << ": " << label.text;
+        for (std::size_t j = i + 1; j < picture.labels.size(); ++j) {
+            EXPECT_FALSE(label.Bounds().Overlaps(picture.labels[j].Bounds()))
+                << name << ": " << label.text << " / " << picture.labels[j].text;
+        }
+    }
+}
+
+// Every shipped panel, as it comes and with its horizontal total too short
+// (which adds a message), gives pictures whose labels stay clear of each
+// other inside the picture, and SVG that an XML parser reads.
+TEST(Pictures, EveryShippedPanelIsLegible) {
+    const std::string directory = test::ScratchDirectory();
+    std::string files;
+    std::size_t count = 0;
+    for (const panels::PanelDef& panel : ShippedPanels().Entries()) {
+        config::WorkingConfig config = WithPanel(panel);
+        for (const bool broken : {false, true}) {
+            if (broken) {
+                regs::SetFieldValue(config, regs::kIdHorzTotal, 8);
+            }
+            for (const Picture& picture : {TimingDiagram(config), ClockTreeDiagram(config)}) {
+                ExpectLegible(picture, panel.name + (broken ? " (broken)" : ""));
+                const std::string path = directory + "/" + std::to_string(count++) + ".svg";
+                std::ofstream(path, std::ios::binary) << RenderSvg(picture, SvgUse::File);
+                files += " " + path;
+            }
+        }
+    }
+    EXPECT_EQ(count, 4 * ShippedPanels().Count());
+#ifndef _WIN32
+    const std::string parse = "python3 -c 'import sys, xml.etree.ElementTree as tree\n"
+                              "for path in sys.argv[1:]: tree.parse(path)'";
+    EXPECT_EQ(std::system((parse + files).c_str()), 0);
+#endif
+}
+
+} // namespace
+} // namespace k7r::diagrams
