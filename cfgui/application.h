@@ -66,8 +66,4 @@ struct Application {
     PreviewMemory preview;
 };
 
-// The file dialogs' name buffers hold a path of this many characters with
-// its NUL.
-inline constexpr std::size_t kMaxPath = 260;
-
 } // namespace k7r::cfgui

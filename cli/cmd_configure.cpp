@@ -6,30 +6,17 @@
 #include "cli/dispatch.h"
 #include "config/default_records.h"
 #include "containers/configure_multiple.h"
+#include "platform/standard_output.h"
 
 #include <cstdio>
 #include <string>
 #include <vector>
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace k7r::cli {
 namespace {
 
 // Below this many files the run is over before a counter would help.
 constexpr std::size_t kManyFiles = 10;
-
-bool StderrIsTerminal() {
-#ifdef _WIN32
-    return _isatty(_fileno(stderr)) != 0;
-#else
-    return isatty(fileno(stderr)) != 0;
-#endif
-}
 
 // A counter on one terminal line, rewritten for each file and wiped before
 // a message and at the end, so that only messages stay on the screen.
@@ -66,7 +53,7 @@ int RunConfigure(const Invocation& invocation) {
     }
 
     ProgressLine progressLine;
-    const bool showProgress = files.size() >= kManyFiles && StderrIsTerminal();
+    const bool showProgress = files.size() >= kManyFiles && platform::StandardErrorIsTerminal();
     const containers::MessageSink show = [&](const std::string& text) {
         progressLine.Clear();
         PrintToStderr()(text);

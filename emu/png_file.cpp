@@ -1,4 +1,5 @@
 #include "emu/png_file.h"
+#include "platform/file.h"
 
 #include <png.h>
 #include <zlib.h>
@@ -49,7 +50,7 @@ std::string WritePng(const std::string& path, const Picture& picture) {
     if (picture.width == 0 || picture.height == 0) {
         return "panel picture " + path + ": the panel has no pixels";
     }
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
+    std::unique_ptr<std::FILE, FileCloser> file(platform::CreateWriteStream(path));
     if (!file) {
         return "panel picture " + path + ": cannot create the file";
     }

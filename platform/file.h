@@ -92,4 +92,9 @@ class File {
     NativeHandle handle_;
 };
 
+// A file created, or emptied, for writing through a C stream, as
+// fopen(path, "wb") gives it, for names of any characters and length; null
+// when the system refuses.
+std::FILE* CreateWriteStream(const std::string& path);
+
 } // namespace k7r::platform

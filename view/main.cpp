@@ -6,7 +6,9 @@
 #include "hal/error_text.h"
 #include "hal/init_sequence.h"
 #include "hal/program_info.h"
+#include "platform/command_line.h"
 #include "platform/console_keys.h"
+#include "platform/standard_output.h"
 #include "view/hal_bus.h"
 #include "view/messages.h"
 #include "view/options.h"
@@ -90,7 +92,9 @@ int Run(std::span<const std::string_view> arguments) {
 } // namespace k7r::view
 
 int main(int argc, char** argv) {
-    std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const k7r::platform::ConsoleText console;
+    const std::vector<std::string> words = k7r::platform::ProgramArguments(argc, argv);
+    const std::vector<std::string_view> arguments(words.begin(), words.end());
     int status = k7r::view::Run(arguments);
     // The emulator draws its panel picture as the layer lets the board go:
     // a picture that cannot be written fails the run, with its reason.

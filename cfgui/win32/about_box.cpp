@@ -4,6 +4,7 @@
 #include "cfgui/resource.h"
 #include "cfgui/win32/message_box.h"
 #include "cfgui/window_title.h"
+#include "platform/win32/wide_text.h"
 
 #include <string>
 #include <vector>
@@ -71,25 +72,29 @@ void DrawPicture(const DRAWITEMSTRUCT& item, const AboutBox& box) {
 // " Version 2.00" from the program's version resource; empty when it cannot
 // be read.
 std::string ProductVersionText() {
-    char path[MAX_PATH] = {};
-    if (GetModuleFileNameA(nullptr, path, MAX_PATH) == 0) {
+    // The program may lie in a directory of any name and length.
+    std::wstring path(platform::kLongestPath, L'\0');
+    const DWORD pathLength =
+        GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (pathLength == 0 || pathLength >= path.size()) {
         return {};
     }
+    path.resize(pathLength);
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
     if (size == 0) {
         return {};
     }
     std::vector<char> block(size);
     void* value = nullptr;
     UINT length = 0;
-    if (!GetFileVersionInfoA(path, 0, size, block.data()) ||
-        !VerQueryValueA(block.data(), "\\StringFileInfo\\040904E4\\ProductVersion", &value,
+    if (!GetFileVersionInfoW(path.c_str(), 0, size, block.data()) ||
+        !VerQueryValueW(block.data(), L"\\StringFileInfo\\040904E4\\ProductVersion", &value,
                         &length) ||
         length == 0) {
         return {};
     }
-    return std::string(" Version ") + static_cast<const char*>(value);
+    return " Version " + platform::Narrow(static_cast<const wchar_t*>(value));
 }
 
 std::string VersionLine() {

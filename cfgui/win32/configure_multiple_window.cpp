@@ -26,13 +26,13 @@ struct ConfigureState {
 // close, so nothing the user does here can start or end anything.
 void DispatchPendingMessages() {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(message.wParam));
             return;
         }
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
 }
 
@@ -98,7 +98,8 @@ INT_PTR CALLBACK ConfigureProcedure(HWND dialog, UINT message, WPARAM wParam, LP
 void RunConfigureMultiple(HWND owner, const HAL_STRUCT& working,
                           const std::vector<std::string>& dropped) {
     ConfigureState state{working, dropped};
-    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CONFIGURE_MULTIPLE), owner,
+    // A Unicode dialog, so that its lists hold file names in any script.
+    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_CONFIGURE_MULTIPLE), owner,
                     ConfigureProcedure, reinterpret_cast<LPARAM>(&state));
 }
 

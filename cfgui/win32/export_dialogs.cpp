@@ -7,6 +7,7 @@
 #include "cfgui/win32/file_dialog.h"
 #include "cfgui/win32/message_box.h"
 #include "cfgui/win32/win32_view.h"
+#include "platform/win32/wide_text.h"
 
 #include <commdlg.h>
 #include <dlgs.h>
@@ -112,7 +113,8 @@ struct SaveExtrasState {
 // systems, an edit field on older ones.
 void SetFileName(HWND fileDialog, const std::string& name) {
     const int field = GetDlgItem(fileDialog, cmb13) != nullptr ? cmb13 : edt1;
-    SendMessageA(fileDialog, CDM_SETCONTROLTEXT, field, reinterpret_cast<LPARAM>(name.c_str()));
+    const std::wstring text = platform::Widen(name);
+    SendMessageW(fileDialog, CDM_SETCONTROLTEXT, field, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void OnOptions(HWND extras, SaveExtrasState& state) {
@@ -127,7 +129,7 @@ void OnOptions(HWND extras, SaveExtrasState& state) {
 
 UINT_PTR CALLBACK SaveExtrasProcedure(HWND extras, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
-        const auto* dialog = reinterpret_cast<const OPENFILENAMEA*>(lParam);
+        const auto* dialog = reinterpret_cast<const OPENFILENAMEW*>(lParam);
         auto& state = Adopt<SaveExtrasState>(extras, dialog->lCustData);
         state.view = Win32View(extras);
         state.logic.emplace(state.view, state.services, state.kind);
@@ -139,8 +141,8 @@ UINT_PTR CALLBACK SaveExtrasProcedure(HWND extras, UINT message, WPARAM wParam, 
         return FALSE;
     }
     if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == CDN_INITDONE) {
-        SendMessageA(GetParent(extras), CDM_SETCONTROLTEXT, IDOK,
-                     reinterpret_cast<LPARAM>("&Export"));
+        SendMessageW(GetParent(extras), CDM_SETCONTROLTEXT, IDOK,
+                     reinterpret_cast<LPARAM>(L"&Export"));
         return FALSE;
     }
     if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) {

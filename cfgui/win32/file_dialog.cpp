@@ -1,9 +1,9 @@
 #include "cfgui/win32/file_dialog.h"
 
-#include "cfgui/application.h"
+#include "platform/ascii.h"
+#include "platform/win32/wide_text.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace k7r::cfgui::win32 {
 namespace {
@@ -27,21 +27,26 @@ std::optional<std::string> FileDialog(HWND owner, const std::string& path, const
                                       std::span<const FileFilter> filters,
                                       const char* defaultExtension, unsigned flags,
                                       const FileDialogExtra* extra) {
-    std::string name(kMaxPath, '\0');
+    std::wstring name(platform::kLongestPath, L'\0');
     if ((flags & kKeepInitialName) != 0) {
-        name.replace(0, std::min(path.size(), kMaxPath - 1), path, 0, kMaxPath - 1);
+        const std::wstring initial = platform::Widen(path);
+        name.replace(0, std::min(initial.size(), platform::kLongestPath - 1), initial, 0,
+                     platform::kLongestPath - 1);
     }
-    const std::string filterList = FilterList(filters);
+    const std::wstring filterList = platform::Widen(FilterList(filters));
+    const std::wstring titleText = platform::Widen(title);
+    const std::wstring extension =
+        defaultExtension != nullptr ? platform::Widen(defaultExtension) : std::wstring();
 
-    OPENFILENAMEA dialog{};
+    OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
     dialog.lpstrFilter = filterList.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = name.data();
     dialog.nMaxFile = static_cast<DWORD>(name.size());
-    dialog.lpstrTitle = title;
-    dialog.lpstrDefExt = defaultExtension;
+    dialog.lpstrTitle = titleText.c_str();
+    dialog.lpstrDefExt = defaultExtension != nullptr ? extension.c_str() : nullptr;
     dialog.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_NOCHANGEDIR;
     if ((flags & kAskOverwrite) != 0) {
         dialog.Flags |= OFN_OVERWRITEPROMPT;
@@ -54,22 +59,22 @@ std::optional<std::string> FileDialog(HWND owner, const std::string& path, const
     }
     if (extra != nullptr) {
         dialog.Flags |= OFN_ENABLETEMPLATE | OFN_ENABLEHOOK;
-        dialog.hInstance = GetModuleHandleA(nullptr);
-        dialog.lpTemplateName = MAKEINTRESOURCEA(extra->templateId);
+        dialog.hInstance = GetModuleHandleW(nullptr);
+        dialog.lpTemplateName = MAKEINTRESOURCEW(extra->templateId);
         dialog.lpfnHook = extra->procedure;
         dialog.lCustData = extra->data;
     }
-    const bool chosen = (flags & kDialogOpen) != 0 ? GetOpenFileNameA(&dialog) != 0
-                                                   : GetSaveFileNameA(&dialog) != 0;
+    const bool chosen = (flags & kDialogOpen) != 0 ? GetOpenFileNameW(&dialog) != 0
+                                                   : GetSaveFileNameW(&dialog) != 0;
     if (!chosen) {
         return std::nullopt;
     }
-    name.resize(name.find('\0'));
+    name.resize(name.find(L'\0'));
+    std::string chosenName = platform::Narrow(name);
     if ((flags & kUpperCaseName) != 0) {
-        std::ranges::transform(name, name.begin(),
-                               [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+        std::ranges::transform(chosenName, chosenName.begin(), platform::AsciiUpper);
     }
-    return name;
+    return chosenName;
 }
 
 } // namespace k7r::cfgui::win32

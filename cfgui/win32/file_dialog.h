@@ -23,7 +23,7 @@ inline constexpr unsigned kPathMustExist = 64;
 
 // Controls a dialog adds to the save or open dialog: a child template of
 // the program's resources and its dialog procedure, which receives `data`
-// as the lCustData of the OPENFILENAMEA its WM_INITDIALOG carries.
+// as the lCustData of the OPENFILENAMEW its WM_INITDIALOG carries.
 struct FileDialogExtra {
     int templateId;
     LPOFNHOOKPROC procedure;

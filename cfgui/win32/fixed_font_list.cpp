@@ -12,13 +12,14 @@ HFONT FixedFont() {
     return static_cast<HFONT>(GetStockObject(SYSTEM_FIXED_FONT));
 }
 
-std::string ItemText(HWND list, UINT item) {
-    const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, item, 0);
+// As the list holds it: file names in any script.
+std::wstring ItemText(HWND list, UINT item) {
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, item, 0);
     if (length <= 0) {
         return {};
     }
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    SendMessageA(list, LB_GETTEXT, item, reinterpret_cast<LPARAM>(text.data()));
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(list, LB_GETTEXT, item, reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(length));
     return text;
 }
@@ -52,11 +53,11 @@ void DrawFixedFontItem(const DRAWITEMSTRUCT& item) {
         foreground = COLOR_GRAYTEXT;
     }
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(background));
-    const std::string text = ItemText(item.hwndItem, item.itemID);
+    const std::wstring text = ItemText(item.hwndItem, item.itemID);
     const HGDIOBJ previous = SelectObject(item.hDC, FixedFont());
     SetTextColor(item.hDC, GetSysColor(foreground));
     SetBkMode(item.hDC, TRANSPARENT);
-    TextOutA(item.hDC, item.rcItem.left + kTextIndent, item.rcItem.top, text.c_str(),
+    TextOutW(item.hDC, item.rcItem.left + kTextIndent, item.rcItem.top, text.c_str(),
              static_cast<int>(text.size()));
     SelectObject(item.hDC, previous);
     if ((item.itemState & ODS_FOCUS) != 0) {

@@ -2,8 +2,11 @@
 #include "cfgui/win32/program.h"
 #include "emu/driver_choice.h"
 #include "hal/access.h"
+#include "platform/command_line.h"
 
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -20,8 +23,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     k7r::emu::OfferEmulatedBoard();
     k7r::hal::UseRecord(chipRecord);
     k7r::cfgui::win32::ProgramOptions options;
-    if (__argc > 1) {
-        options.file = __argv[1];
+    if (const std::vector<std::string> arguments = k7r::platform::ProgramArguments(__argc, __argv);
+        !arguments.empty()) {
+        options.file = arguments.front();
     }
     options.commonControlsVersion = k7r::cfgui::win32::CommonControlsVersion();
     return k7r::cfgui::win32::RunProgram(instance, options);

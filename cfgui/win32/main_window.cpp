@@ -109,7 +109,8 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::Create(HINSTANCE instance) {
-    CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, DialogProcedure,
+    // A Unicode window, so that its title bar shows a file name in any script.
+    CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, DialogProcedure,
                        reinterpret_cast<LPARAM>(this));
     if (window_ == nullptr) {
         return false;
@@ -124,6 +125,12 @@ bool MainWindow::Create(HINSTANCE instance) {
 
 INT_PTR CALLBACK MainWindow::DialogProcedure(HWND window, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
+    // Its tab control and tooltips go on notifying in the ANSI forms that
+    // the handlers read, from their creation on.
+    if (message == WM_NOTIFYFORMAT) {
+        SetWindowLongPtrW(window, DWLP_MSGRESULT, NFR_ANSI);
+        return TRUE;
+    }
     if (message == WM_INITDIALOG) {
         auto* self = reinterpret_cast<MainWindow*>(lParam);
         SetWindowLongPtrA(window, DWLP_USER, lParam);
@@ -375,7 +382,7 @@ void MainWindow::ShowMessage(MessageIcon icon, const std::string& text) {
 }
 
 void MainWindow::SetTitle(const std::string& title) {
-    SetWindowTextA(window_, title.c_str());
+    SetWindowUtf8Text(window_, title);
 }
 
 void MainWindow::ShowNewConfiguration() {

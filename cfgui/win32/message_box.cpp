@@ -1,5 +1,7 @@
 #include "cfgui/win32/message_box.h"
 
+#include "platform/win32/wide_text.h"
+
 #include <algorithm>
 
 namespace k7r::cfgui::win32 {
@@ -58,7 +60,9 @@ int ShowMessage(HWND owner, UINT style, const std::string& text) {
     centringHook = parent != nullptr
                        ? SetWindowsHookExA(WH_CBT, CentringHook, nullptr, GetCurrentThreadId())
                        : nullptr;
-    const int pressed = MessageBoxA(parent, text.c_str(), kMessageTitle, style);
+    // Messages name files, in whatever script their names are.
+    const int pressed = MessageBoxW(parent, platform::Widen(text).c_str(),
+                                    platform::Widen(kMessageTitle).c_str(), style);
     if (centringHook != nullptr) {
         UnhookWindowsHookEx(centringHook);
     }

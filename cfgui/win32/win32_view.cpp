@@ -3,9 +3,11 @@
 #include "cfgui/page.h"
 #include "cfgui/win32/slider.h"
 #include "cfgui/win32/win32_text.h"
+#include "platform/win32/wide_text.h"
 
 #include <commctrl.h>
 
+#include <iterator>
 #include <numeric>
 #include <utility>
 #include <vector>
@@ -37,14 +39,14 @@ int ColumnCount(HWND listView) {
 }
 
 void InsertColumn(HWND listView, int index, const View::Column& column) {
-    const std::string title(column.title);
-    LVCOLUMNA inserted{};
+    std::wstring title = platform::Widen(column.title);
+    LVCOLUMNW inserted{};
     inserted.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     inserted.fmt = column.rightAligned ? LVCFMT_RIGHT : LVCFMT_LEFT;
-    inserted.pszText = const_cast<char*>(title.c_str());
+    inserted.pszText = title.data();
     inserted.cx = 40;
     inserted.iSubItem = index;
-    SendMessageA(listView, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index),
+    SendMessageW(listView, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),
                  reinterpret_cast<LPARAM>(&inserted));
 }
 
@@ -65,36 +67,38 @@ int Subitem(HWND listView, int column) {
 }
 
 void SetCell(HWND listView, int line, int column, const std::string& text) {
-    LVITEMA cell{};
+    std::wstring wide = platform::Widen(text);
+    LVITEMW cell{};
     cell.iSubItem = Subitem(listView, column);
-    cell.pszText = const_cast<char*>(text.c_str());
-    SendMessageA(listView, LVM_SETITEMTEXTA, static_cast<WPARAM>(line),
+    cell.pszText = wide.data();
+    SendMessageW(listView, LVM_SETITEMTEXTW, static_cast<WPARAM>(line),
                  reinterpret_cast<LPARAM>(&cell));
 }
 
 // An empty line at the end; its index.
 int AddLine(HWND listView) {
-    LVITEMA added{};
+    wchar_t empty[] = L"";
+    LVITEMW added{};
     added.mask = LVIF_TEXT;
-    added.iItem = static_cast<int>(SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
-    added.pszText = const_cast<char*>("");
+    added.iItem = static_cast<int>(SendMessageW(listView, LVM_GETITEMCOUNT, 0, 0));
+    added.pszText = empty;
     return static_cast<int>(
-        SendMessageA(listView, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&added)));
+        SendMessageW(listView, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&added)));
 }
 
 // Room that a header adds around its title's text.
 constexpr int kHeaderMargin = 14;
 
 int TitleWidth(HWND listView, int column) {
-    char title[256] = {};
-    LVCOLUMNA read{};
+    wchar_t title[256] = {};
+    LVCOLUMNW read{};
     read.mask = LVCF_TEXT;
     read.pszText = title;
-    read.cchTextMax = sizeof title;
-    SendMessageA(listView, LVM_GETCOLUMNA, static_cast<WPARAM>(column),
+    read.cchTextMax = std::size(title);
+    SendMessageW(listView, LVM_GETCOLUMNW, static_cast<WPARAM>(column),
                  reinterpret_cast<LPARAM>(&read));
     return static_cast<int>(
-               SendMessageA(listView, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(title))) +
+               SendMessageW(listView, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(title))) +
            kHeaderMargin;
 }
 
@@ -106,7 +110,7 @@ std::string Win32View::Text(int control) const {
 }
 
 void Win32View::SetText(int control, std::string_view text) {
-    SetDlgItemTextA(dialog_, control, std::string(text).c_str());
+    SetDlgItemTextW(dialog_, control, platform::Widen(text).c_str());
 }
 
 bool Win32View::Checked(int control) const {
@@ -144,17 +148,17 @@ void Win32View::ClearItems(int control) {
 
 void Win32View::AddItem(int control, std::string_view text) {
     const HWND window = Control(control);
-    const std::string item(text);
+    const std::wstring item = platform::Widen(text);
     const auto param = reinterpret_cast<LPARAM>(item.c_str());
     switch (KindOf(window)) {
     case ListKind::ComboBox:
-        SendMessageA(window, CB_ADDSTRING, 0, param);
+        SendMessageW(window, CB_ADDSTRING, 0, param);
         break;
     case ListKind::ListBox:
-        SendMessageA(window, LB_ADDSTRING, 0, param);
+        SendMessageW(window, LB_ADDSTRING, 0, param);
         break;
     case ListKind::ListView:
-        SetCell(window, AddLine(window), 0, item);
+        SetCell(window, AddLine(window), 0, std::string(text));
         break;
     case ListKind::None:
         break;
@@ -184,14 +188,15 @@ std::string Win32View::ItemText(int control, int item) const {
     case ListKind::ListBox: {
         const bool combo = KindOf(window) == ListKind::ComboBox;
         const LRESULT length =
-            SendMessageA(window, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, item, 0);
+            SendMessageW(window, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, item, 0);
         if (length < 0) {
             return {};
         }
-        text.assign(static_cast<std::size_t>(length) + 1, '\0');
-        SendMessageA(window, combo ? CB_GETLBTEXT : LB_GETTEXT, item,
-                     reinterpret_cast<LPARAM>(text.data()));
-        text.resize(static_cast<std::size_t>(length));
+        std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
+        SendMessageW(window, combo ? CB_GETLBTEXT : LB_GETTEXT, item,
+                     reinterpret_cast<LPARAM>(wide.data()));
+        wide.resize(static_cast<std::size_t>(length));
+        text = platform::Narrow(wide);
         break;
     }
     case ListKind::ListView:
@@ -324,14 +329,14 @@ std::string Win32View::LineText(int control, int line, int column) const {
     if (KindOf(window) != ListKind::ListView) {
         return {};
     }
-    char buffer[1024] = {};
-    LVITEMA cell{};
+    wchar_t buffer[1024] = {};
+    LVITEMW cell{};
     cell.iSubItem = Subitem(window, column);
     cell.pszText = buffer;
-    cell.cchTextMax = sizeof buffer;
-    SendMessageA(window, LVM_GETITEMTEXTA, static_cast<WPARAM>(line),
+    cell.cchTextMax = std::size(buffer);
+    SendMessageW(window, LVM_GETITEMTEXTW, static_cast<WPARAM>(line),
                  reinterpret_cast<LPARAM>(&cell));
-    return buffer;
+    return platform::Narrow(buffer);
 }
 
 void Win32View::FitColumns(int control) {

@@ -247,4 +247,8 @@ std::FILE* File::ReleaseToStream(const char* mode) {
     return stream;
 }
 
+std::FILE* CreateWriteStream(const std::string& path) {
+    return std::fopen(path.c_str(), "wb");
+}
+
 } // namespace k7r::platform

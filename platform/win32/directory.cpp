@@ -1,8 +1,7 @@
 #include "platform/directory.h"
+#include "platform/win32/wide_text.h"
 
 #include <windows.h>
-
-#include <cstring>
 
 namespace k7r::platform {
 namespace {
@@ -10,7 +9,7 @@ namespace {
 // A text the system fills in, grown until the whole of it fits.
 template <typename Query>
 Result<std::string> SystemText(Query query) {
-    std::string text(MAX_PATH, '\0');
+    std::wstring text(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = query(static_cast<DWORD>(text.size()), text.data());
         if (length == 0) {
@@ -18,7 +17,7 @@ Result<std::string> SystemText(Query query) {
         }
         if (length < text.size()) {
             text.resize(length);
-            return text;
+            return Narrow(text);
         }
         text.resize(length);
     }
@@ -27,35 +26,35 @@ Result<std::string> SystemText(Query query) {
 } // namespace
 
 Result<std::vector<DirectoryEntry>> ListDirectory(const std::string& path) {
-    WIN32_FIND_DATAA found{};
-    const HANDLE search = ::FindFirstFileA(JoinPath(path, "*").c_str(), &found);
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = ::FindFirstFileW(WidePath(JoinPath(path, "*")).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) {
         return LastSystemError();
     }
     std::vector<DirectoryEntry> entries;
     do {
-        if (std::strcmp(found.cFileName, ".") != 0) {
-            entries.push_back(
-                {found.cFileName, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+        if (std::wstring_view(found.cFileName) != L".") {
+            entries.push_back({Narrow(found.cFileName),
+                               (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
         }
-    } while (::FindNextFileA(search, &found));
+    } while (::FindNextFileW(search, &found));
     ::FindClose(search);
     return entries;
 }
 
 Result<std::string> CurrentDirectory() {
-    return SystemText(::GetCurrentDirectoryA);
+    return SystemText(::GetCurrentDirectoryW);
 }
 
 Status ChangeDirectory(const std::string& path) {
-    if (!::SetCurrentDirectoryA(path.c_str())) {
+    if (!::SetCurrentDirectoryW(Widen(path).c_str())) {
         return LastSystemError();
     }
     return Ok();
 }
 
 bool IsRegularFile(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    const DWORD attributes = ::GetFileAttributesW(WidePath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES &&
            (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
 }
@@ -72,7 +71,7 @@ std::vector<char> LogicalDrives() {
 }
 
 std::string TemporaryDirectory() {
-    Result<std::string> directory = SystemText(::GetTempPathA);
+    Result<std::string> directory = SystemText(::GetTempPathW);
     if (!directory) {
         return ".";
     }

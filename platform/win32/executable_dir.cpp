@@ -1,4 +1,5 @@
 #include "platform/executable_dir.h"
+#include "platform/win32/wide_text.h"
 
 #include <windows.h>
 
@@ -7,9 +8,9 @@ namespace k7r::platform {
 std::string ExecutableDirectory() {
     // The module name has no length limit of its own: the buffer grows until
     // the whole name fits rather than leaving a cut path.
-    std::string name(MAX_PATH, '\0');
+    std::wstring name(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = ::GetModuleFileNameA(nullptr, name.data(), DWORD(name.size()));
+        const DWORD length = ::GetModuleFileNameW(nullptr, name.data(), DWORD(name.size()));
         if (length == 0) {
             return {};
         }
@@ -20,13 +21,12 @@ std::string ExecutableDirectory() {
         name.resize(name.size() * 2);
     }
     // "C:\58C22CFG.EXE" gives "C:", to which callers add "\NAME".
-    for (std::size_t position = name.size() - 1; position >= 2; --position) {
-        if (name[position] == '\\') {
-            name.resize(position);
-            return name;
-        }
+    const std::size_t separator = name.find_last_of(L'\\');
+    if (separator == std::wstring::npos || separator < 2) {
+        return {};
     }
-    return {};
+    name.resize(separator);
+    return Narrow(name);
 }
 
 } // namespace k7r::platform

@@ -1,4 +1,5 @@
 #include "platform/file.h"
+#include "platform/win32/wide_text.h"
 
 #include <windows.h>
 
@@ -93,12 +94,13 @@ FileTime CurrentTime() {
 Result<std::optional<File>> File::OpenIfExists(const std::string& path, FileAccess access) {
     // A directory cannot be opened as a file at all: say so rather than
     // "Access is denied.".
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    const std::wstring name = WidePath(path);
+    const DWORD attributes = ::GetFileAttributesW(name.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         return Refusal::Directory;
     }
     const DWORD rights = access == FileAccess::Read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
-    HANDLE handle = ::CreateFileA(path.c_str(), rights, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    HANDLE handle = ::CreateFileW(name.c_str(), rights, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         const SystemError error = LastSystemError();
@@ -204,9 +206,9 @@ bool File::IsNamedBy(const std::string& path) const {
     if (!::GetFileInformationByHandle(AsHandle(handle_), &mine)) {
         return false;
     }
-    HANDLE named =
-        ::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE named = ::CreateFileW(WidePath(path).c_str(), 0,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (named == INVALID_HANDLE_VALUE) {
         return false;
     }
@@ -256,6 +258,10 @@ std::FILE* File::ReleaseToStream(const char* mode) {
         _close(descriptor);
     }
     return stream;
+}
+
+std::FILE* CreateWriteStream(const std::string& path) {
+    return ::_wfopen(WidePath(path).c_str(), L"wb");
 }
 
 } // namespace k7r::platform

@@ -11,7 +11,7 @@ Result<FileMapping> FileMapping::MapReadOnly(const File& file, std::uint64_t len
         return SystemError{ERROR_FILE_TOO_LARGE};
     }
     HANDLE section =
-        ::CreateFileMappingA(reinterpret_cast<HANDLE>(file.handle()), nullptr, PAGE_READONLY,
+        ::CreateFileMappingW(reinterpret_cast<HANDLE>(file.handle()), nullptr, PAGE_READONLY,
                              static_cast<DWORD>(length >> 32), static_cast<DWORD>(length), nullptr);
     if (section == nullptr) {
         return LastSystemError();

@@ -1,4 +1,5 @@
 #include "platform/file_ops.h"
+#include "platform/win32/wide_text.h"
 
 #include <windows.h>
 
@@ -23,9 +24,9 @@ struct FileIdentity {
 };
 
 std::optional<FileIdentity> IdentityOf(const std::string& path) {
-    HANDLE handle =
-        ::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE handle = ::CreateFileW(WidePath(path).c_str(), 0,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }

@@ -1,8 +1,11 @@
 #include "platform/replacement_file.h"
+#include "platform/directory.h"
+#include "platform/win32/wide_text.h"
 
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <vector>
 
 namespace k7r::platform {
@@ -21,21 +24,33 @@ std::string DirectoryOf(const std::string& path) {
     return path.substr(0, separator == 2 && path[1] == ':' ? separator + 1 : separator);
 }
 
+// Four hexadecimal digits of temporary name.
+constexpr std::uint32_t kTemporaryNumbers = 0x10000;
+
 } // namespace
 
+// GetTempFileName would do, but it takes no directory of more than 246
+// characters: the name is made here as it makes it, "58cXXXX.tmp" with a
+// number that starts from the clock and counts on past names in use.
 Result<ReplacementFile> ReplacementFile::Create(const std::string& target) {
-    char temporary[MAX_PATH];
-    if (::GetTempFileNameA(DirectoryOf(target).c_str(), "58c", 0, temporary) == 0) {
-        return LastSystemError();
+    const std::string directory = DirectoryOf(target);
+    const auto start = static_cast<std::uint16_t>(::GetTickCount() ^ ::GetCurrentProcessId());
+    for (std::uint32_t step = 0; step < kTemporaryNumbers; ++step) {
+        char name[16];
+        std::snprintf(name, sizeof name, "58c%04X.tmp",
+                      static_cast<unsigned>((start + step) % kTemporaryNumbers));
+        std::string temporary = JoinPath(directory, name);
+        HANDLE handle = ::CreateFileW(WidePath(temporary).c_str(), GENERIC_WRITE, 0, nullptr,
+                                      CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle != INVALID_HANDLE_VALUE) {
+            return ReplacementFile(target, std::move(temporary),
+                                   reinterpret_cast<NativeHandle>(handle));
+        }
+        if (::GetLastError() != ERROR_FILE_EXISTS) {
+            return LastSystemError();
+        }
     }
-    HANDLE handle = ::CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        const SystemError error = LastSystemError();
-        ::DeleteFileA(temporary);
-        return error;
-    }
-    return ReplacementFile(target, temporary, reinterpret_cast<NativeHandle>(handle));
+    return SystemError{ERROR_FILE_EXISTS};
 }
 
 ReplacementFile::ReplacementFile(ReplacementFile&& other) noexcept
@@ -47,7 +62,7 @@ ReplacementFile::ReplacementFile(ReplacementFile&& other) noexcept
 ReplacementFile::~ReplacementFile() {
     file_.reset();
     if (!committed_) {
-        ::DeleteFileA(temporary_.c_str());
+        ::DeleteFileW(WidePath(temporary_).c_str());
     }
 }
 
@@ -110,11 +125,11 @@ Status ReplacementFile::Commit(std::optional<File> replaced) {
         return LastSystemError();
     }
     file_.reset();
-    if (attributes_ != 0 && !::SetFileAttributesA(temporary_.c_str(), attributes_)) {
+    if (attributes_ != 0 && !::SetFileAttributesW(WidePath(temporary_).c_str(), attributes_)) {
         return LastSystemError();
     }
     replaced.reset();
-    if (!::MoveFileExA(temporary_.c_str(), target_.c_str(),
+    if (!::MoveFileExW(WidePath(temporary_).c_str(), WidePath(target_).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return LastSystemError();
     }

@@ -8,6 +8,7 @@ program=$1
 samples=$2
 shift 2
 runner=$*
+export LC_ALL=C.UTF-8
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -61,6 +62,25 @@ expect_status 0 "GIF in automatic mode"
 expect_line "imgW:101, imgH:77, imgBpp:8" "GIF"
 expect_line "VW:320, VH:240, BppPanel:8" "GIF"
 expect_picture 101x77+109+81 gif8.rgb "GIF"
+
+# Names of any script and length: images named in Greek, Chinese and with
+# an emoji, over 260 characters deep in a directory named in Cyrillic and
+# Japanese; the name comes back in the messages as it was given.
+deep="$work/Кириллица 日本語"
+for _ in 1 2 3 4; do
+    deep="$deep/$(printf 'ディレクトリ%.0s' 1 2 3 4 5 6 7 8 9 10 11 12)"
+done
+mkdir -p "$deep"
+cp "$samples/gif8.gif" "$deep/Ελληνικά 🎛.gif"
+cp "$samples/colour.jpg" "$deep/中文.jpg"
+view "$deep/Ελληνικά 🎛.gif" /A1
+expect_status 0 "GIF of a long name"
+expect_picture 101x77+109+81 gif8.rgb "GIF of a long name"
+view "$deep/中文.jpg" /A1
+expect_status 0 "JPEG of a long name"
+view "$deep/missing 🎛.gif" /A1
+expect_status 1 "missing file of a long name"
+expect_line "ERROR: Failed to open image file:'$deep/missing 🎛.gif'" "missing file of a long name"
 
 # Each run powers a fresh emulated board on: without the register table
 # its display settings read 1 bpp.

@@ -288,7 +288,7 @@ ModalScript::Answer ModalScript::ChooseFile(const std::string& path) {
         constexpr int kNameBox = 0x47C;
         constexpr int kNameField = 0x480;
         const int field = GetDlgItem(dialog, kNameBox) != nullptr ? kNameBox : kNameField;
-        SetDlgItemTextA(dialog, field, path.c_str());
+        win32::SetWindowUtf8Text(GetDlgItem(dialog, field), path);
         SendCommand(dialog, IDOK);
     };
 }

@@ -6,6 +6,8 @@
 #include "cfgui/tabs.h"
 #include "cfgui/win32/program.h"
 #include "cfgui/win32/win32_text.h"
+#include "config/default_records.h"
+#include "containers/config_file.h"
 #include "regs/field_values.h"
 #include "tests/cfgui/win32/gui_harness.h"
 #include "tests/cfgui/win32/test_page.h"
@@ -15,6 +17,7 @@
 #include <commctrl.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace k7r::cfgui::gui {
@@ -79,6 +82,48 @@ TEST(Shell, FileCommandsOpenSaveAndSaveAs) {
     EXPECT_EQ(failed.Texts().at(0).rfind("File \"" + copy + "\" could not be saved", 0), 0u);
     EXPECT_FALSE(MenuItemEnabled(session.Main(), IDM_FILE_SAVE));
     EXPECT_EQ(session.Title(), kTitle);
+}
+
+// Hostile and cut files opened one after another: each gives its message,
+// and the file open before stays open, in the title and for Save.
+TEST(Shell, HostileFilesLeaveTheOpenFileOpenAndSavable) {
+    Session session;
+    const std::string directory = test::ScratchDirectory();
+    const test::Bytes image = test::ReadFileBytes(test::TestImagePath("carrier.exe"));
+    test::WriteFileBytes(directory + "/board.exe", image);
+    const std::string board = WindowsPath(directory + "/board.exe");
+    ModalScript opened;
+    opened.Expect("Open", ModalScript::ChooseFile(board));
+    ASSERT_TRUE(opened.Run([&] { ChooseMenu(session.Main(), IDM_FILE_OPEN); }));
+
+    const std::string checksum = "S00600004844521B\nS1130000FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00\n";
+    const std::pair<std::string, test::Bytes> hostile[] = {
+        {"dos_header_only.exe", test::Bytes(image.begin(), image.begin() + 64)},
+        {"noise.exe", test::Bytes(4096, 0xA5)},
+        {"empty.s19", {}},
+        {"bad_checksum.s19", test::Bytes(checksum.begin(), checksum.end())},
+        {"cut.prc", test::Bytes(40, 'x')},
+    };
+    for (const auto& [name, bytes] : hostile) {
+        test::WriteFileBytes(directory + "/" + name, bytes);
+        const std::string path = WindowsPath(directory + "/" + name);
+        ModalScript refused;
+        refused.Expect("Open", ModalScript::ChooseFile(path))
+            .Expect("58C22CFG", ModalScript::Press(IDOK));
+        ASSERT_TRUE(refused.Run([&] { ChooseMenu(session.Main(), IDM_FILE_OPEN); })) << name;
+        EXPECT_EQ(refused.Texts().at(1).rfind("File \"" + path + "\" could not be opened", 0), 0u)
+            << refused.Texts().at(1);
+        EXPECT_EQ(session.Title(), std::string("board.exe - ") + kTitle) << name;
+    }
+
+    std::strcpy(session.app.session.config.Record.Description, "kept through hostile files");
+    ModalScript saved;
+    saved.Expect("58C22CFG", ModalScript::Press(IDOK));
+    ASSERT_TRUE(saved.Run([&] { ChooseMenu(session.Main(), IDM_FILE_SAVE); }));
+    EXPECT_EQ(saved.Texts().at(0), Saved(board));
+    config::WorkingConfig config(TemplateRecord);
+    ASSERT_TRUE(containers::OpenConfigFile(board, config, [](const std::string&) {}));
+    EXPECT_STREQ(config.Record.Description, "kept through hostile files");
 }
 
 TEST(Shell, InvalidEntryHoldsTheTabUntilFixed) {

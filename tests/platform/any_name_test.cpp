@@ -1,0 +1,151 @@
+#include "platform/directory.h"
+#include "platform/file.h"
+#include "platform/file_mapping.h"
+#include "platform/file_ops.h"
+#include "platform/replacement_file.h"
+#include "tests/support/test_files.h"
+
+#include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include "platform/win32/wide_text.h"
+
+#include <windows.h>
+#endif
+
+#include <algorithm>
+#include <filesystem>
+
+namespace k7r::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Through the system's own wide-character call: 32-bit Wine's C runtime
+// under the standard library cuts long names short.
+void MakeDirectory(const std::string& path) {
+#ifdef _WIN32
+    ASSERT_TRUE(::CreateDirectoryW(WidePath(path).c_str(), nullptr)) << path;
+#else
+    ASSERT_TRUE(fs::create_directory(path)) << path;
+#endif
+}
+
+// The standard library's remove_all stops at Windows' 260-character limit
+// (its C runtime's directory reading does), so a long tree goes entry by
+// entry there, with the names the services give.
+void RemoveTree(const std::string& path) {
+#ifdef _WIN32
+    if (const Result<std::vector<DirectoryEntry>> entries = ListDirectory(path)) {
+        for (const DirectoryEntry& entry : *entries) {
+            const std::string inner = JoinPath(path, entry.name);
+            if (entry.name == "..") {
+                continue;
+            }
+            if (entry.directory) {
+                RemoveTree(inner);
+            } else {
+                ::DeleteFileW(WidePath(inner).c_str());
+            }
+        }
+    }
+    ::RemoveDirectoryW(WidePath(path).c_str());
+#else
+    fs::remove_all(path);
+#endif
+}
+
+// The tree goes when the test ends, however it ends, so that the next run
+// starts from an empty scratch directory.
+struct TreeRemoval {
+    std::string path;
+    ~TreeRemoval() { RemoveTree(path); }
+};
+
+bool Lists(const std::string& directory, const std::string& name) {
+    const Result<std::vector<DirectoryEntry>> entries = ListDirectory(directory);
+    return entries && std::ranges::any_of(*entries, [&](const DirectoryEntry& entry) {
+               return entry.name == name && !entry.directory;
+           });
+}
+
+// Read through a service apart from the one that wrote.
+std::string ReadBack(const std::string& path) {
+    Result<File> file = File::Open(path, FileAccess::Read);
+    if (!file) {
+        return ErrorText(file.error());
+    }
+    const Result<FileMapping> mapped = FileMapping::MapReadOnly(*file, *file->Length());
+    return mapped ? std::string(mapped->bytes().begin(), mapped->bytes().end()) : "(unmapped)";
+}
+
+std::span<const std::uint8_t> Bytes(std::string_view text) {
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+// Made, opened, replaced and compared by name, and read back.
+void UseFileNamed(const std::string& path, const std::string& sameFile) {
+    SCOPED_TRACE(path);
+    Result<ReplacementFile> created = ReplacementFile::Create(path);
+    ASSERT_TRUE(created) << ErrorText(created.error());
+    ASSERT_TRUE(created->Append(Bytes("old")));
+    ASSERT_TRUE(created->Commit(std::nullopt));
+    ASSERT_TRUE(IsRegularFile(path));
+    Result<File> file = File::Open(path, FileAccess::ReadWrite);
+    ASSERT_TRUE(file) << ErrorText(file.error());
+    EXPECT_EQ(*file->Length(), 3u);
+    EXPECT_TRUE(file->IsNamedBy(path));
+    EXPECT_TRUE(NameSameFile(path, sameFile));
+
+    Result<ReplacementFile> replacement = ReplacementFile::Create(path);
+    ASSERT_TRUE(replacement) << ErrorText(replacement.error());
+    ASSERT_TRUE(replacement->Append(Bytes("new content")));
+    ASSERT_TRUE(replacement->Commit(std::move(*file)));
+    EXPECT_EQ(ReadBack(path), "new content");
+}
+
+TEST(AnyName, FilesNamedInAnyScriptAreMadeOpenedReplacedAndListed) {
+    const std::string named = test::ScratchDirectory() + "/Кириллица 日本語";
+    const TreeRemoval removal{named};
+    MakeDirectory(named);
+    for (const std::string name : {"Ελληνικά.bin", "中文.bin", "emoji 🎛.bin"}) {
+        UseFileNamed(named + "/" + name, named + "/./" + name);
+        EXPECT_TRUE(Lists(named, name)) << name;
+    }
+
+    const std::string picture = named + "/Ελληνικά 中文 🎛.png";
+    std::FILE* stream = CreateWriteStream(picture);
+    ASSERT_NE(stream, nullptr);
+    std::fputs("picture", stream);
+    std::fclose(stream);
+    EXPECT_EQ(ReadBack(picture), "picture");
+}
+
+TEST(AnyName, APathOver260CharactersWorksAsAShortOne) {
+    if (test::RunningUnderWine() && sizeof(void*) == 4) {
+        GTEST_SKIP() << "32-bit Wine makes no directories this deep; the command-line test "
+                        "covers such paths there";
+    }
+    const std::string named = test::ScratchDirectory() + "/Кириллица 日本語";
+    const TreeRemoval removal{named};
+    MakeDirectory(named);
+    std::string deep = named;
+    for (int level = 0; level < 6; ++level) {
+        deep += '/';
+        deep += std::to_string(level);
+        for (int part = 0; part < 4; ++part) {
+            deep += "ディレクトリ";
+        }
+        MakeDirectory(deep);
+    }
+    const std::string name = "Ελληνικά 中文 🎛.bin";
+    const std::string path = deep + "/" + name;
+    const auto characters = std::ranges::count_if(
+        path, [](char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; });
+    EXPECT_GT(characters, 260);
+    UseFileNamed(path, deep + "/../" + deep.substr(deep.rfind('/') + 1) + "/" + name);
+    EXPECT_TRUE(Lists(deep, name));
+}
+
+} // namespace
+} // namespace k7r::platform
