@@ -44,25 +44,29 @@ std::string DescriptionIn(const std::string& path) {
     return config.Record.Description;
 }
 
+struct WindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+// A named callback: on 32-bit x86 a lambda does not convert to the
+// system's stdcall callback type.
+BOOL CALLBACK TakeMainWindow(HWND window, LPARAM param) {
+    auto& wanted = *reinterpret_cast<WindowSearch*>(param);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != wanted.processId || !IsWindowVisible(window) ||
+        GetWindow(window, GW_OWNER) != nullptr) {
+        return TRUE;
+    }
+    wanted.found = window;
+    return FALSE;
+}
+
 // The process's visible main window, once it has one.
 HWND MainWindowOf(DWORD processId) {
-    struct Search {
-        DWORD processId;
-        HWND found;
-    } search{processId, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto& wanted = *reinterpret_cast<Search*>(param);
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            if (process != wanted.processId || !IsWindowVisible(window) ||
-                GetWindow(window, GW_OWNER) != nullptr) {
-                return TRUE;
-            }
-            wanted.found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    WindowSearch search{processId, nullptr};
+    EnumWindows(TakeMainWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
