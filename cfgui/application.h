@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cfgui/help_table.h"
+#include "cfgui/preview_memory.h"
 #include "cfgui/tooltip_delays.h"
 #include "config/working_config.h"
 #include "edit/edit_session.h"
@@ -62,6 +63,7 @@ struct Application {
     // The feature the Panel page edits (a setting id, 0 for none), kept
     // while the program runs.
     std::uint32_t panelFeature = 0;
+    PreviewMemory preview;
 };
 
 // The file dialogs' name buffers hold a path of this many characters with

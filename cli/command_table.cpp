@@ -6,7 +6,7 @@ namespace {
 constexpr const Command* kCommands[] = {
     &kShowCommand,  &kCopyCommand,   &kFieldsCommand,   &kGetCommand,       &kSetCommand,
     &kRegsCommand,  &kDiffCommand,   &kValidateCommand, &kConfigureCommand, &kPanelsCommand,
-    &kPanelCommand, &kExportCommand, &kInitCommand,
+    &kPanelCommand, &kExportCommand, &kInitCommand,     &kPreviewCommand,
 };
 
 } // namespace

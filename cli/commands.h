@@ -19,5 +19,6 @@ extern const Command kPanelsCommand;
 extern const Command kPanelCommand;
 extern const Command kExportCommand;
 extern const Command kInitCommand;
+extern const Command kPreviewCommand;
 
 } // namespace k7r::cli

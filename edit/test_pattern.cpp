@@ -244,7 +244,7 @@ void FillBandedLine(const DepthRule& rule, const Geometry& g, std::uint32_t y,
     }
 }
 
-void DrawLines(const DepthRule& rule, const Geometry& g) {
+PatternDrawn DrawLines(const DepthRule& rule, const Geometry& g) {
     Canvas canvas(g);
     std::vector<std::uint32_t> line(rule.units(g.width));
     for (std::uint32_t y = 0; y < g.height && !canvas.Stopped(); ++y) {
@@ -255,13 +255,14 @@ void DrawLines(const DepthRule& rule, const Geometry& g) {
         }
         canvas.StoreLine(y, line, rule.unitBytes);
     }
+    return canvas.Stopped() ? PatternDrawn::StoppedAtBufferEnd : PatternDrawn::Whole;
 }
 
 } // namespace
 
-void DrawTestPattern(config::WorkingConfig& config, bool force) {
+PatternDrawn DrawTestPattern(config::WorkingConfig& config, bool force) {
     if (!config.Bound || !force) {
-        return;
+        return PatternDrawn::None;
     }
     // The picture is drawn as the chip shows it, whatever the configuration
     // has become since.
@@ -274,8 +275,9 @@ void DrawTestPattern(config::WorkingConfig& config, bool force) {
     for (const std::uint32_t word : hal::DefaultLookupTable(g.depth, g.colour)) {
         hal::WriteReg32(hal::reg::kLutWrite, word);
     }
-    DrawLines(RuleFor(g.depth), g);
+    const PatternDrawn drawn = DrawLines(RuleFor(g.depth), g);
     hal::PanelMayHaveChanged();
+    return drawn;
 }
 
 void LiveTimerTick(config::WorkingConfig& config) {

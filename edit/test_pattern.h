@@ -8,6 +8,13 @@
 // draw it with the same code.
 namespace k7r::edit {
 
+enum class PatternDrawn {
+    None, // not bound, or not forced
+    Whole,
+    // A store would have reached past the display buffer.
+    StoppedAtBufferEnd,
+};
+
 // Only for a chip bound to the configuration, and only when forced. The
 // picture's size, depth, stride, SwivelView, start address and the display
 // buffer are taken from the chip's registers; the buffer is cleared, the
@@ -15,7 +22,7 @@ namespace k7r::edit {
 // drawn: a white frame, bands of colour, and an inverted run at the top
 // centre of lines 1 to 9 that shows where the picture's top is. Drawing
 // stops at the first store that would reach past the display buffer.
-void DrawTestPattern(config::WorkingConfig& config, bool force);
+PatternDrawn DrawTestPattern(config::WorkingConfig& config, bool force);
 
 // One tick of the timer that runs while the configuration is live: a
 // pending redraw is counted down and, when it runs out, the pattern drawn

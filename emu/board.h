@@ -91,6 +91,10 @@ class EmulatedBoard {
     const Icd2061a& Synthesizer() const { return synth_; }
     std::uint64_t FramesCompleted() const { return frames_; }
     std::uint32_t PixelClockHz() const;
+    // Frames a second of the display as the last register write left it.
+    std::uint32_t FrameRateHz() const {
+        return static_cast<std::uint32_t>(pixelClockHz_ / frameLength_);
+    }
     int UsbResets() const { return usbResets_; }
     int ChipResets() const { return chipResets_; }
     std::uint32_t LastLocatedBoard() const { return lastLocatedBoard_; }

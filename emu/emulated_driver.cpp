@@ -21,7 +21,8 @@ std::string_view EmulatorVariable() {
 
 class EmulatedDriver final : public hal::BoardDriver, public hal::RegisterBus {
   public:
-    explicit EmulatedDriver(EmulatedBoard& board) : board_(board) {}
+    EmulatedDriver(EmulatedBoard& board, bool writesPictures)
+        : board_(board), writesPictures_(writesPictures) {}
 
     std::optional<std::uintptr_t> LocateBoard(std::uint32_t board) override {
         return board_.Locate(board);
@@ -61,9 +62,10 @@ class EmulatedDriver final : public hal::BoardDriver, public hal::RegisterBus {
     }
 
   private:
-    static std::optional<std::string> PicturePath() {
+    std::optional<std::string> PicturePath() const {
         const std::string_view path = EmulatorVariable();
-        return path.ends_with(".png") ? std::optional<std::string>(path) : std::nullopt;
+        return writesPictures_ && path.ends_with(".png") ? std::optional<std::string>(path)
+                                                         : std::nullopt;
     }
 
     void WritePicture(Picture picture) {
@@ -75,6 +77,7 @@ class EmulatedDriver final : public hal::BoardDriver, public hal::RegisterBus {
     }
 
     EmulatedBoard& board_;
+    bool writesPictures_;
     // What the picture file shows, as far as this handle wrote it.
     Picture written_;
 };
@@ -95,7 +98,11 @@ EmulatedBoard& TheBoard() {
 }
 
 std::unique_ptr<hal::BoardDriver> OpenEmulatedDriver() {
-    return std::make_unique<EmulatedDriver>(TheBoard());
+    return std::make_unique<EmulatedDriver>(TheBoard(), true);
+}
+
+std::unique_ptr<hal::BoardDriver> OpenDriverOn(EmulatedBoard& board) {
+    return std::make_unique<EmulatedDriver>(board, false);
 }
 
 } // namespace k7r::emu

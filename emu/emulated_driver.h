@@ -27,4 +27,8 @@ bool PanelPicturesWritten();
 // A driver handle on TheBoard().
 std::unique_ptr<hal::BoardDriver> OpenEmulatedDriver();
 
+// A driver handle on a board the program keeps for itself, which writes no
+// panel pictures: K7R58_EMULATOR names TheBoard's file alone.
+std::unique_ptr<hal::BoardDriver> OpenDriverOn(EmulatedBoard& board);
+
 } // namespace k7r::emu

@@ -2,6 +2,7 @@
 
 #include "hal/driver_select.h"
 #include "hal/error_text.h"
+#include "hal/layer.h"
 #include "hal/layer_state.h"
 
 #include <cstdlib>
@@ -17,9 +18,6 @@ constexpr std::uint32_t kWindowLength = 0x400000;
 constexpr std::uintptr_t kDefaultMemoryDistance = 0x200000;
 // The board number variable is read into a buffer of this size, as atoi sees it.
 constexpr std::size_t kBoardVariableSize = 80;
-
-// Before UseRecord: an unconfigured record, so that nothing reads garbage.
-HAL_STRUCT unconfiguredRecord{};
 
 std::uint32_t BoardNumberFromEnvironment() {
     const char* value = std::getenv("VRXBOARD");
@@ -52,7 +50,12 @@ std::uint32_t OpenAndMap(std::uint32_t physical) {
     return kErrNone;
 }
 
+// The process's exit lets go of the bound board; another layer's owner
+// releases it with the layer.
+bool releaseRegistered = false;
+
 void ReleaseAtExit() {
+    LayerInUse bound(BoundLayer());
     ReleaseChip();
 }
 
@@ -64,15 +67,15 @@ void UseRecord(HAL_STRUCT& record) {
 
 HAL_STRUCT& Record() {
     LayerState& s = State();
-    return s.record != nullptr ? *s.record : unconfiguredRecord;
+    return s.record != nullptr ? *s.record : s.ownRecord;
 }
 
 std::optional<ChipBases> AcquireChip() {
-    LayerState& s = State();
-    if (!s.releaseRegistered) {
-        s.releaseRegistered = true;
+    if (!releaseRegistered) {
+        releaseRegistered = true;
         std::atexit(ReleaseAtExit);
     }
+    LayerState& s = State();
     const std::uint32_t reg = Record().RegPhysAddr;
     const std::uint32_t mem = Record().MemPhysAddr;
     const bool registersFirst = reg <= mem;

@@ -26,7 +26,9 @@
 // that offer the board emulator do. Without a driver AcquireChip fails with
 // error 1.
 //
-// One thread, plain process-wide state, not re-entrant.
+// State: every function acts on one Layer (hal/layer.h), the program's
+// bound board unless a LayerInUse scope chose another. One thread, not
+// re-entrant.
 
 #include "config/hal_struct.h"
 

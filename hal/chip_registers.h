@@ -23,7 +23,8 @@ inline constexpr std::uint32_t kVertDisplay = 0x34;     // bits 9:0, n + 1 lines
 inline constexpr std::uint32_t kMainStart = 0x40;       // bits 16:0, 32-bit words
 inline constexpr std::uint32_t kMainOffset = 0x44;      // bits 9:0, 32-bit words per line
 inline constexpr std::uint32_t kSpecialPurpose = 0x60;  // bits 23:16 software reset
-inline constexpr std::uint32_t kGpio = 0x64; // 31:24 input enable, 23:16 config, 7:0 status
+inline constexpr std::uint32_t kGpio = 0x64;       // 31:24 input enable, 23:16 config, 7:0 status
+inline constexpr std::uint32_t kGpoControl = 0x68; // bits 10:0, one a pin
 inline constexpr std::uint32_t kUsbSoftwareReset = 0x4052; // 16-bit
 
 inline constexpr std::uint32_t kCnf6 = 1u << 22;              // REG[00h]: bus clock halved
@@ -36,6 +37,7 @@ inline constexpr std::uint32_t kVertDoubling = 1u << 25;      // REG[10h]
 inline constexpr std::uint32_t kPowerSaveMode = 1u << 4;      // REG[14h]
 inline constexpr std::uint32_t kMemoryPoweredDown = 1u << 6;  // REG[14h]
 inline constexpr std::uint32_t kVerticalNonDisplay = 1u << 7; // REG[14h]
+inline constexpr std::uint32_t kGpioConfigShift = 16;         // REG[64h]: a set bit drives
 inline constexpr std::uint32_t kGpio1Clock = 1u << 1;         // REG[64h] status
 inline constexpr std::uint32_t kGpio2Data = 1u << 2;          // REG[64h] status
 

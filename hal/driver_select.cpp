@@ -1,17 +1,16 @@
 #include "hal/driver_select.h"
 
 #include "hal/board_driver.h"
+#include "hal/layer.h"
+#include "hal/layer_state.h"
 
 #ifdef _WIN32
 #include "hal/win32/win32_board_driver.h"
 #endif
 
+#include <utility>
+
 namespace k7r::hal {
-namespace {
-
-BoardDriverOpener chosenOpener = OpenSystemBoardDriver;
-
-} // namespace
 
 std::unique_ptr<BoardDriver> OpenSystemBoardDriver() {
 #ifdef _WIN32
@@ -22,11 +21,11 @@ std::unique_ptr<BoardDriver> OpenSystemBoardDriver() {
 }
 
 void UseBoardDriver(BoardDriverOpener opener) {
-    chosenOpener = opener != nullptr ? opener : OpenSystemBoardDriver;
+    BoundLayer().State().opener = opener ? std::move(opener) : OpenSystemBoardDriver;
 }
 
 std::unique_ptr<BoardDriver> OpenBoardDriver() {
-    return chosenOpener();
+    return State().opener();
 }
 
 } // namespace k7r::hal

@@ -2,6 +2,7 @@
 
 #include "hal/access.h"
 #include "hal/chip_registers.h"
+#include "hal/layer_state.h"
 
 #include <array>
 
@@ -106,9 +107,6 @@ constexpr auto kMonoTable4 = Indexed(kMono4);
 constexpr auto kMonoTable16 = MakeMono16();
 constexpr auto kMonoTable256 = MakeMono256();
 
-// The table the last load chose; kept for depths that have none of their own.
-std::span<const std::uint32_t> currentTable;
-
 } // namespace
 
 std::span<const std::uint32_t> DefaultLookupTable(std::uint32_t bitsPerPixel, bool colour) {
@@ -129,10 +127,11 @@ std::span<const std::uint32_t> DefaultLookupTable(std::uint32_t bitsPerPixel, bo
 void LoadLookupTable() {
     const std::uint32_t depth = ReadReg32(reg::kDisplaySettings) & 0xF;
     const bool colour = (ReadReg32(reg::kPanelType) & reg::kColourPanel) != 0;
+    LayerState& s = State();
     if (const auto table = DefaultLookupTable(depth, colour); !table.empty()) {
-        currentTable = table;
+        s.currentTable = table;
     }
-    for (const std::uint32_t word : currentTable) {
+    for (const std::uint32_t word : s.currentTable) {
         WriteReg32(reg::kLutWrite, word);
     }
 }

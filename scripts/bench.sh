@@ -14,7 +14,7 @@ trap 'rm -f "$log" "$log.goals"' EXIT
 status=0
 build/release/bench/host_calibration || status=1
 for program in nearest_colour_check srec_save_bench plain_show_bench plain_save_bench \
-    bmp_match_bench viewer_process_bench edit_bench; do
+    bmp_match_bench viewer_process_bench edit_bench preview_bench; do
     echo "== $program"
     "build/release/bench/$program" | tee -a "$log" || status=1
 done

@@ -223,6 +223,9 @@ void MainWindow::OnCommand(int id) {
     case IDM_FILE_EXIT:
         SendMessageA(window_, WM_CLOSE, 0, 0);
         break;
+    case IDM_VIEW_PANEL_PREVIEW:
+        preview_.Open(window_);
+        break;
     case IDM_HELP_TOOLTIPS:
         OnToggleTooltips();
         break;
@@ -418,6 +421,9 @@ bool MainWindow::EnterKey(HWND focus) {
 bool MainWindow::PreTranslate(MSG& message) {
     if (window_ == nullptr) {
         return false;
+    }
+    if (preview_.PreTranslate(message)) {
+        return true;
     }
     if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN && EnterKey(message.hwnd)) {
         return true;

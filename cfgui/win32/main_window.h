@@ -7,6 +7,7 @@
 #include "cfgui/shell_commands.h"
 #include "cfgui/shell_view.h"
 #include "cfgui/win32/page_host.h"
+#include "cfgui/win32/preview_window.h"
 #include "cfgui/win32/tooltips.h"
 #include "export/preview.h"
 
@@ -41,6 +42,8 @@ class MainWindow : private DiagnosticsPane, private PageServices, private ShellV
     // The open page's dialog; null when the tab shows none.
     HWND PageWindow() const { return page_ != nullptr ? page_->Window() : nullptr; }
     HWND TooltipWindow() const { return tooltips_.Window(); }
+    // The panel preview window; null while it is closed.
+    HWND PreviewWindowHandle() const { return preview_.Window(); }
     DiagnosticsReporter& Reporter() { return reporter_; }
     bool LiveTimerRunning() const { return liveTimer_; }
 
@@ -104,6 +107,7 @@ class MainWindow : private DiagnosticsPane, private PageServices, private ShellV
     std::string tipText_;
     HBRUSH errorBrush_ = nullptr;
     bool liveTimer_ = false;
+    PreviewWindow preview_{app_};
 };
 
 } // namespace k7r::cfgui::win32

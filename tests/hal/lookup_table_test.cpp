@@ -1,5 +1,5 @@
-// Its own test program: the current lookup table lives for the process, and
-// the first case needs a process that has not loaded one yet.
+// Its own test program: the current lookup table lives as long as its layer,
+// and the first case needs a bound layer that has not loaded one yet.
 #include "hal/init_sequence.h"
 #include "hal/lookup_tables.h"
 #include "tests/hal/chip_fixture.h"

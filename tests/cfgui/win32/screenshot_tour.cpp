@@ -1,8 +1,8 @@
 // A walk through the utility's window for people to look at: every tab
 // (the Panel tabs with a panel of each kind, the Direct tab live on the
-// board emulator) and every dialog, pictured into build/<preset>/screenshots
-// by scripts/screenshots.sh. It checks nothing; it says which picture it
-// could not take.
+// board emulator), the panel preview beside it and every dialog, pictured
+// into build/<preset>/screenshots by scripts/screenshots.sh. It checks
+// nothing; it says which picture it could not take.
 #include "cfgui/resource.h"
 #include "cfgui/tabs.h"
 #include "cfgui/win32/win32_view.h"
@@ -112,6 +112,17 @@ void Tour(Session& session) {
         "Modify register 8000h",
         ModalScript::Inspect([](HWND dialog) { Picture("modify_register", dialog); }, IDCANCEL));
     modify.Run([] { PressKey(VK_RETURN); }, kPictureMs);
+
+    // The panel preview beside the main window; the screen, to show both.
+    SelectTab(session, kPreferencesTab);
+    ChooseMenu(session.Main(), IDM_VIEW_PANEL_PREVIEW);
+    if (PumpUntil([&] { return session.window.PreviewWindowHandle() != nullptr; })) {
+        Picture("preview_beside_main", GetDesktopWindow());
+        SendMessageA(session.window.PreviewWindowHandle(), WM_CLOSE, 0, 0);
+    } else {
+        std::fputs("screenshot_tour: no panel preview window\n", stderr);
+        ++missing;
+    }
 
     SelectTab(session, kDirectTab);
     Click(session.Control(IDC_INITIALIZE_CHIP));

@@ -1,0 +1,158 @@
+// The panel preview window on the real main window under Wine: opened from
+// the View menu beside the main window, it follows the colour depth and
+// SwivelView chosen on the Preferences tab, read back from the screen;
+// shows a picture file; saves what the command line writes; and opens
+// again at the zoom it closed with.
+#include "cfgui/picture_zoom.h"
+#include "cfgui/resource.h"
+#include "preview/preview_board.h"
+#include "tests/cfgui/win32/gui_harness.h"
+#include "tests/cli/cli_run.h"
+#include "tests/emu/png_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+
+namespace k7r::cfgui::gui {
+namespace {
+
+// What a control shows on the screen, as 8-bit RGB.
+emu::Picture OnScreen(HWND control) {
+    RECT client;
+    GetClientRect(control, &client);
+    emu::Picture picture;
+    picture.width = static_cast<std::uint32_t>(client.right);
+    picture.height = static_cast<std::uint32_t>(client.bottom);
+    const HDC screen = GetDC(control);
+    const HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {
+        sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ before = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    const auto* bgra = static_cast<const std::uint8_t*>(bits);
+    for (std::size_t n = 0; n < std::size_t{picture.width} * picture.height; ++n, bgra += 4) {
+        picture.rgb.insert(picture.rgb.end(), {bgra[2], bgra[1], bgra[0]});
+    }
+    SelectObject(memory, before);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(control, screen);
+    return picture;
+}
+
+class PreviewWindowTest : public ::testing::Test {
+  protected:
+    HWND Preview() const { return session.window.PreviewWindowHandle(); }
+    HWND Picture() const { return GetDlgItem(Preview(), IDC_PREVIEW_PICTURE); }
+
+    // The picture the configuration gives, from a preview of the test's own.
+    emu::Picture Expected(const std::string& picturePath = {}) {
+        return board.Show(session.app.session.config, picturePath).picture;
+    }
+    // The window shows the picture from its top-left corner at the zoom
+    // its size gives.
+    bool Shows(const emu::Picture& expected) const {
+        const emu::Picture seen = OnScreen(Picture());
+        const unsigned zoom = ZoomFor(seen.width, seen.height, expected);
+        if (seen.width < expected.width * zoom || seen.height < expected.height * zoom) {
+            return false;
+        }
+        for (std::uint32_t y = 0; y < expected.height * zoom; ++y) {
+            for (std::uint32_t x = 0; x < expected.width * zoom; ++x) {
+                if (seen.Pixel(x, y) != expected.Pixel(x / zoom, y / zoom)) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+    unsigned ShownZoom(const emu::Picture& expected) const {
+        RECT client;
+        GetClientRect(Picture(), &client);
+        return ZoomFor(static_cast<unsigned>(client.right), static_cast<unsigned>(client.bottom),
+                       expected);
+    }
+    // Clicks, then waits for the preview's picture to change and to show
+    // what the configuration now gives; says how long the change took to
+    // reach the screen.
+    void ChangeAndFollow(HWND button, const char* what) {
+        const emu::Picture before = OnScreen(Picture());
+        const auto start = std::chrono::steady_clock::now();
+        Click(button);
+        ASSERT_TRUE(PumpUntil([&] { return OnScreen(Picture()).rgb != before.rgb; }));
+        const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now() - start);
+        std::printf("preview repainted %lld ms after the %s changed\n",
+                    static_cast<long long>(took.count()), what);
+        const emu::Picture expected = Expected();
+        EXPECT_TRUE(PumpUntil([&] { return Shows(expected); })) << what;
+    }
+
+    Session session;
+    preview::PreviewBoard board;
+    const std::string directory = std::string(K7R_BINARY_DIR) + "/tests/preview_gui";
+};
+
+TEST_F(PreviewWindowTest, FollowsThePagesShowsPicturesSavesAndKeepsItsZoom) {
+    std::filesystem::remove_all(directory);
+    std::filesystem::create_directories(directory);
+    const std::string file = WindowsPath(directory + "/carrier.exe");
+    std::filesystem::copy_file(std::string(K7R_BINARY_DIR) + "/tests/images/carrier.exe",
+                               directory + "/carrier.exe");
+    ASSERT_TRUE(session.window.OpenFile(file));
+
+    ASSERT_TRUE(ChooseMenu(session.Main(), IDM_VIEW_PANEL_PREVIEW));
+    ASSERT_TRUE(PumpUntil([&] { return Preview() != nullptr && Shows(Expected()); }));
+    RECT main, preview;
+    GetWindowRect(session.Main(), &main);
+    GetWindowRect(Preview(), &preview);
+    EXPECT_GE(preview.left, main.right);
+
+    // What the window saves is what the command line writes.
+    const std::string saved = WindowsPath(directory + "/saved.png");
+    const std::string written = WindowsPath(directory + "/written.png");
+    ModalScript save;
+    save.Expect("Save Picture As", ModalScript::ChooseFile(saved));
+    ASSERT_TRUE(save.Run([&] { Click(GetDlgItem(Preview(), IDC_PREVIEW_SAVE)); }));
+    ASSERT_EQ(cli::RunCli({"preview", file, "-o", written}).status, cli::kExitSuccess);
+    const std::optional<emu::Picture> fromWindow = test::ReadPng(saved);
+    const std::optional<emu::Picture> fromCommand = test::ReadPng(written);
+    ASSERT_TRUE(fromWindow && fromCommand);
+    EXPECT_TRUE(test::SamePicture(*fromWindow, *fromCommand));
+
+    ASSERT_TRUE(SelectTab(session, kPreferencesTab));
+    ChangeAndFollow(session.Control(IDC_BPP_16), "colour depth");
+    ChangeAndFollow(session.Control(IDC_SWIVEL_90), "SwivelView");
+
+    const std::string picture = WindowsPath(std::string(K7R_VIEW_SAMPLES) + "/colour.jpg");
+    ModalScript open;
+    open.Expect("Open Picture", ModalScript::ChooseFile(picture));
+    ASSERT_TRUE(open.Run([&] { Click(GetDlgItem(Preview(), IDC_PREVIEW_PICTURE_FILE)); }));
+    const emu::Picture shownPicture = Expected(picture);
+    EXPECT_TRUE(PumpUntil([&] { return Shows(shownPicture); }));
+
+    // Made larger, the window shows a larger zoom, and opens with it again.
+    PickItem(GetDlgItem(Preview(), IDC_PREVIEW_SHOW), 0);
+    ChangeAndFollow(session.Control(IDC_SWIVEL_0), "SwivelView");
+    const emu::Picture pattern = Expected();
+    const unsigned zoom = ShownZoom(pattern);
+    SetWindowPos(Preview(), nullptr, 0, 0, 720, 660, SWP_NOZORDER);
+    ASSERT_GT(ShownZoom(pattern), zoom);
+    const unsigned larger = ShownZoom(pattern);
+    EXPECT_TRUE(PumpUntil([&] { return Shows(pattern); }));
+    SendMessageA(Preview(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return Preview() == nullptr; }));
+    ASSERT_TRUE(ChooseMenu(session.Main(), IDM_VIEW_PANEL_PREVIEW));
+    ASSERT_TRUE(PumpUntil([&] { return Preview() != nullptr && Shows(pattern); }));
+    EXPECT_EQ(ShownZoom(pattern), larger);
+}
+
+} // namespace
+} // namespace k7r::cfgui::gui

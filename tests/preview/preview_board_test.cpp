@@ -1,0 +1,158 @@
+// The preview against the emulated board as the command line drives it: the
+// same record gives the same panel, pixel for pixel, on a board of the
+// preview's own that leaves the program's bound board alone.
+#include "config/default_records.h"
+#include "edit/edit_session.h"
+#include "emu/emulated_driver.h"
+#include "hal/access.h"
+#include "preview/preview_board.h"
+#include "regs/field_values.h"
+#include "regs/setting_ids.h"
+#include "tests/cli/cli_run.h"
+#include "tests/emu/png_reader.h"
+#include "tests/hal/chip_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace k7r::preview {
+namespace {
+
+using test::SetEnvironment;
+
+class PreviewBoardTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        directory = test::ScratchDirectory();
+        image = cli::ViewerImageCopy(directory);
+        panel = directory + "/panel.png";
+    }
+    void TearDown() override { SetEnvironment(emu::kEmulatorVariable, nullptr); }
+
+    // The viewer's configuration (a 320 x 240 colour panel at 8 bpp) with
+    // the settings given, as the utility's pages would make them.
+    void Configure(std::vector<std::string_view> assignments) {
+        assignments.insert(assignments.begin(), {"set", image});
+        assignments.push_back("--force");
+        const cli::CliRun run = cli::RunCli(assignments);
+        ASSERT_EQ(run.status, cli::kExitSuccess) << run.err;
+    }
+
+    config::WorkingConfig Opened() {
+        config::WorkingConfig config(TemplateRecord);
+        EXPECT_TRUE(edit::OpenConfiguration(config, image, [](const std::string&) {}));
+        return config;
+    }
+
+    // What `init --pattern` leaves on the emulated board's panel.
+    emu::Picture InitPattern() {
+        SetEnvironment(emu::kEmulatorVariable, panel.c_str());
+        emu::TheBoard().PowerOn();
+        const cli::CliRun run = cli::RunCli({"init", image, "--pattern"});
+        SetEnvironment(emu::kEmulatorVariable, nullptr);
+        EXPECT_EQ(run.status, cli::kExitSuccess) << run.err;
+        return test::ReadPng(panel).value_or(emu::Picture{});
+    }
+
+    std::string directory;
+    std::string image;
+    std::string panel;
+    PreviewBoard board;
+};
+
+TEST_F(PreviewBoardTest, TestPatternIsTheEmulatedBoardsPixelForPixel) {
+    const struct {
+        std::string_view depth;
+        std::string_view swivel;
+        std::string_view panel;
+    } kCases[] = {
+        {"1", "0", "Color"},   {"2", "0", "Color"},    {"4", "0", "Color"},
+        {"8", "0", "Color"},   {"16", "0", "Color"},   {"8", "90", "Color"},
+        {"4", "180", "Color"}, {"16", "270", "Color"}, {"2", "90", "Mono"},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(std::string(c.depth) + " bpp at " + std::string(c.swivel) + ", " +
+                     std::string(c.panel));
+        const std::string depth = "54=" + std::string(c.depth);
+        const std::string swivel = "52=" + std::string(c.swivel);
+        const std::string colour = "40=" + std::string(c.panel);
+        Configure({depth, swivel, colour});
+        const emu::Picture expected = InitPattern();
+        ASSERT_NE(expected.width, 0u);
+
+        const Preview shown = board.Show(Opened());
+        EXPECT_TRUE(test::SamePicture(shown.picture, expected));
+        EXPECT_TRUE(shown.faults.empty()) << shown.faults.front();
+    }
+}
+
+// Neither the bound board nor the working configuration's binding is
+// touched, and no environment variable is needed.
+TEST_F(PreviewBoardTest, LeavesTheBoundBoardAndTheBindingAlone) {
+    HAL_STRUCT layerRecord = ViewerRecord;
+    hal::UseRecord(layerRecord);
+    config::WorkingConfig config = Opened();
+    config.Bound = config.Live = true;
+    const Preview shown = board.Show(config);
+    EXPECT_TRUE(config.Bound && config.Live);
+    EXPECT_EQ(config.RegisterBase, 0u);
+    EXPECT_EQ(hal::Bases().registers, 0u);
+    EXPECT_EQ(std::memcmp(&layerRecord, &ViewerRecord, sizeof layerRecord), 0);
+    EXPECT_FALSE(emu::TheBoard().IsMapped());
+    EXPECT_EQ(shown.picture.Pixel(0, 0), 0xFFFFFFu); // the pattern's white frame
+}
+
+TEST_F(PreviewBoardTest, AStoppedDisplayShowsNothingAndSaysWhy) {
+    Configure({"57=1"}); // power save mode
+    const Preview shown = board.Show(Opened());
+    ASSERT_EQ(shown.faults.size(), 1u);
+    EXPECT_EQ(shown.faults[0], "Nothing shows: the chip is in power save mode (Pwr Save Mode).");
+    EXPECT_EQ(shown.picture.rgb, std::vector<std::uint8_t>(320 * 240 * 3, 0));
+}
+
+// The emulator draws on without panel power; the preview shows the panel
+// dark.
+TEST_F(PreviewBoardTest, PanelPowerPinLeftOffDarkensThePanel) {
+    config::WorkingConfig config(TemplateRecord); // STN: power on GPO0
+    regs::SetFieldValue(config, regs::kIdGpoControl, 0);
+    const Preview shown = board.Show(config);
+    ASSERT_EQ(shown.faults.size(), 1u);
+    EXPECT_EQ(shown.faults[0], "Nothing shows: the panel's power pin stays off.");
+    EXPECT_EQ(shown.picture.Pixel(0, 0), 0u);
+}
+
+// 640 x 480 at 16 bpp needs 600 KB; the board has 256 KB. The pattern
+// stops at the end of the buffer, 512 pixels into line 204, and the scan
+// wraps round to the top of memory: line 206 shows line 1 from pixel 128 on.
+TEST_F(PreviewBoardTest, ABufferTooSmallShowsThePictureStartingAgain) {
+    Configure({"67=800", "73=525", "68=640", "74=480", "54=16", "7=0"});
+    const Preview shown = board.Show(Opened());
+    ASSERT_EQ(shown.faults.size(), 1u);
+    EXPECT_EQ(shown.faults[0],
+              "The display buffer (262144 bytes) is too small: the picture stops at its end.");
+    for (std::uint32_t x = 0; x < 512; ++x) {
+        ASSERT_EQ(shown.picture.Pixel(x, 206), shown.picture.Pixel(x + 128, 1)) << x;
+    }
+}
+
+// A stride of 300 bytes under lines of 320 pixels at 8 bpp: each line's
+// last 20 pixels are the next line's first, so the picture is sheared by a
+// line at x = 300.
+TEST_F(PreviewBoardTest, AShortStrideShearsThePicture) {
+    Configure({"18=0", "80=300"});
+    const Preview shown = board.Show(Opened());
+    ASSERT_EQ(shown.faults.size(), 1u);
+    EXPECT_EQ(shown.faults[0], "Main Addr Offset 300 bytes is shorter than a line of the picture "
+                               "(320 bytes): each line runs into the next.");
+    for (std::uint32_t y = 0; y + 1 < 240; ++y) {
+        for (std::uint32_t x = 300; x < 320; ++x) {
+            ASSERT_EQ(shown.picture.Pixel(x, y), shown.picture.Pixel(x - 300, y + 1)) << x << y;
+        }
+    }
+    // The band that starts at line 30 begins a line early right of x = 300.
+    EXPECT_NE(shown.picture.Pixel(315, 29), shown.picture.Pixel(15, 29));
+}
+
+} // namespace
+} // namespace k7r::preview
