@@ -14,6 +14,9 @@
 
 namespace k7r::cli {
 
+// The panel list the kit ships.
+inline const std::string kShippedPanels = K7R_SOURCE_DIR "/panels/PANELS.DEF";
+
 // What one in-process run of the command line printed and returned.
 struct CliRun {
     int status;

@@ -15,8 +15,6 @@
 namespace k7r::cli {
 namespace {
 
-const std::string kShippedPanels = K7R_SOURCE_DIR "/panels/PANELS.DEF";
-
 std::string Program() {
     return std::string(kProgramName);
 }

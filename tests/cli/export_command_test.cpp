@@ -14,11 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadText(const std::string& path) {
-    const test::Bytes bytes = test::ReadFileBytes(path);
-    return {bytes.begin(), bytes.end()};
-}
-
 // The generated text for the viewer's record, which the test image carries.
 std::string Expected(std::string_view kindName, const exporter::ExportOptions& options = {}) {
     config::WorkingConfig config(ViewerRecord);
@@ -36,7 +31,7 @@ TEST_F(ExportCommand, WritesTheKindWithCrLfLineEnds) {
         const std::string path = dir_ + "/" + kind + ".out";
         const CliRun run = RunCli({"export", kind, image_, "-o", path});
         ASSERT_EQ(run.status, kExitSuccess) << kind << ": " << run.err;
-        EXPECT_EQ(ReadText(path), exporter::ToCrLf(Expected(kind))) << kind;
+        EXPECT_EQ(test::ReadText(path), exporter::ToCrLf(Expected(kind))) << kind;
     }
 }
 
@@ -49,7 +44,7 @@ TEST_F(ExportCommand, WritesTheDefaultNameInTheCurrentDirectory) {
     EXPECT_EQ(run.out, "Exported mode3.h to \"mode3.h\".\n");
     exporter::ExportOptions options;
     options.ModeNumber = 3;
-    EXPECT_EQ(ReadText(dir_ + "/mode3.h"), exporter::ToCrLf(Expected("mode", options)));
+    EXPECT_EQ(test::ReadText(dir_ + "/mode3.h"), exporter::ToCrLf(Expected("mode", options)));
 }
 
 TEST_F(ExportCommand, WritesStandardOutputWithLfLineEndsAndTheDialogsModeFlags) {

@@ -14,11 +14,9 @@ namespace {
 std::string PanelFile(const std::string& directory, const std::string& name,
                       const std::string& text) {
     const std::string path = directory + "/" + name;
-    test::WriteFileBytes(path, test::Bytes(text.begin(), text.end()));
+    test::WriteText(path, text);
     return path;
 }
-
-const std::string kShippedPanels = K7R_SOURCE_DIR "/panels/PANELS.DEF";
 
 constexpr const char* kDtfdAndQvga =
     "PANEL \"Old D-TFD\" D-TFD 320 240 F 8 F n T F 6250 400 40 262 18 8 24 L 4 2 L n 0 0\n"

@@ -20,12 +20,10 @@ TEST(SetCommand, RefusalsPrintTheReasonAndTheAcceptedValuesAndSaveNothing) {
         {"Bits-Per-Pixel=12",
          "ERROR: \"12\" is not a valid Bits-Per-Pixel!\nAllowed values: 1, 2, 4, 8, 16.\n"},
         {"25=1", "ERROR: Product Code is read-only.\n"},
-        {"80=480",
-         "ERROR: Main Addr Offset follows the display width while Auto Stride is "
-         "on.\nSwitch Auto Stride (18) off first.\n"},
-        {"2=0.39MHz",
-         "ERROR: \"0.39MHz\" is not a valid CLKI Timing!\n"
-         "A frequency in MHz from 0.391 to 120.000, such as 25.175.\n"},
+        {"80=480", "ERROR: Main Addr Offset follows the display width while Auto Stride is "
+                   "on.\nSwitch Auto Stride (18) off first.\n"},
+        {"2=0.39MHz", "ERROR: \"0.39MHz\" is not a valid CLKI Timing!\n"
+                      "A frequency in MHz from 0.391 to 120.000, such as 25.175.\n"},
     };
     const std::string image = ViewerImageCopy(test::ScratchDirectory());
     const test::Bytes original = test::ReadFileBytes(image);
@@ -66,18 +64,6 @@ TEST(SetCommand, NewValidationErrorsSaveNothingUnlessForced) {
         "NOTE: The PWMOUT Duty Cycle was set to the closest allowable value.\n" +
         errors))
         << later.out;
-}
-
-TEST(SetCommand, PageNotesForClampedAndRoundedValues) {
-    const std::string image = ViewerImageCopy(test::ScratchDirectory());
-    const CliRun run = RunCli({"set", image, "68=244", "71=500"});
-    EXPECT_EQ(run.status, kExitSuccess) << run.err;
-    EXPECT_TRUE(run.out.starts_with(
-        "68 Horz Disp Period = 256\n"
-        "NOTE: The value was rounded up to the closest allowable value.\n"
-        "71 FPLINE Width = 128\n"
-        "NOTE: The FPLINE Pulse Width was set to the closest allowable value.\n"))
-        << run.out;
 }
 
 } // namespace

@@ -35,13 +35,6 @@ class ConfigFileTest : public testing::Test {
         return SaveConfigFile(source, target, working_, false, sink_);
     }
 
-    std::string OpenFailure(const std::string& path, const std::string& reason) const {
-        return "File \"" + path + "\" could not be opened because:\n\n" + reason;
-    }
-    std::string SaveFailure(const std::string& path, const std::string& reason) const {
-        return "File \"" + path + "\" could not be saved because:\n\n" + reason;
-    }
-
     // The record the saves write: edited away from everything on disk.
     static HAL_STRUCT EditedRecord() {
         HAL_STRUCT record = ViewerRecord;

@@ -72,10 +72,6 @@ std::string Summary(std::initializer_list<std::pair<std::string_view, std::strin
     return text;
 }
 
-std::string SaveFailure(const std::string& path, const std::string& reason) {
-    return "File \"" + path + "\" could not be saved because:\n\n" + reason;
-}
-
 // The content decides the kind (an S-record text named like a Windows
 // program); the PRC database grows by the working record's description.
 TEST_F(ConfigureFilesTest, SavesEveryFileItCanAndSummarisesInListOrder) {

@@ -84,8 +84,7 @@ MessageSink ReportTo(std::FILE* report) {
 }
 
 std::string SaveFailure(const std::string& path, platform::SystemError error) {
-    return "File \"" + path + "\" could not be saved because:\n\n" + platform::ErrorText(error) +
-           "\n";
+    return test::SaveFailure(path, platform::ErrorText(error) + "\n");
 }
 
 constexpr platform::SystemError kInUse{.refusal = platform::Refusal::InUse};
@@ -240,8 +239,7 @@ TEST_P(SaveFaults, AKillAtAnyMomentLeavesTheOldOrTheNewFile) {
 TEST_P(SaveFaults, SavesAtTheSameTimeAreRefusedNeverMixed) {
     constexpr int kRounds = 25;
     const std::string busy = SaveFailure(Path(), kInUse);
-    const std::string readerBusy = "File \"" + Path() + "\" could not be opened because:\n\n" +
-                                   platform::ErrorText(kInUse) + "\n";
+    const std::string readerBusy = OpenFailure(Path(), platform::ErrorText(kInUse) + "\n");
     for (int round = 0; round < kRounds; ++round) {
         Reset();
         int gate[2];

@@ -86,23 +86,5 @@ INSTANTIATE_TEST_SUITE_P(Objcopy, SrecFromObjcopy,
                              return name;
                          });
 
-TEST(SrecFromObjcopy, ARecordThatEndsTheDataIsNotFound) {
-    // The board program's only data is its record, so nothing follows it.
-    const Bytes file = ReadFileBytes(kFixtures + "/m68k_board.s19");
-    std::string_view message;
-    EXPECT_EQ(FindRecordSrec(nullptr, ImageSource(file), false, message), kNoRecord);
-    EXPECT_EQ(message, messages::kNoConfigData);
-}
-
-TEST(SrecCat, ComplainsAboutABadChecksum) {
-    // Proves that the check above can fail.
-    Bytes file = ReadFileBytes(kFixtures + "/host.s19");
-    const auto lineEnd = std::find(file.begin(), file.end(), '\r');
-    ASSERT_NE(lineEnd, file.end());
-    lineEnd[-1] = lineEnd[-1] == '0' ? '1' : '0';
-    WriteFileBytes(kWork + "bad-checksum.s19", file);
-    EXPECT_NE(RunTool("srec_cat " + kWork + "bad-checksum.s19 -o /dev/null"), 0);
-}
-
 } // namespace
 } // namespace k7r::containers

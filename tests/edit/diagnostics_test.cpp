@@ -17,8 +17,7 @@ constexpr char kVersionError[] =
 // A panel file without a VERSION line: loaded, but of version 1.
 panels::PanelDefList OldPanelFile() {
     const std::string path = test::ScratchDirectory() + "/PANELS.DEF";
-    const std::string text = "; no version line\n";
-    test::WriteFileBytes(path, test::Bytes(text.begin(), text.end()));
+    test::WriteText(path, "; no version line\n");
     panels::PanelDefList list;
     EXPECT_TRUE(list.LoadFile(path, [](const std::string&) { FAIL(); }));
     return list;

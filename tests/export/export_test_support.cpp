@@ -13,8 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace k7r::test {
 
@@ -26,15 +24,6 @@ std::vector<std::string> Lines(std::string_view text) {
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     }
     return lines;
-}
-
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteText(const std::string& path, std::string_view text) {
-    std::ofstream(path, std::ios::binary) << text;
 }
 
 config::WorkingConfig TemplateConfig() {

@@ -11,9 +11,6 @@ namespace k7r::test {
 // The lines of an LF-terminated text, without their line ends.
 std::vector<std::string> Lines(std::string_view text);
 
-std::string ReadText(const std::string& path);
-void WriteText(const std::string& path, std::string_view text);
-
 // The utility's template: 320 x 240 at 8 bpp, no rotation.
 config::WorkingConfig TemplateConfig();
 

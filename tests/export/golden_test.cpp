@@ -1,5 +1,6 @@
 #include "export/export_kinds.h"
 #include "export_test_support.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,7 +20,7 @@ constexpr std::string_view kNoTimings =
 class PanelDefListTest : public ::testing::Test {
   protected:
     void Write(const std::string& name, std::string_view text) {
-        std::ofstream(directory_ + "/" + name, std::ios::binary) << text;
+        test::WriteText(directory_ + "/" + name, text);
     }
 
     PanelDefList Load() {

@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
 
 namespace k7r::panels {
 namespace {
@@ -25,7 +24,7 @@ PanelDefList Load(const std::string& path) {
 // A list read from the given text, saved under the given file name.
 PanelDefList LoadText(const std::string& text, const std::string& name) {
     const std::string path = test::ScratchDirectory() + "/" + name;
-    std::ofstream(path, std::ios::binary) << text;
+    test::WriteText(path, text);
     return Load(path);
 }
 

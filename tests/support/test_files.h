@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Real files for tests that exercise the file system, in a fresh directory
@@ -18,6 +19,8 @@ std::string ScratchDirectory();
 
 Bytes ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const Bytes& bytes);
+std::string ReadText(const std::string& path);
+void WriteText(const std::string& path, std::string_view text);
 bool FileExists(const std::string& path);
 
 // size bytes of filler with the record's bytes at each given offset.
@@ -26,6 +29,14 @@ Bytes ImageWithRecords(std::size_t size, const HAL_STRUCT& record,
 
 // A record as the given bytes hold it at offset.
 HAL_STRUCT RecordAt(const Bytes& bytes, std::size_t offset);
+
+// The messages a refused open or save of a file shows.
+inline std::string OpenFailure(const std::string& path, const std::string& reason) {
+    return "File \"" + path + "\" could not be opened because:\n\n" + reason;
+}
+inline std::string SaveFailure(const std::string& path, const std::string& reason) {
+    return "File \"" + path + "\" could not be saved because:\n\n" + reason;
+}
 
 // One of the program images the test build makes (tests/images).
 std::string TestImagePath(const std::string& name);

@@ -1,5 +1,6 @@
 // Every decoder at every panel depth, pixel for pixel against a decode of
 // the same file by ImageMagick or djpeg, converted by the panel's rules.
+#include "tests/support/test_files.h"
 #include "tests/view/view_test_support.h"
 #include "view/show_image.h"
 
@@ -64,7 +65,7 @@ TEST(Decoders, SixteenBitBitmapAtEveryDepth) {
         }
     }
     std::string path = Sample("made16.bmp");
-    WriteBytes(path, Bitmap(101, 77, 16, 0, rows));
+    WriteFileBytes(path, Bitmap(101, 77, 16, 0, rows));
     for (auto [bpp, rule] : {std::pair{16u, Rule::Exact}, std::pair{8u, Rule::NearestDeep},
                              std::pair{4u, Rule::NearestFixed16}}) {
         ExpectPicture({"made16.bmp", "", bpp, rule}, path, reference);

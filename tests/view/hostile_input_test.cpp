@@ -1,19 +1,16 @@
 // Damaged and hostile files: each gets its decoder's message and status 1,
 // and nothing is written outside display memory.
+#include "tests/support/test_files.h"
 #include "tests/view/view_test_support.h"
 #include "view/bmp.h"
 #include "view/gif.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 namespace k7r::test {
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
 
 struct Drawn {
     int status;
@@ -61,8 +58,7 @@ TEST(HostileBitmaps, TruncatedDataIsReported) {
 // in 32 bits the colour table landed at byte 2 and the 32-bit viewer drew
 // with a palette read from the headers. Its table lies beyond the file.
 TEST(HostileBitmaps, InformationHeaderSizeDoesNotWrapAround) {
-    std::ifstream in(K7R_SOURCE_DIR "/tests/view/fixtures/info_size_wraps.bmp", std::ios::binary);
-    const Bytes file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const Bytes file = ReadFileBytes(K7R_SOURCE_DIR "/tests/view/fixtures/info_size_wraps.bmp");
     ASSERT_EQ(file.size(), 1130u);
     Board board(8);
     Drawn drawn = Draw(board, file);

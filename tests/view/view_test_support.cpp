@@ -12,12 +12,6 @@ std::string Sample(const std::string& name) {
     return std::string(K7R_VIEW_SAMPLES) + "/" + name;
 }
 
-void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
-
 std::vector<view::Rgb> ReadRgb(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {

@@ -12,7 +12,6 @@
 namespace k7r::test {
 
 std::string Sample(const std::string& name);
-void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 // A raw RGB reference decode as colours.
 std::vector<view::Rgb> ReadRgb(const std::string& path);
 

@@ -7,7 +7,6 @@
 #include "tests/support/test_files.h"
 
 #include <cstring>
-#include <fstream>
 
 namespace k7r::edit {
 namespace {
@@ -157,7 +156,7 @@ class PredefinedPanels : public EditTest {
   protected:
     void SetUp() override {
         const std::string path = test::ScratchDirectory() + "/DEBUG.DEF";
-        std::ofstream(path, std::ios::binary) << std::string(K7R_QVGA_AND_DTFD);
+        test::WriteText(path, K7R_QVGA_AND_DTFD);
         ASSERT_TRUE(panels.LoadFile(path, [](const std::string& text) { FAIL() << text; }));
     }
     static constexpr char K7R_QVGA_AND_DTFD[] =
