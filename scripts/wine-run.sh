@@ -3,7 +3,8 @@
 # that architecture under Wine, quietly, in a prefix of our own for the
 # architecture, so that a user's Wine setup is neither needed nor touched.
 # The ctest emulator of the Windows builds, and the way to run their
-# programs by hand.
+# programs by hand. PROGRAM "wineserver" runs that prefix's Wine server
+# (-w waits until its programs have ended, -k ends them).
 set -eu
 case "${1:-}" in
 i686)
@@ -32,17 +33,29 @@ fi
 # a host that runs no 32-bit code. WINELOADER makes the processes Wine
 # starts itself use the same one.
 export WINELOADER="$loader"
+# Only Debian's wine package puts a wineserver on the PATH; this one picks
+# the server that the installed loaders need.
+export WINESERVER=/usr/lib/wine/wineserver
 export WINEARCH="$winearch"
 : "${WINEPREFIX:=${XDG_CACHE_HOME:-$HOME/.cache}/k7r58c22-wine-$arch}"
 export WINEPREFIX
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-if [ ! -e "$WINEPREFIX/system.reg" ]; then
-    # The first run creates the prefix; parallel test runs wait for it.
+if [ "${1:-}" = wineserver ]; then
+    shift
+    exec "$WINESERVER" "$@"
+fi
+# The first run creates the prefix; parallel test runs wait for it. The
+# stamp is made once the prefix is whole: Wine writes its files early.
+ready=$WINEPREFIX/.k7r58c22-ready
+if [ ! -e "$ready" ]; then
     mkdir -p "$WINEPREFIX"
     flock "$WINEPREFIX/.init-lock" sh -c \
-        '[ -e "$WINEPREFIX/system.reg" ] || { "$WINELOADER" wineboot -i && wineserver -w; }' \
-        >/dev/null 2>&1
+        '[ -e "$1" ] || { "$WINELOADER" wineboot -i && "$WINESERVER" -w && touch "$1"; }' \
+        sh "$ready" >/dev/null 2>&1 || {
+        echo "wine-run.sh: Wine could not set up its prefix $WINEPREFIX" >&2
+        exit 1
+    }
 fi
 # Wine's own fonts (caption buttons, MS Sans Serif) lie outside the prefix
 # on Debian; windows look right only once the prefix sees them.

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace k7r::platform {
 namespace {
 
@@ -41,8 +43,13 @@ std::string Narrow(std::wstring_view wide) {
 
 std::wstring WidePath(const std::string& path) {
     std::wstring wide = Widen(path);
-    if (wide.size() < kLongName || wide.starts_with(kLongPrefix) ||
-        wide.starts_with(kDevicePrefix)) {
+    if (wide.starts_with(kLongPrefix) || wide.starts_with(kDevicePrefix)) {
+        return wide;
+    }
+    // The system reads "/" as "\" anyway, but Wine misreads names over
+    // about 180 characters that begin with "/" and use no other separator.
+    std::ranges::replace(wide, L'/', L'\\');
+    if (wide.size() < kLongName) {
         return wide;
     }
     // The prefix turns off the system's reading of the name: the full path

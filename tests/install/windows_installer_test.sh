@@ -29,9 +29,9 @@ wine() {
 # Until every program of the prefix has ended (an uninstaller runs on from a
 # copy of itself after the one started has returned).
 wait_for_wine() {
-    wineserver -w
+    wine wineserver -w
 }
-trap 'wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
+trap 'wine wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
 
 if [ "$arch" = x86_64 ]; then
     x86_64-w64-mingw32-objdump -f "$installer" | grep -q "file format pei-x86-64" ||
