@@ -118,15 +118,6 @@ TEST_F(Reporter, BadEntryLocksTheFieldAndShowsTheValueAgain) {
     EXPECT_EQ(pane.text, "");
 }
 
-TEST_F(Reporter, InputClockFieldsShowMegahertz) {
-    regs::BindFieldControls(app.bindings, 2, IDC_CLKI_TIMING, 0);
-    regs::SetFieldValue(app.session.config, 2, 25175000);
-    view[IDC_CLKI_TIMING].text = "fast";
-    reporter.ReportBadEntry(view, IDC_CLKI_TIMING, false);
-    EXPECT_EQ(view[IDC_CLKI_TIMING].text, "25.175");
-    EXPECT_EQ(pane.text.rfind("ERROR: \"fast\" is not a valid ", 0), 0u) << pane.text;
-}
-
 TEST_F(Reporter, BadEntriesWaitWhileInactiveAndStopWhileClosing) {
     app.active = false;
     view[kField].text = "12x";

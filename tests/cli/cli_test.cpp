@@ -64,14 +64,6 @@ TEST(Cli, ShowsTheCrcStatusAndByteOrderOfAnyRecord) {
     EXPECT_TRUE(HasLine(big.out, "Register address:  00F00000h")) << big.out;
 }
 
-TEST(Cli, ReportsFailuresOnStandardErrorWithStatusOne) {
-    const CliRun run = RunCli({"show", "firmware.bin"});
-    EXPECT_EQ(run.status, kExitFailure);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "File \"firmware.bin\" could not be opened because:\n\n"
-                       "The file type is not supported.\n");
-}
-
 TEST(Cli, CopiesARecordIntoAnotherImage) {
     const std::string dir = test::ScratchDirectory();
     HAL_STRUCT target = TemplateRecord;

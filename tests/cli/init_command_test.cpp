@@ -66,18 +66,6 @@ TEST_F(InitCommand, DrawsThePatternAtEveryDepthAndSwivelView) {
     }
 }
 
-// On a 320 x 240 panel at 16 bpp the second band of lines steps through 64
-// green levels, 5 pixels each.
-TEST_F(InitCommand, SixteenBitsStepThroughSixtyFourGreens) {
-    Configure({"54=16"});
-    ASSERT_EQ(InitWithPattern().status, kExitSuccess);
-    const emu::Picture picture = emu::RenderPanel(emu::TheBoard());
-    for (std::uint32_t level = 0; level < 64; ++level) {
-        const std::uint32_t green = level << 2 | level >> 4;
-        EXPECT_EQ(picture.Pixel(level * 5 + 3, 90), green << 8);
-    }
-}
-
 // At 90 degrees the start address names the word that holds the end of a
 // line, and the pattern's lines are moved to end on a word boundary. A line
 // of 240 pixels at 1 bpp is 30 bytes, so the pattern starts 2 bytes (16

@@ -9,16 +9,6 @@ namespace {
 constexpr int kFirstGpio = 1; // REG[64h] before the power-on delay
 constexpr int kLastGpio = 49; // REG[64h] after it
 
-TEST(WorkingConfig, StartsFromTheTemplate) {
-    WorkingConfig config(TemplateRecord);
-    EXPECT_EQ(config.EntryCount, 50);
-    EXPECT_EQ(config.PositionHint, -1);
-    EXPECT_FALSE(config.Bound);
-    EXPECT_EQ(config.RegisterBase, 0u);
-    EXPECT_EQ(config.FindRegisterEntry(0x0064), kLastGpio);
-    EXPECT_EQ(config.FindRegisterEntry(0x8018), 50);
-}
-
 TEST(WorkingConfig, HintIsConsumedOnlyByItsOwnRegister) {
     WorkingConfig config(TemplateRecord);
     config.PositionHint = kFirstGpio;

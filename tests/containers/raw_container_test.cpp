@@ -85,25 +85,6 @@ TEST(FindRecordRaw, FindsTheRecordWhereverAPieceEndCutsIt) {
     }
 }
 
-// The patch covers the record where it lies, however the pieces cut it,
-// and nothing else.
-TEST(WriteRecordRaw, PatchesTheRecordWhereverAPieceEndCutsIt) {
-    constexpr std::size_t kPiece = 1000;
-    const HAL_STRUCT written = test::ConfiguredRecord(14318180);
-    for (std::size_t before = 1; before < HAL_RECORD_SIZE; ++before) {
-        const std::size_t offset = kPiece - before;
-        ImageChange change;
-        std::string_view message;
-        ASSERT_EQ(WriteRecordRaw(ImageSource(Image(3 * kPiece, {{ViewerRecord, offset}}), kPiece),
-                                 test::Writing(written), change, message),
-                  kRecordFound)
-            << before;
-        EXPECT_EQ(test::Changed(Image(3 * kPiece, {{ViewerRecord, offset}}), change),
-                  Image(3 * kPiece, {{written, offset}}))
-            << before;
-    }
-}
-
 // A file too short for a record with a byte behind it holds none; one that
 // another program cut under the search is a failure to read, not a file
 // without a record.

@@ -60,19 +60,6 @@ TEST_P(RealImageTest, OpensTheViewerRecordAndSavesInPlaceChangingOnlyIt) {
                                               BytesOf(OutgoingRecord(config.Record, false))));
 }
 
-TEST_P(RealImageTest, SavesACopyAndPreservesItsAddresses) {
-    const std::string source = TestImagePath(GetParam());
-    const Bytes original = ReadFileBytes(source);
-    HAL_STRUCT working = ViewerRecord;
-    working.RegPhysAddr = 0x12340000;
-    const std::string target = dir_ + "/copy_" + GetParam();
-
-    ASSERT_TRUE(SaveConfigFile(source, target, working, true, sink_));
-    EXPECT_EQ(ReadFileBytes(source), original);
-    // The addresses were kept, so the record and its Crc are as they were.
-    EXPECT_EQ(ReadFileBytes(target), original);
-}
-
 INSTANTIATE_TEST_SUITE_P(Toolchains, RealImageTest,
                          testing::Values("carrier.elf", "carrier.exe", "carrier64.exe"),
                          [](const auto& info) {

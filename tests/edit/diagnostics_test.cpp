@@ -33,13 +33,6 @@ TEST(Diagnose, ErrorsThenVersionMessageThenWarnings) {
                               kVersionError + "Warning: CLS Pulse Width must be greater than 0.\n");
 }
 
-TEST(Diagnose, VersionMessageAloneIsAnError) {
-    config::WorkingConfig config(TemplateRecord);
-    const Diagnostics shown = Diagnose(config, OldPanelFile());
-    EXPECT_TRUE(shown.error);
-    EXPECT_EQ(shown.text.substr(0, sizeof kVersionError - 1), kVersionError);
-}
-
 TEST(Diagnose, StaysWithinTheRoomLeft) {
     config::WorkingConfig config(TemplateRecord);
     const panels::PanelDefList list = OldPanelFile();

@@ -56,12 +56,6 @@ TEST(ReadMilliText, WholePartAndThreeDecimals) {
     }
 }
 
-TEST(FieldText, MegahertzWithThreeDecimals) {
-    EXPECT_EQ(FormatMhz(25175000), "25.175");
-    EXPECT_EQ(FormatMhz(391000), "0.391");
-    EXPECT_EQ(FormatMhz(120000999), "120.000");
-}
-
 TEST(FieldText, LineEndsForMultiLineControls) {
     EXPECT_EQ(AddCrLf("a\nb\r\nc\n", 100), "a\r\nb\r\nc\r\n");
     EXPECT_EQ(AddCrLf("\n\n", 100), "\r\n\r\n");

@@ -6,14 +6,12 @@
 #include "containers/config_file.h"
 #include "export/appcfg_header.h"
 #include "export/chip_header.h"
-#include "export/csv_export.h"
 #include "export/export_options.h"
 #include "export/generic_header.h"
 #include "export/html_export.h"
 #include "export/mode_header.h"
 #include "export/text_format.h"
 #include "export_test_support.h"
-#include "regs/register_table.h"
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -238,24 +236,6 @@ TEST_P(Toolchain, DriverHeadersCompileForLinuxAndWindows) {
             RunCommand(Compile(compiler, "driver.c", std::string(compiler) + ".o") + " -c");
         EXPECT_EQ(build.status, 0) << compiler << "\n" << build.output;
     }
-}
-
-TEST_P(Toolchain, CsvReadsBackAsTheRegisterTable) {
-    const std::string csv = dir_ + "/k7r58c22.csv";
-    test::WriteText(csv, ExportCsv(config_, 17));
-    const CommandResult read =
-        RunCommand("python3 " K7R_SOURCE_DIR "/tests/export/read_csv.py " + csv);
-    ASSERT_EQ(read.status, 0) << read.output;
-
-    std::string expected;
-    for (int i = 0; i < config_.EntryCount; ++i) {
-        const RegEntry& entry = config_.Record.Regs[i];
-        expected +=
-            Printf("%s %08Xh %s\n",
-                   entry.Index == riDELAYON ? "Delay" : Printf("%04Xh", entry.Index).c_str(),
-                   entry.Value, std::string(regs::GetRegisterName(entry.Index)).c_str());
-    }
-    EXPECT_EQ(read.output, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Configurations, Toolchain, testing::Values("template", "rotated"));

@@ -1,11 +1,6 @@
-#include "emu/panel_picture.h"
 #include "hal/error_text.h"
-#include "hal/init_sequence.h"
 #include "tests/hal/chip_fixture.h"
 
-#include <png.h>
-
-#include <cstdio>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -120,41 +115,6 @@ TEST_F(ChipTest, AcquireTwiceReleasesTheFirstMappingBeforeTheSecond) {
     EXPECT_EQ(hal::ReleaseChip(), 0u);
     EXPECT_FALSE(board().IsMapped());
     EXPECT_EQ(hal::ReleaseChip(), 0u);
-}
-
-TEST_F(ChipTest, UsbRegistersAreSixteenBitsWide) {
-    ASSERT_TRUE(hal::AcquireChip().has_value());
-    hal::WriteReg16(0x4002, 0xBEEF);
-    hal::WriteReg16(0x4000, 0x1234);
-    EXPECT_EQ(hal::ReadReg16(0x4002), 0xBEEF);
-    EXPECT_EQ(hal::ReadReg16(0x4000), 0x1234);
-    EXPECT_TRUE(board().BusErrors().empty());
-    hal::ReadReg32(0x4000);
-    EXPECT_EQ(board().BusErrors().size(), 1u);
-}
-
-// With a ".png" value the emulator leaves the panel picture behind when the
-// layer lets go of the board.
-TEST_F(ChipTest, ReleaseWritesThePanelPicture) {
-    const std::string path = std::string(K7R_BINARY_DIR) + "/tests/hal_release_picture.png";
-    std::remove(path.c_str());
-    test::SetEnvironment(emu::kEmulatorVariable, path.c_str());
-    ASSERT_TRUE(hal::AcquireChip().has_value());
-    ASSERT_TRUE(hal::InitializeChip(0));
-    hal::FillMem32(0, 0xFFFFFFFF, 320 / 4); // first line: entry 255, white
-    EXPECT_EQ(hal::ReleaseChip(), 0u);
-
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    ASSERT_TRUE(png_image_begin_read_from_file(&image, path.c_str())) << image.message;
-    EXPECT_EQ(image.width, 320u);
-    EXPECT_EQ(image.height, 240u);
-    image.format = PNG_FORMAT_RGB;
-    std::vector<std::uint8_t> pixels(PNG_IMAGE_SIZE(image));
-    ASSERT_TRUE(png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr));
-    EXPECT_EQ(pixels[0], 0xFF);
-    EXPECT_EQ(pixels[319 * 3 + 2], 0xFF);
-    EXPECT_EQ(pixels[320 * 3], 0x00);
 }
 
 } // namespace

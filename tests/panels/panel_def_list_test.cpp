@@ -62,15 +62,6 @@ TEST_F(PanelDefListTest, EmptyFilesAndLookalikeKeywordsGiveNoEntries) {
     EXPECT_TRUE(messages_.empty());
 }
 
-TEST_F(PanelDefListTest, MissingVersionLineIsVersionOne) {
-    Write("PANELS.DEF", std::string(kQvga));
-    const PanelDefList list = Load();
-    EXPECT_EQ(list.Count(), 1u);
-    EXPECT_EQ(list.At(0).name, "QVGA TFT");
-    EXPECT_EQ(list.VersionMessage(),
-              "ERROR: Version 2 of PANELS.DEF is required (you are currently using version 1).\n");
-}
-
 TEST_F(PanelDefListTest, DebugFileWinsAndKeepsDisqualifiedPanels) {
     Write("PANELS.DEF", "VERSION 2\n" + std::string(kQvga));
     Write("DEBUG.DEF",
@@ -86,15 +77,6 @@ TEST_F(PanelDefListTest, DebugFileWinsAndKeepsDisqualifiedPanels) {
     EXPECT_EQ(list.At(2).reason, "");
     EXPECT_EQ(list.VersionMessage(),
               "ERROR: Version 2 of DEBUG.DEF is required (you are currently using version 3).\n");
-}
-
-TEST_F(PanelDefListTest, PublishedFileDropsDisqualifiedPanels) {
-    Write("PANELS.DEF",
-          "VERSION 2\n" + std::string(kDtfd) + std::string(kNoTimings) + std::string(kQvga));
-    const PanelDefList list = Load();
-    EXPECT_FALSE(list.DebugMode());
-    ASSERT_EQ(list.Count(), 1u);
-    EXPECT_EQ(list.At(0).name, "QVGA TFT");
 }
 
 TEST_F(PanelDefListTest, BadNameRejectsTheWholeFile) {
@@ -131,22 +113,6 @@ TEST_F(PanelDefListTest, LoadsOnlyOnce) {
     list.LoadFromDirectory(directory_, Show());
     EXPECT_FALSE(list.DebugMode());
     EXPECT_EQ(list.Count(), 1u);
-}
-
-TEST_F(PanelDefListTest, GivenFileNameDecidesTheMode) {
-    Write("debug.def", std::string(kDtfd));
-    Write("mine.def", std::string(kDtfd) + std::string(kQvga));
-    PanelDefList debug;
-    EXPECT_TRUE(debug.LoadFile(directory_ + "/debug.def", Show()));
-    EXPECT_TRUE(debug.DebugMode());
-    EXPECT_EQ(debug.Count(), 1u);
-    PanelDefList published;
-    EXPECT_TRUE(published.LoadFile(directory_ + "/mine.def", Show()));
-    EXPECT_FALSE(published.DebugMode());
-    EXPECT_EQ(published.Count(), 1u);
-    PanelDefList missing;
-    EXPECT_FALSE(missing.LoadFile(directory_ + "/none.def", Show()));
-    EXPECT_FALSE(missing.Loaded());
 }
 
 } // namespace

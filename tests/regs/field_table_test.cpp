@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <iterator>
 #include <map>
 #include <set>
 #include <string_view>
@@ -109,37 +108,6 @@ TEST(FieldTable, OnlyThePairsAndGpoControlShareBits) {
     const std::set<std::pair<std::uint32_t, std::uint32_t>> pairs = {
         {29, 30}, {32, 33}, {41, 42}, {52, 53}, {111, 112}};
     EXPECT_EQ(sharing, pairs);
-}
-
-// The records with a value list have a ListText operation and are ffLIST, so
-// that they show their value through it, except those whose list only offers
-// choices (clock frequencies, suggested panel sizes, colour depths, the HR-TFT
-// resolution and interface level, the GPO pins' meanings) while the value
-// shows as a number.
-TEST(FieldTable, ListAttributeMarksTheRecordsThatShowValueLists) {
-    const std::set<std::uint32_t> withValueList = {
-        2,   3,   13,  24,  30,  31,  33,  34,  35,  38,  39,  40,  42,  43,  44,  45,
-        46,  47,  48,  49,  50,  51,  53,  54,  55,  56,  57,  58,  68,  70,  74,  76,
-        81,  82,  90,  91,  92,  93,  94,  95,  100, 101, 102, 103, 104, 105, 106, 107,
-        108, 109, 110, 112, 113, 114, 115, 116, 127, 128, 129, 130, 131, 143, 144, 146,
-        147, 148, 149, 150, 166, 167, 168, 169, 170, 173, 174, 175, 176, 177, 178};
-    const std::set<std::uint32_t> choicesOnly = {2,   3,   43,  54,  58,  68,  74,  100, 101,
-                                                 102, 103, 104, 105, 106, 107, 108, 109, 110};
-    std::set<std::uint32_t> expected;
-    std::set_difference(withValueList.begin(), withValueList.end(), choicesOnly.begin(),
-                        choicesOnly.end(), std::inserter(expected, expected.end()));
-    std::set<std::uint32_t> listed;
-    std::set<std::uint32_t> withListText;
-    for (const FIELD_DESC& field : kFieldTable) {
-        if (field.Attributes & ffLIST) {
-            listed.insert(field.Id);
-        }
-        if (field.ListText != nullptr) {
-            withListText.insert(field.Id);
-        }
-    }
-    EXPECT_EQ(listed, expected);
-    EXPECT_EQ(withListText, withValueList);
 }
 
 TEST(FieldTable, FormulasHoldOnePlaceForTheRegisterBits) {

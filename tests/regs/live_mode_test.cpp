@@ -115,16 +115,5 @@ TEST_F(LiveModeTest, ClockChangesReprogramTheSynthesizer) {
     EXPECT_TRUE(board().Synthesizer().Errors().empty());
 }
 
-TEST_F(LiveModeTest, EverySettingReadsFromTheChip) {
-    for (const FIELD_DESC& field : kFieldTable) {
-        GetFieldValue(config, field.Id);
-        FormatFieldValue(config, field.Id);
-    }
-    for (int position = 0; EnumRegister(config, position).more; ++position) {
-        RegisterBreakdown(config, position);
-    }
-    EXPECT_TRUE(board().BusErrors().empty());
-}
-
 } // namespace
 } // namespace k7r::regs

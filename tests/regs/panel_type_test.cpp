@@ -48,13 +48,6 @@ TEST(CompositePanelType, HrTftFlagFollowsTheEffectiveType) {
     }
 }
 
-TEST(CompositePanelType, PowerPinFamily) {
-    const bool usesGpio[] = {true, false, true, true, true, true, true, false, false};
-    for (std::uint32_t type = 0; type < std::size(usesGpio); ++type) {
-        EXPECT_EQ(PanelUsesGpio(type), usesGpio[type]) << type;
-    }
-}
-
 TEST(CompositePanelType, GpoPowerPinFollowsTheType) {
     config::WorkingConfig config(TemplateRecord);
     config.Record.Regs[48].Value = 0; // REG[68h] after the delay

@@ -7,6 +7,13 @@
 #include <stdexcept>
 
 namespace k7r::test {
+namespace {
+
+std::uint32_t Rgb565(view::Rgb c) {
+    return ((c.r & 0xF8) << 8) | ((c.g & 0xFC) << 3) | (c.b >> 3);
+}
+
+} // namespace
 
 std::string Sample(const std::string& name) {
     return std::string(K7R_VIEW_SAMPLES) + "/" + name;
@@ -39,10 +46,6 @@ std::uint32_t Board::Seen(std::uint32_t x, std::uint32_t y) {
     }
     std::uint32_t index = bpp == 8 ? byte : (x % 2 == 0 ? byte >> 4 : byte & 0x0F);
     return chip.Lut()[index];
-}
-
-std::uint32_t Rgb565(view::Rgb c) {
-    return ((c.r & 0xF8) << 8) | ((c.g & 0xFC) << 3) | (c.b >> 3);
 }
 
 std::uint32_t Packed(view::Rgb c) {

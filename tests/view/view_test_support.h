@@ -29,7 +29,6 @@ struct Board {
     std::uint32_t bpp;
 };
 
-std::uint32_t Rgb565(view::Rgb c);
 std::uint32_t Packed(view::Rgb c);
 // The definition of the nearest colour, by a full scan.
 std::uint8_t ScanNearest(const view::Palette& palette, int count, view::Rgb c);

@@ -48,21 +48,6 @@ TEST_F(PanelPage, DropDownRefusesWhatItCannotStore) {
               "ERROR: \"24O\" is not a valid Vert Disp Period!\n");
 }
 
-// A new size runs the geometry update: 640 x 480 at 8 bpp.
-TEST_F(PanelPage, DisplaySizeUpdatesLayoutAndFrameRate) {
-    LeaveFeatureDropDown(session, regs::kIdHorzDisplay, "640");
-    LeaveFeatureDropDown(session, regs::kIdVertDisplay, "480");
-    EXPECT_EQ(Get(regs::kIdMainLineOffset), 640u);
-    EXPECT_EQ(Get(regs::kIdRequiredVram), 640u * 480);
-    EXPECT_EQ(Get(regs::kIdFrameRate), Get(regs::kIdPixelClock) / (352 * 251));
-}
-
-TEST_F(PanelPage, OpeningStoresTheFrameRateItShows) {
-    Set(regs::kIdFrameRate, 0);
-    EXPECT_EQ(OpenPanelPage(session), "");
-    EXPECT_EQ(Get(regs::kIdFrameRate), Get(regs::kIdPixelClock) / (352 * 251));
-}
-
 TEST_F(PanelPage, NumberEditorsClampWithTheNote) {
     const EditResult clamped = LeaveFeatureNumber(session, regs::kIdHorzTotal, "2000");
     EXPECT_EQ(clamped.message,
