@@ -133,10 +133,10 @@ void ConfigureMultipleDialog::FillBrowseList() {
             {exporter::Printf("[-%c-]", drive), exporter::Printf("%c:", drive), false});
     }
 
-    view_.ClearItems(IDC_BROWSE_LIST);
-    for (const BrowseItem& item : browse_) {
-        view_.AddItem(IDC_BROWSE_LIST, item.text);
-    }
+    std::vector<std::string> texts;
+    texts.reserve(browse_.size());
+    std::ranges::transform(browse_, std::back_inserter(texts), &BrowseItem::text);
+    view_.SetItems(IDC_BROWSE_LIST, texts);
     view_.SetText(IDC_CURRENT_DIRECTORY, directory ? *directory : std::string{});
 }
 
@@ -275,10 +275,7 @@ bool ConfigureMultipleDialog::SelectAll(std::vector<std::string> paths) {
 }
 
 void ConfigureMultipleDialog::ShowSelection() {
-    view_.ClearItems(IDC_SELECTION_LIST);
-    for (const std::string& path : selected_) {
-        view_.AddItem(IDC_SELECTION_LIST, path);
-    }
+    view_.SetItems(IDC_SELECTION_LIST, selected_);
 }
 
 void ConfigureMultipleDialog::ShowProgress(std::size_t index, std::span<const std::string> paths) {

@@ -170,6 +170,17 @@ void Win32View::AddItem(int control, std::string_view text) {
     }
 }
 
+void Win32View::SetItems(int control, std::span<const std::string> items) {
+    const HWND window = Control(control);
+    SendMessageA(window, WM_SETREDRAW, FALSE, 0);
+    ClearItems(control);
+    for (const std::string& item : items) {
+        AddItem(control, item);
+    }
+    SendMessageA(window, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(window, nullptr, TRUE);
+}
+
 void Win32View::InsertItem(int control, int before, std::string_view text) {
     const HWND window = Control(control);
     const std::wstring item = platform::Widen(text);
