@@ -30,6 +30,7 @@
 #define IDD_EXPORT_OPTIONS 306
 #define IDD_PREVIEW 307
 #define IDD_DIAGRAMS 308
+#define IDD_CONFIGURE_SUMMARY 309
 
 /* Icon, menu, bitmaps */
 #define IDI_PROGRAM 401
@@ -180,6 +181,7 @@
 #define IDC_CURRENT_DIRECTORY 2211
 #define IDC_PRESERVE_ADDRESSES 2212
 #define IDC_CONFIGURE_PROGRESS 2213
+#define IDC_CONFIGURE_SUMMARY_TEXT 2214
 
 /* Export dialog, its save dialog extension and the Export Options dialog */
 #define IDC_EXPORT_OPTIONS 2301

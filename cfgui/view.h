@@ -26,6 +26,12 @@ class View {
     // List boxes and drop-down lists.
     virtual void ClearItems(int control) = 0;
     virtual void AddItem(int control, std::string_view text) = 0;
+    // All items of a list at once: a long list drawn once, not per item.
+    virtual void SetItems(int control, std::span<const std::string> items) = 0;
+    // One item in or out of a long list, which a refill would scroll back to
+    // its top.
+    virtual void InsertItem(int control, int before, std::string_view text) = 0;
+    virtual void RemoveItem(int control, int item) = 0;
     virtual int ItemCount(int control) const = 0;
     virtual std::string ItemText(int control, int item) const = 0;
     // -1 when nothing is selected, and for controls that are no lists.

@@ -62,8 +62,8 @@ int RunConfigure(const Invocation& invocation) {
     if (showProgress) {
         progress = [&](std::size_t index, std::size_t count) { progressLine.Show(index, count); };
     }
-    const containers::ConfigureSummary summary =
-        containers::ConfigureFiles(files, config.Record, preserveAddresses, show, progress);
+    const containers::ConfigureSummary summary = containers::ConfigureFiles(
+        files, config.Record, preserveAddresses, show, progress, containers::kAllFailuresShown);
     progressLine.Clear();
     std::fputs(summary.text.c_str(), stdout);
     return summary.failures == 0 ? kExitSuccess : kExitFailure;

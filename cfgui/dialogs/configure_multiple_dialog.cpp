@@ -1,5 +1,6 @@
 #include "cfgui/dialogs/configure_multiple_dialog.h"
 
+#include "cfgui/dialogs/configure_summary_dialog.h"
 #include "cfgui/resource.h"
 #include "cfgui/view.h"
 #include "containers/config_file.h"
@@ -9,6 +10,7 @@
 #include "platform/directory.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string_view>
 
 namespace k7r::cfgui {
@@ -52,11 +54,9 @@ void ConfigureMultipleDialog::Open(std::span<const std::string> dropped) {
 }
 
 void ConfigureMultipleDialog::AddDropped(std::span<const std::string> names) {
-    bool added = false;
-    for (const std::string& name : names) {
-        added = (platform::IsRegularFile(name) && Select(name)) || added;
-    }
-    if (added) {
+    std::vector<std::string> files;
+    std::ranges::copy_if(names, std::back_inserter(files), platform::IsRegularFile);
+    if (SelectAll(std::move(files))) {
         ShowSelection();
     }
 }
@@ -133,10 +133,10 @@ void ConfigureMultipleDialog::FillBrowseList() {
             {exporter::Printf("[-%c-]", drive), exporter::Printf("%c:", drive), false});
     }
 
-    view_.ClearItems(IDC_BROWSE_LIST);
-    for (const BrowseItem& item : browse_) {
-        view_.AddItem(IDC_BROWSE_LIST, item.text);
-    }
+    std::vector<std::string> texts;
+    texts.reserve(browse_.size());
+    std::ranges::transform(browse_, std::back_inserter(texts), &BrowseItem::text);
+    view_.SetItems(IDC_BROWSE_LIST, texts);
     view_.SetText(IDC_CURRENT_DIRECTORY, directory ? *directory : std::string{});
 }
 
@@ -149,8 +149,8 @@ bool ConfigureMultipleDialog::AddSelectedFile(const std::string& name) {
     if (!platform::IsRegularFile(path)) {
         return false;
     }
-    if (Select(path)) {
-        ShowSelection();
+    if (const std::optional<std::size_t> place = Select(path)) {
+        view_.InsertItem(IDC_SELECTION_LIST, static_cast<int>(*place), path);
     }
     return true;
 }
@@ -186,12 +186,14 @@ void ConfigureMultipleDialog::AddAll() {
     if (!directory) {
         return;
     }
-    bool added = false;
+    std::vector<std::string> files;
     for (auto item = browse_.rbegin(); item != browse_.rend(); ++item) {
-        const std::string path = platform::JoinPath(*directory, item->target);
-        added = (item->file && platform::IsRegularFile(path) && Select(path)) || added;
+        std::string path = platform::JoinPath(*directory, item->target);
+        if (item->file && platform::IsRegularFile(path)) {
+            files.push_back(std::move(path));
+        }
     }
-    if (added) {
+    if (SelectAll(std::move(files))) {
         ShowSelection();
     }
 }
@@ -202,7 +204,7 @@ void ConfigureMultipleDialog::RemoveSelectedFile() {
         return;
     }
     selected_.erase(selected_.begin() + index);
-    ShowSelection();
+    view_.RemoveItem(IDC_SELECTION_LIST, index);
     // The next item takes the removed one's place, so Remove can be pressed
     // again.
     if (!selected_.empty()) {
@@ -226,37 +228,64 @@ bool ConfigureMultipleDialog::Configure() {
     const auto showFailure = [this](const std::string& text) {
         services_.show(MessageIcon::Exclamation, text);
     };
-    const auto progress = [&](std::size_t index, std::size_t count) {
-        view_.SetText(
-            IDC_CONFIGURE_PROGRESS,
-            exporter::Printf("Saving file %zu of %zu: %s", index + 1, count, paths[index].c_str()));
+    const auto progress = [&](std::size_t index, std::size_t) {
+        ShowProgress(index, paths);
         if (services_.keepResponsive) {
             services_.keepResponsive();
         }
     };
+    shownPercent_.reset();
     const containers::ConfigureSummary summary = containers::ConfigureFiles(
         paths, working_, view_.Checked(IDC_PRESERVE_ADDRESSES), showFailure, progress);
     view_.SetText(IDC_CONFIGURE_PROGRESS, "");
-    services_.show(MessageIcon::Information, summary.text);
+    if (SummaryFitsMessageBox(summary)) {
+        services_.show(MessageIcon::Information, summary.text);
+    } else {
+        ConfigureSummaryDialog longSummary(summary);
+        services_.runDialog(longSummary);
+    }
     EnableControls(true);
     running_ = false;
     return true;
 }
 
-bool ConfigureMultipleDialog::Select(const std::string& path) {
+std::optional<std::size_t> ConfigureMultipleDialog::Select(const std::string& path) {
     const auto place = std::ranges::lower_bound(selected_, path, LessIgnoringCase);
     if (place != selected_.end() && *place == path) {
-        return false;
+        return std::nullopt;
     }
-    selected_.insert(place, path);
-    return true;
+    const auto inserted = selected_.insert(place, path);
+    return static_cast<std::size_t>(inserted - selected_.begin());
+}
+
+bool ConfigureMultipleDialog::SelectAll(std::vector<std::string> paths) {
+    const std::size_t before = selected_.size();
+    std::ranges::sort(paths, LessIgnoringCase);
+    std::vector<std::string> merged;
+    merged.reserve(selected_.size() + paths.size());
+    std::ranges::merge(std::make_move_iterator(selected_.begin()),
+                       std::make_move_iterator(selected_.end()),
+                       std::make_move_iterator(paths.begin()), std::make_move_iterator(paths.end()),
+                       std::back_inserter(merged), LessIgnoringCase);
+    // The order tells even names that differ only in case apart, so the
+    // same path twice lies side by side.
+    merged.erase(std::ranges::unique(merged).begin(), merged.end());
+    selected_ = std::move(merged);
+    return selected_.size() != before;
 }
 
 void ConfigureMultipleDialog::ShowSelection() {
-    view_.ClearItems(IDC_SELECTION_LIST);
-    for (const std::string& path : selected_) {
-        view_.AddItem(IDC_SELECTION_LIST, path);
+    view_.SetItems(IDC_SELECTION_LIST, selected_);
+}
+
+void ConfigureMultipleDialog::ShowProgress(std::size_t index, std::span<const std::string> paths) {
+    const std::size_t percent = index * 100 / paths.size();
+    if (shownPercent_ == percent) {
+        return;
     }
+    shownPercent_ = percent;
+    view_.SetText(IDC_CONFIGURE_PROGRESS, exporter::Printf("Saving file %zu of %zu: %s", index + 1,
+                                                           paths.size(), paths[index].c_str()));
 }
 
 void ConfigureMultipleDialog::EnableControls(bool enabled) {

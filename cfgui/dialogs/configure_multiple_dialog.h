@@ -3,13 +3,16 @@
 #include "cfgui/page.h"
 #include "config/hal_struct.h"
 
+#include <cstddef>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 namespace k7r::cfgui {
 
+class ModalDialog;
 class View;
 
 // What the Configure Multiple dialog needs from the window system.
@@ -17,6 +20,9 @@ struct ConfigureMultipleServices {
     // The letters of the drives present, in drive order.
     std::function<std::vector<char>()> drives;
     std::function<void(MessageIcon icon, const std::string& text)> show;
+    // Runs a dialog over this one: the summary of a run too long for a
+    // message box.
+    std::function<void(ModalDialog& dialog)> runDialog;
     // Called between two files of a run, so that the window can repaint and
     // keep answering while many files are saved.
     std::function<void()> keepResponsive;
@@ -64,9 +70,16 @@ class ConfigureMultipleDialog {
     void RemoveAll();
     // Configures every selected file; true when the run took place.
     bool Configure();
-    // Keeps the selection sorted and each path once.
-    bool Select(const std::string& path);
+    // Keeps the selection sorted and each path once: where the path went,
+    // none when it was there already.
+    std::optional<std::size_t> Select(const std::string& path);
+    // Many paths at once, merged in one pass rather than each inserted into
+    // a long selection; true when any was new.
+    bool SelectAll(std::vector<std::string> paths);
     void ShowSelection();
+    // The progress text of a run, rewritten as the whole percent done
+    // changes: thousands of files would spend the run repainting it.
+    void ShowProgress(std::size_t index, std::span<const std::string> paths);
     void EnableControls(bool enabled);
 
     View& view_;
@@ -76,6 +89,7 @@ class ConfigureMultipleDialog {
     std::vector<BrowseItem> browse_;
     std::vector<std::string> selected_;
     bool running_ = false;
+    std::optional<std::size_t> shownPercent_;
 };
 
 } // namespace k7r::cfgui

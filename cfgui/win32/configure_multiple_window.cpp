@@ -6,6 +6,7 @@
 #include "cfgui/win32/dropped_files.h"
 #include "cfgui/win32/fixed_font_list.h"
 #include "cfgui/win32/message_box.h"
+#include "cfgui/win32/modal_dialog_runner.h"
 #include "cfgui/win32/win32_view.h"
 #include "platform/directory.h"
 
@@ -38,15 +39,17 @@ void DispatchPendingMessages() {
 
 void OnInitDialog(HWND dialog, ConfigureState& state) {
     state.view = Win32View(dialog);
-    state.logic.emplace(state.view, state.working,
-                        ConfigureMultipleServices{
-                            .drives = platform::LogicalDrives,
-                            .show =
-                                [dialog](MessageIcon icon, const std::string& text) {
-                                    ShowMessage(dialog, IconStyle(icon), text);
-                                },
-                            .keepResponsive = DispatchPendingMessages,
-                        });
+    state.logic.emplace(
+        state.view, state.working,
+        ConfigureMultipleServices{
+            .drives = platform::LogicalDrives,
+            .show =
+                [dialog](MessageIcon icon, const std::string& text) {
+                    ShowMessage(dialog, IconStyle(icon), text);
+                },
+            .runDialog = [dialog](ModalDialog& shown) { RunModalDialog(dialog, shown); },
+            .keepResponsive = DispatchPendingMessages,
+        });
     PrepareFixedFontList(GetDlgItem(dialog, IDC_BROWSE_LIST));
     PrepareFixedFontList(GetDlgItem(dialog, IDC_SELECTION_LIST));
     CentreOver(dialog, GetParent(dialog));

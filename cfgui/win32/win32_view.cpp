@@ -75,15 +75,20 @@ void SetCell(HWND listView, int line, int column, const std::string& text) {
                  reinterpret_cast<LPARAM>(&cell));
 }
 
-// An empty line at the end; its index.
-int AddLine(HWND listView) {
+// An empty line before the one given; its index.
+int InsertLine(HWND listView, int before) {
     wchar_t empty[] = L"";
     LVITEMW added{};
     added.mask = LVIF_TEXT;
-    added.iItem = static_cast<int>(SendMessageW(listView, LVM_GETITEMCOUNT, 0, 0));
+    added.iItem = before;
     added.pszText = empty;
     return static_cast<int>(
         SendMessageW(listView, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&added)));
+}
+
+// An empty line at the end; its index.
+int AddLine(HWND listView) {
+    return InsertLine(listView, static_cast<int>(SendMessageW(listView, LVM_GETITEMCOUNT, 0, 0)));
 }
 
 // Room that a header adds around its title's text.
@@ -159,6 +164,53 @@ void Win32View::AddItem(int control, std::string_view text) {
         break;
     case ListKind::ListView:
         SetCell(window, AddLine(window), 0, std::string(text));
+        break;
+    case ListKind::None:
+        break;
+    }
+}
+
+void Win32View::SetItems(int control, std::span<const std::string> items) {
+    const HWND window = Control(control);
+    SendMessageA(window, WM_SETREDRAW, FALSE, 0);
+    ClearItems(control);
+    for (const std::string& item : items) {
+        AddItem(control, item);
+    }
+    SendMessageA(window, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+void Win32View::InsertItem(int control, int before, std::string_view text) {
+    const HWND window = Control(control);
+    const std::wstring item = platform::Widen(text);
+    const auto param = reinterpret_cast<LPARAM>(item.c_str());
+    switch (KindOf(window)) {
+    case ListKind::ComboBox:
+        SendMessageW(window, CB_INSERTSTRING, static_cast<WPARAM>(before), param);
+        break;
+    case ListKind::ListBox:
+        SendMessageW(window, LB_INSERTSTRING, static_cast<WPARAM>(before), param);
+        break;
+    case ListKind::ListView:
+        SetCell(window, InsertLine(window, before), 0, std::string(text));
+        break;
+    case ListKind::None:
+        break;
+    }
+}
+
+void Win32View::RemoveItem(int control, int item) {
+    const HWND window = Control(control);
+    switch (KindOf(window)) {
+    case ListKind::ComboBox:
+        SendMessageA(window, CB_DELETESTRING, static_cast<WPARAM>(item), 0);
+        break;
+    case ListKind::ListBox:
+        SendMessageA(window, LB_DELETESTRING, static_cast<WPARAM>(item), 0);
+        break;
+    case ListKind::ListView:
+        SendMessageA(window, LVM_DELETEITEM, static_cast<WPARAM>(item), 0);
         break;
     case ListKind::None:
         break;

@@ -20,6 +20,9 @@ class Win32View : public View {
     void Show(int control, bool shown) override;
     void ClearItems(int control) override;
     void AddItem(int control, std::string_view text) override;
+    void SetItems(int control, std::span<const std::string> items) override;
+    void InsertItem(int control, int before, std::string_view text) override;
+    void RemoveItem(int control, int item) override;
     int ItemCount(int control) const override;
     std::string ItemText(int control, int item) const override;
     int Selection(int control) const override;

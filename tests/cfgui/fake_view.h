@@ -61,6 +61,18 @@ class FakeView : public View {
     void AddItem(int control, std::string_view text) override {
         controls[control].items.emplace_back(text);
     }
+    void SetItems(int control, std::span<const std::string> items) override {
+        ClearItems(control);
+        controls[control].items.assign(items.begin(), items.end());
+    }
+    void InsertItem(int control, int before, std::string_view text) override {
+        auto& items = controls[control].items;
+        items.emplace(items.begin() + before, text);
+    }
+    void RemoveItem(int control, int item) override {
+        auto& items = controls[control].items;
+        items.erase(items.begin() + item);
+    }
     int ItemCount(int control) const override {
         return static_cast<int>(Find(control).items.size());
     }

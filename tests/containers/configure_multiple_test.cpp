@@ -42,8 +42,9 @@ class ConfigureFilesTest : public testing::Test {
         return config.Record;
     }
 
-    ConfigureSummary Configure(const std::vector<std::string>& paths, bool preserve = false) {
-        return ConfigureFiles(paths, working_, preserve, sink_);
+    ConfigureSummary Configure(const std::vector<std::string>& paths, bool preserve = false,
+                               std::size_t shownFailures = kShownFailures) {
+        return ConfigureFiles(paths, working_, preserve, sink_, {}, shownFailures);
     }
 
     static HAL_STRUCT Working() {
@@ -105,6 +106,33 @@ TEST_F(ConfigureFilesTest, SavesEveryFileItCanAndSummarisesInListOrder) {
         EXPECT_STREQ(opened.Description, working_.Description) << path;
     }
     EXPECT_EQ(Opened(paths[3]).ClkI, ViewerRecord.ClkI);
+}
+
+// Past the tenth failure the messages go into the summary instead of boxes,
+// unless every message is wanted as it comes.
+TEST_F(ConfigureFilesTest, MessagesOfFailuresPastTheTenthGoIntoTheSummary) {
+    std::vector<std::string> paths = {Plain("good.exe", ViewerRecord)};
+    for (int i = 0; i < 12; ++i) {
+        paths.push_back(Plain("bad" + std::to_string(i) + ".exe", {}));
+    }
+    const std::string reason = "The file does not contain any configuration data.";
+    const ConfigureSummary summary = Configure(paths);
+    ASSERT_EQ(shown_.size(), kShownFailures);
+    EXPECT_EQ(shown_.back(), SaveFailure(paths[10], reason));
+    EXPECT_EQ(summary.files, 13u);
+    EXPECT_EQ(summary.failures, 12u);
+    const std::string lines = Summary({{"OK", paths[0]}}) + "Error\t" + paths[1] + "\n";
+    EXPECT_TRUE(summary.text.starts_with(lines)) << summary.text;
+    EXPECT_TRUE(summary.text.ends_with("Error\t" + paths[12] +
+                                       "\n\nThe messages of the failures after the first 10 were "
+                                       "not shown as message boxes; here they are:\n\n" +
+                                       SaveFailure(paths[11], reason) + "\n\n" +
+                                       SaveFailure(paths[12], reason) + "\n"))
+        << summary.text;
+
+    shown_.clear();
+    EXPECT_EQ(Configure(paths, false, kAllFailuresShown).text.find("not shown"), std::string::npos);
+    EXPECT_EQ(shown_.size(), 12u);
 }
 
 TEST_F(ConfigureFilesTest, PreservingAddressesKeepsEachFilesOwn) {

@@ -1,10 +1,12 @@
 // Configure Multiple through the fake view over a real directory tree: the
 // browse list, the selection and the run with its summary.
 #include "cfgui/dialogs/configure_multiple_dialog.h"
+#include "cfgui/modal_dialog.h"
 #include "cfgui/resource.h"
 #include "config/default_records.h"
 #include "config/record.h"
 #include "containers/config_file.h"
+#include "export/text_format.h"
 #include "platform/directory.h"
 #include "tests/cfgui/fake_view.h"
 #include "tests/support/test_files.h"
@@ -13,6 +15,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 
 namespace k7r::cfgui {
 namespace {
@@ -60,25 +63,33 @@ class ConfigureMultiple : public testing::Test {
     fake::FakeView view;
     HAL_STRUCT working = ViewerRecord;
     std::vector<Shown> shown;
+    // The text of each summary shown in a dialog of its own.
+    std::vector<std::string> longSummaries;
     std::vector<bool> lockedDuringRun;
     std::vector<std::string> progress;
     ConfigureMultipleDialog dialog{
         view, working,
-        ConfigureMultipleServices{.drives =
-                                      [] {
-                                          return std::vector<char>{'c', 'd'};
-                                      },
-                                  .show =
-                                      [this](MessageIcon icon, const std::string& text) {
-                                          shown.push_back({icon, text});
-                                      },
-                                  .keepResponsive =
-                                      [this] {
-                                          progress.push_back(view[IDC_CONFIGURE_PROGRESS].text);
-                                          lockedDuringRun.push_back(
-                                              dialog.Running() && !view[IDC_CONFIGURE].enabled &&
+        ConfigureMultipleServices{
+            .drives =
+                [] {
+                    return std::vector<char>{'c', 'd'};
+                },
+            .show =
+                [this](MessageIcon icon, const std::string& text) {
+                    shown.push_back({icon, text});
+                },
+            .runDialog =
+                [this](ModalDialog& summary) {
+                    fake::FakeView summaryView;
+                    summary.Open(summaryView);
+                    longSummaries.push_back(summaryView[IDC_CONFIGURE_SUMMARY_TEXT].text);
+                },
+            .keepResponsive =
+                [this] {
+                    progress.push_back(view[IDC_CONFIGURE_PROGRESS].text);
+                    lockedDuringRun.push_back(dialog.Running() && !view[IDC_CONFIGURE].enabled &&
                                               !view[IDC_DIALOG_CANCEL].enabled);
-                                      }}};
+                }}};
 };
 
 TEST_F(ConfigureMultiple, BrowseListSortsIgnoringCaseFiltersAndEndsWithTheDrives) {
@@ -189,6 +200,27 @@ TEST_F(ConfigureMultiple, RunSavesEachFileReportsFailuresAndSummarisesInListOrde
         EXPECT_EQ(config.Record.ClkI, 33000000u) << name;
         EXPECT_EQ(config.Record.RegPhysAddr, address) << name;
     }
+}
+
+// More files than a message box holds: the progress text changes with each
+// whole percent, and the summary comes in a dialog, the counts first.
+TEST_F(ConfigureMultiple, LongRunThrottlesItsProgressAndSummarisesInADialog) {
+    const test::Bytes image = test::ImageWithRecords(3000, ViewerRecord, {500});
+    std::vector<std::string> paths;
+    for (int i = 0; i < 150; ++i) {
+        paths.push_back(Path(exporter::Printf("f%03d.exe", i)));
+        test::WriteFileBytes(paths.back(), image);
+    }
+    dialog.Open(paths);
+    EXPECT_TRUE(Click(IDC_CONFIGURE));
+
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(progress.size(), 150u);
+    EXPECT_EQ(std::set<std::string>(progress.begin(), progress.end()).size(), 100u);
+    ASSERT_EQ(longSummaries.size(), 1u);
+    EXPECT_TRUE(longSummaries[0].starts_with(
+        "150 OK, 0 Error\r\n\r\nSummary of configured files:\r\n\r\nOK\t" + paths[0] + "\r\n"))
+        << longSummaries[0].substr(0, 200);
 }
 
 } // namespace

@@ -13,8 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <shlobj.h>
-
 #include <cstring>
 #include <filesystem>
 
@@ -68,24 +66,6 @@ HWND MainWindowOf(DWORD processId) {
     WindowSearch search{processId, nullptr};
     EnumWindows(TakeMainWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
-}
-
-// Files dropped on a window as the shell gives them, in UTF-16.
-void DropFiles(HWND window, const std::vector<std::string>& names) {
-    std::wstring list;
-    for (const std::string& name : names) {
-        list += platform::Widen(name);
-        list += L'\0';
-    }
-    list += L'\0';
-    const std::size_t bytes = list.size() * sizeof(wchar_t);
-    const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + bytes);
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
-    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), bytes);
-    GlobalUnlock(memory);
-    SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
 }
 
 std::string ListItem(HWND list, int index) {

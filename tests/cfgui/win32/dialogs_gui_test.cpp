@@ -11,7 +11,6 @@
 #include "tests/support/test_files.h"
 
 #include <dlgs.h>
-#include <shlobj.h>
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -147,22 +146,6 @@ TEST_F(Dialogs, PreviewWritesTheTemporaryFileAndReportsARefusedViewer) {
     EXPECT_EQ(refused.Texts().at(2), "Failed to execute file " + html);
 }
 
-// Files dropped on a window, as the shell receives them.
-void DropFiles(HWND window, const std::vector<std::string>& names) {
-    std::string list;
-    for (const std::string& name : names) {
-        list += name;
-        list += '\0';
-    }
-    list += '\0';
-    const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size());
-    GlobalUnlock(memory);
-    SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
-}
-
 TEST_F(Dialogs, FilesDroppedOnTheMainWindowOrTheDialogAreSelected) {
     const std::string second = InDirectory("second.exe");
     test::WriteFileBytes(directory + "/second.exe", {'x'});
@@ -234,6 +217,37 @@ TEST_F(Dialogs, ConfigureMultipleWritesEveryFileItCanAndSummarises) {
         EXPECT_STREQ(config.Record.Description, "configured with the others") << path;
     }
     EXPECT_EQ(test::ReadFileBytes(image), before);
+}
+
+// More files than a message box holds: the summary comes in a dialog of its
+// own, in a read-only field that scrolls, the counts first.
+TEST_F(Dialogs, ALongRunSummarisesInADialogOfItsOwn) {
+    const test::Bytes board = test::ReadFileBytes(test::TestImagePath("m68k_board.elf"));
+    std::vector<std::string> names;
+    for (int i = 10; i < 50; ++i) {
+        names.push_back(InDirectory("board" + std::to_string(i) + ".elf"));
+        test::WriteFileBytes(names.back(), board);
+    }
+    std::string text;
+    LONG style = 0;
+    ModalScript script;
+    script
+        .Expect("Configure Multiple",
+                [](HWND dialog) { PostClick(GetDlgItem(dialog, IDC_CONFIGURE)); })
+        .Expect("Configure Multiple Summary",
+                ModalScript::Inspect(
+                    [&](HWND dialog) {
+                        const HWND field = GetDlgItem(dialog, IDC_CONFIGURE_SUMMARY_TEXT);
+                        text = win32::WindowText(field);
+                        style = GetWindowLongA(field, GWL_STYLE);
+                    },
+                    IDOK));
+    ASSERT_TRUE(script.Run([&] { DropFiles(session.Main(), names); }));
+    EXPECT_TRUE(text.starts_with("40 OK, 0 Error\r\n\r\nSummary of configured files:\r\n\r\nOK\t" +
+                                 names[0] + "\r\n"))
+        << text.substr(0, 200);
+    EXPECT_NE(style & ES_READONLY, 0);
+    EXPECT_NE(style & WS_VSCROLL, 0);
 }
 
 } // namespace

@@ -3,10 +3,13 @@
 #include "cfgui/win32/slider.h"
 #include "cfgui/win32/win32_text.h"
 #include "config/default_records.h"
+#include "platform/win32/wide_text.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 namespace k7r::cfgui::gui {
@@ -298,6 +301,23 @@ ModalScript::Answer ModalScript::Inspect(std::function<void(HWND)> look, int but
         look(window);
         SendCommand(window, buttonId);
     };
+}
+
+void DropFiles(HWND window, const std::vector<std::string>& names) {
+    std::wstring list;
+    for (const std::string& name : names) {
+        list += platform::Widen(name);
+        list += L'\0';
+    }
+    list += L'\0';
+    const std::size_t bytes = list.size() * sizeof(wchar_t);
+    const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + bytes);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), bytes);
+    GlobalUnlock(memory);
+    SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
 }
 
 std::string MessageText(HWND box) {

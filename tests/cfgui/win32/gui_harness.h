@@ -126,6 +126,9 @@ class ModalScript {
     std::vector<std::string> texts_;
 };
 
+// Files dropped on a window, as the shell hands them over.
+void DropFiles(HWND window, const std::vector<std::string>& names);
+
 // A message box's text.
 std::string MessageText(HWND box);
 // A control anywhere below the window: the save dialog's extra buttons lie

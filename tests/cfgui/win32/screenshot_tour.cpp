@@ -22,6 +22,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace k7r::cfgui::gui {
 namespace {
@@ -49,6 +50,29 @@ void PictureDialog(const std::string& name, const std::string& title,
                   ModalScript::Inspect([&](HWND dialog) { Picture(name, dialog); }, IDCANCEL));
     if (!script.Run(action, kPictureMs)) {
         std::fprintf(stderr, "screenshot_tour: no window \"%s\"\n", title.c_str());
+        ++missing;
+    }
+}
+
+// The summary of a run over more files than a message box holds: copies of
+// the image dropped on the main window and configured.
+void PictureConfigureSummary(Session& session) {
+    const std::string image = WindowsPath(kDirectory + "/viewer.exe");
+    std::vector<std::string> copies;
+    for (int i = 10; i < 50; ++i) {
+        copies.push_back(WindowsPath(kDirectory + "/board" + std::to_string(i) + ".exe"));
+        CopyFileA(image.c_str(), copies.back().c_str(), FALSE);
+    }
+    ModalScript script;
+    script
+        .Expect(
+            "Configure Multiple",
+            [](HWND dialog) { PostMessageA(GetDlgItem(dialog, IDC_CONFIGURE), BM_CLICK, 0, 0); })
+        .Expect(
+            "Configure Multiple Summary",
+            ModalScript::Inspect([](HWND dialog) { Picture("configure_summary", dialog); }, IDOK));
+    if (!script.Run([&] { DropFiles(session.Main(), copies); }, kPictureMs)) {
+        std::fputs("screenshot_tour: no window \"Configure Multiple Summary\"\n", stderr);
         ++missing;
     }
 }
@@ -132,6 +156,7 @@ void Tour(Session& session) {
     save.Run([&] { ChooseMenu(session.Main(), IDM_FILE_EXPORT); }, kPictureMs);
     PictureDialog("configure_multiple", "Configure Multiple",
                   [&] { ChooseMenu(session.Main(), IDM_FILE_CONFIGURE_MULTIPLE); });
+    PictureConfigureSummary(session);
 
     SelectTab(session, kRegistersTab);
     const HWND registers = session.Control(IDC_REGISTER_LIST);
