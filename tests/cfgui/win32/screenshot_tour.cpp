@@ -75,6 +75,10 @@ void PictureConfigureSummary(Session& session) {
         std::fputs("screenshot_tour: no window \"Configure Multiple Summary\"\n", stderr);
         ++missing;
     }
+    // The folder is for pictures.
+    for (const std::string& copy : copies) {
+        DeleteFileA(copy.c_str());
+    }
 }
 
 void ClickFeature(Session& session, std::uint32_t id) {
