@@ -227,7 +227,7 @@ Reason PutInPlace(platform::ReplacementFile& replacement, const File& model,
     return std::nullopt;
 }
 
-// Whether a save that was refused the file found nothing under its name.
+// Whether no file has the name any more.
 bool IsGone(const std::string& path) {
     const Result<std::optional<File>> file = File::OpenIfExists(path, FileAccess::Read);
     return file && !*file;
