@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 
 namespace k7r::cfgui {
 namespace {
@@ -175,7 +176,7 @@ TEST_F(ShellCommandsTest, SaveRefusesAFileChangedOrReplacedOnDisk) {
     expectRefused("rewritten", [&] { test::WriteFileBytes(image, rebuilt); });
     expectRefused("replaced", [&] {
         test::WriteFileBytes(replacement, rebuilt);
-        ASSERT_EQ(std::rename(replacement.c_str(), image.c_str()), 0);
+        std::filesystem::rename(replacement, image);
     });
 
     // Chosen again in Save As it is refused the same way; another name
