@@ -7,6 +7,7 @@
 #include "edit/edit_session.h"
 #include "export/export_options.h"
 #include "panels/panel_def_list.h"
+#include "platform/file.h"
 #include "regs/field_controls.h"
 
 #include <cstddef>
@@ -54,6 +55,9 @@ struct Application {
     regs::FieldControlBindings bindings;
     // The file opened or saved last; empty while there is none.
     std::string currentPath;
+    // The version of it that was read or written then, which a save into it
+    // expects to find.
+    platform::FileVersion currentVersion;
     DiagnosticsState diagnostics;
     // The utility is the active application.
     bool active = false;

@@ -27,12 +27,14 @@ void ShellCommands::Open() {
 }
 
 bool ShellCommands::OpenFile(const std::string& path) {
+    platform::FileVersion version;
     if (!view_.CommitField() ||
-        !edit::OpenConfiguration(app_.session, path,
-                                 [this](const std::string& text) { ShowFailure(text); })) {
+        !edit::OpenConfiguration(
+            app_.session, path, [this](const std::string& text) { ShowFailure(text); }, &version)) {
         return false;
     }
     app_.currentPath = path;
+    app_.currentVersion = version;
     view_.SetTitle(WindowTitle(app_.currentPath));
     view_.ShowNewConfiguration();
     reporter_.ReportStatus(0, kReportForce, "");
@@ -44,10 +46,15 @@ void ShellCommands::Save() {
         return;
     }
     const std::string path = app_.currentPath;
-    if (containers::SaveConfigFile(path, {}, app_.session.config.Record, false,
-                                   [this](const std::string& text) { ShowFailure(text); })) {
+    switch (SaveInto({})) {
+    case containers::OpenedFileSave::Saved:
         ShowSaved(path);
         return;
+    case containers::OpenedFileSave::ChangedOnDisk:
+        // Still the current file: Save As can copy it under another name.
+        return;
+    case containers::OpenedFileSave::Failed:
+        break;
     }
     app_.currentPath.clear();
     view_.SetTitle(WindowTitle(app_.currentPath));
@@ -62,8 +69,7 @@ void ShellCommands::SaveAs() {
     if (!target || !view_.CommitField()) {
         return;
     }
-    if (containers::SaveConfigFile(app_.currentPath, *target, app_.session.config.Record, false,
-                                   [this](const std::string& text) { ShowFailure(text); })) {
+    if (SaveInto(*target) == containers::OpenedFileSave::Saved) {
         app_.currentPath = *target;
         view_.SetTitle(WindowTitle(app_.currentPath));
         ShowSaved(*target);
@@ -84,6 +90,12 @@ void ShellCommands::Export() {
     if (view_.CommitField()) {
         view_.RunExport();
     }
+}
+
+containers::OpenedFileSave ShellCommands::SaveInto(const std::string& target) {
+    return containers::SaveOpenedConfigFile(app_.currentPath, target, app_.currentVersion,
+                                            app_.session.config.Record,
+                                            [this](const std::string& text) { ShowFailure(text); });
 }
 
 void ShellCommands::ShowFailure(const std::string& text) {

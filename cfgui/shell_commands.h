@@ -1,5 +1,7 @@
 #pragma once
 
+#include "containers/config_file.h"
+
 #include <string>
 #include <vector>
 
@@ -25,12 +27,14 @@ class ShellCommands {
     // shown in the title, on the open page and in the diagnostics. On
     // failure the reason is shown and nothing changes.
     bool OpenFile(const std::string& path);
-    // Writes the configuration into the current file. A failure forgets the
+    // Writes the configuration into the current file, as long as it is the
+    // version opened or saved last. A file changed or replaced on disk since
+    // is refused and stays the current file; any other failure forgets the
     // current file, so that Save and Save As are offered no more.
     void Save();
     // Copies the current file to a file chosen, with the configuration
-    // written into it; the copy becomes the current file. A failure changes
-    // nothing.
+    // written into it; the copy becomes the current file. The current file
+    // chosen again is saved as by Save. A failure changes nothing.
     void SaveAs();
     void ConfigureMultiple();
     // Files dropped on the main window: Configure Multiple with them
@@ -39,6 +43,8 @@ class ShellCommands {
     void Export();
 
   private:
+    // Into the current file itself when target is empty or names it.
+    containers::OpenedFileSave SaveInto(const std::string& target);
     void ShowFailure(const std::string& text);
     void ShowSaved(const std::string& path);
 

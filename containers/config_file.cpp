@@ -15,6 +15,7 @@ namespace {
 using platform::File;
 using platform::FileAccess;
 using platform::FileLock;
+using platform::FileVersion;
 using platform::Result;
 using platform::Status;
 
@@ -86,15 +87,23 @@ Reason ReadingFailure(const ImageSource& image) {
 }
 
 // Runs read over the whole file, while no save of these programs can change
-// it. Returns why it could not, or nothing on success.
+// it, and gives the version read when asked. Returns why it could not, or
+// nothing on success.
 template <typename Read>
-std::optional<ReadFailure> ReadWholeFile(const std::string& path, Read read) {
+std::optional<ReadFailure> ReadWholeFile(const std::string& path, Read read,
+                                         FileVersion* version = nullptr) {
     Result<File> file = File::Open(path, FileAccess::Read);
     if (!file) {
         return ReadFailure{SystemText(file.error()), false};
     }
     if (Status locked = file->TryLock(FileLock::Shared); !locked) {
         return ReadFailure{SystemText(locked.error()), false};
+    }
+    // Taken before reading: a change made while the file is read counts as
+    // one made after it.
+    const Result<FileVersion> opened = file->Version();
+    if (!opened) {
+        return ReadFailure{SystemText(opened.error()), false};
     }
     std::uint64_t length = 0;
     if (Reason reason = LengthToRead(*file, length)) {
@@ -108,6 +117,9 @@ std::optional<ReadFailure> ReadWholeFile(const std::string& path, Read read) {
     }
     if (!done) {
         return ReadFailure{std::string(message), true};
+    }
+    if (version != nullptr) {
+        *version = *opened;
     }
     return std::nullopt;
 }
@@ -187,19 +199,48 @@ WriteReplacement(const std::string& target, const ImageSource& image, const Imag
 
 // Gives the replacement the looks of model and the times, and puts it in
 // the place of replaced, the file under the target's name if there is one
-// (which may be model itself).
+// (which may be model itself). saved, when given, gets the version put in
+// place.
 Reason PutInPlace(platform::ReplacementFile& replacement, const File& model,
                   platform::AttributeUse use, const platform::FileTimes& times,
-                  std::optional<File>& replaced) {
+                  std::optional<File>& replaced, FileVersion* saved = nullptr) {
     Status status = replacement.TakeAttributes(model, use);
     if (status) {
         status = replacement.SetTimes(times);
+    }
+    Result<FileVersion> version = FileVersion{};
+    if (status && saved != nullptr) {
+        version = replacement.Version();
+        if (!version) {
+            status = version.error();
+        }
     }
     if (status) {
         status = replacement.Commit(std::move(replaced));
     }
     if (!status) {
         return SystemText(status.error());
+    }
+    if (saved != nullptr) {
+        *saved = *version;
+    }
+    return std::nullopt;
+}
+
+// Whether no file has the name any more.
+bool IsGone(const std::string& path) {
+    const Result<std::optional<File>> file = File::OpenIfExists(path, FileAccess::Read);
+    return file && !*file;
+}
+
+// Refuses a file that is no longer the version a record was read from.
+Reason CheckVersion(const File& file, const FileVersion& expected) {
+    const Result<FileVersion> found = file.Version();
+    if (!found) {
+        return SystemText(found.error());
+    }
+    if (*found != expected) {
+        return std::string(messages::kChangedOnDisk);
     }
     return std::nullopt;
 }
@@ -215,16 +256,27 @@ platform::FileTimes SavedNow(platform::FileTimes times) {
 // its place in one step, so that neither a full disk nor a killed process
 // can leave it torn, cut or with growth room at its end. On success the
 // file keeps its creation time and gets the time of the save; a failed save
-// leaves content and times as they were.
-Reason SaveInPlace(const std::string& path, const HAL_STRUCT& working, bool preserveAddresses) {
+// leaves content and times as they were. version, when given, is the
+// version the record was read from: any other is refused, and on success
+// it becomes the version saved.
+Reason SaveInPlace(const std::string& path, const HAL_STRUCT& working, bool preserveAddresses,
+                   FileVersion* version = nullptr) {
     // Opened for writing first, also when the file will be replaced: a
     // rename would replace a read-only file just as well.
     Result<File> file = File::Open(path, FileAccess::ReadWrite);
     if (!file) {
+        if (version != nullptr && IsGone(path)) {
+            return std::string(messages::kNoLongerExists);
+        }
         return SystemText(file.error());
     }
     if (Status held = HoldForSave(*file, path); !held) {
         return SystemText(held.error());
+    }
+    if (version != nullptr) {
+        if (Reason changed = CheckVersion(*file, *version)) {
+            return changed;
+        }
     }
     const Result<platform::FileTimes> times = file->Times();
     if (!times) {
@@ -243,6 +295,12 @@ Reason SaveInPlace(const std::string& path, const HAL_STRUCT& working, bool pres
         if (patched) {
             // A failure here costs only the times; the content is right.
             (void)file->SetTimes(SavedNow(*times));
+            if (version != nullptr) {
+                // One that cannot be read back is known to no file: the
+                // next save is refused rather than trusted.
+                const Result<FileVersion> saved = file->Version();
+                *version = saved ? *saved : FileVersion{};
+            }
             return std::nullopt;
         }
         reason = SystemText(patched.error());
@@ -262,14 +320,14 @@ Reason SaveInPlace(const std::string& path, const HAL_STRUCT& working, bool pres
     }
     std::optional<File> replaced(std::move(*file));
     return PutInPlace(*replacement, *replaced, platform::AttributeUse::SameFile, SavedNow(*times),
-                      replaced);
+                      replaced, version);
 }
 
 // Saves into a copy of the source under the target's name, replacing what
 // is there only once the copy is complete: a failed save leaves no copy and
-// an existing target as it was.
+// an existing target as it was. saved, when given, gets the copy's version.
 Reason SaveAsCopy(const std::string& source, const std::string& target, const HAL_STRUCT& working,
-                  bool preserveAddresses) {
+                  bool preserveAddresses, FileVersion* saved) {
     Result<File> from = File::Open(source, FileAccess::Read);
     if (!from) {
         return SystemText(from.error());
@@ -303,7 +361,21 @@ Reason SaveAsCopy(const std::string& source, const std::string& target, const HA
     }
     const platform::FileTime now = platform::CurrentTime();
     return PutInPlace(*replacement, *from, platform::AttributeUse::WritableCopy, {now, now, now},
-                      *existing);
+                      *existing, saved);
+}
+
+// SaveConfigFile without its message: path gets the file written into.
+// version as for SaveOpenedConfigFile, when given.
+Reason SaveWithoutMessage(const std::string& source, const std::string& target,
+                          const HAL_STRUCT& working, bool preserveAddresses, FileVersion* version,
+                          std::string& path) {
+    const bool inPlace = target.empty() || platform::NameSameFile(source, target);
+    path = inPlace ? source : target;
+    if (!HasAcceptedExtension(path)) {
+        return std::string(messages::kUnsupportedType);
+    }
+    return inPlace ? SaveInPlace(path, working, preserveAddresses, version)
+                   : SaveAsCopy(source, path, working, preserveAddresses, version);
 }
 
 } // namespace
@@ -331,7 +403,7 @@ bool HasAcceptedExtension(std::string_view path) {
 }
 
 RecordRead ReadConfigFile(const std::string& path, config::WorkingConfig& config,
-                          std::string& reason) {
+                          std::string& reason, FileVersion* version) {
     if (!HasAcceptedExtension(path)) {
         reason = messages::kUnsupportedType;
         return RecordRead::Unreadable;
@@ -339,10 +411,12 @@ RecordRead ReadConfigFile(const std::string& path, config::WorkingConfig& config
     // Adopted into a copy first: a file that changed while it was read is
     // refused after the record was taken from it.
     config::WorkingConfig adopted = config;
-    const std::optional<ReadFailure> failure =
-        ReadWholeFile(path, [&](const ImageSource& image, std::string_view& message) {
+    const std::optional<ReadFailure> failure = ReadWholeFile(
+        path,
+        [&](const ImageSource& image, std::string_view& message) {
             return ReadConfigImage(image, adopted, message);
-        });
+        },
+        version);
     if (failure) {
         reason = failure->reason;
         return failure->inContent ? RecordRead::NoRecord : RecordRead::Unreadable;
@@ -351,10 +425,10 @@ RecordRead ReadConfigFile(const std::string& path, config::WorkingConfig& config
     return RecordRead::Adopted;
 }
 
-bool OpenConfigFile(const std::string& path, config::WorkingConfig& config,
-                    const MessageSink& show) {
+bool OpenConfigFile(const std::string& path, config::WorkingConfig& config, const MessageSink& show,
+                    FileVersion* version) {
     std::string reason;
-    if (ReadConfigFile(path, config, reason) != RecordRead::Adopted) {
+    if (ReadConfigFile(path, config, reason, version) != RecordRead::Adopted) {
         show(OpenFailure(path, reason));
         return false;
     }
@@ -381,19 +455,27 @@ bool InspectConfigFile(const std::string& path, HAL_STRUCT& stored, const Messag
 
 bool SaveConfigFile(const std::string& source, const std::string& target, const HAL_STRUCT& working,
                     bool preserveAddresses, const MessageSink& show) {
-    const bool inPlace = target.empty() || platform::NameSameFile(source, target);
-    const std::string& path = inPlace ? source : target;
-    if (!HasAcceptedExtension(path)) {
-        show(SaveFailure(path, messages::kUnsupportedType));
-        return false;
-    }
-    const Reason reason = inPlace ? SaveInPlace(path, working, preserveAddresses)
-                                  : SaveAsCopy(source, path, working, preserveAddresses);
+    std::string path;
+    const Reason reason =
+        SaveWithoutMessage(source, target, working, preserveAddresses, nullptr, path);
     if (reason) {
         show(SaveFailure(path, *reason));
         return false;
     }
     return true;
+}
+
+OpenedFileSave SaveOpenedConfigFile(const std::string& source, const std::string& target,
+                                    FileVersion& version, const HAL_STRUCT& working,
+                                    const MessageSink& show) {
+    std::string path;
+    const Reason reason = SaveWithoutMessage(source, target, working, false, &version, path);
+    if (!reason) {
+        return OpenedFileSave::Saved;
+    }
+    show(SaveFailure(path, *reason));
+    return *reason == messages::kChangedOnDisk ? OpenedFileSave::ChangedOnDisk
+                                               : OpenedFileSave::Failed;
 }
 
 } // namespace k7r::containers

@@ -2,6 +2,7 @@
 
 #include "config/hal_struct.h"
 #include "config/working_config.h"
+#include "platform/file.h"
 
 #include <functional>
 #include <string>
@@ -23,9 +24,11 @@ bool HasAcceptedExtension(std::string_view path);
 
 // Adopts the file's record as the working configuration. On failure shows
 // why and leaves config unchanged. A file that another program of this kit
-// is saving at the moment is refused, never read half-written.
-bool OpenConfigFile(const std::string& path, config::WorkingConfig& config,
-                    const MessageSink& show);
+// is saving at the moment is refused, never read half-written. version, when
+// given, gets the version of the file the record was read from, for
+// SaveOpenedConfigFile.
+bool OpenConfigFile(const std::string& path, config::WorkingConfig& config, const MessageSink& show,
+                    platform::FileVersion* version = nullptr);
 
 // What became of reading a file's record.
 enum class RecordRead {
@@ -42,7 +45,7 @@ enum class RecordRead {
 // failures apart. reason gets why, in the words OpenConfigFile shows after
 // its heading.
 RecordRead ReadConfigFile(const std::string& path, config::WorkingConfig& config,
-                          std::string& reason);
+                          std::string& reason, platform::FileVersion* version = nullptr);
 
 // The file's record exactly as stored, its CRC not checked, for programs
 // that report on records rather than adopt them. On failure shows why, in
@@ -58,5 +61,25 @@ bool InspectConfigFile(const std::string& path, HAL_STRUCT& stored, const Messag
 // once) the file holds either its old content or the new, never a mix.
 bool SaveConfigFile(const std::string& source, const std::string& target, const HAL_STRUCT& working,
                     bool preserveAddresses, const MessageSink& show);
+
+// What became of SaveOpenedConfigFile.
+enum class OpenedFileSave {
+    Saved,
+    // Another program changed the file, or put another in its place, after
+    // its record was read: writing the record into it would undo that
+    // program's work unseen.
+    ChangedOnDisk,
+    // Any other failure, a file that no longer exists among them.
+    Failed,
+};
+
+// SaveConfigFile (addresses not preserved) for a program that keeps the
+// file it read open: version is the version of source that was read, and a
+// save into source itself refuses any other and does not make a removed
+// file again. On success version becomes the version of the file written,
+// source or the copy, for the next save to expect.
+OpenedFileSave SaveOpenedConfigFile(const std::string& source, const std::string& target,
+                                    platform::FileVersion& version, const HAL_STRUCT& working,
+                                    const MessageSink& show);
 
 } // namespace k7r::containers

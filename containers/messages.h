@@ -16,6 +16,10 @@ inline constexpr std::string_view kNotConfigured =
 inline constexpr std::string_view kCorrupted = "The file contains corrupted configuration data.";
 inline constexpr std::string_view kUnsupportedType = "The file type is not supported.";
 inline constexpr std::string_view kZeroLength = "The specified file has a length of zero.";
+inline constexpr std::string_view kChangedOnDisk =
+    "The file was changed on disk after it was opened. Open it again, or use Save As to save "
+    "into another file.";
+inline constexpr std::string_view kNoLongerExists = "The file no longer exists.";
 
 // S-record texts.
 inline constexpr std::string_view kSrecCorrupted =

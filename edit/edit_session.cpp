@@ -10,8 +10,8 @@ EditSession::EditSession(const HAL_STRUCT& initial, const panels::PanelDefList& 
     : config(initial), panels(panelList) {}
 
 bool OpenConfiguration(config::WorkingConfig& config, const std::string& path,
-                       const containers::MessageSink& show) {
-    if (!containers::OpenConfigFile(path, config, show)) {
+                       const containers::MessageSink& show, platform::FileVersion* version) {
+    if (!containers::OpenConfigFile(path, config, show, version)) {
         return false;
     }
     config.SavedMainStart = regs::GetFieldValue(config, regs::kIdMainStart);
@@ -19,8 +19,8 @@ bool OpenConfiguration(config::WorkingConfig& config, const std::string& path,
 }
 
 bool OpenConfiguration(EditSession& session, const std::string& path,
-                       const containers::MessageSink& show) {
-    if (!OpenConfiguration(session.config, path, show)) {
+                       const containers::MessageSink& show, platform::FileVersion* version) {
+    if (!OpenConfiguration(session.config, path, show, version)) {
         return false;
     }
     MatchPredefinedPanel(session);

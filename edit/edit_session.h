@@ -4,6 +4,7 @@
 #include "containers/config_file.h"
 #include "edit/chip_session.h"
 #include "edit/register_marks.h"
+#include "platform/file.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -51,11 +52,14 @@ struct EditSession {
 // The shell's Open: adopts the file's record (on failure `show` says why and
 // nothing changes) and remembers its main start address for the layout
 // updates to restore, so that the previous file's never reaches this one.
+// version, when given, gets the version of the file read.
 bool OpenConfiguration(config::WorkingConfig& config, const std::string& path,
-                       const containers::MessageSink& show);
+                       const containers::MessageSink& show,
+                       platform::FileVersion* version = nullptr);
 // The same, and the predefined panel is matched.
 bool OpenConfiguration(EditSession& session, const std::string& path,
-                       const containers::MessageSink& show);
+                       const containers::MessageSink& show,
+                       platform::FileVersion* version = nullptr);
 
 // Finds the predefined panel that describes the current settings, trying the
 // one matched before first (the Panel page does this on opening and after

@@ -29,6 +29,19 @@ struct FileTimes {
 
 FileTime CurrentTime();
 
+// Tells one state of a file from another: which file it is (device and
+// inode, or volume serial number and file index), how long it is and when
+// it was last written. Another program that rewrites the file, or puts a
+// new file under its name, changes it.
+struct FileVersion {
+    std::uint64_t volume = 0;
+    std::uint64_t index = 0;
+    std::uint64_t length = 0;
+    FileTime lastWrite;
+
+    friend bool operator==(const FileVersion&, const FileVersion&) = default;
+};
+
 enum class FileAccess { Read, ReadWrite };
 
 // Readers share a file; a save holds it alone.
@@ -54,6 +67,7 @@ class File {
     Result<std::uint64_t> Length() const;
     Result<FileTimes> Times() const;
     Status SetTimes(const FileTimes& times);
+    Result<FileVersion> Version() const;
 
     // Takes the lock at once or refuses with Refusal::InUse when another
     // open file holds one that conflicts; it never waits. The lock lasts

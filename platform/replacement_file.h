@@ -44,6 +44,9 @@ class ReplacementFile {
     Status TakeAttributes(const File& model, AttributeUse use);
     // After the last Append, which would change the times again.
     Status SetTimes(const FileTimes& times);
+    // The version the file has once it is in place: putting it there keeps
+    // it. Before Commit.
+    Result<FileVersion> Version() const { return file_->Version(); }
 
     // Puts the file, flushed to disk, in the target's place. replaced is the
     // file under the target name as the caller opened (and locked) it, if

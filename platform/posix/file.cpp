@@ -210,6 +210,16 @@ Status File::TryLock(FileLock lock) {
     return Ok();
 }
 
+Result<FileVersion> File::Version() const {
+    struct stat info {};
+    if (::fstat(static_cast<int>(handle_), &info) != 0) {
+        return LastSystemError();
+    }
+    return FileVersion{static_cast<std::uint64_t>(info.st_dev),
+                       static_cast<std::uint64_t>(info.st_ino),
+                       static_cast<std::uint64_t>(info.st_size), FromTimespec(info.st_mtim)};
+}
+
 bool File::IsNamedBy(const std::string& path) const {
     struct stat mine {};
     struct stat named {};

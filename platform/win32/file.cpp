@@ -201,6 +201,17 @@ Status File::TryLock(FileLock lock) {
     return Ok();
 }
 
+Result<FileVersion> File::Version() const {
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!::GetFileInformationByHandle(AsHandle(handle_), &info)) {
+        return LastSystemError();
+    }
+    return FileVersion{info.dwVolumeSerialNumber,
+                       (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow,
+                       (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow,
+                       FromFiletime(info.ftLastWriteTime)};
+}
+
 bool File::IsNamedBy(const std::string& path) const {
     BY_HANDLE_FILE_INFORMATION mine;
     if (!::GetFileInformationByHandle(AsHandle(handle_), &mine)) {

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 
 namespace k7r::cfgui {
 namespace {
@@ -129,10 +130,69 @@ TEST_F(ShellCommandsTest, SaveWritesInPlaceOrForgetsTheFile) {
     std::remove(image.c_str());
     shell.log.clear();
     commands.Save();
-    ASSERT_EQ(shell.log.size(), 3u);
-    EXPECT_TRUE(shell.log[1].starts_with("exclamation: File \"" + image + "\" could not be saved"));
-    EXPECT_EQ(shell.log[2], "title " + std::string(kTitle));
+    EXPECT_EQ(shell.log, (std::vector<std::string>{
+                             "commit",
+                             "exclamation: File \"" + image +
+                                 "\" could not be saved because:\n\nThe file no longer exists.",
+                             "title " + std::string(kTitle)}));
     EXPECT_EQ(app.currentPath, "");
+    EXPECT_FALSE(test::FileExists(image)) << "made again";
+}
+
+// Another program's work on the file since the window read or wrote it is
+// never overwritten; the file stays open, for Save As.
+TEST_F(ShellCommandsTest, SaveRefusesAFileChangedOrReplacedOnDisk) {
+    const std::string changedText =
+        "exclamation: File \"" + image +
+        "\" could not be saved because:\n\nThe file was changed on disk after it was opened. "
+        "Open it again, or use Save As to save into another file.";
+    const std::string srec = directory + "/viewer.s19";
+    test::WriteFileBytes(srec, test::ReadFileBytes(test::TestImagePath("carrier.s19")));
+    for (const std::string& path : {image, srec}) {
+        ASSERT_TRUE(commands.OpenFile(path));
+        shell.log.clear();
+        commands.Save();
+        commands.Save();
+        EXPECT_EQ(
+            shell.log,
+            (std::vector<std::string>{
+                "commit", "information: Configuration data saved in file \"" + path + "\".",
+                "commit", "information: Configuration data saved in file \"" + path + "\"."}));
+    }
+
+    const std::string replacement = directory + "/rebuilt.exe";
+    test::Bytes rebuilt = test::ReadFileBytes(image);
+    rebuilt.push_back(0);
+    auto expectRefused = [&](const char* how, auto change) {
+        SCOPED_TRACE(how);
+        ASSERT_TRUE(commands.OpenFile(image));
+        change();
+        shell.log.clear();
+        commands.Save();
+        EXPECT_EQ(shell.log, (std::vector<std::string>{"commit", changedText}));
+        EXPECT_EQ(test::ReadFileBytes(image), rebuilt);
+        EXPECT_EQ(app.currentPath, image);
+    };
+    expectRefused("rewritten", [&] { test::WriteFileBytes(image, rebuilt); });
+    expectRefused("replaced", [&] {
+        test::WriteFileBytes(replacement, rebuilt);
+        std::filesystem::rename(replacement, image);
+    });
+
+    // Chosen again in Save As it is refused the same way; another name
+    // takes a copy, which Save then writes into.
+    shell.chosen = {image};
+    shell.log.clear();
+    commands.SaveAs();
+    EXPECT_EQ(shell.log, (std::vector<std::string>{"choose Save As", "commit", changedText}));
+    const std::string copy = directory + "/copy.exe";
+    shell.chosen = {copy};
+    commands.SaveAs();
+    shell.log.clear();
+    commands.Save();
+    EXPECT_EQ(shell.log,
+              (std::vector<std::string>{
+                  "commit", "information: Configuration data saved in file \"" + copy + "\"."}));
 }
 
 TEST_F(ShellCommandsTest, SaveAsOffersTheFilesKindAndMovesToTheCopyOnlyWhenItWorked) {

@@ -78,6 +78,27 @@ TEST(FileLock, ASaveHoldsAFileAloneWhileReadersShareIt) {
     EXPECT_EQ(content(), (test::Bytes{1, 9, 3}));
 }
 
+// Every opening of a file sees one version until its bytes, length or last
+// write time change.
+TEST(FileVersion, ChangesWithTheContentsLengthOrWriteTime) {
+    const std::string path = test::ScratchDirectory() + "/versioned.bin";
+    test::WriteFileBytes(path, {1, 2, 3});
+    File file = std::move(*File::Open(path, FileAccess::ReadWrite));
+    const FileVersion first = *file.Version();
+    EXPECT_EQ(*File::Open(path, FileAccess::Read)->Version(), first);
+    EXPECT_EQ(first.length, 3u);
+
+    FileTimes times = *file.Times();
+    times.lastWrite.seconds += 1;
+    ASSERT_TRUE(file.SetTimes(times));
+    const FileVersion touched = *file.Version();
+    EXPECT_NE(touched, first);
+    EXPECT_EQ(touched.index, first.index);
+
+    test::WriteFileBytes(path, {1, 2, 3, 4});
+    EXPECT_EQ(File::Open(path, FileAccess::Read)->Version()->length, 4u);
+}
+
 // A scan may release whatever it has read: a file's view, whole or in
 // part and from any byte, reads the same again, and other memory keeps its
 // content.

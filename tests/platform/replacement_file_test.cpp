@@ -32,6 +32,7 @@ TEST(ReplacementFile, TakesTheFilesPlaceOnlyOnceCommitted) {
 
     Result<File> old = File::Open(path, FileAccess::ReadWrite);
     ASSERT_TRUE(old);
+    const FileVersion oldVersion = *old->Version();
     FileTimes times = *old->Times();
     times.lastWrite = {1600000000, 500};
     Result<ReplacementFile> replacement = ReplacementFile::Create(path);
@@ -40,12 +41,15 @@ TEST(ReplacementFile, TakesTheFilesPlaceOnlyOnceCommitted) {
     ASSERT_TRUE(replacement->Append(test::Bytes{8}));
     ASSERT_TRUE(replacement->TakeAttributes(*old, AttributeUse::SameFile));
     ASSERT_TRUE(replacement->SetTimes(times));
+    const FileVersion newVersion = *replacement->Version();
     EXPECT_EQ(test::ReadFileBytes(path), (test::Bytes{1, 2, 3}));
     ASSERT_TRUE(replacement->Commit(std::move(*old)));
 
     EXPECT_EQ(test::ReadFileBytes(path), (test::Bytes{7, 8}));
     EXPECT_EQ(EntriesIn(dir), 1u);
     EXPECT_EQ(File::Open(path, FileAccess::Read)->Times()->lastWrite, times.lastWrite);
+    EXPECT_EQ(*File::Open(path, FileAccess::Read)->Version(), newVersion);
+    EXPECT_NE(newVersion.index, oldVersion.index) << "another file now has the name";
 #ifndef _WIN32
     EXPECT_EQ(fs::status(path).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
