@@ -13,10 +13,10 @@
 #include "regs/setting_ids.h"
 #include "tests/cfgui/win32/gui_harness.h"
 #include "tests/edit/pattern_model.h"
+#include "tests/emu/png_reader.h"
 #include "tests/support/test_files.h"
 
 #include <commctrl.h>
-#include <png.h>
 
 #include <gtest/gtest.h>
 
@@ -166,23 +166,6 @@ TEST_F(PagesGui, RegistersPageModifiesARegisterThroughItsDialog) {
     EXPECT_EQ(view.LineText(IDC_REGISTER_LIST, line, 1), "00000010h");
 }
 
-std::optional<emu::Picture> ReadPicture(const std::string& path) {
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str())) {
-        return std::nullopt;
-    }
-    image.format = PNG_FORMAT_RGB;
-    emu::Picture picture;
-    picture.width = image.width;
-    picture.height = image.height;
-    picture.rgb.resize(PNG_IMAGE_SIZE(image));
-    if (!png_image_finish_read(&image, nullptr, picture.rgb.data(), 0, nullptr)) {
-        return std::nullopt;
-    }
-    return picture;
-}
-
 // The board emulator behind the Direct tab, as 58C22CFG.EXE offers it: the
 // panel picture it writes is what a user watching the board would see. The
 // live timer outlives the Direct tab: a depth chosen on the Preferences tab
@@ -202,7 +185,7 @@ TEST_F(PagesGui, DirectPageDrivesTheBoardLive) {
     ASSERT_TRUE(config.Bound);
     EXPECT_EQ(session.PaneText().rfind("Initialized K7R58C22 using HAL build 2.", 0), 0u);
     Click(Control(IDC_DRAW_TEST_PATTERN));
-    std::optional<emu::Picture> picture = ReadPicture(panel);
+    std::optional<emu::Picture> picture = test::ReadPng(panel);
     ASSERT_TRUE(picture.has_value());
     EXPECT_TRUE(test::ShowsPattern(*picture, 8, colour));
 
@@ -212,7 +195,7 @@ TEST_F(PagesGui, DirectPageDrivesTheBoardLive) {
     ASSERT_TRUE(SelectTab(session, kPreferencesTab));
     Click(Control(IDC_BPP_16));
     EXPECT_TRUE(PumpUntil([&] {
-        picture = ReadPicture(panel);
+        picture = test::ReadPng(panel);
         return picture && test::ShowsPattern(*picture, 16, colour);
     }));
 
