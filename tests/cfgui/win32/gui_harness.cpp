@@ -3,17 +3,24 @@
 #include "cfgui/win32/slider.h"
 #include "cfgui/win32/win32_text.h"
 #include "config/default_records.h"
+#include "containers/config_file.h"
 #include "platform/win32/wide_text.h"
+#include "tests/support/test_files.h"
 
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 namespace k7r::cfgui::gui {
 namespace {
+
+namespace fs = std::filesystem;
 
 // The one session of the test running now, for the pump's keyboard
 // handling; and the script whose timer runs now. Timer procedures take no
@@ -125,6 +132,15 @@ std::string Session::PaneText() const {
     return win32::WindowText(GetDlgItem(Main(), IDC_DIAGNOSTICS));
 }
 
+std::string Session::TipOf(HWND control) const {
+    NMTTDISPINFOA info{};
+    info.hdr.hwndFrom = window.TooltipWindow();
+    info.hdr.idFrom = reinterpret_cast<UINT_PTR>(control);
+    info.hdr.code = TTN_GETDISPINFOA;
+    SendMessageA(Main(), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+    return info.lpszText != nullptr ? info.lpszText : "";
+}
+
 int Session::CurrentTab() const {
     return static_cast<int>(SendMessageA(window.TabControl(), TCM_GETCURSEL, 0, 0));
 }
@@ -155,10 +171,13 @@ void FocusOn(HWND control) {
 
 void TypeInto(HWND field, std::string_view text) {
     FocusOn(field);
-    SendMessageA(field, EM_SETSEL, 0, -1);
-    SendMessageA(field, WM_CLEAR, 0, 0);
+    const HWND edit = win32::HasClass(field, WC_COMBOBOXA)
+                          ? FindWindowExA(field, nullptr, WC_EDITA, nullptr)
+                          : field;
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    SendMessageA(edit, WM_CLEAR, 0, 0);
     for (const char c : text) {
-        SendMessageA(field, WM_CHAR, static_cast<unsigned char>(c), 1);
+        SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
     }
     PumpPending();
 }
@@ -372,15 +391,32 @@ bool Screenshot(const std::string& name, HWND window) {
         20000);
 }
 
-void TypeIntoList(HWND list, std::string_view text) {
-    FocusOn(list);
-    const HWND field = FindWindowExA(list, nullptr, WC_EDITA, nullptr);
-    SendMessageA(list, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
-    SendMessageA(field, WM_CLEAR, 0, 0);
-    for (const char c : text) {
-        SendMessageA(field, WM_CHAR, static_cast<unsigned char>(c), 1);
+std::vector<std::string> ListItems(HWND listBox) {
+    std::vector<std::string> items;
+    const int count = static_cast<int>(SendMessageW(listBox, LB_GETCOUNT, 0, 0));
+    for (int index = 0; index < count; ++index) {
+        std::wstring text(static_cast<std::size_t>(SendMessageW(listBox, LB_GETTEXTLEN, index, 0)),
+                          L'\0');
+        SendMessageW(listBox, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+        items.push_back(platform::Narrow(text));
     }
-    PumpPending();
+    return items;
+}
+
+std::string AnyNameImage(const std::string& directory) {
+    const std::string named = directory + "/Кириллица 日本語";
+    const std::string path = named + "/" + kAnyName;
+    fs::create_directories(fs::path(std::u8string(named.begin(), named.end())));
+    fs::copy_file(test::TestImagePath("carrier.exe"),
+                  fs::path(std::u8string(path.begin(), path.end())));
+    return WindowsPath(path);
+}
+
+std::string DescriptionIn(const std::string& path) {
+    config::WorkingConfig config(TemplateRecord);
+    EXPECT_TRUE(containers::OpenConfigFile(path, config,
+                                           [](const std::string& text) { ADD_FAILURE() << text; }));
+    return config.Record.Description;
 }
 
 } // namespace k7r::cfgui::gui

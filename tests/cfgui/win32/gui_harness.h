@@ -56,6 +56,8 @@ class Session {
     HWND Control(int id) const;
     std::string Title() const;
     std::string PaneText() const;
+    // What a control's tip would show now, asked as the tooltip control asks.
+    std::string TipOf(HWND control) const;
     int CurrentTab() const;
 
     RecordingLauncher launcher;
@@ -70,7 +72,8 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMs = kStepTimeoutMs
 void PumpPending();
 
 void Click(HWND button);
-// Focus into the field, its text selected and replaced by typed characters.
+// Focus into the field (or editable drop-down list), its text selected and
+// replaced by typed characters.
 void TypeInto(HWND field, std::string_view text);
 // Moves the keyboard focus as a mouse click on the control would.
 void FocusOn(HWND control);
@@ -141,8 +144,15 @@ std::string WindowsPath(const std::string& unixPath);
 // build/<preset>/screenshots/NAME.png. False when it could not be taken.
 bool Screenshot(const std::string& name, HWND window);
 
-// Typing into the field of an editable drop-down list: the focus into the
-// list, its text selected and replaced by typed characters.
-void TypeIntoList(HWND list, std::string_view text);
+// A list box's items.
+std::vector<std::string> ListItems(HWND listBox);
+
+// A file name of any script: Greek, Chinese and an emoji.
+inline constexpr const char* kAnyName = "Ελληνικά 中文 🎛.exe";
+// The test image under that name, in a new directory named in Cyrillic and
+// Japanese inside the given one; its path as the window is given it.
+std::string AnyNameImage(const std::string& directory);
+// The description in the file's record; a test failure when it has none.
+std::string DescriptionIn(const std::string& path);
 
 } // namespace k7r::cfgui::gui

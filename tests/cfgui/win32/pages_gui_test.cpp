@@ -1,11 +1,11 @@
 // One scenario a tab page on the real main window under Wine, with a program
 // image open: the page's controls reach the configuration through the core
-// and show what it holds. The rules themselves are the native tests'.
+// and show what it holds, and the Panel Diagrams window follows them. The
+// rules themselves are the native tests'.
 #include "cfgui/resource.h"
+#include "cfgui/win32/diagrams_window.h"
 #include "cfgui/win32/win32_text.h"
 #include "cfgui/win32/win32_view.h"
-#include "config/default_records.h"
-#include "containers/config_file.h"
 #include "emu/driver_choice.h"
 #include "emu/emulated_driver.h"
 #include "hal/access.h"
@@ -20,13 +20,22 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
+#include <string_view>
 
 namespace k7r::cfgui::gui {
 namespace {
 
 // The chip access layer's record, as the program has it.
 HAL_STRUCT chipRecord{};
+
+// Whether the picture the window shows has a label that starts so.
+bool Labelled(const win32::DiagramsWindow& window, std::string_view start) {
+    return std::ranges::any_of(window.Logic().Shown().labels, [&](const diagrams::Label& label) {
+        return label.text.starts_with(start);
+    });
+}
 
 // The viewer's record in a program image, open in the utility, with the
 // panels that ship beside it.
@@ -64,7 +73,7 @@ class PagesGui : public ::testing::Test {
     Session session;
 };
 
-// Each page's choices and entries, saved and read back.
+// Each page's choices and entries reach the configuration.
 TEST_F(PagesGui, GeneralPreferencesAndClocksEditWhatSaveWrites) {
     ASSERT_TRUE(SelectTab(session, kGeneralTab));
     Click(Control(IDC_PLATFORM_SH3));
@@ -89,7 +98,7 @@ TEST_F(PagesGui, GeneralPreferencesAndClocksEditWhatSaveWrites) {
     EXPECT_EQ(win32::WindowText(description), "Lab board\r\nB");
 
     ASSERT_TRUE(SelectTab(session, kClocksTab));
-    TypeIntoList(Control(IDC_CLKI_TIMING), "25.175");
+    TypeInto(Control(IDC_CLKI_TIMING), "25.175");
     FocusOn(Control(IDC_PCLK_SOURCE));
     EXPECT_EQ(Text(IDC_CLKI_TIMING), "25.175");
     PickItem(Control(IDC_PCLK_SOURCE), 2); // CLKI
@@ -97,27 +106,26 @@ TEST_F(PagesGui, GeneralPreferencesAndClocksEditWhatSaveWrites) {
     EXPECT_EQ(Text(IDC_PCLK_TIMING), " 12.587 MHz");
     EXPECT_FALSE(session.app.diagnostics.error) << session.PaneText();
 
-    ModalScript saved;
-    saved.Expect("58C22CFG", ModalScript::Press(IDOK));
-    ASSERT_TRUE(saved.Run([&] { ChooseMenu(session.Main(), IDM_FILE_SAVE); }));
-    config::WorkingConfig reread(TemplateRecord);
-    ASSERT_TRUE(containers::OpenConfigFile(image, reread,
-                                           [](const std::string& text) { ADD_FAILURE() << text; }));
-    EXPECT_EQ(regs::GetFieldValue(reread, regs::kIdRegPhysAddr), 0x1F000ABCu);
-    EXPECT_EQ(regs::GetFieldValue(reread, regs::kIdBitsPerPixel), 16u);
-    EXPECT_EQ(regs::FormatFieldValue(reread, regs::kIdDescription), "Lab board\nB");
-    EXPECT_EQ(regs::GetFieldValue(reread, regs::kIdClkI), 25175000u);
-    EXPECT_EQ(regs::GetFieldValue(reread, regs::kIdPclkDivide), 2u);
+    EXPECT_EQ(Get(regs::kIdRegPhysAddr), 0x1F000ABCu);
+    EXPECT_EQ(Get(regs::kIdBitsPerPixel), 16u);
+    EXPECT_EQ(regs::FormatFieldValue(session.app.session.config, regs::kIdDescription),
+              "Lab board\nB");
+    EXPECT_EQ(Get(regs::kIdClkI), 25175000u);
+    EXPECT_EQ(Get(regs::kIdPclkDivide), 2u);
 }
 
-// A predefined panel applied, a timing edited through its line's editor,
-// and a power pin chosen.
+// A predefined panel applied, a timing edited through its line's editor
+// and followed by the Panel Diagrams window, and a power pin chosen.
 TEST_F(PagesGui, PanelAndPanelPowerPagesEditThePanel) {
     ASSERT_TRUE(SelectTab(session, kPanelTab));
     PickItem(Control(IDC_PREDEFINED_PANELS), 0); // "QVGA TFT 320x240 18-bit"
     EXPECT_EQ(Get(regs::kIdPanelType), 1u);
     EXPECT_EQ(Get(regs::kIdHorzTotal), 400u);
     EXPECT_EQ(Text(IDC_FRAME_RATE), " 59 Hz");
+    ASSERT_TRUE(ChooseMenu(session.Main(), IDM_VIEW_DIAGRAMS));
+    const win32::DiagramsWindow& diagrams = session.window.Diagrams();
+    ASSERT_NE(diagrams.Window(), nullptr);
+    EXPECT_EQ(GetWindow(diagrams.Window(), GW_OWNER), session.Main());
 
     const int line = LineWith(IDC_FEATURE_LIST, 1, "Horizontal Total");
     ASSERT_GE(line, 0);
@@ -128,6 +136,11 @@ TEST_F(PagesGui, PanelAndPanelPowerPagesEditThePanel) {
     FocusOn(Control(IDC_FEATURE_LIST));
     EXPECT_EQ(Get(regs::kIdHorzTotal), 408u);
     EXPECT_EQ(win32::Win32View(session.Page()).LineText(IDC_FEATURE_LIST, line, 0), "408");
+    EXPECT_TRUE(PumpUntil([&] { return Labelled(diagrams, "Horz Total 408 pixels = "); }));
+    PickItem(GetDlgItem(diagrams.Window(), IDC_DIAGRAMS_SHOW), 1);
+    EXPECT_TRUE(Labelled(diagrams, "PCLK / (408 x "));
+    SendMessageA(diagrams.Window(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(diagrams.Window(), nullptr);
     EXPECT_EQ(SendMessageA(Control(IDC_PREDEFINED_PANELS), CB_GETCURSEL, 0, 0),
               SendMessageA(Control(IDC_PREDEFINED_PANELS), CB_GETCOUNT, 0, 0) - 1)
         << "Custom panel";

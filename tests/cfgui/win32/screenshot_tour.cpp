@@ -22,6 +22,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace k7r::cfgui::gui {
@@ -42,42 +43,31 @@ void Picture(const std::string& name, HWND window) {
     }
 }
 
-// The dialog the action opens, pictured and cancelled.
-void PictureDialog(const std::string& name, const std::string& title,
-                   const std::function<void()>& action) {
+// The windows the action opens, each pictured (when named) and answered.
+void PictureWindows(const std::function<void()>& action,
+                    const std::vector<std::tuple<std::string, std::string, int>>& windows) {
     ModalScript script;
-    script.Expect(title,
-                  ModalScript::Inspect([&](HWND dialog) { Picture(name, dialog); }, IDCANCEL));
+    for (const auto& window : windows) {
+        script.Expect(std::get<0>(window), [window](HWND open) {
+            const auto& [title, name, button] = window;
+            if (!name.empty()) {
+                Picture(name, open);
+            }
+            // The Export dialog chooses the mode header, whose save dialog
+            // has its Options button enabled, in a child dialog of its own.
+            SendDlgItemMessageA(open, IDC_EXPORT_KINDS, LB_SETCURSEL, 2, 0);
+            const HWND inChild = Descendant(open, button);
+            if (inChild != nullptr && GetParent(inChild) != open) {
+                PostMessageA(inChild, BM_CLICK, 0, 0);
+            } else {
+                ModalScript::Press(button)(open);
+            }
+        });
+    }
     if (!script.Run(action, kPictureMs)) {
-        std::fprintf(stderr, "screenshot_tour: no window \"%s\"\n", title.c_str());
+        std::fprintf(stderr, "screenshot_tour: not every window of \"%s\"\n",
+                     std::get<0>(windows.front()).c_str());
         ++missing;
-    }
-}
-
-// The summary of a run over more files than a message box holds: copies of
-// the image dropped on the main window and configured.
-void PictureConfigureSummary(Session& session) {
-    const std::string image = WindowsPath(kDirectory + "/viewer.exe");
-    std::vector<std::string> copies;
-    for (int i = 10; i < 50; ++i) {
-        copies.push_back(WindowsPath(kDirectory + "/board" + std::to_string(i) + ".exe"));
-        CopyFileA(image.c_str(), copies.back().c_str(), FALSE);
-    }
-    ModalScript script;
-    script
-        .Expect(
-            "Configure Multiple",
-            [](HWND dialog) { PostMessageA(GetDlgItem(dialog, IDC_CONFIGURE), BM_CLICK, 0, 0); })
-        .Expect(
-            "Configure Multiple Summary",
-            ModalScript::Inspect([](HWND dialog) { Picture("configure_summary", dialog); }, IDOK));
-    if (!script.Run([&] { DropFiles(session.Main(), copies); }, kPictureMs)) {
-        std::fputs("screenshot_tour: no window \"Configure Multiple Summary\"\n", stderr);
-        ++missing;
-    }
-    // The folder is for pictures.
-    for (const std::string& copy : copies) {
-        DeleteFileA(copy.c_str());
     }
 }
 
@@ -91,12 +81,78 @@ void ClickFeature(Session& session, std::uint32_t id) {
     }
 }
 
-// The Panel Diagrams window with a TFT panel's timing, again after its
-// Horz Total changed on the Panel page, and with the clock tree.
-void PictureDiagrams(Session& session) {
+void Tour(Session& session) {
+    const HWND main = session.Main();
+    for (int tab = 0; tab < static_cast<int>(kTabCount); ++tab) {
+        SelectTab(session, tab);
+        Picture("tab" + std::to_string(tab), main);
+    }
+    // A TFT, an HR-TFT and an STN panel of the list, each with its power.
+    const std::pair<int, const char*> panels[] = {{0, "tft"}, {7, "hrtft"}, {8, "stn"}};
+    for (const auto& [item, kind] : panels) {
+        SelectTab(session, kPanelTab);
+        PickItem(session.Control(IDC_PREDEFINED_PANELS), item);
+        Picture(std::string("panel_") + kind, main);
+        SelectTab(session, kPowerTab);
+        Picture(std::string("panel_power_") + kind, main);
+    }
+    SelectTab(session, kPanelTab);
+    ClickFeature(session, regs::kIdFplinePol);
+    Picture("panel_list_editor", main);
+    ClickFeature(session, regs::kIdHorzDisplay);
+    Picture("panel_drop_down_editor", main);
+
+    PictureWindows([&] { ChooseMenu(main, IDM_HELP_ABOUT); },
+                   {{"About 58C22CFG", "about", IDCANCEL}});
+    PictureWindows([&] { ChooseMenu(main, IDM_FILE_EXPORT); },
+                   {{"Export", "export", IDOK},
+                    {"Export As", "export_save", IDC_EXPORT_OPTIONS},
+                    {"Export Options", "export_options", IDCANCEL},
+                    {"Export As", "", IDCANCEL}});
+    PictureWindows([&] { ChooseMenu(main, IDM_FILE_CONFIGURE_MULTIPLE); },
+                   {{"Configure Multiple", "configure_multiple", IDCANCEL}});
+    // More files than a message box holds: copies of the image, configured.
+    std::vector<std::string> copies;
+    for (int i = 10; i < 50; ++i) {
+        copies.push_back(WindowsPath(kDirectory + "/board" + std::to_string(i) + ".exe"));
+        CopyFileA(WindowsPath(kDirectory + "/viewer.exe").c_str(), copies.back().c_str(), FALSE);
+    }
+    PictureWindows([&] { DropFiles(main, copies); },
+                   {{"Configure Multiple", "", IDC_CONFIGURE},
+                    {"Configure Multiple Summary", "configure_summary", IDOK}});
+    for (const std::string& copy : copies) {
+        DeleteFileA(copy.c_str()); // the folder is for pictures
+    }
+
+    SelectTab(session, kRegistersTab);
+    const HWND registers = session.Control(IDC_REGISTER_LIST);
+    ListView_SetItemState(registers, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    FocusOn(registers);
+    PictureWindows([] { PressKey(VK_RETURN); },
+                   {{"Modify register 8000h", "modify_register", IDCANCEL}});
+
+    // The panel preview beside the main window; the screen, to show both.
+    SelectTab(session, kPreferencesTab);
+    ChooseMenu(main, IDM_VIEW_PANEL_PREVIEW);
+    PumpUntil([&] { return session.window.PreviewWindowHandle() != nullptr; });
+    Picture("preview_beside_main", GetDesktopWindow());
+    SendMessageA(session.window.PreviewWindowHandle(), WM_CLOSE, 0, 0);
+
+    SelectTab(session, kDirectTab);
+    Click(session.Control(IDC_INITIALIZE_CHIP));
+    Click(session.Control(IDC_DRAW_TEST_PATTERN));
+    Click(session.Control(IDC_WRITE_IMMEDIATELY));
+    Picture("direct_page_live", main);
+    SelectTab(session, kRegistersTab);
+    Picture("registers_page_live", main);
+    SelectTab(session, kDirectTab);
+    Click(session.Control(IDC_SHUTDOWN_CHIP));
+
+    // The Panel Diagrams window with a TFT panel's timing, again after its
+    // Horz Total changed on the Panel page, and with the clock tree.
     SelectTab(session, kPanelTab);
     PickItem(session.Control(IDC_PREDEFINED_PANELS), 4); // VGA TFT 640x480
-    ChooseMenu(session.Main(), IDM_VIEW_DIAGRAMS);
+    ChooseMenu(main, IDM_VIEW_DIAGRAMS);
     const HWND pictures = session.window.Diagrams().Window();
     Picture("diagrams_timing", pictures);
     ClickFeature(session, regs::kIdHorzTotal);
@@ -104,10 +160,9 @@ void PictureDiagrams(Session& session) {
     FocusOn(session.Control(IDC_FEATURE_LIST));
     const diagrams::Picture& shown = session.window.Diagrams().Logic().Shown();
     PumpUntil([&] {
-        return std::any_of(shown.labels.begin(), shown.labels.end(),
-                           [](const diagrams::Label& label) {
-                               return label.text.starts_with("Horz Total 1000 ");
-                           });
+        return std::ranges::any_of(shown.labels, [](const diagrams::Label& label) {
+            return label.text.starts_with("Horz Total 1000 ");
+        });
     });
     // Wine on a bare X server leaves the main window over the window it
     // owns once the main window is used; Windows keeps the owned one above.
@@ -116,84 +171,6 @@ void PictureDiagrams(Session& session) {
     PickItem(GetDlgItem(pictures, IDC_DIAGRAMS_SHOW), 1);
     Picture("diagrams_clocks", pictures);
     SendMessageA(pictures, WM_CLOSE, 0, 0);
-}
-
-void Tour(Session& session) {
-    for (int tab = 0; tab < static_cast<int>(kTabCount); ++tab) {
-        SelectTab(session, tab);
-        Picture("tab" + std::to_string(tab), session.Main());
-    }
-
-    // A TFT, an HR-TFT and an STN panel of the list, each with its power.
-    const std::pair<int, const char*> panels[] = {{0, "tft"}, {7, "hrtft"}, {8, "stn"}};
-    for (const auto& [item, kind] : panels) {
-        SelectTab(session, kPanelTab);
-        PickItem(session.Control(IDC_PREDEFINED_PANELS), item);
-        Picture(std::string("panel_") + kind, session.Main());
-        SelectTab(session, kPowerTab);
-        Picture(std::string("panel_power_") + kind, session.Main());
-    }
-    SelectTab(session, kPanelTab);
-    ClickFeature(session, regs::kIdFplinePol);
-    Picture("panel_list_editor", session.Main());
-    ClickFeature(session, regs::kIdHorzDisplay);
-    Picture("panel_drop_down_editor", session.Main());
-
-    PictureDialog("about", "About 58C22CFG", [&] { ChooseMenu(session.Main(), IDM_HELP_ABOUT); });
-    PictureDialog("export", "Export", [&] { ChooseMenu(session.Main(), IDM_FILE_EXPORT); });
-    // The mode header's save dialog, whose Options button is enabled.
-    ModalScript save;
-    save.Expect("Export",
-                [](HWND dialog) {
-                    SendDlgItemMessageA(dialog, IDC_EXPORT_KINDS, LB_SETCURSEL, 2, 0);
-                    PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-                })
-        .Expect("Export As",
-                [](HWND dialog) {
-                    Picture("export_save", dialog);
-                    PostMessageA(Descendant(dialog, IDC_EXPORT_OPTIONS), BM_CLICK, 0, 0);
-                })
-        .Expect(
-            "Export Options",
-            ModalScript::Inspect([](HWND dialog) { Picture("export_options", dialog); }, IDCANCEL))
-        .Expect("Export As", ModalScript::Press(IDCANCEL));
-    save.Run([&] { ChooseMenu(session.Main(), IDM_FILE_EXPORT); }, kPictureMs);
-    PictureDialog("configure_multiple", "Configure Multiple",
-                  [&] { ChooseMenu(session.Main(), IDM_FILE_CONFIGURE_MULTIPLE); });
-    PictureConfigureSummary(session);
-
-    SelectTab(session, kRegistersTab);
-    const HWND registers = session.Control(IDC_REGISTER_LIST);
-    ListView_SetItemState(registers, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    FocusOn(registers);
-    ModalScript modify;
-    modify.Expect(
-        "Modify register 8000h",
-        ModalScript::Inspect([](HWND dialog) { Picture("modify_register", dialog); }, IDCANCEL));
-    modify.Run([] { PressKey(VK_RETURN); }, kPictureMs);
-
-    // The panel preview beside the main window; the screen, to show both.
-    SelectTab(session, kPreferencesTab);
-    ChooseMenu(session.Main(), IDM_VIEW_PANEL_PREVIEW);
-    if (PumpUntil([&] { return session.window.PreviewWindowHandle() != nullptr; })) {
-        Picture("preview_beside_main", GetDesktopWindow());
-        SendMessageA(session.window.PreviewWindowHandle(), WM_CLOSE, 0, 0);
-    } else {
-        std::fputs("screenshot_tour: no panel preview window\n", stderr);
-        ++missing;
-    }
-
-    SelectTab(session, kDirectTab);
-    Click(session.Control(IDC_INITIALIZE_CHIP));
-    Click(session.Control(IDC_DRAW_TEST_PATTERN));
-    Click(session.Control(IDC_WRITE_IMMEDIATELY));
-    Picture("direct_page_live", session.Main());
-    SelectTab(session, kRegistersTab);
-    Picture("registers_page_live", session.Main());
-    SelectTab(session, kDirectTab);
-    Click(session.Control(IDC_SHUTDOWN_CHIP));
-
-    PictureDiagrams(session);
 }
 
 } // namespace

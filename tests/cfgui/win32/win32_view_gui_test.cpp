@@ -194,12 +194,7 @@ TEST_F(ViewGui, EachControlsEventsReachThePage) {
 TEST_F(ViewGui, NoteHasItsTipAndColour) {
     const HWND note = Control(IDC_TEST_NOTE);
     EXPECT_NE(GetWindowLongPtrA(note, GWL_STYLE) & SS_NOTIFY, 0);
-    NMTTDISPINFOA info{};
-    info.hdr.hwndFrom = session.window.TooltipWindow();
-    info.hdr.idFrom = reinterpret_cast<UINT_PTR>(note);
-    info.hdr.code = TTN_GETDISPINFOA;
-    SendMessageA(session.Main(), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
-    EXPECT_STREQ(info.lpszText, "The 58C22 note.");
+    EXPECT_EQ(session.TipOf(note), "The 58C22 note.");
 
     const HDC dc = GetDC(note);
     EXPECT_NE(SendMessageA(session.Page(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
