@@ -29,6 +29,9 @@ namespace k7r::cfgui::gui {
 namespace {
 
 constexpr SIZE_T kPrivateSlack = 1 << 20;
+// Minutes of windows on a loaded machine: a slow answer is not what this
+// looks for.
+constexpr int kWindowTimeoutMs = 60000;
 
 HAL_STRUCT chipRecord{};
 int failures = 0;
@@ -71,7 +74,7 @@ void Fail(const std::string& what) {
 void CancelDialog(const std::string& title, const std::function<void()>& action) {
     ModalScript script;
     script.Expect(title, ModalScript::Press(IDCANCEL));
-    if (!script.Run(action)) {
+    if (!script.Run(action, kWindowTimeoutMs)) {
         Fail("no window \"" + title + "\"");
     }
 }
@@ -79,12 +82,12 @@ void CancelDialog(const std::string& title, const std::function<void()>& action)
 // The modeless window the menu command opens, closed again.
 void OpenAndClose(Session& session, int command, const std::function<HWND()>& window) {
     ChooseMenu(session.Main(), command);
-    if (!PumpUntil([&] { return window() != nullptr; })) {
+    if (!PumpUntil([&] { return window() != nullptr; }, kWindowTimeoutMs)) {
         Fail("menu command " + std::to_string(command) + " opened no window");
         return;
     }
     SendMessageA(window(), WM_CLOSE, 0, 0);
-    PumpUntil([&] { return window() == nullptr; });
+    PumpUntil([&] { return window() == nullptr; }, kWindowTimeoutMs);
 }
 
 void Round(Session& session) {
