@@ -2,6 +2,7 @@
 
 #include "cfgui/page.h"
 #include "cfgui/resource.h"
+#include "cfgui/win32/gdi_object.h"
 #include "cfgui/win32/message_box.h"
 #include "cfgui/window_title.h"
 #include "platform/win32/wide_text.h"
@@ -15,7 +16,7 @@ namespace {
 // The About box's state for as long as it is open.
 struct AboutBox {
     int picture = IDB_ABOUT_FIRST;
-    HBITMAP bitmap = nullptr;
+    GdiObject<HBITMAP> bitmap;
 };
 
 HINSTANCE ModuleOf(HWND window) {
@@ -23,19 +24,16 @@ HINSTANCE ModuleOf(HWND window) {
 }
 
 void LoadPicture(HWND dialog, AboutBox& box) {
-    if (box.bitmap != nullptr) {
-        DeleteObject(box.bitmap);
-    }
-    box.bitmap = static_cast<HBITMAP>(LoadImageA(ModuleOf(dialog), MAKEINTRESOURCEA(box.picture),
-                                                 IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    box.bitmap = GdiObject<HBITMAP>(static_cast<HBITMAP>(LoadImageA(
+        ModuleOf(dialog), MAKEINTRESOURCEA(box.picture), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     InvalidateRect(GetDlgItem(dialog, IDC_ABOUT_PICTURE), nullptr, TRUE);
 }
 
 // A palette of the picture's own colours, or a half-tone one for pictures of
 // more than 8 bits per pixel.
-HPALETTE PaletteOf(HDC dc, HDC pictureDc, const BITMAP& bits) {
+GdiObject<HPALETTE> PaletteOf(HDC dc, HDC pictureDc, const BITMAP& bits) {
     if (bits.bmBitsPixel > 8) {
-        return CreateHalftonePalette(dc);
+        return GdiObject<HPALETTE>(CreateHalftonePalette(dc));
     }
     RGBQUAD colours[256];
     const UINT count = GetDIBColorTable(pictureDc, 0, 256, colours);
@@ -46,27 +44,26 @@ HPALETTE PaletteOf(HDC dc, HDC pictureDc, const BITMAP& bits) {
     for (UINT i = 0; i < count; ++i) {
         palette->palPalEntry[i] = {colours[i].rgbRed, colours[i].rgbGreen, colours[i].rgbBlue, 0};
     }
-    return CreatePalette(palette);
+    return GdiObject<HPALETTE>(CreatePalette(palette));
 }
 
 void DrawPicture(const DRAWITEMSTRUCT& item, const AboutBox& box) {
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
-    if (box.bitmap == nullptr) {
+    if (!box.bitmap) {
         return;
     }
     BITMAP bits{};
-    GetObjectA(box.bitmap, sizeof bits, &bits);
-    const HDC pictureDc = CreateCompatibleDC(item.hDC);
-    const HGDIOBJ previousBitmap = SelectObject(pictureDc, box.bitmap);
-    const HPALETTE palette = PaletteOf(item.hDC, pictureDc, bits);
-    const HPALETTE previousPalette = SelectPalette(item.hDC, palette, FALSE);
+    GetObjectA(box.bitmap.Get(), sizeof bits, &bits);
+    const GdiObject<HDC> memoryDc(CreateCompatibleDC(item.hDC));
+    const HDC pictureDc = memoryDc.Get();
+    const HGDIOBJ previousBitmap = SelectObject(pictureDc, box.bitmap.Get());
+    const GdiObject<HPALETTE> palette = PaletteOf(item.hDC, pictureDc, bits);
+    const HPALETTE previousPalette = SelectPalette(item.hDC, palette.Get(), FALSE);
     RealizePalette(item.hDC);
     BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, bits.bmWidth, bits.bmHeight, pictureDc, 0,
            0, SRCCOPY);
     SelectPalette(item.hDC, previousPalette, FALSE);
-    DeleteObject(palette);
     SelectObject(pictureDc, previousBitmap);
-    DeleteDC(pictureDc);
 }
 
 // " Version 2.00" from the program's version resource; empty when it cannot
@@ -132,9 +129,8 @@ INT_PTR CALLBACK AboutProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM
         }
         return FALSE;
     case WM_DESTROY:
-        if (box != nullptr && box->bitmap != nullptr) {
-            DeleteObject(box->bitmap);
-            box->bitmap = nullptr;
+        if (box != nullptr) {
+            box->bitmap.Reset();
         }
         return FALSE;
     default:

@@ -194,7 +194,7 @@ void MainWindow::OnInitDialog() {
     SetMessageOwner(window_);
     DeleteMenu(GetMenu(window_), IDM_HELP_HIDDEN, MF_BYCOMMAND);
     DragAcceptFiles(window_, TRUE);
-    errorBrush_ = CreateSolidBrush(kErrorBackground);
+    errorBrush_ = GdiObject<HBRUSH>(CreateSolidBrush(kErrorBackground));
 
     app_.tooltips.available = tooltips_.Create(window_);
     app_.tooltips.enabled = app_.tooltips.available;
@@ -303,7 +303,7 @@ INT_PTR MainWindow::OnPaneColour(HDC dc) {
     SetTextColor(dc, RGB(kDarkBlue.red, kDarkBlue.green, kDarkBlue.blue));
     if (app_.diagnostics.error) {
         SetBkColor(dc, kErrorBackground);
-        return reinterpret_cast<INT_PTR>(errorBrush_);
+        return reinterpret_cast<INT_PTR>(errorBrush_.Get());
     }
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
@@ -321,8 +321,7 @@ void MainWindow::OnDestroy() {
     }
     CloseTabPage();
     diagrams_.Close();
-    DeleteObject(errorBrush_);
-    errorBrush_ = nullptr;
+    errorBrush_.Reset();
     SetMessageOwner(nullptr);
     PostQuitMessage(0);
 }

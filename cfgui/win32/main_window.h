@@ -7,6 +7,7 @@
 #include "cfgui/shell_commands.h"
 #include "cfgui/shell_view.h"
 #include "cfgui/win32/diagrams_window.h"
+#include "cfgui/win32/gdi_object.h"
 #include "cfgui/win32/page_host.h"
 #include "cfgui/win32/preview_window.h"
 #include "cfgui/win32/tooltips.h"
@@ -108,7 +109,7 @@ class MainWindow : private DiagnosticsPane, private PageServices, private ShellV
     std::unique_ptr<PageHost> page_;
     DiagramsWindow diagrams_;
     std::string tipText_;
-    HBRUSH errorBrush_ = nullptr;
+    GdiObject<HBRUSH> errorBrush_;
     bool liveTimer_ = false;
     PreviewWindow preview_{app_};
 };

@@ -1,5 +1,7 @@
 #include "cfgui/win32/picture_painter.h"
 
+#include "cfgui/win32/gdi_object.h"
+
 #include <vector>
 
 namespace k7r::cfgui::win32 {
@@ -12,19 +14,17 @@ COLORREF ColourOf(diagrams::Ink ink) {
 
 // A GDI object selected into a device context for as long as it lives, and
 // deleted afterwards.
+template <typename Handle>
 class Selected {
   public:
-    Selected(HDC dc, HGDIOBJ object) : dc_(dc), object_(object), old_(SelectObject(dc, object)) {}
-    ~Selected() {
-        SelectObject(dc_, old_);
-        DeleteObject(object_);
-    }
+    Selected(HDC dc, Handle object) : dc_(dc), object_(object), old_(SelectObject(dc, object)) {}
+    ~Selected() { SelectObject(dc_, old_); }
     Selected(const Selected&) = delete;
     Selected& operator=(const Selected&) = delete;
 
   private:
     HDC dc_;
-    HGDIOBJ object_;
+    GdiObject<Handle> object_;
     HGDIOBJ old_;
 };
 
@@ -83,13 +83,12 @@ void PaintLabel(HDC dc, const diagrams::Label& label) {
 } // namespace
 
 void PaintPicture(HDC dc, const diagrams::Picture& picture) {
-    const HDC memory = CreateCompatibleDC(dc);
-    const HBITMAP bitmap = CreateCompatibleBitmap(dc, picture.width, picture.height);
-    const HGDIOBJ old = SelectObject(memory, bitmap);
+    const GdiObject<HDC> memoryDc(CreateCompatibleDC(dc));
+    const HDC memory = memoryDc.Get();
+    const Selected bitmap(memory, CreateCompatibleBitmap(dc, picture.width, picture.height));
     const RECT whole{0, 0, picture.width, picture.height};
-    const HBRUSH paper = CreateSolidBrush(ColourOf(diagrams::Ink::Paper));
-    FillRect(memory, &whole, paper);
-    DeleteObject(paper);
+    FillRect(memory, &whole,
+             GdiObject<HBRUSH>(CreateSolidBrush(ColourOf(diagrams::Ink::Paper))).Get());
     for (const diagrams::Shape& shape : picture.shapes) {
         PaintShape(memory, shape);
     }
@@ -97,9 +96,6 @@ void PaintPicture(HDC dc, const diagrams::Picture& picture) {
         PaintLabel(memory, label);
     }
     BitBlt(dc, 0, 0, picture.width, picture.height, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
 }
 
 } // namespace k7r::cfgui::win32
