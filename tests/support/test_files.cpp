@@ -50,7 +50,7 @@ void WriteText(const std::string& path, std::string_view text) {
 }
 
 bool FileExists(const std::string& path) {
-    return fs::exists(path);
+    return fs::exists(fs::path(std::u8string(path.begin(), path.end())));
 }
 
 Bytes ImageWithRecords(std::size_t size, const HAL_STRUCT& record,

@@ -67,7 +67,7 @@ TEST_F(Dialogs, ExportWritesTheKindChosenUnderTheNameOffered) {
     std::string confirmText;
     std::string nameBefore;
     std::string nameAfter;
-    const std::string target = InDirectory("exported.h");
+    const std::string target = InDirectory("Ελληνικά 中文 🎛.h");
     ModalScript script;
     script
         .Expect("Export",

@@ -74,16 +74,16 @@ TEST(Shell, FileCommandsOnAFileOfAnyName) {
     EXPECT_LE(std::abs(offCentre.x), 2);
     EXPECT_LE(std::abs(offCentre.y), 2);
 
-    const std::string copy = WindowsPath(directory + "/copy.exe");
+    const std::string copy = WindowsPath(directory + "/Копия 副本 🎛.exe");
     ModalScript savedAs;
     savedAs.Expect("Save As", ModalScript::ChooseFile(copy))
         .Expect("58C22CFG", ModalScript::Press(IDOK));
     ASSERT_TRUE(savedAs.Run([&] { ChooseMenu(session.Main(), IDM_FILE_SAVE_AS); }));
     EXPECT_EQ(savedAs.Texts().at(1), Saved(copy));
-    EXPECT_EQ(session.Title(), std::string("copy.exe - ") + kTitle);
+    EXPECT_EQ(session.Title(), std::string("Копия 副本 🎛.exe - ") + kTitle);
 
     // A save that fails forgets the file.
-    DeleteFileA(copy.c_str());
+    DeleteFileW(platform::Widen(copy).c_str());
     ModalScript failed;
     failed.Expect("58C22CFG", ModalScript::Press(IDOK));
     ASSERT_TRUE(failed.Run([&] { ChooseMenu(session.Main(), IDM_FILE_SAVE); }));
