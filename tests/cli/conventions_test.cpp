@@ -1,5 +1,5 @@
-// What every command shares: options in any position, "--", help and usage
-// errors, the version, and "did you mean" for mistyped names.
+// What every command shares: options in any position, help and the version
+// (usage errors and mistyped names are in the transcripts).
 #include "cli/command.h"
 #include "cli/command_table.h"
 #include "tests/cli/cli_run.h"
@@ -63,17 +63,6 @@ TEST(Conventions, OptionsStandAnywhereAmongTheOperands) {
     }
 }
 
-TEST(Conventions, DoubleDashEndsTheOptions) {
-    const CliRun run = RunCli({"show", "--", "--json"});
-    EXPECT_EQ(run.status, kExitFailure);
-    EXPECT_EQ(run.err, "File \"--json\" could not be opened because:\n\n"
-                       "The file type is not supported.\n");
-    // A lone "-" is an operand: export's standard output.
-    const CliRun dash = RunCli({"export", "chip", test::TestImagePath("carrier.elf"), "-o", "-"});
-    EXPECT_EQ(dash.status, kExitSuccess) << dash.err;
-    EXPECT_TRUE(dash.out.starts_with("//====")) << dash.out.substr(0, 80);
-}
-
 TEST(Conventions, EveryCommandExplainsItselfWithStatusZero) {
     for (const Command* command : Commands()) {
         const std::string name(command->name);
@@ -99,80 +88,12 @@ TEST(Conventions, EveryCommandExplainsItselfWithStatusZero) {
     }
 }
 
-// One line saying what was wrong, then the command's usage; status 2.
-TEST(Conventions, UsageErrorsSayWhatWasWrongAndShowTheUsage) {
-    const std::string image = test::TestImagePath("carrier.elf");
-    const struct {
-        std::vector<std::string_view> words;
-        std::string said;
-    } kCases[] = {
-        {{"set", image, "6=1", "--frce"}, "set: unknown option \"--frce\"; did you mean --force?"},
-        {{"regs", image, "-b"}, "regs: unknown option \"-b\""},
-        {{"set", image, "6=1", "-o"}, "set: option --output needs a value (OUT)"},
-        {{"set", image, "6=1", "-o", "a", "--output", "b"}, "set: option --output is given twice"},
-        {{"copy", image, "x.elf", "--preserve-addresses=yes"},
-         "copy: option --preserve-addresses takes no value"},
-        {{"show"}, "show: too few operands: it takes FILE"},
-        {{"show", image, image}, "show: too many operands: it takes FILE"},
-        {{"configure", image}, "configure: option --from SOURCE is missing"},
-        {{"set", image, "67"}, "set: each change is written SETTING=VALUE"},
-        {{"fields", "x"}, "fields: \"x\" is not a setting id"},
-        {{"export", "pdf", image},
-         "export: unknown kind \"pdf\" (appcfg, chip, mode, generic, csv "
-         "or html)"},
-        {{"export", "chip", image, "--mode", "3"},
-         "export: --mode applies to the mode kind only, not chip"},
-        {{"help", "set", "get"}, "help: it takes one command name"},
-    };
-    for (const auto& c : kCases) {
-        const CliRun run = RunCli(c.words);
-        EXPECT_EQ(run.status, kExitUsage) << c.said;
-        EXPECT_EQ(run.out, "") << c.said;
-        const std::string firstLine = run.err.substr(0, run.err.find('\n') + 1);
-        EXPECT_EQ(firstLine, Program() + " " + c.said + "\n");
-        if (c.words[0] != "help") {
-            const std::string usage = "usage: " + Program() + " " + std::string(c.words[0]) + " ";
-            EXPECT_TRUE(run.err.substr(firstLine.size()).starts_with(usage)) << run.err;
-            EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 2) << run.err;
-        }
-    }
-}
-
 TEST(Conventions, VersionNamesTheBuildAndTheLibraries) {
     const CliRun run = RunCli({"--version"});
     EXPECT_EQ(run.status, kExitSuccess);
     EXPECT_TRUE(run.out.starts_with(Program() + " 1.0 (K7R58C22 software kit, build 17)\n"))
         << run.out;
     EXPECT_NE(run.out.find("\nnlohmann-json 3."), std::string::npos) << run.out;
-}
-
-// At most three names, closest first; nothing offered for a word that is
-// near nothing.
-TEST(Conventions, MistypedNamesGetSuggestions) {
-    const std::string image = test::TestImagePath("carrier.elf");
-    const struct {
-        std::vector<std::string_view> words;
-        std::string said;
-    } kCases[] = {
-        {{"shwo", image}, Program() + ": unknown command \"shwo\"; did you mean \"show\"?\n"},
-        {{"help", "panle"},
-         Program() + ": unknown command \"panle\"; did you mean \"panel\" or \"panels\"?\n"},
-        {{"frobnicate"}, Program() + ": unknown command \"frobnicate\"\n"},
-        {{"get", image, "Bits-Per-Pixle"},
-         "no setting is named \"Bits-Per-Pixle\"; did you mean \"Bits-Per-Pixel\" (54)?\n"},
-        // Long names lead to the short name that names the setting.
-        {{"get", image, "horizontal total"},
-         "no setting is named \"horizontal total\"; did you mean \"Horz Total\" (67)?\n"},
-        {{"set", image, "Area 1 Y Ed=8"},
-         "no setting is named \"Area 1 Y Ed\"; did you mean \"Area 1 Y End\" (155), \"Area 0 Y "
-         "End\" (151) or \"Area 1 X End\" (156)?\n"},
-        {{"get", image, "Warp"}, "no setting is named \"Warp\"\n"},
-    };
-    for (const auto& c : kCases) {
-        const CliRun run = RunCli(c.words);
-        EXPECT_NE(run.status, kExitSuccess);
-        EXPECT_EQ(run.err.substr(0, run.err.find('\n') + 1), c.said);
-    }
 }
 
 } // namespace
