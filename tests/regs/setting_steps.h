@@ -5,12 +5,13 @@
 #include "regs/field_table.h"
 #include "regs/field_values.h"
 #include "regs/register_access.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 
-#include <cstddef>
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 namespace k7r::test {
 
@@ -27,28 +28,14 @@ inline void SetAll(config::WorkingConfig& config,
     }
 }
 
-inline constexpr bool kRaw = true;
-
-// Setting set is given value (no setting when set is 0), after which setting
-// read holds expected: as its value, or with raw as its register bits.
-struct Step {
-    std::uint32_t set;
-    std::uint32_t value;
-    std::uint32_t read;
-    std::uint32_t expected;
-    bool raw = false;
-};
-
-template <std::size_t N>
-void RunSteps(config::WorkingConfig& config, const Step (&steps)[N]) {
-    for (const Step& step : steps) {
-        if (step.set != 0) {
-            regs::SetFieldValue(config, step.set, step.value);
-        }
-        EXPECT_EQ(step.raw ? Raw(config, step.read) : regs::GetFieldValue(config, step.read),
-                  step.expected)
-            << "setting " << step.set << " = " << step.value << ", then reading " << step.read;
+// The values of the settings, in order.
+inline std::vector<std::uint32_t> Values(config::WorkingConfig& config,
+                                         std::initializer_list<std::uint32_t> ids) {
+    std::vector<std::uint32_t> values;
+    for (const std::uint32_t id : ids) {
+        values.push_back(regs::GetFieldValue(config, id));
     }
+    return values;
 }
 
 } // namespace k7r::test
