@@ -2,8 +2,6 @@
 #include "regs/validation.h"
 #include "tests/regs/setting_steps.h"
 
-#include <tuple>
-
 namespace k7r::regs {
 namespace {
 
@@ -51,14 +49,6 @@ TEST(FieldValues, DescriptionKeepsAtMost255Characters) {
     EXPECT_EQ(GetFieldMax(config, 1), 256u);
 }
 
-TEST(FieldValues, RecordFlagsAreStoredInverted) {
-    config::WorkingConfig config(TemplateRecord);
-    SetFieldValue(config, 15, 0);
-    SetFieldValue(config, 18, 0);
-    EXPECT_EQ(config.Record.Flags,
-              static_cast<HAL_U32>(fFIXED_DIVMCLK | fFIXED_DIVPCLK | fFIXED_STRIDE));
-}
-
 // Every setting can be read, listed, formatted and changed, also with
 // values far outside its range, and validation copes with the result.
 TEST(FieldValues, EverySettingSurvivesExtremeValues) {
@@ -75,19 +65,6 @@ TEST(FieldValues, EverySettingSurvivesExtremeValues) {
     }
     EXPECT_LE(ValidateErrors(config, 4096).size(), 4095u);
     EXPECT_LE(ValidateWarnings(config, 4096).size(), 4095u);
-}
-
-// The HR-TFT interface holds the clock chip's pins: the flag stays set
-// through a composite change to HR-TFT, and an extended type clears it.
-TEST(CompositePanelType, HrTftFlagFollowsTheEffectiveType) {
-    config::WorkingConfig config(TemplateRecord);
-    // Setting, value, whether the flag is set after it; 82 = 0 is the basic type.
-    const std::tuple<std::uint32_t, std::uint32_t, bool> steps[] = {
-        {24, 2, true}, {24, 6, false}, {82, 0, true}, {24, 1, false}, {82, 0, false}};
-    for (const auto& [id, value, inUse] : steps) {
-        SetFieldValue(config, id, value);
-        EXPECT_EQ((config.Record.Flags & fHRTFT_INUSE) != 0, inUse) << id << " = " << value;
-    }
 }
 
 TEST(CompositePanelType, GpoPowerPinFollowsTheType) {

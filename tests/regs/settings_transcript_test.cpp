@@ -10,6 +10,15 @@
 //   validate            the errors and warnings validation gives
 //   entry POSITION...   "POSITION: INDEX = VALUE" of the register table, hex
 //   breakdown POSITION  the Registers tab's breakdown of that entry
+//   name ID STYLE       the setting's name in that style of FormatFieldName
+//   flags               the record's flags, hex
+//   layout              recompute the stride, memory and start addresses
+//   mode                the mode string
+//   pixel-clocks        the reachable pixel clocks, the selected one marked
+#include "regs/field_names.h"
+#include "regs/layout.h"
+#include "regs/mode_string.h"
+#include "regs/pixel_clocks.h"
 #include "regs/register_breakdown.h"
 #include "regs/validation.h"
 #include "tests/regs/setting_steps.h"
@@ -19,6 +28,12 @@
 
 namespace k7r::regs {
 namespace {
+
+std::string Hex(std::uint32_t value, int digits = 8) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%0*X", digits, value);
+    return text;
+}
 
 std::string Replay(const std::string& transcript) {
     config::WorkingConfig config(TemplateRecord);
@@ -74,6 +89,19 @@ std::string Replay(const std::string& transcript) {
             }
         } else if (command == "breakdown" && words >> id) {
             replayed += RegisterBreakdown(config, static_cast<int>(id)) + "\n";
+        } else if (command == "name" && words >> id >> value) {
+            replayed += FormatFieldName(id, value) + "\n";
+        } else if (command == "flags") {
+            replayed += "flags = " + Hex(config.Record.Flags) + "\n";
+        } else if (command == "layout") {
+            RecomputeLayout(config);
+        } else if (command == "mode") {
+            replayed += FormatModeString(config) + "\n";
+        } else if (command == "pixel-clocks") {
+            const PixelClockList list = ReachablePixelClocks(config);
+            for (std::size_t line = 0; line < list.lines.size(); ++line) {
+                replayed += (line == list.selected ? "> " : "  ") + list.lines[line] + "\n";
+            }
         } else if (command == "validate") {
             replayed += ValidateErrors(config, 4096) + ValidateWarnings(config, 4096);
         } else {
@@ -97,7 +125,7 @@ TEST_P(SettingsTranscript, MatchesTheGoldenFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, SettingsTranscript,
-                         testing::Values("values", "validation", "registers"),
+                         testing::Values("values", "validation", "registers", "computations"),
                          [](const auto& info) { return std::string(info.param); });
 
 } // namespace
