@@ -1,4 +1,8 @@
+// What the command line as a whole shows: records it cannot show in a
+// transcript, the help of every command, the version and the manual page.
 #include "cli/command.h"
+#include "cli/command_table.h"
+#include "cli/manual_page.h"
 #include "config/default_records.h"
 #include "config/record.h"
 #include "tests/cli/cli_run.h"
@@ -8,6 +12,9 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <set>
+#include <sstream>
+#include <string>
 
 namespace k7r::cli {
 namespace {
@@ -43,6 +50,73 @@ TEST(Cli, BytesThatAreNotUtf8AreReplacedInJson) {
 TEST(Cli, ShippedPanelListLiesBesideThePrograms) {
     EXPECT_TRUE(std::filesystem::exists(K7R_BINARY_DIR "/cli/PANELS.DEF"));
     EXPECT_TRUE(std::filesystem::exists(K7R_BINARY_DIR "/tests/cli/PANELS.DEF"));
+}
+
+std::string Program() {
+    return std::string(kProgramName);
+}
+
+TEST(Conventions, EveryCommandExplainsItselfWithStatusZero) {
+    for (const Command* command : Commands()) {
+        const std::string name(command->name);
+        const CliRun help = RunCli({name, "--help"});
+        EXPECT_EQ(help.status, kExitSuccess) << name << help.err;
+        EXPECT_EQ(help.err, "");
+        EXPECT_TRUE(help.out.starts_with("usage: " + Program() + " " + name)) << help.out;
+        EXPECT_NE(help.out.find("\noptions:\n"), std::string::npos) << name;
+        EXPECT_NE(help.out.find("  -h, --help "), std::string::npos) << name;
+        EXPECT_NE(help.out.find("\nexample:\n  " + Program() + " " + name + " "), std::string::npos)
+            << name;
+        for (const Option& option : command->options) {
+            EXPECT_NE(help.out.find(std::string(option.name)), std::string::npos) << name;
+        }
+        // The same from "help COMMAND", and whatever else the words hold.
+        EXPECT_EQ(RunCli({"help", name}).out, help.out);
+        EXPECT_EQ(RunCli({name, "no-such-file", "-h", "--no-such-option"}).out, help.out);
+    }
+    const CliRun list = RunCli({"help"});
+    EXPECT_EQ(list.status, kExitSuccess);
+    for (const Command* command : Commands()) {
+        EXPECT_NE(list.out.find("\n  " + std::string(command->name) + " "), std::string::npos);
+    }
+}
+
+TEST(Conventions, VersionNamesTheBuildAndTheLibraries) {
+    const CliRun run = RunCli({"--version"});
+    EXPECT_EQ(run.status, kExitSuccess);
+    EXPECT_TRUE(run.out.starts_with(Program() + " 1.0 (K7R58C22 software kit, build 17)\n"))
+        << run.out;
+    EXPECT_NE(run.out.find("\nnlohmann-json 3."), std::string::npos) << run.out;
+}
+
+std::string RoffName(std::string_view option) {
+    std::string escaped;
+    for (const char c : option) {
+        escaped += c == '-' ? std::string("\\-") : std::string(1, c);
+    }
+    return escaped;
+}
+
+// Every command and option has its place, and no text line starts what
+// roff would read as a request.
+TEST(ManualPage, DescribesEveryCommandAndOptionInPlainRoff) {
+    const std::string page = ManualPage();
+    for (const Command* command : Commands()) {
+        EXPECT_NE(page.find(".SS \"" + std::string(command->name) + " "), std::string::npos)
+            << command->name;
+        for (const Option& option : command->options) {
+            EXPECT_NE(page.find("\\fB" + RoffName(option.name) + "\\fR"), std::string::npos)
+                << command->name << " " << option.name;
+        }
+    }
+    const std::set<std::string> kRequests = {".TH", ".SH", ".SS", ".PP", ".TP", ".RS",
+                                             ".RE", ".nf", ".fi", ".B",  ".I"};
+    std::istringstream lines(page);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with(".") || line.starts_with("'")) {
+            EXPECT_TRUE(kRequests.contains(line.substr(0, line.find(' ')))) << line;
+        }
+    }
 }
 
 } // namespace

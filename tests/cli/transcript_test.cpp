@@ -109,7 +109,7 @@ TEST_P(Transcript, MatchesTheGoldenFile) {
 
 INSTANTIATE_TEST_SUITE_P(Cli, Transcript,
                          testing::Values("show", "fields", "settings", "diff", "usage", "panels",
-                                         "configure", "exports", "json"),
+                                         "configure", "exports", "json", "options"),
                          [](const auto& info) { return std::string(info.param); });
 
 } // namespace
