@@ -11,7 +11,6 @@
 
 #include <initializer_list>
 #include <utility>
-#include <vector>
 
 namespace k7r::test {
 
@@ -26,16 +25,6 @@ inline void SetAll(config::WorkingConfig& config,
     for (const auto& [id, value] : settings) {
         regs::SetFieldValue(config, id, value);
     }
-}
-
-// The values of the settings, in order.
-inline std::vector<std::uint32_t> Values(config::WorkingConfig& config,
-                                         std::initializer_list<std::uint32_t> ids) {
-    std::vector<std::uint32_t> values;
-    for (const std::uint32_t id : ids) {
-        values.push_back(regs::GetFieldValue(config, id));
-    }
-    return values;
 }
 
 } // namespace k7r::test
