@@ -1,4 +1,8 @@
+// What the command line as a whole shows: records it cannot show in a
+// transcript, the help of every command, the version and the manual page.
 #include "cli/command.h"
+#include "cli/command_table.h"
+#include "cli/manual_page.h"
 #include "config/default_records.h"
 #include "config/record.h"
 #include "tests/cli/cli_run.h"
@@ -6,43 +10,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <cstdio>
 #include <filesystem>
-#include <vector>
+#include <set>
+#include <sstream>
+#include <string>
 
 namespace k7r::cli {
 namespace {
 
-TEST(Cli, ShowsTheRecordOfABuiltImageFieldByField) {
-    const std::string image = test::TestImagePath("carrier.elf");
-    const CliRun run = RunCli({"show", image});
-    ASSERT_EQ(run.status, kExitSuccess) << run.err;
-    EXPECT_EQ(run.err, "");
-    for (const char* line : {
-             "Description:       \"\"",
-             "Chip id:           58C22",
-             "Byte order:        little-endian (host)",
-             "CLKI:              40.000 MHz",
-             "CLKI2:             6.250 MHz",
-             "Power off time:    1200 ms",
-             "GPO power mask:    0000h",
-             "Flags:             00000018h fFIXED_DIVMCLK|fFIXED_DIVPCLK",
-             "Mode:              320x240x8bpp 70Hz Color 8-Bit STN, Format 2 (PCLK=6.250MHz)",
-             "Diagnostics:       none",
-             "Registers:         49 entries",
-             "   1  8000       REG8000_BLT_CONTROL               = 00000000",
-             "   2  0014       REG0014_POWER_SAVE_CONFIG         = 00000000",
-             "  47  riDELAYON  REG_POWER_ON_DELAY                = 00000032",
-             "  50  riREGEND   REG_END_OF_TABLE",
-         }) {
-        EXPECT_TRUE(HasLine(run.out, line)) << line << "\n" << run.out;
-    }
-    char crcLine[64];
-    std::snprintf(crcLine, sizeof crcLine, "CRC:               %04Xh (OK)", ViewerRecord.Crc);
-    EXPECT_TRUE(HasLine(run.out, crcLine)) << run.out;
-}
-
-TEST(Cli, ShowsTheCrcStatusAndByteOrderOfAnyRecord) {
+TEST(Cli, ShowsTheCrcStatusOfAnyRecord) {
     const std::string dir = test::ScratchDirectory();
     HAL_STRUCT corrupted = ViewerRecord;
     corrupted.ClkI = 1;
@@ -57,35 +34,89 @@ TEST(Cli, ShowsTheCrcStatusAndByteOrderOfAnyRecord) {
                   "CRC:               %04Xh (corrupted, the content's CRC is %04Xh)", corrupted.Crc,
                   config::ComputeRecordCrc(corrupted));
     EXPECT_TRUE(HasLine(bad.out, crcLine)) << bad.out;
-
-    const CliRun big = RunCli({"show", test::TestImagePath("m68k_board.elf")});
-    EXPECT_TRUE(HasLine(big.out, "Byte order:        big-endian (swapped)")) << big.out;
-    EXPECT_TRUE(HasLine(big.out, "CRC:               3601h (OK)")) << big.out;
-    EXPECT_TRUE(HasLine(big.out, "Register address:  00F00000h")) << big.out;
 }
 
-TEST(Cli, CopiesARecordIntoAnotherImage) {
+// A description in another code page still makes a JSON document.
+TEST(Cli, BytesThatAreNotUtf8AreReplacedInJson) {
     const std::string dir = test::ScratchDirectory();
-    HAL_STRUCT target = TemplateRecord;
-    target.RegPhysAddr = 0xA0000000;
-    const std::string targetPath = dir + "/target.elf";
-    test::WriteFileBytes(targetPath, test::ImageWithRecords(3000, target, {1000}));
+    HAL_STRUCT record = TemplateRecord;
+    std::snprintf(record.Description, sizeof record.Description, "Caf\xE9");
+    test::WriteFileBytes(dir + "/latin1.exe", test::ImageWithRecords(2000, record, {0}));
+    EXPECT_NE(RunCli({"show", dir + "/latin1.exe", "--json"}).out.find("\"Caf\xEF\xBF\xBD\""),
+              std::string::npos);
+}
 
-    const CliRun kept =
-        RunCli({"copy", test::TestImagePath("carrier.exe"), targetPath, "--preserve-addresses"});
-    ASSERT_EQ(kept.status, kExitSuccess) << kept.err;
-    HAL_STRUCT written = test::RecordAt(test::ReadFileBytes(targetPath), 1000);
-    EXPECT_EQ(written.RegPhysAddr, 0xA0000000u);
-    EXPECT_EQ(written.ClkI, ViewerRecord.ClkI);
-    EXPECT_EQ(config::CheckRecord(written), config::RecordState::Configured);
+// The tests run the commands in-process: the list lies beside them too.
+TEST(Cli, ShippedPanelListLiesBesideThePrograms) {
+    EXPECT_TRUE(std::filesystem::exists(K7R_BINARY_DIR "/cli/PANELS.DEF"));
+    EXPECT_TRUE(std::filesystem::exists(K7R_BINARY_DIR "/tests/cli/PANELS.DEF"));
+}
 
-    ASSERT_EQ(RunCli({"copy", test::TestImagePath("carrier.exe"), targetPath}).status,
-              kExitSuccess);
-    written = test::RecordAt(test::ReadFileBytes(targetPath), 1000);
-    EXPECT_EQ(std::memcmp(&written, &ViewerRecord, sizeof written), 0);
+std::string Program() {
+    return std::string(kProgramName);
+}
 
-    const CliRun unconfigured = RunCli({"copy", targetPath + ".none.exe", targetPath});
-    EXPECT_EQ(unconfigured.status, kExitFailure);
+TEST(Conventions, EveryCommandExplainsItselfWithStatusZero) {
+    for (const Command* command : Commands()) {
+        const std::string name(command->name);
+        const CliRun help = RunCli({name, "--help"});
+        EXPECT_EQ(help.status, kExitSuccess) << name << help.err;
+        EXPECT_EQ(help.err, "");
+        EXPECT_TRUE(help.out.starts_with("usage: " + Program() + " " + name)) << help.out;
+        EXPECT_NE(help.out.find("\noptions:\n"), std::string::npos) << name;
+        EXPECT_NE(help.out.find("  -h, --help "), std::string::npos) << name;
+        EXPECT_NE(help.out.find("\nexample:\n  " + Program() + " " + name + " "), std::string::npos)
+            << name;
+        for (const Option& option : command->options) {
+            EXPECT_NE(help.out.find(std::string(option.name)), std::string::npos) << name;
+        }
+        // The same from "help COMMAND", and whatever else the words hold.
+        EXPECT_EQ(RunCli({"help", name}).out, help.out);
+        EXPECT_EQ(RunCli({name, "no-such-file", "-h", "--no-such-option"}).out, help.out);
+    }
+    const CliRun list = RunCli({"help"});
+    EXPECT_EQ(list.status, kExitSuccess);
+    for (const Command* command : Commands()) {
+        EXPECT_NE(list.out.find("\n  " + std::string(command->name) + " "), std::string::npos);
+    }
+}
+
+TEST(Conventions, VersionNamesTheBuildAndTheLibraries) {
+    const CliRun run = RunCli({"--version"});
+    EXPECT_EQ(run.status, kExitSuccess);
+    EXPECT_TRUE(run.out.starts_with(Program() + " 1.0 (K7R58C22 software kit, build 17)\n"))
+        << run.out;
+    EXPECT_NE(run.out.find("\nnlohmann-json 3."), std::string::npos) << run.out;
+}
+
+std::string RoffName(std::string_view option) {
+    std::string escaped;
+    for (const char c : option) {
+        escaped += c == '-' ? std::string("\\-") : std::string(1, c);
+    }
+    return escaped;
+}
+
+// Every command and option has its place, and no text line starts what
+// roff would read as a request.
+TEST(ManualPage, DescribesEveryCommandAndOptionInPlainRoff) {
+    const std::string page = ManualPage();
+    for (const Command* command : Commands()) {
+        EXPECT_NE(page.find(".SS \"" + std::string(command->name) + " "), std::string::npos)
+            << command->name;
+        for (const Option& option : command->options) {
+            EXPECT_NE(page.find("\\fB" + RoffName(option.name) + "\\fR"), std::string::npos)
+                << command->name << " " << option.name;
+        }
+    }
+    const std::set<std::string> kRequests = {".TH", ".SH", ".SS", ".PP", ".TP", ".RS",
+                                             ".RE", ".nf", ".fi", ".B",  ".I"};
+    std::istringstream lines(page);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with(".") || line.starts_with("'")) {
+            EXPECT_TRUE(kRequests.contains(line.substr(0, line.find(' ')))) << line;
+        }
+    }
 }
 
 } // namespace

@@ -37,16 +37,11 @@ class PanelDefListTest : public ::testing::Test {
     std::vector<std::string> messages_;
 };
 
-TEST_F(PanelDefListTest, NoFileGivesAnEmptyListSilently) {
-    const PanelDefList list = Load();
-    EXPECT_FALSE(list.Loaded());
-    EXPECT_EQ(list.Count(), 0u);
-    EXPECT_EQ(list.VersionMessage(), "");
-    EXPECT_TRUE(messages_.empty());
-}
-
-// Loaded, but without entries; only the empty file lacks the VERSION line.
-TEST_F(PanelDefListTest, EmptyFilesAndLookalikeKeywordsGiveNoEntries) {
+// No file gives an unloaded list; an empty one, or one of lookalike
+// keywords, a loaded list without entries (only the empty file lacks the
+// VERSION line). None says anything.
+TEST_F(PanelDefListTest, NoFileOrNoEntriesGiveAnEmptyListSilently) {
+    EXPECT_FALSE(Load().Loaded());
     const std::pair<const char*, bool> files[] = {
         {"", false},
         {"; our panels\n\nVERSION 2\nPANEL\"QVGA\" TFT 320 240\n"
@@ -70,11 +65,8 @@ TEST_F(PanelDefListTest, DebugFileWinsAndKeepsDisqualifiedPanels) {
     EXPECT_TRUE(list.DebugMode());
     ASSERT_EQ(list.Count(), 3u);
     EXPECT_TRUE(list.At(0).disqualified);
-    EXPECT_EQ(list.At(0).reason, "Old D-TFD is disqualified: it is a D-TFD.\n");
     EXPECT_TRUE(list.At(1).disqualified);
-    EXPECT_EQ(list.At(1).reason, "There is no information on Unknown 160 in DEBUG.DEF.\n");
     EXPECT_FALSE(list.At(2).disqualified);
-    EXPECT_EQ(list.At(2).reason, "");
     EXPECT_EQ(list.VersionMessage(),
               "ERROR: Version 2 of DEBUG.DEF is required (you are currently using version 3).\n");
 }

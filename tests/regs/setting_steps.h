@@ -5,10 +5,10 @@
 #include "regs/field_table.h"
 #include "regs/field_values.h"
 #include "regs/register_access.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 
-#include <cstddef>
 #include <initializer_list>
 #include <utility>
 
@@ -24,30 +24,6 @@ inline void SetAll(config::WorkingConfig& config,
                    std::initializer_list<std::pair<std::uint32_t, std::uint32_t>> settings) {
     for (const auto& [id, value] : settings) {
         regs::SetFieldValue(config, id, value);
-    }
-}
-
-inline constexpr bool kRaw = true;
-
-// Setting set is given value (no setting when set is 0), after which setting
-// read holds expected: as its value, or with raw as its register bits.
-struct Step {
-    std::uint32_t set;
-    std::uint32_t value;
-    std::uint32_t read;
-    std::uint32_t expected;
-    bool raw = false;
-};
-
-template <std::size_t N>
-void RunSteps(config::WorkingConfig& config, const Step (&steps)[N]) {
-    for (const Step& step : steps) {
-        if (step.set != 0) {
-            regs::SetFieldValue(config, step.set, step.value);
-        }
-        EXPECT_EQ(step.raw ? Raw(config, step.read) : regs::GetFieldValue(config, step.read),
-                  step.expected)
-            << "setting " << step.set << " = " << step.value << ", then reading " << step.read;
     }
 }
 

@@ -1,0 +1,116 @@
+// Conversations with the command line, held byte for byte against the
+// transcripts in golden/: each "$ " line is run in-process and followed by
+// what it printed, standard error marked "! " and a failure's status as
+// "[exit N]"; "# " lines are comments. Paths read as ${IMAGES} (the test
+// images), ${PANELS} (the shipped panel list), ${GOLDEN} (golden/) and
+// ${DIR} (a scratch directory that starts with a copy of carrier.elf).
+#include "tests/cli/cli_run.h"
+#include "tests/support/test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <utility>
+
+namespace k7r::cli {
+namespace {
+
+using Names = std::vector<std::pair<std::string, std::string>>;
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+// Apart at spaces; double quotes keep a word's spaces.
+std::vector<std::string> Words(const std::string& line) {
+    std::vector<std::string> words;
+    std::string word;
+    bool started = false;
+    bool quoted = false;
+    for (const char c : line) {
+        if (c == '"') {
+            quoted = !quoted;
+            started = true;
+        } else if (c == ' ' && !quoted) {
+            if (started) {
+                words.push_back(std::exchange(word, {}));
+            }
+            started = false;
+        } else {
+            word += c;
+            started = true;
+        }
+    }
+    if (started) {
+        words.push_back(word);
+    }
+    return words;
+}
+
+std::string Replay(const std::string& transcript, const Names& names) {
+    std::string replayed;
+    const auto named = [&](std::string text) {
+        for (const auto& [name, path] : names) {
+            text = Replaced(text, path, name);
+        }
+        return text;
+    };
+    std::istringstream lines(transcript);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with("# ")) {
+            replayed += line + "\n";
+        }
+        if (!line.starts_with("$ ")) {
+            continue;
+        }
+        replayed += line + "\n";
+        std::string command = line.substr(2);
+        for (const auto& [name, path] : names) {
+            command = Replaced(command, name, path);
+        }
+        const std::vector<std::string> words = Words(command);
+        const CliRun run = RunCli(std::vector<std::string_view>(words.begin(), words.end()));
+        replayed += named(run.out);
+        if (!run.out.empty() && !run.out.ends_with('\n')) {
+            replayed += "[no newline]\n";
+        }
+        std::istringstream errors(named(run.err));
+        for (std::string error; std::getline(errors, error);) {
+            replayed += "! " + error + "\n";
+        }
+        if (run.status != kExitSuccess) {
+            replayed += "[exit " + std::to_string(run.status) + "]\n";
+        }
+    }
+    return replayed;
+}
+
+class Transcript : public testing::TestWithParam<const char*> {};
+
+TEST_P(Transcript, MatchesTheGoldenFile) {
+    const std::string golden = K7R_SOURCE_DIR "/tests/cli/golden";
+    const std::string expected = test::ReadText(golden + "/" + GetParam() + ".txt");
+    ASSERT_FALSE(expected.empty()) << GetParam();
+    const std::string dir = test::ScratchDirectory();
+    std::filesystem::copy_file(test::TestImagePath("carrier.elf"), dir + "/carrier.elf");
+    const std::string actual = Replay(expected, {{"${DIR}", dir},
+                                                 {"${IMAGES}", K7R_BINARY_DIR "/tests/images"},
+                                                 {"${PANELS}", kShippedPanels},
+                                                 {"${GOLDEN}", golden}});
+    if (actual != expected) {
+        test::WriteText(dir + "/replayed.txt", actual);
+    }
+    EXPECT_EQ(actual, expected) << "replayed into " << dir << "/replayed.txt";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, Transcript,
+                         testing::Values("show", "fields", "settings", "diff", "usage", "panels",
+                                         "configure", "exports", "json", "options"),
+                         [](const auto& info) { return std::string(info.param); });
+
+} // namespace
+} // namespace k7r::cli
