@@ -5,7 +5,6 @@
 #include "cfgui/view.h"
 
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,14 +25,9 @@ struct FakeControl {
     int sliderField = 0;
     unsigned sliderStep = 0;
     // Report-style list views.
-    std::vector<std::string> columnTitles;
     std::vector<bool> rightAligned;
     std::vector<std::vector<std::string>> lines;
-    bool fitted = false;
-    bool clickableLines = false;
-    int droppedWidth = 0;
     std::vector<View::SpinAcceleration> acceleration;
-    std::optional<TextColour> listBackground;
 };
 
 // Controls as plain values, created on first use.
@@ -96,12 +90,9 @@ class FakeView : public View {
         controls[control].limit = characters;
     }
     void SetColumns(int control, std::span<const Column> columns) override {
-        FakeControl& list = controls[control];
-        list.columnTitles.clear();
-        list.rightAligned.clear();
+        controls[control].rightAligned.clear();
         for (const Column& column : columns) {
-            list.columnTitles.emplace_back(column.title);
-            list.rightAligned.push_back(column.rightAligned);
+            controls[control].rightAligned.push_back(column.rightAligned);
         }
     }
     void SetLine(int control, int line, std::span<const std::string> texts) override {
@@ -123,17 +114,13 @@ class FakeView : public View {
         }
         return list.lines[at][cell];
     }
-    void FitColumns(int control) override { controls[control].fitted = true; }
-    void SetClickableLines(int control) override { controls[control].clickableLines = true; }
-    void SetDroppedWidth(int control, int pixels) override {
-        controls[control].droppedWidth = pixels;
-    }
+    void FitColumns(int) override {}
+    void SetClickableLines(int) override {}
+    void SetDroppedWidth(int, int) override {}
     void SetSpinAcceleration(int control, std::span<const SpinAcceleration> steps) override {
         controls[control].acceleration.assign(steps.begin(), steps.end());
     }
-    void SetListBackground(int control, const TextColour& background) override {
-        controls[control].listBackground = background;
-    }
+    void SetListBackground(int, const TextColour&) override {}
 
   private:
     const FakeControl& Find(int control) const {
