@@ -19,11 +19,8 @@ struct FakeControl {
     int selection = -1;
     bool textSelected = false;
     int limit = 0;
-    int low = 0;
     int high = 0;
     int position = 0;
-    int sliderField = 0;
-    unsigned sliderStep = 0;
     // Report-style list views.
     std::vector<bool> rightAligned;
     std::vector<std::vector<std::string>> lines;
@@ -75,15 +72,9 @@ class FakeView : public View {
     }
     int Selection(int control) const override { return Find(control).selection; }
     void Select(int control, int item) override { controls[control].selection = item; }
-    void SetRange(int control, int low, int high) override {
-        controls[control].low = low;
-        controls[control].high = high;
-    }
+    void SetRange(int control, int, int high) override { controls[control].high = high; }
     void SetPosition(int control, int position) override { controls[control].position = position; }
-    void AttachSlider(int slider, int field, unsigned step) override {
-        controls[slider].sliderField = field;
-        controls[slider].sliderStep = step;
-    }
+    void AttachSlider(int, int, unsigned) override {}
     void Focus(int control) override { focus = control; }
     void SelectAllText(int control) override { controls[control].textSelected = true; }
     void SetTextLimit(int control, int characters) override {

@@ -86,9 +86,6 @@ TEST_F(DirectPageTest, TooltipsNameTheChip) {
     app.tooltips.enabled = true;
     EXPECT_EQ(TooltipText(app, page.get(), IDC_INIT_REGISTERS),
               "Program all K7R58C22 registers during initialization.");
-    EXPECT_EQ(TooltipText(app, page.get(), IDC_WRITE_IMMEDIATELY),
-              "Enables all configuration changes to be written to the physical chip "
-              "immediately,\"Hot to Chip\".");
 }
 
 } // namespace
