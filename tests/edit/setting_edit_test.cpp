@@ -67,9 +67,9 @@ TEST(SettingSweep, RefusedValuesChangeNothing) {
     std::set<std::uint32_t> taken;
     for (const HAL_STRUCT& start : {TemplateRecord, tft.Record}) {
         for (const regs::FIELD_DESC& field : regs::kFieldTable) {
-            std::vector<std::string> values = {"0",  "1",          "2",     "8",     "16",
-                                               "90", "400",        "65535", "70000", "1e3",
-                                               "-1", "4294967296", "",      "25.175"};
+            std::vector<std::string> values = {
+                "0",    "1",   "2",     "4",     "8",   "16", "90",         "64", "25.175",
+                "1234", "400", "65535", "70000", "1e3", "-1", "4294967296", "",   "Enabled"};
             for (std::uint32_t item = 0; item < 4; ++item) {
                 EditSession probe(start, noPanels);
                 if (const auto text = regs::GetFieldListText(probe.config, field.Id, item)) {

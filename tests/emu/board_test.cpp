@@ -14,6 +14,20 @@ void SetTiming(EmulatedBoard& board) {
     board.Write32(0x34, 0xEF);
 }
 
+TEST(EmulatedBoard, ProductInformationIsReadOnlyAndWrongWidthsAreBusErrors) {
+    EmulatedBoard board({.configPins = 0x40});
+    const std::uint32_t info = board.Read32(0x00);
+    EXPECT_EQ((info >> 8) & 0xFF, 0x40u);
+    EXPECT_EQ(info >> 26, EmulatedBoard::kProductCode);
+    board.Write32(0x00, 0);
+    EXPECT_EQ(board.Read32(0x00), info);
+    board.Write32(0x4000, 1);
+    board.Read16(0x0010);
+    ASSERT_EQ(board.BusErrors().size(), 2u);
+    EXPECT_EQ(board.BusErrors()[1],
+              "16-bit read of a 32-bit register: 16-bit access at register offset 10h");
+}
+
 TEST(EmulatedBoard, FrameClockFollowsTheTimingsAndAccesses) {
     EmulatedBoard board({.powerOnClockHz = 25175000});
     SetTiming(board);

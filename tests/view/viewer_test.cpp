@@ -80,7 +80,7 @@ TEST(ShowImage, CentresASmallImage) {
 }
 
 // What the viewer cannot lay out or decode, each with its message; the
-// program's test has the missing file, the unknown type and 1 or 2 bpp.
+// program's test has the missing file, the unknown type and 1 bpp.
 TEST(ShowImage, RefusalsAndTheirMessages) {
     struct Case {
         std::uint32_t bpp, memoryKb;
@@ -93,6 +93,8 @@ TEST(ShowImage, RefusalsAndTheirMessages) {
          "imgW:640, imgH:480, imgBpp:8\nNo enough memory for Virtual dispaly !\n"
          "Just display panel size !\nVW:320, VH:240, BppPanel:8\n"},
         {16, 2048, "wide.bmp", 1, "If bpp is 16, Display width must be less than 1024!\n"},
+        {2, 256, "centred.bmp", 1,
+         "This program does not display images on 1 or 2 bpp settings!\n"},
         {4, 256, "gif8.gif", 1,
          "\nERROR: GIF image can not be displayed if image or panel is not 8 bpp.\n"},
         {8, 256, "gif89.gif", 1, "imgW:0, imgH:0, imgBpp:0\n"},

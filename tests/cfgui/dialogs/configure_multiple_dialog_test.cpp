@@ -130,6 +130,7 @@ TEST_F(ConfigureMultiple, SelectionHoldsExistingFilesOnceAndSorted) {
     Click(IDC_ADD);
     Click(IDC_ADD);
     EXPECT_EQ(Selection(), (Items{Path("b.EXE"), Path("test.prc"), Path("TEST.S19")}));
+    EXPECT_FALSE(dialog.AddSelectedFile("Sub"));
 
     dialog.AddDropped(std::vector<std::string>{Path("Sub/inner.elf"), Path("b.EXE")});
     EXPECT_EQ(Selection().size(), 4u);

@@ -168,6 +168,8 @@ TEST_F(PanelPages, PredefinedListShowsAndFollowsTheMatch) {
     EXPECT_EQ(pane.beeps, 1);
     EXPECT_EQ(pane.text.rfind("Old D-TFD is disqualified: it is a D-TFD.", 0), 0u) << pane.text;
     EXPECT_EQ(std::memcmp(&before, &app.session.config.Record, sizeof before), 0);
+    Confirm(IDC_PREDEFINED_PANELS, 2); // "Custom panel"
+    EXPECT_EQ(std::memcmp(&before, &app.session.config.Record, sizeof before), 0);
 
     Confirm(IDC_PREDEFINED_PANELS, 1);
     EXPECT_EQ(view[IDC_PANEL_TYPE].selection, kTftPosition);

@@ -39,6 +39,7 @@ TEST_F(ClocksPage, DivideListsSwitchTheAutomaticDivides) {
     EXPECT_TRUE(ChoosePclkDivideItem(session, 3).changed);
     EXPECT_EQ(Get(regs::kIdPclkDivideRaw), 2u);
     EXPECT_EQ(Get(regs::kIdAutoPclkDivide), 0u);
+    EXPECT_EQ(PclkDivideItem(session), 3u);
     EXPECT_TRUE(ChoosePclkDivideItem(session, 0).changed);
     EXPECT_EQ(Get(regs::kIdAutoPclkDivide), 1u);
     EXPECT_EQ(Get(regs::kIdPclkDivideRaw), 2u);
