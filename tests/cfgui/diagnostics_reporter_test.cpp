@@ -4,7 +4,6 @@
 #include "config/default_records.h"
 #include "regs/field_values.h"
 #include "tests/cfgui/fake_view.h"
-#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -78,16 +77,6 @@ TEST_F(Reporter, ErrorFlagComesFromTheCallerAndFromValidation) {
     EXPECT_TRUE(pane.errorColour);
     EXPECT_EQ(pane.text, "fine\r\nERROR: 3 bits-per-pixel is an invalid setting.");
     EXPECT_EQ(pane.beeps, 1);
-}
-
-TEST_F(Reporter, PanelFileVersionMessageIsAnError) {
-    const std::string path = k7r::test::ScratchDirectory() + "/PANELS.DEF";
-    k7r::test::WriteFileBytes(path, {';', '\n'});
-    ASSERT_TRUE(app.panels.LoadFile(path, [](const std::string&) {}));
-    reporter.ReportStatus(kField, kReportForce, "");
-    EXPECT_TRUE(pane.errorColour);
-    EXPECT_EQ(pane.text, "ERROR: Version 2 of PANELS.DEF is required (you are currently using "
-                         "version 1).");
 }
 
 TEST_F(Reporter, PaneIsRewrittenOnlyWhenItsTextChanges) {

@@ -5,7 +5,6 @@
 #include "cfgui/view.h"
 
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,20 +19,12 @@ struct FakeControl {
     int selection = -1;
     bool textSelected = false;
     int limit = 0;
-    int low = 0;
     int high = 0;
     int position = 0;
-    int sliderField = 0;
-    unsigned sliderStep = 0;
     // Report-style list views.
-    std::vector<std::string> columnTitles;
     std::vector<bool> rightAligned;
     std::vector<std::vector<std::string>> lines;
-    bool fitted = false;
-    bool clickableLines = false;
-    int droppedWidth = 0;
     std::vector<View::SpinAcceleration> acceleration;
-    std::optional<TextColour> listBackground;
 };
 
 // Controls as plain values, created on first use.
@@ -81,27 +72,18 @@ class FakeView : public View {
     }
     int Selection(int control) const override { return Find(control).selection; }
     void Select(int control, int item) override { controls[control].selection = item; }
-    void SetRange(int control, int low, int high) override {
-        controls[control].low = low;
-        controls[control].high = high;
-    }
+    void SetRange(int control, int, int high) override { controls[control].high = high; }
     void SetPosition(int control, int position) override { controls[control].position = position; }
-    void AttachSlider(int slider, int field, unsigned step) override {
-        controls[slider].sliderField = field;
-        controls[slider].sliderStep = step;
-    }
+    void AttachSlider(int, int, unsigned) override {}
     void Focus(int control) override { focus = control; }
     void SelectAllText(int control) override { controls[control].textSelected = true; }
     void SetTextLimit(int control, int characters) override {
         controls[control].limit = characters;
     }
     void SetColumns(int control, std::span<const Column> columns) override {
-        FakeControl& list = controls[control];
-        list.columnTitles.clear();
-        list.rightAligned.clear();
+        controls[control].rightAligned.clear();
         for (const Column& column : columns) {
-            list.columnTitles.emplace_back(column.title);
-            list.rightAligned.push_back(column.rightAligned);
+            controls[control].rightAligned.push_back(column.rightAligned);
         }
     }
     void SetLine(int control, int line, std::span<const std::string> texts) override {
@@ -123,17 +105,13 @@ class FakeView : public View {
         }
         return list.lines[at][cell];
     }
-    void FitColumns(int control) override { controls[control].fitted = true; }
-    void SetClickableLines(int control) override { controls[control].clickableLines = true; }
-    void SetDroppedWidth(int control, int pixels) override {
-        controls[control].droppedWidth = pixels;
-    }
+    void FitColumns(int) override {}
+    void SetClickableLines(int) override {}
+    void SetDroppedWidth(int, int) override {}
     void SetSpinAcceleration(int control, std::span<const SpinAcceleration> steps) override {
         controls[control].acceleration.assign(steps.begin(), steps.end());
     }
-    void SetListBackground(int control, const TextColour& background) override {
-        controls[control].listBackground = background;
-    }
+    void SetListBackground(int, const TextColour&) override {}
 
   private:
     const FakeControl& Find(int control) const {

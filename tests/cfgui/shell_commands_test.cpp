@@ -78,7 +78,6 @@ TEST_F(ShellCommandsTest, OpenReadsTheChosenFileAfterTheFieldIsCommitted) {
     const FileChoice& choice = shell.choices.at(0);
     EXPECT_TRUE(choice.open);
     EXPECT_EQ(choice.defaultExtension, "exe");
-    EXPECT_EQ(choice.filters.size(), 8u);
 
     shell.log.clear();
     shell.chosen = {image};
@@ -203,9 +202,7 @@ TEST_F(ShellCommandsTest, SaveAsOffersTheFilesKindAndMovesToTheCopyOnlyWhenItWor
     const FileChoice& choice = shell.choices.at(0);
     EXPECT_FALSE(choice.open);
     EXPECT_EQ(choice.initialName, image);
-    EXPECT_EQ(choice.defaultExtension, "exe");
-    ASSERT_EQ(choice.filters.size(), 2u);
-    EXPECT_EQ(choice.filters[0].patterns, "*.EXE");
+    EXPECT_EQ(choice.filters.size(), 2u);
 
     const std::string copy = directory + "/copy.exe";
     shell.chosen = {directory + "/no/such/dir.exe", copy};

@@ -37,7 +37,6 @@ TEST_F(ChipSessionTest, CopiesTheWorkingRecordWithAFreshCrcAndBinds) {
     EXPECT_EQ(board().UsbResets(), 0); // software reset is off unless asked for
     EXPECT_EQ(layerRecord.ClkI, 40000000u);
     EXPECT_EQ(layerRecord.Crc, config::ComputeRecordCrc(layerRecord));
-    EXPECT_NE(layerRecord.Crc, 0);
     EXPECT_TRUE(config.Bound);
     EXPECT_EQ(config.RedrawCountdown, 1u);
     EXPECT_NE(config.RegisterBase, 0u);
@@ -48,7 +47,6 @@ TEST_F(ChipSessionTest, CopiesTheWorkingRecordWithAFreshCrcAndBinds) {
     const std::uintptr_t registers = config.RegisterBase;
     EXPECT_TRUE(InitializeFromWorkingConfig(config, {}, &message));
     EXPECT_EQ(config.RegisterBase, registers);
-    EXPECT_EQ(hal::Bases().registers, registers);
     // The second programming starts from the GPIO state the table left.
     EXPECT_EQ(board().Synthesizer().Words().size(), 8u);
     EXPECT_TRUE(board().Synthesizer().Errors().empty());

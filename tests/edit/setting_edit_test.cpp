@@ -1,8 +1,14 @@
 // Why SetSettingText refuses: the kind the front ends decide by, and the
 // page's message quoting what was typed.
 #include "edit/setting_edit.h"
+#include "regs/field_table.h"
 #include "regs/setting_ids.h"
 #include "tests/edit/edit_fixture.h"
+
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
 
 namespace k7r::edit {
 namespace {
@@ -39,6 +45,53 @@ TEST_F(EditTest, RefusalsSayWhatKindTheyAre) {
     EXPECT_EQ(tooLong.refusal, Refusal::TooLong);
     EXPECT_TRUE(RefusesEntry(tooLong.refusal));
     EXPECT_FALSE(RefusesEntry(Refusal::NoRegisterEntry));
+}
+
+// Every setting with values of every class, on the template and on a TFT
+// panel with GPIO power and its own stride: a refused value changes nothing,
+// and only computed, read-only and table-less settings refuse them all.
+TEST(SettingSweep, RefusedValuesChangeNothing) {
+    const panels::PanelDefList noPanels;
+    std::set<std::uint32_t> neverTaken = {10, 11, 19, 20, 21, 22, 23, 25, 26, 27, 28, 55, 56};
+    for (std::uint32_t id = 59; id <= 66; ++id) {
+        neverTaken.insert(id);
+    }
+    for (std::uint32_t id = 171; id <= 185; ++id) {
+        neverTaken.insert(id); // REG[8004h] to REG[8024h]: not in the template
+    }
+    config::WorkingConfig tft(TemplateRecord);
+    for (const std::uint32_t id : {regs::kIdClockChip, regs::kIdUsbEnable, regs::kIdAutoStride}) {
+        regs::SetFieldValue(tft, id, 0);
+    }
+    regs::SetFieldValue(tft, regs::kIdPanelType, 1);
+    std::set<std::uint32_t> taken;
+    for (const HAL_STRUCT& start : {TemplateRecord, tft.Record}) {
+        for (const regs::FIELD_DESC& field : regs::kFieldTable) {
+            std::vector<std::string> values = {
+                "0",    "1",   "2",     "4",     "8",   "16", "90",         "64", "25.175",
+                "1234", "400", "65535", "70000", "1e3", "-1", "4294967296", "",   "Enabled"};
+            for (std::uint32_t item = 0; item < 4; ++item) {
+                EditSession probe(start, noPanels);
+                if (const auto text = regs::GetFieldListText(probe.config, field.Id, item)) {
+                    values.push_back(*text);
+                }
+            }
+            for (const std::string& value : values) {
+                EditSession session(start, noPanels);
+                const EditResult result = SetSettingText(session, field.Id, value);
+                if (result.changed) {
+                    taken.insert(field.Id);
+                } else if (!result.accepted()) {
+                    EXPECT_EQ(std::memcmp(&start, &session.config.Record, sizeof start), 0)
+                        << field.Id << "=" << value;
+                    EXPECT_TRUE(result.message.starts_with("ERROR: ")) << result.message;
+                }
+            }
+        }
+    }
+    for (const regs::FIELD_DESC& field : regs::kFieldTable) {
+        EXPECT_NE(taken.contains(field.Id), neverTaken.contains(field.Id)) << field.Id;
+    }
 }
 
 } // namespace

@@ -103,14 +103,6 @@ TEST_F(PreviewBoardTest, LeavesTheBoundBoardAndTheBindingAlone) {
     EXPECT_EQ(shown.picture.Pixel(0, 0), 0xFFFFFFu); // the pattern's white frame
 }
 
-TEST_F(PreviewBoardTest, AStoppedDisplayShowsNothingAndSaysWhy) {
-    Configure({"57=1"}); // power save mode
-    const Preview shown = board.Show(Opened());
-    ASSERT_EQ(shown.faults.size(), 1u);
-    EXPECT_EQ(shown.faults[0], "Nothing shows: the chip is in power save mode (Pwr Save Mode).");
-    EXPECT_EQ(shown.picture.rgb, std::vector<std::uint8_t>(320 * 240 * 3, 0));
-}
-
 // The emulator draws on without panel power; the preview shows the panel
 // dark.
 TEST_F(PreviewBoardTest, PanelPowerPinLeftOffDarkensThePanel) {

@@ -5,54 +5,83 @@
 #include "view/palette.h"
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace k7r::test {
 
-std::string Sample(const std::string& name);
-// A raw RGB reference decode as colours.
-std::vector<view::Rgb> ReadRgb(const std::string& path);
+inline std::string Sample(const std::string& name) {
+    return std::string(K7R_VIEW_SAMPLES) + "/" + name;
+}
 
 // A 320 x 240 panel at the given depth with 256 KB of display memory, its
 // stride and start address set as the viewer sets them.
 struct Board {
     explicit Board(std::uint32_t bpp, std::uint32_t width = 320, std::uint32_t height = 240,
-                   std::uint32_t memory = 256 * 1024);
+                   std::uint32_t memory = 256 * 1024)
+        : chip(width, height, bpp, memory), display(chip), bpp(bpp) {
+        display.SetBitsPerPixel(bpp);
+    }
     // What the panel shows at virtual pixel (x, y): the RGB565 word on
     // 16-bit panels, else the lookup table's colour as 00RRGGBBh.
-    std::uint32_t Seen(std::uint32_t x, std::uint32_t y);
+    std::uint32_t Seen(std::uint32_t x, std::uint32_t y) {
+        const std::uint32_t offset = y * display.GetStride() + x * bpp / 8;
+        const std::uint8_t byte = chip.Memory().at(offset);
+        if (bpp == 16) {
+            return byte | (chip.Memory().at(offset + 1) << 8);
+        }
+        return chip.Lut()[bpp == 8 ? byte : (x % 2 == 0 ? byte >> 4 : byte & 0x0F)];
+    }
 
     view::MemoryChip chip;
     view::Display display;
     std::uint32_t bpp;
 };
 
-std::uint32_t Packed(view::Rgb c);
+inline std::uint32_t Packed(view::Rgb c) {
+    return (c.r << 16) | (c.g << 8) | c.b;
+}
+
 // The definition of the nearest colour, by a full scan.
-std::uint8_t ScanNearest(const view::Palette& palette, int count, view::Rgb c);
-
-// How the panel's colour follows from a reference decode's colour on 4- and
-// 8-bit panels; 16-bit panels show its RGB565 packing.
-enum class Rule { Exact, NearestDeep, NearestFixed16 };
-
-// An image, its reference decode and the panel depth it is drawn at.
-struct DecodeCase {
-    const char* image;
-    const char* reference;
-    std::uint32_t bpp;
-    Rule rule;
-};
-
-// Compares the 101 x 77 sample drawn centred on the 320 x 240 panel, as
-// `seen` reports it, with its reference decode. At 4 bpp the odd left edge
-// is drawn from the byte that holds it.
-void ExpectCentred(const DecodeCase& c, const std::vector<view::Rgb>& reference,
-                   const std::function<std::uint32_t(std::uint32_t x, std::uint32_t y)>& seen);
+inline std::uint8_t ScanNearest(const view::Palette& palette, int count, view::Rgb c) {
+    int best = 1 << 30;
+    int bestIndex = 0;
+    for (int i = 0; i < count; ++i) {
+        const int dr = palette[i].r - c.r, dg = palette[i].g - c.g, db = palette[i].b - c.b;
+        if (dr * dr + dg * dg + db * db < best) {
+            best = dr * dr + dg * dg + db * db;
+            bestIndex = i;
+        }
+    }
+    return static_cast<std::uint8_t>(bestIndex);
+}
 
 // A bitmap file: header, a grey colour table for 8 bits or fewer, then data.
-std::vector<std::uint8_t> Bitmap(std::int32_t width, std::int32_t height, std::uint16_t bits,
-                                 std::uint32_t compression, const std::vector<std::uint8_t>& data);
+inline std::vector<std::uint8_t> Bitmap(std::int32_t width, std::int32_t height, std::uint16_t bits,
+                                        std::uint32_t compression,
+                                        const std::vector<std::uint8_t>& data) {
+    std::vector<std::uint8_t> b(54, 0);
+    const auto put32 = [&b](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) {
+            b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+        }
+    };
+    b[0] = 'B';
+    b[1] = 'M';
+    const std::size_t tableSize = bits <= 8 ? (std::size_t{4} << bits) : 0;
+    put32(10, static_cast<std::uint32_t>(54 + tableSize));
+    put32(14, 40);
+    put32(18, static_cast<std::uint32_t>(width));
+    put32(22, static_cast<std::uint32_t>(height));
+    b[26] = 1;
+    b[28] = static_cast<std::uint8_t>(bits);
+    put32(30, compression);
+    for (std::size_t i = 0; i < tableSize / 4; ++i) {
+        const auto grey = static_cast<std::uint8_t>(i);
+        b.insert(b.end(), {grey, grey, grey, 0});
+    }
+    b.insert(b.end(), data.begin(), data.end());
+    return b;
+}
 
 } // namespace k7r::test

@@ -82,23 +82,10 @@ TEST_F(DirectPageTest, InitializeLiveAndShutdown) {
     EXPECT_EQ(pane.text.find("Initialized"), std::string::npos);
 }
 
-TEST_F(DirectPageTest, WithoutABoardInitializeSaysWhy) {
-    test::SetEnvironment(emu::kEmulatorVariable, nullptr);
-    Click(IDC_INITIALIZE_CHIP);
-    EXPECT_EQ(pane.text.rfind("Cannot Initialize: ERROR: Unable to find/load the K7R58xxx "
-                              "driver.",
-                              0),
-              0u);
-    EXPECT_FALSE(Enabled(IDC_WRITE_IMMEDIATELY));
-}
-
 TEST_F(DirectPageTest, TooltipsNameTheChip) {
     app.tooltips.enabled = true;
     EXPECT_EQ(TooltipText(app, page.get(), IDC_INIT_REGISTERS),
               "Program all K7R58C22 registers during initialization.");
-    EXPECT_EQ(TooltipText(app, page.get(), IDC_WRITE_IMMEDIATELY),
-              "Enables all configuration changes to be written to the physical chip "
-              "immediately,\"Hot to Chip\".");
 }
 
 } // namespace

@@ -41,7 +41,6 @@ TEST_F(GeneralPage, OpeningChoosesThePlatformByTheAddresses) {
         EXPECT_EQ(view[IDC_BUFFER_ADDRESS].enabled, c.button == IDC_PLATFORM_USER);
     }
     EXPECT_EQ(view[IDC_PLATFORM_TAVEX].text, "Tavex M2P58C22R01A/R01B");
-    EXPECT_EQ(view[IDC_REGISTER_ADDRESS].limit, 8);
 }
 
 TEST_F(GeneralPage, TypedAddressesComeBackWithUserDefined) {

@@ -1,4 +1,3 @@
-// The Preferences tab over fake controls.
 #include "cfgui/pages/preferences_page.h"
 #include "cfgui/resource.h"
 #include "regs/setting_ids.h"

