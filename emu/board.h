@@ -8,7 +8,9 @@
 // Time is simulated, not measured: every register access takes kAccessNs of
 // bus time, during which the display advances by as many pixel clocks. So
 // the vertical non-display status (REG[14h] bit 7) changes deterministically
-// with the number of register accesses.
+// with the number of register accesses. An access takes a microsecond, a
+// slow bus's time, so that the frame-counted waits poll the status a few
+// thousand times a frame rather than tens of thousands.
 //
 // Clocks: CLKI is synthesizer register 0 (the board straps the video clock
 // select to it), CLKI2 register 3; before programming both run at the
@@ -46,7 +48,7 @@ class EmulatedBoard {
   public:
     static constexpr std::uint32_t kDisplayMemorySize = 0x40000;
     static constexpr std::uint32_t kRegisterBlockSize = 0x10000;
-    static constexpr std::uint32_t kAccessNs = 250;
+    static constexpr std::uint32_t kAccessNs = 1000;
     // Product code 0Bh, revision 0, in both places REG[00h] carries them.
     static constexpr std::uint32_t kProductCode = 0x0B;
 
