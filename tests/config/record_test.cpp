@@ -13,6 +13,7 @@ TEST(RecordCrc, IsCcittFalseOverAllButTheDescriptionSizeAndCrcFields) {
     const std::string_view check = "123456789";
     EXPECT_EQ(Crc16({reinterpret_cast<const std::uint8_t*>(check.data()), check.size()}), 0x29B1);
     HAL_STRUCT record = TemplateRecord;
+    EXPECT_EQ(CheckRecord(record), RecordState::NotConfigured); // no CRC at all
     const std::uint16_t crc = ComputeRecordCrc(record);
     std::strcpy(record.Description, "Board rev B, 3.5\" QVGA");
     record.Crc = 0x1234;

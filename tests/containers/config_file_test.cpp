@@ -152,7 +152,7 @@ TEST_F(ConfigFileTest, SaveInPlaceWritesTheRecordAndTheTimeOfTheSave) {
 }
 
 // A failed copy leaves none; a file of a refused type is neither replaced
-// nor removed.
+// nor removed; a read-only file is not saved into.
 TEST_F(ConfigFileTest, SaveAsCopyLeavesTheSourceAndReplacesTheTargetWithAWritableFile) {
     const std::string source = MakeImage("viewer.exe");
     const Bytes original = ReadFileBytes(source);
@@ -165,6 +165,11 @@ TEST_F(ConfigFileTest, SaveAsCopyLeavesTheSourceAndReplacesTheTargetWithAWritabl
     EXPECT_EQ(ReadFileBytes(source), original);
     EXPECT_EQ(ReadFileBytes(target), AsSaved(original));
     EXPECT_NE(fs::status(target).permissions() & fs::perms::owner_write, fs::perms::none);
+    {
+        const ReadOnlyFile locked(target);
+        EXPECT_FALSE(Save(target));
+        EXPECT_TRUE(shown_.back().starts_with(SaveFailure(target, ""))) << shown_.back();
+    }
 
     const std::string intoMissingDirectory = Path("no/such/dir/copy.exe");
     EXPECT_FALSE(Save(source, intoMissingDirectory));
