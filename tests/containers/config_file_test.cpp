@@ -14,9 +14,22 @@ namespace k7r::containers {
 namespace {
 
 using namespace test;
+namespace fs = std::filesystem;
 
-constexpr std::size_t kImageSize = 9000;
 constexpr std::size_t kRecordOffset = 4000;
+
+platform::FileTimes TimesOf(const std::string& path) {
+    return *platform::File::Open(path, platform::FileAccess::Read)->Times();
+}
+
+// Old times, far from now, so that a restore can be told from a touch.
+void SetOldTimes(const std::string& path) {
+    auto file = platform::File::Open(path, platform::FileAccess::ReadWrite);
+    platform::FileTimes times = *file->Times();
+    times.lastAccess = {1000000000, 123456700};
+    times.lastWrite = {1100000000, 987654300};
+    EXPECT_TRUE(file->SetTimes(times));
+}
 
 // Real files in a scratch directory; every message shown is collected.
 class ConfigFileTest : public testing::Test {
@@ -25,25 +38,12 @@ class ConfigFileTest : public testing::Test {
 
     // A file holding the given record once, at kRecordOffset.
     std::string MakeImage(const std::string& name, const HAL_STRUCT& record = ViewerRecord) {
-        const std::string path = Path(name);
-        WriteFileBytes(path, ImageWithRecords(kImageSize, record, {kRecordOffset}));
-        return path;
+        WriteFileBytes(Path(name), ImageWithRecords(9000, record, {kRecordOffset}));
+        return Path(name);
     }
 
-    bool Open(const std::string& path) { return OpenConfigFile(path, config_, sink_); }
     bool Save(const std::string& source, const std::string& target = "") {
         return SaveConfigFile(source, target, working_, false, sink_);
-    }
-
-    // The record the saves write: edited away from everything on disk.
-    static HAL_STRUCT EditedRecord() {
-        HAL_STRUCT record = ViewerRecord;
-        std::strcpy(record.Description, "edited");
-        record.ClkI = 33000000;
-        record.RegPhysAddr = 0x10000000;
-        record.MemPhysAddr = 0x10200000;
-        record.Crc = 0x5555; // never written as it stands
-        return record;
     }
 
     // The file as a save should leave it: the working record in its place.
@@ -54,28 +54,21 @@ class ConfigFileTest : public testing::Test {
         return file;
     }
 
+    long Entries() const { return std::distance(fs::directory_iterator(dir_), {}); }
+
     const std::string dir_ = ScratchDirectory();
     std::vector<std::string> shown_;
     MessageSink sink_ = [this](const std::string& text) { shown_.push_back(text); };
     config::WorkingConfig config_{TemplateRecord};
-    HAL_STRUCT working_ = EditedRecord();
+    // Edited away from everything on disk; its Crc is never written as it stands.
+    HAL_STRUCT working_ = [] {
+        HAL_STRUCT record = ViewerRecord;
+        std::strcpy(record.Description, "edited");
+        record.ClkI = 33000000;
+        record.Crc = 0x5555;
+        return record;
+    }();
 };
-
-platform::FileTimes TimesOf(const std::string& path) {
-    auto file = platform::File::Open(path, platform::FileAccess::Read);
-    EXPECT_TRUE(file);
-    return *file->Times();
-}
-
-// Old times, far from now, so that a restore can be told from a touch.
-void SetOldTimes(const std::string& path) {
-    auto file = platform::File::Open(path, platform::FileAccess::ReadWrite);
-    ASSERT_TRUE(file);
-    platform::FileTimes times = *file->Times();
-    times.lastAccess = {1000000000, 123456700};
-    times.lastWrite = {1100000000, 987654300};
-    ASSERT_TRUE(file->SetTimes(times));
-}
 
 // Each refusal has its reason, on open and on save. A refused save leaves
 // the file's content and times as they were, and no copy behind.
@@ -83,7 +76,7 @@ TEST_F(ConfigFileTest, RefusesFilesWithTheirReasonAndLeavesThemAlone) {
     HAL_STRUCT wrongSize = ViewerRecord;
     wrongSize.Size = 0x5803; // the right size, but in the other byte order
     const std::string twoRecords = Path("two.elf");
-    WriteFileBytes(twoRecords, ImageWithRecords(kImageSize, ViewerRecord, {10, 5000}));
+    WriteFileBytes(twoRecords, ImageWithRecords(9000, ViewerRecord, {10, 5000}));
     const std::string empty = Path("empty.lvb");
     WriteFileBytes(empty, {});
     const std::string missing = Path("missing.exe");
@@ -99,13 +92,13 @@ TEST_F(ConfigFileTest, RefusesFilesWithTheirReasonAndLeavesThemAlone) {
     };
     for (const auto& [path, reason] : cases) {
         shown_.clear();
-        EXPECT_FALSE(Open(path));
+        EXPECT_FALSE(OpenConfigFile(path, config_, sink_));
         EXPECT_EQ(std::memcmp(&config_.Record, &TemplateRecord, sizeof TemplateRecord), 0);
         const bool exists = path != missing;
         if (exists) {
             SetOldTimes(path);
         }
-        const Bytes before = exists ? ReadFileBytes(path) : Bytes{};
+        const Bytes before = ReadFileBytes(path);
         const platform::FileTimes times = exists ? TimesOf(path) : platform::FileTimes{};
         EXPECT_FALSE(Save(path));
         ASSERT_EQ(FileExists(path), exists);
@@ -116,7 +109,7 @@ TEST_F(ConfigFileTest, RefusesFilesWithTheirReasonAndLeavesThemAlone) {
             EXPECT_EQ(ReadFileBytes(path), before);
         }
         // A copy of the same type, so that only the content is refused.
-        const std::string copy = Path("copy" + std::filesystem::path(path).extension().string());
+        const std::string copy = Path("copy" + fs::path(path).extension().string());
         EXPECT_FALSE(Save(path, copy));
         EXPECT_FALSE(FileExists(copy));
         EXPECT_EQ(shown_, (std::vector{OpenFailure(path, reason), SaveFailure(path, reason),
@@ -136,7 +129,7 @@ TEST_F(ConfigFileTest, SaveInPlaceWritesTheRecordAndTheTimeOfTheSave) {
     for (const auto& [record, reason] : cases) {
         const std::string path = MakeImage("viewer.exe", record);
         shown_.clear();
-        EXPECT_EQ(Open(path), reason.empty());
+        EXPECT_EQ(OpenConfigFile(path, config_, sink_), reason.empty());
         EXPECT_EQ(shown_, reason.empty() ? std::vector<std::string>{}
                                          : std::vector{OpenFailure(path, reason)});
         const Bytes before = ReadFileBytes(path);
@@ -145,21 +138,21 @@ TEST_F(ConfigFileTest, SaveInPlaceWritesTheRecordAndTheTimeOfTheSave) {
         const platform::FileTime start = platform::CurrentTime();
 
         ASSERT_TRUE(Save(path));
-        const Bytes saved = AsSaved(before);
-        EXPECT_EQ(ReadFileBytes(path), saved); // also: the growth room is gone again
+        EXPECT_EQ(ReadFileBytes(path), AsSaved(before)); // also: the growth room is gone again
         const platform::FileTimes times = TimesOf(path);
         EXPECT_GE(times.lastWrite, start);
         EXPECT_LE(times.lastWrite, platform::CurrentTime());
         if (!RunningUnderWine()) {
             EXPECT_EQ(times.creation, oldTimes.creation);
         }
-        EXPECT_TRUE(Open(path));
-        EXPECT_EQ(std::memcmp(&config_.Record, &saved[kRecordOffset], sizeof working_), 0);
-        EXPECT_EQ(shown_.size(), reason.empty() ? 0u : 1u);
+        EXPECT_TRUE(OpenConfigFile(path, config_, sink_));
+        EXPECT_EQ(config_.Record.ClkI, working_.ClkI);
     }
     EXPECT_EQ(working_.Crc, 0x5555); // the working record is left as it was
 }
 
+// A failed copy leaves none; a file of a refused type is neither replaced
+// nor removed; a read-only file is not saved into.
 TEST_F(ConfigFileTest, SaveAsCopyLeavesTheSourceAndReplacesTheTargetWithAWritableFile) {
     const std::string source = MakeImage("viewer.exe");
     const Bytes original = ReadFileBytes(source);
@@ -171,30 +164,29 @@ TEST_F(ConfigFileTest, SaveAsCopyLeavesTheSourceAndReplacesTheTargetWithAWritabl
     }
     EXPECT_EQ(ReadFileBytes(source), original);
     EXPECT_EQ(ReadFileBytes(target), AsSaved(original));
-    namespace fs = std::filesystem;
     EXPECT_NE(fs::status(target).permissions() & fs::perms::owner_write, fs::perms::none);
-}
+    {
+        const ReadOnlyFile locked(target);
+        EXPECT_FALSE(Save(target));
+        EXPECT_TRUE(shown_.back().starts_with(SaveFailure(target, ""))) << shown_.back();
+    }
 
-TEST_F(ConfigFileTest, FailedSaveAsCopyLeavesNoCopy) {
-    const std::string source = MakeImage("viewer.exe");
     const std::string intoMissingDirectory = Path("no/such/dir/copy.exe");
     EXPECT_FALSE(Save(source, intoMissingDirectory));
     EXPECT_TRUE(shown_.back().starts_with(SaveFailure(intoMissingDirectory, "")));
-    EXPECT_FALSE(FileExists(intoMissingDirectory));
-
-    // A file of a refused type is neither replaced nor removed.
     const std::string unsupported = Path("copy.bin");
     WriteFileBytes(unsupported, {7});
     EXPECT_FALSE(Save(source, unsupported));
     EXPECT_EQ(ReadFileBytes(unsupported), Bytes{7});
+    EXPECT_EQ(Entries(), 3);
 }
 
 // The copy is refused after the container kind has looked at it: an
 // existing file under the target's name stays as it was.
 TEST_F(ConfigFileTest, RefusedSaveAsCopyLeavesAnExistingTargetAsItWas) {
     const std::string source = Path("name_full.prc");
-    std::filesystem::copy_file(
-        std::string(K7R_SOURCE_DIR) + "/tests/containers/fixtures/saves/name_full.prc", source);
+    fs::copy_file(std::string(K7R_SOURCE_DIR) + "/tests/containers/fixtures/saves/name_full.prc",
+                  source);
     const std::string target = Path("existing.prc");
     WriteFileBytes(target, Bytes(100, 0xEE));
     EXPECT_FALSE(Save(source, target));
@@ -202,8 +194,7 @@ TEST_F(ConfigFileTest, RefusedSaveAsCopyLeavesAnExistingTargetAsItWas) {
                           target, "The PRC database name leaves no room for the configuration "
                                   "suffix.")});
     EXPECT_EQ(ReadFileBytes(target), Bytes(100, 0xEE));
-    namespace fs = std::filesystem;
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
+    EXPECT_EQ(Entries(), 2);
 }
 
 TEST_F(ConfigFileTest, SaveAsTheSameFileSpeltDifferentlySavesInPlace) {
@@ -216,8 +207,7 @@ TEST_F(ConfigFileTest, SaveAsTheSameFileSpeltDifferentlySavesInPlace) {
         working_.ClkI += 1;
         ASSERT_TRUE(Save(path, other)) << other;
         EXPECT_EQ(RecordAt(ReadFileBytes(path), kRecordOffset).ClkI, working_.ClkI);
-        namespace fs = std::filesystem;
-        EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+        EXPECT_EQ(Entries(), 1);
     }
 }
 

@@ -98,14 +98,11 @@ inline Bytes Changed(std::span<const std::uint8_t> file, const containers::Image
     return changed;
 }
 
-inline int AddressBytes(char type) {
-    return type == '2' || type == '8' ? 3 : type == '3' || type == '7' ? 4 : 2;
-}
-
-// One record line, built independently of the writer under test.
+// One record line of a type with two address bytes, or three for S2,
+// built independently of the writer under test.
 inline std::string SrecRecordLine(char type, std::uint32_t address,
                                   std::span<const std::uint8_t> data = {}) {
-    const int addressBytes = AddressBytes(type);
+    const int addressBytes = type == '2' ? 3 : 2;
     std::vector<std::uint8_t> bytes{static_cast<std::uint8_t>(addressBytes + data.size() + 1)};
     for (int shift = 8 * (addressBytes - 1); shift >= 0; shift -= 8) {
         bytes.push_back(static_cast<std::uint8_t>(address >> shift));

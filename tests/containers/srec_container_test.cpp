@@ -35,6 +35,14 @@ int Find(std::string_view text, std::string_view& message, HAL_STRUCT* found = n
     return FindRecordSrec(found, ImageSource(BytesOf(text)), true, message);
 }
 
+// The digits in lower case, the record types as they are.
+std::string LowerCase(std::string text) {
+    for (char& c : text) {
+        c = c == 'S' ? c : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
 class SrecContainer : public ::testing::Test {
   protected:
     const HAL_STRUCT oldRecord = test::ConfiguredRecord(25000000);
@@ -78,10 +86,7 @@ TEST_F(SrecContainer, KeepsEachLinesAddressAndLengthWhereTheyBreakARun) {
 
 TEST_F(SrecContainer, WritesOneFormatKeepingOtherLinesCharacterForCharacter) {
     const std::string good = SrecText(payload);
-    std::string lowerCase = good;
-    for (char& c : lowerCase) {
-        c = c == 'S' ? c : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
+    const std::string lowerCase = LowerCase(good);
     std::string crFirst = good;
     crFirst.insert(crFirst.find('\n'), "\r");
     std::string blankLines = good;
@@ -119,10 +124,7 @@ TEST_F(SrecContainer, WritesOneFormatKeepingOtherLinesCharacterForCharacter) {
 // kind's own format and for one that it writes differently.
 TEST_F(SrecContainer, ReadsAndSavesAlikeWhereverAPieceEndCutsTheText) {
     const std::string good = SrecText(payload);
-    std::string lowerCase = good;
-    for (char& c : lowerCase) {
-        c = c == 'S' ? c : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
+    const std::string lowerCase = LowerCase(good);
     for (const std::string& file : {good, lowerCase}) {
         const std::string saved = SrecText(PayloadWith(newRecord));
         for (std::size_t piece = 1; piece <= file.size(); ++piece) {
@@ -141,33 +143,14 @@ TEST_F(SrecContainer, ReadsAndSavesAlikeWhereverAPieceEndCutsTheText) {
     }
 }
 
-// A file in the kind's own format changes only in the lines that hold the
-// record: a save writes those and copies the rest as it is.
-TEST_F(SrecContainer, WritesOnlyTheLinesThatHoldTheRecordOfAFileInItsOwnFormat) {
-    constexpr std::size_t kBefore = 200005; // 5 bytes into a line; the record takes 27 lines
+// Past the payload that the search holds at a time, in a file in the
+// kind's own format, which a save copies but for the lines of the record.
+TEST_F(SrecContainer, RewritesARecordFarIntoALongFile) {
+    constexpr std::size_t kBefore = 200005; // 5 bytes into a line
     const std::string file = SrecText(PayloadWith(oldRecord, kBefore, 100000), "\r\n");
-    ImageChange change;
-    ASSERT_EQ(WriteRecordSrec(ImageSource(BytesOf(file)), Writing(newRecord), change, message),
-              kRecordFound);
-    class Count final : public RewriteSink {
-      public:
-        bool Put(std::span<const std::uint8_t> bytes) override {
-            put += bytes.size();
-            return true;
-        }
-        bool Copy(std::uint64_t, std::uint64_t length) override {
-            copied += length;
-            return true;
-        }
-        std::uint64_t put = 0;
-        std::uint64_t copied = 0;
-    } count;
-    ASSERT_TRUE(std::get<ImageRewrite>(change).write(ImageSource(BytesOf(file)), count));
-    const std::size_t lineLength = SrecRecordLine('1', 0, Bytes(32)).size() + 2;
-    EXPECT_EQ(count.put, 27 * lineLength);
-    EXPECT_EQ(count.put + count.copied, file.size());
-    EXPECT_EQ(TextOf(Changed(BytesOf(file), change)),
-              SrecText(PayloadWith(newRecord, kBefore, 100000), "\r\n"));
+    const Saved saved = Save(file, newRecord);
+    ASSERT_EQ(saved.result, kRecordFound);
+    EXPECT_EQ(saved.text, SrecText(PayloadWith(newRecord, kBefore, 100000), "\r\n"));
 }
 
 // Whatever is not found is not saved either; a refused save leaves the

@@ -2,11 +2,8 @@
 
 #include "config/default_records.h"
 #include "containers/config_file.h"
-#include "regs/field_attributes.h"
-#include "regs/field_table.h"
 #include "regs/field_values.h"
 #include "regs/layout.h"
-#include "regs/register_table.h"
 #include "regs/setting_ids.h"
 #include "tests/support/test_files.h"
 
@@ -15,16 +12,6 @@
 #include <filesystem>
 
 namespace k7r::test {
-
-std::vector<std::string> Lines(std::string_view text) {
-    std::vector<std::string> lines;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        lines.emplace_back(text.substr(0, end));
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    }
-    return lines;
-}
 
 config::WorkingConfig TemplateConfig() {
     return config::WorkingConfig(TemplateRecord);
@@ -47,27 +34,6 @@ config::WorkingConfig RotatedConfig() {
     EXPECT_TRUE(containers::SaveConfigFile(image, "", edited.Record, false, fail));
     EXPECT_TRUE(containers::OpenConfigFile(image, config, fail));
     return config;
-}
-
-namespace {
-
-bool HasRegisterFields(std::uint32_t offset) {
-    for (const regs::FIELD_DESC& field : regs::kFieldTable) {
-        if ((field.Attributes & regs::ffREGISTER) && field.Register == offset) {
-            return true;
-        }
-    }
-    return false;
-}
-
-} // namespace
-
-std::size_t DescribedRegisterCount() {
-    std::size_t count = 0;
-    for (const regs::REG_DESC& reg : regs::kRegisterTable) {
-        count += reg.Offset < riRESERVED_FIRST && HasRegisterFields(reg.Offset);
-    }
-    return count;
 }
 
 config::WorkingConfig ConfigWithEntries(std::initializer_list<RegEntry> entries) {

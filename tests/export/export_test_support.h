@@ -2,14 +2,9 @@
 
 #include "config/working_config.h"
 
-#include <string>
-#include <string_view>
-#include <vector>
+#include <initializer_list>
 
 namespace k7r::test {
-
-// The lines of an LF-terminated text, without their line ends.
-std::vector<std::string> Lines(std::string_view text);
 
 // The utility's template: 320 x 240 at 8 bpp, no rotation.
 config::WorkingConfig TemplateConfig();
@@ -18,10 +13,6 @@ config::WorkingConfig TemplateConfig();
 // 16 bpp, with the layout recomputed as the Preferences tab does, as read
 // back from a program image it was saved into.
 config::WorkingConfig RotatedConfig();
-
-// The registers below the pseudo-indices that have register fields: those
-// the quick reference describes.
-std::size_t DescribedRegisterCount();
 
 // A configuration whose register table holds exactly these entries before
 // riREGEND.
