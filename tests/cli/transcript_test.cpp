@@ -3,7 +3,9 @@
 // what it printed, standard error marked "! " and a failure's status as
 // "[exit N]"; "# " lines are comments. Paths read as ${IMAGES} (the test
 // images), ${PANELS} (the shipped panel list), ${GOLDEN} (golden/) and
-// ${DIR} (a scratch directory that starts with a copy of carrier.elf).
+// ${DIR} (a scratch directory that starts with a copy of carrier.elf); the
+// Windows program's name reads as the native one's.
+#include "cli/command.h"
 #include "tests/cli/cli_run.h"
 #include "tests/support/test_files.h"
 
@@ -100,7 +102,8 @@ TEST_P(Transcript, MatchesTheGoldenFile) {
     const std::string actual = Replay(expected, {{"${DIR}", dir},
                                                  {"${IMAGES}", K7R_BINARY_DIR "/tests/images"},
                                                  {"${PANELS}", kShippedPanels},
-                                                 {"${GOLDEN}", golden}});
+                                                 {"${GOLDEN}", golden},
+                                                 {"58c22cfg", std::string(kProgramName)}});
     if (actual != expected) {
         test::WriteText(dir + "/replayed.txt", actual);
     }

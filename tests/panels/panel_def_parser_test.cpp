@@ -25,9 +25,8 @@ std::string Fields(const std::optional<PanelDef>& def) {
     std::string text = "\"" + def->name + "\"";
     for (std::int32_t PanelDef::*member : kMembers) {
         const std::int32_t value = (*def).*member;
-        text += value == kNotGiven        ? " ?"
-                : value == kNotApplicable ? " n"
-                                          : " " + std::to_string(value);
+        text += ' ';
+        text += value == kNotGiven ? "?" : value == kNotApplicable ? "n" : std::to_string(value);
     }
     return text;
 }
