@@ -8,6 +8,7 @@
 #include "cli/command.h"
 #include "tests/cli/cli_run.h"
 #include "tests/support/test_files.h"
+#include "tests/support/transcript.h"
 
 #include <gtest/gtest.h>
 
@@ -53,40 +54,30 @@ std::vector<std::string> Words(const std::string& line) {
     return words;
 }
 
-std::string Replay(const std::string& transcript, const Names& names) {
-    std::string replayed;
+// What one command prints, standard error and a failure's status marked.
+std::string Answer(const std::string& line, const Names& names) {
     const auto named = [&](std::string text) {
         for (const auto& [name, path] : names) {
             text = Replaced(text, path, name);
         }
         return text;
     };
-    std::istringstream lines(transcript);
-    for (std::string line; std::getline(lines, line);) {
-        if (line.starts_with("# ")) {
-            replayed += line + "\n";
-        }
-        if (!line.starts_with("$ ")) {
-            continue;
-        }
-        replayed += line + "\n";
-        std::string command = line.substr(2);
-        for (const auto& [name, path] : names) {
-            command = Replaced(command, name, path);
-        }
-        const std::vector<std::string> words = Words(command);
-        const CliRun run = RunCli(std::vector<std::string_view>(words.begin(), words.end()));
-        replayed += named(run.out);
-        if (!run.out.empty() && !run.out.ends_with('\n')) {
-            replayed += "[no newline]\n";
-        }
-        std::istringstream errors(named(run.err));
-        for (std::string error; std::getline(errors, error);) {
-            replayed += "! " + error + "\n";
-        }
-        if (run.status != kExitSuccess) {
-            replayed += "[exit " + std::to_string(run.status) + "]\n";
-        }
+    std::string command = line;
+    for (const auto& [name, path] : names) {
+        command = Replaced(command, name, path);
+    }
+    const std::vector<std::string> words = Words(command);
+    const CliRun run = RunCli(std::vector<std::string_view>(words.begin(), words.end()));
+    std::string replayed = named(run.out);
+    if (!run.out.empty() && !run.out.ends_with('\n')) {
+        replayed += "[no newline]\n";
+    }
+    std::istringstream errors(named(run.err));
+    for (std::string error; std::getline(errors, error);) {
+        replayed += "! " + error + "\n";
+    }
+    if (run.status != kExitSuccess) {
+        replayed += "[exit " + std::to_string(run.status) + "]\n";
     }
     return replayed;
 }
@@ -95,19 +86,15 @@ class Transcript : public testing::TestWithParam<const char*> {};
 
 TEST_P(Transcript, MatchesTheGoldenFile) {
     const std::string golden = K7R_SOURCE_DIR "/tests/cli/golden";
-    const std::string expected = test::ReadText(golden + "/" + GetParam() + ".txt");
-    ASSERT_FALSE(expected.empty()) << GetParam();
     const std::string dir = test::ScratchDirectory();
     std::filesystem::copy_file(test::TestImagePath("carrier.elf"), dir + "/carrier.elf");
-    const std::string actual = Replay(expected, {{"${DIR}", dir},
-                                                 {"${IMAGES}", K7R_BINARY_DIR "/tests/images"},
-                                                 {"${PANELS}", kShippedPanels},
-                                                 {"${GOLDEN}", golden},
-                                                 {"58c22cfg", std::string(kProgramName)}});
-    if (actual != expected) {
-        test::WriteText(dir + "/replayed.txt", actual);
-    }
-    EXPECT_EQ(actual, expected) << "replayed into " << dir << "/replayed.txt";
+    const Names names = {{"${DIR}", dir},
+                         {"${IMAGES}", K7R_BINARY_DIR "/tests/images"},
+                         {"${PANELS}", kShippedPanels},
+                         {"${GOLDEN}", golden},
+                         {"58c22cfg", std::string(kProgramName)}};
+    test::ExpectTranscriptHolds(golden + "/" + GetParam() + ".txt",
+                                [&](const std::string& line) { return Answer(line, names); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Cli, Transcript,

@@ -1,9 +1,8 @@
 #include "panels/panel_def_parser.h"
-#include "tests/support/test_files.h"
+#include "tests/support/transcript.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 namespace k7r::panels {
@@ -33,19 +32,9 @@ std::string Fields(const std::optional<PanelDef>& def) {
 
 // Each "$ " line of the golden file, parsed, is followed by its fields.
 TEST(PanelDefParser, LinesGiveTheFieldsOfTheGoldenFile) {
-    const std::string expected = test::ReadText(K7R_SOURCE_DIR "/tests/panels/golden/lines.txt");
-    ASSERT_FALSE(expected.empty());
-    std::istringstream lines(expected);
-    std::string actual;
-    for (std::string line; std::getline(lines, line);) {
-        if (line.starts_with("# ") || line.starts_with("$ ")) {
-            actual += line + "\n";
-        }
-        if (line.starts_with("$ ")) {
-            actual += Fields(ParsePanelLine(line.substr(2))) + "\n";
-        }
-    }
-    EXPECT_EQ(actual, expected);
+    test::ExpectTranscriptHolds(
+        K7R_SOURCE_DIR "/tests/panels/golden/lines.txt",
+        [](const std::string& line) { return Fields(ParsePanelLine(line)) + "\n"; });
 }
 
 // Beyond what a golden line holds: a tab belongs to the token ("320\t240" is
