@@ -8,18 +8,16 @@
 #include "cfgui/tabs.h"
 #include "cfgui/win32/diagrams_window.h"
 #include "cfgui/win32/win32_view.h"
-#include "emu/driver_choice.h"
-#include "emu/emulated_driver.h"
 #include "hal/access.h"
 #include "regs/field_names.h"
 #include "regs/setting_ids.h"
+#include "tests/cfgui/win32/emulated_board_session.h"
 #include "tests/cfgui/win32/gui_harness.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <tuple>
@@ -33,7 +31,6 @@ constexpr int kPictureMs = 30000;
 
 const std::string kDirectory = std::string(K7R_BINARY_DIR) + "/screenshots";
 
-HAL_STRUCT chipRecord{};
 int missing = 0;
 
 void Picture(const std::string& name, HWND window) {
@@ -179,20 +176,12 @@ void Tour(Session& session) {
 int main() {
     using namespace k7r;
     using namespace k7r::cfgui::gui;
-    const std::string image = kDirectory + "/viewer.exe";
-    CreateDirectoryA(WindowsPath(kDirectory).c_str(), nullptr);
-    std::ifstream source(std::string(K7R_BINARY_DIR) + "/tests/images/carrier.exe",
-                         std::ios::binary);
-    std::ofstream(image, std::ios::binary) << source.rdbuf();
-    const std::string panel = WindowsPath(kDirectory + "/panel.png");
-    _putenv_s(emu::kEmulatorVariable, panel.c_str());
-    emu::OfferEmulatedBoard();
-    hal::UseRecord(chipRecord);
+    const std::string image = PrepareEmulatedBoard(kDirectory);
 
     Session session;
     session.app.panels.LoadFile(WindowsPath(std::string(K7R_SOURCE_DIR) + "/panels/PANELS.DEF"),
                                 [](const std::string& text) { std::fputs(text.c_str(), stderr); });
-    if (session.Main() == nullptr || !session.window.OpenFile(WindowsPath(image))) {
+    if (session.Main() == nullptr || !session.window.OpenFile(image)) {
         std::fputs("screenshot_tour: the utility's window did not open\n", stderr);
         return 1;
     }

@@ -11,9 +11,8 @@
 #include "cfgui/resource.h"
 #include "cfgui/tabs.h"
 #include "cfgui/win32/gdi_object.h"
-#include "emu/driver_choice.h"
-#include "emu/emulated_driver.h"
 #include "hal/access.h"
+#include "tests/cfgui/win32/emulated_board_session.h"
 #include "tests/cfgui/win32/gui_harness.h"
 
 #include <commctrl.h>
@@ -21,7 +20,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <string>
 
@@ -33,7 +31,6 @@ constexpr SIZE_T kPrivateSlack = 1 << 20;
 // looks for.
 constexpr int kWindowTimeoutMs = 60000;
 
-HAL_STRUCT chipRecord{};
 int failures = 0;
 
 struct Held {
@@ -156,19 +153,10 @@ int main(int argc, char** argv) {
     }
     const int rounds = std::atoi(argv[1]);
     const int liveSeconds = std::atoi(argv[2]);
-    const std::string directory = std::string(K7R_BINARY_DIR) + "/soak";
-    CreateDirectoryA(WindowsPath(directory).c_str(), nullptr);
-    const std::string image = directory + "/viewer.exe";
-    std::ifstream source(std::string(K7R_BINARY_DIR) + "/tests/images/carrier.exe",
-                         std::ios::binary);
-    std::ofstream(image, std::ios::binary) << source.rdbuf();
-    const std::string panel = WindowsPath(directory + "/panel.png");
-    _putenv_s(emu::kEmulatorVariable, panel.c_str());
-    emu::OfferEmulatedBoard();
-    hal::UseRecord(chipRecord);
+    const std::string image = PrepareEmulatedBoard(std::string(K7R_BINARY_DIR) + "/soak");
 
     Session session;
-    if (session.Main() == nullptr || !session.window.OpenFile(WindowsPath(image))) {
+    if (session.Main() == nullptr || !session.window.OpenFile(image)) {
         std::fputs("soak: the utility's window did not open\n", stderr);
         return 1;
     }
