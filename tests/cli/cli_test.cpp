@@ -19,7 +19,7 @@
 namespace k7r::cli {
 namespace {
 
-TEST(Cli, ShowsTheCrcStatusOfAnyRecord) {
+TEST(Cli, ShowsAnyRecordsCrcStatusAndDescription) {
     const std::string dir = test::ScratchDirectory();
     HAL_STRUCT corrupted = ViewerRecord;
     corrupted.ClkI = 1;
@@ -34,14 +34,11 @@ TEST(Cli, ShowsTheCrcStatusOfAnyRecord) {
                   "CRC:               %04Xh (corrupted, the content's CRC is %04Xh)", corrupted.Crc,
                   config::ComputeRecordCrc(corrupted));
     EXPECT_TRUE(HasLine(bad.out, crcLine)) << bad.out;
-}
 
-// A description in another code page still makes a JSON document.
-TEST(Cli, BytesThatAreNotUtf8AreReplacedInJson) {
-    const std::string dir = test::ScratchDirectory();
-    HAL_STRUCT record = TemplateRecord;
-    std::snprintf(record.Description, sizeof record.Description, "Caf\xE9");
-    test::WriteFileBytes(dir + "/latin1.exe", test::ImageWithRecords(2000, record, {0}));
+    // A description in another code page still makes a JSON document.
+    HAL_STRUCT latin1 = TemplateRecord;
+    std::snprintf(latin1.Description, sizeof latin1.Description, "Caf\xE9");
+    test::WriteFileBytes(dir + "/latin1.exe", test::ImageWithRecords(2000, latin1, {0}));
     EXPECT_NE(RunCli({"show", dir + "/latin1.exe", "--json"}).out.find("\"Caf\xEF\xBF\xBD\""),
               std::string::npos);
 }

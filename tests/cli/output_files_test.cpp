@@ -20,8 +20,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A file holds what standard output gets, with CR LF line ends.
+// A file holds what standard output gets, with CR LF line ends, and
+// replaces a longer one.
 TEST(ExportCommand, WritesFilesWithCrLfLineEndsAndTheDefaultNameHere) {
+    EXPECT_EQ(exporter::ToCrLf("a\nb\r\n\nc"), "a\r\nb\r\n\r\nc");
     const std::string image = test::TestImagePath("carrier.elf");
     const std::string dir = test::ScratchDirectory();
     const auto printed = [&](std::vector<std::string_view> words) {
@@ -30,6 +32,7 @@ TEST(ExportCommand, WritesFilesWithCrLfLineEndsAndTheDefaultNameHere) {
     };
     for (const char* kind : {"appcfg", "html"}) {
         const std::string path = dir + "/" + kind + ".out";
+        test::WriteText(path, std::string(100000, 'x'));
         ASSERT_EQ(RunCli({"export", kind, image, "-o", path}).status, kExitSuccess) << kind;
         EXPECT_EQ(test::ReadText(path), printed({"export", kind})) << kind;
     }

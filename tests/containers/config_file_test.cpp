@@ -151,8 +151,10 @@ TEST_F(ConfigFileTest, SaveInPlaceWritesTheRecordAndTheTimeOfTheSave) {
     EXPECT_EQ(working_.Crc, 0x5555); // the working record is left as it was
 }
 
-// A failed copy leaves none; a file of a refused type is neither replaced
-// nor removed; a read-only file is not saved into.
+// A failed copy leaves none; an existing file under the target's name,
+// also of a refused type or when the container kind refuses the source
+// only once it has looked, is neither replaced nor removed; a read-only
+// file is not saved into; the same file spelt differently is saved in place.
 TEST_F(ConfigFileTest, SaveAsCopyLeavesTheSourceAndReplacesTheTargetWithAWritableFile) {
     const std::string source = MakeImage("viewer.exe");
     const Bytes original = ReadFileBytes(source);
@@ -178,36 +180,27 @@ TEST_F(ConfigFileTest, SaveAsCopyLeavesTheSourceAndReplacesTheTargetWithAWritabl
     WriteFileBytes(unsupported, {7});
     EXPECT_FALSE(Save(source, unsupported));
     EXPECT_EQ(ReadFileBytes(unsupported), Bytes{7});
-    EXPECT_EQ(Entries(), 3);
-}
-
-// The copy is refused after the container kind has looked at it: an
-// existing file under the target's name stays as it was.
-TEST_F(ConfigFileTest, RefusedSaveAsCopyLeavesAnExistingTargetAsItWas) {
-    const std::string source = Path("name_full.prc");
-    fs::copy_file(std::string(K7R_SOURCE_DIR) + "/tests/containers/fixtures/saves/name_full.prc",
-                  source);
-    const std::string target = Path("existing.prc");
-    WriteFileBytes(target, Bytes(100, 0xEE));
-    EXPECT_FALSE(Save(source, target));
+    const std::string nameFull = Path("name_full.prc");
+    fs::copy_file(K7R_SOURCE_DIR "/tests/containers/fixtures/saves/name_full.prc", nameFull);
+    const std::string existing = Path("existing.prc");
+    WriteFileBytes(existing, Bytes(100, 0xEE));
+    shown_.clear();
+    EXPECT_FALSE(Save(nameFull, existing));
     EXPECT_EQ(shown_, std::vector{SaveFailure(
-                          target, "The PRC database name leaves no room for the configuration "
-                                  "suffix.")});
-    EXPECT_EQ(ReadFileBytes(target), Bytes(100, 0xEE));
-    EXPECT_EQ(Entries(), 2);
-}
+                          existing, "The PRC database name leaves no room for the configuration "
+                                    "suffix.")});
+    EXPECT_EQ(ReadFileBytes(existing), Bytes(100, 0xEE));
+    EXPECT_EQ(Entries(), 5);
 
-TEST_F(ConfigFileTest, SaveAsTheSameFileSpeltDifferentlySavesInPlace) {
-    const std::string path = MakeImage("viewer.exe");
     std::vector<std::string> spellings = {dir_ + "/./viewer.exe"};
 #ifdef _WIN32
     spellings.push_back(Path("VIEWER.EXE"));
 #endif
     for (const std::string& other : spellings) {
         working_.ClkI += 1;
-        ASSERT_TRUE(Save(path, other)) << other;
-        EXPECT_EQ(RecordAt(ReadFileBytes(path), kRecordOffset).ClkI, working_.ClkI);
-        EXPECT_EQ(Entries(), 1);
+        ASSERT_TRUE(Save(source, other)) << other;
+        EXPECT_EQ(RecordAt(ReadFileBytes(source), kRecordOffset).ClkI, working_.ClkI);
+        EXPECT_EQ(Entries(), 5);
     }
 }
 

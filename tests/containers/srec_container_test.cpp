@@ -6,6 +6,7 @@
 
 #include <cctype>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -52,36 +53,38 @@ class SrecContainer : public ::testing::Test {
     std::string_view message;
 };
 
-TEST_F(SrecContainer, FindsAndRewritesARecordStraddlingS1AndS2Lines) {
-    const std::string file = SrecText(payload, "\n", 10);
-    HAL_STRUCT found{};
-    ASSERT_EQ(Find(file, message, &found), kRecordFound);
-    EXPECT_EQ(std::memcmp(&found, &oldRecord, sizeof found), 0);
-
-    const Saved saved = Save(file, newRecord);
-    ASSERT_EQ(saved.result, kRecordFound);
-    EXPECT_EQ(saved.text, SrecText(PayloadWith(newRecord), "\n", 10));
-    ASSERT_EQ(Find(saved.text, message, &found), kRecordFound);
-    EXPECT_EQ(std::memcmp(&found, &newRecord, sizeof found), 0);
-}
-
-// Data lines are kept as runs of lines alike; a line whose address jumps
-// or whose length changes starts a new run and keeps its own.
-TEST_F(SrecContainer, KeepsEachLinesAddressAndLengthWhereTheyBreakARun) {
-    auto text = [](std::span<const std::uint8_t> data) {
-        std::string file = SrecRecordLine('0', 0) + "\n";
-        std::uint32_t address = 0x100;
-        for (std::size_t at = 0, line = 0; at < data.size(); ++line) {
-            const std::size_t n = std::min<std::size_t>(line % 5 == 3 ? 16 : 32, data.size() - at);
-            file += SrecRecordLine('1', address, data.subspan(at, n)) + "\n";
-            address += static_cast<std::uint32_t>(line % 4 == 1 ? 0x200 : n);
-            at += n;
-        }
-        return file + SrecRecordLine('9', 0) + "\n";
+// A save rewrites the record's lines alone: where the record straddles S1
+// and S2 lines; where a line whose address jumps or whose length changes
+// breaks a run of lines alike (each keeps its own); far into a long file,
+// past the payload that the search holds at a time.
+TEST_F(SrecContainer, RewritesTheRecordKeepingEachLinesTypeAddressAndLength) {
+    const std::function<std::string(const HAL_STRUCT&)> layouts[] = {
+        [](const HAL_STRUCT& record) { return SrecText(PayloadWith(record), "\n", 10); },
+        [](const HAL_STRUCT& record) {
+            const Bytes data = PayloadWith(record);
+            std::string file = SrecRecordLine('0', 0) + "\n";
+            std::uint32_t address = 0x100;
+            for (std::size_t at = 0, line = 0; at < data.size(); ++line) {
+                const std::size_t n =
+                    std::min<std::size_t>(line % 5 == 3 ? 16 : 32, data.size() - at);
+                file += SrecRecordLine('1', address, std::span(data).subspan(at, n)) + "\n";
+                address += static_cast<std::uint32_t>(line % 4 == 1 ? 0x200 : n);
+                at += n;
+            }
+            return file + SrecRecordLine('9', 0) + "\n";
+        },
+        [](const HAL_STRUCT& record) { // 5 bytes into a line
+            return SrecText(PayloadWith(record, 200005, 100000), "\r\n");
+        },
     };
-    const std::string file = text(payload);
-    EXPECT_EQ(Save(file, oldRecord).text, file);
-    EXPECT_EQ(Save(file, newRecord).text, text(PayloadWith(newRecord)));
+    for (const auto& layout : layouts) {
+        const std::string file = layout(oldRecord);
+        HAL_STRUCT found{};
+        ASSERT_EQ(Find(file, message, &found), kRecordFound);
+        EXPECT_EQ(std::memcmp(&found, &oldRecord, sizeof found), 0);
+        EXPECT_EQ(Save(file, oldRecord).text, file);
+        EXPECT_EQ(Save(file, newRecord).text, layout(newRecord));
+    }
 }
 
 TEST_F(SrecContainer, WritesOneFormatKeepingOtherLinesCharacterForCharacter) {
@@ -141,16 +144,6 @@ TEST_F(SrecContainer, ReadsAndSavesAlikeWhereverAPieceEndCutsTheText) {
             EXPECT_EQ(TextOf(Changed(BytesOf(file), change, piece)), saved) << piece;
         }
     }
-}
-
-// Past the payload that the search holds at a time, in a file in the
-// kind's own format, which a save copies but for the lines of the record.
-TEST_F(SrecContainer, RewritesARecordFarIntoALongFile) {
-    constexpr std::size_t kBefore = 200005; // 5 bytes into a line
-    const std::string file = SrecText(PayloadWith(oldRecord, kBefore, 100000), "\r\n");
-    const Saved saved = Save(file, newRecord);
-    ASSERT_EQ(saved.result, kRecordFound);
-    EXPECT_EQ(saved.text, SrecText(PayloadWith(newRecord, kBefore, 100000), "\r\n"));
 }
 
 // Whatever is not found is not saved either; a refused save leaves the

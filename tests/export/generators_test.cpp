@@ -5,12 +5,9 @@
 #include "export/csv_export.h"
 #include "export/export_options.h"
 #include "export/generic_header.h"
-#include "export/mode_header.h"
 #include "export/text_format.h"
 #include "export_test_support.h"
-#include "regs/field_values.h"
 #include "regs/register_table.h"
-#include "regs/setting_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -33,18 +30,6 @@ TEST(AppCfg, PrintsTheCrcOfTheRecordTheHeaderDescribes) {
                   .find(Printf("\n    0x%04X,                 // CRC of the rest of structure\n",
                                config::ComputeRecordCrc(TemplateRecord))),
               std::string::npos);
-}
-
-TEST(ModeHeader, TurnsTheModeAndNamesItsNumberAndFlags) {
-    config::WorkingConfig config = test::TemplateConfig();
-    regs::SetFieldValue(config, regs::kIdSwivelView, 180);
-    const std::string text = ExportModeHeader(config, 7, 0x160001, 17);
-    for (const char* part : {"\n#ifndef __MODE7_H__\n#define __MODE7_H__\n",
-                             "        7,320,240,8,70,gpe8Bpp,     // Mode #7: 320 x 240 8Bpp 70Hz",
-                             "        mfLCD|mfSWCURSOR|mfSWEMUL|mfHWBLT|mfR180,  // Mode Flags"}) {
-        EXPECT_NE(text.find(part), std::string::npos) << part;
-    }
-    EXPECT_TRUE(text.ends_with("\n#endif // __MODE7_H__\n"));
 }
 
 TEST(GenericHeader, AnEmptyRegisterListKeepsTheMacroIntact) {

@@ -1,34 +1,17 @@
-#include "export/export_kinds.h"
 #include "export/output_file.h"
-#include "export_test_support.h"
+#include "tests/support/child_process.h"
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#ifndef _WIN32
-#include "tests/support/child_process.h"
-
 #include <signal.h>
 #include <sys/resource.h>
-#endif
+
+#include <filesystem>
 
 namespace k7r::exporter {
 namespace {
 
-TEST(RunExport, ReplacesALongerFileWithTheTextInCrLfLineEnds) {
-    EXPECT_EQ(ToCrLf("a\nb\r\n\nc"), "a\r\nb\r\n\r\nc");
-    const std::string path = test::ScratchDirectory() + "/appcfg.h";
-    test::WriteText(path, std::string(100000, 'x'));
-    config::WorkingConfig config = test::TemplateConfig();
-    std::string message;
-    ASSERT_TRUE(RunExport(ExportKinds()[0], config, {}, path, message)) << message;
-    EXPECT_EQ(test::ReadText(path), ToCrLf(ExportKinds()[0].generate(config, {})));
-    EXPECT_TRUE(message.empty());
-}
-
-#ifndef _WIN32
 // A file size limit stops the write part way, as a full disk would: the
 // file that was there stays, whole.
 TEST(WriteOutputFile, ReplacesAnExistingFileOnlyWhenTheNewOneIsComplete) {
@@ -50,7 +33,6 @@ TEST(WriteOutputFile, ReplacesAnExistingFileOnlyWhenTheNewOneIsComplete) {
     EXPECT_EQ(test::ReadText(path), "the old page");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
 }
-#endif
 
 } // namespace
 } // namespace k7r::exporter

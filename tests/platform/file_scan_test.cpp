@@ -41,20 +41,5 @@ TEST(FileScan, HandsOutTheFileInPiecesThatRepeatWhatWasKept) {
     }
 }
 
-// Another program cut the file before the scan reached its end.
-TEST(FileScan, AFileShorterThanItsLengthEndsTheScanWithAFailure) {
-    const std::string path = test::ScratchDirectory() + "/shortened.bin";
-    test::WriteFileBytes(path, Numbered(3000));
-    const File file = std::move(*File::Open(path, FileAccess::Read));
-    FileScan scan(file, 4000, ScanBy::Reading, 1024);
-    std::size_t read = 0;
-    for (std::span<const std::uint8_t> piece; !(piece = scan.Next(0)).empty();) {
-        read += piece.size();
-    }
-    EXPECT_EQ(read, 2048u);
-    ASSERT_TRUE(scan.Failure());
-    EXPECT_EQ(scan.Failure()->refusal, Refusal::ChangedWhileRead);
-}
-
 } // namespace
 } // namespace k7r::platform

@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
-#include "tests/support/special_files.h"
-
 #include <unistd.h>
 #endif
 
@@ -24,22 +22,14 @@ TEST(ErrorText, IsTheSystemsOwnTextWithoutALineEnd) {
     EXPECT_EQ(text, ErrorText({2})); // file not found on both systems
 }
 
-// Refused before anything is read or written, and at once: an open of a
-// FIFO would wait for a writer.
-TEST(FileOpen, RefusesWhatIsNotARegularFile) {
 #ifdef _WIN32
+// The command line's tests give every command things that are not files on
+// POSIX systems.
+TEST(FileOpen, RefusesWhatIsNotARegularFile) {
     const std::pair<std::string, Refusal> cases[] = {
         {test::ScratchDirectory(), Refusal::Directory},
         {"NUL", Refusal::Device},
     };
-#else
-    ::alarm(10); // a blocked open ends the test program instead of hanging it
-    const test::SpecialFiles specials;
-    std::vector<std::pair<std::string, Refusal>> cases;
-    for (const test::SpecialFiles::Entry& entry : specials.entries()) {
-        cases.emplace_back(entry.path, entry.refusal);
-    }
-#endif
     for (const auto& [path, refusal] : cases) {
         for (FileAccess access : {FileAccess::Read, FileAccess::ReadWrite}) {
             const Result<std::optional<File>> file = File::OpenIfExists(path, access);
@@ -47,10 +37,8 @@ TEST(FileOpen, RefusesWhatIsNotARegularFile) {
             EXPECT_EQ(file.error().refusal, refusal) << path;
         }
     }
-#ifndef _WIN32
-    ::alarm(0);
-#endif
 }
+#endif
 
 // The lock keeps saves apart and readers out of a save, but not the reads
 // and writes of programs that do not ask for it.
