@@ -3,7 +3,7 @@
 # files, measured and printed, checked against no goal. The command line's
 # configure runs over 1,000 and over 10,000 files (the time per file shows
 # whether it stays linear), then the utility's window, under Wine, opens the
-# dialog on 5,000 files, adds them all and configures them (tests/cfgui/win32/
+# dialog on 5,000 files, adds them all and configures them (bench/win32/
 # configure_many.cpp). The files are copies of the small m68k test image in
 # a temporary directory. NATIVE_PRESET names the build of the command line
 # (default native, whose sanitizers slow every file alike). Without an
@@ -48,7 +48,7 @@ fi
 cmake --build --preset "mingw-$arch" --target configure_many >/dev/null
 copies "$work/window" 5000
 start=$(now)
-scripts/gui-run.sh "$arch" "build/mingw-$arch/tests/cfgui/win32/configure_many.exe" \
+scripts/gui-run.sh "$arch" "build/mingw-$arch/bench/win32/configure_many.exe" \
     "$work/window" 5000
 end=$(now)
 awk -v s="$start" -v e="$end" 'BEGIN { printf "window, 5000 files: %.1f s in all\n", e - s }'
