@@ -132,25 +132,5 @@ TEST(HostileGifs, BadCodesAndEndsAreRefused) {
     EXPECT_EQ(board.chip.StrayAccesses(), 0);
 }
 
-// A code equal to the next free entry is the previous string plus its own
-// first byte: clear, 1, 6 (= 1 1), 1 decode to four 1s; the table then
-// reaches 8 entries and the end code takes 4 bits.
-TEST(HostileGifs, LzwResolvesTheEntryBeingAdded) {
-    Board board(8);
-    std::pair<std::uint32_t, int> codes[] = {{4, 3}, {1, 3}, {6, 3}, {1, 3}, {5, 4}};
-    std::uint32_t acc = 0;
-    int n = 0;
-    for (auto [code, size] : codes) {
-        acc |= code << n;
-        n += size;
-    }
-    Bytes data = {2, 2,  static_cast<std::uint8_t>(acc), static_cast<std::uint8_t>(acc >> 8),
-                  0, ';'};
-    Drawn drawn = Draw(board, Gif(data));
-    EXPECT_EQ(drawn.status, 0) << drawn.out;
-    EXPECT_EQ(Bytes(board.chip.Memory().begin(), board.chip.Memory().begin() + 4),
-              (Bytes{1, 1, 1, 1}));
-}
-
 } // namespace
 } // namespace k7r::test
