@@ -11,7 +11,7 @@ namespace {
 using test::ChipTest;
 using test::SetEnvironment;
 
-TEST(ErrorText, EveryCodeHasItsFixedText) {
+TEST(ErrorText, EveryCodeHasItsFixedTextCopiedLikeStrncpy) {
     const char* const expected[] = {
         "There was no error detected",
         "ERROR: Unable to find/load the K7R58xxx driver",
@@ -30,10 +30,7 @@ TEST(ErrorText, EveryCodeHasItsFixedText) {
         EXPECT_EQ(hal::GetErrorText(buffer, sizeof buffer), code);
         EXPECT_STREQ(buffer, expected[code]);
     }
-    hal::SetLastError(0);
-}
-
-TEST(ErrorText, CopiesAtMostTheBufferLengthLikeStrncpy) {
+    // At most the buffer's length is copied, as strncpy does.
     hal::SetLastError(hal::kErrNoDriver);
     char buffer[12];
     std::memset(buffer, 'x', sizeof buffer);

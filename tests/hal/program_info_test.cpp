@@ -38,9 +38,7 @@ TEST_F(ChipTest, ProgramInformationStatusAndDescription) {
     EXPECT_EQ(LastLine(Info()), "Configuration CRC 1234h (error)");
     record.Crc = 0;
     EXPECT_EQ(LastLine(Info()), "Configuration CRC 0000h (unconfigured)");
-}
-
-TEST_F(ChipTest, ProgramInformationIntoABufferIsTerminated) {
+    // Into a buffer it is cut short and terminated.
     char buffer[11];
     std::memset(buffer, 'x', sizeof buffer);
     hal::ProgramInformation("VIEW", "d", "$Revision: 1 $", buffer, 10);

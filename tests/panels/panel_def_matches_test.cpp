@@ -30,6 +30,12 @@ TEST(PanelDefMatches, SameTimingsMatchAndOpenMembersMatchAnything) {
     entry.linePol = kNotGiven;
     entry.color = kNotGiven;
     EXPECT_TRUE(PanelDefMatches(entry, Settings()));
+    // The line pulse may also count from the end of the display period.
+    PanelDef settings = Settings();
+    settings.lineStart = 8 + 40 + 320;
+    EXPECT_TRUE(PanelDefMatches(Entry(), settings));
+    settings.lineStart = 9 + 40 + 320;
+    EXPECT_FALSE(PanelDefMatches(Entry(), settings));
 }
 
 TEST(PanelDefMatches, EveryComparedMemberCounts) {
@@ -44,14 +50,6 @@ TEST(PanelDefMatches, EveryComparedMemberCounts) {
         settings.*member += 1;
         EXPECT_FALSE(PanelDefMatches(Entry(), settings));
     }
-}
-
-TEST(PanelDefMatches, LineStartMayCountFromTheDisplayPeriodsEnd) {
-    PanelDef settings = Settings();
-    settings.lineStart = 8 + 40 + 320;
-    EXPECT_TRUE(PanelDefMatches(Entry(), settings));
-    settings.lineStart = 9 + 40 + 320;
-    EXPECT_FALSE(PanelDefMatches(Entry(), settings));
 }
 
 TEST(PanelDefMatches, StnPanelsIgnoreThePulses) {

@@ -132,22 +132,26 @@ TEST_F(PanelSettingsTest, StartPositionsBelowTheirBoundAreRaised) {
     EXPECT_EQ(regs::GetFieldValue(config, regs::kIdHorzStart), 22u);
 }
 
-TEST_F(PanelSettingsTest, ReachablePixelClockKeepsTheSource) {
-    // The template divides CLKI2 (50 MHz); 12.5 MHz is its 4:1 line.
-    const PanelApplication application = ApplyPredefinedPanel(config, test::QvgaTft(12500));
+// The template divides CLKI2 (50 MHz): 12.5 MHz is its 4:1 line, and
+// 25.175 MHz moves CLKI2.
+TEST_F(PanelSettingsTest, PixelClockDividesClki2OrMovesIt) {
+    PanelApplication application = ApplyPredefinedPanel(config, test::QvgaTft(12500));
     EXPECT_EQ(application.pixelClockLine, 3u);
     EXPECT_EQ(regs::GetFieldValue(config, regs::kIdClkI2), 50000000u);
     EXPECT_EQ(regs::GetFieldValue(config, regs::kIdPclkDivideRaw), 3u);
     EXPECT_EQ(regs::GetFieldValue(config, regs::kIdPixelClock), 12500000u);
     EXPECT_EQ(regs::GetFieldValue(config, regs::kIdFrameRate), 12500000u / (400 * 262));
-}
 
-TEST_F(PanelSettingsTest, UnreachablePixelClockSwitchesClki2) {
-    const PanelApplication application = ApplyPredefinedPanel(config, test::QvgaTft(25175));
+    application = ApplyPredefinedPanel(config, test::QvgaTft(25175));
     EXPECT_EQ(application.report, "");
     EXPECT_EQ(application.pixelClockLine, 0u);
     EXPECT_EQ(regs::GetFieldValue(config, regs::kIdClkI2), 25175000u);
     EXPECT_EQ(regs::GetFieldValue(config, regs::kIdPixelClock), 25175000u);
+    // The new CLKI2 is the pixel clock itself: no divide, automatic or not.
+    for (const std::uint32_t id :
+         {regs::kIdAutoPclkDivide, regs::kIdAutoMclkDivide, regs::kIdPclkDivideRaw}) {
+        EXPECT_EQ(regs::GetFieldValue(config, id), 0u) << id;
+    }
 }
 
 TEST_F(PanelSettingsTest, PixelClockThatCannotBeHadIsReported) {

@@ -55,14 +55,5 @@ TEST(FieldHelpForControl, ShowsEveryRecordBoundToTheControlInTableOrder) {
               "Automatic PCLK Divide is not a register value.\n\n" + FieldHelpForId(33));
 }
 
-TEST(FieldHelpForControl, RecordSettingEndsAsNotARegisterValue) {
-    FieldControlBindings bindings;
-    ASSERT_TRUE(BindFieldControls(bindings, 4, 1208, 0));
-    const std::string help = FieldHelpForControl(bindings, 1208);
-    EXPECT_EQ(help, FieldHelpForId(4));
-    EXPECT_TRUE(help.ends_with("Physical Register Address is not a register value."));
-    EXPECT_EQ(FieldHelpForControl(bindings, 1209), "");
-}
-
 } // namespace
 } // namespace k7r::regs

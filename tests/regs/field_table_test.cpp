@@ -17,18 +17,6 @@
 namespace k7r::regs {
 namespace {
 
-bool IsRegisterField(const FIELD_DESC& field) {
-    return field.Attributes & ffREGISTER;
-}
-
-TEST(FieldTable, FindFieldGivesTheFirstRecordOrTheTableLength) {
-    EXPECT_EQ(kFieldTable[FindField(25)].Mask, 0xFC000000u);
-    EXPECT_EQ(FindField(185), kFieldCount - 1);
-    for (const std::uint32_t id : {0u, 37u, 186u}) {
-        EXPECT_EQ(FindField(id), kFieldCount) << id;
-    }
-}
-
 // Ids rise through the table, with the second copy of the product and
 // revision codes (REG[00h] bits 7:0) as the only step back; a swapped or
 // mistyped row breaks the sequence.
@@ -50,28 +38,36 @@ TEST(FieldTable, IdsRunFromOneTo185WithOnlyTheProductCodesRepeated) {
     for (const auto& [id, times] : count) {
         EXPECT_EQ(times, id == 25 || id == 26 ? 2 : 1) << id;
     }
+    EXPECT_EQ(kFieldTable[FindField(25)].Mask, 0xFC000000u);
 }
 
-TEST(FieldTable, EachRecordIsARegisterFieldARecordSettingOrAComputedOne) {
+// A record is a register field, a record setting or a computed one; a
+// register field is one run of bits inside a described register, and its
+// formula has one place for them. Help ends a sentence and has no double
+// blanks but in the texts quoted word for word.
+TEST(FieldTable, EveryRecordIsWellFormed) {
     constexpr std::uint32_t kKinds = ffREGISTER | ffRECORD | ffCOMPUTED;
+    const std::set<std::string_view> units = {
+        "", "MHz", "ms", "Hz", "bytes", "pixels", "lines", "degrees", "BPP", "dwords", "cycles"};
     for (const FIELD_DESC& field : kFieldTable) {
         EXPECT_EQ(field.Attributes & ~0x3FFu, 0u) << field.Id;
-        const std::uint32_t kind = field.Attributes & kKinds;
         const std::uint32_t expected = field.Id <= 18   ? ffRECORD
                                        : field.Id <= 24 ? ffCOMPUTED
                                                         : ffREGISTER;
-        EXPECT_EQ(kind, expected) << field.Id;
-        if (!IsRegisterField(field)) {
+        EXPECT_EQ(field.Attributes & kKinds, expected) << field.Id;
+        EXPECT_FALSE(field.ShortName.empty()) << field.Id;
+        EXPECT_FALSE(field.LongName.empty()) << field.Id;
+        EXPECT_TRUE(units.contains(field.Units)) << field.Id;
+        if (!field.Help.empty()) {
+            EXPECT_TRUE(field.Help.ends_with('.')) << field.Id;
+            const bool quotedWithDoubleBlank = field.Id == 12 || field.Id == 13 || field.Id == 18;
+            EXPECT_EQ(field.Help.find("  ") != std::string_view::npos, quotedWithDoubleBlank)
+                << field.Id;
+        }
+        if (!(field.Attributes & ffREGISTER)) {
             EXPECT_EQ(field.Register, 0u) << field.Id;
             EXPECT_EQ(field.Mask, 0u) << field.Id;
             EXPECT_TRUE(field.Formula.empty()) << field.Id;
-        }
-    }
-}
-
-TEST(FieldTable, RegisterFieldsAreOneRunOfBitsInADescribedRegister) {
-    for (const FIELD_DESC& field : kFieldTable) {
-        if (!IsRegisterField(field)) {
             continue;
         }
         const BitRange bits = FieldBitRange(field.Mask);
@@ -81,6 +77,10 @@ TEST(FieldTable, RegisterFieldsAreOneRunOfBitsInADescribedRegister) {
         EXPECT_EQ(field.Mask & ~RegisterWidthMask(field.Register), 0u) << field.Id;
         EXPECT_LT(field.Register, unsigned{riRESERVED_FIRST}) << field.Id;
         EXPECT_NE(GetRegisterIdentifier(field.Register), "<ERROR>") << field.Id;
+        if (!field.Formula.empty()) {
+            EXPECT_NE(field.Formula.find("%s"), std::string_view::npos) << field.Id;
+            EXPECT_EQ(std::count(field.Formula.begin(), field.Formula.end(), '%'), 1) << field.Id;
+        }
     }
 }
 
@@ -93,7 +93,7 @@ TEST(FieldTable, OnlyThePairsAndGpoControlShareBits) {
         for (std::size_t j = i + 1; j < kFieldCount; ++j) {
             const FIELD_DESC& a = kFieldTable[i];
             const FIELD_DESC& b = kFieldTable[j];
-            if (IsRegisterField(a) && IsRegisterField(b) && a.Register == b.Register &&
+            if ((a.Attributes & b.Attributes & ffREGISTER) && a.Register == b.Register &&
                 (a.Mask & b.Mask) && a.Id != 99 && b.Id != 99) {
                 EXPECT_EQ(j, i + 1) << a.Id << " and " << b.Id;
                 EXPECT_EQ(a.Mask, b.Mask) << a.Id << " and " << b.Id;
@@ -106,36 +106,6 @@ TEST(FieldTable, OnlyThePairsAndGpoControlShareBits) {
     const std::set<std::pair<std::uint32_t, std::uint32_t>> pairs = {
         {29, 30}, {32, 33}, {41, 42}, {52, 53}, {111, 112}};
     EXPECT_EQ(sharing, pairs);
-}
-
-TEST(FieldTable, FormulasHoldOnePlaceForTheRegisterBits) {
-    for (const FIELD_DESC& field : kFieldTable) {
-        if (field.Formula.empty()) {
-            continue;
-        }
-        const std::size_t slot = field.Formula.find("%s");
-        ASSERT_NE(slot, std::string_view::npos) << field.Id;
-        EXPECT_EQ(std::count(field.Formula.begin(), field.Formula.end(), '%'), 1) << field.Id;
-    }
-}
-
-// Help ends a sentence and has no double blanks but in the texts quoted word
-// for word.
-TEST(FieldTable, NamesUnitsAndHelpTextsAreWellFormed) {
-    const std::set<std::string_view> units = {
-        "", "MHz", "ms", "Hz", "bytes", "pixels", "lines", "degrees", "BPP", "dwords", "cycles"};
-    for (std::size_t record = 0; record < kFieldCount; ++record) {
-        const FIELD_DESC& field = kFieldTable[record];
-        EXPECT_FALSE(field.ShortName.empty()) << field.Id;
-        EXPECT_FALSE(field.LongName.empty()) << field.Id;
-        EXPECT_TRUE(units.contains(field.Units)) << field.Id;
-        if (!field.Help.empty()) {
-            EXPECT_TRUE(field.Help.ends_with('.')) << field.Id;
-            const bool quotedWithDoubleBlank = field.Id == 12 || field.Id == 13 || field.Id == 18;
-            EXPECT_EQ(field.Help.find("  ") != std::string_view::npos, quotedWithDoubleBlank)
-                << field.Id;
-        }
-    }
 }
 
 TEST(FieldBits, RangeOfTheLowestRunAndMaskShiftedDown) {

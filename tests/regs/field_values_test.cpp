@@ -1,7 +1,5 @@
-#include "regs/clock_tree.h"
 #include "regs/layout.h"
 #include "regs/panel_type.h"
-#include "regs/pixel_clocks.h"
 #include "regs/validation.h"
 #include "tests/regs/setting_steps.h"
 
@@ -82,18 +80,6 @@ TEST(CompositePanelType, GpoPowerPinFollowsTheType) {
     EXPECT_EQ(config.Record.Regs[48].Value, 1u);
 }
 
-void UseClkI2AsPixelClock(config::WorkingConfig& config, std::uint32_t hz) {
-    SetAll(config, {{3, hz}, {34, 3}, {32, 1}});
-}
-
-TEST(ClockTree, FrameRateIsTruncatedAndStored) {
-    config::WorkingConfig config(TemplateRecord);
-    UseClkI2AsPixelClock(config, 25175000);
-    SetAll(config, {{67, 800}, {73, 525}});
-    EXPECT_EQ(StoreFrameRate(config), 59u);
-    EXPECT_EQ(config.Record.FrameRate, 59);
-}
-
 TEST(Layout, SwivelOffsetsKeepTheUserStartAddress) {
     config::WorkingConfig config(TemplateRecord);
     SetAll(config, {{52, 270}, {80, 240}});
@@ -115,23 +101,6 @@ TEST(Layout, SwivelOffsetsKeepTheUserStartAddress) {
     RecomputeLayout(config);
     EXPECT_EQ(GetFieldValue(config, 79), 1024u);
     EXPECT_EQ(GetFieldValue(config, 83), 0u);
-}
-
-TEST(PixelClocks, MatchStoresTheDivideOrMovesClkI2) {
-    config::WorkingConfig config(TemplateRecord);
-    UseClkI2AsPixelClock(config, 25000000);
-    EXPECT_EQ(MatchPixelClock(config, 6250), 3u);
-    EXPECT_EQ(GetFieldValue(config, 33), 3u);
-    EXPECT_EQ(MatchPixelClock(config, 33333), 0u);
-    EXPECT_EQ(GetFieldValue(config, 3), 33333000u);
-    for (const std::uint32_t id : {15u, 14u, 33u}) { // no automatic divide, 1:1
-        EXPECT_EQ(GetFieldValue(config, id), 0u) << id;
-    }
-    // A PWM clock running from CLKI2 keeps it.
-    SetFieldValue(config, 114, 1);
-    EXPECT_FALSE(MatchPixelClock(config, 12000));
-    EXPECT_EQ(GetFieldValue(config, 3), 33333000u);
-    EXPECT_EQ(FormatPixelClockKhz(6250), " 6.250");
 }
 
 } // namespace

@@ -10,14 +10,6 @@ using test::SetAll;
 
 constexpr std::size_t kRoom = 4096;
 
-std::string Errors(config::WorkingConfig& config) {
-    return ValidateErrors(config, kRoom);
-}
-
-std::string Warnings(config::WorkingConfig& config) {
-    return ValidateWarnings(config, kRoom);
-}
-
 // A 640 x 480 TFT panel at 8 bpp with sound timings: nothing to report.
 config::WorkingConfig SoundTft() {
     config::WorkingConfig config(TemplateRecord);
@@ -51,12 +43,13 @@ TEST(Validation, FindingsNameTheirSettings) {
 TEST(Validation, PixelDoubling) {
     config::WorkingConfig config = SoundTft();
     SetAll(config, {{45, 1}, {54, 1}});
-    EXPECT_EQ(Errors(config), "");
+    EXPECT_EQ(ValidateErrors(config, kRoom), "");
     SetFieldValue(config, 52, 270);
     std::strcpy(config.Record.ChipId, "58C21");
     SetFieldValue(config, 2, 200000000);
-    EXPECT_EQ(Errors(config), "ERROR: Pixel doubling is not supported in 270 degree SwivelView "
-                              "mode.\nERROR: Pixel doubling is not supported in 1 BPP mode.\n");
+    EXPECT_EQ(ValidateErrors(config, kRoom),
+              "ERROR: Pixel doubling is not supported in 270 degree SwivelView "
+              "mode.\nERROR: Pixel doubling is not supported in 1 BPP mode.\n");
 }
 
 TEST(Validation, ReservedBitRuns) {
@@ -65,16 +58,17 @@ TEST(Validation, ReservedBitRuns) {
     config.Record.Regs[5].Value |= 0x08;      // REG[0Ch] bit 3: the reserved HR-TFT Res
     config.Record.Regs[0].Index = 0x4000;     // no field describes it
     config.Record.Regs[0].Value = 0x8001;
-    EXPECT_NE(Warnings(config).find("Warning: REG[4000h] bits 0, 15 set, but should be "
-                                    "RESERVED.\nWarning: REG[0Ch] bit 3 set, but should be "
-                                    "RESERVED.\nWarning: REG[10h] bits 7, 31:26 set, but should be "
-                                    "RESERVED.\n"),
+    EXPECT_NE(ValidateWarnings(config, kRoom)
+                  .find("Warning: REG[4000h] bits 0, 15 set, but should be "
+                        "RESERVED.\nWarning: REG[0Ch] bit 3 set, but should be "
+                        "RESERVED.\nWarning: REG[10h] bits 7, 31:26 set, but should be "
+                        "RESERVED.\n"),
               std::string::npos);
     // Pseudo-registers carry delays and the end, not bits.
     config = config::WorkingConfig(TemplateRecord);
     config.Record.Regs[47].Value = 0xFFFFFFFF;
     config.Record.Regs[50].Value = 0xFFFFFFFF;
-    EXPECT_EQ(Warnings(config), "");
+    EXPECT_EQ(ValidateWarnings(config, kRoom), "");
 }
 
 TEST(Validation, MessagesStayWithinTheRoom) {

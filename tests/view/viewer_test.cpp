@@ -19,7 +19,7 @@ view::ParsedArguments Parse(std::initializer_list<std::string_view> args) {
 }
 
 // The program's test covers no arguments, /? after the name and /B.
-TEST(Arguments, UsageStatusAndSwitches) {
+TEST(Arguments, UsageStatusSwitchesAndText) {
     EXPECT_EQ(Parse({"a.bmp", "b.bmp", "/?"}).usageStatus, 1) << "the second name comes first";
     EXPECT_EQ(Parse({"/?", "a.bmp", "b.bmp"}).usageStatus, 0);
     EXPECT_EQ(Parse({"-?", "a.bmp"}).usageStatus, 0);
@@ -39,9 +39,7 @@ TEST(Arguments, UsageStatusAndSwitches) {
     EXPECT_FALSE(Parse({"a.bmp", "/NoInit"}).options->initializeRegisters);
     EXPECT_FALSE(Parse({"a.bmp", "/noinitx"}).options) << "not the switch";
     EXPECT_EQ(Parse({"/home/me/a.bmp", "/A"}).options->imagePath, "/home/me/a.bmp");
-}
 
-TEST(Arguments, UsageText) {
     std::ostringstream out;
     view::viewer_text::PrintUsage(out);
     EXPECT_EQ(out.str(),
