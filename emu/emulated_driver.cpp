@@ -2,11 +2,11 @@
 
 #include "emu/panel_picture.h"
 #include "emu/png_file.h"
+#include "platform/environment.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <optional>
-#include <string_view>
+#include <string>
 #include <utility>
 
 namespace k7r::emu {
@@ -14,9 +14,8 @@ namespace {
 
 bool picturesWritten = true;
 
-std::string_view EmulatorVariable() {
-    const char* value = std::getenv(kEmulatorVariable);
-    return value != nullptr ? value : "";
+std::string EmulatorVariable() {
+    return platform::EnvironmentVariable(kEmulatorVariable).value_or("");
 }
 
 class EmulatedDriver final : public hal::BoardDriver, public hal::RegisterBus {
@@ -63,8 +62,8 @@ class EmulatedDriver final : public hal::BoardDriver, public hal::RegisterBus {
 
   private:
     std::optional<std::string> PicturePath() const {
-        const std::string_view path = EmulatorVariable();
-        return writesPictures_ && path.ends_with(".png") ? std::optional<std::string>(path)
+        std::string path = EmulatorVariable();
+        return writesPictures_ && path.ends_with(".png") ? std::optional(std::move(path))
                                                          : std::nullopt;
     }
 

@@ -4,8 +4,11 @@
 #include "hal/error_text.h"
 #include "hal/layer.h"
 #include "hal/layer_state.h"
+#include "platform/environment.h"
 
 #include <cstdlib>
+#include <optional>
+#include <string>
 
 namespace k7r::hal {
 namespace {
@@ -20,14 +23,12 @@ constexpr std::uintptr_t kDefaultMemoryDistance = 0x200000;
 constexpr std::size_t kBoardVariableSize = 80;
 
 std::uint32_t BoardNumberFromEnvironment() {
-    const char* value = std::getenv("VRXBOARD");
-    if (value == nullptr) {
+    const std::optional<std::string> value = platform::EnvironmentVariable("VRXBOARD");
+    if (!value) {
         return 0;
     }
     char buffer[kBoardVariableSize] = {};
-    for (std::size_t i = 0; i + 1 < kBoardVariableSize && value[i] != '\0'; ++i) {
-        buffer[i] = value[i];
-    }
+    value->copy(buffer, kBoardVariableSize - 1);
     return static_cast<std::uint32_t>(std::atoi(buffer));
 }
 

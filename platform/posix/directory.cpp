@@ -1,4 +1,5 @@
 #include "platform/directory.h"
+#include "platform/environment.h"
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -54,8 +55,10 @@ std::vector<char> LogicalDrives() {
 }
 
 std::string TemporaryDirectory() {
-    const char* configured = std::getenv("TMPDIR");
-    std::string directory = configured != nullptr && *configured != '\0' ? configured : "/tmp";
+    std::string directory = EnvironmentVariable("TMPDIR").value_or("");
+    if (directory.empty()) {
+        directory = "/tmp";
+    }
     while (directory.size() > 1 && directory.back() == kPathSeparator) {
         directory.pop_back();
     }

@@ -1,4 +1,5 @@
 #include "platform/directory.h"
+#include "platform/environment.h"
 #include "platform/file.h"
 #include "platform/file_mapping.h"
 #include "platform/file_ops.h"
@@ -11,6 +12,8 @@
 #include "platform/win32/wide_text.h"
 
 #include <windows.h>
+#else
+#include <stdlib.h>
 #endif
 
 #include <algorithm>
@@ -136,6 +139,15 @@ TEST(AnyName, FilesOfAnyScriptAndLengthAreMadeOpenedReplacedAndListed) {
     std::fputs("picture", stream);
     std::fclose(stream);
     EXPECT_EQ(ReadBack(picture), "picture");
+
+    // The emulator's panel picture is named in the environment.
+#ifdef _WIN32
+    _wputenv_s(L"K7R_ANY_NAME", Widen(picture).c_str());
+#else
+    setenv("K7R_ANY_NAME", picture.c_str(), 1);
+#endif
+    EXPECT_EQ(EnvironmentVariable("K7R_ANY_NAME"), picture);
+    EXPECT_EQ(EnvironmentVariable("K7R_NOT_SET"), std::nullopt);
 }
 
 } // namespace
