@@ -31,6 +31,7 @@
 #define IDD_PREVIEW 307
 #define IDD_DIAGRAMS 308
 #define IDD_CONFIGURE_SUMMARY 309
+#define IDD_BUSY 310
 
 /* Icon, menu, bitmaps */
 #define IDI_PROGRAM 401
@@ -212,5 +213,9 @@
 /* The pictures window */
 #define IDC_DIAGRAMS_SHOW 2701
 #define IDC_DIAGRAMS_PICTURE 2702
+
+/* The window shown while a large file is read or written */
+#define IDC_BUSY_TEXT 2801
+#define IDC_BUSY_BAR 2802
 
 #endif

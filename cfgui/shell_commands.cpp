@@ -10,6 +10,7 @@
 
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace k7r::cfgui {
 
@@ -27,12 +28,19 @@ void ShellCommands::Open() {
 }
 
 bool ShellCommands::OpenFile(const std::string& path) {
-    platform::FileVersion version;
-    if (!view_.CommitField() ||
-        !edit::OpenConfiguration(
-            app_.session, path, [this](const std::string& text) { ShowFailure(text); }, &version)) {
+    if (!view_.CommitField()) {
         return false;
     }
+    std::optional<HAL_STRUCT> record;
+    platform::FileVersion version;
+    RunBusy("Opening " + std::string(FileNamePart(path)) + "...",
+            [&](const containers::MessageSink& fail) {
+                record = edit::ReadConfiguration(path, fail, &version);
+            });
+    if (!record) {
+        return false;
+    }
+    edit::AdoptConfiguration(app_.session, *record);
     app_.currentPath = path;
     app_.currentVersion = version;
     view_.SetTitle(WindowTitle(app_.currentPath));
@@ -92,10 +100,29 @@ void ShellCommands::Export() {
     }
 }
 
+void ShellCommands::RunBusy(const std::string& what,
+                            const std::function<void(const containers::MessageSink& fail)>& work) {
+    std::vector<std::string> failures;
+    view_.RunBusy(
+        what, [&] { work([&failures](const std::string& text) { failures.push_back(text); }); });
+    for (const std::string& text : failures) {
+        ShowFailure(text);
+    }
+}
+
 containers::OpenedFileSave ShellCommands::SaveInto(const std::string& target) {
-    return containers::SaveOpenedConfigFile(app_.currentPath, target, app_.currentVersion,
-                                            app_.session.config.Record,
-                                            [this](const std::string& text) { ShowFailure(text); });
+    // The work gets copies: the window's own stay as they are until it is
+    // done.
+    const std::string source = app_.currentPath;
+    const HAL_STRUCT record = app_.session.config.Record;
+    platform::FileVersion version = app_.currentVersion;
+    auto saved = containers::OpenedFileSave::Failed;
+    RunBusy("Saving " + std::string(FileNamePart(target.empty() ? source : target)) + "...",
+            [&](const containers::MessageSink& fail) {
+                saved = containers::SaveOpenedConfigFile(source, target, version, record, fail);
+            });
+    app_.currentVersion = version;
+    return saved;
 }
 
 void ShellCommands::ShowFailure(const std::string& text) {

@@ -2,6 +2,7 @@
 
 #include "containers/config_file.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,10 @@ class ShellCommands {
     void Export();
 
   private:
+    // The part of a command that reads or writes a file, through the view's
+    // busy operation: what it reports is shown once it is done, in order.
+    void RunBusy(const std::string& what,
+                 const std::function<void(const containers::MessageSink& fail)>& work);
     // Into the current file itself when target is empty or names it.
     containers::OpenedFileSave SaveInto(const std::string& target);
     void ShowFailure(const std::string& text);

@@ -3,6 +3,7 @@
 #include "cfgui/file_filters.h"
 #include "cfgui/page.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,6 +43,11 @@ class ShellView {
     virtual void RunConfigureMultiple(const std::vector<std::string>& selected) = 0;
     // The Export dialog and the save dialog of the kind chosen in it.
     virtual void RunExport() = 0;
+    // Runs a command's slow part, a large file read or written, which
+    // touches nothing the window shows, and returns once it is done. The
+    // window goes on painting meanwhile, saying what it is busy with, but
+    // takes no command; a close asked for waits until the command is over.
+    virtual void RunBusy(const std::string& what, const std::function<void()>& work) = 0;
 };
 
 } // namespace k7r::cfgui

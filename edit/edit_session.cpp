@@ -11,20 +11,44 @@ EditSession::EditSession(const HAL_STRUCT& initial, const panels::PanelDefList& 
 
 bool OpenConfiguration(config::WorkingConfig& config, const std::string& path,
                        const containers::MessageSink& show, platform::FileVersion* version) {
-    if (!containers::OpenConfigFile(path, config, show, version)) {
+    const std::optional<HAL_STRUCT> record = ReadConfiguration(path, show, version);
+    if (!record) {
         return false;
     }
-    config.SavedMainStart = regs::GetFieldValue(config, regs::kIdMainStart);
+    AdoptConfiguration(config, *record);
     return true;
 }
 
 bool OpenConfiguration(EditSession& session, const std::string& path,
                        const containers::MessageSink& show, platform::FileVersion* version) {
-    if (!OpenConfiguration(session.config, path, show, version)) {
+    const std::optional<HAL_STRUCT> record = ReadConfiguration(path, show, version);
+    if (!record) {
         return false;
     }
-    MatchPredefinedPanel(session);
+    AdoptConfiguration(session, *record);
     return true;
+}
+
+std::optional<HAL_STRUCT> ReadConfiguration(const std::string& path,
+                                            const containers::MessageSink& show,
+                                            platform::FileVersion* version) {
+    // Reading adopts into a configuration: one of its own, so that nobody
+    // else's is touched.
+    config::WorkingConfig read{HAL_STRUCT{}};
+    if (!containers::OpenConfigFile(path, read, show, version)) {
+        return std::nullopt;
+    }
+    return read.Record;
+}
+
+void AdoptConfiguration(config::WorkingConfig& config, const HAL_STRUCT& record) {
+    config.AdoptRecord(record);
+    config.SavedMainStart = regs::GetFieldValue(config, regs::kIdMainStart);
+}
+
+void AdoptConfiguration(EditSession& session, const HAL_STRUCT& record) {
+    AdoptConfiguration(session.config, record);
+    MatchPredefinedPanel(session);
 }
 
 void MatchPredefinedPanel(EditSession& session) {

@@ -61,6 +61,16 @@ bool OpenConfiguration(EditSession& session, const std::string& path,
                        const containers::MessageSink& show,
                        platform::FileVersion* version = nullptr);
 
+// The two halves of OpenConfiguration, for a front end that reads a large
+// file away from its window. The reading touches no configuration: the
+// file's record, checked and in host order; nothing when `show` said why.
+std::optional<HAL_STRUCT> ReadConfiguration(const std::string& path,
+                                            const containers::MessageSink& show,
+                                            platform::FileVersion* version = nullptr);
+// The record read becomes the configuration, as OpenConfiguration leaves it.
+void AdoptConfiguration(config::WorkingConfig& config, const HAL_STRUCT& record);
+void AdoptConfiguration(EditSession& session, const HAL_STRUCT& record);
+
 // Finds the predefined panel that describes the current settings, trying the
 // one matched before first (the Panel page does this on opening and after
 // each change; the core does it after every change it makes).

@@ -8,6 +8,7 @@
 #include "cfgui/tooltip_delays.h"
 #include "cfgui/tooltip_text.h"
 #include "cfgui/win32/about_box.h"
+#include "cfgui/win32/busy_work.h"
 #include "cfgui/win32/common_controls.h"
 #include "cfgui/win32/configure_multiple_window.h"
 #include "cfgui/win32/dropped_files.h"
@@ -153,8 +154,9 @@ INT_PTR CALLBACK MainWindow::DialogProcedure(HWND window, UINT message, WPARAM w
 INT_PTR MainWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
-        if (lParam == 0) { // menu items; the dialog's own OK and Cancel are not ours
+        if (lParam == 0 && !busy_) { // menu items; the dialog's own OK and Cancel are not ours
             OnCommand(LOWORD(wParam));
+            HonourPendingClose();
         }
         return TRUE;
     case WM_NOTIFY:
@@ -163,7 +165,9 @@ INT_PTR MainWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
         return TRUE;
     case WM_DROPFILES:
-        OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        if (!busy_) {
+            OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        }
         return TRUE;
     case WM_ACTIVATEAPP:
         app_.active = wParam != FALSE;
@@ -310,6 +314,10 @@ INT_PTR MainWindow::OnPaneColour(HDC dc) {
 }
 
 void MainWindow::OnClose() {
+    if (busy_) {
+        closePending_ = true;
+        return;
+    }
     app_.diagnostics.lock = kClosingLock;
     DestroyWindow(window_);
 }
@@ -327,7 +335,9 @@ void MainWindow::OnDestroy() {
 }
 
 bool MainWindow::OpenFile(const std::string& path) {
-    return commands_.OpenFile(path);
+    const bool opened = commands_.OpenFile(path);
+    HonourPendingClose();
+    return opened;
 }
 
 void MainWindow::OnToggleTooltips() {
@@ -398,6 +408,19 @@ void MainWindow::RunExport() {
         app_, launcher_, platform::TemporaryDirectory(),
         [this](const std::string& text) { ShowMessage(MessageIcon::Exclamation, text); }};
     RunExportDialogs(window_, services);
+}
+
+void MainWindow::RunBusy(const std::string& what, const std::function<void()>& work) {
+    busy_ = true;
+    RunBusyWork(window_, what, work, [this](MSG& message) { return PreTranslate(message); });
+    busy_ = false;
+}
+
+void MainWindow::HonourPendingClose() {
+    if (closePending_ && window_ != nullptr) {
+        closePending_ = false;
+        OnClose();
+    }
 }
 
 void MainWindow::Refresh() {

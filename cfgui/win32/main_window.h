@@ -15,6 +15,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -88,6 +89,9 @@ class MainWindow : private DiagnosticsPane, private PageServices, private ShellV
     void ShowNewConfiguration() override;
     void RunConfigureMultiple(const std::vector<std::string>& selected) override;
     void RunExport() override;
+    void RunBusy(const std::string& what, const std::function<void()>& work) override;
+    // A close asked for while a command's work ran, once the command is over.
+    void HonourPendingClose();
 
     // DiagnosticsPane.
     void ShowText(const std::string& text) override;
@@ -111,6 +115,9 @@ class MainWindow : private DiagnosticsPane, private PageServices, private ShellV
     std::string tipText_;
     GdiObject<HBRUSH> errorBrush_;
     bool liveTimer_ = false;
+    // A command's work runs; the window takes no command and no close.
+    bool busy_ = false;
+    bool closePending_ = false;
     PreviewWindow preview_{app_};
 };
 

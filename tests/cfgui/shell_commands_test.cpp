@@ -26,6 +26,8 @@ struct FakeShell : ShellView {
     // The answers of the next file dialogs; cancelled when none is left.
     std::vector<std::string> chosen;
     bool commits = true;
+    // Runs once a busy operation's work is done, before the command goes on.
+    std::function<void()> afterWork;
 
     bool CommitField() override {
         log.push_back("commit");
@@ -55,6 +57,13 @@ struct FakeShell : ShellView {
         log.push_back(line);
     }
     void RunExport() override { log.push_back("export"); }
+    void RunBusy(const std::string& what, const std::function<void()>& work) override {
+        log.push_back("busy " + what);
+        work();
+        if (afterWork) {
+            afterWork();
+        }
+    }
 };
 
 class ShellCommandsTest : public ::testing::Test {
@@ -82,10 +91,16 @@ TEST_F(ShellCommandsTest, OpenReadsTheChosenFileAfterTheFieldIsCommitted) {
     shell.log.clear();
     shell.chosen = {image};
     app.diagnostics.shown = "stale";
+    // The work, which may run beside the window, leaves the session alone.
+    shell.afterWork = [this] {
+        EXPECT_EQ(app.currentPath, "");
+        EXPECT_EQ(app.session.config.Record.ClkI, TemplateRecord.ClkI);
+    };
     commands.Open();
-    EXPECT_EQ(shell.log, (std::vector<std::string>{"choose Open", "commit",
-                                                   "title viewer.exe - " + std::string(kTitle),
-                                                   "new configuration"}));
+    shell.afterWork = nullptr;
+    EXPECT_EQ(shell.log, (std::vector<std::string>{
+                             "choose Open", "commit", "busy Opening viewer.exe...",
+                             "title viewer.exe - " + std::string(kTitle), "new configuration"}));
     EXPECT_EQ(app.currentPath, image);
     EXPECT_EQ(app.diagnostics.shown, "") << "the diagnostics are not of the new configuration";
     EXPECT_EQ(app.session.config.Record.ClkI, ViewerRecord.ClkI);
@@ -106,10 +121,11 @@ TEST_F(ShellCommandsTest, OpenFailsWithItsReasonOrForAPendingEntryAndChangesNoth
     shell.commits = true;
     const std::string other = directory + "/notes.txt";
     EXPECT_FALSE(commands.OpenFile(other));
-    EXPECT_EQ(shell.log, (std::vector<std::string>{"commit", "exclamation: File \"" + other +
-                                                                 "\" could not be opened "
-                                                                 "because:\n\nThe file type is "
-                                                                 "not supported."}));
+    EXPECT_EQ(shell.log, (std::vector<std::string>{"commit", "busy Opening notes.txt...",
+                                                   "exclamation: File \"" + other +
+                                                       "\" could not be opened "
+                                                       "because:\n\nThe file type is "
+                                                       "not supported."}));
     EXPECT_EQ(app.currentPath, "");
     EXPECT_EQ(app.session.config.Record.ClkI, TemplateRecord.ClkI);
 }
@@ -119,9 +135,9 @@ TEST_F(ShellCommandsTest, SaveWritesInPlaceOrForgetsTheFile) {
     regs::SetFieldValue(app.session.config, 67, 400);
     shell.log.clear();
     commands.Save();
-    EXPECT_EQ(shell.log,
-              (std::vector<std::string>{
-                  "commit", "information: Configuration data saved in file \"" + image + "\"."}));
+    EXPECT_EQ(shell.log, (std::vector<std::string>{
+                             "commit", "busy Saving viewer.exe...",
+                             "information: Configuration data saved in file \"" + image + "\"."}));
     config::WorkingConfig reread(TemplateRecord);
     ASSERT_TRUE(containers::OpenConfigFile(image, reread, {}));
     EXPECT_EQ(regs::GetFieldValue(reread, 67), 400u);
@@ -130,7 +146,7 @@ TEST_F(ShellCommandsTest, SaveWritesInPlaceOrForgetsTheFile) {
     shell.log.clear();
     commands.Save();
     EXPECT_EQ(shell.log, (std::vector<std::string>{
-                             "commit",
+                             "commit", "busy Saving viewer.exe...",
                              "exclamation: File \"" + image +
                                  "\" could not be saved because:\n\nThe file no longer exists.",
                              "title " + std::string(kTitle)}));
@@ -149,14 +165,16 @@ TEST_F(ShellCommandsTest, SaveRefusesAFileChangedOrReplacedOnDisk) {
     test::WriteFileBytes(srec, test::ReadFileBytes(test::TestImagePath("carrier.s19")));
     for (const std::string& path : {image, srec}) {
         ASSERT_TRUE(commands.OpenFile(path));
+        const std::string saving =
+            "busy Saving " + std::filesystem::path(path).filename().string() + "...";
         shell.log.clear();
         commands.Save();
         commands.Save();
-        EXPECT_EQ(
-            shell.log,
-            (std::vector<std::string>{
-                "commit", "information: Configuration data saved in file \"" + path + "\".",
-                "commit", "information: Configuration data saved in file \"" + path + "\"."}));
+        EXPECT_EQ(shell.log,
+                  (std::vector<std::string>{
+                      "commit", saving,
+                      "information: Configuration data saved in file \"" + path + "\".", "commit",
+                      saving, "information: Configuration data saved in file \"" + path + "\"."}));
     }
 
     const std::string replacement = directory + "/rebuilt.exe";
@@ -168,7 +186,8 @@ TEST_F(ShellCommandsTest, SaveRefusesAFileChangedOrReplacedOnDisk) {
         change();
         shell.log.clear();
         commands.Save();
-        EXPECT_EQ(shell.log, (std::vector<std::string>{"commit", changedText}));
+        EXPECT_EQ(shell.log,
+                  (std::vector<std::string>{"commit", "busy Saving viewer.exe...", changedText}));
         EXPECT_EQ(test::ReadFileBytes(image), rebuilt);
         EXPECT_EQ(app.currentPath, image);
     };
@@ -183,15 +202,16 @@ TEST_F(ShellCommandsTest, SaveRefusesAFileChangedOrReplacedOnDisk) {
     shell.chosen = {image};
     shell.log.clear();
     commands.SaveAs();
-    EXPECT_EQ(shell.log, (std::vector<std::string>{"choose Save As", "commit", changedText}));
+    EXPECT_EQ(shell.log, (std::vector<std::string>{"choose Save As", "commit",
+                                                   "busy Saving viewer.exe...", changedText}));
     const std::string copy = directory + "/copy.exe";
     shell.chosen = {copy};
     commands.SaveAs();
     shell.log.clear();
     commands.Save();
-    EXPECT_EQ(shell.log,
-              (std::vector<std::string>{
-                  "commit", "information: Configuration data saved in file \"" + copy + "\"."}));
+    EXPECT_EQ(shell.log, (std::vector<std::string>{
+                             "commit", "busy Saving copy.exe...",
+                             "information: Configuration data saved in file \"" + copy + "\"."}));
 }
 
 TEST_F(ShellCommandsTest, SaveAsOffersTheFilesKindAndMovesToTheCopyOnlyWhenItWorked) {
@@ -211,7 +231,8 @@ TEST_F(ShellCommandsTest, SaveAsOffersTheFilesKindAndMovesToTheCopyOnlyWhenItWor
     shell.log.clear();
     commands.SaveAs();
     EXPECT_EQ(shell.log, (std::vector<std::string>{
-                             "choose Save As", "commit", "title copy.exe - " + std::string(kTitle),
+                             "choose Save As", "commit", "busy Saving copy.exe...",
+                             "title copy.exe - " + std::string(kTitle),
                              "information: Configuration data saved in file \"" + copy + "\"."}));
     EXPECT_EQ(app.currentPath, copy);
     EXPECT_TRUE(test::FileExists(copy));

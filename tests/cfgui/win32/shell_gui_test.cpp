@@ -1,7 +1,7 @@
 // The main window under Wine: the file commands end to end on a file named
-// in several scripts, such a file on the program's command line, the lock
-// that holds the tab, the Enter key, tabs, tooltips, the About box and the
-// common-controls offer.
+// in several scripts, a close during a large save, such a file on the
+// program's command line, the lock that holds the tab, the Enter key, tabs,
+// tooltips, the About box and the common-controls offer.
 #include "cfgui/diagnostics_reporter.h"
 #include "cfgui/resource.h"
 #include "cfgui/win32/program.h"
@@ -17,6 +17,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace k7r::cfgui::gui {
@@ -90,6 +91,36 @@ TEST(Shell, FileCommandsOnAFileOfAnyName) {
     EXPECT_EQ(failed.Texts().at(0).rfind("File \"" + copy + "\" could not be saved", 0), 0u);
     EXPECT_FALSE(MenuItemEnabled(session.Main(), IDM_FILE_SAVE));
     EXPECT_EQ(session.Title(), kTitle);
+}
+
+// A large save runs beside the window: a close asked for meanwhile waits
+// until the file is written and its message shown over the window, and a
+// second save is not started.
+TEST(Shell, ACloseDuringALargeSaveWaitsForIt) {
+    Session session;
+    const std::string large = test::ScratchDirectory() + "/large.exe";
+    test::WriteFileBytes(large, test::ReadFileBytes(test::TestImagePath("carrier.exe")));
+    constexpr std::uintmax_t kLength = 16 << 20;
+    std::filesystem::resize_file(large, kLength);
+    const std::string image = WindowsPath(large);
+    ASSERT_TRUE(session.window.OpenFile(image));
+    std::strcpy(session.app.session.config.Record.Description, "saved before closing");
+
+    bool overTheWindow = false;
+    ModalScript saved;
+    saved.Expect("58C22CFG", ModalScript::Inspect(
+                                 [&](HWND) { overTheWindow = session.Main() != nullptr; }, IDOK));
+    ASSERT_TRUE(saved.Run([&] {
+        // Waiting in the queue, they come while the save runs.
+        PostMessageA(session.Main(), WM_CLOSE, 0, 0);
+        PostMessageA(session.Main(), WM_COMMAND, IDM_FILE_SAVE, 0);
+        ChooseMenu(session.Main(), IDM_FILE_SAVE);
+    }));
+    EXPECT_EQ(saved.Texts(), std::vector<std::string>{Saved(image)});
+    EXPECT_TRUE(overTheWindow);
+    EXPECT_TRUE(PumpUntil([&] { return session.Main() == nullptr; }));
+    EXPECT_EQ(DescriptionIn(image), "saved before closing");
+    EXPECT_EQ(std::filesystem::file_size(large), kLength);
 }
 
 // A named callback: on 32-bit x86 a lambda does not convert to the
