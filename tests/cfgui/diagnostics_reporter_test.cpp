@@ -38,7 +38,7 @@ TEST_F(Reporter, LockHeldByAnotherControlKeepsReportsOutUnlessForced) {
     EXPECT_EQ(app.diagnostics.lock, 0);
 }
 
-TEST_F(Reporter, RememberedMessageStaysForItsControlOnly) {
+TEST_F(Reporter, RememberedMessageStaysForItsControlOnlyCutToItsRoom) {
     reporter.ReportStatus(kField, kReportRemember, "NOTE: kept.\n");
     reporter.ReportStatus(kField, kReportRemember, "ERROR: new.\n");
     EXPECT_EQ(pane.text, "ERROR: new.\r\nNOTE: kept.");
@@ -55,9 +55,8 @@ TEST_F(Reporter, RememberedMessageStaysForItsControlOnly) {
     reporter.ReportStatus(kOther, 0, "");
     EXPECT_EQ(pane.text, "");
     EXPECT_EQ(app.diagnostics.rememberedControl, 0);
-}
 
-TEST_F(Reporter, RememberedMessageIsCutToItsRoom) {
+    // Shown whole, but cut to its room.
     const std::string longText(300, 'x');
     reporter.ReportStatus(kField, kReportRemember, longText);
     EXPECT_EQ(pane.text, longText);
@@ -71,19 +70,15 @@ TEST_F(Reporter, ErrorFlagComesFromTheCallerAndFromValidation) {
 
     reporter.ReportStatus(kField, 0, "fine\n");
     EXPECT_FALSE(pane.errorColour);
+    reporter.ReportStatus(kField, 0, "fine\n"); // the same text: the pane is not rewritten
+    EXPECT_EQ(pane.updates, 2);
+    EXPECT_EQ(app.diagnostics.shown, "fine");
 
     regs::SetFieldValue(app.session.config, 54, 3); // an invalid depth
     reporter.ReportStatus(kField, 0, "fine\n");
     EXPECT_TRUE(pane.errorColour);
     EXPECT_EQ(pane.text, "fine\r\nERROR: 3 bits-per-pixel is an invalid setting.");
     EXPECT_EQ(pane.beeps, 1);
-}
-
-TEST_F(Reporter, PaneIsRewrittenOnlyWhenItsTextChanges) {
-    reporter.ReportStatus(kField, 0, "same\n");
-    reporter.ReportStatus(kField, 0, "same\n");
-    EXPECT_EQ(pane.updates, 1);
-    EXPECT_EQ(app.diagnostics.shown, "same");
 }
 
 TEST_F(Reporter, BadEntryLocksTheFieldAndShowsTheValueAgain) {

@@ -1,6 +1,5 @@
 #include "config/default_records.h"
 #include "config/working_config.h"
-#include "edit/bad_entry.h"
 #include "edit/diagnostics.h"
 #include "panels/panel_def_list.h"
 #include "regs/field_values.h"
@@ -40,12 +39,6 @@ TEST(Diagnose, StaysWithinTheRoomLeft) {
         const Diagnostics shown = Diagnose(config, list, room);
         EXPECT_LE(shown.text.size(), room == 0 ? 0 : room - 1) << room;
     }
-}
-
-TEST(BadEntryMessage, BothFormsNameTheSettingByItsShortName) {
-    EXPECT_EQ(BadEntryMessage("G", 4), "ERROR: \"G\" is not a valid Phys Reg Addr!\n");
-    EXPECT_EQ(BadEntryMessage("9999", 67, 8, 1024),
-              "ERROR: \"9999\" is not a valid Horz Total (must be between 8 and 1024)!\n");
 }
 
 } // namespace

@@ -92,7 +92,7 @@ class ConfigureMultiple : public testing::Test {
                 }}};
 };
 
-TEST_F(ConfigureMultiple, BrowseListSortsIgnoringCaseFiltersAndEndsWithTheDrives) {
+TEST_F(ConfigureMultiple, BrowseListSortsIgnoringCaseFiltersEndsWithTheDrivesAndMoves) {
     dialog.Open({});
     EXPECT_TRUE(view[IDC_SHOW_CONFIGURABLE].checked);
     EXPECT_FALSE(view[IDC_PRESERVE_ADDRESSES].checked);
@@ -105,14 +105,10 @@ TEST_F(ConfigureMultiple, BrowseListSortsIgnoringCaseFiltersAndEndsWithTheDrives
     Click(IDC_SHOW_ALL_FILES);
     EXPECT_EQ(Browse(), (Items{"[..]", "[alpha]", "[Sub]", "b.EXE", "README.TXT", "test.prc",
                                "TEST.S19", "[-c-]", "[-d-]"}));
-}
 
-TEST_F(ConfigureMultiple, DoubleClicksMoveIntoDirectoriesAndBackToTheParent) {
-    dialog.Open({});
     DoubleClick(IDC_BROWSE_LIST, "[Sub]");
     EXPECT_EQ(*platform::CurrentDirectory(), Path("Sub"));
     EXPECT_EQ(Browse(), (Items{"[..]", "inner.elf", "[-c-]", "[-d-]"}));
-
     DoubleClick(IDC_BROWSE_LIST, "[..]");
     EXPECT_EQ(*platform::CurrentDirectory(), root_);
     EXPECT_TRUE(Selection().empty()) << "a directory was selected";

@@ -1,9 +1,8 @@
 // The Direct tab on fake controls over the board emulator: the options kept
-// for the run, what is usable when, initialization and shutdown, the live
-// timer and the tooltips. The chip session itself is the editing core's.
+// for the run, what is usable when, initialization and shutdown and the
+// live timer. The chip session itself is the editing core's.
 #include "cfgui/pages/direct_page.h"
 #include "cfgui/resource.h"
-#include "cfgui/tooltip_text.h"
 #include "regs/field_values.h"
 #include "regs/setting_ids.h"
 #include "tests/cfgui/page_harness.h"
@@ -80,12 +79,6 @@ TEST_F(DirectPageTest, InitializeLiveAndShutdown) {
     EXPECT_EQ(services.timerChanges, 4);
     EXPECT_FALSE(Enabled(IDC_SHUTDOWN_CHIP));
     EXPECT_EQ(pane.text.find("Initialized"), std::string::npos);
-}
-
-TEST_F(DirectPageTest, TooltipsNameTheChip) {
-    app.tooltips.enabled = true;
-    EXPECT_EQ(TooltipText(app, page.get(), IDC_INIT_REGISTERS),
-              "Program all K7R58C22 registers during initialization.");
 }
 
 } // namespace

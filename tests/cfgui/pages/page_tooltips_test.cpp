@@ -35,6 +35,14 @@ TEST_F(PageTest, EveryControlOfTheFirstThreePagesHasATip) {
     const std::string divide = TooltipText(app, nullptr, IDC_PCLK_DIVIDE);
     EXPECT_NE(divide.find(regs::FieldHelpForId(regs::kIdPclkDivideRaw)), std::string::npos);
     EXPECT_NE(divide.find(regs::FieldHelpForId(regs::kIdAutoPclkDivide)), std::string::npos);
+    // The pixel clock shows on two pages; the later binding must not take
+    // the earlier page's tip.
+    EXPECT_EQ(TooltipText(app, nullptr, IDC_PCLK_TIMING),
+              regs::FieldHelpForId(regs::kIdPixelClock));
+    EXPECT_EQ(TooltipText(app, nullptr, IDC_PIXEL_CLOCK),
+              regs::FieldHelpForId(regs::kIdPixelClock));
+    EXPECT_EQ(TooltipText(app, nullptr, IDC_INIT_REGISTERS),
+              "Program all K7R58C22 registers during initialization.");
 }
 
 } // namespace

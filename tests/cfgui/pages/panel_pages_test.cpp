@@ -60,26 +60,20 @@ class PanelPages : public PageTest {
 };
 
 // No feature chosen yet: no editor; no panel file: not even "Custom panel".
-TEST_F(PanelPages, OpeningShowsTheConfiguration) {
+// The feature stays chosen until the program ends; a panel type that does
+// not use it leaves no editor.
+TEST_F(PanelPages, EachFeatureShowsItsEditorAndItsHelp) {
+    Set(regs::kIdHorzDisplay, 336); // no suggested width
     Open(MakePanelPage);
     EXPECT_EQ(view[IDC_PANEL_TYPE].selection, kStnPosition);
     EXPECT_EQ(view[IDC_FEATURE_LIST].lines.size(), 15u);
     EXPECT_EQ(Line(regs::kIdHorzTotal), (std::vector<std::string>{"352", "Horizontal Total"}));
-    EXPECT_EQ(view[IDC_FEATURE_CAPTION].text, "");
     for (const int editor :
          {IDC_FEATURE_NUMBER, IDC_FEATURE_SLIDER, IDC_FEATURE_LIST_BOX, IDC_FEATURE_DROP_DOWN}) {
         EXPECT_FALSE(view[editor].shown) << editor;
     }
     EXPECT_TRUE(view[IDC_PREDEFINED_PANELS].items.empty());
 
-    Confirm(IDC_PANEL_TYPE, 4); // "TFT Type 3"
-    EXPECT_EQ(Get(regs::kIdPanelType), 5u);
-    EXPECT_EQ(view[IDC_FEATURE_LIST].lines.size(), 45u);
-}
-
-TEST_F(PanelPages, EachFeatureShowsItsEditorAndItsHelp) {
-    Set(regs::kIdHorzDisplay, 336); // no suggested width
-    Open(MakePanelPage);
     ClickFeature(regs::kIdHorzTotal);
     EXPECT_EQ(view[IDC_FEATURE_CAPTION].text, "Horz Total");
     EXPECT_TRUE(view[IDC_FEATURE_NUMBER].shown);
@@ -101,14 +95,15 @@ TEST_F(PanelPages, EachFeatureShowsItsEditorAndItsHelp) {
               (std::vector<std::string>{"336", "160", "320", "480", "640", "800"}));
     EXPECT_EQ(view[IDC_FEATURE_DROP_DOWN].selection, 0);
 
-    // The feature stays chosen until the program ends; a panel type that
-    // does not use it leaves no editor.
     Open(MakePanelPage);
     EXPECT_TRUE(view[IDC_FEATURE_DROP_DOWN].shown);
     ClickFeature(regs::kIdDataFormat);
     Confirm(IDC_PANEL_TYPE, kTftPosition);
     EXPECT_FALSE(view[IDC_FEATURE_LIST_BOX].shown);
     EXPECT_EQ(view[IDC_FEATURE_CAPTION].text, "");
+    Confirm(IDC_PANEL_TYPE, 4); // "TFT Type 3"
+    EXPECT_EQ(Get(regs::kIdPanelType), 5u);
+    EXPECT_EQ(view[IDC_FEATURE_LIST].lines.size(), 45u);
 }
 
 // A feature that cannot be changed gets no editor to be refused in, which

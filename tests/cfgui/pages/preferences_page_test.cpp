@@ -23,8 +23,8 @@ TEST_F(PreferencesPage, OpeningChecksTheButtonsOfTheSettings) {
     EXPECT_EQ(view[IDC_DESCRIPTION].limit, 255);
 }
 
-// The start address the file carries, remembered when the page opens,
-// stays through the layout's update.
+// The layout follows depth and rotation; the start address the file
+// carries, remembered when the page opens, stays through its update.
 TEST_F(PreferencesPage, OptionsWriteTheirSettingsAndKeepTheStartAddress) {
     Set(regs::kIdMainStart, 1024);
     Open(MakePreferencesPage);
@@ -33,6 +33,9 @@ TEST_F(PreferencesPage, OptionsWriteTheirSettingsAndKeepTheStartAddress) {
     EXPECT_EQ(Get(regs::kIdBitsPerPixel), 16u);
     EXPECT_EQ(Get(regs::kIdSwivelView), 90u);
     EXPECT_EQ(Get(regs::kIdMainStart), 1024u);
+    EXPECT_EQ(Get(regs::kIdMainLineOffset), 480u);
+    EXPECT_EQ(Get(regs::kIdPipLineOffset), 480u);
+    EXPECT_EQ(Get(regs::kIdRequiredVram), 480u * 320);
 }
 
 TEST_F(PreferencesPage, UnchangedDescriptionIsNotReported) {
