@@ -159,13 +159,19 @@ TEST_F(RegistersPageTest, TheDialogSwitchesBasesAndRemembersTheLastOne) {
     page->OnList(IDC_REGISTER_LIST, ListEvent::DoubleClick, settings);
     EXPECT_EQ(Line(settings)[1], "00001000h");
 
-    services.users.push_back([](ModalDialog&, fake::FakeView& view) {
-        EXPECT_TRUE(view[IDC_MODIFY_DECIMAL].checked);
-        EXPECT_EQ(view[IDC_MODIFY_REGISTER_VALUE].text, "4096");
-        return false;
+    int presses = 0;
+    services.users.push_back([&presses](ModalDialog&, fake::FakeView& view) {
+        if (++presses == 1) {
+            EXPECT_TRUE(view[IDC_MODIFY_DECIMAL].checked);
+            EXPECT_EQ(view[IDC_MODIFY_REGISTER_VALUE].text, "4096");
+            view[IDC_MODIFY_REGISTER_VALUE].text = "0x12"; // no hexadecimal in decimal
+        }
+        return presses == 1;
     });
     page->OnList(IDC_REGISTER_LIST, ListEvent::DoubleClick, settings);
     EXPECT_EQ(services.titles.back(), "Modify register 0010h");
+    EXPECT_EQ(services.refusals, std::vector<std::string>{"ERROR:Invalid value entered!"});
+    EXPECT_EQ(Line(settings)[1], "00001000h");
 }
 
 TEST_F(RegistersPageTest, ARegisterListedTwiceWarnsOnTheEarlierLine) {
