@@ -12,9 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 namespace k7r::cfgui {
 namespace {
 
@@ -38,13 +35,6 @@ struct RecordingLauncher : exporter::PreviewLauncher {
         return !refuse;
     }
 };
-
-std::string FileText(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 class ExportDialogs : public testing::Test {
   protected:
@@ -117,10 +107,10 @@ TEST_F(ExportDialogs, PreviewWritesTheTemporaryFileAndOpensItAgainEachTime) {
     ExportSaveExtras appcfg(view, services, Kind(kAppCfg));
     ASSERT_TRUE(appcfg.Preview());
     const std::string path = InTemporary("appcfg.h");
-    test::WriteFileBytes(path, {'o', 'l', 'd'});
+    test::WriteText(path, "old");
     ASSERT_TRUE(appcfg.Preview());
     EXPECT_EQ(launcher.textFiles, (std::vector<std::string>{path, path}));
-    EXPECT_NE(FileText(path), "old");
+    EXPECT_NE(test::ReadText(path), "old");
 
     ASSERT_TRUE(ExportSaveExtras(view, services, Kind(kHtml)).Preview());
     EXPECT_EQ(launcher.defaultFiles, (std::vector<std::string>{InTemporary("k7r58c22.html")}));
