@@ -16,7 +16,8 @@
 namespace k7r::cfgui {
 namespace {
 
-// Also on a build for other systems, where the shell's tests use '/'.
+// A Windows path loses its directory on every build; the shell's tests
+// name files by '/' paths.
 TEST(WindowTitle, NamesTheFileWithoutItsDirectory) {
     EXPECT_EQ(WindowTitle("C:\\work\\images\\viewer.exe"),
               "viewer.exe - K7R58C22 Configuration Utility  (Build 17)");

@@ -152,10 +152,9 @@ TEST_F(PanelPages, PredefinedListShowsAndFollowsTheMatch) {
     Open(MakePanelPage);
     EXPECT_EQ(view[IDC_PREDEFINED_PANELS].items,
               (std::vector<std::string>{"**Old D-TFD", "QVGA", "Custom panel"}));
-    EXPECT_EQ(pane.text.rfind("Loaded DEBUG.DEF file.  Note that panels prefixed with ** "
-                              "shouldn't work with 58C22.",
-                              0),
-              0u);
+    EXPECT_TRUE(pane.text.starts_with(
+        "Loaded DEBUG.DEF file.  Note that panels prefixed with ** shouldn't work with 58C22."))
+        << pane.text;
     EXPECT_EQ(view[IDC_PREDEFINED_PANELS].selection, 2) << "the template matches no panel";
 
     const HAL_STRUCT before = app.session.config.Record;
