@@ -1,8 +1,9 @@
 // The Direct tab on fake controls over the board emulator: the options kept
-// for the run, what is usable when, initialization and shutdown and the
-// live timer. The chip session itself is the editing core's.
+// for the run, what is usable when, initialization and shutdown, the live
+// timer and the tooltips. The chip session itself is the editing core's.
 #include "cfgui/pages/direct_page.h"
 #include "cfgui/resource.h"
+#include "cfgui/tooltip_text.h"
 #include "regs/field_values.h"
 #include "regs/setting_ids.h"
 #include "tests/cfgui/page_harness.h"
@@ -38,6 +39,9 @@ TEST_F(DirectPageTest, OpensWithTheRunsOptionsAndNothingToUseYet) {
     }
     EXPECT_FALSE(Enabled(IDC_REDRAW_AFTER_CHANGE));
     EXPECT_EQ(page->TextColourOf(IDC_DIRECT_NOTE)->red, 175);
+    app.tooltips.enabled = true;
+    EXPECT_EQ(TooltipText(app, page.get(), IDC_INIT_REGISTERS),
+              "Program all K7R58C22 registers during initialization.");
 
     // The options last while the program runs, not while the page does.
     Click(IDC_INIT_LOOKUP_TABLE);

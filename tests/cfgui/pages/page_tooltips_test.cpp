@@ -42,8 +42,6 @@ TEST_F(PageTest, EveryControlOfTheFirstThreePagesHasATip) {
               regs::FieldHelpForId(regs::kIdPixelClock));
     EXPECT_EQ(TooltipText(app, nullptr, IDC_PIXEL_CLOCK),
               regs::FieldHelpForId(regs::kIdPixelClock));
-    EXPECT_EQ(TooltipText(app, nullptr, IDC_INIT_REGISTERS),
-              "Program all K7R58C22 registers during initialization.");
 }
 
 } // namespace
