@@ -27,17 +27,6 @@ class Reporter : public ::testing::Test {
     DiagnosticsReporter reporter{app, pane};
 };
 
-TEST_F(Reporter, LockHeldByAnotherControlKeepsReportsOutUnlessForced) {
-    app.diagnostics.lock = kField;
-    EXPECT_EQ(reporter.ReportStatus(kOther, kReportRemember, "other\n"), 0u);
-    EXPECT_EQ(pane.updates, 0);
-    EXPECT_EQ(app.diagnostics.lock, kField);
-
-    EXPECT_EQ(reporter.ReportStatus(kOther, kReportForce, "forced\n"), 6u);
-    EXPECT_EQ(pane.text, "forced");
-    EXPECT_EQ(app.diagnostics.lock, 0);
-}
-
 TEST_F(Reporter, RememberedMessageStaysForItsControlOnlyCutToItsRoom) {
     reporter.ReportStatus(kField, kReportRemember, "NOTE: kept.\n");
     reporter.ReportStatus(kField, kReportRemember, "ERROR: new.\n");
@@ -92,7 +81,10 @@ TEST_F(Reporter, BadEntryLocksTheFieldAndShowsTheValueAgain) {
     EXPECT_EQ(pane.text.rfind("ERROR: \"12x\" is not a valid Horz Total (must be between ", 0), 0u)
         << pane.text;
 
-    reporter.ReportStatus(kOther, kReportRemember, "other\n");
+    // Reports of other controls stay out unless forced.
+    const int updates = pane.updates;
+    EXPECT_EQ(reporter.ReportStatus(kOther, kReportRemember, "other\n"), 0u);
+    EXPECT_EQ(pane.updates, updates);
     EXPECT_EQ(app.diagnostics.lock, kField) << "another page's report replaced the error";
 
     reporter.ClearBadEntry(kOther);
@@ -100,6 +92,11 @@ TEST_F(Reporter, BadEntryLocksTheFieldAndShowsTheValueAgain) {
     reporter.ClearBadEntry(kField);
     EXPECT_EQ(app.diagnostics.lock, 0);
     EXPECT_EQ(pane.text, "");
+
+    app.diagnostics.lock = kField;
+    EXPECT_EQ(reporter.ReportStatus(kOther, kReportForce, "forced\n"), 6u);
+    EXPECT_EQ(pane.text, "forced");
+    EXPECT_EQ(app.diagnostics.lock, 0);
 }
 
 TEST_F(Reporter, BadEntriesWaitWhileInactiveAndStopWhileClosing) {
