@@ -72,7 +72,7 @@ TEST_F(ExportDialogs, ListShowsTheSixKindsAndChoosesTheSelectedOne) {
     EXPECT_EQ(dialog.OnControl(IDC_DIALOG_CANCEL, ControlEvent::Clicked), std::nullopt);
 }
 
-TEST_F(ExportDialogs, SaveDialogOffersTheKindsOwnFilterExtensionAndName) {
+TEST_F(ExportDialogs, SaveDialogOffersTheKindsFilterExtensionNameAndOptions) {
     app.exportOptions.ModeNumber = 7;
     const ExportSaveSetup page = SaveSetupFor(Kind(kHtml), app.exportOptions);
     EXPECT_EQ(page.title, "Export As");
@@ -82,9 +82,8 @@ TEST_F(ExportDialogs, SaveDialogOffersTheKindsOwnFilterExtensionAndName) {
     EXPECT_EQ(page.defaultExtension, "html");
     EXPECT_EQ(page.initialName, "k7r58c22.html");
     EXPECT_EQ(SaveSetupFor(Kind(kModeHeader), app.exportOptions).initialName, "mode7.h");
-}
 
-TEST_F(ExportDialogs, OptionsOnlyForTheDriverHeadersAndTheModeNameFollowsThem) {
+    // Options only for the driver headers; the mode header's name follows them.
     for (std::size_t index = 0; index < exporter::ExportKinds().size(); ++index) {
         ExportSaveExtras extras(view, services, Kind(index));
         extras.Open();
