@@ -92,7 +92,7 @@ class ConfigureMultiple : public testing::Test {
                 }}};
 };
 
-TEST_F(ConfigureMultiple, BrowseListSortsFiltersEndsWithTheDrivesAndMovesNothingSelected) {
+TEST_F(ConfigureMultiple, BrowseListSortsIgnoringCaseFiltersAndMovesAndConfigureNeedsAFile) {
     dialog.Open({});
     EXPECT_TRUE(view[IDC_SHOW_CONFIGURABLE].checked);
     EXPECT_FALSE(view[IDC_PRESERVE_ADDRESSES].checked);
