@@ -27,18 +27,7 @@ class Reporter : public ::testing::Test {
     DiagnosticsReporter reporter{app, pane};
 };
 
-TEST_F(Reporter, LockHeldByAnotherControlKeepsReportsOutUnlessForced) {
-    app.diagnostics.lock = kField;
-    EXPECT_EQ(reporter.ReportStatus(kOther, kReportRemember, "other\n"), 0u);
-    EXPECT_EQ(pane.updates, 0);
-    EXPECT_EQ(app.diagnostics.lock, kField);
-
-    EXPECT_EQ(reporter.ReportStatus(kOther, kReportForce, "forced\n"), 6u);
-    EXPECT_EQ(pane.text, "forced");
-    EXPECT_EQ(app.diagnostics.lock, 0);
-}
-
-TEST_F(Reporter, RememberedMessageStaysForItsControlOnly) {
+TEST_F(Reporter, RememberedMessageStaysForItsControlOnlyCutToItsRoom) {
     reporter.ReportStatus(kField, kReportRemember, "NOTE: kept.\n");
     reporter.ReportStatus(kField, kReportRemember, "ERROR: new.\n");
     EXPECT_EQ(pane.text, "ERROR: new.\r\nNOTE: kept.");
@@ -55,9 +44,8 @@ TEST_F(Reporter, RememberedMessageStaysForItsControlOnly) {
     reporter.ReportStatus(kOther, 0, "");
     EXPECT_EQ(pane.text, "");
     EXPECT_EQ(app.diagnostics.rememberedControl, 0);
-}
 
-TEST_F(Reporter, RememberedMessageIsCutToItsRoom) {
+    // Shown whole, but cut to its room.
     const std::string longText(300, 'x');
     reporter.ReportStatus(kField, kReportRemember, longText);
     EXPECT_EQ(pane.text, longText);
@@ -71,19 +59,15 @@ TEST_F(Reporter, ErrorFlagComesFromTheCallerAndFromValidation) {
 
     reporter.ReportStatus(kField, 0, "fine\n");
     EXPECT_FALSE(pane.errorColour);
+    reporter.ReportStatus(kField, 0, "fine\n"); // the same text: the pane is not rewritten
+    EXPECT_EQ(pane.updates, 2);
+    EXPECT_EQ(app.diagnostics.shown, "fine");
 
     regs::SetFieldValue(app.session.config, 54, 3); // an invalid depth
     reporter.ReportStatus(kField, 0, "fine\n");
     EXPECT_TRUE(pane.errorColour);
     EXPECT_EQ(pane.text, "fine\r\nERROR: 3 bits-per-pixel is an invalid setting.");
     EXPECT_EQ(pane.beeps, 1);
-}
-
-TEST_F(Reporter, PaneIsRewrittenOnlyWhenItsTextChanges) {
-    reporter.ReportStatus(kField, 0, "same\n");
-    reporter.ReportStatus(kField, 0, "same\n");
-    EXPECT_EQ(pane.updates, 1);
-    EXPECT_EQ(app.diagnostics.shown, "same");
 }
 
 TEST_F(Reporter, BadEntryLocksTheFieldAndShowsTheValueAgain) {
@@ -97,7 +81,10 @@ TEST_F(Reporter, BadEntryLocksTheFieldAndShowsTheValueAgain) {
     EXPECT_EQ(pane.text.rfind("ERROR: \"12x\" is not a valid Horz Total (must be between ", 0), 0u)
         << pane.text;
 
-    reporter.ReportStatus(kOther, kReportRemember, "other\n");
+    // Reports of other controls stay out unless forced.
+    const int updates = pane.updates;
+    EXPECT_EQ(reporter.ReportStatus(kOther, kReportRemember, "other\n"), 0u);
+    EXPECT_EQ(pane.updates, updates);
     EXPECT_EQ(app.diagnostics.lock, kField) << "another page's report replaced the error";
 
     reporter.ClearBadEntry(kOther);
@@ -105,6 +92,11 @@ TEST_F(Reporter, BadEntryLocksTheFieldAndShowsTheValueAgain) {
     reporter.ClearBadEntry(kField);
     EXPECT_EQ(app.diagnostics.lock, 0);
     EXPECT_EQ(pane.text, "");
+
+    app.diagnostics.lock = kField;
+    EXPECT_EQ(reporter.ReportStatus(kOther, kReportForce, "forced\n"), 6u);
+    EXPECT_EQ(pane.text, "forced");
+    EXPECT_EQ(app.diagnostics.lock, 0);
 }
 
 TEST_F(Reporter, BadEntriesWaitWhileInactiveAndStopWhileClosing) {

@@ -1,6 +1,5 @@
 #include "config/default_records.h"
 #include "config/working_config.h"
-#include "edit/bad_entry.h"
 #include "edit/diagnostics.h"
 #include "panels/panel_def_list.h"
 #include "regs/field_values.h"
@@ -23,29 +22,18 @@ panels::PanelDefList OldPanelFile() {
     return list;
 }
 
-TEST(Diagnose, ErrorsThenVersionMessageThenWarnings) {
+TEST(Diagnose, ErrorsThenVersionMessageThenWarningsWithinTheRoomLeft) {
     config::WorkingConfig config(TemplateRecord);
     regs::SetFieldValue(config, 54, 3);  // an invalid depth: an error
     regs::SetFieldValue(config, 120, 0); // a zero CLS pulse width: a warning
-    const Diagnostics shown = Diagnose(config, OldPanelFile());
+    const panels::PanelDefList list = OldPanelFile();
+    const Diagnostics shown = Diagnose(config, list);
     EXPECT_TRUE(shown.error);
     EXPECT_EQ(shown.text, std::string("ERROR: 3 bits-per-pixel is an invalid setting.\n") +
                               kVersionError + "Warning: CLS Pulse Width must be greater than 0.\n");
-}
-
-TEST(Diagnose, StaysWithinTheRoomLeft) {
-    config::WorkingConfig config(TemplateRecord);
-    const panels::PanelDefList list = OldPanelFile();
     for (const std::size_t room : {0u, 1u, 20u, 90u}) {
-        const Diagnostics shown = Diagnose(config, list, room);
-        EXPECT_LE(shown.text.size(), room == 0 ? 0 : room - 1) << room;
+        EXPECT_LE(Diagnose(config, list, room).text.size(), room == 0 ? 0 : room - 1) << room;
     }
-}
-
-TEST(BadEntryMessage, BothFormsNameTheSettingByItsShortName) {
-    EXPECT_EQ(BadEntryMessage("G", 4), "ERROR: \"G\" is not a valid Phys Reg Addr!\n");
-    EXPECT_EQ(BadEntryMessage("9999", 67, 8, 1024),
-              "ERROR: \"9999\" is not a valid Horz Total (must be between 8 and 1024)!\n");
 }
 
 } // namespace

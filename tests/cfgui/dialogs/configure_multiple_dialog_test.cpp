@@ -92,7 +92,7 @@ class ConfigureMultiple : public testing::Test {
                 }}};
 };
 
-TEST_F(ConfigureMultiple, BrowseListSortsIgnoringCaseFiltersAndEndsWithTheDrives) {
+TEST_F(ConfigureMultiple, BrowseListSortsIgnoringCaseFiltersAndMovesAndConfigureNeedsAFile) {
     dialog.Open({});
     EXPECT_TRUE(view[IDC_SHOW_CONFIGURABLE].checked);
     EXPECT_FALSE(view[IDC_PRESERVE_ADDRESSES].checked);
@@ -105,17 +105,17 @@ TEST_F(ConfigureMultiple, BrowseListSortsIgnoringCaseFiltersAndEndsWithTheDrives
     Click(IDC_SHOW_ALL_FILES);
     EXPECT_EQ(Browse(), (Items{"[..]", "[alpha]", "[Sub]", "b.EXE", "README.TXT", "test.prc",
                                "TEST.S19", "[-c-]", "[-d-]"}));
-}
 
-TEST_F(ConfigureMultiple, DoubleClicksMoveIntoDirectoriesAndBackToTheParent) {
-    dialog.Open({});
     DoubleClick(IDC_BROWSE_LIST, "[Sub]");
     EXPECT_EQ(*platform::CurrentDirectory(), Path("Sub"));
     EXPECT_EQ(Browse(), (Items{"[..]", "inner.elf", "[-c-]", "[-d-]"}));
-
     DoubleClick(IDC_BROWSE_LIST, "[..]");
     EXPECT_EQ(*platform::CurrentDirectory(), root_);
     EXPECT_TRUE(Selection().empty()) << "a directory was selected";
+
+    EXPECT_FALSE(Click(IDC_CONFIGURE)); // nothing selected: the dialog stays
+    EXPECT_EQ(shown, (std::vector<Shown>{{MessageIcon::Exclamation, "ERROR: No files selected!"}}));
+    EXPECT_TRUE(Click(IDC_DIALOG_CANCEL));
 }
 
 TEST_F(ConfigureMultiple, SelectionHoldsExistingFilesOnceAndSorted) {
@@ -148,13 +148,6 @@ TEST_F(ConfigureMultiple, SelectionHoldsExistingFilesOnceAndSorted) {
     Click(IDC_ADD_ALL);
     EXPECT_EQ(Selection(),
               (Items{Path("b.EXE"), Path("README.TXT"), Path("test.prc"), Path("TEST.S19")}));
-}
-
-TEST_F(ConfigureMultiple, NothingSelectedIsRefusedAndTheDialogStays) {
-    dialog.Open({});
-    EXPECT_FALSE(Click(IDC_CONFIGURE));
-    EXPECT_EQ(shown, (std::vector<Shown>{{MessageIcon::Exclamation, "ERROR: No files selected!"}}));
-    EXPECT_TRUE(Click(IDC_DIALOG_CANCEL));
 }
 
 // Three files in list order, the middle one without a record and with a

@@ -12,9 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 namespace k7r::cfgui {
 namespace {
 
@@ -38,13 +35,6 @@ struct RecordingLauncher : exporter::PreviewLauncher {
         return !refuse;
     }
 };
-
-std::string FileText(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 class ExportDialogs : public testing::Test {
   protected:
@@ -82,7 +72,7 @@ TEST_F(ExportDialogs, ListShowsTheSixKindsAndChoosesTheSelectedOne) {
     EXPECT_EQ(dialog.OnControl(IDC_DIALOG_CANCEL, ControlEvent::Clicked), std::nullopt);
 }
 
-TEST_F(ExportDialogs, SaveDialogOffersTheKindsOwnFilterExtensionAndName) {
+TEST_F(ExportDialogs, SaveDialogOffersTheKindsFilterExtensionNameAndOptions) {
     app.exportOptions.ModeNumber = 7;
     const ExportSaveSetup page = SaveSetupFor(Kind(kHtml), app.exportOptions);
     EXPECT_EQ(page.title, "Export As");
@@ -92,9 +82,8 @@ TEST_F(ExportDialogs, SaveDialogOffersTheKindsOwnFilterExtensionAndName) {
     EXPECT_EQ(page.defaultExtension, "html");
     EXPECT_EQ(page.initialName, "k7r58c22.html");
     EXPECT_EQ(SaveSetupFor(Kind(kModeHeader), app.exportOptions).initialName, "mode7.h");
-}
 
-TEST_F(ExportDialogs, OptionsOnlyForTheDriverHeadersAndTheModeNameFollowsThem) {
+    // Options only for the driver headers; the mode header's name follows them.
     for (std::size_t index = 0; index < exporter::ExportKinds().size(); ++index) {
         ExportSaveExtras extras(view, services, Kind(index));
         extras.Open();
@@ -117,10 +106,10 @@ TEST_F(ExportDialogs, PreviewWritesTheTemporaryFileAndOpensItAgainEachTime) {
     ExportSaveExtras appcfg(view, services, Kind(kAppCfg));
     ASSERT_TRUE(appcfg.Preview());
     const std::string path = InTemporary("appcfg.h");
-    test::WriteFileBytes(path, {'o', 'l', 'd'});
+    test::WriteText(path, "old");
     ASSERT_TRUE(appcfg.Preview());
     EXPECT_EQ(launcher.textFiles, (std::vector<std::string>{path, path}));
-    EXPECT_NE(FileText(path), "old");
+    EXPECT_NE(test::ReadText(path), "old");
 
     ASSERT_TRUE(ExportSaveExtras(view, services, Kind(kHtml)).Preview());
     EXPECT_EQ(launcher.defaultFiles, (std::vector<std::string>{InTemporary("k7r58c22.html")}));

@@ -69,7 +69,9 @@ TEST(PictureZoom, LargestOfOneToFourThatFits) {
     }
 }
 
-TEST_F(PreviewDialogTest, OpensOnTheTestPatternAtTheRememberedZoom) {
+// It opens on the test pattern at 2x; changes between two ticks draw once;
+// a tick without a change draws nothing.
+TEST_F(PreviewDialogTest, OpensOnTheTestPatternAndFollowsChangesOncePerTick) {
     PreviewDialog dialog = Make();
     const PreviewDialog::Size area = dialog.Open();
     EXPECT_EQ(area.width, 640u);
@@ -80,13 +82,6 @@ TEST_F(PreviewDialogTest, OpensOnTheTestPatternAtTheRememberedZoom) {
     EXPECT_EQ(view[IDC_PREVIEW_STATUS].text.rfind("Panel 320 x 240 as mounted", 0), 0u);
     ASSERT_EQ(painted.size(), 1u);
     EXPECT_TRUE(test::SamePicture(painted[0], Zoomed(dialog.Shown().picture, 2)));
-}
-
-// Changes between two ticks draw once; a tick without a change draws
-// nothing.
-TEST_F(PreviewDialogTest, FollowsChangesOncePerTick) {
-    PreviewDialog dialog = Make();
-    dialog.Open();
     dialog.Resized(640, 480);
     dialog.Tick();
     EXPECT_EQ(painted.size(), 1u);

@@ -39,6 +39,9 @@ TEST_F(DirectPageTest, OpensWithTheRunsOptionsAndNothingToUseYet) {
     }
     EXPECT_FALSE(Enabled(IDC_REDRAW_AFTER_CHANGE));
     EXPECT_EQ(page->TextColourOf(IDC_DIRECT_NOTE)->red, 175);
+    app.tooltips.enabled = true;
+    EXPECT_EQ(TooltipText(app, page.get(), IDC_INIT_REGISTERS),
+              "Program all K7R58C22 registers during initialization.");
 
     // The options last while the program runs, not while the page does.
     Click(IDC_INIT_LOOKUP_TABLE);
@@ -80,12 +83,6 @@ TEST_F(DirectPageTest, InitializeLiveAndShutdown) {
     EXPECT_EQ(services.timerChanges, 4);
     EXPECT_FALSE(Enabled(IDC_SHUTDOWN_CHIP));
     EXPECT_EQ(pane.text.find("Initialized"), std::string::npos);
-}
-
-TEST_F(DirectPageTest, TooltipsNameTheChip) {
-    app.tooltips.enabled = true;
-    EXPECT_EQ(TooltipText(app, page.get(), IDC_INIT_REGISTERS),
-              "Program all K7R58C22 registers during initialization.");
 }
 
 } // namespace

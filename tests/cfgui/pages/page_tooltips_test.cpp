@@ -1,5 +1,6 @@
 // Every control of the General, Preferences and Clocks tabs has its tip:
-// the help of the setting it shows, or its fixed text.
+// the help of the setting it shows, or its fixed text, as the main window
+// gathers them from all pages.
 #include "cfgui/resource.h"
 #include "cfgui/tooltip_text.h"
 #include "regs/field_names.h"
@@ -35,6 +36,12 @@ TEST_F(PageTest, EveryControlOfTheFirstThreePagesHasATip) {
     const std::string divide = TooltipText(app, nullptr, IDC_PCLK_DIVIDE);
     EXPECT_NE(divide.find(regs::FieldHelpForId(regs::kIdPclkDivideRaw)), std::string::npos);
     EXPECT_NE(divide.find(regs::FieldHelpForId(regs::kIdAutoPclkDivide)), std::string::npos);
+    // The pixel clock shows on two pages; the later binding must not take
+    // the earlier page's tip.
+    EXPECT_EQ(TooltipText(app, nullptr, IDC_PCLK_TIMING),
+              regs::FieldHelpForId(regs::kIdPixelClock));
+    EXPECT_EQ(TooltipText(app, nullptr, IDC_PIXEL_CLOCK),
+              regs::FieldHelpForId(regs::kIdPixelClock));
 }
 
 } // namespace

@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 
 namespace k7r::cfgui {
 namespace {
@@ -29,11 +28,12 @@ class PanelPages : public PageTest {
     // A file named DEBUG.DEF keeps the D-TFD panel and marks it.
     void LoadDebugPanels() {
         const std::string path = test::ScratchDirectory() + "/DEBUG.DEF";
-        std::ofstream(path, std::ios::binary)
-            << "VERSION 2\n"
-               "PANEL \"Old D-TFD\" D-TFD 320 240 F 8 F n T F 6250 400 40 262 18 8 24 L 4 2 L n 0 "
-               "0\n"
-               "PANEL \"QVGA\" TFT 320 240 F 18 F n T F 6250 400 40 262 18 8 24 L 4 2 L n 0 0\n";
+        test::WriteText(
+            path,
+            "VERSION 2\n"
+            "PANEL \"Old D-TFD\" D-TFD 320 240 F 8 F n T F 6250 400 40 262 18 8 24 L 4 2 L n 0 "
+            "0\n"
+            "PANEL \"QVGA\" TFT 320 240 F 18 F n T F 6250 400 40 262 18 8 24 L 4 2 L n 0 0\n");
         ASSERT_TRUE(app.panels.LoadFile(path, [](const std::string& text) { FAIL() << text; }));
     }
 
@@ -60,26 +60,20 @@ class PanelPages : public PageTest {
 };
 
 // No feature chosen yet: no editor; no panel file: not even "Custom panel".
-TEST_F(PanelPages, OpeningShowsTheConfiguration) {
+// The feature stays chosen until the program ends; a panel type that does
+// not use it leaves no editor.
+TEST_F(PanelPages, EachFeatureShowsItsEditorAndItsHelp) {
+    Set(regs::kIdHorzDisplay, 336); // no suggested width
     Open(MakePanelPage);
     EXPECT_EQ(view[IDC_PANEL_TYPE].selection, kStnPosition);
     EXPECT_EQ(view[IDC_FEATURE_LIST].lines.size(), 15u);
     EXPECT_EQ(Line(regs::kIdHorzTotal), (std::vector<std::string>{"352", "Horizontal Total"}));
-    EXPECT_EQ(view[IDC_FEATURE_CAPTION].text, "");
     for (const int editor :
          {IDC_FEATURE_NUMBER, IDC_FEATURE_SLIDER, IDC_FEATURE_LIST_BOX, IDC_FEATURE_DROP_DOWN}) {
         EXPECT_FALSE(view[editor].shown) << editor;
     }
     EXPECT_TRUE(view[IDC_PREDEFINED_PANELS].items.empty());
 
-    Confirm(IDC_PANEL_TYPE, 4); // "TFT Type 3"
-    EXPECT_EQ(Get(regs::kIdPanelType), 5u);
-    EXPECT_EQ(view[IDC_FEATURE_LIST].lines.size(), 45u);
-}
-
-TEST_F(PanelPages, EachFeatureShowsItsEditorAndItsHelp) {
-    Set(regs::kIdHorzDisplay, 336); // no suggested width
-    Open(MakePanelPage);
     ClickFeature(regs::kIdHorzTotal);
     EXPECT_EQ(view[IDC_FEATURE_CAPTION].text, "Horz Total");
     EXPECT_TRUE(view[IDC_FEATURE_NUMBER].shown);
@@ -101,14 +95,15 @@ TEST_F(PanelPages, EachFeatureShowsItsEditorAndItsHelp) {
               (std::vector<std::string>{"336", "160", "320", "480", "640", "800"}));
     EXPECT_EQ(view[IDC_FEATURE_DROP_DOWN].selection, 0);
 
-    // The feature stays chosen until the program ends; a panel type that
-    // does not use it leaves no editor.
     Open(MakePanelPage);
     EXPECT_TRUE(view[IDC_FEATURE_DROP_DOWN].shown);
     ClickFeature(regs::kIdDataFormat);
     Confirm(IDC_PANEL_TYPE, kTftPosition);
     EXPECT_FALSE(view[IDC_FEATURE_LIST_BOX].shown);
     EXPECT_EQ(view[IDC_FEATURE_CAPTION].text, "");
+    Confirm(IDC_PANEL_TYPE, 4); // "TFT Type 3"
+    EXPECT_EQ(Get(regs::kIdPanelType), 5u);
+    EXPECT_EQ(view[IDC_FEATURE_LIST].lines.size(), 45u);
 }
 
 // A feature that cannot be changed gets no editor to be refused in, which
@@ -157,10 +152,9 @@ TEST_F(PanelPages, PredefinedListShowsAndFollowsTheMatch) {
     Open(MakePanelPage);
     EXPECT_EQ(view[IDC_PREDEFINED_PANELS].items,
               (std::vector<std::string>{"**Old D-TFD", "QVGA", "Custom panel"}));
-    EXPECT_EQ(pane.text.rfind("Loaded DEBUG.DEF file.  Note that panels prefixed with ** "
-                              "shouldn't work with 58C22.",
-                              0),
-              0u);
+    EXPECT_TRUE(pane.text.starts_with(
+        "Loaded DEBUG.DEF file.  Note that panels prefixed with ** shouldn't work with 58C22."))
+        << pane.text;
     EXPECT_EQ(view[IDC_PREDEFINED_PANELS].selection, 2) << "the template matches no panel";
 
     const HAL_STRUCT before = app.session.config.Record;

@@ -8,7 +8,7 @@ namespace {
 
 using PreferencesPage = PageTest;
 
-TEST_F(PreferencesPage, OpeningChecksTheButtonsOfTheSettings) {
+TEST_F(PreferencesPage, OpeningChecksTheButtonsAndShowsTheDescription) {
     Set(regs::kIdBitsPerPixel, 4);
     Set(regs::kIdSwivelView, 270);
     Set(regs::kIdVertDoubling, 1);
@@ -21,10 +21,18 @@ TEST_F(PreferencesPage, OpeningChecksTheButtonsOfTheSettings) {
     EXPECT_TRUE(view[IDC_DOUBLE_VERTICAL].checked);
     EXPECT_EQ(view[IDC_DESCRIPTION].text, "Board 7\r\nrev. B");
     EXPECT_EQ(view[IDC_DESCRIPTION].limit, 255);
+
+    // Stored with line feeds; an unchanged description is not reported.
+    Type(IDC_DESCRIPTION, "Lab board\r\nrev. B");
+    EXPECT_EQ(regs::FormatFieldValue(app.session.config, regs::kIdDescription),
+              "Lab board\nrev. B");
+    app.diagnostics.shown = "not reported again";
+    Type(IDC_DESCRIPTION, "Lab board\r\nrev. B");
+    EXPECT_EQ(app.diagnostics.shown, "not reported again");
 }
 
-// The start address the file carries, remembered when the page opens,
-// stays through the layout's update.
+// The layout follows depth and rotation; the start address the file
+// carries, remembered when the page opens, stays through its update.
 TEST_F(PreferencesPage, OptionsWriteTheirSettingsAndKeepTheStartAddress) {
     Set(regs::kIdMainStart, 1024);
     Open(MakePreferencesPage);
@@ -33,16 +41,9 @@ TEST_F(PreferencesPage, OptionsWriteTheirSettingsAndKeepTheStartAddress) {
     EXPECT_EQ(Get(regs::kIdBitsPerPixel), 16u);
     EXPECT_EQ(Get(regs::kIdSwivelView), 90u);
     EXPECT_EQ(Get(regs::kIdMainStart), 1024u);
-}
-
-TEST_F(PreferencesPage, UnchangedDescriptionIsNotReported) {
-    Open(MakePreferencesPage);
-    Type(IDC_DESCRIPTION, "Lab board\r\nrev. B");
-    EXPECT_EQ(regs::FormatFieldValue(app.session.config, regs::kIdDescription),
-              "Lab board\nrev. B");
-    app.diagnostics.shown = "not reported again";
-    Type(IDC_DESCRIPTION, "Lab board\r\nrev. B");
-    EXPECT_EQ(app.diagnostics.shown, "not reported again");
+    EXPECT_EQ(Get(regs::kIdMainLineOffset), 480u);
+    EXPECT_EQ(Get(regs::kIdPipLineOffset), 480u);
+    EXPECT_EQ(Get(regs::kIdRequiredVram), 480u * 320);
 }
 
 } // namespace

@@ -73,6 +73,7 @@ TEST_F(RegistersPageTest, ListsTheTableInProgrammingOrder) {
         EXPECT_EQ(dialog[IDC_MODIFY_REGISTER_VALUE].limit, 4);
         return false;
     });
+    page->OnList(IDC_REGISTER_LIST, ListEvent::Enter, -1); // no line, no dialog
     page->OnList(IDC_REGISTER_LIST, ListEvent::Enter, 0);
     EXPECT_EQ(services.titles, std::vector<std::string>{"Modify register 4010h"});
 }
@@ -122,23 +123,6 @@ TEST_F(RegistersPageTest, AnotherTabsChangeOverwritesTheHandMadeOne) {
                                "by other tabs."));
 }
 
-TEST_F(RegistersPageTest, AnUnreadableValueKeepsTheDialogOpen) {
-    const int total = LineOf(0x20);
-    int presses = 0;
-    services.users.push_back([&presses](ModalDialog&, fake::FakeView& dialog) {
-        dialog[IDC_MODIFY_REGISTER_VALUE].text = ++presses == 1 ? "2G" : "2F";
-        return true;
-    });
-    page->OnList(IDC_REGISTER_LIST, ListEvent::DoubleClick, total);
-    EXPECT_EQ(services.refusals, std::vector<std::string>{"ERROR:Invalid value entered!"});
-    EXPECT_EQ(presses, 2);
-    EXPECT_EQ(Line(total)[1], "0000002Fh");
-
-    // No line, no dialog.
-    page->OnList(IDC_REGISTER_LIST, ListEvent::Enter, -1);
-    EXPECT_EQ(services.titles.size(), 1u);
-}
-
 TEST_F(RegistersPageTest, TheDialogSwitchesBasesAndRemembersTheLastOne) {
     const int settings = LineOf(0x10);
     services.users.push_back([](ModalDialog& dialog, fake::FakeView& view) {
@@ -159,13 +143,21 @@ TEST_F(RegistersPageTest, TheDialogSwitchesBasesAndRemembersTheLastOne) {
     page->OnList(IDC_REGISTER_LIST, ListEvent::DoubleClick, settings);
     EXPECT_EQ(Line(settings)[1], "00001000h");
 
-    services.users.push_back([](ModalDialog&, fake::FakeView& view) {
-        EXPECT_TRUE(view[IDC_MODIFY_DECIMAL].checked);
-        EXPECT_EQ(view[IDC_MODIFY_REGISTER_VALUE].text, "4096");
-        return false;
+    // An unreadable value keeps the dialog open to be corrected.
+    int presses = 0;
+    services.users.push_back([&presses](ModalDialog&, fake::FakeView& view) {
+        if (++presses == 1) {
+            EXPECT_TRUE(view[IDC_MODIFY_DECIMAL].checked);
+            EXPECT_EQ(view[IDC_MODIFY_REGISTER_VALUE].text, "4096");
+        }
+        view[IDC_MODIFY_REGISTER_VALUE].text = presses == 1 ? "0x12" : "47";
+        return true;
     });
     page->OnList(IDC_REGISTER_LIST, ListEvent::DoubleClick, settings);
     EXPECT_EQ(services.titles.back(), "Modify register 0010h");
+    EXPECT_EQ(services.refusals, std::vector<std::string>{"ERROR:Invalid value entered!"});
+    EXPECT_EQ(presses, 2);
+    EXPECT_EQ(Line(settings)[1], "0000002Fh");
 }
 
 TEST_F(RegistersPageTest, ARegisterListedTwiceWarnsOnTheEarlierLine) {
