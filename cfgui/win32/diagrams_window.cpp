@@ -2,6 +2,7 @@
 
 #include "cfgui/resource.h"
 #include "cfgui/win32/control_events.h"
+#include "cfgui/win32/owned_dialog.h"
 #include "cfgui/win32/picture_painter.h"
 #include "cfgui/win32/win32_view.h"
 
@@ -48,8 +49,8 @@ void DiagramsWindow::Open(HWND owner) {
         SetForegroundWindow(window_);
         return;
     }
-    CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_DIAGRAMS), owner, Procedure,
-                       reinterpret_cast<LPARAM>(this));
+    CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_DIAGRAMS), owner,
+                       OwnedDialogProcedure<DiagramsWindow>, reinterpret_cast<LPARAM>(this));
     if (window_ == nullptr) {
         return;
     }
@@ -70,27 +71,6 @@ void DiagramsWindow::Close() {
 bool DiagramsWindow::PreTranslate(MSG& message) {
     return window_ != nullptr && (message.hwnd == window_ || IsChild(window_, message.hwnd)) &&
            IsDialogMessageA(window_, &message) != FALSE;
-}
-
-INT_PTR CALLBACK DiagramsWindow::Procedure(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        auto* self = reinterpret_cast<DiagramsWindow*>(lParam);
-        SetWindowLongPtrA(window, DWLP_USER, lParam);
-        self->window_ = window;
-        self->OnInitDialog();
-        return TRUE;
-    }
-    auto* self = reinterpret_cast<DiagramsWindow*>(GetWindowLongPtrA(window, DWLP_USER));
-    if (self == nullptr) {
-        return FALSE;
-    }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, DWLP_USER, 0);
-        self->window_ = nullptr;
-        return FALSE;
-    }
-    return self->Dispatch(message, wParam, lParam);
 }
 
 INT_PTR DiagramsWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {

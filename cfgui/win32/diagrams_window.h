@@ -33,7 +33,8 @@ class DiagramsWindow {
     bool PreTranslate(MSG& message);
 
   private:
-    static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <class Owner>
+    friend INT_PTR CALLBACK OwnedDialogProcedure(HWND, UINT, WPARAM, LPARAM);
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     void OnInitDialog();
     // The picture control and the window take the picture's size.

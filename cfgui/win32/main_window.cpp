@@ -16,6 +16,7 @@
 #include "cfgui/win32/file_dialog.h"
 #include "cfgui/win32/message_box.h"
 #include "cfgui/win32/modal_dialog_runner.h"
+#include "cfgui/win32/owned_dialog.h"
 #include "cfgui/win32/win32_text.h"
 #include "edit/test_pattern.h"
 #include "platform/directory.h"
@@ -132,23 +133,7 @@ INT_PTR CALLBACK MainWindow::DialogProcedure(HWND window, UINT message, WPARAM w
         SetWindowLongPtrW(window, DWLP_MSGRESULT, NFR_ANSI);
         return TRUE;
     }
-    if (message == WM_INITDIALOG) {
-        auto* self = reinterpret_cast<MainWindow*>(lParam);
-        SetWindowLongPtrA(window, DWLP_USER, lParam);
-        self->window_ = window;
-        self->OnInitDialog();
-        return TRUE;
-    }
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, DWLP_USER));
-    if (self == nullptr) {
-        return FALSE;
-    }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, DWLP_USER, 0);
-        self->window_ = nullptr;
-        return FALSE;
-    }
-    return self->Dispatch(message, wParam, lParam);
+    return OwnedDialogProcedure<MainWindow>(window, message, wParam, lParam);
 }
 
 INT_PTR MainWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -61,6 +61,8 @@ class MainWindow : private DiagnosticsPane, private PageServices, private ShellV
   private:
     static INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
+    template <class Owner>
+    friend INT_PTR CALLBACK OwnedDialogProcedure(HWND, UINT, WPARAM, LPARAM);
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
     void OnInitDialog();

@@ -5,6 +5,7 @@
 #include "cfgui/win32/control_events.h"
 #include "cfgui/win32/file_dialog.h"
 #include "cfgui/win32/message_box.h"
+#include "cfgui/win32/owned_dialog.h"
 
 #include <algorithm>
 #include <limits>
@@ -40,7 +41,7 @@ void PreviewWindow::Open(HWND owner) {
     }
     owner_ = owner;
     CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_PREVIEW), owner,
-                       DialogProcedure, reinterpret_cast<LPARAM>(this));
+                       OwnedDialogProcedure<PreviewWindow>, reinterpret_cast<LPARAM>(this));
     if (window_ != nullptr) {
         ShowWindow(window_, SW_SHOW);
     }
@@ -53,29 +54,11 @@ bool PreviewWindow::PreTranslate(MSG& message) {
     return IsDialogMessageA(window_, &message) != FALSE;
 }
 
-INT_PTR CALLBACK PreviewWindow::DialogProcedure(HWND window, UINT message, WPARAM wParam,
-                                                LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        auto* self = reinterpret_cast<PreviewWindow*>(lParam);
-        SetWindowLongPtrA(window, DWLP_USER, lParam);
-        self->window_ = window;
-        self->OnInitDialog(self->owner_);
-        return TRUE;
-    }
-    auto* self = reinterpret_cast<PreviewWindow*>(GetWindowLongPtrA(window, DWLP_USER));
-    if (self == nullptr || !self->logic_) {
-        return FALSE;
-    }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, DWLP_USER, 0);
-        self->window_ = nullptr;
-        self->logic_.reset();
-        return FALSE;
-    }
-    return self->Dispatch(message, wParam, lParam);
-}
-
 INT_PTR PreviewWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Nothing to do while the window is being made and once it is closing.
+    if (!logic_) {
+        return FALSE;
+    }
     switch (message) {
     case WM_COMMAND:
         if (LOWORD(wParam) == IDCANCEL) { // Esc
@@ -110,7 +93,7 @@ INT_PTR PreviewWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void PreviewWindow::OnInitDialog(HWND owner) {
+void PreviewWindow::OnInitDialog() {
     view_ = Win32View(window_);
     const RECT picture = ClientRectOf(window_, IDC_PREVIEW_PICTURE);
     const RECT status = ClientRectOf(window_, IDC_PREVIEW_STATUS);
@@ -133,7 +116,7 @@ void PreviewWindow::OnInitDialog(HWND owner) {
         SetWindowPos(window_, nullptr, app_.preview.left, app_.preview.top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     } else {
-        PlaceBeside(owner);
+        PlaceBeside(owner_);
     }
     SetTimer(window_, kCheckTimerId, PreviewDialog::kCheckIntervalMs, nullptr);
 }
@@ -217,6 +200,7 @@ void PreviewWindow::OnDestroy() {
     placement.length = sizeof placement;
     GetWindowPlacement(window_, &placement);
     logic_->Closing(placement.rcNormalPosition.left, placement.rcNormalPosition.top);
+    logic_.reset();
 }
 
 void PreviewWindow::ShowPicture(const emu::Picture& zoomed) {

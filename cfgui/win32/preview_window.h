@@ -32,11 +32,11 @@ class PreviewWindow {
     bool PreTranslate(MSG& message);
 
   private:
-    static INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam);
+    template <class Owner>
+    friend INT_PTR CALLBACK OwnedDialogProcedure(HWND, UINT, WPARAM, LPARAM);
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
-    void OnInitDialog(HWND owner);
+    void OnInitDialog();
     void OnSize();
     void OnDrawItem(const DRAWITEMSTRUCT& item);
     void OnDestroy();
