@@ -126,7 +126,8 @@ def main():
         return (sum(1 for l, n in entry[0].items() if line_count[l] == n) +
                 sum(1 for b, n in entry[1].items() if branch_count[b] == n))
 
-    least = sorted(grouped.items(), key=lambda item: (own(item[1]), -item[0][2]))
+    owned = {place: own(entry) for place, entry in grouped.items()}
+    least = sorted(owned.items(), key=lambda item: (item[1], -item[0][2]))
     print('# Cases whose removal keeps every line and branch reached, longest first')
     total = 0
     for place, (lines, branches) in sorted(grouped.items(), key=lambda item: -item[0][2]):
@@ -138,8 +139,8 @@ def main():
             print(f'{place[0]}:{place[1]} ({place[2]} lines)')
     print(f'# {total} lines of such cases')
     print('# Least reached of their own (lines and branches), then the case')
-    for place, entry in least[:40]:
-        print(f'{own(entry):5} {place[0]}:{place[1]}')
+    for place, count in least[:40]:
+        print(f'{count:5} {place[0]}:{place[1]} ({place[2]} lines)')
 
 
 if __name__ == '__main__':
