@@ -40,4 +40,4 @@ scripts/screenshots.sh "$arch"
 echo
 echo "Panel pictures: $demo/panel.png (native), $demo/panel-windows.png ($arch Windows build, $windows)"
 echo "The configuration utility ($arch Windows build) with $demo/carrier.exe open: $demo/58c22cfg.png"
-echo "The same with the panel preview open beside it: $demo/58c22cfg-preview.png"
+echo "The same with the panel preview open beside it: $windows/screenshots/preview_beside_main.png"
