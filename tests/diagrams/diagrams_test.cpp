@@ -58,7 +58,7 @@ const Label* FindLabel(const Picture& picture, std::string_view text) {
 // by hand from PANELS.DEF: 25.175 MHz, 800 x 525 (31.777 us a line, 59 Hz);
 // 3 MHz, 232 x 200 (77.333 us, 64 Hz); 6.25 MHz, 360 x 242 (57.600 us,
 // 71 Hz), where DRDY is the MOD signal.
-TEST(TimingDiagram, LabelsOfEachPanelType) {
+TEST(TimingDiagram, LabelsOfEachPanelTypeAndTheSettingsValidationNames) {
     std::string labels;
     for (const char* panel :
          {"VGA TFT 640x480 18-bit", "HR-TFT 160x160 18-bit", "Mono STN 320x240 4-bit"}) {
@@ -70,13 +70,8 @@ TEST(TimingDiagram, LabelsOfEachPanelType) {
             }
         }
     }
-    const test::Bytes golden =
-        test::ReadFileBytes(K7R_SOURCE_DIR "/tests/diagrams/panel_labels.txt");
-    EXPECT_EQ(labels, std::string(golden.begin(), golden.end()));
-}
-
-// A rule's message below the picture, and what it names drawn marked.
-TEST(TimingDiagram, SettingsTheValidationNamesAreMarked) {
+    EXPECT_EQ(labels, test::ReadText(K7R_SOURCE_DIR "/tests/diagrams/panel_labels.txt"));
+    // A rule's message below the picture, and what it names drawn marked.
     config::WorkingConfig config = WithPanel("VGA TFT 640x480 18-bit");
     regs::SetFieldValue(config, regs::kIdHorzTotal, 648);
     regs::SetFieldValue(config, regs::kIdHorzStart, 8);

@@ -10,10 +10,6 @@ namespace {
 constexpr std::uint32_t kPanelWidth = 32;
 constexpr std::uint32_t kPanelHeight = 24;
 
-std::uint32_t RoundUp4(std::uint32_t bytes) {
-    return (bytes + 3) / 4 * 4;
-}
-
 // An image of W x H pixels laid out in display memory the way the viewer
 // draws: lines `stride` bytes apart from byte `offset`, sub-byte pixels from
 // the high bits, 16-bit pixels little-endian.
@@ -62,16 +58,9 @@ std::uint32_t ExpectedColour(std::uint32_t bpp, std::uint32_t value) {
 // H (already turned for 90 and 270 degrees), as the viewer programs it.
 std::uint32_t StartWords(std::uint32_t swivel, const Layout& l) {
     const std::uint32_t lastLine = (l.height - 1) * l.stride + l.offset;
-    switch (swivel) {
-    case 1:
-        return (l.stride + l.offset) / 4 - 1;
-    case 2:
-        return (l.stride + lastLine) / 4 - 1;
-    case 3:
-        return lastLine / 4;
-    default:
-        return l.offset / 4;
-    }
+    const std::uint32_t byDegrees[] = {l.offset / 4, (l.stride + l.offset) / 4 - 1,
+                                       (l.stride + lastLine) / 4 - 1, lastLine / 4};
+    return byDegrees[swivel];
 }
 
 class PanelPictureTest : public ::testing::Test {
@@ -84,7 +73,6 @@ class PanelPictureTest : public ::testing::Test {
             board.Write32(0x18, n << 24 | LutColour(n));
         }
     }
-
     // Programs depth, rotation, doubling, start and stride for an image of
     // the size the panel shows, draws the pattern and returns its layout.
     Layout Show(std::uint32_t bpp, std::uint32_t swivel, std::uint32_t offset,
@@ -95,7 +83,7 @@ class PanelPictureTest : public ::testing::Test {
         if (turned) {
             std::swap(width, height);
         }
-        const Layout l{bpp, width, height, RoundUp4(width * bpp / 8), offset};
+        const Layout l{bpp, width, height, (width * bpp / 8 + 3) / 4 * 4, offset};
         board.Write32(0x10, doubling << 24 | swivel << 16 | bpp);
         board.Write32(0x44, l.stride / 4);
         board.Write32(0x40, StartWords(swivel, l));

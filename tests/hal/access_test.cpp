@@ -1,4 +1,5 @@
 #include "hal/error_text.h"
+#include "hal/program_info.h"
 #include "tests/hal/chip_fixture.h"
 
 #include <cstring>
@@ -56,7 +57,7 @@ TEST(Acquire, WithoutTheEmulatorFindsNoDriver) {
     EXPECT_EQ(hal::ReadMem32(0), 0u);
 }
 
-TEST_F(ChipTest, BothAddressesZeroLocateBoardZeroWithMemoryTwoMegabytesUp) {
+TEST_F(ChipTest, BothAddressesZeroLocateBoardZeroAndAcquiringAgainRemaps) {
     const auto bases = hal::AcquireChip();
     ASSERT_TRUE(bases.has_value());
     EXPECT_EQ(hal::LastError(), 0u);
@@ -68,6 +69,14 @@ TEST_F(ChipTest, BothAddressesZeroLocateBoardZeroWithMemoryTwoMegabytesUp) {
     EXPECT_EQ(board().DisplayMemory()[16], 0xA5);
     EXPECT_EQ(board().DisplayMemory()[23], 0xA5);
     EXPECT_EQ(board().DisplayMemory()[24], 0x00);
+    // The board keeps a single mapping: acquiring again only succeeds when
+    // the first was undone, and display memory survives it.
+    hal::FillMem32(0x100, 0xCAFEF00D, 1);
+    ASSERT_TRUE(hal::AcquireChip().has_value());
+    EXPECT_EQ(hal::ReadMem32(0x100), 0xCAFEF00Du);
+    EXPECT_EQ(hal::ReleaseChip(), 0u);
+    EXPECT_FALSE(board().IsMapped());
+    EXPECT_EQ(hal::ReleaseChip(), 0u);
 }
 
 TEST_F(ChipTest, VrxboardNamesTheBoardToLocateAsAtoiReadsIt) {
@@ -102,16 +111,41 @@ TEST_F(ChipTest, TheOneWindowStartsAtTheLowerBlock) {
     }
 }
 
-TEST_F(ChipTest, AcquireTwiceReleasesTheFirstMappingBeforeTheSecond) {
-    ASSERT_TRUE(hal::AcquireChip().has_value());
-    hal::FillMem32(0x100, 0xCAFEF00D, 1);
-    // The board keeps a single mapping: the second acquire only succeeds
-    // when the first was undone, and display memory survives it.
-    ASSERT_TRUE(hal::AcquireChip().has_value());
-    EXPECT_EQ(hal::ReadMem32(0x100), 0xCAFEF00Du);
-    EXPECT_EQ(hal::ReleaseChip(), 0u);
-    EXPECT_FALSE(board().IsMapped());
-    EXPECT_EQ(hal::ReleaseChip(), 0u);
+std::string Info() {
+    return hal::ProgramInformation("VIEW", "A program to view JPEG, BMP, GIF files",
+                                   "$Revision: 1 $");
+}
+
+std::string LastLine(const std::string& text) {
+    const std::string body = text.substr(0, text.size() - 1);
+    return body.substr(body.rfind('\n') + 1);
+}
+
+// The build number is what follows the first colon of the revision.
+TEST_F(ChipTest, ProgramInformationStatusAndDescription) {
+    const std::string text = Info();
+    EXPECT_EQ(text.substr(0, text.find('\n')),
+              "58C22VIEW - A program to view JPEG, BMP, GIF files - Build 1 [HAL: 2]");
+    EXPECT_EQ(LastLine(text), "Configuration CRC E87Fh (OK)");
+    EXPECT_EQ(text.back(), '\n');
+    std::strcpy(record.Description, "Bench board");
+    EXPECT_EQ(LastLine(Info()), "Bench board");
+    EXPECT_NE(Info().find("Configuration CRC E87Fh (OK), Description:\nBench board\n"),
+              std::string::npos);
+    record.Description[0] = '\0';
+    record.Crc = 0x1234;
+    EXPECT_EQ(LastLine(Info()), "Configuration CRC 1234h (error)");
+    record.Crc = 0;
+    EXPECT_EQ(LastLine(Info()), "Configuration CRC 0000h (unconfigured)");
+    // Into a buffer it is cut short and terminated.
+    char buffer[11];
+    std::memset(buffer, 'x', sizeof buffer);
+    hal::ProgramInformation("VIEW", "d", "$Revision: 1 $", buffer, 10);
+    EXPECT_STREQ(buffer, "58C22VIEW");
+    EXPECT_EQ(buffer[10], 'x');
+    EXPECT_EQ(hal::BuildNumber("$Revision: 17 $"), 17u);
+    EXPECT_EQ(hal::BuildNumber("no colon 5"), 0u);
+    EXPECT_EQ(hal::BuildNumber(hal::kHalRevision), 2u);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
+#include "emu/board.h"
 #include "hal/clock_synth.h"
 #include "hal/error_text.h"
 #include "hal/init_sequence.h"
+#include "hal/layer.h"
 #include "tests/hal/chip_fixture.h"
 
 #include <vector>
@@ -17,7 +19,6 @@ class InitTest : public ChipTest {
         ChipTest::SetUp();
         ASSERT_TRUE(hal::AcquireChip().has_value());
     }
-
     // The words must be what the synthesizer decoded from the GPIO lines,
     // each register left with the frequency the layer computed.
     void ExpectDecoded(const std::vector<int>& registers) {
@@ -88,7 +89,7 @@ TEST_F(InitTest, FlagsThatForbidTheClockChip) {
     EXPECT_TRUE(board().Synthesizer().Words().empty());
 }
 
-TEST_F(InitTest, InitializeBringsTheViewerRecordUp) {
+TEST_F(InitTest, InitializeBringsTheViewerRecordUpAndDelaysCountFrames) {
     hal::FillMem32(0x3FFFC, 0xFFFFFFFF, 1);
     EXPECT_TRUE(hal::InitializeChip(0));
     EXPECT_EQ(hal::LastError(), 0u);
@@ -98,9 +99,21 @@ TEST_F(InitTest, InitializeBringsTheViewerRecordUp) {
     EXPECT_EQ(board().Peek32(0x10), 0x00000008u);
     EXPECT_EQ(board().Peek32(0x64), 0x28D70001u);
     EXPECT_EQ(hal::ReadMem32(0x3FFFC), 0u);
-    EXPECT_EQ(hal::CurrentFrameRate(), 70u);
+    ASSERT_EQ(hal::CurrentFrameRate(), 70u);
     EXPECT_TRUE(board().BusErrors().empty());
     EXPECT_TRUE(board().Synthesizer().Errors().empty());
+    // A table delay counts frames of the running display: 70 Hz x 50 ms =
+    // 3.5 frames, truncated.
+    std::uint64_t before = board().FramesCompleted();
+    EXPECT_TRUE(hal::DelayFrames(50));
+    EXPECT_EQ(board().FramesCompleted() - before, 3u);
+    before = board().FramesCompleted();
+    EXPECT_TRUE(hal::DelayFrames(0));
+    EXPECT_TRUE(hal::DelayFrames(14)); // 0.98 frames
+    // Power save mode skips the delay.
+    hal::WriteReg32(0x14, 0x10);
+    EXPECT_FALSE(hal::DelayFrames(50));
+    EXPECT_EQ(board().FramesCompleted(), before);
 }
 
 // The record is all that is checked when every step is masked, and a record
@@ -122,40 +135,50 @@ TEST_F(InitTest, TheRecordIsCheckedBeforeAnyStep) {
     EXPECT_EQ(board().Peek32(0x10), 0u);
 }
 
+// A clock that cannot be had is reported, yet the chip is initialized; with
+// no CLKI2 there is no frame rate and a delay returns at once.
 TEST_F(InitTest, ClockFailureStillInitializesAndIsReported) {
     record.ClkI = 120000001;
+    record.ClkI2 = 0;
     Seal();
     EXPECT_TRUE(hal::InitializeChip(0));
     EXPECT_EQ(hal::LastError(), hal::kErrClockTooHigh);
     EXPECT_TRUE(board().Synthesizer().Words().empty());
     EXPECT_EQ(board().Peek32(0x10), 0x00000008u);
-}
-
-TEST_F(InitTest, TableDelayCountsFramesOfTheRunningDisplay) {
-    ASSERT_TRUE(hal::InitializeChip(0));
-    ASSERT_EQ(hal::CurrentFrameRate(), 70u);
-    // 70 Hz x 50 ms = 3.5 frames, truncated.
-    std::uint64_t before = board().FramesCompleted();
-    EXPECT_TRUE(hal::DelayFrames(50));
-    EXPECT_EQ(board().FramesCompleted() - before, 3u);
-
-    before = board().FramesCompleted();
-    EXPECT_TRUE(hal::DelayFrames(0));
-    EXPECT_TRUE(hal::DelayFrames(14)); // 0.98 frames
-    // Power save mode skips the delay.
-    hal::WriteReg32(0x14, 0x10);
-    EXPECT_FALSE(hal::DelayFrames(50));
-    EXPECT_EQ(board().FramesCompleted(), before);
-}
-
-TEST_F(InitTest, FrameRateOfZeroReturnsAtOnce) {
-    record.ClkI2 = 0;
-    Seal();
-    ASSERT_TRUE(hal::InitializeChip(0));
     EXPECT_EQ(hal::CurrentFrameRate(), 0u);
     const std::uint64_t before = board().FramesCompleted();
     EXPECT_TRUE(hal::DelayFrames(1000));
     EXPECT_EQ(board().FramesCompleted(), before);
+}
+
+// A second layer on a board of its own comes up through the same sequence
+// and leaves the bound layer's record, mapping, error and clocks alone.
+TEST_F(InitTest, ASecondLayerLeavesTheBoundLayerAlone) {
+    const ChipBases bound = Bases();
+    ASSERT_TRUE(InitializeChip(0));
+    emu::EmulatedBoard ownBoard;
+    {
+        Layer own([&ownBoard] { return emu::OpenDriverOn(ownBoard); });
+        LayerInUse scope(own);
+        EXPECT_FALSE(InitializeChip(0)); // its own record, not configured
+        EXPECT_EQ(LastError(), kErrNotConfigured);
+        Record() = record;
+        Record().ClkI = 25175000;
+        Record().Crc = config::ComputeRecordCrc(Record());
+        ASSERT_TRUE(AcquireChip().has_value());
+        ASSERT_TRUE(InitializeChip(0));
+        EXPECT_EQ(ClockState()[0].requestedHz, 25175000u);
+        EXPECT_EQ(ownBoard.Synthesizer().OutputHz(0), ClockState()[0].achievedHz);
+        EXPECT_TRUE(ownBoard.IsMapped());
+    }
+    EXPECT_FALSE(ownBoard.IsMapped()); // released with its layer
+    EXPECT_EQ(&Record(), &record);
+    EXPECT_EQ(Bases().registers, bound.registers);
+    EXPECT_EQ(LastError(), kErrNone);
+    EXPECT_EQ(ClockState()[0].requestedHz, 40000000u);
+    EXPECT_EQ(board().Synthesizer().Words().size(), 4u);
+    EXPECT_TRUE(board().BusErrors().empty());
+    EXPECT_TRUE(ownBoard.BusErrors().empty());
 }
 
 // Without a clock the display never leaves its period: the wait must end

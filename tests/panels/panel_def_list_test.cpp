@@ -57,10 +57,16 @@ TEST_F(PanelDefListTest, NoFileOrNoEntriesGiveAnEmptyListSilently) {
     EXPECT_TRUE(messages_.empty());
 }
 
+// A list loads only once: a debug file written later is not seen by it.
 TEST_F(PanelDefListTest, DebugFileWinsAndKeepsDisqualifiedPanels) {
     Write("PANELS.DEF", "VERSION 2\n" + std::string(kQvga));
+    PanelDefList once;
+    once.LoadFromDirectory(directory_, Show());
     Write("DEBUG.DEF",
           "VERSION 3\n" + std::string(kDtfd) + std::string(kNoTimings) + std::string(kQvga));
+    once.LoadFromDirectory(directory_, Show());
+    EXPECT_FALSE(once.DebugMode());
+    EXPECT_EQ(once.Count(), 1u);
     const PanelDefList list = Load();
     EXPECT_TRUE(list.DebugMode());
     ASSERT_EQ(list.Count(), 3u);
@@ -87,24 +93,13 @@ TEST_F(PanelDefListTest, BadNameRejectsTheWholeFile) {
 TEST_F(PanelDefListTest, EntriesBeyondTheHundredthAreIgnored) {
     std::string text = "VERSION 2\n";
     for (int i = 0; i < 105; ++i) {
-        text += "PANEL \"Panel " + std::to_string(i) +
-                "\" TFT 320 240 F 18 F n T F 6250 400 40 260 16 8 24 L 4 2 L n 0 0\n";
+        text += std::string(kQvga).replace(7, 8, "Panel " + std::to_string(i));
     }
     Write("PANELS.DEF", text);
     const PanelDefList list = Load();
     ASSERT_EQ(list.Count(), 100u);
     EXPECT_EQ(list.At(99).name, "Panel 99");
     EXPECT_TRUE(messages_.empty());
-}
-
-TEST_F(PanelDefListTest, LoadsOnlyOnce) {
-    Write("PANELS.DEF", std::string(kQvga));
-    PanelDefList list;
-    list.LoadFromDirectory(directory_, Show());
-    Write("DEBUG.DEF", std::string(kDtfd));
-    list.LoadFromDirectory(directory_, Show());
-    EXPECT_FALSE(list.DebugMode());
-    EXPECT_EQ(list.Count(), 1u);
 }
 
 } // namespace

@@ -40,7 +40,7 @@ TEST(PanelDefParser, LinesGiveTheFieldsOfTheGoldenFile) {
 // Beyond what a golden line holds: a tab belongs to the token ("320\t240" is
 // the width, and every later field shifts one place to the left), and the
 // line end is no token.
-TEST(PanelDefParser, TabsAndLineEndsAreNoSeparators) {
+TEST(PanelDefParser, TabsAndLineEndsAreNoSeparatorsAndVersionIsExact) {
     EXPECT_EQ(Fields(ParsePanelLine("PANEL \"T\" STN 320\t240 F 4")),
               "\"T\" 1 320 0 ? 0 ? ? ? ? 0 0 0 0 0 0 0 ? 0 0 ? ? 0 0");
     EXPECT_EQ(Fields(ParsePanelLine("PANEL \"Cut\" TFT 320 240 F 18\r\n")),
@@ -48,10 +48,7 @@ TEST(PanelDefParser, TabsAndLineEndsAreNoSeparators) {
     EXPECT_EQ(Fields(ParsePanelLine(
                   "PANEL \"E\" TFT 320 240 F 18 F 1 T F 6000 400 5 250 2 0 2 L 0 1 n\r\n")),
               "\"E\" 2 320 240 0 18 0 0 1 0 6000 400 5 250 2 0 2 0 0 1 n ? 0 0");
-}
-
-// The PANEL keyword is checked through the list tests.
-TEST(PanelDefParser, VersionKeywordIsCaseAndSpaceExact) {
+    // The PANEL keyword is checked through the list tests.
     EXPECT_EQ(ParseVersionLine("VERSION 2\n"), 2);
     EXPECT_EQ(ParseVersionLine("VERSION  -3"), -3);
     EXPECT_FALSE(ParseVersionLine("VERSION2"));

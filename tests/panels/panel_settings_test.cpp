@@ -65,7 +65,10 @@ TEST_F(PanelSettingsTest, EveryShippedPanelMatchesBackAndValidates) {
     }
 }
 
-TEST_F(PanelSettingsTest, ChangedTimingIsACustomPanelUntilChangedBack) {
+// A changed timing is a custom panel until changed back; of two entries that
+// describe the same settings the one chosen before stays; an entry kept only
+// because this is DEBUG.DEF (the same timings on an EL panel) never matches.
+TEST_F(PanelSettingsTest, MatchingPrefersThePreviousSelectionAndSkipsTheDisqualified) {
     const std::size_t qvga = 0;
     ApplyPredefinedPanel(config, list.At(qvga));
     ASSERT_EQ(MatchPredefinedPanel(config, list, qvga), qvga);
@@ -74,10 +77,7 @@ TEST_F(PanelSettingsTest, ChangedTimingIsACustomPanelUntilChangedBack) {
     EXPECT_EQ(MatchPredefinedPanel(config, list, qvga), std::nullopt);
     regs::SetFieldValue(config, regs::kIdVertTotal, total);
     EXPECT_EQ(MatchPredefinedPanel(config, list, std::nullopt), qvga);
-}
 
-TEST_F(PanelSettingsTest, PreviousSelectionIsTestedFirst) {
-    // Two entries that describe the same settings: the one chosen stays.
     const PanelDefList twins = LoadText("PANEL \"First" + std::string(kQvgaTimings) +
                                             "PANEL \"Second" + std::string(kQvgaTimings),
                                         "twins.def");
@@ -85,23 +85,18 @@ TEST_F(PanelSettingsTest, PreviousSelectionIsTestedFirst) {
     ApplyPredefinedPanel(config, twins.At(1));
     EXPECT_EQ(MatchPredefinedPanel(config, twins, 1), 1u);
     EXPECT_EQ(MatchPredefinedPanel(config, twins, std::nullopt), 0u);
-}
 
-TEST_F(PanelSettingsTest, DisqualifiedEntriesNeverMatch) {
-    // The same timings on an EL panel, kept only because this is DEBUG.DEF.
     const PanelDefList debug =
         LoadText("PANEL \"EL" + std::string(kQvgaTimings).replace(14, 1, "T") + "PANEL \"TFT" +
                      std::string(kQvgaTimings),
                  "DEBUG.DEF");
     ASSERT_EQ(debug.Count(), 2u);
     ASSERT_TRUE(debug.At(0).disqualified);
-    ApplyPredefinedPanel(config, debug.At(1));
     EXPECT_EQ(MatchPredefinedPanel(config, debug, 0), 1u);
-    PanelDefList empty;
-    EXPECT_EQ(MatchPredefinedPanel(config, empty, std::nullopt), std::nullopt);
+    EXPECT_EQ(MatchPredefinedPanel(config, PanelDefList{}, std::nullopt), std::nullopt);
 }
 
-TEST_F(PanelSettingsTest, HrTftResolutionFollowsTheWidth) {
+TEST_F(PanelSettingsTest, HrTftResolutionFollowsTheWidthAndStartsAreRaised) {
     PanelDef def = test::QvgaTft();
     def.type = kPanelHrTft2;
     ApplyPredefinedPanel(config, def);
@@ -116,10 +111,8 @@ TEST_F(PanelSettingsTest, HrTftResolutionFollowsTheWidth) {
     ApplyPredefinedPanel(config, test::QvgaTft());
     EXPECT_EQ(regs::GetFieldValue(config, regs::kIdPanelType), 1u);
     EXPECT_EQ(regs::GetFieldValue(config, regs::kIdHrTftResolution), 0u);
-}
-
-TEST_F(PanelSettingsTest, StartPositionsBelowTheirBoundAreRaised) {
-    PanelDef def = test::QvgaTft();
+    // Start positions below their bound are raised.
+    def = test::QvgaTft();
     def.hStart = 2;
     ApplyPredefinedPanel(config, def);
     EXPECT_EQ(regs::GetFieldValue(config, regs::kIdHorzStart),
@@ -167,17 +160,15 @@ TEST_F(PanelSettingsTest, PixelClockThatCannotBeHadIsReported) {
     EXPECT_EQ(regs::GetFieldValue(config, regs::kIdVertStart), 18u);
     EXPECT_EQ(ApplyPredefinedPanel(config, test::QvgaTft(3000)).report,
               "Could not change pixel clock to \" 3.000\"\n.");
-}
-
-TEST_F(PanelSettingsTest, DisqualifiedPanelChangesNothing) {
+    // A disqualified panel changes nothing.
     PanelDef def = test::QvgaTft();
     def.width = 640;
     def.disqualified = true;
     def.reason = "Test TFT is disqualified: it is a Dual panel.\n";
     const HAL_STRUCT before = config.Record;
-    const PanelApplication application = ApplyPredefinedPanel(config, def);
-    EXPECT_FALSE(application.applied);
-    EXPECT_EQ(application.report, def.reason);
+    const PanelApplication refused = ApplyPredefinedPanel(config, def);
+    EXPECT_FALSE(refused.applied);
+    EXPECT_EQ(refused.report, def.reason);
     EXPECT_EQ(std::memcmp(&before, &config.Record, sizeof before), 0);
 }
 

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 
 namespace k7r::preview {
@@ -29,7 +30,6 @@ class PreviewBoardTest : public ::testing::Test {
         panel = directory + "/panel.png";
     }
     void TearDown() override { SetEnvironment(emu::kEmulatorVariable, nullptr); }
-
     // The viewer's configuration (a 320 x 240 colour panel at 8 bpp) with
     // the settings given, as the utility's pages would make them.
     void Configure(std::vector<std::string_view> assignments) {
@@ -44,7 +44,6 @@ class PreviewBoardTest : public ::testing::Test {
         EXPECT_TRUE(edit::OpenConfiguration(config, image, [](const std::string&) {}));
         return config;
     }
-
     // What `init --pattern` leaves on the emulated board's panel.
     emu::Picture InitPattern() {
         SetEnvironment(emu::kEmulatorVariable, panel.c_str());
@@ -62,22 +61,17 @@ class PreviewBoardTest : public ::testing::Test {
 };
 
 TEST_F(PreviewBoardTest, TestPatternIsTheEmulatedBoardsPixelForPixel) {
-    const struct {
-        std::string_view depth;
-        std::string_view swivel;
-        std::string_view panel;
-    } kCases[] = {
-        {"1", "0", "Color"},   {"2", "0", "Color"},    {"4", "0", "Color"},
-        {"8", "0", "Color"},   {"16", "0", "Color"},   {"8", "90", "Color"},
-        {"4", "180", "Color"}, {"16", "270", "Color"}, {"2", "90", "Mono"},
+    // Depth, SwivelView and panel colour.
+    const std::vector<std::string_view> kCases[] = {
+        {"54=1", "52=0", "40=Color"},   {"54=2", "52=0", "40=Color"},
+        {"54=4", "52=0", "40=Color"},   {"54=8", "52=0", "40=Color"},
+        {"54=16", "52=0", "40=Color"},  {"54=8", "52=90", "40=Color"},
+        {"54=4", "52=180", "40=Color"}, {"54=16", "52=270", "40=Color"},
+        {"54=2", "52=90", "40=Mono"},
     };
     for (const auto& c : kCases) {
-        SCOPED_TRACE(std::string(c.depth) + " bpp at " + std::string(c.swivel) + ", " +
-                     std::string(c.panel));
-        const std::string depth = "54=" + std::string(c.depth);
-        const std::string swivel = "52=" + std::string(c.swivel);
-        const std::string colour = "40=" + std::string(c.panel);
-        Configure({depth, swivel, colour});
+        SCOPED_TRACE(std::string(c[0]) + " " + std::string(c[1]) + " " + std::string(c[2]));
+        Configure(c);
         const emu::Picture expected = InitPattern();
         ASSERT_NE(expected.width, 0u);
 
@@ -144,6 +138,30 @@ TEST_F(PreviewBoardTest, AShortStrideShearsThePicture) {
     }
     // The band that starts at line 30 begins a line early right of x = 300.
     EXPECT_NE(shown.picture.Pixel(315, 29), shown.picture.Pixel(15, 29));
+}
+
+// `58c22cfg preview`: the status lines, the picture file, and exit status 1
+// with the reason when the panel does not show the picture as configured.
+TEST_F(PreviewBoardTest, CommandWritesThePanelPrintsItsStatusAndSaysWhatIsWrong) {
+    using namespace cli;
+    CliRun run = RunCli({"preview", image, "-o", panel});
+    EXPECT_EQ(run.status, kExitSuccess) << run.err;
+    EXPECT_EQ(run.out, "Panel 320 x 240 as mounted, 8 bpp colour, SwivelView 0\n"
+                       "Frame rate 70 Hz, pixel clock 6.249 MHz\n");
+    const std::optional<emu::Picture> written = test::ReadPng(panel);
+    ASSERT_TRUE(written.has_value());
+    EXPECT_TRUE(test::SamePicture(*written, board.Show(Opened()).picture));
+    // The dark panel is written too.
+    ASSERT_EQ(RunCli({"set", image, "57=1", "--force"}).status, kExitSuccess);
+    std::remove(panel.c_str());
+    run = RunCli({"preview", image, "--output", panel});
+    EXPECT_EQ(run.status, kExitFailure);
+    EXPECT_EQ(run.err, "Nothing shows: the chip is in power save mode (Pwr Save Mode).\n");
+    EXPECT_TRUE(test::ReadPng(panel).has_value());
+
+    EXPECT_EQ(RunCli({"preview", image}).status, kExitUsage);
+    EXPECT_EQ(RunCli({"preview", image, "-o", directory + "/no/such/panel.png"}).status,
+              kExitFailure);
 }
 
 } // namespace

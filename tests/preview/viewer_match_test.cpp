@@ -24,17 +24,14 @@ TEST(ViewerMatch, PictureFileIsWhatTheViewerShows) {
     const std::string viewer = directory + "/58c22view.elf";
     std::filesystem::copy_file(K7R_VIEWER, viewer);
     const std::string panel = directory + "/panel.png";
-    const struct {
-        std::string_view depth;
-        std::string_view picture;
-    } kCases[] = {{"16", "colour.jpg"}, {"8", "gif8.gif"}, {"4", "bmp4.bmp"}};
     PreviewBoard board;
-    for (const auto& c : kCases) {
-        SCOPED_TRACE(std::string(c.picture) + " at " + std::string(c.depth) + " bpp");
-        const std::string depth = "54=" + std::string(c.depth);
+    for (const auto& [depth, name] :
+         {std::pair{"54=16", "colour.jpg"}, std::pair{"54=8", "gif8.gif"},
+          std::pair{"54=4", "bmp4.bmp"}}) {
+        SCOPED_TRACE(std::string(name) + " at " + depth);
         ASSERT_EQ(cli::RunCli({"set", image, depth, "--force"}).status, cli::kExitSuccess);
         ASSERT_EQ(cli::RunCli({"copy", image, viewer}).status, cli::kExitSuccess);
-        const std::string picture = std::string(K7R_VIEW_SAMPLES) + "/" + std::string(c.picture);
+        const std::string picture = std::string(K7R_VIEW_SAMPLES) + "/" + name;
         test::SetEnvironment(emu::kEmulatorVariable, panel.c_str());
         const test::ChildOutcome run = test::RunProgram(
             {viewer, picture, "/A1"}, directory + "/out.txt", std::chrono::seconds(60));

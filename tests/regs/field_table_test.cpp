@@ -1,6 +1,8 @@
 #include "config/hal_struct.h"
 #include "regs/field_attributes.h"
 #include "regs/field_bits.h"
+#include "regs/field_controls.h"
+#include "regs/field_names.h"
 #include "regs/field_table.h"
 #include "regs/register_table.h"
 #include "regs/register_width.h"
@@ -11,7 +13,9 @@
 #include <cstdio>
 #include <map>
 #include <set>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace k7r::regs {
@@ -130,7 +134,7 @@ TEST(FieldBits, RangeOfTheLowestRunAndMaskShiftedDown) {
     }
 }
 
-TEST(RegisterTable, LookupsSearchEveryEntryIncludingThePseudoRegisters) {
+TEST(RegisterTable, LookupsIdentifiersOffsetsAndWidths) {
     EXPECT_EQ(GetRegisterIdentifier(0x8000), "REG8000_BLT_CONTROL");
     EXPECT_EQ(GetRegisterIdentifier(0xFFFE), "REG_POWER_ON_DELAY");
     EXPECT_EQ(GetRegisterIdentifier(0x0000), "REG0000_PRODUCT_INFORMATION");
@@ -141,11 +145,8 @@ TEST(RegisterTable, LookupsSearchEveryEntryIncludingThePseudoRegisters) {
         EXPECT_EQ(GetRegisterIdentifier(offset), "<ERROR>") << offset;
         EXPECT_EQ(GetRegisterName(offset), "<ERROR>") << offset;
     }
-}
-
-// The identifier spells out the offset; a mistyped offset or a row copied
-// without editing shows up as a mismatch or a duplicate.
-TEST(RegisterTable, IdentifiersMatchTheirOffsetsAndEveryOffsetIsUnique) {
+    // The identifier spells out the offset; a mistyped offset or a row copied
+    // without editing shows up as a mismatch or a duplicate.
     std::set<std::uint32_t> offsets;
     for (std::size_t i = 0; i < kRealRegisterCount; ++i) {
         const REG_DESC& reg = kRegisterTable[i];
@@ -157,15 +158,48 @@ TEST(RegisterTable, IdentifiersMatchTheirOffsetsAndEveryOffsetIsUnique) {
         // Registers sit on their width's natural boundary.
         EXPECT_EQ(reg.Offset % (RegisterWidth(reg.Offset) / 8), 0u) << reg.Identifier;
     }
+    // Only the USB block is sixteen bits wide.
+    for (const auto& [offset, width] :
+         {std::pair{0x3FFCu, 32u}, std::pair{0x4000u, 16u}, std::pair{0x4FFEu, 16u},
+          std::pair{0x5000u, 32u}, std::pair{0x8000u, 32u}}) {
+        EXPECT_EQ(RegisterWidth(offset), width) << offset;
+    }
+    EXPECT_EQ(RegisterWidthMask(0x4054), 0xFFFFu);
 }
 
-TEST(RegisterWidth, OnlyTheUsbBlockIsSixteenBitsWide) {
-    EXPECT_EQ(RegisterWidth(0x3FFC), 32u);
-    EXPECT_EQ(RegisterWidth(0x4000), 16u);
-    EXPECT_EQ(RegisterWidth(0x4FFE), 16u);
-    EXPECT_EQ(RegisterWidth(0x5000), 32u);
-    EXPECT_EQ(RegisterWidth(0x8000), 32u);
-    EXPECT_EQ(RegisterWidthMask(0x4054), 0xFFFFu);
+// Each record with the id gets its own paragraph showing its own bits (the
+// paragraphs themselves are held by the command line's transcript). Binding
+// needs a known id and replaces the record's range; control 0 never matches
+// the records left unbound; help shows every record bound to the control, in
+// table order.
+TEST(FieldControls, HelpBindingAndFinding) {
+    EXPECT_EQ(FieldHelpForId(25), "Product Code [READONLY] = REG[00h-b31:26]\n\n"
+                                  "Product Code [READONLY] = REG[00h-b7:2]");
+    for (const std::uint32_t id : {0u, 37u, 186u}) {
+        EXPECT_EQ(FieldHelpForId(id), "") << id;
+    }
+    FieldControlBindings bindings;
+    EXPECT_FALSE(BindFieldControls(bindings, 0, 1000, 0));
+    EXPECT_FALSE(BindFieldControls(bindings, 37, 1000, 0));
+    EXPECT_EQ(FindFieldByControl(bindings, 1000), 0u);
+    EXPECT_TRUE(BindFieldControls(bindings, 25, 1000, 0));
+    EXPECT_EQ(bindings.Ranges[FindField(25)].FirstControl, 1000u);
+    EXPECT_EQ(FindFieldByControl(bindings, 1000), 25u);
+    ASSERT_TRUE(BindFieldControls(bindings, 25, 1001, 0));
+    ASSERT_TRUE(BindFieldControls(bindings, 54, 1301, 1305));
+    ASSERT_TRUE(BindFieldControls(bindings, 46, 1311, 0));
+    const std::pair<std::uint32_t, std::uint32_t> found[] = {{1000, 0},  {1001, 25}, {1300, 0},
+                                                             {1301, 54}, {1305, 54}, {1306, 0},
+                                                             {1311, 46}, {1312, 0},  {0, 0}};
+    for (const auto& [control, id] : found) {
+        EXPECT_EQ(FindFieldByControl(bindings, control), id) << control;
+    }
+    EXPECT_EQ(FieldHelpForControl(bindings, 0), "");
+    ASSERT_TRUE(BindFieldControls(bindings, 33, 1406, 0));
+    ASSERT_TRUE(BindFieldControls(bindings, 15, 1406, 0));
+    EXPECT_EQ(FindFieldByControl(bindings, 1406), 15u);
+    EXPECT_EQ(FieldHelpForControl(bindings, 1406),
+              "Automatic PCLK Divide is not a register value.\n\n" + FieldHelpForId(33));
 }
 
 } // namespace

@@ -30,12 +30,6 @@
 namespace k7r::regs {
 namespace {
 
-std::string Hex(std::uint32_t value, int digits = 8) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%0*X", digits, value);
-    return text;
-}
-
 // What one command gives.
 std::string Answer(config::WorkingConfig& config, const std::string& line) {
     std::string replayed;
@@ -82,7 +76,9 @@ std::string Answer(config::WorkingConfig& config, const std::string& line) {
     } else if (command == "name" && words >> id >> value) {
         replayed += FormatFieldName(id, value) + "\n";
     } else if (command == "flags") {
-        replayed += "flags = " + Hex(config.Record.Flags) + "\n";
+        char text[24];
+        std::snprintf(text, sizeof text, "flags = %08X\n", config.Record.Flags);
+        replayed += text;
     } else if (command == "layout") {
         RecomputeLayout(config);
     } else if (command == "mode") {

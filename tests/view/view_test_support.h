@@ -60,23 +60,18 @@ inline std::uint8_t ScanNearest(const view::Palette& palette, int count, view::R
 inline std::vector<std::uint8_t> Bitmap(std::int32_t width, std::int32_t height, std::uint16_t bits,
                                         std::uint32_t compression,
                                         const std::vector<std::uint8_t>& data) {
-    std::vector<std::uint8_t> b(54, 0);
-    const auto put32 = [&b](std::size_t at, std::uint32_t v) {
+    const std::uint32_t tableSize = bits <= 8 ? (4u << bits) : 0;
+    std::vector<std::uint8_t> b = {'B', 'M'};
+    // File size, reserved, data offset, header size, width, height, planes
+    // and bits, compression and five fields left 0.
+    for (const std::uint32_t field :
+         {0u, 0u, 54 + tableSize, 40u, std::uint32_t(width), std::uint32_t(height), 1u | bits << 16,
+          compression, 0u, 0u, 0u, 0u, 0u}) {
         for (int i = 0; i < 4; ++i) {
-            b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+            b.push_back(static_cast<std::uint8_t>(field >> (8 * i)));
         }
-    };
-    b[0] = 'B';
-    b[1] = 'M';
-    const std::size_t tableSize = bits <= 8 ? (std::size_t{4} << bits) : 0;
-    put32(10, static_cast<std::uint32_t>(54 + tableSize));
-    put32(14, 40);
-    put32(18, static_cast<std::uint32_t>(width));
-    put32(22, static_cast<std::uint32_t>(height));
-    b[26] = 1;
-    b[28] = static_cast<std::uint8_t>(bits);
-    put32(30, compression);
-    for (std::size_t i = 0; i < tableSize / 4; ++i) {
+    }
+    for (std::uint32_t i = 0; i < tableSize / 4; ++i) {
         const auto grey = static_cast<std::uint8_t>(i);
         b.insert(b.end(), {grey, grey, grey, 0});
     }

@@ -62,7 +62,7 @@ Shown Show(Board& board, const std::string& name) {
     return {image, out.str()};
 }
 
-TEST(ShowImage, CentresASmallImage) {
+TEST(ShowImage, CentresASmallImageAndRefusesWithAMessage) {
     Board board(16, 320, 240, 512 * 1024);
     Shown shown = Show(board, "centred.bmp");
     ASSERT_EQ(shown.image.status, 0) << shown.out;
@@ -75,11 +75,8 @@ TEST(ShowImage, CentresASmallImage) {
     EXPECT_EQ(board.Seen(110, 79), 0u);
     EXPECT_NE(board.Seen(209, 159), 0u);
     EXPECT_EQ(board.Seen(210, 159), 0u);
-}
-
-// What the viewer cannot lay out or decode, each with its message; the
-// program's test has the missing file, the unknown type and 1 bpp.
-TEST(ShowImage, RefusalsAndTheirMessages) {
+    // What the viewer cannot lay out or decode, each with its message; the
+    // program's test has the missing file, the unknown type and 1 bpp.
     struct Case {
         std::uint32_t bpp, memoryKb;
         const char* image;
@@ -100,8 +97,8 @@ TEST(ShowImage, RefusalsAndTheirMessages) {
          "\nERROR: JPG monochrome image can not be displayed if panel is not 8 bpp. \n"},
     };
     for (const Case& c : kCases) {
-        Board board(c.bpp, 320, 240, c.memoryKb * 1024);
-        Shown shown = Show(board, c.image);
+        Board refusing(c.bpp, 320, 240, c.memoryKb * 1024);
+        shown = Show(refusing, c.image);
         EXPECT_EQ(shown.image.status, c.status) << c.image;
         EXPECT_NE(shown.out.find(c.message), std::string::npos) << shown.out;
     }
