@@ -10,7 +10,7 @@
 namespace k7r::config {
 namespace {
 
-TEST(RecordCrc, IsCcittFalseOverAllButTheDescriptionSizeAndCrcFields) {
+TEST(Record, CrcLeavesOutDescriptionSizeAndCrcAndEntriesEndAtTheFirstMarker) {
     const std::string_view check = "123456789";
     EXPECT_EQ(Crc16({reinterpret_cast<const std::uint8_t*>(check.data()), check.size()}), 0x29B1);
     HAL_STRUCT record = TemplateRecord;
@@ -22,13 +22,9 @@ TEST(RecordCrc, IsCcittFalseOverAllButTheDescriptionSizeAndCrcFields) {
     EXPECT_EQ(ComputeRecordCrc(record), crc);
     record.ClkI += 1;
     EXPECT_NE(ComputeRecordCrc(record), crc);
-}
-
-// An entry after the end marker is not part of the table. REG[64h] stands
-// before the power-on delay (entry 1) and after it (49); a position hint is
-// consumed only by its own register.
-TEST(FindEntry, FindsTheLastEntryBeforeTheFirstEndMarkerOrTheHintedOne) {
-    HAL_STRUCT record = TemplateRecord;
+    // An entry after the end marker is not part of the table. REG[64h] stands
+    // before the power-on delay (entry 1) and after it (49); a position hint is
+    // consumed only by its own register.
     EXPECT_EQ(CountEntries(record), 50);
     EXPECT_EQ(FindEntry(record, 0x0064), 49);
     EXPECT_EQ(FindEntry(record, 0x8000), 0);

@@ -124,7 +124,7 @@ struct Line {
 // Register 3, I 0, P 101, M 3, Q 29: 2 x 14.31818 MHz x 101 / 29 / 8.
 constexpr std::uint32_t kWord = 3u << 21 | 0u << 17 | (101u - 3) << 10 | 3u << 7 | (29u - 2);
 
-TEST(Icd2061a, DecodesWordsIntoTheirRegisters) {
+TEST(Icd2061a, DecodesWordsIntoTheirRegistersAndRecordsProtocolErrors) {
     Icd2061a synth(25175000);
     EXPECT_EQ(synth.OutputHz(3), 25175000u);
     Line line{synth};
@@ -138,15 +138,8 @@ TEST(Icd2061a, DecodesWordsIntoTheirRegisters) {
     EXPECT_EQ(synth.OutputHz(0), synth.OutputHz(3));
     EXPECT_FALSE(synth.Programmed(1).programmed);
     EXPECT_EQ(synth.OutputHz(1), 25175000u);
-}
-
-// Each fault is recorded once and ends the word.
-TEST(Icd2061a, ProtocolErrorsAreRecorded) {
-    struct Case {
-        void (*send)(Line&);
-        const char* error;
-    };
-    static const Case kCases[] = {
+    // Each fault is recorded once and ends the word.
+    const std::pair<void (*)(Line&), const char*> kCases[] = {
         {[](Line& l) { l.Unlock(4); }, "start bit after only 4 unlock bits"},
         {[](Line& l) {
              l.Unlock();
@@ -164,11 +157,11 @@ TEST(Icd2061a, ProtocolErrorsAreRecorded) {
          "word E00000h addresses register 7, which the board does not use"},
         {[](Line& l) { l.Unlock(6, false); }, "unlock sequence not followed by a (0,0) start bit"},
     };
-    for (const Case& c : kCases) {
+    for (const auto& [send, error] : kCases) {
         Icd2061a synth(0);
         Line line{synth};
-        c.send(line);
-        EXPECT_EQ(synth.Errors(), std::vector<std::string>{c.error});
+        send(line);
+        EXPECT_EQ(synth.Errors(), std::vector<std::string>{error});
         EXPECT_FALSE(synth.Programmed(3).programmed);
     }
 }

@@ -79,7 +79,7 @@ TEST_F(ChipTest, BothAddressesZeroLocateBoardZeroAndAcquiringAgainRemaps) {
     EXPECT_EQ(hal::ReleaseChip(), 0u);
 }
 
-TEST_F(ChipTest, VrxboardNamesTheBoardToLocateAsAtoiReadsIt) {
+TEST_F(ChipTest, VrxboardNamesTheBoardAndTheOneWindowStartsAtTheLowerBlock) {
     Start({.boardNumber = 2});
     SetEnvironment("VRXBOARD", "2");
     ASSERT_TRUE(hal::AcquireChip().has_value());
@@ -89,10 +89,7 @@ TEST_F(ChipTest, VrxboardNamesTheBoardToLocateAsAtoiReadsIt) {
     EXPECT_FALSE(hal::AcquireChip().has_value());
     EXPECT_EQ(board().LastLocatedBoard(), 0u);
     EXPECT_EQ(hal::LastError(), hal::kErrNoController);
-}
-
-// Registers below or above the memory: one window, at the lower block.
-TEST_F(ChipTest, TheOneWindowStartsAtTheLowerBlock) {
+    // Registers below or above the memory: one window, at the lower block.
     for (const auto& [registers, memory] :
          {std::pair{0x10000000u, 0x10200000u}, std::pair{0x10300000u, 0x10000000u}}) {
         Start({.registerPhysical = registers, .memoryPhysical = memory});

@@ -95,9 +95,7 @@ TEST(PanelDefMatches, SameTimingsMatchOpenMembersMatchAnythingStnIgnoresPulses) 
     EXPECT_TRUE(PanelDefMatches(entry, settings));
     settings.hStart = 22;
     EXPECT_FALSE(PanelDefMatches(entry, settings));
-}
-
-TEST(PanelDefMatches, EveryComparedMemberCounts) {
+    // Every compared member counts.
     std::int32_t PanelDef::*const members[] = {
         &PanelDef::type,       &PanelDef::width,      &PanelDef::height,    &PanelDef::dataWidth,
         &PanelDef::pclkKHz,    &PanelDef::hTotal,     &PanelDef::hStart,    &PanelDef::vTotal,
@@ -105,7 +103,7 @@ TEST(PanelDefMatches, EveryComparedMemberCounts) {
         &PanelDef::frameStart, &PanelDef::frameWidth, &PanelDef::framePol,  &PanelDef::color,
     };
     for (std::int32_t PanelDef::*member : members) {
-        PanelDef settings = Settings();
+        settings = Settings();
         settings.*member += 1;
         EXPECT_FALSE(PanelDefMatches(Entry(), settings));
     }

@@ -1,14 +1,28 @@
+#include "config/default_records.h"
+#include "config/working_config.h"
+#include "regs/field_table.h"
+#include "regs/field_values.h"
 #include "regs/layout.h"
+#include "regs/register_access.h"
 #include "regs/register_breakdown.h"
 #include "regs/validation.h"
-#include "tests/regs/setting_steps.h"
+
+#include <gtest/gtest.h>
 
 #include <cstring>
+#include <initializer_list>
+#include <utility>
 
 namespace k7r::regs {
 namespace {
 
-using test::SetAll;
+// Gives each setting its value, in order.
+void SetAll(config::WorkingConfig& config,
+            std::initializer_list<std::pair<std::uint32_t, std::uint32_t>> settings) {
+    for (const auto& [id, value] : settings) {
+        SetFieldValue(config, id, value);
+    }
+}
 
 constexpr std::size_t kRoom = 4096;
 
@@ -142,7 +156,7 @@ TEST(Layout, SwivelOffsetsKeepTheUserStartAddress) {
     SetAll(config, {{52, 270}, {80, 240}});
     EXPECT_EQ(SwivelOffset(config, Window::Main), 319u * 240u);
     SetFieldValue(config, 79, 0);
-    EXPECT_EQ(test::Raw(config, 79), 19140u);
+    EXPECT_EQ(ReadFieldBits(config, FindField(79)), 19140u);
     EXPECT_EQ(GetFieldValue(config, 79), 0u);
 
     SetFieldValue(config, 52, 90); // ((240 * 8 / 8 + 3) & ~3) - 4
@@ -203,7 +217,7 @@ TEST(RegisterAccess, TableWithoutEndMarkerHasNoEndEntry) {
     EXPECT_FALSE(EnumRegister(config, HAL_MAX_REGS).more);
 }
 
-TEST(RegisterAccess, EnumerationStopsAtTheEndEntryThatRegistersWithoutAnEntryUse) {
+TEST(RegisterAccess, EnumerationBreakdownAndTheEndEntryThatRegistersWithoutAnEntryUse) {
     config::WorkingConfig config(TemplateRecord);
     int count = 0;
     for (int position = 0; EnumRegister(config, position).more; ++position) {
@@ -227,11 +241,7 @@ TEST(RegisterAccess, EnumerationStopsAtTheEndEntryThatRegistersWithoutAnEntryUse
     EXPECT_EQ(ReadRegister(config, 0x8018, kEndEntry + 1), 0u);
     EXPECT_EQ(WriteRegister(config, 0x8018, 5, kEndEntry + 1), 5u);
     EXPECT_EQ(config.Record.Regs[kEndEntry + 1].Value, 0u);
-}
-
-// The breakdowns of the template's entries are in the settings transcript.
-TEST(RegisterBreakdown, DescribesTheEntryAtItsPositionOrNothing) {
-    config::WorkingConfig config(TemplateRecord);
+    // The breakdowns of the template's entries are in the settings transcript.
     config.Record.Regs[23].Value = 0x91; // REG[70h]
     const std::string text = RegisterBreakdown(config, 23);
     EXPECT_NE(text.find("\n  [Bits7:4]  PWMCLK Div = 512:1 "), std::string::npos);

@@ -15,14 +15,20 @@
 //   layout              recompute the stride, memory and start addresses
 //   mode                the mode string
 //   pixel-clocks        the reachable pixel clocks, the selected one marked
+#include "config/default_records.h"
+#include "config/working_config.h"
 #include "regs/field_names.h"
+#include "regs/field_table.h"
+#include "regs/field_values.h"
 #include "regs/layout.h"
 #include "regs/mode_string.h"
 #include "regs/pixel_clocks.h"
+#include "regs/register_access.h"
 #include "regs/register_breakdown.h"
 #include "regs/validation.h"
-#include "tests/regs/setting_steps.h"
 #include "tests/support/transcript.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <sstream>
@@ -52,8 +58,8 @@ std::string Answer(config::WorkingConfig& config, const std::string& line) {
         }
     } else if (command == "raw") {
         while (words >> id) {
-            replayed +=
-                std::to_string(id) + " raw = " + std::to_string(test::Raw(config, id)) + "\n";
+            replayed += std::to_string(id) +
+                        " raw = " + std::to_string(ReadFieldBits(config, FindField(id))) + "\n";
         }
     } else if (command == "range" && words >> id) {
         replayed += std::to_string(id) + " from " + std::to_string(GetFieldMin(config, id)) +

@@ -102,11 +102,8 @@ TEST(Decoders, MatchReferenceDecodesAtEveryDepth) {
     for (const DecodeCase& c : kCases) {
         ExpectPicture(c, Sample(c.image), ReadRgb(Sample(c.reference)));
     }
-}
-
-// 16-bit bitmaps hold 5 bits per component, red highest; ImageMagick does
-// not write them uncompressed, so this one is made from the 24-bit sample.
-TEST(Decoders, SixteenBitBitmapAtEveryDepth) {
+    // 16-bit bitmaps hold 5 bits per component, red highest; ImageMagick does
+    // not write them uncompressed, so this one is made from the 24-bit sample.
     std::vector<view::Rgb> reference = ReadRgb(Sample("bmp24.rgb"));
     std::uint32_t rowSize = (101 * 2 + 3) / 4 * 4;
     std::vector<std::uint8_t> rows(rowSize * 77);
