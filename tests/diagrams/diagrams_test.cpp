@@ -16,7 +16,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -125,7 +124,7 @@ TEST(Pictures, EveryShippedPanelIsLegible) {
             for (const Picture& picture : {TimingDiagram(config), ClockTreeDiagram(config)}) {
                 ExpectLegible(picture, panel.name + (broken ? " (broken)" : ""));
                 const std::string path = directory + "/" + std::to_string(count++) + ".svg";
-                std::ofstream(path, std::ios::binary) << RenderSvg(picture, SvgUse::File);
+                test::WriteText(path, RenderSvg(picture, SvgUse::File));
                 files += " " + path;
             }
         }

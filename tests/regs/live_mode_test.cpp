@@ -36,7 +36,17 @@ class LiveModeTest : public test::ChipTest {
     config::WorkingConfig config{TemplateRecord};
 };
 
-TEST_F(LiveModeTest, WritesReachTheChipAndModeFieldsArmTheRedraw) {
+TEST_F(LiveModeTest, ReadsComeFromTheChip) {
+    hal::WriteReg32(0x20, 0x63);
+    EXPECT_EQ(GetFieldValue(config, 67), 800u);
+    EXPECT_EQ(config.Record.Regs[7].Value, 0x2Bu); // the table keeps its value
+    EXPECT_EQ(ReadRegister(config, 0x20, -1), 0x63u);
+    EXPECT_EQ(ReadRegister(config, 0, 8), 0x63u); // position 8 of the description table
+    config.Live = false;
+    EXPECT_EQ(GetFieldValue(config, 67), 352u);
+}
+
+TEST_F(LiveModeTest, WritesEnumerationAndClocksGoThroughTheChip) {
     config.AutoRedraw = true;
     EXPECT_TRUE(SetFieldValue(config, 54, 16));
     EXPECT_EQ(ChipFieldRaw(54), 16u);
@@ -60,9 +70,7 @@ TEST_F(LiveModeTest, WritesReachTheChipAndModeFieldsArmTheRedraw) {
     WriteRegister(config, 0x4002, 0x1234ABCD, -1);
     EXPECT_EQ(ReadRegister(config, 0x4002, -1), 0xABCDu);
     EXPECT_TRUE(board().BusErrors().empty());
-}
-
-TEST_F(LiveModeTest, DescriptionTableEnumeratesAndClockChangesReprogram) {
+    // The description table is enumerated and broken down.
     int count = 0;
     for (int position = 0; EnumRegister(config, position).more; ++position) {
         ++count;

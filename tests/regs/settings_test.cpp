@@ -37,7 +37,7 @@ config::WorkingConfig SoundTft() {
 
 // Each finding names the settings its message names, so that a picture can
 // mark them; a register's reserved bits name none.
-TEST(Validation, FindingsNameTheirSettingsButReservedBitsNone) {
+TEST(Validation, FindingsNamesPixelDoublingReservedBitsAndTheRoomForMessages) {
     config::WorkingConfig config = SoundTft();
     SetAll(config, {{67, 648}, {69, 8}, {120, 0}});
     const std::vector<Finding> errors = ErrorFindings(config);
@@ -70,10 +70,8 @@ TEST(Validation, FindingsNameTheirSettingsButReservedBitsNone) {
     config.Record.Regs[47].Value = 0xFFFFFFFF;
     config.Record.Regs[50].Value = 0xFFFFFFFF;
     EXPECT_EQ(ValidateWarnings(config, kRoom), "");
-}
-
-TEST(Validation, PixelDoublingAndTheRoomForMessages) {
-    config::WorkingConfig config = SoundTft();
+    // Pixel doubling.
+    config = SoundTft();
     SetAll(config, {{45, 1}, {54, 1}});
     EXPECT_EQ(ValidateErrors(config, kRoom), "");
     SetFieldValue(config, 52, 270);
