@@ -17,35 +17,6 @@ namespace {
 using test::ChipTest;
 using test::SetEnvironment;
 
-TEST(ErrorText, EveryCodeHasItsFixedTextCopiedLikeStrncpy) {
-    const char* const expected[] = {
-        "There was no error detected",
-        "ERROR: Unable to find/load the K7R58xxx driver",
-        "ERROR: Unable to locate an K7R58xxx controller",
-        "ERROR: This program has not been configured",
-        "ERROR: Config CRC does not match configureation",
-        "ERROR: The programmable clock cannot be set",
-        "ERROR: The requested clock frequency is too high",
-        "ERROR: The requested clock frequency is too low",
-        "ERROR: An unspecified error occured",
-    };
-    for (std::uint32_t code = 0; code < std::size(expected); ++code) {
-        hal::SetLastError(code);
-        EXPECT_EQ(hal::ErrorText(), expected[code]);
-        char buffer[64];
-        EXPECT_EQ(hal::GetErrorText(buffer, sizeof buffer), code);
-        EXPECT_STREQ(buffer, expected[code]);
-    }
-    // At most the buffer's length is copied, as strncpy does.
-    hal::SetLastError(hal::kErrNoDriver);
-    char buffer[12];
-    std::memset(buffer, 'x', sizeof buffer);
-    EXPECT_EQ(hal::GetErrorText(buffer, 10), 1u);
-    EXPECT_EQ(std::string(buffer, sizeof buffer), "ERROR: Unaxx");
-    EXPECT_EQ(hal::GetErrorText(nullptr, 10), 1u);
-    hal::SetLastError(0);
-}
-
 // Natively there is no board driver at all; under Wine the device does not
 // exist: either way the driver cannot be opened.
 TEST(Acquire, WithoutTheEmulatorFindsNoDriver) {
@@ -124,7 +95,7 @@ std::string LastLine(const std::string& text) {
 }
 
 // The build number is what follows the first colon of the revision.
-TEST_F(ChipTest, ProgramInformationStatusAndDescription) {
+TEST_F(ChipTest, ProgramInformationAndErrorTextsAreCopiedLikeStrncpy) {
     const std::string text = Info();
     EXPECT_EQ(text.substr(0, text.find('\n')),
               "58C22VIEW - A program to view JPEG, BMP, GIF files - Build 1 [HAL: 2]");
@@ -148,6 +119,33 @@ TEST_F(ChipTest, ProgramInformationStatusAndDescription) {
     EXPECT_EQ(hal::BuildNumber("$Revision: 17 $"), 17u);
     EXPECT_EQ(hal::BuildNumber("no colon 5"), 0u);
     EXPECT_EQ(hal::BuildNumber(hal::kHalRevision), 2u);
+    // Every error code has its fixed text.
+    const char* const expected[] = {
+        "There was no error detected",
+        "ERROR: Unable to find/load the K7R58xxx driver",
+        "ERROR: Unable to locate an K7R58xxx controller",
+        "ERROR: This program has not been configured",
+        "ERROR: Config CRC does not match configureation",
+        "ERROR: The programmable clock cannot be set",
+        "ERROR: The requested clock frequency is too high",
+        "ERROR: The requested clock frequency is too low",
+        "ERROR: An unspecified error occured",
+    };
+    for (std::uint32_t code = 0; code < std::size(expected); ++code) {
+        hal::SetLastError(code);
+        EXPECT_EQ(hal::ErrorText(), expected[code]);
+        char copy[64];
+        EXPECT_EQ(hal::GetErrorText(copy, sizeof copy), code);
+        EXPECT_STREQ(copy, expected[code]);
+    }
+    // At most the buffer's length is copied, as strncpy does.
+    hal::SetLastError(hal::kErrNoDriver);
+    char shortBuffer[12];
+    std::memset(shortBuffer, 'x', sizeof shortBuffer);
+    EXPECT_EQ(hal::GetErrorText(shortBuffer, 10), 1u);
+    EXPECT_EQ(std::string(shortBuffer, sizeof shortBuffer), "ERROR: Unaxx");
+    EXPECT_EQ(hal::GetErrorText(nullptr, 10), 1u);
+    hal::SetLastError(0);
 }
 
 // The chip acquired.
@@ -214,19 +212,6 @@ TEST_F(InitTest, VcoRangeAndPostDividerAtTheEdges) {
     EXPECT_EQ(hal::LastError(), 0u);
 }
 
-TEST_F(InitTest, FlagsThatForbidTheClockChip) {
-    record.Flags |= fNO_CLOCK_CHIP;
-    EXPECT_FALSE(hal::ProgramClocks(40000000, 0));
-    EXPECT_EQ(hal::LastError(), hal::kErrClockNotSettable);
-    record.Flags = fHRTFT_INUSE;
-    Seal();
-    hal::SetLastError(0);
-    // Initialization skips the step silently.
-    EXPECT_TRUE(hal::InitializeChip(hal::INIT_SKIP_REGS));
-    EXPECT_EQ(hal::LastError(), 0u);
-    EXPECT_TRUE(board().Synthesizer().Words().empty());
-}
-
 TEST_F(InitTest, InitializeBringsTheViewerRecordUpAndDelaysCountFrames) {
     hal::FillMem32(0x3FFFC, 0xFFFFFFFF, 1);
     EXPECT_TRUE(hal::InitializeChip(0));
@@ -256,7 +241,7 @@ TEST_F(InitTest, InitializeBringsTheViewerRecordUpAndDelaysCountFrames) {
 
 // The record is all that is checked when every step is masked, and a record
 // without or with a wrong CRC is refused before the chip is touched.
-TEST_F(InitTest, TheRecordIsCheckedBeforeAnyStep) {
+TEST_F(InitTest, TheRecordAndItsFlagsAreCheckedBeforeAnyStep) {
     hal::FillMem32(0, 0x55555555, 1);
     EXPECT_TRUE(hal::InitializeChip(0x1F));
     EXPECT_EQ(board().UsbResets(), 0);
@@ -271,6 +256,17 @@ TEST_F(InitTest, TheRecordIsCheckedBeforeAnyStep) {
     EXPECT_EQ(hal::LastError(), hal::kErrCrcMismatch);
     EXPECT_EQ(board().UsbResets(), 0);
     EXPECT_EQ(board().Peek32(0x10), 0u);
+    // Flags that forbid the clock chip.
+    record.Flags |= fNO_CLOCK_CHIP;
+    EXPECT_FALSE(hal::ProgramClocks(40000000, 0));
+    EXPECT_EQ(hal::LastError(), hal::kErrClockNotSettable);
+    record.Flags = fHRTFT_INUSE;
+    Seal();
+    hal::SetLastError(0);
+    // Initialization skips the step silently.
+    EXPECT_TRUE(hal::InitializeChip(hal::INIT_SKIP_REGS));
+    EXPECT_EQ(hal::LastError(), 0u);
+    EXPECT_TRUE(board().Synthesizer().Words().empty());
 }
 
 // A clock that cannot be had is reported, yet the chip is initialized; with

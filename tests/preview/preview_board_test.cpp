@@ -83,7 +83,7 @@ TEST_F(PreviewBoardTest, TestPatternIsTheEmulatedBoardsPixelForPixel) {
 
 // Neither the bound board nor the working configuration's binding is
 // touched, and no environment variable is needed.
-TEST_F(PreviewBoardTest, LeavesTheBoundBoardAndTheBindingAlone) {
+TEST_F(PreviewBoardTest, LeavesTheBoundBoardAndTheBindingAloneAndDarkensAnUnpoweredPanel) {
     HAL_STRUCT layerRecord = ViewerRecord;
     hal::UseRecord(layerRecord);
     config::WorkingConfig config = Opened();
@@ -95,17 +95,14 @@ TEST_F(PreviewBoardTest, LeavesTheBoundBoardAndTheBindingAlone) {
     EXPECT_EQ(std::memcmp(&layerRecord, &ViewerRecord, sizeof layerRecord), 0);
     EXPECT_FALSE(emu::TheBoard().IsMapped());
     EXPECT_EQ(shown.picture.Pixel(0, 0), 0xFFFFFFu); // the pattern's white frame
-}
-
-// The emulator draws on without panel power; the preview shows the panel
-// dark.
-TEST_F(PreviewBoardTest, PanelPowerPinLeftOffDarkensThePanel) {
-    config::WorkingConfig config(TemplateRecord); // STN: power on GPO0
+    // The emulator draws on without panel power; the preview shows the panel
+    // dark.
+    config = config::WorkingConfig(TemplateRecord); // STN: power on GPO0
     regs::SetFieldValue(config, regs::kIdGpoControl, 0);
-    const Preview shown = board.Show(config);
-    ASSERT_EQ(shown.faults.size(), 1u);
-    EXPECT_EQ(shown.faults[0], "Nothing shows: the panel's power pin stays off.");
-    EXPECT_EQ(shown.picture.Pixel(0, 0), 0u);
+    const Preview dark = board.Show(config);
+    ASSERT_EQ(dark.faults.size(), 1u);
+    EXPECT_EQ(dark.faults[0], "Nothing shows: the panel's power pin stays off.");
+    EXPECT_EQ(dark.picture.Pixel(0, 0), 0u);
 }
 
 // 640 x 480 at 16 bpp needs 600 KB; the board has 256 KB. The pattern

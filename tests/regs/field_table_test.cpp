@@ -24,7 +24,7 @@ namespace {
 // Ids rise through the table, with the second copy of the product and
 // revision codes (REG[00h] bits 7:0) as the only step back; a swapped or
 // mistyped row breaks the sequence.
-TEST(FieldTable, IdsRunFromOneTo185WithOnlyTheProductCodesRepeated) {
+TEST(FieldTable, IdsRunFromOneTo185AndOnlyThePairsAndGpoControlShareBits) {
     std::map<std::uint32_t, int> count;
     std::vector<std::uint32_t> stepsBack;
     for (std::size_t i = 0; i < kFieldCount; ++i) {
@@ -43,6 +43,27 @@ TEST(FieldTable, IdsRunFromOneTo185WithOnlyTheProductCodesRepeated) {
         EXPECT_EQ(times, id == 25 || id == 26 ? 2 : 1) << id;
     }
     EXPECT_EQ(kFieldTable[FindField(25)].Mask, 0xFC000000u);
+    // Fields of one register must not overlap, except the five converted/raw
+    // pairs (consecutive records with the same bits) and GPO Control (99), which
+    // writes all eleven GPO bits at once.
+    std::set<std::pair<std::uint32_t, std::uint32_t>> sharing;
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        for (std::size_t j = i + 1; j < kFieldCount; ++j) {
+            const FIELD_DESC& a = kFieldTable[i];
+            const FIELD_DESC& b = kFieldTable[j];
+            if ((a.Attributes & b.Attributes & ffREGISTER) && a.Register == b.Register &&
+                (a.Mask & b.Mask) && a.Id != 99 && b.Id != 99) {
+                EXPECT_EQ(j, i + 1) << a.Id << " and " << b.Id;
+                EXPECT_EQ(a.Mask, b.Mask) << a.Id << " and " << b.Id;
+                EXPECT_TRUE(b.Attributes & ffLIST) << b.Id;
+                EXPECT_FALSE(a.Attributes & ffLIST) << a.Id;
+                sharing.insert({a.Id, b.Id});
+            }
+        }
+    }
+    const std::set<std::pair<std::uint32_t, std::uint32_t>> pairs = {
+        {29, 30}, {32, 33}, {41, 42}, {52, 53}, {111, 112}};
+    EXPECT_EQ(sharing, pairs);
 }
 
 // A record is a register field, a record setting or a computed one; a
@@ -86,30 +107,6 @@ TEST(FieldTable, EveryRecordIsWellFormed) {
             EXPECT_EQ(std::count(field.Formula.begin(), field.Formula.end(), '%'), 1) << field.Id;
         }
     }
-}
-
-// Fields of one register must not overlap, except the five converted/raw
-// pairs (consecutive records with the same bits) and GPO Control (99), which
-// writes all eleven GPO bits at once.
-TEST(FieldTable, OnlyThePairsAndGpoControlShareBits) {
-    std::set<std::pair<std::uint32_t, std::uint32_t>> sharing;
-    for (std::size_t i = 0; i < kFieldCount; ++i) {
-        for (std::size_t j = i + 1; j < kFieldCount; ++j) {
-            const FIELD_DESC& a = kFieldTable[i];
-            const FIELD_DESC& b = kFieldTable[j];
-            if ((a.Attributes & b.Attributes & ffREGISTER) && a.Register == b.Register &&
-                (a.Mask & b.Mask) && a.Id != 99 && b.Id != 99) {
-                EXPECT_EQ(j, i + 1) << a.Id << " and " << b.Id;
-                EXPECT_EQ(a.Mask, b.Mask) << a.Id << " and " << b.Id;
-                EXPECT_TRUE(b.Attributes & ffLIST) << b.Id;
-                EXPECT_FALSE(a.Attributes & ffLIST) << a.Id;
-                sharing.insert({a.Id, b.Id});
-            }
-        }
-    }
-    const std::set<std::pair<std::uint32_t, std::uint32_t>> pairs = {
-        {29, 30}, {32, 33}, {41, 42}, {52, 53}, {111, 112}};
-    EXPECT_EQ(sharing, pairs);
 }
 
 TEST(FieldBits, RangeOfTheLowestRunAndMaskShiftedDown) {

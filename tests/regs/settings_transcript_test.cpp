@@ -45,6 +45,7 @@ std::string Answer(config::WorkingConfig& config, const std::string& line) {
     std::uint32_t id = 0;
     std::uint32_t value = 0;
     char equals = 0;
+    char text[40];
     if (command == "template") {
         config = config::WorkingConfig(TemplateRecord);
     } else if (command == "set") {
@@ -72,7 +73,6 @@ std::string Answer(config::WorkingConfig& config, const std::string& line) {
         replayed += "\n";
     } else if (command == "entry") {
         for (int position = 0; words >> position;) {
-            char text[40];
             std::snprintf(text, sizeof text, "%d: %04X = %08X\n", position,
                           config.Record.Regs[position].Index, config.Record.Regs[position].Value);
             replayed += text;
@@ -82,7 +82,6 @@ std::string Answer(config::WorkingConfig& config, const std::string& line) {
     } else if (command == "name" && words >> id >> value) {
         replayed += FormatFieldName(id, value) + "\n";
     } else if (command == "flags") {
-        char text[24];
         std::snprintf(text, sizeof text, "flags = %08X\n", config.Record.Flags);
         replayed += text;
     } else if (command == "layout") {

@@ -172,30 +172,6 @@ TEST(HostileBitmaps, ImpossibleHeadersAndTruncatedDataAreRefused) {
     }
 }
 
-// Runs, literals and deltas that point far beyond the row, the image or the
-// display are clipped; the pixels that do fit are drawn.
-TEST(HostileBitmaps, RunLengthStaysInsideItsRowAndImage) {
-    Board board(8);
-    Bytes data = {255, 9, 255, 9,   255, 9, 255, 9, 255, 9, 0, 0, // runs far past the row
-                  0,   2, 255, 0,   3,   7,                       // delta beyond the width
-                  0,   2, 0,   200,                               // delta beyond the height
-                  0,   1};
-    Drawn drawn = Draw(board, Bitmap(16, 4, 8, 1, data), 300, 230);
-    EXPECT_EQ(drawn.status, 0) << drawn.out;
-    std::uint32_t stride = board.display.GetStride();
-    EXPECT_EQ(board.chip.Memory()[(230 + 3) * stride + 300], 9) << "bottom line, first pixel";
-    EXPECT_EQ(board.chip.Memory()[(230 + 3) * stride + 315], 9) << "its last pixel";
-    EXPECT_EQ(board.chip.Memory()[(230 + 3) * stride + 316], 0) << "clipped to the image";
-    EXPECT_EQ(board.chip.StrayAccesses(), 0);
-    // At 4 bits: 3 pixels of 1,2,1 then literal 3 pixels 3,4,5 (2 bytes + 0
-    // pad), end; each keeps its position.
-    Board fourBit(8);
-    drawn = Draw(fourBit, Bitmap(6, 1, 4, 2, {3, 0x12, 0, 3, 0x34, 0x50, 0, 1}));
-    EXPECT_EQ(drawn.status, 0) << drawn.out;
-    EXPECT_EQ(Bytes(fourBit.chip.Memory().begin(), fourBit.chip.Memory().begin() + 7),
-              (Bytes{1, 2, 1, 3, 4, 5, 0}));
-}
-
 Bytes Gif(const Bytes& imageData, std::uint8_t imagePacked = 0) {
     Bytes b = {'G', 'I', 'F', '8', '7', 'a', 4, 0, 2, 0, 0x87, 0, 0};
     for (int i = 0; i < 256; ++i) {
@@ -207,7 +183,7 @@ Bytes Gif(const Bytes& imageData, std::uint8_t imagePacked = 0) {
     return b;
 }
 
-TEST(HostileGifs, BadCodesAndEndsAreRefused) {
+TEST(HostileFiles, RunLengthStaysInsideItsImageAndBadGifsAreRefused) {
     const std::string structure = "ERROR: There is an error in the GIF file. Unable to continue.\n";
     Bytes aspect = Gif({});
     aspect[12] = 49;
@@ -231,6 +207,27 @@ TEST(HostileGifs, BadCodesAndEndsAreRefused) {
         EXPECT_EQ(drawn.out, message);
     }
     EXPECT_EQ(board.chip.StrayAccesses(), 0);
+    // Runs, literals and deltas that point far beyond the row, the image or the
+    // display are clipped; the pixels that do fit are drawn.
+    Board rle(8);
+    Bytes data = {255, 9, 255, 9,   255, 9, 255, 9, 255, 9, 0, 0, // runs far past the row
+                  0,   2, 255, 0,   3,   7,                       // delta beyond the width
+                  0,   2, 0,   200,                               // delta beyond the height
+                  0,   1};
+    Drawn drawn = Draw(rle, Bitmap(16, 4, 8, 1, data), 300, 230);
+    EXPECT_EQ(drawn.status, 0) << drawn.out;
+    std::uint32_t stride = rle.display.GetStride();
+    EXPECT_EQ(rle.chip.Memory()[(230 + 3) * stride + 300], 9) << "bottom line, first pixel";
+    EXPECT_EQ(rle.chip.Memory()[(230 + 3) * stride + 315], 9) << "its last pixel";
+    EXPECT_EQ(rle.chip.Memory()[(230 + 3) * stride + 316], 0) << "clipped to the image";
+    EXPECT_EQ(rle.chip.StrayAccesses(), 0);
+    // At 4 bits: 3 pixels of 1,2,1 then literal 3 pixels 3,4,5 (2 bytes + 0
+    // pad), end; each keeps its position.
+    Board fourBit(8);
+    drawn = Draw(fourBit, Bitmap(6, 1, 4, 2, {3, 0x12, 0, 3, 0x34, 0x50, 0, 1}));
+    EXPECT_EQ(drawn.status, 0) << drawn.out;
+    EXPECT_EQ(Bytes(fourBit.chip.Memory().begin(), fourBit.chip.Memory().begin() + 7),
+              (Bytes{1, 2, 1, 3, 4, 5, 0}));
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <deque>
 #include <random>
 #include <sstream>
+#include <tuple>
 
 namespace k7r::test {
 namespace {
@@ -165,24 +166,21 @@ TEST(Display, ModeFromTheRegistersVirtualDisplayAndPanning) {
 
 // SetBitsPerPixel sets the stride of one panel line and a start address of
 // 0 in each SwivelView orientation.
-TEST(Display, SetBitsPerPixelSetsStrideAndStartAddress) {
-    struct Row {
-        std::uint32_t swivelBits, stride, start;
-    };
-    // 320 x 240 at 8 bpp: line 320 bytes; rotated the line is 240 pixels.
-    static const Row kRows[] = {
+TEST(Display, SetBitsPerPixelSetsStrideAndStartAndPutRowCopiesAndClips) {
+    // SwivelView bits, stride and start address of 320 x 240 at 8 bpp: a line
+    // is 320 bytes; rotated it is 240 pixels.
+    const std::tuple<std::uint32_t, std::uint32_t, std::uint32_t> kRows[] = {
         {0, 320, 0},
         {1, 240, 240 / 4 - 1},
         {2, 320, (320 + 239 * 320) / 4 - 1},
-        {3, 240, (319 * 240) / 4},
-    };
-    for (const Row& row : kRows) {
+        {3, 240, (319 * 240) / 4}};
+    for (const auto& [swivelBits, stride, start] : kRows) {
         Board board(8);
-        board.chip.WriteRegister(hal::reg::kDisplaySettings, row.swivelBits << 16);
+        board.chip.WriteRegister(hal::reg::kDisplaySettings, swivelBits << 16);
         board.display.SetBitsPerPixel(8);
-        EXPECT_EQ(board.display.GetStride(), row.stride);
-        EXPECT_EQ(board.chip.ReadRegister(hal::reg::kMainStart), row.start);
-        EXPECT_EQ(board.chip.ReadRegister(hal::reg::kDisplaySettings), (row.swivelBits << 16) | 8);
+        EXPECT_EQ(board.display.GetStride(), stride);
+        EXPECT_EQ(board.chip.ReadRegister(hal::reg::kMainStart), start);
+        EXPECT_EQ(board.chip.ReadRegister(hal::reg::kDisplaySettings), (swivelBits << 16) | 8);
     }
     Board odd(4, 328, 240);
     odd.display.SetBitsPerPixel(4);
@@ -191,31 +189,28 @@ TEST(Display, SetBitsPerPixelSetsStrideAndStartAddress) {
     halved.chip.WriteRegister(hal::reg::kDisplaySettings, 0x01000000);
     halved.display.SetBitsPerPixel(16);
     EXPECT_EQ(halved.display.GetStride(), 328u) << "164 pixels of 2 bytes";
-}
-
-// Whole words are copied, the rest of the last word keeps the display's
-// bytes; rows are clipped at the limit and at the end of memory.
-TEST(Display, PutRowCopiesClipsAndKeepsNeighbours) {
-    Board board(8, 320, 240, 4096);
-    auto& memory = board.chip.Memory();
+    // Whole words are copied, the rest of the last word keeps the display's
+    // bytes; rows are clipped at the limit and at the end of memory.
+    Board small(8, 320, 240, 4096);
+    auto& memory = small.chip.Memory();
     std::fill(memory.begin(), memory.end(), 0xEE);
     std::vector<std::uint8_t> row = {1, 2, 3, 4, 5, 6, 7};
-    board.display.PutRow(row, 7, 2, 1, 16, 16, 8);
+    small.display.PutRow(row, 7, 2, 1, 16, 16, 8);
     EXPECT_EQ(std::vector<std::uint8_t>(memory.begin() + 16, memory.begin() + 28),
               (std::vector<std::uint8_t>{0xEE, 0xEE, 1, 2, 3, 4, 5, 6, 7, 0xEE, 0xEE, 0xEE}));
-    board.display.PutRow(row, 7, 12, 3, 16, 16, 8);
+    small.display.PutRow(row, 7, 12, 3, 16, 16, 8);
     EXPECT_EQ(std::vector<std::uint8_t>(memory.begin() + 60, memory.begin() + 65),
               (std::vector<std::uint8_t>{1, 2, 3, 4, 0xEE}))
         << "clipped at the limit";
     std::vector<std::uint8_t> before = memory;
-    board.display.PutRow(row, 7, 16, 0, 16, 16, 8);
+    small.display.PutRow(row, 7, 16, 0, 16, 16, 8);
     EXPECT_EQ(memory, before) << "x at the limit draws nothing";
-    board.display.PutRow(row, 7, 4092, 0, 8192, 8192, 8);
+    small.display.PutRow(row, 7, 4092, 0, 8192, 8192, 8);
     EXPECT_EQ(memory[4095], 4);
-    EXPECT_EQ(board.chip.StrayAccesses(), 0) << "the word past the end is not written";
+    EXPECT_EQ(small.chip.StrayAccesses(), 0) << "the word past the end is not written";
     // At 4 bpp an odd last pixel is the high nibble of its byte.
     std::vector<std::uint8_t> nibbles = {0x12, 0x30};
-    board.display.PutRow(nibbles, 3, 0, 10, 8, 8, 4);
+    small.display.PutRow(nibbles, 3, 0, 10, 8, 8, 4);
     EXPECT_EQ(memory[40], 0x12);
     EXPECT_EQ(memory[41], 0x3E);
     EXPECT_EQ(memory[42], 0xEE);
