@@ -37,7 +37,7 @@ config::WorkingConfig SoundTft() {
 
 // Each finding names the settings its message names, so that a picture can
 // mark them; a register's reserved bits name none.
-TEST(Validation, FindingsNamesPixelDoublingReservedBitsAndTheRoomForMessages) {
+TEST(Validation, FindingsReservedBitsPixelDoublingAndTheRoomForMessages) {
     config::WorkingConfig config = SoundTft();
     SetAll(config, {{67, 648}, {69, 8}, {120, 0}});
     const std::vector<Finding> errors = ErrorFindings(config);
@@ -49,11 +49,11 @@ TEST(Validation, FindingsNamesPixelDoublingReservedBitsAndTheRoomForMessages) {
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_EQ(warnings[0].text, "Warning: CLS Pulse Width must be greater than 0.\n");
     EXPECT_EQ(warnings[0].settings, (std::vector<std::uint32_t>{120}));
-
     config = SoundTft();
     SetAll(config, {{3, 25000000}, {2, 12000000}});
     ASSERT_EQ(ErrorFindings(config).size(), 1u);
     EXPECT_EQ(ErrorFindings(config)[0].settings, (std::vector<std::uint32_t>{20, 19}));
+    // Reserved bits are reported in runs.
     config = config::WorkingConfig(TemplateRecord);
     config.Record.Regs[6].Value = 0xFC000088; // REG[10h]: bits 31:26 and 7 stray, 3 is bpp
     config.Record.Regs[5].Value |= 0x08;      // REG[0Ch] bit 3: the reserved HR-TFT Res
