@@ -43,25 +43,24 @@ TEST(Program, RefusesWhatIsNotARegularFileAtOnceWhereverItTakesAFile) {
     struct Case {
         std::initializer_list<std::string> words;
         // Expected in the message; empty for the special file's refusal.
-        std::string said;
+        std::string said = {};
     };
     const Case cases[] = {
-        {{"show", "S"}, ""},
-        {{"get", "S", "2"}, ""},
-        {{"regs", "S"}, ""},
-        {{"validate", "S"}, ""},
-        {{"set", "S", "1=x"}, ""},
-        {{"set", "G", "1=x", "-o", "S"}, ""},
-        {{"copy", "S", "G"}, ""},
-        {{"copy", "G", "S"}, ""},
-        {{"configure", "--from", "S", "G"}, ""},
-        {{"configure", "--from", "G", "S"}, ""},
-        {{"panel", "S", kPanel}, ""},
+        {{"show", "S"}},
+        {{"get", "S", "2"}},
+        {{"regs", "S"}},
+        {{"validate", "S"}},
+        {{"set", "S", "1=x"}},
+        {{"set", "G", "1=x", "-o", "S"}},
+        {{"copy", "S", "G"}},
+        {{"copy", "G", "S"}},
+        {{"configure", "--from", "S", "G"}},
+        {{"configure", "--from", "G", "S"}},
+        {{"panel", "S", kPanel}},
         {{"panel", "G", kPanel, "--def", "S"}, "cannot open the panel definition file"},
         {{"panels", "--def", "S"}, "cannot open the panel definition file"},
-        {{"export", "appcfg", "S"}, ""},
-        {{"export", "appcfg", "G", "-o", "S"}, "Failed to create file"},
-    };
+        {{"export", "appcfg", "S"}},
+        {{"export", "appcfg", "G", "-o", "S"}, "Failed to create file"}};
     for (const test::SpecialFiles::Entry& special : specials.entries()) {
         const std::string refusal(platform::RefusalText(special.refusal));
         for (const Case& c : cases) {
@@ -105,8 +104,7 @@ TEST(Program, OutputThatCannotBeWrittenEndsThePrintingCommandsWithStatusOne) {
         {"configure", "--from", "G", other},
         {"export", "appcfg", "G", "-o", "-"},
         {"export", "html", "G", "-o", "-"},
-        {"export", "chip", "G", "-o", dir + "/chip.h"},
-    };
+        {"export", "chip", "G", "-o", dir + "/chip.h"}};
     for (const auto& words : commands) {
         const std::vector<std::string> arguments = Arguments(words, "", good);
         const test::ChildOutcome run = test::RunProgram(arguments, "/dev/full", 10s);

@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <numeric>
 #include <span>
 #include <string>
 #include <string_view>
@@ -108,18 +109,14 @@ inline std::string SrecRecordLine(char type, std::uint32_t address,
         bytes.push_back(static_cast<std::uint8_t>(address >> shift));
     }
     bytes.insert(bytes.end(), data.begin(), data.end());
-    unsigned sum = 0;
-    std::string line = "S";
-    line += type;
+    bytes.push_back(static_cast<std::uint8_t>(~std::accumulate(bytes.begin(), bytes.end(), 0u)));
+    std::string line = {'S', type};
     for (std::uint8_t b : bytes) {
         char hex[3];
         std::snprintf(hex, sizeof hex, "%02X", b);
         line += hex;
-        sum += b;
     }
-    char checksum[3];
-    std::snprintf(checksum, sizeof checksum, "%02X", ~sum & 0xFFu);
-    return line + checksum;
+    return line;
 }
 
 // Filler, the record, more filler: the payload of a test file.

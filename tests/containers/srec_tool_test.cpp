@@ -42,6 +42,7 @@ class SrecFromObjcopy : public ::testing::TestWithParam<Fixture> {};
 
 TEST_P(SrecFromObjcopy, SavesSoThatOtherToolsSeeOnlyTheRecordChange) {
     const Fixture& fixture = GetParam();
+    SCOPED_TRACE(fixture.file);
     const std::string before = kFixtures + "/" + fixture.file;
     const Bytes file = ReadFileBytes(before);
     ASSERT_FALSE(file.empty());
@@ -79,12 +80,7 @@ TEST_P(SrecFromObjcopy, SavesSoThatOtherToolsSeeOnlyTheRecordChange) {
 
 INSTANTIATE_TEST_SUITE_P(Objcopy, SrecFromObjcopy,
                          ::testing::Values(Fixture{"host.s19", false}, Fixture{"m68k.s28", true},
-                                           Fixture{"m68k.s37", true}),
-                         [](const auto& info) {
-                             std::string name = info.param.file;
-                             std::replace(name.begin(), name.end(), '.', '_');
-                             return name;
-                         });
+                                           Fixture{"m68k.s37", true}));
 
 } // namespace
 } // namespace k7r::containers

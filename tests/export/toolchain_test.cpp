@@ -71,10 +71,6 @@ const Target kTargets[] = {
      "m68k_board.elf", std::endian::big},
 };
 
-void Fail(const std::string& text) {
-    ADD_FAILURE() << text;
-}
-
 class Toolchain : public testing::TestWithParam<const char*> {
   protected:
     // Made before the scratch directory, which reading the rotated
@@ -98,10 +94,8 @@ TEST_P(Toolchain, AppCfgCompilesToTheRecordAnImageOfTheTargetsByteOrderHolds) {
         const CommandResult build = RunCommand(Compile(target.compiler, dir_) + "-c " + kFixtures +
                                                "record.c -o " + name + ".o");
         ASSERT_EQ(build.status, 0) << build.output;
-        ASSERT_EQ(RunCommand(target.objcopy + " -O binary --only-section=.data " + name + ".o " +
-                             name + ".data")
-                      .status,
-                  0);
+        const std::string data = " -O binary --only-section=.data " + name + ".o " + name + ".data";
+        ASSERT_EQ(RunCommand(target.objcopy + data).status, 0);
         const std::string record = test::ReadText(name + ".data").substr(0, sizeof(HAL_STRUCT));
         ASSERT_EQ(record.size(), sizeof(HAL_STRUCT));
         const auto crc = [&](std::size_t byte) {
@@ -112,9 +106,9 @@ TEST_P(Toolchain, AppCfgCompilesToTheRecordAnImageOfTheTargetsByteOrderHolds) {
 
         const std::string image = name + "_" + target.image;
         ASSERT_TRUE(containers::SaveConfigFile(test::TestImagePath(target.image), image,
-                                               config_.Record, false, Fail));
+                                               config_.Record, false, test::FailWith));
         HAL_STRUCT stored{};
-        ASSERT_TRUE(containers::InspectConfigFile(image, stored, Fail));
+        ASSERT_TRUE(containers::InspectConfigFile(image, stored, test::FailWith));
         const std::string saved(reinterpret_cast<const char*>(&stored), sizeof stored);
         EXPECT_TRUE(record == saved)
             << "from byte "

@@ -11,11 +11,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::size_t EntriesIn(const std::string& directory) {
-    return static_cast<std::size_t>(
-        std::distance(fs::directory_iterator(directory), fs::directory_iterator()));
-}
-
 TEST(ReplacementFile, TakesTheFilesPlaceOnlyOnceCommitted) {
     const std::string dir = test::ScratchDirectory();
     const std::string path = dir + "/target.bin";
@@ -25,10 +20,10 @@ TEST(ReplacementFile, TakesTheFilesPlaceOnlyOnceCommitted) {
         Result<ReplacementFile> givenUp = ReplacementFile::Create(path);
         ASSERT_TRUE(givenUp);
         ASSERT_TRUE(givenUp->Append(test::Bytes{9, 9}));
-        EXPECT_EQ(EntriesIn(dir), 2u);
+        EXPECT_EQ(test::EntriesIn(dir), 2);
     }
     EXPECT_EQ(test::ReadFileBytes(path), (test::Bytes{1, 2, 3}));
-    EXPECT_EQ(EntriesIn(dir), 1u);
+    EXPECT_EQ(test::EntriesIn(dir), 1);
 
     Result<File> old = File::Open(path, FileAccess::ReadWrite);
     ASSERT_TRUE(old);
@@ -46,7 +41,7 @@ TEST(ReplacementFile, TakesTheFilesPlaceOnlyOnceCommitted) {
     ASSERT_TRUE(replacement->Commit(std::move(*old)));
 
     EXPECT_EQ(test::ReadFileBytes(path), (test::Bytes{7, 8}));
-    EXPECT_EQ(EntriesIn(dir), 1u);
+    EXPECT_EQ(test::EntriesIn(dir), 1);
     EXPECT_EQ(File::Open(path, FileAccess::Read)->Times()->lastWrite, times.lastWrite);
     EXPECT_EQ(*File::Open(path, FileAccess::Read)->Version(), newVersion);
     EXPECT_NE(newVersion.index, oldVersion.index) << "another file now has the name";
@@ -60,10 +55,7 @@ TEST(ReplacementFile, TakesTheFilesPlaceOnlyOnceCommitted) {
 // file's end is refused.
 TEST(ReplacementFile, AppendsCopiesOfStretchesOfAnotherFile) {
     const std::string dir = test::ScratchDirectory();
-    test::Bytes source(200000);
-    for (std::size_t i = 0; i < source.size(); ++i) {
-        source[i] = static_cast<std::uint8_t>(i % 251);
-    }
+    const test::Bytes source = test::Numbered(200000);
     test::WriteFileBytes(dir + "/source.bin", source);
     const File from = std::move(*File::Open(dir + "/source.bin", FileAccess::Read));
     Result<ReplacementFile> replacement = ReplacementFile::Create(dir + "/target.bin");
