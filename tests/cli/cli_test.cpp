@@ -155,14 +155,6 @@ TEST(Conventions, VersionNamesTheBuildAndTheLibraries) {
     EXPECT_NE(run.out.find("\nnlohmann-json 3."), std::string::npos) << run.out;
 }
 
-std::string RoffName(std::string_view option) {
-    std::string escaped;
-    for (const char c : option) {
-        escaped += c == '-' ? std::string("\\-") : std::string(1, c);
-    }
-    return escaped;
-}
-
 // Every command and option has its place, and no text line starts what
 // roff would read as a request.
 TEST(ManualPage, DescribesEveryCommandAndOptionInPlainRoff) {
@@ -171,7 +163,8 @@ TEST(ManualPage, DescribesEveryCommandAndOptionInPlainRoff) {
         EXPECT_NE(page.find(".SS \"" + std::string(command->name) + " "), std::string::npos)
             << command->name;
         for (const Option& option : command->options) {
-            EXPECT_NE(page.find("\\fB" + RoffName(option.name) + "\\fR"), std::string::npos)
+            const std::string roffName = Renamed(std::string(option.name), {{"\\-", "-"}});
+            EXPECT_NE(page.find("\\fB" + roffName + "\\fR"), std::string::npos)
                 << command->name << " " << option.name;
         }
     }

@@ -117,7 +117,9 @@ TEST(AnyName, FilesOfAnyScriptAndLengthAreMadeOpenedReplacedAndListed) {
     const int levels = test::RunningUnderWine() && sizeof(void*) == 4 ? 0 : 6;
     std::string deep = named;
     for (int level = 0; level < levels; ++level) {
-        deep += "/" + std::to_string(level) + "ディレクトリディレクトリディレクトリディレクトリ";
+        deep += '/';
+        deep += std::to_string(level);
+        deep += "ディレクトリディレクトリディレクトリディレクトリ";
         MakeDirectory(deep);
     }
     const std::string same = deep + "/../" + deep.substr(deep.rfind('/') + 1) + "/";
