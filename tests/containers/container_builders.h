@@ -70,25 +70,22 @@ inline Bytes Changed(std::span<const std::uint8_t> file, const containers::Image
         std::memcpy(changed.data() + patch->offset, &patch->record, sizeof patch->record);
         return changed;
     }
-    class Gather final : public containers::RewriteSink {
-      public:
-        Gather(Bytes& out, std::span<const std::uint8_t> from) : out_(out), from_(from) {}
+    struct Gather final : containers::RewriteSink {
+        Gather(Bytes& into, std::span<const std::uint8_t> source) : out(into), from(source) {}
         bool Put(std::span<const std::uint8_t> bytes) override {
-            out_.insert(out_.end(), bytes.begin(), bytes.end());
+            out.insert(out.end(), bytes.begin(), bytes.end());
             return true;
         }
         bool Copy(std::uint64_t offset, std::uint64_t length) override {
-            if (offset > from_.size() || length > from_.size() - offset) {
+            if (offset > from.size() || length > from.size() - offset) {
                 return false;
             }
-            const auto stretch = from_.subspan(offset, length);
-            out_.insert(out_.end(), stretch.begin(), stretch.end());
+            const auto stretch = from.subspan(offset, length);
+            out.insert(out.end(), stretch.begin(), stretch.end());
             return true;
         }
-
-      private:
-        Bytes& out_;
-        std::span<const std::uint8_t> from_;
+        Bytes& out;
+        std::span<const std::uint8_t> from;
     };
     changed.clear();
     Gather gather(changed, file);

@@ -27,7 +27,7 @@ long EntriesIn(const std::string& directory);
 // Bytes that differ from one piece or page of a file to the next.
 Bytes Numbered(std::size_t size);
 
-// A message sink for calls that must show nothing.
+// A message sink for calls that must show nothing: a message fails the test.
 void FailWith(const std::string& message);
 
 // size bytes of filler with the record's bytes at each given offset.
