@@ -44,13 +44,6 @@ struct Kind {
     rlim_t sizeLimit;
 };
 
-Bytes Content(const Kind& kind) {
-    return kind.fixture == nullptr
-               ? ImageWithRecords(9000, ConfiguredRecord(25000000), {4000})
-               : ReadFileBytes(std::string(K7R_SOURCE_DIR) + "/tests/containers/fixtures/saves/" +
-                               kind.fixture);
-}
-
 // The plain image's limit cuts through its record, which is patched in
 // place; the other kinds grow when saved.
 const Kind kKinds[] = {
@@ -82,7 +75,10 @@ constexpr platform::SystemError kInUse{.refusal = platform::Refusal::InUse};
 class SaveFaults : public testing::TestWithParam<Kind> {
   protected:
     void SetUp() override {
-        old_ = Content(GetParam());
+        const char* fixture = GetParam().fixture;
+        old_ = fixture == nullptr ? ImageWithRecords(9000, ConfiguredRecord(25000000), {4000})
+                                  : ReadFileBytes(std::string(K7R_SOURCE_DIR) +
+                                                  "/tests/containers/fixtures/saves/" + fixture);
         ASSERT_FALSE(old_.empty());
         newA_ = SavedAlone(recordA_);
         newB_ = SavedAlone(recordB_);
