@@ -29,9 +29,7 @@ inline CliRun RunCli(std::vector<std::string_view> words) {
     testing::internal::CaptureStderr();
     const int status = RunCommandLine(words);
     std::fflush(stdout);
-    std::string out = testing::internal::GetCapturedStdout();
-    std::string err = testing::internal::GetCapturedStderr();
-    return {status, out, err};
+    return {status, testing::internal::GetCapturedStdout(), testing::internal::GetCapturedStderr()};
 }
 
 // The viewer's image, copied so that it can be changed.

@@ -1,5 +1,12 @@
-// What the command line as a whole shows: records it cannot show in a
-// transcript, the help of every command, the version and the manual page.
+// Conversations with the command line, held byte for byte against the
+// transcripts in golden/: each "$ " line is run in-process and followed by
+// what it printed, standard error marked "! " and a failure's status as
+// "[exit N]"; "# " lines are comments. Paths read as ${IMAGES} (the test
+// images), ${PANELS} (the shipped panel list), ${GOLDEN} (golden/) and
+// ${DIR} (a scratch directory that starts with a copy of carrier.elf); the
+// Windows program's name reads as the native one's.
+// Besides: records a transcript cannot show, the help of every command, the
+// version and the manual page.
 #include "cli/command.h"
 #include "cli/command_table.h"
 #include "cli/manual_page.h"
@@ -7,17 +14,81 @@
 #include "config/record.h"
 #include "tests/cli/cli_run.h"
 #include "tests/support/test_files.h"
+#include "tests/support/transcript.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
+#include <iomanip>
 #include <set>
 #include <sstream>
 #include <string>
 
 namespace k7r::cli {
 namespace {
+
+using Names = std::vector<std::pair<std::string, std::string>>;
+
+// Each path of names in text written as its name, or each name as its path.
+std::string Renamed(std::string text, const Names& names, bool toPaths = false) {
+    for (const auto& [name, path] : names) {
+        const std::string& from = toPaths ? name : path;
+        const std::string& to = toPaths ? path : name;
+        for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) {
+            text.replace(at, from.size(), to);
+        }
+    }
+    return text;
+}
+
+// Apart at spaces; a word in double quotes keeps its spaces.
+std::vector<std::string> Words(const std::string& line) {
+    std::vector<std::string> words;
+    std::istringstream in(line);
+    for (std::string word; in >> std::quoted(word);) {
+        words.push_back(word);
+    }
+    return words;
+}
+
+// What one command prints, standard error and a failure's status marked.
+std::string Answer(const std::string& line, const Names& names) {
+    const std::vector<std::string> words = Words(Renamed(line, names, true));
+    const CliRun run = RunCli(std::vector<std::string_view>(words.begin(), words.end()));
+    std::string replayed = Renamed(run.out, names);
+    if (!run.out.empty() && !run.out.ends_with('\n')) {
+        replayed += "[no newline]\n";
+    }
+    std::istringstream errors(Renamed(run.err, names));
+    for (std::string error; std::getline(errors, error);) {
+        replayed += "! " + error + "\n";
+    }
+    if (run.status != kExitSuccess) {
+        replayed += "[exit " + std::to_string(run.status) + "]\n";
+    }
+    return replayed;
+}
+
+class Transcript : public testing::TestWithParam<const char*> {};
+
+TEST_P(Transcript, MatchesTheGoldenFile) {
+    const std::string golden = K7R_SOURCE_DIR "/tests/cli/golden";
+    const std::string dir = test::ScratchDirectory();
+    std::filesystem::copy_file(test::TestImagePath("carrier.elf"), dir + "/carrier.elf");
+    const Names names = {{"${DIR}", dir},
+                         {"${IMAGES}", K7R_BINARY_DIR "/tests/images"},
+                         {"${PANELS}", kShippedPanels},
+                         {"${GOLDEN}", golden},
+                         {"58c22cfg", std::string(kProgramName)}};
+    test::ExpectTranscriptHolds(golden + "/" + GetParam() + ".txt",
+                                [&](const std::string& line) { return Answer(line, names); });
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, Transcript,
+                         testing::Values("show", "fields", "settings", "diff", "usage", "panels",
+                                         "configure", "exports", "json", "options"),
+                         [](const auto& info) { return std::string(info.param); });
 
 TEST(Cli, ShowsAnyRecordsCrcStatusAndDescription) {
     const std::string dir = test::ScratchDirectory();
@@ -49,9 +120,7 @@ TEST(Cli, ShippedPanelListLiesBesideThePrograms) {
     EXPECT_TRUE(std::filesystem::exists(K7R_BINARY_DIR "/tests/cli/PANELS.DEF"));
 }
 
-std::string Program() {
-    return std::string(kProgramName);
-}
+const std::string kProgram(kProgramName);
 
 TEST(Conventions, EveryCommandExplainsItselfWithStatusZero) {
     for (const Command* command : Commands()) {
@@ -59,10 +128,10 @@ TEST(Conventions, EveryCommandExplainsItselfWithStatusZero) {
         const CliRun help = RunCli({name, "--help"});
         EXPECT_EQ(help.status, kExitSuccess) << name << help.err;
         EXPECT_EQ(help.err, "");
-        EXPECT_TRUE(help.out.starts_with("usage: " + Program() + " " + name)) << help.out;
+        EXPECT_TRUE(help.out.starts_with("usage: " + kProgram + " " + name)) << help.out;
         EXPECT_NE(help.out.find("\noptions:\n"), std::string::npos) << name;
         EXPECT_NE(help.out.find("  -h, --help "), std::string::npos) << name;
-        EXPECT_NE(help.out.find("\nexample:\n  " + Program() + " " + name + " "), std::string::npos)
+        EXPECT_NE(help.out.find("\nexample:\n  " + kProgram + " " + name + " "), std::string::npos)
             << name;
         for (const Option& option : command->options) {
             EXPECT_NE(help.out.find(std::string(option.name)), std::string::npos) << name;
@@ -81,17 +150,9 @@ TEST(Conventions, EveryCommandExplainsItselfWithStatusZero) {
 TEST(Conventions, VersionNamesTheBuildAndTheLibraries) {
     const CliRun run = RunCli({"--version"});
     EXPECT_EQ(run.status, kExitSuccess);
-    EXPECT_TRUE(run.out.starts_with(Program() + " 1.0 (K7R58C22 software kit, build 17)\n"))
+    EXPECT_TRUE(run.out.starts_with(kProgram + " 1.0 (K7R58C22 software kit, build 17)\n"))
         << run.out;
     EXPECT_NE(run.out.find("\nnlohmann-json 3."), std::string::npos) << run.out;
-}
-
-std::string RoffName(std::string_view option) {
-    std::string escaped;
-    for (const char c : option) {
-        escaped += c == '-' ? std::string("\\-") : std::string(1, c);
-    }
-    return escaped;
 }
 
 // Every command and option has its place, and no text line starts what
@@ -102,7 +163,8 @@ TEST(ManualPage, DescribesEveryCommandAndOptionInPlainRoff) {
         EXPECT_NE(page.find(".SS \"" + std::string(command->name) + " "), std::string::npos)
             << command->name;
         for (const Option& option : command->options) {
-            EXPECT_NE(page.find("\\fB" + RoffName(option.name) + "\\fR"), std::string::npos)
+            const std::string roffName = Renamed(std::string(option.name), {{"\\-", "-"}});
+            EXPECT_NE(page.find("\\fB" + roffName + "\\fR"), std::string::npos)
                 << command->name << " " << option.name;
         }
     }

@@ -20,9 +20,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A file holds what standard output gets, with CR LF line ends, and
-// replaces a longer one.
-TEST(ExportCommand, WritesFilesWithCrLfLineEndsAndTheDefaultNameHere) {
+// A file holds what standard output gets (with CR LF line ends for an
+// export), replaces a longer one, and is put here when not named.
+TEST(OutputFiles, HoldWhatStandardOutputGets) {
     EXPECT_EQ(exporter::ToCrLf("a\nb\r\n\nc"), "a\r\nb\r\n\r\nc");
     const std::string image = test::TestImagePath("carrier.elf");
     const std::string dir = test::ScratchDirectory();
@@ -38,21 +38,12 @@ TEST(ExportCommand, WritesFilesWithCrLfLineEndsAndTheDefaultNameHere) {
     }
     const fs::path before = fs::current_path();
     fs::current_path(dir);
-    const CliRun run = RunCli({"export", "mode", image, "--mode", "3"});
-    fs::current_path(before);
-    ASSERT_EQ(run.status, kExitSuccess) << run.err;
-    EXPECT_EQ(run.out, "Exported mode3.h to \"mode3.h\".\n");
-    EXPECT_EQ(test::ReadText(dir + "/mode3.h"), printed({"export", "mode", "--mode", "3"}));
-}
-
-// A file holds what standard output gets.
-TEST(PictureCommands, WriteTheirFilesAsTheyPrint) {
-    const std::string image = test::TestImagePath("carrier.elf");
-    const std::string dir = test::ScratchDirectory();
-    const fs::path before = fs::current_path();
-    fs::current_path(dir);
+    const CliRun mode = RunCli({"export", "mode", image, "--mode", "3"});
     const CliRun clocks = RunCli({"diagram", image, "clocks"});
     fs::current_path(before);
+    ASSERT_EQ(mode.status, kExitSuccess) << mode.err;
+    EXPECT_EQ(mode.out, "Exported mode3.h to \"mode3.h\".\n");
+    EXPECT_EQ(test::ReadText(dir + "/mode3.h"), printed({"export", "mode", "--mode", "3"}));
     ASSERT_EQ(clocks.status, kExitSuccess) << clocks.err;
     EXPECT_EQ(clocks.out, "Drew the clocks diagram to \"k7r58c22-clocks.svg\".\n");
     EXPECT_EQ(test::ReadText(dir + "/k7r58c22-clocks.svg"),

@@ -10,6 +10,8 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,57 +25,46 @@ const std::string kProgram = std::string(K7R_BINARY_DIR) + "/cli/58c22cfg";
 // A panel of the list the build puts beside the program.
 constexpr const char* kPanel = "QVGA TFT 320x240 18-bit";
 
-// Arguments with "S" standing for the special file and "G" for a good image.
-std::vector<std::string> Arguments(std::initializer_list<std::string> words,
-                                   const std::string& special, const std::string& good) {
+using Placeholders = std::map<std::string, std::string>;
+
+// The program and the words of line, a placeholder standing for its value.
+std::vector<std::string> Arguments(const std::string& line, const Placeholders& placeholders) {
     std::vector<std::string> arguments = {kProgram};
-    for (const std::string& word : words) {
-        arguments.push_back(word == "S" ? special : word == "G" ? good : word);
+    std::istringstream words(line);
+    for (std::string word; words >> word;) {
+        const auto value = placeholders.find(word);
+        arguments.push_back(value == placeholders.end() ? word : value->second);
     }
     return arguments;
 }
 
-// Every place a command takes a file, given a directory, a FIFO, a device
-// or a socket: refused within a second with a clear reason (an open of a
-// FIFO would wait for a writer forever).
+// Every place a command takes a file (S), given a directory, a FIFO, a
+// device or a socket: refused within a second with a clear reason (an open
+// of a FIFO would wait for a writer forever).
 TEST(Program, RefusesWhatIsNotARegularFileAtOnceWhereverItTakesAFile) {
     const std::string dir = test::ScratchDirectory();
     const std::string good = ViewerImageCopy(dir);
     const test::SpecialFiles specials;
-    struct Case {
-        std::initializer_list<std::string> words;
-        // Expected in the message; empty for the special file's refusal.
-        std::string said;
-    };
-    const Case cases[] = {
-        {{"show", "S"}, ""},
-        {{"get", "S", "2"}, ""},
-        {{"regs", "S"}, ""},
-        {{"validate", "S"}, ""},
-        {{"set", "S", "1=x"}, ""},
-        {{"set", "G", "1=x", "-o", "S"}, ""},
-        {{"copy", "S", "G"}, ""},
-        {{"copy", "G", "S"}, ""},
-        {{"configure", "--from", "S", "G"}, ""},
-        {{"configure", "--from", "G", "S"}, ""},
-        {{"panel", "S", kPanel}, ""},
-        {{"panel", "G", kPanel, "--def", "S"}, "cannot open the panel definition file"},
-        {{"panels", "--def", "S"}, "cannot open the panel definition file"},
-        {{"export", "appcfg", "S"}, ""},
-        {{"export", "appcfg", "G", "-o", "S"}, "Failed to create file"},
-    };
+    // What the message says where it is not the refusal's text.
+    const std::map<std::string, std::string> saying = {
+        {"panel G P --def S", "cannot open the panel definition file"},
+        {"panels --def S", "cannot open the panel definition file"},
+        {"export appcfg G -o S", "Failed to create file"}};
     for (const test::SpecialFiles::Entry& special : specials.entries()) {
         const std::string refusal(platform::RefusalText(special.refusal));
-        for (const Case& c : cases) {
-            const std::vector<std::string> arguments = Arguments(c.words, special.path, good);
-            const std::string what = arguments[1] + " with " + special.path;
+        for (const std::string line :
+             {"show S", "get S 2", "regs S", "validate S", "set S 1=x", "set G 1=x -o S",
+              "copy S G", "copy G S", "configure --from S G", "configure --from G S", "panel S P",
+              "panel G P --def S", "panels --def S", "export appcfg S", "export appcfg G -o S"}) {
+            const std::string said = saying.contains(line) ? saying.at(line) : refusal;
+            const std::vector<std::string> arguments =
+                Arguments(line, {{"S", special.path}, {"G", good}, {"P", kPanel}});
+            const std::string what = line + " with " + special.path;
             const test::ChildOutcome run = test::RunProgram(arguments, dir + "/out", 5s);
             ASSERT_FALSE(run.timedOut) << what;
             EXPECT_LT(run.took, 1s) << what;
             EXPECT_EQ(run.status, kExitFailure) << what;
-            EXPECT_NE(run.report.find(c.said.empty() ? refusal : c.said), std::string::npos)
-                << what << "\n"
-                << run.report;
+            EXPECT_NE(run.report.find(said), std::string::npos) << what << "\n" << run.report;
         }
     }
 }
@@ -91,28 +82,17 @@ TEST(Program, OutputThatCannotBeWrittenEndsThePrintingCommandsWithStatusOne) {
     ASSERT_EQ(RunCli({"set", faulty, "67=100", "--force"}).status, kExitSuccess);
     const std::string said = "58c22cfg: cannot write to standard output";
     const std::string becauseFull = said + ": " + platform::ErrorText({ENOSPC}) + "\n";
-    const std::initializer_list<std::string> commands[] = {
-        {"help"},
-        {"show", "G"},
-        {"get", "G", "2", "3"},
-        {"regs", "G", "--breakdown"},
-        {"validate", faulty},
-        {"fields", "--help-text"},
-        {"panels"},
-        {"panel", other, kPanel},
-        {"set", other, "116=5"},
-        {"copy", "G", other},
-        {"configure", "--from", "G", other},
-        {"export", "appcfg", "G", "-o", "-"},
-        {"export", "html", "G", "-o", "-"},
-        {"export", "chip", "G", "-o", dir + "/chip.h"},
-    };
-    for (const auto& words : commands) {
-        const std::vector<std::string> arguments = Arguments(words, "", good);
+    const Placeholders placeholders = {
+        {"G", good}, {"O", other}, {"F", faulty}, {"P", kPanel}, {"C", dir + "/chip.h"}};
+    for (const char* line :
+         {"help", "show G", "get G 2 3", "regs G --breakdown", "validate F", "fields --help-text",
+          "panels", "panel O P", "set O 116=5", "copy G O", "configure --from G O",
+          "export appcfg G -o -", "export html G -o -", "export chip G -o C"}) {
+        const std::vector<std::string> arguments = Arguments(line, placeholders);
         const test::ChildOutcome run = test::RunProgram(arguments, "/dev/full", 10s);
-        EXPECT_EQ(run.status, kExitFailure) << arguments[1];
+        EXPECT_EQ(run.status, kExitFailure) << line;
         EXPECT_TRUE(run.report == said + "\n" || run.report == becauseFull)
-            << arguments[1] << ": " << run.report;
+            << line << ": " << run.report;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "config/default_records.h"
 #include "config/record.h"
 #include "containers/config_file.h"
+#include "containers/configure_multiple.h"
 #include "platform/file.h"
 #include "platform/system_error.h"
 #include "tests/support/test_files.h"
@@ -53,8 +54,6 @@ class ConfigFileTest : public testing::Test {
         std::memcpy(file.data() + kRecordOffset, &written, sizeof written);
         return file;
     }
-
-    long Entries() const { return std::distance(fs::directory_iterator(dir_), {}); }
 
     const std::string dir_ = ScratchDirectory();
     std::vector<std::string> shown_;
@@ -190,7 +189,7 @@ TEST_F(ConfigFileTest, SaveAsCopyLeavesTheSourceAndReplacesTheTargetWithAWritabl
                           existing, "The PRC database name leaves no room for the configuration "
                                     "suffix.")});
     EXPECT_EQ(ReadFileBytes(existing), Bytes(100, 0xEE));
-    EXPECT_EQ(Entries(), 5);
+    EXPECT_EQ(EntriesIn(dir_), 5);
 
     std::vector<std::string> spellings = {dir_ + "/./viewer.exe"};
 #ifdef _WIN32
@@ -200,8 +199,58 @@ TEST_F(ConfigFileTest, SaveAsCopyLeavesTheSourceAndReplacesTheTargetWithAWritabl
         working_.ClkI += 1;
         ASSERT_TRUE(Save(source, other)) << other;
         EXPECT_EQ(RecordAt(ReadFileBytes(source), kRecordOffset).ClkI, working_.ClkI);
-        EXPECT_EQ(Entries(), 5);
+        EXPECT_EQ(EntriesIn(dir_), 5);
     }
+}
+
+// Saving into many files at once: past the tenth failure the messages go
+// into the summary instead of boxes, unless every message is wanted as it
+// comes. The summary of a run and the saves of each kind are asserted where
+// the command line, the dialog and the container kinds are tested.
+TEST_F(ConfigFileTest, ConfiguringManyFilesPutsTheMessagesPastTheTenthFailureInTheSummary) {
+    std::vector<std::string> paths;
+    for (int i = 0; i < 13; ++i) {
+        paths.push_back(Path("file" + std::to_string(i) + ".exe"));
+        WriteFileBytes(paths.back(),
+                       ImageWithRecords(3000, i == 0 ? ViewerRecord : HAL_STRUCT{}, {1000}));
+    }
+    const std::string reason = "The file does not contain any configuration data.";
+    const ConfigureSummary summary = ConfigureFiles(paths, ViewerRecord, false, sink_);
+    ASSERT_EQ(shown_.size(), kShownFailures);
+    EXPECT_EQ(shown_.back(), SaveFailure(paths[10], reason));
+    EXPECT_EQ(summary.files, 13u);
+    EXPECT_EQ(summary.failures, 12u);
+    EXPECT_TRUE(summary.text.starts_with("Summary of configured files:\n\nOK\t" + paths[0] +
+                                         "\nError\t" + paths[1] + "\n"))
+        << summary.text;
+    EXPECT_TRUE(summary.text.ends_with("Error\t" + paths[12] +
+                                       "\n\nThe messages of the failures after the first 10 were "
+                                       "not shown as message boxes; here they are:\n\n" +
+                                       SaveFailure(paths[11], reason) + "\n\n" +
+                                       SaveFailure(paths[12], reason) + "\n"))
+        << summary.text;
+
+    shown_.clear();
+    EXPECT_EQ(ConfigureFiles(paths, ViewerRecord, false, sink_, {}, kAllFailuresShown)
+                  .text.find("not shown"),
+              std::string::npos);
+    EXPECT_EQ(shown_.size(), 12u);
+}
+
+// A big-endian m68k ELF made by a real toolchain. Saves into images of
+// either byte order are checked against the record each target's compiler
+// makes from the exported header.
+TEST(BigEndianImage, IsAdoptedInHostOrder) {
+    config::WorkingConfig config(TemplateRecord);
+    ASSERT_TRUE(OpenConfigFile(TestImagePath("m68k_board.elf"), config, FailWith));
+    const HAL_STRUCT& r = config.Record;
+    EXPECT_STREQ(r.Description, "m68k evaluation board");
+    EXPECT_EQ(r.EndianMark, HAL_ENDIAN_MARK);
+    EXPECT_EQ(r.ClkI, 25175000u);
+    EXPECT_EQ(r.RegPhysAddr, 0x00F00000u);
+    EXPECT_EQ(r.PowerOffTime, 500);
+    EXPECT_EQ(config.EntryCount, 5);
+    EXPECT_EQ(r.Regs[4].Value, 0x28D70002u);
 }
 
 } // namespace

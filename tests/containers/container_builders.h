@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <numeric>
 #include <span>
 #include <string>
 #include <string_view>
@@ -69,25 +70,22 @@ inline Bytes Changed(std::span<const std::uint8_t> file, const containers::Image
         std::memcpy(changed.data() + patch->offset, &patch->record, sizeof patch->record);
         return changed;
     }
-    class Gather final : public containers::RewriteSink {
-      public:
-        Gather(Bytes& out, std::span<const std::uint8_t> from) : out_(out), from_(from) {}
+    struct Gather final : containers::RewriteSink {
+        Gather(Bytes& into, std::span<const std::uint8_t> source) : out(into), from(source) {}
         bool Put(std::span<const std::uint8_t> bytes) override {
-            out_.insert(out_.end(), bytes.begin(), bytes.end());
+            out.insert(out.end(), bytes.begin(), bytes.end());
             return true;
         }
         bool Copy(std::uint64_t offset, std::uint64_t length) override {
-            if (offset > from_.size() || length > from_.size() - offset) {
+            if (offset > from.size() || length > from.size() - offset) {
                 return false;
             }
-            const auto stretch = from_.subspan(offset, length);
-            out_.insert(out_.end(), stretch.begin(), stretch.end());
+            const auto stretch = from.subspan(offset, length);
+            out.insert(out.end(), stretch.begin(), stretch.end());
             return true;
         }
-
-      private:
-        Bytes& out_;
-        std::span<const std::uint8_t> from_;
+        Bytes& out;
+        std::span<const std::uint8_t> from;
     };
     changed.clear();
     Gather gather(changed, file);
@@ -108,18 +106,14 @@ inline std::string SrecRecordLine(char type, std::uint32_t address,
         bytes.push_back(static_cast<std::uint8_t>(address >> shift));
     }
     bytes.insert(bytes.end(), data.begin(), data.end());
-    unsigned sum = 0;
-    std::string line = "S";
-    line += type;
+    bytes.push_back(static_cast<std::uint8_t>(~std::accumulate(bytes.begin(), bytes.end(), 0u)));
+    std::string line = {'S', type};
     for (std::uint8_t b : bytes) {
         char hex[3];
         std::snprintf(hex, sizeof hex, "%02X", b);
         line += hex;
-        sum += b;
     }
-    char checksum[3];
-    std::snprintf(checksum, sizeof checksum, "%02X", ~sum & 0xFFu);
-    return line + checksum;
+    return line;
 }
 
 // Filler, the record, more filler: the payload of a test file.

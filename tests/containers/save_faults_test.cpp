@@ -24,6 +24,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <thread>
 
@@ -35,32 +36,20 @@ namespace fs = std::filesystem;
 
 struct Kind {
     const char* name;
-    // The file's name in the test's directory, and a copy's.
+    // The file's name in the test's directory.
     const char* file;
-    const char* copy;
     // A file of tests/containers/fixtures/saves, or none for a plain image.
     const char* fixture;
     // A file size limit that stops a save of the file part way.
     rlim_t sizeLimit;
 };
 
-Bytes Content(const Kind& kind) {
-    return kind.fixture == nullptr
-               ? ImageWithRecords(9000, ConfiguredRecord(25000000), {4000})
-               : ReadFileBytes(std::string(K7R_SOURCE_DIR) + "/tests/containers/fixtures/saves/" +
-                               kind.fixture);
-}
-
-void PrintTo(const Kind& kind, std::ostream* out) {
-    *out << kind.name;
-}
-
 // The plain image's limit cuts through its record, which is patched in
 // place; the other kinds grow when saved.
 const Kind kKinds[] = {
-    {"Plain", "image.exe", "copy.exe", nullptr, 4096},
-    {"Srec", "image.s19", "copy.s19", "grows.s19", 2048},
-    {"Prc", "image.prc", "copy.prc", "grows.prc", 256},
+    {"Plain", "image.exe", nullptr, 4096},
+    {"Srec", "image.s19", "grows.s19", 2048},
+    {"Prc", "image.prc", "grows.prc", 256},
 };
 
 // A record to save, with text in its description so that the PRC
@@ -86,7 +75,10 @@ constexpr platform::SystemError kInUse{.refusal = platform::Refusal::InUse};
 class SaveFaults : public testing::TestWithParam<Kind> {
   protected:
     void SetUp() override {
-        old_ = Content(GetParam());
+        const char* fixture = GetParam().fixture;
+        old_ = fixture == nullptr ? ImageWithRecords(9000, ConfiguredRecord(25000000), {4000})
+                                  : ReadFileBytes(std::string(K7R_SOURCE_DIR) +
+                                                  "/tests/containers/fixtures/saves/" + fixture);
         ASSERT_FALSE(old_.empty());
         newA_ = SavedAlone(recordA_);
         newB_ = SavedAlone(recordB_);
@@ -95,7 +87,9 @@ class SaveFaults : public testing::TestWithParam<Kind> {
     }
 
     std::string Path() const { return dir_ + "/" + GetParam().file; }
-    std::string CopyPath() const { return dir_ + "/" + GetParam().copy; }
+    std::string CopyPath() const {
+        return dir_ + "/copy" + fs::path(GetParam().file).extension().string();
+    }
 
     // The old file alone in the directory.
     void Reset() {
@@ -111,16 +105,38 @@ class SaveFaults : public testing::TestWithParam<Kind> {
         return ReadFileBytes(Path());
     }
 
-    long Entries() const { return std::distance(fs::directory_iterator(dir_), {}); }
-
     // The file is exactly one of the given contents, and its record opens.
-    void ExpectOneOf(const std::vector<const Bytes*>& allowed, const std::string& when) {
+    void ExpectOneOf(const std::vector<const Bytes*>& allowed) {
         const Bytes now = ReadFileBytes(Path());
         EXPECT_TRUE(std::any_of(allowed.begin(), allowed.end(),
                                 [&](const Bytes* content) { return *content == now; }))
-            << when << ": the file is neither old nor new (" << now.size() << " bytes)";
+            << "the file is neither old nor new (" << now.size() << " bytes)";
         config::WorkingConfig config(TemplateRecord);
-        EXPECT_TRUE(OpenConfigFile(Path(), config, ignore_)) << when;
+        EXPECT_TRUE(OpenConfigFile(Path(), config, ignore_));
+    }
+
+    // The save in place and the save into a copy over an existing file, each
+    // in a child that first puts the fault on itself (a result other than 0
+    // says it could not): both are refused with the text of error and leave
+    // every file as it was.
+    void ExpectSavesRefused(platform::SystemError error, const std::function<int()>& fault) {
+        const Bytes existing(100, 0xEE);
+        for (const std::string& target : {std::string(), CopyPath()}) {
+            Reset();
+            WriteFileBytes(CopyPath(), existing);
+            ChildProcess saver([&](std::FILE* report) {
+                if (const int failed = fault(); failed != 0) {
+                    return failed;
+                }
+                return SaveConfigFile(Path(), target, recordA_, false, ReportTo(report)) ? 0 : 1;
+            });
+            const ChildOutcome outcome = saver.Wait();
+            EXPECT_EQ(outcome.status, 1);
+            EXPECT_EQ(outcome.report, SaveFailure(target.empty() ? Path() : target, error));
+            EXPECT_EQ(ReadFileBytes(Path()), old_);
+            EXPECT_EQ(ReadFileBytes(CopyPath()), existing);
+            EXPECT_EQ(EntriesIn(dir_), 2) << "a failed save left a file behind";
+        }
     }
 
     const std::string dir_ = ScratchDirectory();
@@ -130,25 +146,12 @@ class SaveFaults : public testing::TestWithParam<Kind> {
     MessageSink ignore_ = [](const std::string&) {};
 };
 
-// The save in place and the save into a copy over an existing file.
 TEST_P(SaveFaults, AFileSizeLimitStopsTheSaveAndLeavesEveryFileAsItWas) {
-    const Bytes existing(100, 0xEE);
-    for (const std::string& target : {std::string(), CopyPath()}) {
-        Reset();
-        WriteFileBytes(CopyPath(), existing);
-        ChildProcess saver([&](std::FILE* report) {
-            ::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{GetParam().sizeLimit, GetParam().sizeLimit};
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-            return SaveConfigFile(Path(), target, recordA_, false, ReportTo(report)) ? 0 : 1;
-        });
-        const ChildOutcome outcome = saver.Wait();
-        EXPECT_EQ(outcome.status, 1);
-        EXPECT_EQ(outcome.report, SaveFailure(target.empty() ? Path() : target, {EFBIG}));
-        EXPECT_EQ(ReadFileBytes(Path()), old_);
-        EXPECT_EQ(ReadFileBytes(CopyPath()), existing);
-        EXPECT_EQ(Entries(), 2) << "a failed save left a file behind";
-    }
+    ExpectSavesRefused({EFBIG}, [&] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{GetParam().sizeLimit, GetParam().sizeLimit};
+        return ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
 }
 
 // A memory file system with no room left: a plain image needs none, the
@@ -179,7 +182,7 @@ TEST_P(SaveFaults, AFullFileSystemStopsOnlySavesThatNeedRoom) {
         config::WorkingConfig config(TemplateRecord);
         const bool opened = OpenConfigFile(path, config, ReportTo(report));
         WriteFileBytes(after, ReadFileBytes(path));
-        const bool tidy = std::distance(fs::directory_iterator(mountPoint), {}) == 2;
+        const bool tidy = EntriesIn(mountPoint) == 2;
         return (saved ? 0 : 1) | (opened ? 0 : 2) | (tidy ? 0 : 4);
     });
     const ChildOutcome outcome = saver.Wait();
@@ -204,6 +207,7 @@ TEST_P(SaveFaults, AKillAtAnyMomentLeavesTheOldOrTheNewFile) {
     constexpr int kRounds = 40;
     std::mt19937 random(14);
     for (int round = 0; round < kRounds; ++round) {
+        SCOPED_TRACE(round);
         Reset();
         ChildProcess saver([&](std::FILE*) {
             for (;;) {
@@ -215,7 +219,7 @@ TEST_P(SaveFaults, AKillAtAnyMomentLeavesTheOldOrTheNewFile) {
         std::this_thread::sleep_for(std::chrono::microseconds(random() % 4000));
         saver.Kill();
         EXPECT_EQ(saver.Wait().status, 128 + SIGKILL);
-        ExpectOneOf({&old_, &newA_, &newB_}, "round " + std::to_string(round));
+        ExpectOneOf({&old_, &newA_, &newB_});
     }
 }
 
@@ -228,6 +232,7 @@ TEST_P(SaveFaults, SavesAtTheSameTimeAreRefusedNeverMixed) {
     const std::string busy = SaveFailure(Path(), kInUse);
     const std::string readerBusy = OpenFailure(Path(), platform::ErrorText(kInUse) + "\n");
     for (int round = 0; round < kRounds; ++round) {
+        SCOPED_TRACE(round);
         Reset();
         int gate[2];
         ASSERT_EQ(::pipe(gate), 0);
@@ -254,21 +259,17 @@ TEST_P(SaveFaults, SavesAtTheSameTimeAreRefusedNeverMixed) {
         const ChildOutcome savedA = a.Wait();
         const ChildOutcome savedB = b.Wait();
         const ChildOutcome read = reader.Wait();
-        for (const ChildOutcome* saved : {&savedA, &savedB}) {
-            EXPECT_EQ(saved->report, saved->status == 0 ? "" : busy) << "round " << round;
-        }
-        EXPECT_EQ(read.report, read.status == 0 ? "" : readerBusy) << "round " << round;
-        const bool aSaved = savedA.status == 0;
-        const bool bSaved = savedB.status == 0;
-        std::vector<const Bytes*> allowed = {&old_};
-        if (aSaved || bSaved) {
-            allowed = {aSaved ? &newA_ : &newB_};
-            if (aSaved && bSaved) {
-                allowed.push_back(&newB_);
+        EXPECT_EQ(read.report, read.status == 0 ? "" : readerBusy);
+        // What a save that went through made, or the old file if none did.
+        std::vector<const Bytes*> allowed;
+        for (const auto& [saved, made] : {std::pair(&savedA, &newA_), std::pair(&savedB, &newB_)}) {
+            EXPECT_EQ(saved->report, saved->status == 0 ? "" : busy);
+            if (saved->status == 0) {
+                allowed.push_back(made);
             }
         }
-        ExpectOneOf(allowed, "round " + std::to_string(round));
-        EXPECT_EQ(Entries(), 1) << "round " << round;
+        ExpectOneOf(allowed.empty() ? std::vector<const Bytes*>{&old_} : allowed);
+        EXPECT_EQ(EntriesIn(dir_), 1);
     }
 }
 
@@ -276,36 +277,19 @@ TEST_P(SaveFaults, SavesAtTheSameTimeAreRefusedNeverMixed) {
 // when it runs as root. The directory lets anyone put a new file in the
 // old one's place: only the check before the save keeps it out.
 TEST_P(SaveFaults, AFileTheUserMayNotWriteIsRefusedThoughTheDirectoryIsOpen) {
-    const bool root = ::geteuid() == 0;
-    const Bytes existing(100, 0xEE);
-    for (const std::string& target : {std::string(), CopyPath()}) {
-        Reset();
-        WriteFileBytes(CopyPath(), existing);
-        fs::permissions(dir_, fs::perms::all);
-        if (!root) {
+    fs::permissions(dir_, fs::perms::all);
+    ExpectSavesRefused({EACCES}, [&] {
+        if (::geteuid() != 0) {
             fs::permissions(Path(), fs::perms::owner_read);
             fs::permissions(CopyPath(), fs::perms::owner_read);
+            return 0;
         }
-        constexpr int kCannotDrop = 100;
-        ChildProcess saver([&](std::FILE* report) {
-            constexpr uid_t kNobody = 65534;
-            if (root &&
-                (::setgroups(0, nullptr) != 0 || ::setresgid(kNobody, kNobody, kNobody) != 0 ||
-                 ::setresuid(kNobody, kNobody, kNobody) != 0)) {
-                return kCannotDrop;
-            }
-            return SaveConfigFile(Path(), target, recordA_, false, ReportTo(report)) ? 0 : 1;
-        });
-        const ChildOutcome outcome = saver.Wait();
-        ASSERT_NE(outcome.status, kCannotDrop);
-        EXPECT_EQ(outcome.status, 1);
-        EXPECT_EQ(outcome.report, SaveFailure(target.empty() ? Path() : target, {EACCES}));
-        EXPECT_EQ(ReadFileBytes(Path()), old_);
-        EXPECT_EQ(ReadFileBytes(CopyPath()), existing);
-        EXPECT_EQ(Entries(), 2);
-        fs::permissions(Path(), fs::perms::owner_read | fs::perms::owner_write);
-        fs::permissions(CopyPath(), fs::perms::owner_read | fs::perms::owner_write);
-    }
+        constexpr uid_t kNobody = 65534;
+        const bool dropped = ::setgroups(0, nullptr) == 0 &&
+                             ::setresgid(kNobody, kNobody, kNobody) == 0 &&
+                             ::setresuid(kNobody, kNobody, kNobody) == 0;
+        return dropped ? 0 : 100;
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(EachKind, SaveFaults, testing::ValuesIn(kKinds),

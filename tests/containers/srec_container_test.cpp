@@ -89,31 +89,30 @@ TEST_F(SrecContainer, RewritesTheRecordKeepingEachLinesTypeAddressAndLength) {
 
 TEST_F(SrecContainer, WritesOneFormatKeepingOtherLinesCharacterForCharacter) {
     const std::string good = SrecText(payload);
-    const std::string lowerCase = LowerCase(good);
-    std::string crFirst = good;
-    crFirst.insert(crFirst.find('\n'), "\r");
-    std::string blankLines = good;
-    blankLines.insert(blankLines.find('\n'), "\n");
+    const auto inserted = [](std::string text, std::size_t at, const std::string& part) {
+        return text.insert(at, part);
+    };
+    const std::string crFirst = inserted(good, good.find('\n'), "\r");
+    std::string blankLines = inserted(good, good.find('\n'), "\n");
     blankLines.insert(blankLines.rfind("S9"), "\n");
-    std::string counted = good;
-    counted.insert(counted.rfind("S9"), SrecRecordLine('5', dataLines) + "\n");
+    const std::string counted =
+        inserted(good, good.rfind("S9"), SrecRecordLine('5', dataLines) + "\n");
     std::string otherLines = good;
-    std::string otherLinesKept = good;
     for (const std::string line :
          {"; built by hand", "S4 not a record", "S6030000FC", "Sx", "\tindented"}) {
         otherLines.insert(otherLines.find("S1"), line + "\n");
-        otherLinesKept.insert(otherLinesKept.find("S1"), line + "\n");
     }
-    otherLines.insert(otherLines.find('\n', otherLines.find("S1")), "   ");
-    otherLinesKept.insert(otherLinesKept.find('\n', otherLinesKept.find("S1")), "\n   ");
+    const std::size_t firstDataLineEnd = otherLines.find('\n', otherLines.find("S1"));
 
     const std::pair<std::string, std::string> cases[] = {
-        {lowerCase, good},                       // upper case, the same length
+        {LowerCase(good), good},                 // upper case, the same length
         {crFirst, SrecText(payload, "\r\n")},    // the first line end ends every line
         {good.substr(0, good.size() - 1), good}, // a final line end is added
         {blankLines, SrecText(payload, "\n\n")}, // a blank line after the first joins the line end
         {counted, counted},                      // an S5 that counts right
-        {otherLines, otherLinesKept},            // spaces after a checksum: a line of their own
+        // spaces after a checksum: a line of their own
+        {inserted(otherLines, firstDataLineEnd, "   "),
+         inserted(otherLines, firstDataLineEnd, "\n   ")},
     };
     for (const auto& [file, expected] : cases) {
         const Saved saved = Save(file, oldRecord);
@@ -126,9 +125,7 @@ TEST_F(SrecContainer, WritesOneFormatKeepingOtherLinesCharacterForCharacter) {
 // record is found and saved as from the whole text, for a file in the
 // kind's own format and for one that it writes differently.
 TEST_F(SrecContainer, ReadsAndSavesAlikeWhereverAPieceEndCutsTheText) {
-    const std::string good = SrecText(payload);
-    const std::string lowerCase = LowerCase(good);
-    for (const std::string& file : {good, lowerCase}) {
+    for (const std::string& file : {SrecText(payload), LowerCase(SrecText(payload))}) {
         const std::string saved = SrecText(PayloadWith(newRecord));
         for (std::size_t piece = 1; piece <= file.size(); ++piece) {
             HAL_STRUCT found{};

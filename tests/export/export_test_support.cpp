@@ -29,10 +29,9 @@ config::WorkingConfig RotatedConfig() {
     const std::string image = ScratchDirectory() + "/rotated.exe";
     std::filesystem::copy_file(TestImagePath("carrier.exe"), image,
                                std::filesystem::copy_options::overwrite_existing);
-    const containers::MessageSink fail = [](const std::string& text) { ADD_FAILURE() << text; };
     config::WorkingConfig config(TemplateRecord);
-    EXPECT_TRUE(containers::SaveConfigFile(image, "", edited.Record, false, fail));
-    EXPECT_TRUE(containers::OpenConfigFile(image, config, fail));
+    EXPECT_TRUE(containers::SaveConfigFile(image, "", edited.Record, false, FailWith));
+    EXPECT_TRUE(containers::OpenConfigFile(image, config, FailWith));
     return config;
 }
 

@@ -1,20 +1,60 @@
-// Configurations other than those of the golden files.
+// What the generators write: every kind against the golden files, other
+// configurations, and the text helpers (whose common cases are in every
+// generated file and so in the golden files).
 #include "config/default_records.h"
 #include "config/record.h"
 #include "export/appcfg_header.h"
+#include "export/c_text.h"
 #include "export/csv_export.h"
+#include "export/export_kinds.h"
 #include "export/export_options.h"
 #include "export/generic_header.h"
+#include "export/symbol_names.h"
 #include "export/text_format.h"
 #include "export_test_support.h"
 #include "regs/register_table.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
 
 namespace k7r::exporter {
 namespace {
 
+namespace fs = std::filesystem;
 using test::ConfigWithEntries;
+
+// Every kind for both configurations against the files kept in
+// tests/export/golden/<configuration>. The register map and the quick
+// reference do not depend on the configuration and are kept once, with the
+// template's. K7R_UPDATE_GOLDEN=1 rewrites the files instead, for a
+// deliberate change that is then reviewed line by line.
+class Golden : public testing::TestWithParam<const char*> {};
+
+TEST_P(Golden, EveryKindMatchesItsFileByteForByte) {
+    const std::string name = GetParam();
+    config::WorkingConfig config =
+        name == "rotated" ? test::RotatedConfig() : test::TemplateConfig();
+    const bool update = std::getenv("K7R_UPDATE_GOLDEN") != nullptr;
+    for (const ExportKind& kind : ExportKinds()) {
+        const bool shared = kind.commandName == "chip" || kind.commandName == "html";
+        const fs::path dir =
+            fs::path(K7R_SOURCE_DIR) / "tests/export/golden" / (shared ? "template" : name);
+        const fs::path path = dir / DefaultFileName(kind, {});
+        const std::string text = kind.generate(config, {});
+        if (update) {
+            fs::create_directories(dir);
+            test::WriteText(path.string(), text);
+        } else {
+            EXPECT_EQ(text, test::ReadText(path.string()))
+                << path; // gtest shows the lines that differ
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Configurations, Golden, testing::Values("template", "rotated"));
 
 TEST(AppCfg, PrintsTheCrcOfTheRecordTheHeaderDescribes) {
     config::WorkingConfig endOnly = ConfigWithEntries({});
@@ -50,6 +90,36 @@ TEST(Csv, FiveEntriesFillTwoColumnsOfThreeLines) {
                                "FFFDh, 00000007h, LCD Panel Power Off Delay (in ms)\n"
                                "Delay, 00000032h, LCD Panel Power On Delay (in ms)\n"))
         << text;
+}
+
+TEST(CText, PadsColumnsDropsTheLastCommaAndEscapes) {
+    EXPECT_EQ(PadField(24, std::string(23, 'x')), std::string(23, 'x') + ",");
+    EXPECT_EQ(PadField(24, std::string(24, 'x')), std::string(24, 'x') + ",  ");
+    EXPECT_EQ(PadField(12, ""), ",           ");
+    for (auto [text, dropped] :
+         {std::pair<std::string, std::string>{"{ A },\n{ B },\n", "{ A },\n{ B } \n"},
+          {"no commas\n", "no commas\n"}}) {
+        DropLastComma(text);
+        EXPECT_EQ(text, dropped);
+    }
+    EXPECT_EQ(EscapeCText("3.5\" QVGA\nrev \\B\r"), "3.5\\\" QVGA\\nrev \\\\B\\r");
+    EXPECT_EQ(EscapeCText("plain text, tab\t"), "plain text, tab\t");
+    // Spelled with "\?" here too, so that the literals read back unchanged.
+    EXPECT_EQ(EscapeCText("what?\?/"), "what?\\?/");
+    EXPECT_EQ(EscapeCText("?\?\?="), "?\\?\\?=");
+    EXPECT_EQ(EscapeCText("a?b?"), "a?b?");
+}
+
+TEST(SymbolNames, PrintFlagsInFixedOrderAndCamelCaseNames) {
+    EXPECT_EQ(FlagNames(0x0028), "fBCLK_DIVIDEBY2|fFIXED_DIVMCLK");
+    EXPECT_EQ(FlagNames(0x0007), "0");
+    EXPECT_EQ(FlagNames(0x03F8), "fBCLK_DIVIDEBY2|fFIXED_DIVMCLK|fFIXED_DIVPCLK|fNO_CLOCK_CHIP|"
+                                 "fNO_USB_SUPPORT|fHRTFT_INUSE|fFIXED_STRIDE");
+    EXPECT_EQ(ModeFlagNames(0x160001, 180), "mfLCD|mfSWCURSOR|mfSWEMUL|mfHWBLT|mfR180");
+    EXPECT_EQ(ModeFlagNames(0x000002, 0), "0");
+    EXPECT_EQ(ModeFlagNames(0, 90), "mfR90");
+    EXPECT_EQ(CamelName("PANEL_TYPE_MOD_RATE"), "PanelTypeMODRate");
+    EXPECT_EQ(CamelName("_PIP__X_"), "PiPX");
 }
 
 } // namespace

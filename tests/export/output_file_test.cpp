@@ -7,8 +7,6 @@
 #include <signal.h>
 #include <sys/resource.h>
 
-#include <filesystem>
-
 namespace k7r::exporter {
 namespace {
 
@@ -31,7 +29,7 @@ TEST(WriteOutputFile, ReplacesAnExistingFileOnlyWhenTheNewOneIsComplete) {
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.report, "Failed to create file " + path);
     EXPECT_EQ(test::ReadText(path), "the old page");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
+    EXPECT_EQ(test::EntriesIn(dir), 1);
 }
 
 } // namespace

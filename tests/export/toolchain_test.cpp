@@ -10,6 +10,7 @@
 #include "export/html_export.h"
 #include "export/mode_header.h"
 #include "export_test_support.h"
+#include "tests/support/child_process.h"
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -17,30 +18,17 @@
 #include <algorithm>
 #include <bit>
 #include <cstddef>
-#include <cstdio>
 #include <cstring>
 #include <iterator>
 
 namespace k7r::exporter {
 namespace {
 
-struct CommandResult {
-    int status;
-    std::string output;
-};
+using namespace std::chrono_literals;
 
-CommandResult RunCommand(const std::string& command) {
-    CommandResult result{-1, {}};
-    std::FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) {
-        return result;
-    }
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        result.output.append(buffer, n);
-    }
-    result.status = pclose(pipe);
-    return result;
+// A shell command's status, and everything it printed in the report.
+test::ChildOutcome RunCommand(const std::string& command) {
+    return test::RunProgram({"/bin/sh", "-c", "(" + command + ") 1>&2"}, "/dev/null", 2min);
 }
 
 const std::string kFixtures = K7R_SOURCE_DIR "/tests/export/fixtures/";
@@ -71,10 +59,6 @@ const Target kTargets[] = {
      "m68k_board.elf", std::endian::big},
 };
 
-void Fail(const std::string& text) {
-    ADD_FAILURE() << text;
-}
-
 class Toolchain : public testing::TestWithParam<const char*> {
   protected:
     // Made before the scratch directory, which reading the rotated
@@ -95,13 +79,11 @@ TEST_P(Toolchain, AppCfgCompilesToTheRecordAnImageOfTheTargetsByteOrderHolds) {
         const Target& target = kTargets[i];
         SCOPED_TRACE(target.compiler);
         const std::string name = dir_ + "/target" + std::to_string(i);
-        const CommandResult build = RunCommand(Compile(target.compiler, dir_) + "-c " + kFixtures +
-                                               "record.c -o " + name + ".o");
-        ASSERT_EQ(build.status, 0) << build.output;
-        ASSERT_EQ(RunCommand(target.objcopy + " -O binary --only-section=.data " + name + ".o " +
-                             name + ".data")
-                      .status,
-                  0);
+        const test::ChildOutcome build = RunCommand(Compile(target.compiler, dir_) + "-c " +
+                                                    kFixtures + "record.c -o " + name + ".o");
+        ASSERT_EQ(build.status, 0) << build.report;
+        const std::string data = " -O binary --only-section=.data " + name + ".o " + name + ".data";
+        ASSERT_EQ(RunCommand(target.objcopy + data).status, 0);
         const std::string record = test::ReadText(name + ".data").substr(0, sizeof(HAL_STRUCT));
         ASSERT_EQ(record.size(), sizeof(HAL_STRUCT));
         const auto crc = [&](std::size_t byte) {
@@ -112,9 +94,9 @@ TEST_P(Toolchain, AppCfgCompilesToTheRecordAnImageOfTheTargetsByteOrderHolds) {
 
         const std::string image = name + "_" + target.image;
         ASSERT_TRUE(containers::SaveConfigFile(test::TestImagePath(target.image), image,
-                                               config_.Record, false, Fail));
+                                               config_.Record, false, test::FailWith));
         HAL_STRUCT stored{};
-        ASSERT_TRUE(containers::InspectConfigFile(image, stored, Fail));
+        ASSERT_TRUE(containers::InspectConfigFile(image, stored, test::FailWith));
         const std::string saved(reinterpret_cast<const char*>(&stored), sizeof stored);
         EXPECT_TRUE(record == saved)
             << "from byte "
@@ -128,14 +110,14 @@ TEST_P(Toolchain, HeadersLinkAsThePublicHeaderDescribesAndCompileInADriver) {
     test::WriteText(dir_ + "/chip.h", ExportChipHeader(config_, 17));
     test::WriteText(dir_ + "/mode0.h", ExportModeHeader(config_, 0, flags, 17));
     test::WriteText(dir_ + "/k7r58c22.h", ExportGenericHeader(config_, 17, flags));
-    const CommandResult build = RunCommand(Compile("gcc", dir_) + kFixtures + "main.c " +
-                                           kFixtures + "other.c -o " + dir_ + "/program");
-    ASSERT_EQ(build.status, 0) << build.output;
+    const test::ChildOutcome build = RunCommand(Compile("gcc", dir_) + kFixtures + "main.c " +
+                                                kFixtures + "other.c -o " + dir_ + "/program");
+    ASSERT_EQ(build.status, 0) << build.report;
     EXPECT_EQ(RunCommand(dir_ + "/program").status, 0);
     for (const char* compiler : {"gcc", "i686-w64-mingw32-gcc", "x86_64-w64-mingw32-gcc"}) {
-        const CommandResult driver = RunCommand(Compile(compiler, dir_) + "-c " + kFixtures +
-                                                "driver.c -o " + dir_ + "/driver.o");
-        EXPECT_EQ(driver.status, 0) << compiler << "\n" << driver.output;
+        const test::ChildOutcome driver = RunCommand(Compile(compiler, dir_) + "-c " + kFixtures +
+                                                     "driver.c -o " + dir_ + "/driver.o");
+        EXPECT_EQ(driver.status, 0) << compiler << "\n" << driver.report;
     }
 }
 
@@ -144,13 +126,13 @@ INSTANTIATE_TEST_SUITE_P(Configurations, Toolchain, testing::Values("template", 
 TEST(Browser, RendersEveryDescribedRegisterWithSixteenColumnRows) {
     const std::string page = test::ScratchDirectory() + "/k7r58c22.html";
     test::WriteText(page, ExportHtml(17));
-    const CommandResult dom =
+    const test::ChildOutcome dom =
         RunCommand("chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run "
                    "--disable-background-networking --disable-component-update --disable-sync "
                    "--user-data-dir=$(mktemp -d) --dump-dom file://" +
                    page + " 2>/dev/null | python3 " K7R_SOURCE_DIR "/tests/export/check_html.py");
-    ASSERT_EQ(dom.status, 0) << dom.output;
-    EXPECT_EQ(dom.output, "59\n"); // as many as the golden page describes
+    ASSERT_EQ(dom.status, 0) << dom.report;
+    EXPECT_EQ(dom.report, "59\n"); // as many as the golden page describes
 }
 
 } // namespace

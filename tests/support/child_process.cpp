@@ -7,12 +7,17 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <utility>
 
 namespace k7r::test {
 namespace {
 
-int StatusOf(int waitStatus) {
-    return WIFEXITED(waitStatus) ? WEXITSTATUS(waitStatus) : 128 + WTERMSIG(waitStatus);
+// Waits for the process's end, and gives its status and how long it took.
+void Reap(pid_t pid, std::chrono::steady_clock::time_point start, ChildOutcome& outcome) {
+    int waitStatus = 0;
+    ::waitpid(pid, &waitStatus, 0);
+    outcome.status = WIFEXITED(waitStatus) ? WEXITSTATUS(waitStatus) : 128 + WTERMSIG(waitStatus);
+    outcome.took = std::chrono::steady_clock::now() - start;
 }
 
 // Everything the descriptor gives until its end or the deadline.
@@ -69,11 +74,7 @@ ChildOutcome ChildProcess::Wait() {
     ChildOutcome outcome;
     ReadUntilEnd(report_, outcome.report, std::chrono::steady_clock::time_point::max());
     ::close(report_);
-    int waitStatus = 0;
-    ::waitpid(pid_, &waitStatus, 0);
-    pid_ = -1;
-    outcome.status = StatusOf(waitStatus);
-    outcome.took = std::chrono::steady_clock::now() - start_;
+    Reap(std::exchange(pid_, -1), start_, outcome);
     return outcome;
 }
 
@@ -107,10 +108,7 @@ ChildOutcome RunProgram(const std::vector<std::string>& arguments, const std::st
     if (outcome.timedOut) {
         ::kill(pid, SIGKILL);
     }
-    int waitStatus = 0;
-    ::waitpid(pid, &waitStatus, 0);
-    outcome.status = StatusOf(waitStatus);
-    outcome.took = std::chrono::steady_clock::now() - start;
+    Reap(pid, start, outcome);
     return outcome;
 }
 

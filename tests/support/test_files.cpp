@@ -53,6 +53,22 @@ bool FileExists(const std::string& path) {
     return fs::exists(fs::path(std::u8string(path.begin(), path.end())));
 }
 
+long EntriesIn(const std::string& directory) {
+    return std::distance(fs::directory_iterator(directory), {});
+}
+
+Bytes Numbered(std::size_t size) {
+    Bytes bytes(size);
+    for (std::size_t i = 0; i < size; ++i) {
+        bytes[i] = static_cast<std::uint8_t>(i * 13 + i / 251);
+    }
+    return bytes;
+}
+
+void FailWith(const std::string& message) {
+    ADD_FAILURE() << message;
+}
+
 Bytes ImageWithRecords(std::size_t size, const HAL_STRUCT& record,
                        const std::vector<std::size_t>& offsets) {
     Bytes bytes(size);

@@ -22,6 +22,13 @@ void WriteFileBytes(const std::string& path, const Bytes& bytes);
 std::string ReadText(const std::string& path);
 void WriteText(const std::string& path, std::string_view text);
 bool FileExists(const std::string& path);
+long EntriesIn(const std::string& directory);
+
+// Bytes that differ from one piece or page of a file to the next.
+Bytes Numbered(std::size_t size);
+
+// A message sink for calls that must show nothing: a message fails the test.
+void FailWith(const std::string& message);
 
 // size bytes of filler with the record's bytes at each given offset.
 Bytes ImageWithRecords(std::size_t size, const HAL_STRUCT& record,
