@@ -2,13 +2,19 @@
 
 #include "cfgui/diagnostics_reporter.h"
 #include "cfgui/page.h"
+#include "cfgui/resource.h"
 #include "cfgui/view.h"
 
 #include <map>
 #include <string>
 #include <vector>
 
-namespace k7r::cfgui::fake {
+namespace k7r::cfgui {
+
+// The texts of a list's items or of a report line's cells.
+using Texts = std::vector<std::string>;
+
+namespace fake {
 
 struct FakeControl {
     std::string text;
@@ -136,4 +142,5 @@ struct FakePane : DiagnosticsPane {
     void Beep() override { ++beeps; }
 };
 
-} // namespace k7r::cfgui::fake
+} // namespace fake
+} // namespace k7r::cfgui

@@ -34,9 +34,8 @@ TEST(MenuState, SaveNeedsAFile) {
 TEST(TooltipDelays, InitialDelayAndAFifthToReshow) {
     EXPECT_EQ(DelayIndexOfMenu(IDM_DELAY_5S), 5u);
     EXPECT_EQ(DelayIndexOfMenu(IDM_HELP_ABOUT), kDelayCount);
-    const TooltipTimes fiveSeconds = TimesForDelay(5);
-    EXPECT_EQ(fiveSeconds.initial, 5000u);
-    EXPECT_EQ(fiveSeconds.reshow, 1000u);
+    EXPECT_EQ(TimesForDelay(5).initial, 5000u);
+    EXPECT_EQ(TimesForDelay(5).reshow, 1000u);
 }
 
 TEST(Slider, ValueFollowsTheMouseAndRisesToTheStep) {
@@ -85,10 +84,8 @@ TEST(FileFilters, SaveAsOffersTheCurrentKindThenAllFiles) {
 // A page whose list control has a text of its own.
 struct HotLinePage : Page {
     std::optional<std::string> Tooltip(int control) override {
-        if (control == IDC_REGISTER_LIST) {
-            return "the hot register";
-        }
-        return std::nullopt;
+        return control == IDC_REGISTER_LIST ? std::optional<std::string>("the hot register")
+                                            : std::nullopt;
     }
 };
 

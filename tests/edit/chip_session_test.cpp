@@ -20,11 +20,9 @@ class ChipSessionTest : public ChipTest {
   protected:
     void SetUp() override {
         ChipTest::SetUp();
-        layerRecord = TemplateRecord;
-        hal::UseRecord(layerRecord);
+        record = TemplateRecord;
     }
 
-    HAL_STRUCT layerRecord{};
     config::WorkingConfig config{TemplateRecord};
     std::string message;
 };
@@ -35,8 +33,8 @@ TEST_F(ChipSessionTest, CopiesTheWorkingRecordWithAFreshCrcAndBinds) {
     EXPECT_TRUE(InitializeFromWorkingConfig(config, {}, &message));
     EXPECT_EQ(message, "Initialized K7R58C22 using HAL build 2.\n");
     EXPECT_EQ(board().UsbResets(), 0); // software reset is off unless asked for
-    EXPECT_EQ(layerRecord.ClkI, 40000000u);
-    EXPECT_EQ(layerRecord.Crc, config::ComputeRecordCrc(layerRecord));
+    EXPECT_EQ(record.ClkI, 40000000u);
+    EXPECT_EQ(record.Crc, config::ComputeRecordCrc(record));
     EXPECT_TRUE(config.Bound);
     EXPECT_EQ(config.RedrawCountdown, 1u);
     EXPECT_NE(config.RegisterBase, 0u);

@@ -1,10 +1,6 @@
 #include "cfgui/pages/clocks_page.h"
-#include "cfgui/resource.h"
 #include "regs/field_table.h"
-#include "regs/setting_ids.h"
 #include "tests/cfgui/page_harness.h"
-
-#include <vector>
 
 namespace k7r::cfgui {
 namespace {
@@ -88,9 +84,8 @@ TEST_F(ClocksPage, PwmGroupFollowsItsBoxesAndTheDutyCycleItsControls) {
 // A refusal of the change itself, not of the entry, is shown as an error
 // without holding the field.
 TEST_F(ClocksPage, DutyCycleOfARegisterTheTableLacksIsRefusedWithoutTheLock) {
-    config::WorkingConfig& config = app.session.config;
     const std::uint32_t reg = regs::kFieldTable[regs::FindField(regs::kIdDutyCycle)].Register;
-    config.Record.Regs[config.FindRegisterEntry(reg)].Index = 0x18;
+    Config().Record.Regs[Config().FindRegisterEntry(reg)].Index = 0x18;
     Open(MakeClocksPage);
     Type(IDC_DUTY_CYCLE, "12");
     EXPECT_EQ(app.diagnostics.lock, 0);

@@ -2,14 +2,9 @@
 // for the run, what is usable when, initialization and shutdown, the live
 // timer and the tooltips. The chip session itself is the editing core's.
 #include "cfgui/pages/direct_page.h"
-#include "cfgui/resource.h"
 #include "cfgui/tooltip_text.h"
-#include "regs/field_values.h"
-#include "regs/setting_ids.h"
 #include "tests/cfgui/page_harness.h"
 #include "tests/hal/chip_fixture.h"
-
-#include <gtest/gtest.h>
 
 namespace k7r::cfgui {
 namespace {
@@ -21,7 +16,6 @@ class DirectPageTest : public test::ChipTest, protected fake::PageHarness {
         Open(MakeDirectPage);
     }
 
-    config::WorkingConfig& Config() { return app.session.config; }
     bool Enabled(int control) { return view[control].enabled; }
 };
 

@@ -2,7 +2,6 @@
 #include "edit/rules/clocks_rules.h"
 #include "hal/clock_synth.h"
 #include "regs/clock_tree.h"
-#include "regs/setting_ids.h"
 #include "tests/edit/edit_fixture.h"
 
 namespace k7r::edit {

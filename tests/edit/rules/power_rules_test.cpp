@@ -1,7 +1,6 @@
 // The Panel Power page's rules, with its exact texts.
 #include "edit/rules/power_rules.h"
 #include "regs/register_access.h"
-#include "regs/setting_ids.h"
 #include "tests/edit/edit_fixture.h"
 
 namespace k7r::edit {
