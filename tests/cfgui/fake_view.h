@@ -83,9 +83,7 @@ class FakeView : public View {
     void AttachSlider(int, int, unsigned) override {}
     void Focus(int control) override { focus = control; }
     void SelectAllText(int control) override { controls[control].textSelected = true; }
-    void SetTextLimit(int control, int characters) override {
-        controls[control].limit = characters;
-    }
+    void SetTextLimit(int control, int limit) override { controls[control].limit = limit; }
     void SetColumns(int control, std::span<const Column> columns) override {
         controls[control].rightAligned.clear();
         for (const Column& column : columns) {

@@ -119,13 +119,7 @@ TEST_F(ShellCommandsTest, OpenReadsTheChosenFileAfterTheFieldIsCommitted) {
     EXPECT_EQ(shell.choices.back().initialName, image);
 }
 
-TEST_F(ShellCommandsTest, OpenFailsWithItsReasonOrForAPendingEntryAndChangesNothing) {
-    shell.commits = false;
-    EXPECT_FALSE(commands.OpenFile(image));
-    EXPECT_EQ(shell.log, Texts{"commit"});
-
-    shell.log.clear();
-    shell.commits = true;
+TEST_F(ShellCommandsTest, OpenFailsWithItsReasonAndChangesNothing) {
     const std::string other = directory + "/notes.txt";
     EXPECT_FALSE(commands.OpenFile(other));
     EXPECT_EQ(shell.log, (Texts{"commit", "busy Opening notes.txt...",
@@ -222,7 +216,7 @@ TEST_F(ShellCommandsTest, SaveAsOffersTheFilesKindAndMovesToTheCopyOnlyWhenItWor
     EXPECT_TRUE(test::FileExists(copy));
 }
 
-TEST_F(ShellCommandsTest, DialogsRunOnlyOnceTheFieldIsCommitted) {
+TEST_F(ShellCommandsTest, CommandsRunOnlyOnceTheFieldIsCommitted) {
     commands.DropFiles({"a.exe", "b.s19"});
     commands.ConfigureMultiple();
     commands.Export();
@@ -230,10 +224,12 @@ TEST_F(ShellCommandsTest, DialogsRunOnlyOnceTheFieldIsCommitted) {
                                 "configure multiple", "commit", "export"}));
     shell.log.clear();
     shell.commits = false;
+    EXPECT_FALSE(commands.OpenFile(image));
     commands.DropFiles({"a.exe"});
     commands.Export();
     commands.Save();
-    EXPECT_EQ(shell.log, (Texts{"commit", "commit", "commit"}));
+    EXPECT_EQ(shell.log, (Texts{"commit", "commit", "commit", "commit"}));
+    EXPECT_EQ(app.currentPath, "");
 }
 
 } // namespace
