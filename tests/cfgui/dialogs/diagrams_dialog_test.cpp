@@ -53,12 +53,11 @@ TEST_F(DiagramsWindow, FollowsEveryChangeOfTheConfiguration) {
     dialog.Tick();
     dialog.Tick();
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(std::count_if(shown.back().labels.begin(), shown.back().labels.end(),
-                            [&](const diagrams::Label& label) {
-                                return label.text.starts_with("Horz Total " +
-                                                              std::to_string(total + 16) + " ");
-                            }),
-              1);
+    const std::string latest = "Horz Total " + std::to_string(total + 16) + " ";
+    const auto showsLatest = [&](const diagrams::Label& label) {
+        return label.text.starts_with(latest);
+    };
+    EXPECT_EQ(std::ranges::count_if(shown.back().labels, showsLatest), 1);
 }
 
 } // namespace

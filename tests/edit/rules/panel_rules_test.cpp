@@ -90,8 +90,7 @@ TEST_F(PanelPage, PanelTypeListOffersEachTypeOnce) {
 // A register the table lacks: every editor of its features is refused, so
 // the page can say so before anything is typed.
 TEST_F(PanelPage, FeatureWithoutARegisterEntryIsRefusedAhead) {
-    const int entry = session.config.FindRegisterEntry(0x20); // Horz Total
-    session.config.Record.Regs[entry].Index = 0x18;
+    session.config.Record.Regs[session.config.FindRegisterEntry(0x20)].Index = 0x18; // Horz Total
     const std::optional<std::string> refusal = FeatureRefusal(session, regs::kIdHorzTotal);
     ASSERT_TRUE(refusal);
     EXPECT_EQ(*refusal, LeaveFeatureNumber(session, regs::kIdHorzTotal, "400").message);
