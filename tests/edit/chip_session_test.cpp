@@ -13,10 +13,7 @@
 namespace k7r::edit {
 namespace {
 
-using test::ChipTest;
-using test::SetEnvironment;
-
-class ChipSessionTest : public ChipTest {
+class ChipSessionTest : public test::ChipTest {
   protected:
     void SetUp() override {
         ChipTest::SetUp();
@@ -60,7 +57,7 @@ TEST_F(ChipSessionTest, ResetWithoutRegistersLeavesTheChipUnbound) {
 }
 
 TEST_F(ChipSessionTest, FailureToAcquireIsReported) {
-    SetEnvironment(emu::kEmulatorVariable, nullptr);
+    test::SetEnvironment(emu::kEmulatorVariable, nullptr);
     config.Bound = config.Live = true;
     EXPECT_FALSE(InitializeFromWorkingConfig(config, {}, &message));
     EXPECT_EQ(message, "Cannot Initialize: ERROR: Unable to find/load the K7R58xxx driver.\n");
@@ -114,7 +111,7 @@ TEST_F(ChipSessionTest, ThePanelPictureFollowsTheChip) {
         std::filesystem::path(K7R_BINARY_DIR) / "tests" / "chip_session_panel.png";
     const auto written = [&] { return std::filesystem::exists(picture); };
     std::filesystem::remove(picture);
-    SetEnvironment(emu::kEmulatorVariable, picture.string().c_str());
+    test::SetEnvironment(emu::kEmulatorVariable, picture.string().c_str());
 
     ASSERT_TRUE(InitializeFromWorkingConfig(config, {}));
     EXPECT_TRUE(written());

@@ -19,11 +19,7 @@
 namespace k7r::cfgui {
 namespace {
 
-struct Shown {
-    MessageIcon icon;
-    std::string text;
-    friend bool operator==(const Shown&, const Shown&) = default;
-};
+using Shown = std::pair<MessageIcon, std::string>;
 
 // A directory of its own made the current one for the test, as browsing
 // changes it; the one before is restored at the end.
