@@ -21,7 +21,7 @@ struct FakeControl {
     bool checked = false;
     bool enabled = true;
     bool shown = true;
-    std::vector<std::string> items;
+    Texts items;
     int selection = -1;
     bool textSelected = false;
     int limit = 0;
@@ -29,7 +29,7 @@ struct FakeControl {
     int position = 0;
     // Report-style list views.
     std::vector<bool> rightAligned;
-    std::vector<std::vector<std::string>> lines;
+    std::vector<Texts> lines;
     std::vector<View::SpinAcceleration> acceleration;
 };
 

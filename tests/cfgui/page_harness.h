@@ -31,8 +31,8 @@ class FakeServices final : public PageServices {
     using UserAction = std::function<bool(ModalDialog& dialog, FakeView& view)>;
     std::vector<UserAction> users;
     // The titles of the dialogs run, and the refusals shown in them.
-    std::vector<std::string> titles;
-    std::vector<std::string> refusals;
+    Texts titles;
+    Texts refusals;
     bool timerRunning = false;
     int timerChanges = 0;
 

@@ -12,8 +12,7 @@ TEST_F(ClocksPage, OpeningFillsTheListsFromTheSettings) {
     Set(regs::kIdClkI2, 25175000);
     Set(regs::kIdClkI, 14318000);
     Open(MakeClocksPage);
-    const std::vector<std::string> pclkDivides = {"Auto", "1:1", "2:1", "3:1", "4:1", "8:1"};
-    EXPECT_EQ(view[IDC_PCLK_DIVIDE].items, pclkDivides);
+    EXPECT_EQ(view[IDC_PCLK_DIVIDE].items, (Texts{"Auto", "1:1", "2:1", "3:1", "4:1", "8:1"}));
     EXPECT_EQ(view[IDC_PCLK_DIVIDE].selection, 0);
     EXPECT_EQ(view[IDC_CLKI2_TIMING].items.size(), 11u);
     EXPECT_EQ(view[IDC_CLKI2_TIMING].selection, 6);
