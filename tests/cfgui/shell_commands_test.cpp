@@ -150,11 +150,10 @@ TEST_F(ShellCommandsTest, SaveWritesInPlaceOrForgetsTheFile) {
 // Another program's work on the file since the window read or wrote it is
 // never overwritten; the file stays open, for Save As.
 TEST_F(ShellCommandsTest, SaveRefusesAFileChangedOrReplacedOnDisk) {
-    const Texts refused = {"commit", "busy Saving viewer.exe...",
-                           "exclamation: " +
-                               test::SaveFailure(image, "The file was changed on disk after it was "
-                                                        "opened. Open it again, or use Save As to "
-                                                        "save into another file.")};
+    const std::string changed =
+        "exclamation: " + test::SaveFailure(image, "The file was changed on disk after it was "
+                                                   "opened. Open it again, or use Save As to save "
+                                                   "into another file.");
     const std::string srec = directory + "/viewer.s19";
     test::WriteFileBytes(srec, test::ReadFileBytes(test::TestImagePath("carrier.s19")));
     for (const std::string& path : {image, srec}) {
@@ -174,7 +173,8 @@ TEST_F(ShellCommandsTest, SaveRefusesAFileChangedOrReplacedOnDisk) {
         SCOPED_TRACE(how);
         ASSERT_TRUE(commands.OpenFile(image));
         change();
-        EXPECT_EQ(LogOf(&ShellCommands::Save), refused);
+        EXPECT_EQ(LogOf(&ShellCommands::Save),
+                  (Texts{"commit", "busy Saving viewer.exe...", changed}));
         EXPECT_EQ(test::ReadFileBytes(image), rebuilt);
         EXPECT_EQ(app.currentPath, image);
     };
@@ -187,9 +187,8 @@ TEST_F(ShellCommandsTest, SaveRefusesAFileChangedOrReplacedOnDisk) {
     // Chosen again in Save As it is refused the same way; another name
     // takes a copy, which Save then writes into.
     shell.chosen = {image};
-    Texts chosen = refused;
-    chosen.insert(chosen.begin(), "choose Save As");
-    EXPECT_EQ(LogOf(&ShellCommands::SaveAs), chosen);
+    EXPECT_EQ(LogOf(&ShellCommands::SaveAs),
+              (Texts{"choose Save As", "commit", "busy Saving viewer.exe...", changed}));
     const std::string copy = directory + "/copy.exe";
     shell.chosen = {copy};
     commands.SaveAs();
