@@ -24,12 +24,9 @@ class PanelPages : public PageTest {
     // A file named DEBUG.DEF keeps the D-TFD panel and marks it.
     void LoadDebugPanels() {
         const std::string path = test::ScratchDirectory() + "/DEBUG.DEF";
-        test::WriteText(
-            path,
-            "VERSION 2\n"
-            "PANEL \"Old D-TFD\" D-TFD 320 240 F 8 F n T F 6250 400 40 262 18 8 24 L 4 2 L n 0 "
-            "0\n"
-            "PANEL \"QVGA\" TFT 320 240 F 18 F n T F 6250 400 40 262 18 8 24 L 4 2 L n 0 0\n");
+        const std::string timings = " F n T F 6250 400 40 262 18 8 24 L 4 2 L n 0 0\n";
+        test::WriteText(path, "VERSION 2\nPANEL \"Old D-TFD\" D-TFD 320 240 F 8" + timings +
+                                  "PANEL \"QVGA\" TFT 320 240 F 18" + timings);
         ASSERT_TRUE(app.panels.LoadFile(path, [](const std::string& text) { FAIL() << text; }));
     }
 
