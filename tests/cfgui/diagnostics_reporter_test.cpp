@@ -1,6 +1,5 @@
 #include "cfgui/application.h"
 #include "cfgui/diagnostics_reporter.h"
-#include "cfgui/resource.h"
 #include "config/default_records.h"
 #include "regs/field_values.h"
 #include "tests/cfgui/fake_view.h"

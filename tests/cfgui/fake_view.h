@@ -2,20 +2,26 @@
 
 #include "cfgui/diagnostics_reporter.h"
 #include "cfgui/page.h"
+#include "cfgui/resource.h"
 #include "cfgui/view.h"
 
 #include <map>
 #include <string>
 #include <vector>
 
-namespace k7r::cfgui::fake {
+namespace k7r::cfgui {
+
+// The texts of a list's items or of a report line's cells.
+using Texts = std::vector<std::string>;
+
+namespace fake {
 
 struct FakeControl {
     std::string text;
     bool checked = false;
     bool enabled = true;
     bool shown = true;
-    std::vector<std::string> items;
+    Texts items;
     int selection = -1;
     bool textSelected = false;
     int limit = 0;
@@ -23,7 +29,7 @@ struct FakeControl {
     int position = 0;
     // Report-style list views.
     std::vector<bool> rightAligned;
-    std::vector<std::vector<std::string>> lines;
+    std::vector<Texts> lines;
     std::vector<View::SpinAcceleration> acceleration;
 };
 
@@ -77,9 +83,7 @@ class FakeView : public View {
     void AttachSlider(int, int, unsigned) override {}
     void Focus(int control) override { focus = control; }
     void SelectAllText(int control) override { controls[control].textSelected = true; }
-    void SetTextLimit(int control, int characters) override {
-        controls[control].limit = characters;
-    }
+    void SetTextLimit(int control, int limit) override { controls[control].limit = limit; }
     void SetColumns(int control, std::span<const Column> columns) override {
         controls[control].rightAligned.clear();
         for (const Column& column : columns) {
@@ -136,4 +140,5 @@ struct FakePane : DiagnosticsPane {
     void Beep() override { ++beeps; }
 };
 
-} // namespace k7r::cfgui::fake
+} // namespace fake
+} // namespace k7r::cfgui

@@ -6,6 +6,7 @@
 #include "cfgui/pages/page_registry.h"
 #include "config/default_records.h"
 #include "regs/field_values.h"
+#include "regs/setting_ids.h"
 #include "tests/cfgui/fake_view.h"
 
 #include <gtest/gtest.h>
@@ -30,8 +31,8 @@ class FakeServices final : public PageServices {
     using UserAction = std::function<bool(ModalDialog& dialog, FakeView& view)>;
     std::vector<UserAction> users;
     // The titles of the dialogs run, and the refusals shown in them.
-    std::vector<std::string> titles;
-    std::vector<std::string> refusals;
+    Texts titles;
+    Texts refusals;
     bool timerRunning = false;
     int timerChanges = 0;
 
@@ -102,10 +103,9 @@ struct PageHarness {
         view[control].text = view[control].items.at(static_cast<std::size_t>(item));
         page->OnControl(control, ControlEvent::SelectionChanged);
     }
-    std::uint32_t Get(std::uint32_t id) { return regs::GetFieldValue(app.session.config, id); }
-    void Set(std::uint32_t id, std::uint32_t value) {
-        regs::SetFieldValue(app.session.config, id, value);
-    }
+    config::WorkingConfig& Config() { return app.session.config; }
+    std::uint32_t Get(std::uint32_t id) { return regs::GetFieldValue(Config(), id); }
+    void Set(std::uint32_t id, std::uint32_t value) { regs::SetFieldValue(Config(), id, value); }
 
     Application app{TemplateRecord};
     FakePane pane;

@@ -1,7 +1,6 @@
 // The file commands over a view that records what the window was asked to
 // do, in order, on real files.
 #include "cfgui/application.h"
-#include "cfgui/diagnostics_reporter.h"
 #include "cfgui/shell_commands.h"
 #include "cfgui/shell_view.h"
 #include "config/default_records.h"
@@ -66,10 +65,21 @@ struct FakeShell : ShellView {
     }
 };
 
+std::string Saved(const std::string& path) {
+    return "information: Configuration data saved in file \"" + path + "\".";
+}
+
 class ShellCommandsTest : public ::testing::Test {
   protected:
     ShellCommandsTest() {
         test::WriteFileBytes(image, test::ReadFileBytes(test::TestImagePath("carrier.exe")));
+    }
+
+    // What the window was asked to do by the command alone.
+    Texts LogOf(void (ShellCommands::*command)()) {
+        shell.log.clear();
+        (commands.*command)();
+        return shell.log;
     }
 
     const std::string directory = test::ScratchDirectory();
@@ -82,13 +92,11 @@ class ShellCommandsTest : public ::testing::Test {
 };
 
 TEST_F(ShellCommandsTest, OpenReadsTheChosenFileAfterTheFieldIsCommitted) {
-    commands.Open();
-    EXPECT_EQ(shell.log, std::vector<std::string>{"choose Open"});
+    EXPECT_EQ(LogOf(&ShellCommands::Open), Texts{"choose Open"});
     const FileChoice& choice = shell.choices.at(0);
     EXPECT_TRUE(choice.open);
     EXPECT_EQ(choice.defaultExtension, "exe");
 
-    shell.log.clear();
     shell.chosen = {image};
     app.diagnostics.shown = "stale";
     // The work, which may run beside the window, leaves the session alone.
@@ -96,11 +104,10 @@ TEST_F(ShellCommandsTest, OpenReadsTheChosenFileAfterTheFieldIsCommitted) {
         EXPECT_EQ(app.currentPath, "");
         EXPECT_EQ(app.session.config.Record.ClkI, TemplateRecord.ClkI);
     };
-    commands.Open();
+    EXPECT_EQ(LogOf(&ShellCommands::Open),
+              (Texts{"choose Open", "commit", "busy Opening viewer.exe...",
+                     "title viewer.exe - " + std::string(kTitle), "new configuration"}));
     shell.afterWork = nullptr;
-    EXPECT_EQ(shell.log, (std::vector<std::string>{
-                             "choose Open", "commit", "busy Opening viewer.exe...",
-                             "title viewer.exe - " + std::string(kTitle), "new configuration"}));
     EXPECT_EQ(app.currentPath, image);
     EXPECT_EQ(app.diagnostics.shown, "") << "the diagnostics are not of the new configuration";
     EXPECT_EQ(app.session.config.Record.ClkI, ViewerRecord.ClkI);
@@ -112,20 +119,12 @@ TEST_F(ShellCommandsTest, OpenReadsTheChosenFileAfterTheFieldIsCommitted) {
     EXPECT_EQ(shell.choices.back().initialName, image);
 }
 
-TEST_F(ShellCommandsTest, OpenFailsWithItsReasonOrForAPendingEntryAndChangesNothing) {
-    shell.commits = false;
-    EXPECT_FALSE(commands.OpenFile(image));
-    EXPECT_EQ(shell.log, std::vector<std::string>{"commit"});
-
-    shell.log.clear();
-    shell.commits = true;
+TEST_F(ShellCommandsTest, OpenFailsWithItsReasonAndChangesNothing) {
     const std::string other = directory + "/notes.txt";
     EXPECT_FALSE(commands.OpenFile(other));
-    EXPECT_EQ(shell.log, (std::vector<std::string>{"commit", "busy Opening notes.txt...",
-                                                   "exclamation: File \"" + other +
-                                                       "\" could not be opened "
-                                                       "because:\n\nThe file type is "
-                                                       "not supported."}));
+    EXPECT_EQ(shell.log, (Texts{"commit", "busy Opening notes.txt...",
+                                "exclamation: " +
+                                    test::OpenFailure(other, "The file type is not supported.")}));
     EXPECT_EQ(app.currentPath, "");
     EXPECT_EQ(app.session.config.Record.ClkI, TemplateRecord.ClkI);
 }
@@ -133,23 +132,17 @@ TEST_F(ShellCommandsTest, OpenFailsWithItsReasonOrForAPendingEntryAndChangesNoth
 TEST_F(ShellCommandsTest, SaveWritesInPlaceOrForgetsTheFile) {
     ASSERT_TRUE(commands.OpenFile(image));
     regs::SetFieldValue(app.session.config, 67, 400);
-    shell.log.clear();
-    commands.Save();
-    EXPECT_EQ(shell.log, (std::vector<std::string>{
-                             "commit", "busy Saving viewer.exe...",
-                             "information: Configuration data saved in file \"" + image + "\"."}));
+    EXPECT_EQ(LogOf(&ShellCommands::Save),
+              (Texts{"commit", "busy Saving viewer.exe...", Saved(image)}));
     config::WorkingConfig reread(TemplateRecord);
     ASSERT_TRUE(containers::OpenConfigFile(image, reread, {}));
     EXPECT_EQ(regs::GetFieldValue(reread, 67), 400u);
 
     std::remove(image.c_str());
-    shell.log.clear();
-    commands.Save();
-    EXPECT_EQ(shell.log, (std::vector<std::string>{
-                             "commit", "busy Saving viewer.exe...",
-                             "exclamation: File \"" + image +
-                                 "\" could not be saved because:\n\nThe file no longer exists.",
-                             "title " + std::string(kTitle)}));
+    EXPECT_EQ(LogOf(&ShellCommands::Save),
+              (Texts{"commit", "busy Saving viewer.exe...",
+                     "exclamation: " + test::SaveFailure(image, "The file no longer exists."),
+                     "title " + std::string(kTitle)}));
     EXPECT_EQ(app.currentPath, "");
     EXPECT_FALSE(test::FileExists(image)) << "made again";
 }
@@ -157,10 +150,10 @@ TEST_F(ShellCommandsTest, SaveWritesInPlaceOrForgetsTheFile) {
 // Another program's work on the file since the window read or wrote it is
 // never overwritten; the file stays open, for Save As.
 TEST_F(ShellCommandsTest, SaveRefusesAFileChangedOrReplacedOnDisk) {
-    const std::string changedText =
-        "exclamation: File \"" + image +
-        "\" could not be saved because:\n\nThe file was changed on disk after it was opened. "
-        "Open it again, or use Save As to save into another file.";
+    const std::string changed =
+        "exclamation: " + test::SaveFailure(image, "The file was changed on disk after it was "
+                                                   "opened. Open it again, or use Save As to save "
+                                                   "into another file.");
     const std::string srec = directory + "/viewer.s19";
     test::WriteFileBytes(srec, test::ReadFileBytes(test::TestImagePath("carrier.s19")));
     for (const std::string& path : {image, srec}) {
@@ -170,11 +163,7 @@ TEST_F(ShellCommandsTest, SaveRefusesAFileChangedOrReplacedOnDisk) {
         shell.log.clear();
         commands.Save();
         commands.Save();
-        EXPECT_EQ(shell.log,
-                  (std::vector<std::string>{
-                      "commit", saving,
-                      "information: Configuration data saved in file \"" + path + "\".", "commit",
-                      saving, "information: Configuration data saved in file \"" + path + "\"."}));
+        EXPECT_EQ(shell.log, (Texts{"commit", saving, Saved(path), "commit", saving, Saved(path)}));
     }
 
     const std::string replacement = directory + "/rebuilt.exe";
@@ -184,10 +173,8 @@ TEST_F(ShellCommandsTest, SaveRefusesAFileChangedOrReplacedOnDisk) {
         SCOPED_TRACE(how);
         ASSERT_TRUE(commands.OpenFile(image));
         change();
-        shell.log.clear();
-        commands.Save();
-        EXPECT_EQ(shell.log,
-                  (std::vector<std::string>{"commit", "busy Saving viewer.exe...", changedText}));
+        EXPECT_EQ(LogOf(&ShellCommands::Save),
+                  (Texts{"commit", "busy Saving viewer.exe...", changed}));
         EXPECT_EQ(test::ReadFileBytes(image), rebuilt);
         EXPECT_EQ(app.currentPath, image);
     };
@@ -200,25 +187,18 @@ TEST_F(ShellCommandsTest, SaveRefusesAFileChangedOrReplacedOnDisk) {
     // Chosen again in Save As it is refused the same way; another name
     // takes a copy, which Save then writes into.
     shell.chosen = {image};
-    shell.log.clear();
-    commands.SaveAs();
-    EXPECT_EQ(shell.log, (std::vector<std::string>{"choose Save As", "commit",
-                                                   "busy Saving viewer.exe...", changedText}));
+    EXPECT_EQ(LogOf(&ShellCommands::SaveAs),
+              (Texts{"choose Save As", "commit", "busy Saving viewer.exe...", changed}));
     const std::string copy = directory + "/copy.exe";
     shell.chosen = {copy};
     commands.SaveAs();
-    shell.log.clear();
-    commands.Save();
-    EXPECT_EQ(shell.log, (std::vector<std::string>{
-                             "commit", "busy Saving copy.exe...",
-                             "information: Configuration data saved in file \"" + copy + "\"."}));
+    EXPECT_EQ(LogOf(&ShellCommands::Save),
+              (Texts{"commit", "busy Saving copy.exe...", Saved(copy)}));
 }
 
 TEST_F(ShellCommandsTest, SaveAsOffersTheFilesKindAndMovesToTheCopyOnlyWhenItWorked) {
     ASSERT_TRUE(commands.OpenFile(image));
-    shell.log.clear();
-    commands.SaveAs(); // cancelled
-    EXPECT_EQ(shell.log, std::vector<std::string>{"choose Save As"});
+    EXPECT_EQ(LogOf(&ShellCommands::SaveAs), Texts{"choose Save As"}); // cancelled
     const FileChoice& choice = shell.choices.at(0);
     EXPECT_FALSE(choice.open);
     EXPECT_EQ(choice.initialName, image);
@@ -228,29 +208,27 @@ TEST_F(ShellCommandsTest, SaveAsOffersTheFilesKindAndMovesToTheCopyOnlyWhenItWor
     shell.chosen = {directory + "/no/such/dir.exe", copy};
     commands.SaveAs();
     EXPECT_EQ(app.currentPath, image);
-    shell.log.clear();
-    commands.SaveAs();
-    EXPECT_EQ(shell.log, (std::vector<std::string>{
-                             "choose Save As", "commit", "busy Saving copy.exe...",
-                             "title copy.exe - " + std::string(kTitle),
-                             "information: Configuration data saved in file \"" + copy + "\"."}));
+    EXPECT_EQ(LogOf(&ShellCommands::SaveAs),
+              (Texts{"choose Save As", "commit", "busy Saving copy.exe...",
+                     "title copy.exe - " + std::string(kTitle), Saved(copy)}));
     EXPECT_EQ(app.currentPath, copy);
     EXPECT_TRUE(test::FileExists(copy));
 }
 
-TEST_F(ShellCommandsTest, DialogsRunOnlyOnceTheFieldIsCommitted) {
+TEST_F(ShellCommandsTest, CommandsRunOnlyOnceTheFieldIsCommitted) {
     commands.DropFiles({"a.exe", "b.s19"});
     commands.ConfigureMultiple();
     commands.Export();
-    EXPECT_EQ(shell.log,
-              (std::vector<std::string>{"commit", "configure multiple a.exe b.s19", "commit",
-                                        "configure multiple", "commit", "export"}));
+    EXPECT_EQ(shell.log, (Texts{"commit", "configure multiple a.exe b.s19", "commit",
+                                "configure multiple", "commit", "export"}));
     shell.log.clear();
     shell.commits = false;
+    EXPECT_FALSE(commands.OpenFile(image));
     commands.DropFiles({"a.exe"});
     commands.Export();
     commands.Save();
-    EXPECT_EQ(shell.log, (std::vector<std::string>{"commit", "commit", "commit"}));
+    EXPECT_EQ(shell.log, (Texts{"commit", "commit", "commit", "commit"}));
+    EXPECT_EQ(app.currentPath, "");
 }
 
 } // namespace

@@ -34,46 +34,36 @@ TEST(MenuState, SaveNeedsAFile) {
 TEST(TooltipDelays, InitialDelayAndAFifthToReshow) {
     EXPECT_EQ(DelayIndexOfMenu(IDM_DELAY_5S), 5u);
     EXPECT_EQ(DelayIndexOfMenu(IDM_HELP_ABOUT), kDelayCount);
-    const TooltipTimes fiveSeconds = TimesForDelay(5);
-    EXPECT_EQ(fiveSeconds.initial, 5000u);
-    EXPECT_EQ(fiveSeconds.reshow, 1000u);
+    EXPECT_EQ(TimesForDelay(5).initial, 5000u);
+    EXPECT_EQ(TimesForDelay(5).reshow, 1000u);
 }
 
 TEST(Slider, ValueFollowsTheMouseAndRisesToTheStep) {
     const SliderGeometry bar{.low = 0, .high = 100, .left = 0, .right = 200};
-    struct Case {
-        std::int32_t x;
-        std::uint32_t step;
-        std::int32_t value;
-    };
-    const Case cases[] = {
+    const std::tuple<std::int32_t, std::uint32_t, std::int32_t> kCases[] = {
         {-50, 1, 0}, {0, 1, 0},   {100, 1, 50}, {201, 1, 100}, {500, 1, 100},
         {33, 1, 16}, {35, 8, 24}, {32, 8, 16},  {190, 8, 96},  {199, 8, 100},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(SliderValue(bar, c.x, c.step), c.value) << c.x << " step " << c.step;
+    for (const auto& [x, step, value] : kCases) {
+        EXPECT_EQ(SliderValue(bar, x, step), value) << x << " step " << step;
     }
     EXPECT_EQ(SliderValue({.low = 10, .high = 20, .left = 5, .right = 5}, 7, 1), 10);
 }
 
 TEST(FileFilters, SaveAsOffersTheCurrentKindThenAllFiles) {
-    struct Case {
-        const char* path;
-        const char* first;
-    };
-    const Case cases[] = {
-        {"C:\\a\\viewer.exe", "*.EXE"},
+    const std::pair<const char*, const char*> kFirst[] = {
         {"x.Elf", "*.ELF"},
         {"x.s9", "*.S9;*.S19"},
         {"x.S19", "*.S9;*.S19"},
         {"x.idp", "*.IDP"},
         {"x.LVB", "*.LVB"},
         {"x.prc", "*.PRC"},
+        {"C:\\a\\viewer.exe", "*.EXE"},
     };
-    for (const Case& c : cases) {
-        const std::vector<FileFilter> filters = SaveAsFilters(c.path);
-        ASSERT_EQ(filters.size(), 2u) << c.path;
-        EXPECT_EQ(filters[0].patterns, c.first);
+    for (const auto& [path, first] : kFirst) {
+        const std::vector<FileFilter> filters = SaveAsFilters(path);
+        ASSERT_EQ(filters.size(), 2u) << path;
+        EXPECT_EQ(filters[0].patterns, first);
         EXPECT_EQ(filters[1].label, "All Files (*.*)");
     }
     EXPECT_EQ(SaveAsFilters("notes.txt").size(), 1u);
@@ -85,10 +75,8 @@ TEST(FileFilters, SaveAsOffersTheCurrentKindThenAllFiles) {
 // A page whose list control has a text of its own.
 struct HotLinePage : Page {
     std::optional<std::string> Tooltip(int control) override {
-        if (control == IDC_REGISTER_LIST) {
-            return "the hot register";
-        }
-        return std::nullopt;
+        return control == IDC_REGISTER_LIST ? std::optional<std::string>("the hot register")
+                                            : std::nullopt;
     }
 };
 

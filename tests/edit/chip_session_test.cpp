@@ -13,18 +13,13 @@
 namespace k7r::edit {
 namespace {
 
-using test::ChipTest;
-using test::SetEnvironment;
-
-class ChipSessionTest : public ChipTest {
+class ChipSessionTest : public test::ChipTest {
   protected:
     void SetUp() override {
         ChipTest::SetUp();
-        layerRecord = TemplateRecord;
-        hal::UseRecord(layerRecord);
+        record = TemplateRecord;
     }
 
-    HAL_STRUCT layerRecord{};
     config::WorkingConfig config{TemplateRecord};
     std::string message;
 };
@@ -35,8 +30,8 @@ TEST_F(ChipSessionTest, CopiesTheWorkingRecordWithAFreshCrcAndBinds) {
     EXPECT_TRUE(InitializeFromWorkingConfig(config, {}, &message));
     EXPECT_EQ(message, "Initialized K7R58C22 using HAL build 2.\n");
     EXPECT_EQ(board().UsbResets(), 0); // software reset is off unless asked for
-    EXPECT_EQ(layerRecord.ClkI, 40000000u);
-    EXPECT_EQ(layerRecord.Crc, config::ComputeRecordCrc(layerRecord));
+    EXPECT_EQ(record.ClkI, 40000000u);
+    EXPECT_EQ(record.Crc, config::ComputeRecordCrc(record));
     EXPECT_TRUE(config.Bound);
     EXPECT_EQ(config.RedrawCountdown, 1u);
     EXPECT_NE(config.RegisterBase, 0u);
@@ -62,7 +57,7 @@ TEST_F(ChipSessionTest, ResetWithoutRegistersLeavesTheChipUnbound) {
 }
 
 TEST_F(ChipSessionTest, FailureToAcquireIsReported) {
-    SetEnvironment(emu::kEmulatorVariable, nullptr);
+    test::SetEnvironment(emu::kEmulatorVariable, nullptr);
     config.Bound = config.Live = true;
     EXPECT_FALSE(InitializeFromWorkingConfig(config, {}, &message));
     EXPECT_EQ(message, "Cannot Initialize: ERROR: Unable to find/load the K7R58xxx driver.\n");
@@ -116,7 +111,7 @@ TEST_F(ChipSessionTest, ThePanelPictureFollowsTheChip) {
         std::filesystem::path(K7R_BINARY_DIR) / "tests" / "chip_session_panel.png";
     const auto written = [&] { return std::filesystem::exists(picture); };
     std::filesystem::remove(picture);
-    SetEnvironment(emu::kEmulatorVariable, picture.string().c_str());
+    test::SetEnvironment(emu::kEmulatorVariable, picture.string().c_str());
 
     ASSERT_TRUE(InitializeFromWorkingConfig(config, {}));
     EXPECT_TRUE(written());

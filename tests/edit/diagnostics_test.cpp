@@ -10,27 +10,21 @@
 namespace k7r::edit {
 namespace {
 
-constexpr char kVersionError[] =
-    "ERROR: Version 2 of PANELS.DEF is required (you are currently using version 1).\n";
-
-// A panel file without a VERSION line: loaded, but of version 1.
-panels::PanelDefList OldPanelFile() {
-    const std::string path = test::ScratchDirectory() + "/PANELS.DEF";
-    test::WriteText(path, "; no version line\n");
-    panels::PanelDefList list;
-    EXPECT_TRUE(list.LoadFile(path, [](const std::string&) { FAIL(); }));
-    return list;
-}
-
 TEST(Diagnose, ErrorsThenVersionMessageThenWarningsWithinTheRoomLeft) {
     config::WorkingConfig config(TemplateRecord);
     regs::SetFieldValue(config, 54, 3);  // an invalid depth: an error
     regs::SetFieldValue(config, 120, 0); // a zero CLS pulse width: a warning
-    const panels::PanelDefList list = OldPanelFile();
+    // A panel file without a VERSION line: loaded, but of version 1.
+    const std::string path = test::ScratchDirectory() + "/PANELS.DEF";
+    test::WriteText(path, "; no version line\n");
+    panels::PanelDefList list;
+    ASSERT_TRUE(list.LoadFile(path, [](const std::string&) { FAIL(); }));
     const Diagnostics shown = Diagnose(config, list);
     EXPECT_TRUE(shown.error);
-    EXPECT_EQ(shown.text, std::string("ERROR: 3 bits-per-pixel is an invalid setting.\n") +
-                              kVersionError + "Warning: CLS Pulse Width must be greater than 0.\n");
+    EXPECT_EQ(shown.text,
+              "ERROR: 3 bits-per-pixel is an invalid setting.\n"
+              "ERROR: Version 2 of PANELS.DEF is required (you are currently using version 1).\n"
+              "Warning: CLS Pulse Width must be greater than 0.\n");
     for (const std::size_t room : {0u, 1u, 20u, 90u}) {
         EXPECT_LE(Diagnose(config, list, room).text.size(), room == 0 ? 0 : room - 1) << room;
     }

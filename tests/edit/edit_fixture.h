@@ -4,6 +4,7 @@
 #include "edit/edit_session.h"
 #include "panels/panel_def_list.h"
 #include "regs/field_values.h"
+#include "regs/setting_ids.h"
 
 #include <gtest/gtest.h>
 

@@ -8,48 +8,29 @@ namespace k7r::edit {
 namespace {
 
 TEST(ReadHexField, DigitsOfEitherCaseAfterLeadingSpaces) {
-    const struct {
-        std::string_view text;
-        std::optional<std::uint32_t> value;
-    } kCases[] = {
-        {"1f000000", 0x1F000000},
-        {"  ABCDEF", 0xABCDEF},
-        {"", 0},
-        {"   ", 0},
-        {"FFFFFFFF", 0xFFFFFFFF},
-        {"0000000012", 0x12},
-        {"G", {}},
-        {"12 34", {}},
-        {"0x10", {}},
-        {"-1", {}},
-        {"100000000", {}},
+    const std::pair<std::string_view, std::uint32_t> kRead[] = {
+        {"1f000000", 0x1F000000}, {"  ABCDEF", 0xABCDEF}, {"", 0}, {"   ", 0},
+        {"FFFFFFFF", 0xFFFFFFFF}, {"0000000012", 0x12},
     };
-    for (const auto& c : kCases) {
-        EXPECT_EQ(ReadHexField(c.text), c.value) << c.text;
+    for (const auto& [text, value] : kRead) {
+        EXPECT_EQ(ReadHexField(text), value) << text;
+    }
+    for (const std::string_view bad : {"G", "12 34", "0x10", "-1", "100000000"}) {
+        EXPECT_EQ(ReadHexField(bad), std::nullopt) << bad;
     }
 }
 
 TEST(ReadMilliText, WholePartAndThreeDecimals) {
-    const struct {
-        std::string_view text;
-        std::uint32_t whole;
-        std::uint64_t milli;
-    } kCases[] = {
-        {"25.175", 25, 25175},
-        {"0.391", 0, 391},
-        {"120", 120, 120000},
-        {"1 2.5", 12, 12500},
-        {"3.14159", 3, 3141},
-        {".5", 0, 500},
-        {"", 0, 0},
-        {"7.", 7, 7000},
-        {"4294967295", 4294967295u, 4294967295000u},
+    const std::pair<std::string_view, std::uint64_t> kRead[] = {
+        {"25.175", 25175}, {"0.391", 391},    {"120", 120000},
+        {"1 2.5", 12500},  {"3.14159", 3141}, {".5", 500},
+        {"", 0},           {"7.", 7000},      {"4294967295", 4294967295000u},
     };
-    for (const auto& c : kCases) {
-        const std::optional<MilliValue> read = ReadMilliText(c.text);
-        ASSERT_TRUE(read) << c.text;
-        EXPECT_EQ(read->whole, c.whole) << c.text;
-        EXPECT_EQ(read->milli, c.milli) << c.text;
+    for (const auto& [text, milli] : kRead) {
+        const std::optional<MilliValue> read = ReadMilliText(text);
+        ASSERT_TRUE(read) << text;
+        EXPECT_EQ(read->whole, milli / 1000) << text;
+        EXPECT_EQ(read->milli, milli) << text;
     }
     for (const std::string_view bad : {"1.2.3", "12a", "-5", "1,5", "4294967296", "0x10"}) {
         EXPECT_FALSE(ReadMilliText(bad)) << bad;

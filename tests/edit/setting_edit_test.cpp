@@ -2,7 +2,6 @@
 // page's message quoting what was typed.
 #include "edit/setting_edit.h"
 #include "regs/field_table.h"
-#include "regs/setting_ids.h"
 #include "tests/edit/edit_fixture.h"
 
 #include <cstring>
@@ -52,13 +51,10 @@ TEST_F(EditTest, RefusalsSayWhatKindTheyAre) {
 // and only computed, read-only and table-less settings refuse them all.
 TEST(SettingSweep, RefusedValuesChangeNothing) {
     const panels::PanelDefList noPanels;
-    std::set<std::uint32_t> neverTaken = {10, 11, 19, 20, 21, 22, 23, 25, 26, 27, 28, 55, 56};
-    for (std::uint32_t id = 59; id <= 66; ++id) {
-        neverTaken.insert(id);
-    }
-    for (std::uint32_t id = 171; id <= 185; ++id) {
-        neverTaken.insert(id); // REG[8004h] to REG[8024h]: not in the template
-    }
+    // REG[8004h] to REG[8024h] (171 to 185) are not in the template.
+    const std::set<std::uint32_t> neverTaken = {
+        10, 11, 19, 20,  21,  22,  23,  25,  26,  27,  28,  55,  56,  59,  60,  61,  62,  63,
+        64, 65, 66, 171, 172, 173, 174, 175, 176, 177, 178, 179, 180, 181, 182, 183, 184, 185};
     config::WorkingConfig tft(TemplateRecord);
     for (const std::uint32_t id : {regs::kIdClockChip, regs::kIdUsbEnable, regs::kIdAutoStride}) {
         regs::SetFieldValue(tft, id, 0);

@@ -2,7 +2,6 @@
 // browse list, the selection and the run with its summary.
 #include "cfgui/dialogs/configure_multiple_dialog.h"
 #include "cfgui/modal_dialog.h"
-#include "cfgui/resource.h"
 #include "config/default_records.h"
 #include "config/record.h"
 #include "containers/config_file.h"
@@ -20,13 +19,7 @@
 namespace k7r::cfgui {
 namespace {
 
-using Items = std::vector<std::string>;
-
-struct Shown {
-    MessageIcon icon;
-    std::string text;
-    friend bool operator==(const Shown&, const Shown&) = default;
-};
+using Shown = std::pair<MessageIcon, std::string>;
 
 // A directory of its own made the current one for the test, as browsing
 // changes it; the one before is restored at the end.
@@ -47,10 +40,10 @@ class ConfigureMultiple : public testing::Test {
     // The full path of a name in the test's directory, as the dialog builds it.
     std::string Path(const std::string& name) const { return platform::JoinPath(root_, name); }
 
-    Items Browse() { return view[IDC_BROWSE_LIST].items; }
-    Items Selection() { return view[IDC_SELECTION_LIST].items; }
+    Texts Browse() { return view[IDC_BROWSE_LIST].items; }
+    Texts Selection() { return view[IDC_SELECTION_LIST].items; }
     void DoubleClick(int list, const std::string& item) {
-        const Items& items = view[list].items;
+        const Texts& items = view[list].items;
         const auto at = std::ranges::find(items, item);
         ASSERT_NE(at, items.end()) << item;
         view.Select(list, static_cast<int>(at - items.begin()));
@@ -67,48 +60,46 @@ class ConfigureMultiple : public testing::Test {
     std::vector<std::string> longSummaries;
     std::vector<bool> lockedDuringRun;
     std::vector<std::string> progress;
-    ConfigureMultipleDialog dialog{
-        view, working,
-        ConfigureMultipleServices{
-            .drives =
-                [] {
-                    return std::vector<char>{'c', 'd'};
-                },
-            .show =
-                [this](MessageIcon icon, const std::string& text) {
-                    shown.push_back({icon, text});
-                },
-            .runDialog =
-                [this](ModalDialog& summary) {
-                    fake::FakeView summaryView;
-                    summary.Open(summaryView);
-                    longSummaries.push_back(summaryView[IDC_CONFIGURE_SUMMARY_TEXT].text);
-                },
-            .keepResponsive =
-                [this] {
-                    progress.push_back(view[IDC_CONFIGURE_PROGRESS].text);
-                    lockedDuringRun.push_back(dialog.Running() && !view[IDC_CONFIGURE].enabled &&
-                                              !view[IDC_DIALOG_CANCEL].enabled);
-                }}};
+    ConfigureMultipleDialog dialog{view, working, Services()};
+
+  private:
+    ConfigureMultipleServices Services() {
+        ConfigureMultipleServices services;
+        services.drives = [] { return std::vector<char>{'c', 'd'}; };
+        services.show = [this](MessageIcon icon, const std::string& text) {
+            shown.push_back({icon, text});
+        };
+        services.runDialog = [this](ModalDialog& summary) {
+            fake::FakeView summaryView;
+            summary.Open(summaryView);
+            longSummaries.push_back(summaryView[IDC_CONFIGURE_SUMMARY_TEXT].text);
+        };
+        services.keepResponsive = [this] {
+            progress.push_back(view[IDC_CONFIGURE_PROGRESS].text);
+            lockedDuringRun.push_back(dialog.Running() && !view[IDC_CONFIGURE].enabled &&
+                                      !view[IDC_DIALOG_CANCEL].enabled);
+        };
+        return services;
+    }
 };
 
 TEST_F(ConfigureMultiple, BrowseListSortsIgnoringCaseFiltersAndMovesAndConfigureNeedsAFile) {
     dialog.Open({});
     EXPECT_TRUE(view[IDC_SHOW_CONFIGURABLE].checked);
     EXPECT_FALSE(view[IDC_PRESERVE_ADDRESSES].checked);
-    EXPECT_EQ(Browse(), (Items{"[..]", "[alpha]", "[Sub]", "b.EXE", "test.prc", "TEST.S19", "[-c-]",
+    EXPECT_EQ(Browse(), (Texts{"[..]", "[alpha]", "[Sub]", "b.EXE", "test.prc", "TEST.S19", "[-c-]",
                                "[-d-]"}));
     EXPECT_EQ(view[IDC_CURRENT_DIRECTORY].text, *platform::CurrentDirectory());
 
     view[IDC_SHOW_CONFIGURABLE].checked = false;
     view[IDC_SHOW_ALL_FILES].checked = true;
     Click(IDC_SHOW_ALL_FILES);
-    EXPECT_EQ(Browse(), (Items{"[..]", "[alpha]", "[Sub]", "b.EXE", "README.TXT", "test.prc",
+    EXPECT_EQ(Browse(), (Texts{"[..]", "[alpha]", "[Sub]", "b.EXE", "README.TXT", "test.prc",
                                "TEST.S19", "[-c-]", "[-d-]"}));
 
     DoubleClick(IDC_BROWSE_LIST, "[Sub]");
     EXPECT_EQ(*platform::CurrentDirectory(), Path("Sub"));
-    EXPECT_EQ(Browse(), (Items{"[..]", "inner.elf", "[-c-]", "[-d-]"}));
+    EXPECT_EQ(Browse(), (Texts{"[..]", "inner.elf", "[-c-]", "[-d-]"}));
     DoubleClick(IDC_BROWSE_LIST, "[..]");
     EXPECT_EQ(*platform::CurrentDirectory(), root_);
     EXPECT_TRUE(Selection().empty()) << "a directory was selected";
@@ -119,9 +110,8 @@ TEST_F(ConfigureMultiple, BrowseListSortsIgnoringCaseFiltersAndMovesAndConfigure
 }
 
 TEST_F(ConfigureMultiple, SelectionHoldsExistingFilesOnceAndSorted) {
-    dialog.Open(std::vector<std::string>{Path("test.prc"), Path("test.prc"), Path("gone.exe"),
-                                         Path("Sub")});
-    EXPECT_EQ(Selection(), (Items{Path("test.prc")}));
+    dialog.Open(Texts{Path("test.prc"), Path("test.prc"), Path("gone.exe"), Path("Sub")});
+    EXPECT_EQ(Selection(), (Texts{Path("test.prc")}));
 
     view.Select(IDC_BROWSE_LIST, 2); // [Sub]
     Click(IDC_ADD);
@@ -129,17 +119,17 @@ TEST_F(ConfigureMultiple, SelectionHoldsExistingFilesOnceAndSorted) {
     view.Select(IDC_BROWSE_LIST, 3); // b.EXE
     Click(IDC_ADD);
     Click(IDC_ADD);
-    EXPECT_EQ(Selection(), (Items{Path("b.EXE"), Path("test.prc"), Path("TEST.S19")}));
+    EXPECT_EQ(Selection(), (Texts{Path("b.EXE"), Path("test.prc"), Path("TEST.S19")}));
     EXPECT_FALSE(dialog.AddSelectedFile("Sub"));
 
-    dialog.AddDropped(std::vector<std::string>{Path("Sub/inner.elf"), Path("b.EXE")});
+    dialog.AddDropped(Texts{Path("Sub/inner.elf"), Path("b.EXE")});
     EXPECT_EQ(Selection().size(), 4u);
 
     view.Select(IDC_SELECTION_LIST, 0);
     Click(IDC_REMOVE);
     EXPECT_EQ(view[IDC_SELECTION_LIST].selection, 0) << "the next file takes its place";
     DoubleClick(IDC_SELECTION_LIST, Path("test.prc"));
-    EXPECT_EQ(Selection(), (Items{Path("Sub/inner.elf"), Path("TEST.S19")}));
+    EXPECT_EQ(Selection(), (Texts{Path("Sub/inner.elf"), Path("TEST.S19")}));
     Click(IDC_REMOVE_ALL);
     EXPECT_TRUE(Selection().empty());
 
@@ -147,7 +137,7 @@ TEST_F(ConfigureMultiple, SelectionHoldsExistingFilesOnceAndSorted) {
     Click(IDC_SHOW_ALL_FILES);
     Click(IDC_ADD_ALL);
     EXPECT_EQ(Selection(),
-              (Items{Path("b.EXE"), Path("README.TXT"), Path("test.prc"), Path("TEST.S19")}));
+              (Texts{Path("b.EXE"), Path("README.TXT"), Path("test.prc"), Path("TEST.S19")}));
 }
 
 // Three files in list order, the middle one without a record and with a
@@ -162,7 +152,7 @@ TEST_F(ConfigureMultiple, RunSavesEachFileReportsFailuresAndSummarisesInListOrde
     working.RegPhysAddr = 0x00F00000;
     working.ClkI = 33000000;
 
-    dialog.Open(std::vector<std::string>{Path("c.exe"), Path("a.exe"), Path("b 100%s.exe")});
+    dialog.Open(Texts{Path("c.exe"), Path("a.exe"), Path("b 100%s.exe")});
     view[IDC_PRESERVE_ADDRESSES].checked = true;
     EXPECT_TRUE(Click(IDC_CONFIGURE));
 
@@ -175,9 +165,9 @@ TEST_F(ConfigureMultiple, RunSavesEachFileReportsFailuresAndSummarisesInListOrde
                      "Summary of configured files:\n\nOK\t" + Path("a.exe") + "\nError\t" +
                          Path("b 100%s.exe") + "\nOK\t" + Path("c.exe") + "\n"}));
     EXPECT_EQ(lockedDuringRun, (std::vector<bool>{true, true, true}));
-    EXPECT_EQ(progress, (std::vector<std::string>{"Saving file 1 of 3: " + Path("a.exe"),
-                                                  "Saving file 2 of 3: " + Path("b 100%s.exe"),
-                                                  "Saving file 3 of 3: " + Path("c.exe")}));
+    EXPECT_EQ(progress, (Texts{"Saving file 1 of 3: " + Path("a.exe"),
+                               "Saving file 2 of 3: " + Path("b 100%s.exe"),
+                               "Saving file 3 of 3: " + Path("c.exe")}));
     EXPECT_TRUE(view[IDC_CONFIGURE].enabled);
 
     for (const auto& [name, address] :

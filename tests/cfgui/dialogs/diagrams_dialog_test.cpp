@@ -1,7 +1,6 @@
 // The pictures window's logic, driven through the fake view.
 #include "cfgui/application.h"
 #include "cfgui/dialogs/diagrams_dialog.h"
-#include "cfgui/resource.h"
 #include "config/default_records.h"
 #include "regs/field_values.h"
 #include "regs/setting_ids.h"
@@ -10,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <vector>
 
 namespace k7r::cfgui {
 namespace {
@@ -26,8 +24,7 @@ class DiagramsWindow : public testing::Test {
 
 TEST_F(DiagramsWindow, OpensOnTheTimingDiagramAndSwitchesToTheClockTree) {
     dialog.Open(view);
-    EXPECT_EQ(view[IDC_DIAGRAMS_SHOW].items,
-              (std::vector<std::string>{"Panel timing", "Clock tree"}));
+    EXPECT_EQ(view[IDC_DIAGRAMS_SHOW].items, (Texts{"Panel timing", "Clock tree"}));
     EXPECT_EQ(view[IDC_DIAGRAMS_SHOW].selection, 0);
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_TRUE(shown.back().title.starts_with("Panel timing"));
@@ -56,12 +53,11 @@ TEST_F(DiagramsWindow, FollowsEveryChangeOfTheConfiguration) {
     dialog.Tick();
     dialog.Tick();
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(std::count_if(shown.back().labels.begin(), shown.back().labels.end(),
-                            [&](const diagrams::Label& label) {
-                                return label.text.starts_with("Horz Total " +
-                                                              std::to_string(total + 16) + " ");
-                            }),
-              1);
+    const std::string latest = "Horz Total " + std::to_string(total + 16) + " ";
+    const auto showsLatest = [&](const diagrams::Label& label) {
+        return label.text.starts_with(latest);
+    };
+    EXPECT_EQ(std::ranges::count_if(shown.back().labels, showsLatest), 1);
 }
 
 } // namespace

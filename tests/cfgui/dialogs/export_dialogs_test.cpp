@@ -3,7 +3,6 @@
 #include "cfgui/application.h"
 #include "cfgui/dialogs/export_dialog.h"
 #include "cfgui/dialogs/export_options_dialog.h"
-#include "cfgui/resource.h"
 #include "config/default_records.h"
 #include "export/output_file.h"
 #include "platform/directory.h"
@@ -56,13 +55,12 @@ TEST_F(ExportDialogs, ListShowsTheSixKindsAndChoosesTheSelectedOne) {
     ExportDialog dialog(view, app.exportOptions);
     dialog.Open();
     EXPECT_EQ(view[IDC_EXPORT_KINDS].items,
-              (std::vector<std::string>{
-                  "C Header File for K7R58C22 HAL-Based Applications\t[appcfg.h]",
-                  "C Header File Defining a Map of K7R58C22 Registers\t[chip.h]",
-                  "C Header File for K7R58C22 WinCE Drivers \t\t[mode12.h]",
-                  "C Header File for K7R58C22 Generic Drivers \t\t[k7r58c22.h]",
-                  "Comma-Delimited File Containing Current Configuration\t[k7r58c22.csv]",
-                  "K7R58C22 Register Quick Reference\t\t\t[k7r58c22.html]"}));
+              (Texts{"C Header File for K7R58C22 HAL-Based Applications\t[appcfg.h]",
+                     "C Header File Defining a Map of K7R58C22 Registers\t[chip.h]",
+                     "C Header File for K7R58C22 WinCE Drivers \t\t[mode12.h]",
+                     "C Header File for K7R58C22 Generic Drivers \t\t[k7r58c22.h]",
+                     "Comma-Delimited File Containing Current Configuration\t[k7r58c22.csv]",
+                     "K7R58C22 Register Quick Reference\t\t\t[k7r58c22.html]"}));
     EXPECT_EQ(view[IDC_EXPORT_KINDS].selection, 0);
 
     EXPECT_EQ(dialog.OnControl(IDC_DIALOG_OK, ControlEvent::Clicked), 0u);
@@ -108,11 +106,11 @@ TEST_F(ExportDialogs, PreviewWritesTheTemporaryFileAndOpensItAgainEachTime) {
     const std::string path = InTemporary("appcfg.h");
     test::WriteText(path, "old");
     ASSERT_TRUE(appcfg.Preview());
-    EXPECT_EQ(launcher.textFiles, (std::vector<std::string>{path, path}));
+    EXPECT_EQ(launcher.textFiles, (Texts{path, path}));
     EXPECT_NE(test::ReadText(path), "old");
 
     ASSERT_TRUE(ExportSaveExtras(view, services, Kind(kHtml)).Preview());
-    EXPECT_EQ(launcher.defaultFiles, (std::vector<std::string>{InTemporary("k7r58c22.html")}));
+    EXPECT_EQ(launcher.defaultFiles, (Texts{InTemporary("k7r58c22.html")}));
     EXPECT_TRUE(shown.empty());
 }
 
@@ -122,10 +120,9 @@ TEST_F(ExportDialogs, FailuresAreShownWithWhatWasRefused) {
     EXPECT_FALSE(ExportSaveExtras(view, services, Kind(kHtml)).Preview());
     const std::string missing = services.temporaryDirectory + "/missing/chip.h";
     EXPECT_FALSE(ExportToFile(services, exporter::ExportKinds()[1], missing));
-    EXPECT_EQ(shown,
-              (std::vector<std::string>{"Failed to preview file " + InTemporary("appcfg.h"),
-                                        "Failed to execute file " + InTemporary("k7r58c22.html"),
-                                        "Failed to create file " + missing}));
+    EXPECT_EQ(shown, (Texts{"Failed to preview file " + InTemporary("appcfg.h"),
+                            "Failed to execute file " + InTemporary("k7r58c22.html"),
+                            "Failed to create file " + missing}));
 }
 
 // The mode flags the dialog's controls choose, over flags that carry other

@@ -4,27 +4,22 @@
 #include "cfgui/application.h"
 #include "cfgui/dialogs/preview_dialog.h"
 #include "cfgui/picture_zoom.h"
-#include "cfgui/resource.h"
-#include "config/default_records.h"
 #include "edit/chip_session.h"
 #include "edit/setting_edit.h"
 #include "edit/test_pattern.h"
-#include "emu/emulated_driver.h"
-#include "hal/access.h"
 #include "regs/setting_ids.h"
 #include "tests/cfgui/fake_view.h"
 #include "tests/emu/png_reader.h"
 #include "tests/hal/chip_fixture.h"
 #include "tests/support/test_files.h"
 
-#include <gtest/gtest.h>
-
 #include <deque>
 
 namespace k7r::cfgui {
 namespace {
 
-class PreviewDialogTest : public ::testing::Test {
+// On an emulated board, for the Direct tab's live picture.
+class PreviewDialogTest : public test::ChipTest {
   protected:
     PreviewDialog Make() {
         return PreviewDialog(
@@ -76,8 +71,7 @@ TEST_F(PreviewDialogTest, OpensOnTheTestPatternAndFollowsChangesOncePerTick) {
     const PreviewDialog::Size area = dialog.Open();
     EXPECT_EQ(area.width, 640u);
     EXPECT_EQ(area.height, 480u);
-    EXPECT_EQ(view[IDC_PREVIEW_SHOW].items,
-              (std::vector<std::string>{"Test pattern", "Picture file"}));
+    EXPECT_EQ(view[IDC_PREVIEW_SHOW].items, (Texts{"Test pattern", "Picture file"}));
     EXPECT_EQ(view[IDC_PREVIEW_SHOW].selection, 0);
     EXPECT_EQ(view[IDC_PREVIEW_STATUS].text.rfind("Panel 320 x 240 as mounted", 0), 0u);
     ASSERT_EQ(painted.size(), 1u);
@@ -125,7 +119,7 @@ TEST_F(PreviewDialogTest, PictureFileIsAskedForAndKept) {
     view.Select(IDC_PREVIEW_SHOW, 1);
     dialog.OnControl(IDC_PREVIEW_SHOW, ControlEvent::SelectionChanged);
     EXPECT_EQ(view[IDC_PREVIEW_SHOW].selection, 0);
-    EXPECT_EQ(asked, std::vector<std::string>{"Open Picture"});
+    EXPECT_EQ(asked, Texts{"Open Picture"});
 
     const std::string picture = test::ScratchDirectory() + "/missing.gif";
     answers = {picture};
@@ -156,11 +150,6 @@ TEST_F(PreviewDialogTest, SavesThePictureAsShownUnzoomed) {
 // While the Direct tab keeps the emulated board live, the preview shows what
 // the Direct tab draws there, and says so.
 TEST_F(PreviewDialogTest, ShowsTheLiveEmulatedBoardLabelled) {
-    test::SetEnvironment(emu::kEmulatorVariable, "1");
-    emu::OfferEmulatedBoard();
-    emu::TheBoard().PowerOn();
-    static HAL_STRUCT layerRecord{};
-    hal::UseRecord(layerRecord);
     config::WorkingConfig& config = app.session.config;
     ASSERT_TRUE(edit::InitializeFromWorkingConfig(config, {}));
     edit::SetLive(config, true);
@@ -176,8 +165,6 @@ TEST_F(PreviewDialogTest, ShowsTheLiveEmulatedBoardLabelled) {
     edit::SetLive(config, false);
     dialog.Tick();
     EXPECT_EQ(dialog.Shown().status[0].rfind("Panel ", 0), 0u);
-    hal::ReleaseChip();
-    test::SetEnvironment(emu::kEmulatorVariable, nullptr);
 }
 
 } // namespace

@@ -1,10 +1,6 @@
 #include "cfgui/pages/clocks_page.h"
-#include "cfgui/resource.h"
 #include "regs/field_table.h"
-#include "regs/setting_ids.h"
 #include "tests/cfgui/page_harness.h"
-
-#include <vector>
 
 namespace k7r::cfgui {
 namespace {
@@ -16,8 +12,7 @@ TEST_F(ClocksPage, OpeningFillsTheListsFromTheSettings) {
     Set(regs::kIdClkI2, 25175000);
     Set(regs::kIdClkI, 14318000);
     Open(MakeClocksPage);
-    const std::vector<std::string> pclkDivides = {"Auto", "1:1", "2:1", "3:1", "4:1", "8:1"};
-    EXPECT_EQ(view[IDC_PCLK_DIVIDE].items, pclkDivides);
+    EXPECT_EQ(view[IDC_PCLK_DIVIDE].items, (Texts{"Auto", "1:1", "2:1", "3:1", "4:1", "8:1"}));
     EXPECT_EQ(view[IDC_PCLK_DIVIDE].selection, 0);
     EXPECT_EQ(view[IDC_CLKI2_TIMING].items.size(), 11u);
     EXPECT_EQ(view[IDC_CLKI2_TIMING].selection, 6);
@@ -88,9 +83,8 @@ TEST_F(ClocksPage, PwmGroupFollowsItsBoxesAndTheDutyCycleItsControls) {
 // A refusal of the change itself, not of the entry, is shown as an error
 // without holding the field.
 TEST_F(ClocksPage, DutyCycleOfARegisterTheTableLacksIsRefusedWithoutTheLock) {
-    config::WorkingConfig& config = app.session.config;
     const std::uint32_t reg = regs::kFieldTable[regs::FindField(regs::kIdDutyCycle)].Register;
-    config.Record.Regs[config.FindRegisterEntry(reg)].Index = 0x18;
+    Config().Record.Regs[Config().FindRegisterEntry(reg)].Index = 0x18;
     Open(MakeClocksPage);
     Type(IDC_DUTY_CYCLE, "12");
     EXPECT_EQ(app.diagnostics.lock, 0);

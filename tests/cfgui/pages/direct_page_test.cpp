@@ -2,14 +2,9 @@
 // for the run, what is usable when, initialization and shutdown, the live
 // timer and the tooltips. The chip session itself is the editing core's.
 #include "cfgui/pages/direct_page.h"
-#include "cfgui/resource.h"
 #include "cfgui/tooltip_text.h"
-#include "regs/field_values.h"
-#include "regs/setting_ids.h"
 #include "tests/cfgui/page_harness.h"
 #include "tests/hal/chip_fixture.h"
-
-#include <gtest/gtest.h>
 
 namespace k7r::cfgui {
 namespace {
@@ -20,9 +15,6 @@ class DirectPageTest : public test::ChipTest, protected fake::PageHarness {
         ChipTest::SetUp();
         Open(MakeDirectPage);
     }
-
-    config::WorkingConfig& Config() { return app.session.config; }
-    bool Enabled(int control) { return view[control].enabled; }
 };
 
 constexpr int kUsableWhenBound[] = {IDC_ADDITIONAL_OPTIONS, IDC_WRITE_IMMEDIATELY,
@@ -35,9 +27,9 @@ TEST_F(DirectPageTest, OpensWithTheRunsOptionsAndNothingToUseYet) {
         EXPECT_TRUE(view[option].checked) << option;
     }
     for (const int control : kUsableWhenBound) {
-        EXPECT_FALSE(Enabled(control)) << control;
+        EXPECT_FALSE(view[control].enabled) << control;
     }
-    EXPECT_FALSE(Enabled(IDC_REDRAW_AFTER_CHANGE));
+    EXPECT_FALSE(view[IDC_REDRAW_AFTER_CHANGE].enabled);
     EXPECT_EQ(page->TextColourOf(IDC_DIRECT_NOTE)->red, 175);
     app.tooltips.enabled = true;
     EXPECT_EQ(TooltipText(app, page.get(), IDC_INIT_REGISTERS),
@@ -54,7 +46,7 @@ TEST_F(DirectPageTest, OpensWithTheRunsOptionsAndNothingToUseYet) {
     ASSERT_TRUE(regs::SetFieldValue(Config(), regs::kIdClockChip, 0));
     Open(MakeDirectPage);
     EXPECT_FALSE(view[IDC_PROGRAM_CLOCK_CHIP].checked);
-    EXPECT_FALSE(Enabled(IDC_PROGRAM_CLOCK_CHIP));
+    EXPECT_FALSE(view[IDC_PROGRAM_CLOCK_CHIP].enabled);
     EXPECT_TRUE(app.session.initSteps.programClockChip);
 }
 
@@ -63,14 +55,14 @@ TEST_F(DirectPageTest, InitializeLiveAndShutdown) {
     Click(IDC_INITIALIZE_CHIP);
     EXPECT_EQ(pane.text.rfind("Initialized K7R58C22 using HAL build 2.", 0), 0u);
     for (const int control : kUsableWhenBound) {
-        EXPECT_TRUE(Enabled(control)) << control;
+        EXPECT_TRUE(view[control].enabled) << control;
     }
-    EXPECT_FALSE(Enabled(IDC_REDRAW_AFTER_CHANGE));
+    EXPECT_FALSE(view[IDC_REDRAW_AFTER_CHANGE].enabled);
 
     Click(IDC_WRITE_IMMEDIATELY);
     EXPECT_TRUE(Config().Live);
     EXPECT_TRUE(services.timerRunning);
-    EXPECT_TRUE(Enabled(IDC_REDRAW_AFTER_CHANGE));
+    EXPECT_TRUE(view[IDC_REDRAW_AFTER_CHANGE].enabled);
     Click(IDC_REDRAW_AFTER_CHANGE);
     EXPECT_TRUE(Config().AutoRedraw);
     Click(IDC_WRITE_IMMEDIATELY);
@@ -81,7 +73,7 @@ TEST_F(DirectPageTest, InitializeLiveAndShutdown) {
     EXPECT_FALSE(Config().Live);
     EXPECT_FALSE(services.timerRunning);
     EXPECT_EQ(services.timerChanges, 4);
-    EXPECT_FALSE(Enabled(IDC_SHUTDOWN_CHIP));
+    EXPECT_FALSE(view[IDC_SHUTDOWN_CHIP].enabled);
     EXPECT_EQ(pane.text.find("Initialized"), std::string::npos);
 }
 

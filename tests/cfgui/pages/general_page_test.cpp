@@ -1,8 +1,6 @@
 // The General tab over fake controls: platform buttons and address fields,
 // USB and clock chip boxes.
 #include "cfgui/pages/general_page.h"
-#include "cfgui/resource.h"
-#include "regs/setting_ids.h"
 #include "tests/cfgui/page_harness.h"
 
 namespace k7r::cfgui {

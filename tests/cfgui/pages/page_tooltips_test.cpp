@@ -1,10 +1,8 @@
 // Every control of the General, Preferences and Clocks tabs has its tip:
 // the help of the setting it shows, or its fixed text, as the main window
 // gathers them from all pages.
-#include "cfgui/resource.h"
 #include "cfgui/tooltip_text.h"
 #include "regs/field_names.h"
-#include "regs/setting_ids.h"
 #include "tests/cfgui/page_harness.h"
 
 namespace k7r::cfgui {

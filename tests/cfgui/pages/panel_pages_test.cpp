@@ -4,13 +4,9 @@
 #include "cfgui/field_readers.h"
 #include "cfgui/pages/panel_page.h"
 #include "cfgui/pages/panel_power_page.h"
-#include "cfgui/resource.h"
 #include "regs/field_names.h"
-#include "regs/setting_ids.h"
 #include "tests/cfgui/page_harness.h"
 #include "tests/support/test_files.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
@@ -28,12 +24,9 @@ class PanelPages : public PageTest {
     // A file named DEBUG.DEF keeps the D-TFD panel and marks it.
     void LoadDebugPanels() {
         const std::string path = test::ScratchDirectory() + "/DEBUG.DEF";
-        test::WriteText(
-            path,
-            "VERSION 2\n"
-            "PANEL \"Old D-TFD\" D-TFD 320 240 F 8 F n T F 6250 400 40 262 18 8 24 L 4 2 L n 0 "
-            "0\n"
-            "PANEL \"QVGA\" TFT 320 240 F 18 F n T F 6250 400 40 262 18 8 24 L 4 2 L n 0 0\n");
+        const std::string timings = " F n T F 6250 400 40 262 18 8 24 L 4 2 L n 0 0\n";
+        test::WriteText(path, "VERSION 2\nPANEL \"Old D-TFD\" D-TFD 320 240 F 8" + timings +
+                                  "PANEL \"QVGA\" TFT 320 240 F 18" + timings);
         ASSERT_TRUE(app.panels.LoadFile(path, [](const std::string& text) { FAIL() << text; }));
     }
 
@@ -67,7 +60,7 @@ TEST_F(PanelPages, EachFeatureShowsItsEditorAndItsHelp) {
     Open(MakePanelPage);
     EXPECT_EQ(view[IDC_PANEL_TYPE].selection, kStnPosition);
     EXPECT_EQ(view[IDC_FEATURE_LIST].lines.size(), 15u);
-    EXPECT_EQ(Line(regs::kIdHorzTotal), (std::vector<std::string>{"352", "Horizontal Total"}));
+    EXPECT_EQ(Line(regs::kIdHorzTotal), (Texts{"352", "Horizontal Total"}));
     for (const int editor :
          {IDC_FEATURE_NUMBER, IDC_FEATURE_SLIDER, IDC_FEATURE_LIST_BOX, IDC_FEATURE_DROP_DOWN}) {
         EXPECT_FALSE(view[editor].shown) << editor;
@@ -85,14 +78,12 @@ TEST_F(PanelPages, EachFeatureShowsItsEditorAndItsHelp) {
 
     ClickFeature(regs::kIdFplinePol);
     EXPECT_FALSE(view[IDC_FEATURE_NUMBER].shown);
-    EXPECT_EQ(view[IDC_FEATURE_LIST_BOX].items,
-              (std::vector<std::string>{"Active Low", "Active High"}));
+    EXPECT_EQ(view[IDC_FEATURE_LIST_BOX].items, (Texts{"Active Low", "Active High"}));
     Pick(IDC_FEATURE_LIST_BOX, 1);
     EXPECT_EQ(Line(regs::kIdFplinePol).at(0), "Active High");
 
     ClickFeature(regs::kIdHorzDisplay);
-    EXPECT_EQ(view[IDC_FEATURE_DROP_DOWN].items,
-              (std::vector<std::string>{"336", "160", "320", "480", "640", "800"}));
+    EXPECT_EQ(view[IDC_FEATURE_DROP_DOWN].items, (Texts{"336", "160", "320", "480", "640", "800"}));
     EXPECT_EQ(view[IDC_FEATURE_DROP_DOWN].selection, 0);
 
     Open(MakePanelPage);
@@ -109,8 +100,7 @@ TEST_F(PanelPages, EachFeatureShowsItsEditorAndItsHelp) {
 // A feature that cannot be changed gets no editor to be refused in, which
 // would hold the focus for good.
 TEST_F(PanelPages, FeatureWithoutARegisterEntryHasItsEditorDisabled) {
-    config::WorkingConfig& config = app.session.config;
-    config.Record.Regs[config.FindRegisterEntry(0x20)].Index = 0x18; // no Horz Total
+    Config().Record.Regs[Config().FindRegisterEntry(0x20)].Index = 0x18; // no Horz Total
     Open(MakePanelPage);
     ClickFeature(regs::kIdHorzTotal);
     EXPECT_FALSE(view[IDC_FEATURE_NUMBER].enabled);
@@ -150,20 +140,19 @@ TEST_F(PanelPages, RefusedEntriesOfTheEditors) {
 TEST_F(PanelPages, PredefinedListShowsAndFollowsTheMatch) {
     LoadDebugPanels();
     Open(MakePanelPage);
-    EXPECT_EQ(view[IDC_PREDEFINED_PANELS].items,
-              (std::vector<std::string>{"**Old D-TFD", "QVGA", "Custom panel"}));
+    EXPECT_EQ(view[IDC_PREDEFINED_PANELS].items, (Texts{"**Old D-TFD", "QVGA", "Custom panel"}));
     EXPECT_TRUE(pane.text.starts_with(
         "Loaded DEBUG.DEF file.  Note that panels prefixed with ** shouldn't work with 58C22."))
         << pane.text;
     EXPECT_EQ(view[IDC_PREDEFINED_PANELS].selection, 2) << "the template matches no panel";
 
-    const HAL_STRUCT before = app.session.config.Record;
+    const HAL_STRUCT before = Config().Record;
     Confirm(IDC_PREDEFINED_PANELS, 0);
     EXPECT_EQ(pane.beeps, 1);
     EXPECT_EQ(pane.text.rfind("Old D-TFD is disqualified: it is a D-TFD.", 0), 0u) << pane.text;
-    EXPECT_EQ(std::memcmp(&before, &app.session.config.Record, sizeof before), 0);
+    EXPECT_EQ(std::memcmp(&before, &Config().Record, sizeof before), 0);
     Confirm(IDC_PREDEFINED_PANELS, 2); // "Custom panel"
-    EXPECT_EQ(std::memcmp(&before, &app.session.config.Record, sizeof before), 0);
+    EXPECT_EQ(std::memcmp(&before, &Config().Record, sizeof before), 0);
 
     Confirm(IDC_PREDEFINED_PANELS, 1);
     EXPECT_EQ(view[IDC_PANEL_TYPE].selection, kTftPosition);

@@ -1,6 +1,4 @@
 #include "cfgui/pages/preferences_page.h"
-#include "cfgui/resource.h"
-#include "regs/setting_ids.h"
 #include "tests/cfgui/page_harness.h"
 
 namespace k7r::cfgui {
@@ -12,7 +10,7 @@ TEST_F(PreferencesPage, OpeningChecksTheButtonsAndShowsTheDescription) {
     Set(regs::kIdBitsPerPixel, 4);
     Set(regs::kIdSwivelView, 270);
     Set(regs::kIdVertDoubling, 1);
-    regs::SetDescriptionText(app.session.config, regs::kIdDescription, "Board 7\nrev. B");
+    regs::SetDescriptionText(Config(), regs::kIdDescription, "Board 7\nrev. B");
     Open(MakePreferencesPage);
     for (int button = IDC_BPP_1; button <= IDC_SWIVEL_270; ++button) {
         EXPECT_EQ(view[button].checked, button == IDC_BPP_4 || button == IDC_SWIVEL_270);
@@ -24,8 +22,7 @@ TEST_F(PreferencesPage, OpeningChecksTheButtonsAndShowsTheDescription) {
 
     // Stored with line feeds; an unchanged description is not reported.
     Type(IDC_DESCRIPTION, "Lab board\r\nrev. B");
-    EXPECT_EQ(regs::FormatFieldValue(app.session.config, regs::kIdDescription),
-              "Lab board\nrev. B");
+    EXPECT_EQ(regs::FormatFieldValue(Config(), regs::kIdDescription), "Lab board\nrev. B");
     app.diagnostics.shown = "not reported again";
     Type(IDC_DESCRIPTION, "Lab board\r\nrev. B");
     EXPECT_EQ(app.diagnostics.shown, "not reported again");

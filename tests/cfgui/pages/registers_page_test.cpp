@@ -3,12 +3,9 @@
 // Register dialog, the tooltips and the refresh on the live timer.
 #include "cfgui/dialogs/modify_register_dialog.h"
 #include "cfgui/pages/registers_page.h"
-#include "cfgui/resource.h"
 #include "edit/rules/preferences_rules.h"
 #include "regs/register_access.h"
 #include "tests/cfgui/page_harness.h"
-
-#include <gtest/gtest.h>
 
 namespace k7r::cfgui {
 namespace {
@@ -17,11 +14,10 @@ class RegistersPageTest : public ::testing::Test, protected fake::PageHarness {
   protected:
     void SetUp() override { OpenTab(); }
     void OpenTab() { Open(MakeRegistersPage); }
-    config::WorkingConfig& Config() { return app.session.config; }
 
-    // The first line of the register.
-    int LineOf(std::uint32_t reg) {
-        for (int position = 0; regs::EnumRegister(Config(), position).more; ++position) {
+    // The first line of the register from the given one on.
+    int LineOf(std::uint32_t reg, int from = 0) {
+        for (int position = from; regs::EnumRegister(Config(), position).more; ++position) {
             if (regs::EnumRegister(Config(), position).reg == reg) {
                 return position;
             }
@@ -56,9 +52,9 @@ class RegistersPageTest : public ::testing::Test, protected fake::PageHarness {
 TEST_F(RegistersPageTest, ListsTheTableInProgrammingOrder) {
     EXPECT_EQ(view[IDC_REGISTER_LIST].rightAligned,
               (std::vector<bool>{false, false, true, false, false}));
-    EXPECT_EQ(Line(LineOf(0x10)), (std::vector<std::string>{"0010h   ", "00000008h", "         8",
-                                                            "Display Settings Register",
-                                                            "00000000000000000000000000001000b"}));
+    EXPECT_EQ(Line(LineOf(0x10)),
+              (Texts{"0010h   ", "00000008h", "         8", "Display Settings Register",
+                     "00000000000000000000000000001000b"}));
     EXPECT_EQ(Line(LineOf(riDELAYON))[0], "DELAY   ");
     EXPECT_EQ(view[IDC_REGISTERS_WARNING].text, "");
 
@@ -75,7 +71,7 @@ TEST_F(RegistersPageTest, ListsTheTableInProgrammingOrder) {
     });
     page->OnList(IDC_REGISTER_LIST, ListEvent::Enter, -1); // no line, no dialog
     page->OnList(IDC_REGISTER_LIST, ListEvent::Enter, 0);
-    EXPECT_EQ(services.titles, std::vector<std::string>{"Modify register 4010h"});
+    EXPECT_EQ(services.titles, Texts{"Modify register 4010h"});
 }
 
 TEST_F(RegistersPageTest, EditingMarksOnlyAChangedValue) {
@@ -155,7 +151,7 @@ TEST_F(RegistersPageTest, TheDialogSwitchesBasesAndRemembersTheLastOne) {
     });
     page->OnList(IDC_REGISTER_LIST, ListEvent::DoubleClick, settings);
     EXPECT_EQ(services.titles.back(), "Modify register 0010h");
-    EXPECT_EQ(services.refusals, std::vector<std::string>{"ERROR:Invalid value entered!"});
+    EXPECT_EQ(services.refusals, Texts{"ERROR:Invalid value entered!"});
     EXPECT_EQ(presses, 2);
     EXPECT_EQ(Line(settings)[1], "0000002Fh");
 }
@@ -167,11 +163,7 @@ TEST_F(RegistersPageTest, ARegisterListedTwiceWarnsOnTheEarlierLine) {
                                 "  Any changes to this register will be transient and will not\n"
                                 "  be retained in the final register programming."),
               std::string::npos);
-    int last = first + 1;
-    while (regs::EnumRegister(Config(), last).reg != 0x64) {
-        ++last;
-    }
-    EXPECT_EQ(TipOf(last).find("ALERT"), std::string::npos);
+    EXPECT_EQ(TipOf(LineOf(0x64, first + 1)).find("ALERT"), std::string::npos);
     EXPECT_EQ(TipOf(-1), "");
 }
 

@@ -2,7 +2,6 @@
 #include "edit/rules/clocks_rules.h"
 #include "hal/clock_synth.h"
 #include "regs/clock_tree.h"
-#include "regs/setting_ids.h"
 #include "tests/edit/edit_fixture.h"
 
 namespace k7r::edit {
@@ -61,16 +60,13 @@ TEST_F(ClocksPage, DutyCycleIsClampedWithTheNote) {
 }
 
 TEST_F(ClocksPage, FrequencyTextsChangeUnitAbove1000And100000Hz) {
-    const struct {
-        std::uint32_t hz;
-        const char* text;
-    } kCases[] = {
+    const std::pair<std::uint32_t, const char*> kTexts[] = {
         {0, " 0 Hz"},           {1000, " 1000 Hz"},
         {1001, " 1.001 KHz"},   {100000, " 100.000 KHz"},
         {100001, " 0.100 MHz"}, {25175000, " 25.175 MHz"},
     };
-    for (const auto& c : kCases) {
-        EXPECT_EQ(regs::FrequencyText(c.hz), c.text) << c.hz;
+    for (const auto& [hz, text] : kTexts) {
+        EXPECT_EQ(regs::FrequencyText(hz), text) << hz;
     }
 }
 

@@ -1,6 +1,5 @@
 // The General page's rules, with its exact texts.
 #include "edit/rules/general_rules.h"
-#include "regs/setting_ids.h"
 #include "tests/edit/edit_fixture.h"
 
 namespace k7r::edit {

@@ -2,8 +2,9 @@
 // editors and the pixel clock. The predefined panels are the page's test.
 #include "edit/rules/panel_features.h"
 #include "edit/rules/panel_rules.h"
-#include "regs/setting_ids.h"
 #include "tests/edit/edit_fixture.h"
+
+#include <algorithm>
 
 namespace k7r::edit {
 namespace {
@@ -89,8 +90,7 @@ TEST_F(PanelPage, PanelTypeListOffersEachTypeOnce) {
 // A register the table lacks: every editor of its features is refused, so
 // the page can say so before anything is typed.
 TEST_F(PanelPage, FeatureWithoutARegisterEntryIsRefusedAhead) {
-    const int entry = session.config.FindRegisterEntry(0x20); // Horz Total
-    session.config.Record.Regs[entry].Index = 0x18;
+    session.config.Record.Regs[session.config.FindRegisterEntry(0x20)].Index = 0x18; // Horz Total
     const std::optional<std::string> refusal = FeatureRefusal(session, regs::kIdHorzTotal);
     ASSERT_TRUE(refusal);
     EXPECT_EQ(*refusal, LeaveFeatureNumber(session, regs::kIdHorzTotal, "400").message);
@@ -109,17 +109,12 @@ TEST_F(PanelPage, PixelClockLineSetsTheDivideWhileAutomatic) {
 
 // Every row of the feature table listed for exactly its panel types.
 TEST(PanelFeatures, RowsAndTheirPanelTypes) {
-    std::size_t listed[8] = {};
-    for (const Feature& feature : Features()) {
-        for (std::uint32_t type = 0; type < 8; ++type) {
-            listed[type] += ListedFor(feature, type) ? 1 : 0;
-        }
-    }
     // 14 rows for every type, plus 1 for STN, 8 for HR-TFT, 5 for type 4,
     // 31 for type 5 and 4 for type 7.
-    const std::size_t expected[8] = {15, 14, 22, 14, 19, 45, 14, 18};
+    const std::ptrdiff_t expected[8] = {15, 14, 22, 14, 19, 45, 14, 18};
     for (std::uint32_t type = 0; type < 8; ++type) {
-        EXPECT_EQ(listed[type], expected[type]) << type;
+        const auto listed = [type](const Feature& feature) { return ListedFor(feature, type); };
+        EXPECT_EQ(std::ranges::count_if(Features(), listed), expected[type]) << type;
     }
     EXPECT_EQ(FindFeature(67)->step, 8u);
     EXPECT_EQ(FindFeature(136)->step, 2u);

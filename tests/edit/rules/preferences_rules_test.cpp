@@ -1,7 +1,6 @@
 // The Preferences page's rules, with its exact texts.
 #include "containers/config_file.h"
 #include "edit/rules/preferences_rules.h"
-#include "regs/setting_ids.h"
 #include "tests/edit/edit_fixture.h"
 #include "tests/support/test_files.h"
 
