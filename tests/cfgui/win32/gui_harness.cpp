@@ -81,10 +81,6 @@ BOOL CALLBACK MatchId(HWND window, LPARAM search) {
     return TRUE;
 }
 
-std::string ShellQuoted(const std::string& text) {
-    return "'" + text + "'";
-}
-
 } // namespace
 
 bool RecordingLauncher::OpenInTextEditor(const std::string& path) {
@@ -355,40 +351,6 @@ std::string WindowsPath(const std::string& unixPath) {
     std::string path = "Z:" + unixPath;
     std::ranges::replace(path, '/', '\\');
     return path;
-}
-
-bool Screenshot(const std::string& name, HWND window) {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    GdiFlush();
-    PumpPending();
-    RECT place;
-    GetWindowRect(window, &place);
-    const std::string directory = std::string(K7R_BINARY_DIR) + "/screenshots";
-    const std::string target = directory + "/" + name + ".png";
-    const std::string partial = directory + "/." + name + ".png";
-    CreateDirectoryA(WindowsPath(directory).c_str(), nullptr);
-    DeleteFileA(WindowsPath(target).c_str());
-
-    // ImageMagick reads the X server's picture; the name appears once the
-    // picture is complete, which is how this side learns that it is done.
-    const std::string crop = std::to_string(place.right - place.left) + "x" +
-                             std::to_string(place.bottom - place.top) + "+" +
-                             std::to_string(place.left) + "+" + std::to_string(place.top);
-    std::string command = "Z:\\bin\\sh -c \"import -window root -crop " + crop + " +repage " +
-                          ShellQuoted(partial) + " && mv " + ShellQuoted(partial) + " " +
-                          ShellQuoted(target) + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        return false;
-    }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return PumpUntil(
-        [&] { return GetFileAttributesA(WindowsPath(target).c_str()) != INVALID_FILE_ATTRIBUTES; },
-        20000);
 }
 
 std::vector<std::string> ListItems(HWND listBox) {

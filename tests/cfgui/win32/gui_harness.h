@@ -140,10 +140,6 @@ HWND Descendant(HWND window, int id);
 // The path as the file dialogs of Wine take it.
 std::string WindowsPath(const std::string& unixPath);
 
-// The screen around the window, as the X server shows it, into
-// build/<preset>/screenshots/NAME.png. False when it could not be taken.
-bool Screenshot(const std::string& name, HWND window);
-
 // A list box's items.
 std::vector<std::string> ListItems(HWND listBox);
 
