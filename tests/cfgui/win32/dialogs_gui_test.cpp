@@ -45,18 +45,10 @@ ModalScript::Answer ChooseKind(int kind, bool doubleClick) {
 
 class Dialogs : public testing::Test {
   protected:
-    Dialogs() {
-        test::WriteFileBytes(directory + "/viewer.exe",
-                             test::ReadFileBytes(test::TestImagePath("carrier.exe")));
-        session.window.OpenFile(image);
-    }
-
-    std::string InDirectory(const std::string& name) const {
-        return WindowsPath(directory + "/" + name);
-    }
+    Dialogs() { session.window.OpenFile(image); }
 
     const std::string directory = test::ScratchDirectory();
-    const std::string image = InDirectory("viewer.exe");
+    const std::string image = TestImageIn(directory);
     Session session;
 };
 
@@ -67,7 +59,7 @@ TEST_F(Dialogs, ExportWritesTheKindChosenUnderTheNameOffered) {
     std::string confirmText;
     std::string nameBefore;
     std::string nameAfter;
-    const std::string target = InDirectory("Ελληνικά 中文 🎛.h");
+    const std::string target = WindowsPath(directory + "/Ελληνικά 中文 🎛.h");
     ModalScript script;
     script
         .Expect("Export",

@@ -4,7 +4,6 @@
 #include "emu/emulated_driver.h"
 #include "hal/access.h"
 #include "tests/cfgui/win32/gui_harness.h"
-#include "tests/support/test_files.h"
 
 #include <windows.h>
 
@@ -15,12 +14,11 @@ namespace k7r::cfgui::gui {
 std::string PrepareEmulatedBoard(const std::string& directory) {
     static HAL_STRUCT chipRecord{};
     CreateDirectoryA(WindowsPath(directory).c_str(), nullptr);
-    const std::string image = directory + "/viewer.exe";
-    test::WriteFileBytes(image, test::ReadFileBytes(test::TestImagePath("carrier.exe")));
+    const std::string image = TestImageIn(directory);
     _putenv_s(emu::kEmulatorVariable, WindowsPath(directory + "/panel.png").c_str());
     emu::OfferEmulatedBoard();
     hal::UseRecord(chipRecord);
-    return WindowsPath(image);
+    return image;
 }
 
 } // namespace k7r::cfgui::gui

@@ -28,30 +28,9 @@ namespace fs = std::filesystem;
 Session* currentSession = nullptr;
 ModalScript* currentScript = nullptr;
 
-HINSTANCE ThisProgram() {
-    return GetModuleHandleA(nullptr);
-}
-
 bool TimeIsUp(DWORD deadline) {
     return static_cast<LONG>(GetTickCount() - deadline) >= 0;
 }
-
-} // namespace
-
-void PumpPending() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            continue;
-        }
-        if (currentSession == nullptr || !currentSession->window.PreTranslate(message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
-}
-
-namespace {
 
 BOOL CALLBACK CollectModal(HWND window, LPARAM found) {
     if (IsWindowVisible(window) && win32::HasClass(window, "#32770")) {
@@ -81,7 +60,27 @@ BOOL CALLBACK MatchId(HWND window, LPARAM search) {
     return TRUE;
 }
 
+// A message box's text.
+std::string MessageText(HWND box) {
+    constexpr int kMessageTextId = 0xFFFF;
+    const HWND text = GetDlgItem(box, kMessageTextId);
+    return text != nullptr ? win32::WindowText(text) : std::string{};
+}
+
 } // namespace
+
+void PumpPending() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            continue;
+        }
+        if (currentSession == nullptr || !currentSession->window.PreTranslate(message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+}
 
 bool RecordingLauncher::OpenInTextEditor(const std::string& path) {
     opened.push_back("text editor: " + path);
@@ -94,14 +93,15 @@ bool RecordingLauncher::OpenWithDefaultProgram(const std::string& path) {
 }
 
 Session::Session(PageTable pages) : app(TemplateRecord), window(app, pages, launcher) {
-    static const bool registered = [] {
+    const HINSTANCE program = GetModuleHandleA(nullptr);
+    static const bool registered = [program] {
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
         InitCommonControlsEx(&controls);
-        win32::WidenSliderClass(ThisProgram());
-        return win32::RegisterMainWindowClass(ThisProgram());
+        win32::WidenSliderClass(program);
+        return win32::RegisterMainWindowClass(program);
     }();
     currentSession = this;
-    if (registered && window.Create(ThisProgram())) {
+    if (registered && window.Create(program)) {
         SetForegroundWindow(Main());
         PumpUntil([this] { return app.active; });
     }
@@ -120,14 +120,6 @@ HWND Session::Control(int id) const {
     return inPage != nullptr ? inPage : GetDlgItem(Main(), id);
 }
 
-std::string Session::Title() const {
-    return win32::WindowText(Main());
-}
-
-std::string Session::PaneText() const {
-    return win32::WindowText(GetDlgItem(Main(), IDC_DIAGNOSTICS));
-}
-
 std::string Session::TipOf(HWND control) const {
     NMTTDISPINFOA info{};
     info.hdr.hwndFrom = window.TooltipWindow();
@@ -135,10 +127,6 @@ std::string Session::TipOf(HWND control) const {
     info.hdr.code = TTN_GETDISPINFOA;
     SendMessageA(Main(), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
     return info.lpszText != nullptr ? info.lpszText : "";
-}
-
-int Session::CurrentTab() const {
-    return static_cast<int>(SendMessageA(window.TabControl(), TCM_GETCURSEL, 0, 0));
 }
 
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
@@ -207,7 +195,7 @@ bool SelectTab(Session& session, int index) {
     SendMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
     SendMessageA(tabs, WM_LBUTTONUP, 0, at);
     PumpPending();
-    return session.CurrentTab() == index;
+    return SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == index;
 }
 
 void ClickLine(HWND listView, int line) {
@@ -335,12 +323,6 @@ void DropFiles(HWND window, const std::vector<std::string>& names) {
     SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
 }
 
-std::string MessageText(HWND box) {
-    constexpr int kMessageTextId = 0xFFFF;
-    const HWND text = GetDlgItem(box, kMessageTextId);
-    return text != nullptr ? win32::WindowText(text) : std::string{};
-}
-
 HWND Descendant(HWND window, int id) {
     std::pair<int, HWND> search{id, nullptr};
     EnumChildWindows(window, MatchId, reinterpret_cast<LPARAM>(&search));
@@ -379,6 +361,12 @@ std::string DescriptionIn(const std::string& path) {
     EXPECT_TRUE(containers::OpenConfigFile(path, config,
                                            [](const std::string& text) { ADD_FAILURE() << text; }));
     return config.Record.Description;
+}
+
+std::string TestImageIn(const std::string& directory, const std::string& name) {
+    const std::string path = directory + "/" + name;
+    test::WriteFileBytes(path, test::ReadFileBytes(test::TestImagePath("carrier.exe")));
+    return WindowsPath(path);
 }
 
 } // namespace k7r::cfgui::gui

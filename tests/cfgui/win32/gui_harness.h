@@ -3,6 +3,7 @@
 #include "cfgui/application.h"
 #include "cfgui/pages/page_registry.h"
 #include "cfgui/win32/main_window.h"
+#include "cfgui/win32/win32_text.h"
 #include "export/preview.h"
 
 #include <windows.h>
@@ -28,7 +29,7 @@ enum Tab : int {
     kPanelTab,
     kPowerTab,
     kRegistersTab,
-    kDirectTab,
+    kDirectTab
 };
 
 // Stands in for the text editor and the browser that previews start: it
@@ -54,11 +55,10 @@ class Session {
     HWND Main() const { return window.Window(); }
     HWND Page() const { return window.PageWindow(); }
     HWND Control(int id) const;
-    std::string Title() const;
-    std::string PaneText() const;
+    std::string Title() const { return win32::WindowText(Main()); }
+    std::string PaneText() const { return win32::WindowText(GetDlgItem(Main(), IDC_DIAGNOSTICS)); }
     // What a control's tip would show now, asked as the tooltip control asks.
     std::string TipOf(HWND control) const;
-    int CurrentTab() const;
 
     RecordingLauncher launcher;
     Application app;
@@ -132,15 +132,12 @@ class ModalScript {
 // Files dropped on a window, as the shell hands them over.
 void DropFiles(HWND window, const std::vector<std::string>& names);
 
-// A message box's text.
-std::string MessageText(HWND box);
 // A control anywhere below the window: the save dialog's extra buttons lie
 // in a child dialog of their own.
 HWND Descendant(HWND window, int id);
 // The path as the file dialogs of Wine take it.
 std::string WindowsPath(const std::string& unixPath);
 
-// A list box's items.
 std::vector<std::string> ListItems(HWND listBox);
 
 // A file name of any script: Greek, Chinese and an emoji.
@@ -150,5 +147,8 @@ inline constexpr const char* kAnyName = "Ελληνικά 中文 🎛.exe";
 std::string AnyNameImage(const std::string& directory);
 // The description in the file's record; a test failure when it has none.
 std::string DescriptionIn(const std::string& path);
+// The test image copied into the directory under the name; its path as the
+// window is given it.
+std::string TestImageIn(const std::string& directory, const std::string& name = "viewer.exe");
 
 } // namespace k7r::cfgui::gui
