@@ -11,7 +11,6 @@
 #include "hal/access.h"
 #include "regs/field_names.h"
 #include "regs/setting_ids.h"
-#include "tests/cfgui/win32/emulated_board_session.h"
 #include "tests/cfgui/win32/gui_harness.h"
 
 #include <commctrl.h>

@@ -4,6 +4,9 @@
 #include "cfgui/win32/win32_text.h"
 #include "config/default_records.h"
 #include "containers/config_file.h"
+#include "emu/driver_choice.h"
+#include "emu/emulated_driver.h"
+#include "hal/access.h"
 #include "platform/win32/wide_text.h"
 #include "tests/support/test_files.h"
 
@@ -367,6 +370,16 @@ std::string TestImageIn(const std::string& directory, const std::string& name) {
     const std::string path = directory + "/" + name;
     test::WriteFileBytes(path, test::ReadFileBytes(test::TestImagePath("carrier.exe")));
     return WindowsPath(path);
+}
+
+std::string PrepareEmulatedBoard(const std::string& directory) {
+    static HAL_STRUCT chipRecord{};
+    CreateDirectoryA(WindowsPath(directory).c_str(), nullptr);
+    const std::string image = TestImageIn(directory);
+    _putenv_s(emu::kEmulatorVariable, WindowsPath(directory + "/panel.png").c_str());
+    emu::OfferEmulatedBoard();
+    hal::UseRecord(chipRecord);
+    return image;
 }
 
 } // namespace k7r::cfgui::gui

@@ -150,5 +150,11 @@ std::string DescriptionIn(const std::string& path);
 // The test image copied into the directory under the name; its path as the
 // window is given it.
 std::string TestImageIn(const std::string& directory, const std::string& name = "viewer.exe");
+// What the programs that drive the window live on the board emulator set
+// up before the window opens: the test image copied into DIRECTORY, the
+// emulated board offered to the Direct tab with its panel picture written
+// there, and the chip layer given a record of its own. The image's path as
+// the window takes it.
+std::string PrepareEmulatedBoard(const std::string& directory);
 
 } // namespace k7r::cfgui::gui

@@ -12,7 +12,6 @@
 #include "cfgui/tabs.h"
 #include "cfgui/win32/gdi_object.h"
 #include "hal/access.h"
-#include "tests/cfgui/win32/emulated_board_session.h"
 #include "tests/cfgui/win32/gui_harness.h"
 
 #include <commctrl.h>
