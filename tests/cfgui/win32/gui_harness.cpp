@@ -63,7 +63,6 @@ BOOL CALLBACK MatchId(HWND window, LPARAM search) {
     return TRUE;
 }
 
-// A message box's text.
 std::string MessageText(HWND box) {
     constexpr int kMessageTextId = 0xFFFF;
     const HWND text = GetDlgItem(box, kMessageTextId);

@@ -106,7 +106,6 @@ class ModalScript {
     // Per window answered: a message box's text, else the window's title.
     const std::vector<std::string>& Texts() const { return texts_; }
 
-    // Answers.
     static Answer Press(int buttonId);
     // Types the path into a file dialog's name field and presses its OK.
     static Answer ChooseFile(const std::string& path);

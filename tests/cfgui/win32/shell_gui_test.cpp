@@ -190,8 +190,8 @@ TEST(Shell, EnterCommitsAFieldAndReachesAList) {
 }
 
 // The tabs' tips, the delay items, and a message too long for the pane
-// shown in full in its tip, until tips are switched off.
-TEST(Shell, TipsOfTheTabsAndThePaneFollowTheHelpMenu) {
+// shown in full in its tip, until tips are switched off; the About box.
+TEST(Shell, TipsFollowTheHelpMenuAndItsAboutBoxShowsTheVersion) {
     Session session;
     const HWND tip = session.window.TooltipWindow();
     ASSERT_NE(tip, nullptr);
@@ -220,10 +220,7 @@ TEST(Shell, TipsOfTheTabsAndThePaneFollowTheHelpMenu) {
     ASSERT_TRUE(ChooseMenu(session.Main(), IDM_HELP_TOOLTIPS));
     EXPECT_EQ(session.TipOf(pane), "");
     EXPECT_FALSE(MenuItemChecked(session.Main(), IDM_HELP_TOOLTIPS));
-}
 
-TEST(Shell, AboutBoxShowsTheVersion) {
-    Session session;
     std::string version;
     ModalScript about;
     about.Expect(
