@@ -84,16 +84,6 @@ void PumpPending() {
     }
 }
 
-bool RecordingLauncher::OpenInTextEditor(const std::string& path) {
-    opened.push_back("text editor: " + path);
-    return !refuse;
-}
-
-bool RecordingLauncher::OpenWithDefaultProgram(const std::string& path) {
-    opened.push_back("default program: " + path);
-    return !refuse;
-}
-
 Session::Session(PageTable pages) : app(TemplateRecord), window(app, pages, launcher) {
     const HINSTANCE program = GetModuleHandleA(nullptr);
     static const bool registered = [program] {

@@ -39,8 +39,14 @@ struct RecordingLauncher : exporter::PreviewLauncher {
     bool refuse = false;
     std::vector<std::string> opened;
 
-    bool OpenInTextEditor(const std::string& path) override;
-    bool OpenWithDefaultProgram(const std::string& path) override;
+    bool OpenInTextEditor(const std::string& path) override {
+        opened.push_back("text editor: " + path);
+        return !refuse;
+    }
+    bool OpenWithDefaultProgram(const std::string& path) override {
+        opened.push_back("default program: " + path);
+        return !refuse;
+    }
 };
 
 // The main window made from the real resources, shown, active, with the

@@ -6,7 +6,6 @@
 #include "cfgui/win32/diagrams_window.h"
 #include "cfgui/win32/win32_text.h"
 #include "cfgui/win32/win32_view.h"
-#include "emu/driver_choice.h"
 #include "emu/emulated_driver.h"
 #include "hal/access.h"
 #include "regs/field_values.h"
