@@ -68,9 +68,7 @@ void Fail(const std::string& what) {
 }
 
 void CancelDialog(const std::string& title, const std::function<void()>& action) {
-    ModalScript script;
-    script.Expect(title, ModalScript::Press(IDCANCEL));
-    if (!script.Run(action, kWindowTimeoutMs)) {
+    if (!ModalScript().Expect(title, ModalScript::Press(IDCANCEL)).Run(action, kWindowTimeoutMs)) {
         Fail("no window \"" + title + "\"");
     }
 }
