@@ -45,40 +45,28 @@ ModalScript::Answer ChooseKind(int kind, bool doubleClick) {
 
 class Dialogs : public testing::Test {
   protected:
-    Dialogs() {
-        test::WriteFileBytes(directory + "/viewer.exe",
-                             test::ReadFileBytes(test::TestImagePath("carrier.exe")));
-        session.window.OpenFile(image);
-    }
-
-    std::string InDirectory(const std::string& name) const {
-        return WindowsPath(directory + "/" + name);
-    }
+    Dialogs() { session.window.OpenFile(image); }
 
     const std::string directory = test::ScratchDirectory();
-    const std::string image = InDirectory("viewer.exe");
+    const std::string image = TestImageIn(directory);
     Session session;
 };
 
 // The mode header: its save dialog's Options button changes the mode number
 // through the spin buttons, and with it the name offered.
 TEST_F(Dialogs, ExportWritesTheKindChosenUnderTheNameOffered) {
-    std::vector<std::string> kinds;
-    std::string confirmText;
-    std::string nameBefore;
-    std::string nameAfter;
-    const std::string target = InDirectory("Ελληνικά 中文 🎛.h");
+    const std::string target = WindowsPath(directory + "/Ελληνικά 中文 🎛.h");
     ModalScript script;
     script
         .Expect("Export",
-                [&](HWND dialog) {
-                    kinds = ListItems(GetDlgItem(dialog, IDC_EXPORT_KINDS));
+                [](HWND dialog) {
+                    EXPECT_EQ(ListItems(GetDlgItem(dialog, IDC_EXPORT_KINDS)).size(), 6u);
                     ChooseKind(kModeHeader, false)(dialog);
                 })
         .Expect("Export As",
-                [&](HWND dialog) {
-                    confirmText = win32::WindowText(GetDlgItem(dialog, IDOK));
-                    nameBefore = FileName(dialog);
+                [](HWND dialog) {
+                    EXPECT_EQ(win32::WindowText(GetDlgItem(dialog, IDOK)), "&Export");
+                    EXPECT_EQ(FileName(dialog), "mode0.h");
                     PostClick(Descendant(dialog, IDC_EXPORT_OPTIONS));
                 })
         .Expect("Export Options",
@@ -94,14 +82,10 @@ TEST_F(Dialogs, ExportWritesTheKindChosenUnderTheNameOffered) {
                     PostClick(GetDlgItem(dialog, IDOK));
                 })
         .Expect("Export As", [&](HWND dialog) {
-            nameAfter = FileName(dialog);
+            EXPECT_EQ(FileName(dialog), "mode3.h");
             ModalScript::ChooseFile(target)(dialog);
         });
     ASSERT_TRUE(script.Run([&] { ChooseMenu(session.Main(), IDM_FILE_EXPORT); }));
-    EXPECT_EQ(kinds.size(), 6u);
-    EXPECT_EQ(confirmText, "&Export");
-    EXPECT_EQ(nameBefore, "mode0.h");
-    EXPECT_EQ(nameAfter, "mode3.h");
     EXPECT_NE(session.app.exportOptions.ModeFlags & exporter::mfSWCURSOR, 0u);
     EXPECT_TRUE(test::FileExists(target));
 }
@@ -126,22 +110,18 @@ TEST_F(Dialogs, PreviewWritesTheTemporaryFileAndReportsARefusedViewer) {
 TEST_F(Dialogs, DroppedFilesOfAnyNameAreSelectedAndConfigured) {
     const std::string named = AnyNameImage(directory);
     std::strcpy(session.app.session.config.Record.Description, "configured under any name");
-    std::vector<std::string> fromMainWindow;
-    std::vector<std::string> withDialogDrop;
     ModalScript script;
     script
         .Expect("Configure Multiple",
                 [&](HWND dialog) {
                     const HWND selection = GetDlgItem(dialog, IDC_SELECTION_LIST);
-                    fromMainWindow = ListItems(selection);
+                    EXPECT_EQ(ListItems(selection), std::vector<std::string>{named});
                     DropFiles(dialog, {image});
-                    withDialogDrop = ListItems(selection);
+                    EXPECT_EQ(ListItems(selection), (std::vector<std::string>{named, image}));
                     PostClick(GetDlgItem(dialog, IDC_CONFIGURE));
                 })
         .Expect("58C22CFG", ModalScript::Press(IDOK));
     ASSERT_TRUE(script.Run([&] { DropFiles(session.Main(), {named}); }));
-    EXPECT_EQ(fromMainWindow, std::vector<std::string>{named});
-    EXPECT_EQ(withDialogDrop, (std::vector<std::string>{named, image}));
     EXPECT_EQ(script.Texts().at(1),
               "Summary of configured files:\n\nOK\t" + named + "\nOK\t" + image + "\n");
     EXPECT_EQ(DescriptionIn(named), "configured under any name");
@@ -160,8 +140,6 @@ TEST_F(Dialogs, ConfigureMultipleBrowsesAddsAllAndSummarisesALongRun) {
     const std::string previous = *platform::CurrentDirectory();
     ASSERT_TRUE(platform::ChangeDirectory(WindowsPath(many)));
     std::vector<std::string> browse;
-    std::string text;
-    LONG style = 0;
     ModalScript script;
     script
         .Expect("Configure Multiple",
@@ -174,8 +152,13 @@ TEST_F(Dialogs, ConfigureMultipleBrowsesAddsAllAndSummarisesALongRun) {
                 ModalScript::Inspect(
                     [&](HWND dialog) {
                         const HWND field = GetDlgItem(dialog, IDC_CONFIGURE_SUMMARY_TEXT);
-                        text = win32::WindowText(field);
-                        style = GetWindowLongA(field, GWL_STYLE);
+                        const std::string text = win32::WindowText(field);
+                        EXPECT_TRUE(text.starts_with(
+                            "40 OK, 0 Error\r\n\r\nSummary of configured files:\r\n\r\nOK\t" +
+                            WindowsPath(many + "/board10.elf") + "\r\n"))
+                            << text.substr(0, 200);
+                        EXPECT_NE(GetWindowLongA(field, GWL_STYLE) & ES_READONLY, 0);
+                        EXPECT_NE(GetWindowLongA(field, GWL_STYLE) & WS_VSCROLL, 0);
                     },
                     IDOK));
     ASSERT_TRUE(script.Run([&] { ChooseMenu(session.Main(), IDM_FILE_CONFIGURE_MULTIPLE); }));
@@ -184,11 +167,6 @@ TEST_F(Dialogs, ConfigureMultipleBrowsesAddsAllAndSummarisesALongRun) {
     EXPECT_EQ(browse[0], "[..]");
     EXPECT_EQ(browse[1], "board10.elf");
     EXPECT_EQ(browse.at(41).substr(0, 2), "[-") << "the drives follow the files";
-    EXPECT_TRUE(text.starts_with("40 OK, 0 Error\r\n\r\nSummary of configured files:\r\n\r\nOK\t" +
-                                 WindowsPath(many + "/board10.elf") + "\r\n"))
-        << text.substr(0, 200);
-    EXPECT_NE(style & ES_READONLY, 0);
-    EXPECT_NE(style & WS_VSCROLL, 0);
 }
 
 } // namespace

@@ -4,6 +4,9 @@
 #include "cfgui/win32/win32_text.h"
 #include "config/default_records.h"
 #include "containers/config_file.h"
+#include "emu/driver_choice.h"
+#include "emu/emulated_driver.h"
+#include "hal/access.h"
 #include "platform/win32/wide_text.h"
 #include "tests/support/test_files.h"
 
@@ -28,30 +31,9 @@ namespace fs = std::filesystem;
 Session* currentSession = nullptr;
 ModalScript* currentScript = nullptr;
 
-HINSTANCE ThisProgram() {
-    return GetModuleHandleA(nullptr);
-}
-
 bool TimeIsUp(DWORD deadline) {
     return static_cast<LONG>(GetTickCount() - deadline) >= 0;
 }
-
-} // namespace
-
-void PumpPending() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            continue;
-        }
-        if (currentSession == nullptr || !currentSession->window.PreTranslate(message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
-}
-
-namespace {
 
 BOOL CALLBACK CollectModal(HWND window, LPARAM found) {
     if (IsWindowVisible(window) && win32::HasClass(window, "#32770")) {
@@ -81,31 +63,37 @@ BOOL CALLBACK MatchId(HWND window, LPARAM search) {
     return TRUE;
 }
 
-std::string ShellQuoted(const std::string& text) {
-    return "'" + text + "'";
+std::string MessageText(HWND box) {
+    constexpr int kMessageTextId = 0xFFFF;
+    const HWND text = GetDlgItem(box, kMessageTextId);
+    return text != nullptr ? win32::WindowText(text) : std::string{};
 }
 
 } // namespace
 
-bool RecordingLauncher::OpenInTextEditor(const std::string& path) {
-    opened.push_back("text editor: " + path);
-    return !refuse;
-}
-
-bool RecordingLauncher::OpenWithDefaultProgram(const std::string& path) {
-    opened.push_back("default program: " + path);
-    return !refuse;
+void PumpPending() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            continue;
+        }
+        if (currentSession == nullptr || !currentSession->window.PreTranslate(message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
 }
 
 Session::Session(PageTable pages) : app(TemplateRecord), window(app, pages, launcher) {
-    static const bool registered = [] {
+    const HINSTANCE program = GetModuleHandleA(nullptr);
+    static const bool registered = [program] {
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
         InitCommonControlsEx(&controls);
-        win32::WidenSliderClass(ThisProgram());
-        return win32::RegisterMainWindowClass(ThisProgram());
+        win32::WidenSliderClass(program);
+        return win32::RegisterMainWindowClass(program);
     }();
     currentSession = this;
-    if (registered && window.Create(ThisProgram())) {
+    if (registered && window.Create(program)) {
         SetForegroundWindow(Main());
         PumpUntil([this] { return app.active; });
     }
@@ -124,14 +112,6 @@ HWND Session::Control(int id) const {
     return inPage != nullptr ? inPage : GetDlgItem(Main(), id);
 }
 
-std::string Session::Title() const {
-    return win32::WindowText(Main());
-}
-
-std::string Session::PaneText() const {
-    return win32::WindowText(GetDlgItem(Main(), IDC_DIAGNOSTICS));
-}
-
 std::string Session::TipOf(HWND control) const {
     NMTTDISPINFOA info{};
     info.hdr.hwndFrom = window.TooltipWindow();
@@ -139,10 +119,6 @@ std::string Session::TipOf(HWND control) const {
     info.hdr.code = TTN_GETDISPINFOA;
     SendMessageA(Main(), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
     return info.lpszText != nullptr ? info.lpszText : "";
-}
-
-int Session::CurrentTab() const {
-    return static_cast<int>(SendMessageA(window.TabControl(), TCM_GETCURSEL, 0, 0));
 }
 
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
@@ -211,7 +187,7 @@ bool SelectTab(Session& session, int index) {
     SendMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
     SendMessageA(tabs, WM_LBUTTONUP, 0, at);
     PumpPending();
-    return session.CurrentTab() == index;
+    return SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == index;
 }
 
 void ClickLine(HWND listView, int line) {
@@ -339,12 +315,6 @@ void DropFiles(HWND window, const std::vector<std::string>& names) {
     SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
 }
 
-std::string MessageText(HWND box) {
-    constexpr int kMessageTextId = 0xFFFF;
-    const HWND text = GetDlgItem(box, kMessageTextId);
-    return text != nullptr ? win32::WindowText(text) : std::string{};
-}
-
 HWND Descendant(HWND window, int id) {
     std::pair<int, HWND> search{id, nullptr};
     EnumChildWindows(window, MatchId, reinterpret_cast<LPARAM>(&search));
@@ -355,40 +325,6 @@ std::string WindowsPath(const std::string& unixPath) {
     std::string path = "Z:" + unixPath;
     std::ranges::replace(path, '/', '\\');
     return path;
-}
-
-bool Screenshot(const std::string& name, HWND window) {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    GdiFlush();
-    PumpPending();
-    RECT place;
-    GetWindowRect(window, &place);
-    const std::string directory = std::string(K7R_BINARY_DIR) + "/screenshots";
-    const std::string target = directory + "/" + name + ".png";
-    const std::string partial = directory + "/." + name + ".png";
-    CreateDirectoryA(WindowsPath(directory).c_str(), nullptr);
-    DeleteFileA(WindowsPath(target).c_str());
-
-    // ImageMagick reads the X server's picture; the name appears once the
-    // picture is complete, which is how this side learns that it is done.
-    const std::string crop = std::to_string(place.right - place.left) + "x" +
-                             std::to_string(place.bottom - place.top) + "+" +
-                             std::to_string(place.left) + "+" + std::to_string(place.top);
-    std::string command = "Z:\\bin\\sh -c \"import -window root -crop " + crop + " +repage " +
-                          ShellQuoted(partial) + " && mv " + ShellQuoted(partial) + " " +
-                          ShellQuoted(target) + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        return false;
-    }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return PumpUntil(
-        [&] { return GetFileAttributesA(WindowsPath(target).c_str()) != INVALID_FILE_ATTRIBUTES; },
-        20000);
 }
 
 std::vector<std::string> ListItems(HWND listBox) {
@@ -417,6 +353,22 @@ std::string DescriptionIn(const std::string& path) {
     EXPECT_TRUE(containers::OpenConfigFile(path, config,
                                            [](const std::string& text) { ADD_FAILURE() << text; }));
     return config.Record.Description;
+}
+
+std::string TestImageIn(const std::string& directory, const std::string& name) {
+    const std::string path = directory + "/" + name;
+    test::WriteFileBytes(path, test::ReadFileBytes(test::TestImagePath("carrier.exe")));
+    return WindowsPath(path);
+}
+
+std::string PrepareEmulatedBoard(const std::string& directory) {
+    static HAL_STRUCT chipRecord{};
+    CreateDirectoryA(WindowsPath(directory).c_str(), nullptr);
+    const std::string image = TestImageIn(directory);
+    _putenv_s(emu::kEmulatorVariable, WindowsPath(directory + "/panel.png").c_str());
+    emu::OfferEmulatedBoard();
+    hal::UseRecord(chipRecord);
+    return image;
 }
 
 } // namespace k7r::cfgui::gui

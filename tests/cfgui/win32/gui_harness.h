@@ -3,6 +3,7 @@
 #include "cfgui/application.h"
 #include "cfgui/pages/page_registry.h"
 #include "cfgui/win32/main_window.h"
+#include "cfgui/win32/win32_text.h"
 #include "export/preview.h"
 
 #include <windows.h>
@@ -28,7 +29,7 @@ enum Tab : int {
     kPanelTab,
     kPowerTab,
     kRegistersTab,
-    kDirectTab,
+    kDirectTab
 };
 
 // Stands in for the text editor and the browser that previews start: it
@@ -38,8 +39,14 @@ struct RecordingLauncher : exporter::PreviewLauncher {
     bool refuse = false;
     std::vector<std::string> opened;
 
-    bool OpenInTextEditor(const std::string& path) override;
-    bool OpenWithDefaultProgram(const std::string& path) override;
+    bool OpenInTextEditor(const std::string& path) override {
+        opened.push_back("text editor: " + path);
+        return !refuse;
+    }
+    bool OpenWithDefaultProgram(const std::string& path) override {
+        opened.push_back("default program: " + path);
+        return !refuse;
+    }
 };
 
 // The main window made from the real resources, shown, active, with the
@@ -54,11 +61,10 @@ class Session {
     HWND Main() const { return window.Window(); }
     HWND Page() const { return window.PageWindow(); }
     HWND Control(int id) const;
-    std::string Title() const;
-    std::string PaneText() const;
+    std::string Title() const { return win32::WindowText(Main()); }
+    std::string PaneText() const { return win32::WindowText(GetDlgItem(Main(), IDC_DIAGNOSTICS)); }
     // What a control's tip would show now, asked as the tooltip control asks.
     std::string TipOf(HWND control) const;
-    int CurrentTab() const;
 
     RecordingLauncher launcher;
     Application app;
@@ -106,7 +112,6 @@ class ModalScript {
     // Per window answered: a message box's text, else the window's title.
     const std::vector<std::string>& Texts() const { return texts_; }
 
-    // Answers.
     static Answer Press(int buttonId);
     // Types the path into a file dialog's name field and presses its OK.
     static Answer ChooseFile(const std::string& path);
@@ -132,19 +137,12 @@ class ModalScript {
 // Files dropped on a window, as the shell hands them over.
 void DropFiles(HWND window, const std::vector<std::string>& names);
 
-// A message box's text.
-std::string MessageText(HWND box);
 // A control anywhere below the window: the save dialog's extra buttons lie
 // in a child dialog of their own.
 HWND Descendant(HWND window, int id);
 // The path as the file dialogs of Wine take it.
 std::string WindowsPath(const std::string& unixPath);
 
-// The screen around the window, as the X server shows it, into
-// build/<preset>/screenshots/NAME.png. False when it could not be taken.
-bool Screenshot(const std::string& name, HWND window);
-
-// A list box's items.
 std::vector<std::string> ListItems(HWND listBox);
 
 // A file name of any script: Greek, Chinese and an emoji.
@@ -154,5 +152,14 @@ inline constexpr const char* kAnyName = "Ελληνικά 中文 🎛.exe";
 std::string AnyNameImage(const std::string& directory);
 // The description in the file's record; a test failure when it has none.
 std::string DescriptionIn(const std::string& path);
+// The test image copied into the directory under the name; its path as the
+// window is given it.
+std::string TestImageIn(const std::string& directory, const std::string& name = "viewer.exe");
+// What the programs that drive the window live on the board emulator set
+// up before the window opens: the test image copied into DIRECTORY, the
+// emulated board offered to the Direct tab with its panel picture written
+// there, and the chip layer given a record of its own. The image's path as
+// the window takes it.
+std::string PrepareEmulatedBoard(const std::string& directory);
 
 } // namespace k7r::cfgui::gui

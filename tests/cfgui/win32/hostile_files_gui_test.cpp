@@ -18,9 +18,7 @@ namespace {
 TEST(HostileFiles, FuzzCorporaLeaveTheOpenFileOpenAndSavable) {
     Session session;
     const std::string directory = test::ScratchDirectory();
-    test::WriteFileBytes(directory + "/board.exe",
-                         test::ReadFileBytes(test::TestImagePath("carrier.exe")));
-    const std::string board = WindowsPath(directory + "/board.exe");
+    const std::string board = TestImageIn(directory, "board.exe");
     ASSERT_TRUE(session.window.OpenFile(board));
     const std::string title = session.Title();
 
@@ -43,9 +41,9 @@ TEST(HostileFiles, FuzzCorporaLeaveTheOpenFileOpenAndSavable) {
             if (containers::OpenConfigFile(copy, probe, [](const std::string&) {})) {
                 continue;
             }
-            ModalScript message;
-            message.Expect("58C22CFG", ModalScript::Press(IDOK));
-            ASSERT_TRUE(message.Run([&] { session.window.OpenFile(copy); })) << copy;
+            ASSERT_TRUE(ModalScript().Expect("58C22CFG", ModalScript::Press(IDOK)).Run([&] {
+                session.window.OpenFile(copy);
+            })) << copy;
             EXPECT_EQ(session.Title(), title) << copy;
             ++refused;
         }
@@ -53,12 +51,10 @@ TEST(HostileFiles, FuzzCorporaLeaveTheOpenFileOpenAndSavable) {
     EXPECT_GT(refused, 40);
 
     std::strcpy(session.app.session.config.Record.Description, "kept through the corpora");
-    ModalScript saved;
-    saved.Expect("58C22CFG", ModalScript::Press(IDOK));
-    ASSERT_TRUE(saved.Run([&] { ChooseMenu(session.Main(), IDM_FILE_SAVE); }));
-    config::WorkingConfig config(TemplateRecord);
-    ASSERT_TRUE(containers::OpenConfigFile(board, config, [](const std::string&) {}));
-    EXPECT_STREQ(config.Record.Description, "kept through the corpora");
+    ASSERT_TRUE(ModalScript().Expect("58C22CFG", ModalScript::Press(IDOK)).Run([&] {
+        ChooseMenu(session.Main(), IDM_FILE_SAVE);
+    }));
+    EXPECT_EQ(DescriptionIn(board), "kept through the corpora");
 }
 
 } // namespace

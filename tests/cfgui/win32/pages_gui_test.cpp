@@ -6,7 +6,6 @@
 #include "cfgui/win32/diagrams_window.h"
 #include "cfgui/win32/win32_text.h"
 #include "cfgui/win32/win32_view.h"
-#include "emu/driver_choice.h"
 #include "emu/emulated_driver.h"
 #include "hal/access.h"
 #include "regs/field_values.h"
@@ -27,9 +26,6 @@
 namespace k7r::cfgui::gui {
 namespace {
 
-// The chip access layer's record, as the program has it.
-HAL_STRUCT chipRecord{};
-
 // Whether the picture the window shows has a label that starts so.
 bool Labelled(const win32::DiagramsWindow& window, std::string_view start) {
     return std::ranges::any_of(window.Logic().Shown().labels, [&](const diagrams::Label& label) {
@@ -42,11 +38,10 @@ bool Labelled(const win32::DiagramsWindow& window, std::string_view start) {
 class PagesGui : public ::testing::Test {
   protected:
     void SetUp() override {
-        test::WriteFileBytes(image, test::ReadFileBytes(test::TestImagePath("carrier.exe")));
         ASSERT_TRUE(session.app.panels.LoadFile(
             WindowsPath(std::string(K7R_SOURCE_DIR) + "/panels/PANELS.DEF"),
             [](const std::string& text) { ADD_FAILURE() << text; }));
-        ASSERT_TRUE(session.window.OpenFile(WindowsPath(image)));
+        ASSERT_TRUE(session.window.OpenFile(TestImageIn(directory)));
         ASSERT_TRUE(session.app.active) << "the main window never became active";
     }
 
@@ -69,7 +64,7 @@ class PagesGui : public ::testing::Test {
         return -1;
     }
 
-    const std::string image = test::ScratchDirectory() + "/viewer.exe";
+    const std::string directory = test::ScratchDirectory();
     Session session;
 };
 
@@ -184,12 +179,9 @@ TEST_F(PagesGui, RegistersPageModifiesARegisterThroughItsDialog) {
 // live timer outlives the Direct tab: a depth chosen on the Preferences tab
 // shows in the pattern a tick later.
 TEST_F(PagesGui, DirectPageDrivesTheBoardLive) {
-    const std::string panel = WindowsPath(std::string(K7R_BINARY_DIR) + "/tests/gui_panel.png");
-    DeleteFileA(panel.c_str());
-    _putenv_s(emu::kEmulatorVariable, panel.c_str());
-    emu::OfferEmulatedBoard();
+    PrepareEmulatedBoard(directory + "/board");
+    const std::string panel = WindowsPath(directory + "/board/panel.png");
     emu::TheBoard().PowerOn();
-    hal::UseRecord(chipRecord);
     config::WorkingConfig& config = session.app.session.config;
     const bool colour = Get(regs::kIdColorPanel) != 0;
 

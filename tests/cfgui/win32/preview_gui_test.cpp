@@ -7,10 +7,9 @@
 #include "preview/preview_board.h"
 #include "tests/cfgui/win32/gui_harness.h"
 #include "tests/emu/png_reader.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 namespace k7r::cfgui::gui {
 namespace {
@@ -75,16 +74,11 @@ class PreviewWindowTest : public ::testing::Test {
     }
     Session session;
     preview::PreviewBoard board;
-    const std::string directory = std::string(K7R_BINARY_DIR) + "/tests/preview_gui";
+    const std::string directory = test::ScratchDirectory();
 };
 
 TEST_F(PreviewWindowTest, FollowsThePagesSavesAndZooms) {
-    std::filesystem::remove_all(directory);
-    std::filesystem::create_directories(directory);
-    const std::string file = WindowsPath(directory + "/carrier.exe");
-    std::filesystem::copy_file(std::string(K7R_BINARY_DIR) + "/tests/images/carrier.exe",
-                               directory + "/carrier.exe");
-    ASSERT_TRUE(session.window.OpenFile(file));
+    ASSERT_TRUE(session.window.OpenFile(TestImageIn(directory)));
 
     ASSERT_TRUE(ChooseMenu(session.Main(), IDM_VIEW_PANEL_PREVIEW));
     ASSERT_TRUE(PumpUntil([&] { return Preview() != nullptr && Shows(Expected()); }));

@@ -38,9 +38,9 @@ TEST(Shell, FileCommandsOnAFileOfAnyName) {
 
     const std::string directory = test::ScratchDirectory();
     const std::string image = AnyNameImage(directory);
-    ModalScript opened;
-    opened.Expect("Open", ModalScript::ChooseFile(image));
-    ASSERT_TRUE(opened.Run([&] { ChooseMenu(session.Main(), IDM_FILE_OPEN); }));
+    ASSERT_TRUE(ModalScript().Expect("Open", ModalScript::ChooseFile(image)).Run([&] {
+        ChooseMenu(session.Main(), IDM_FILE_OPEN);
+    }));
     EXPECT_EQ(session.Title(), std::string(kAnyName) + " - " + kTitle);
     EXPECT_TRUE(MenuItemEnabled(session.Main(), IDM_FILE_SAVE_AS));
 
@@ -56,24 +56,17 @@ TEST(Shell, FileCommandsOnAFileOfAnyName) {
 
     // The message box is centred over the main window.
     std::strcpy(session.app.session.config.Record.Description, "saved under any name");
-    POINT offCentre{};
+    RECT box{};
+    RECT main;
+    GetWindowRect(session.Main(), &main);
     ModalScript saved;
     saved.Expect("58C22CFG",
-                 ModalScript::Inspect(
-                     [&](HWND box) {
-                         RECT own;
-                         RECT main;
-                         GetWindowRect(box, &own);
-                         GetWindowRect(session.Main(), &main);
-                         offCentre = {(own.left + own.right) - (main.left + main.right),
-                                      (own.top + own.bottom) - (main.top + main.bottom)};
-                     },
-                     IDOK));
+                 ModalScript::Inspect([&](HWND open) { GetWindowRect(open, &box); }, IDOK));
     ASSERT_TRUE(saved.Run([&] { ChooseMenu(session.Main(), IDM_FILE_SAVE); }));
     EXPECT_EQ(saved.Texts().at(0), Saved(image));
     EXPECT_EQ(DescriptionIn(image), "saved under any name");
-    EXPECT_LE(std::abs(offCentre.x), 2);
-    EXPECT_LE(std::abs(offCentre.y), 2);
+    EXPECT_LE(std::abs((box.left + box.right) - (main.left + main.right)), 2);
+    EXPECT_LE(std::abs((box.top + box.bottom) - (main.top + main.bottom)), 2);
 
     const std::string copy = WindowsPath(directory + "/Копия 副本 🎛.exe");
     ModalScript savedAs;
@@ -98,18 +91,15 @@ TEST(Shell, FileCommandsOnAFileOfAnyName) {
 // second save is not started.
 TEST(Shell, ACloseDuringALargeSaveWaitsForIt) {
     Session session;
-    const std::string large = test::ScratchDirectory() + "/large.exe";
-    test::WriteFileBytes(large, test::ReadFileBytes(test::TestImagePath("carrier.exe")));
+    const std::string image = TestImageIn(test::ScratchDirectory(), "large.exe");
     constexpr std::uintmax_t kLength = 16 << 20;
-    std::filesystem::resize_file(large, kLength);
-    const std::string image = WindowsPath(large);
+    std::filesystem::resize_file(image, kLength);
     ASSERT_TRUE(session.window.OpenFile(image));
     std::strcpy(session.app.session.config.Record.Description, "saved before closing");
 
-    bool overTheWindow = false;
     ModalScript saved;
-    saved.Expect("58C22CFG", ModalScript::Inspect(
-                                 [&](HWND) { overTheWindow = session.Main() != nullptr; }, IDOK));
+    saved.Expect("58C22CFG",
+                 ModalScript::Inspect([&](HWND) { EXPECT_NE(session.Main(), nullptr); }, IDOK));
     ASSERT_TRUE(saved.Run([&] {
         // Waiting in the queue, they come while the save runs.
         PostMessageA(session.Main(), WM_CLOSE, 0, 0);
@@ -117,10 +107,9 @@ TEST(Shell, ACloseDuringALargeSaveWaitsForIt) {
         ChooseMenu(session.Main(), IDM_FILE_SAVE);
     }));
     EXPECT_EQ(saved.Texts(), std::vector<std::string>{Saved(image)});
-    EXPECT_TRUE(overTheWindow);
     EXPECT_TRUE(PumpUntil([&] { return session.Main() == nullptr; }));
     EXPECT_EQ(DescriptionIn(image), "saved before closing");
-    EXPECT_EQ(std::filesystem::file_size(large), kLength);
+    EXPECT_EQ(std::filesystem::file_size(image), kLength);
 }
 
 // A named callback: on 32-bit x86 a lambda does not convert to the
@@ -199,8 +188,8 @@ TEST(Shell, EnterCommitsAFieldAndReachesAList) {
 }
 
 // The tabs' tips, the delay items, and a message too long for the pane
-// shown in full in its tip, until tips are switched off.
-TEST(Shell, TipsOfTheTabsAndThePaneFollowTheHelpMenu) {
+// shown in full in its tip, until tips are switched off; the About box.
+TEST(Shell, TipsFollowTheHelpMenuAndItsAboutBoxShowsTheVersion) {
     Session session;
     const HWND tip = session.window.TooltipWindow();
     ASSERT_NE(tip, nullptr);
@@ -229,10 +218,7 @@ TEST(Shell, TipsOfTheTabsAndThePaneFollowTheHelpMenu) {
     ASSERT_TRUE(ChooseMenu(session.Main(), IDM_HELP_TOOLTIPS));
     EXPECT_EQ(session.TipOf(pane), "");
     EXPECT_FALSE(MenuItemChecked(session.Main(), IDM_HELP_TOOLTIPS));
-}
 
-TEST(Shell, AboutBoxShowsTheVersion) {
-    Session session;
     std::string version;
     ModalScript about;
     about.Expect(
@@ -253,11 +239,12 @@ TEST(Shell, OldCommonControlsEndTheProgramWithTheOffer) {
     int status = 0;
     ASSERT_TRUE(offer.Run([&] { status = win32::RunProgram(GetModuleHandleA(nullptr), options); }));
     EXPECT_EQ(status, 1);
-    EXPECT_EQ(offer.Texts().at(0),
-              "This program requires version 4.71 (or greater) common controls.\n"
-              "Your system is using version 4.00 common controls.\n\n"
-              "Do you want to exit this program and update to version 5.80 common controls?");
-    EXPECT_EQ(offer.Texts().at(1), "Unable to update common controls.");
+    EXPECT_EQ(offer.Texts(),
+              (std::vector<std::string>{
+                  "This program requires version 4.71 (or greater) common controls.\n"
+                  "Your system is using version 4.00 common controls.\n\n"
+                  "Do you want to exit this program and update to version 5.80 common controls?",
+                  "Unable to update common controls."}));
 }
 
 } // namespace

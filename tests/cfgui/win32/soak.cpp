@@ -12,7 +12,6 @@
 #include "cfgui/tabs.h"
 #include "cfgui/win32/gdi_object.h"
 #include "hal/access.h"
-#include "tests/cfgui/win32/emulated_board_session.h"
 #include "tests/cfgui/win32/gui_harness.h"
 
 #include <commctrl.h>
@@ -69,9 +68,7 @@ void Fail(const std::string& what) {
 }
 
 void CancelDialog(const std::string& title, const std::function<void()>& action) {
-    ModalScript script;
-    script.Expect(title, ModalScript::Press(IDCANCEL));
-    if (!script.Run(action, kWindowTimeoutMs)) {
+    if (!ModalScript().Expect(title, ModalScript::Press(IDCANCEL)).Run(action, kWindowTimeoutMs)) {
         Fail("no window \"" + title + "\"");
     }
 }

@@ -23,14 +23,15 @@ class ViewGui : public ::testing::Test {
     LRESULT Send(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return SendMessageA(Control(id), message, wParam, lParam);
     }
-    static std::string ColumnTitle(HWND list, int column) {
+    // A list view column's title and alignment.
+    static std::pair<std::string, int> Column(HWND list, int column) {
         char title[32] = {};
         LVCOLUMNA read{};
-        read.mask = LVCF_TEXT;
+        read.mask = LVCF_TEXT | LVCF_FMT;
         read.pszText = title;
         read.cchTextMax = sizeof title;
         SendMessageA(list, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(&read));
-        return title;
+        return {title, read.fmt & LVCFMT_JUSTIFYMASK};
     }
 
     Session session{PagesWithTestPage()};
@@ -54,12 +55,7 @@ TEST_F(ViewGui, TextsStatesAndFocus) {
     view.Focus(IDC_TEST_NEXT);
     EXPECT_EQ(GetFocus(), Control(IDC_TEST_NEXT));
     view.SelectAllText(IDC_TEST_NEXT);
-    DWORD start = 1;
-    DWORD end = 0;
-    Send(IDC_TEST_NEXT, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-         reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 0u);
-    EXPECT_EQ(end, 3u);
+    EXPECT_EQ(Send(IDC_TEST_NEXT, EM_GETSEL), MAKELRESULT(0, 3)) << "all three selected";
     EXPECT_EQ(view.Text(9999), "") << "a control the page does not have";
 }
 
@@ -94,12 +90,8 @@ TEST_F(ViewGui, ReportListColumnsLinesAndLook) {
     // format: the right-aligned column shown first is not that one.
     int order[2] = {};
     ASSERT_TRUE(SendMessageA(list, LVM_GETCOLUMNORDERARRAY, 2, reinterpret_cast<LPARAM>(order)));
-    EXPECT_EQ(ColumnTitle(list, order[0]), "Value");
-    EXPECT_EQ(ColumnTitle(list, order[1]), "Feature");
-    LVCOLUMNA format{};
-    format.mask = LVCF_FMT;
-    SendMessageA(list, LVM_GETCOLUMNA, order[0], reinterpret_cast<LPARAM>(&format));
-    EXPECT_EQ(format.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_RIGHT);
+    EXPECT_EQ(Column(list, order[0]), std::make_pair(std::string("Value"), LVCFMT_RIGHT));
+    EXPECT_EQ(Column(list, order[1]).first, "Feature");
     EXPECT_GT(SendMessageA(list, LVM_GETCOLUMNWIDTH, order[1], 0),
               SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>("Feature")));
 
@@ -118,12 +110,7 @@ TEST_F(ViewGui, ReportListColumnsLinesAndLook) {
 TEST_F(ViewGui, RangesAndPositionsOfSpinButtonsAndSliders) {
     view.SetRange(IDC_TEST_SPIN, 8, 1024);
     view.SetPosition(IDC_TEST_SPIN, 400);
-    int low = 0;
-    int high = 0;
-    Send(IDC_TEST_SPIN, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
-         reinterpret_cast<LPARAM>(&high));
-    EXPECT_EQ(low, 8);
-    EXPECT_EQ(high, 1024);
+    EXPECT_EQ(Send(IDC_TEST_SPIN, UDM_GETRANGE), MAKELRESULT(1024, 8)) << "8 to 1024";
     EXPECT_EQ(Send(IDC_TEST_SPIN, UDM_GETPOS32), 400);
     const View::SpinAcceleration steps[] = {{0, 8}, {2, 32}};
     view.SetSpinAcceleration(IDC_TEST_SPIN, steps);
@@ -179,13 +166,11 @@ TEST_F(ViewGui, EachControlsEventsReachThePage) {
         "9008 DoubleClicked", "9004 list Click 0",     "9009 scroll ThumbPosition 1",
         "9003 FocusLost",
     };
+    // Focus, text and hot line changes come along with the others.
     std::vector<std::string> seen;
-    for (const std::string& event : TestPageEvents()) {
-        // Focus, text and hot line changes come along with the others.
-        if (std::ranges::find(expected, event) != expected.end()) {
-            seen.push_back(event);
-        }
-    }
+    std::ranges::copy_if(TestPageEvents(), std::back_inserter(seen), [&](const std::string& event) {
+        return std::ranges::find(expected, event) != expected.end();
+    });
     EXPECT_EQ(seen, expected);
 }
 

@@ -11,7 +11,6 @@
 #include "hal/access.h"
 #include "regs/field_names.h"
 #include "regs/setting_ids.h"
-#include "tests/cfgui/win32/emulated_board_session.h"
 #include "tests/cfgui/win32/gui_harness.h"
 
 #include <commctrl.h>
@@ -32,6 +31,45 @@ constexpr int kPictureMs = 30000;
 const std::string kDirectory = std::string(K7R_BINARY_DIR) + "/screenshots";
 
 int missing = 0;
+
+std::string ShellQuoted(const std::string& text) {
+    return "'" + text + "'";
+}
+
+// The screen around the window, as the X server shows it, into
+// kDirectory/NAME.png. False when it could not be taken.
+bool Screenshot(const std::string& name, HWND window) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    GdiFlush();
+    PumpPending();
+    RECT place;
+    GetWindowRect(window, &place);
+    const std::string target = kDirectory + "/" + name + ".png";
+    const std::string partial = kDirectory + "/." + name + ".png";
+    CreateDirectoryA(WindowsPath(kDirectory).c_str(), nullptr);
+    DeleteFileA(WindowsPath(target).c_str());
+
+    // ImageMagick reads the X server's picture; the name appears once the
+    // picture is complete, which is how this side learns that it is done.
+    const std::string crop = std::to_string(place.right - place.left) + "x" +
+                             std::to_string(place.bottom - place.top) + "+" +
+                             std::to_string(place.left) + "+" + std::to_string(place.top);
+    std::string command = "Z:\\bin\\sh -c \"import -window root -crop " + crop + " +repage " +
+                          ShellQuoted(partial) + " && mv " + ShellQuoted(partial) + " " +
+                          ShellQuoted(target) + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return false;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return PumpUntil(
+        [&] { return GetFileAttributesA(WindowsPath(target).c_str()) != INVALID_FILE_ATTRIBUTES; },
+        20000);
+}
 
 void Picture(const std::string& name, HWND window) {
     if (!Screenshot(name, window)) {
