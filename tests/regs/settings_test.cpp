@@ -16,7 +16,6 @@
 namespace k7r::regs {
 namespace {
 
-// Gives each setting its value, in order.
 void SetAll(config::WorkingConfig& config,
             std::initializer_list<std::pair<std::uint32_t, std::uint32_t>> settings) {
     for (const auto& [id, value] : settings) {
