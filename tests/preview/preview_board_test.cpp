@@ -11,11 +11,15 @@
 #include "tests/cli/cli_run.h"
 #include "tests/emu/png_reader.h"
 #include "tests/hal/chip_fixture.h"
+#ifdef K7R_VIEWER
+#include "tests/support/child_process.h"
+#endif
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 namespace k7r::preview {
 namespace {
@@ -160,6 +164,34 @@ TEST_F(PreviewBoardTest, CommandWritesThePanelPrintsItsStatusAndSaysWhatIsWrong)
     EXPECT_EQ(RunCli({"preview", image, "-o", directory + "/no/such/panel.png"}).status,
               kExitFailure);
 }
+
+#ifdef K7R_VIEWER
+// A picture file against the viewer program itself, given the same record
+// by `copy`.
+TEST_F(PreviewBoardTest, PictureFileIsWhatTheViewerShows) {
+    // Program images are known by their extension.
+    const std::string viewer = directory + "/58c22view.elf";
+    std::filesystem::copy_file(K7R_VIEWER, viewer);
+    for (const auto& [depth, name] :
+         {std::pair{"54=16", "colour.jpg"}, std::pair{"54=8", "gif8.gif"},
+          std::pair{"54=4", "bmp4.bmp"}}) {
+        SCOPED_TRACE(std::string(name) + " at " + depth);
+        ASSERT_NO_FATAL_FAILURE(Configure({depth}));
+        ASSERT_EQ(cli::RunCli({"copy", image, viewer}).status, cli::kExitSuccess);
+        const std::string picture = std::string(K7R_VIEW_SAMPLES) + "/" + name;
+        SetEnvironment(emu::kEmulatorVariable, panel.c_str());
+        const test::ChildOutcome run = test::RunProgram(
+            {viewer, picture, "/A1"}, directory + "/out.txt", std::chrono::seconds(60));
+        SetEnvironment(emu::kEmulatorVariable, nullptr);
+        ASSERT_EQ(run.status, 0) << run.report;
+        const std::optional<emu::Picture> seen = test::ReadPng(panel);
+        ASSERT_TRUE(seen.has_value());
+        const Preview shown = board.Show(Opened(), picture);
+        EXPECT_TRUE(shown.faults.empty()) << shown.faults.front();
+        EXPECT_TRUE(test::SamePicture(shown.picture, *seen));
+    }
+}
+#endif
 
 } // namespace
 } // namespace k7r::preview
