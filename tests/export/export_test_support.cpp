@@ -13,11 +13,10 @@
 
 namespace k7r::test {
 
-config::WorkingConfig TemplateConfig() {
-    return config::WorkingConfig(TemplateRecord);
-}
-
-config::WorkingConfig RotatedConfig() {
+config::WorkingConfig NamedConfig(std::string_view name) {
+    if (name != "rotated") {
+        return config::WorkingConfig(TemplateRecord);
+    }
     config::WorkingConfig edited(TemplateRecord);
     regs::SetFieldValue(edited, regs::kIdBitsPerPixel, 16);
     regs::SetFieldValue(edited, regs::kIdSwivelView, 90);

@@ -1,6 +1,6 @@
 // What the generators write: every kind against the golden files, other
 // configurations, and the text helpers (whose common cases are in every
-// generated file and so in the golden files).
+// generated file and so in the golden files); and how it reaches the disk.
 #include "config/default_records.h"
 #include "config/record.h"
 #include "export/appcfg_header.h"
@@ -9,11 +9,17 @@
 #include "export/export_kinds.h"
 #include "export/export_options.h"
 #include "export/generic_header.h"
+#include "export/output_file.h"
 #include "export/symbol_names.h"
 #include "export/text_format.h"
 #include "export_test_support.h"
 #include "regs/register_table.h"
 #include "tests/support/test_files.h"
+#ifndef _WIN32
+#include "tests/support/child_process.h"
+#include <signal.h>
+#include <sys/resource.h>
+#endif
 
 #include <gtest/gtest.h>
 
@@ -35,8 +41,7 @@ class Golden : public testing::TestWithParam<const char*> {};
 
 TEST_P(Golden, EveryKindMatchesItsFileByteForByte) {
     const std::string name = GetParam();
-    config::WorkingConfig config =
-        name == "rotated" ? test::RotatedConfig() : test::TemplateConfig();
+    config::WorkingConfig config = test::NamedConfig(name);
     const bool update = std::getenv("K7R_UPDATE_GOLDEN") != nullptr;
     for (const ExportKind& kind : ExportKinds()) {
         const bool shared = kind.commandName == "chip" || kind.commandName == "html";
@@ -48,8 +53,7 @@ TEST_P(Golden, EveryKindMatchesItsFileByteForByte) {
             fs::create_directories(dir);
             test::WriteText(path.string(), text);
         } else {
-            EXPECT_EQ(text, test::ReadText(path.string()))
-                << path; // gtest shows the lines that differ
+            EXPECT_EQ(text, test::ReadText(path.string())) << path;
         }
     }
 }
@@ -62,7 +66,7 @@ TEST(AppCfg, PrintsTheCrcOfTheRecordTheHeaderDescribes) {
                   .find("    {                       // K7R58C22 init registers\n"
                         "        { REG_END_OF_TABLE,                     0x00000000 } \n    }\n"),
               std::string::npos);
-    config::WorkingConfig config = test::TemplateConfig();
+    config::WorkingConfig config(TemplateRecord);
     // Bytes the header cannot express do not reach its CRC.
     config.Record.Regs[60] = {0x0010, 0xDEADBEEF};
     config.Record.Flags |= 0x0001;
@@ -121,6 +125,30 @@ TEST(SymbolNames, PrintFlagsInFixedOrderAndCamelCaseNames) {
     EXPECT_EQ(CamelName("PANEL_TYPE_MOD_RATE"), "PanelTypeMODRate");
     EXPECT_EQ(CamelName("_PIP__X_"), "PiPX");
 }
+
+#ifndef _WIN32
+// A file size limit stops the write part way, as a full disk would: the
+// file that was there stays, whole.
+TEST(WriteOutputFile, ReplacesAnExistingFileOnlyWhenTheNewOneIsComplete) {
+    const std::string dir = test::ScratchDirectory();
+    const std::string path = dir + "/k7r58c22.html";
+    test::WriteText(path, "the old page");
+    test::ChildProcess writer([&](std::FILE* report) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::string message;
+        const bool written = WriteOutputFile(path, std::string(10000, 'x'), message);
+        std::fputs(message.c_str(), report);
+        return written ? 0 : 1;
+    });
+    const test::ChildOutcome outcome = writer.Wait();
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.report, "Failed to create file " + path);
+    EXPECT_EQ(test::ReadText(path), "the old page");
+    EXPECT_EQ(test::EntriesIn(dir), 1);
+}
+#endif
 
 } // namespace
 } // namespace k7r::exporter

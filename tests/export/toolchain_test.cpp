@@ -63,8 +63,7 @@ class Toolchain : public testing::TestWithParam<const char*> {
   protected:
     // Made before the scratch directory, which reading the rotated
     // configuration back uses and empties.
-    config::WorkingConfig config_ =
-        std::string(GetParam()) == "rotated" ? test::RotatedConfig() : test::TemplateConfig();
+    config::WorkingConfig config_ = test::NamedConfig(GetParam());
     const std::string dir_ = test::ScratchDirectory();
 };
 
