@@ -38,18 +38,14 @@ config::WorkingConfig WithPanel(const panels::PanelDef& panel) {
 }
 
 config::WorkingConfig WithPanel(std::string_view name) {
-    for (const panels::PanelDef& panel : ShippedPanels().Entries()) {
-        if (panel.name == name) {
-            return WithPanel(panel);
-        }
-    }
-    ADD_FAILURE() << "no panel " << name;
-    return config::WorkingConfig(TemplateRecord);
+    const auto shipped = ShippedPanels().Entries();
+    const auto found = std::ranges::find(shipped, name, &panels::PanelDef::name);
+    EXPECT_NE(found, shipped.end()) << "no panel " << name;
+    return found == shipped.end() ? config::WorkingConfig(TemplateRecord) : WithPanel(*found);
 }
 
 const Label* FindLabel(const Picture& picture, std::string_view text) {
-    const auto found = std::find_if(picture.labels.begin(), picture.labels.end(),
-                                    [&](const Label& label) { return label.text == text; });
+    const auto found = std::ranges::find(picture.labels, text, &Label::text);
     return found == picture.labels.end() ? nullptr : &*found;
 }
 
@@ -84,9 +80,8 @@ TEST(TimingDiagram, LabelsOfEachPanelTypeAndTheSettingsValidationNames) {
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(message->ink, Ink::Flagged);
     // The memory warning names no setting the picture shows.
-    EXPECT_EQ(std::count_if(timing.labels.begin(), timing.labels.end(),
-                            [](const Label& label) { return label.text.starts_with("Warning"); }),
-              0);
+    EXPECT_TRUE(std::ranges::none_of(
+        timing.labels, [](const Label& label) { return label.text.starts_with("Warning"); }));
 
     regs::SetFieldValue(config, regs::kIdClkI, 6000000); // MCLK 6 MHz < 25.175 / 2
     const Picture clocks = ClockTreeDiagram(config);

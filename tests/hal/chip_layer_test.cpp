@@ -19,10 +19,8 @@ using test::SetEnvironment;
 
 // Natively there is no board driver at all; under Wine the device does not
 // exist: either way the driver cannot be opened.
-TEST(Acquire, WithoutTheEmulatorFindsNoDriver) {
+TEST_F(ChipTest, WithoutTheEmulatorFindsNoDriver) {
     SetEnvironment(emu::kEmulatorVariable, nullptr);
-    HAL_STRUCT record = ViewerRecord;
-    hal::UseRecord(record);
     EXPECT_FALSE(hal::AcquireChip().has_value());
     EXPECT_EQ(hal::LastError(), hal::kErrNoDriver);
     EXPECT_EQ(hal::ReleaseChip(), 0u);
@@ -110,12 +108,17 @@ TEST_F(ChipTest, ProgramInformationAndErrorTextsAreCopiedLikeStrncpy) {
     EXPECT_EQ(LastLine(Info()), "Configuration CRC 1234h (error)");
     record.Crc = 0;
     EXPECT_EQ(LastLine(Info()), "Configuration CRC 0000h (unconfigured)");
-    // Into a buffer it is cut short and terminated.
-    char buffer[11];
+    // Into a buffer it is cut short and terminated; as strncpy does, the error
+    // text fills at most the buffer's length.
+    char buffer[12];
     std::memset(buffer, 'x', sizeof buffer);
     hal::ProgramInformation("VIEW", "d", "$Revision: 1 $", buffer, 10);
     EXPECT_STREQ(buffer, "58C22VIEW");
     EXPECT_EQ(buffer[10], 'x');
+    hal::SetLastError(hal::kErrNoDriver);
+    EXPECT_EQ(hal::GetErrorText(buffer, 10), 1u);
+    EXPECT_EQ(std::string(buffer, sizeof buffer), "ERROR: Unaxx");
+    EXPECT_EQ(hal::GetErrorText(nullptr, 10), 1u);
     EXPECT_EQ(hal::BuildNumber("$Revision: 17 $"), 17u);
     EXPECT_EQ(hal::BuildNumber("no colon 5"), 0u);
     EXPECT_EQ(hal::BuildNumber(hal::kHalRevision), 2u);
@@ -138,13 +141,6 @@ TEST_F(ChipTest, ProgramInformationAndErrorTextsAreCopiedLikeStrncpy) {
         EXPECT_EQ(hal::GetErrorText(copy, sizeof copy), code);
         EXPECT_STREQ(copy, expected[code]);
     }
-    // At most the buffer's length is copied, as strncpy does.
-    hal::SetLastError(hal::kErrNoDriver);
-    char shortBuffer[12];
-    std::memset(shortBuffer, 'x', sizeof shortBuffer);
-    EXPECT_EQ(hal::GetErrorText(shortBuffer, 10), 1u);
-    EXPECT_EQ(std::string(shortBuffer, sizeof shortBuffer), "ERROR: Unaxx");
-    EXPECT_EQ(hal::GetErrorText(nullptr, 10), 1u);
     hal::SetLastError(0);
 }
 

@@ -183,7 +183,6 @@ TEST(Display, SetBitsPerPixelSetsStrideAndStartAndPutRowCopiesAndClips) {
         EXPECT_EQ(board.chip.ReadRegister(hal::reg::kDisplaySettings), (swivelBits << 16) | 8);
     }
     Board odd(4, 328, 240);
-    odd.display.SetBitsPerPixel(4);
     EXPECT_EQ(odd.display.GetStride(), 164u) << "164 is already a multiple of 4";
     Board halved(16, 328, 240);
     halved.chip.WriteRegister(hal::reg::kDisplaySettings, 0x01000000);
