@@ -1,3 +1,4 @@
+#include "containers/hex_codec.h"
 #include "containers/messages.h"
 #include "containers/srec_container.h"
 #include "tests/containers/container_builders.h"
@@ -216,6 +217,31 @@ TEST_F(SrecContainer, RefusesWhatItCannotReadOrRewriteFaithfully) {
         EXPECT_EQ(saved.result, c.found == kRecordFound ? kRecordRefused : c.found) << c.what;
         EXPECT_EQ(c.found == kRecordFound ? saved.message : message, c.message) << c.what;
         EXPECT_EQ(saved.text, c.text) << c.what;
+    }
+}
+
+// Any character in any place of a run, in the block and the byte-by-byte
+// part: a hex digit decodes as one, anything else (a line end, a sign, a
+// character one off a digit's range, a byte above 7Fh) makes the run bad.
+// Encoding is checked wherever a saved S-record text is compared with one
+// built independently.
+TEST(HexCodec, EveryOtherCharacterAnywhereIsABadDigit) {
+    const std::string good(48, 'A');
+    for (int c = 0; c < 256; ++c) {
+        const bool digit = std::isxdigit(c) != 0;
+        for (std::size_t place = 0; place < good.size(); ++place) {
+            std::string text = good;
+            text[place] = static_cast<char>(c);
+            std::vector<std::uint8_t> decoded(good.size() / 2);
+            ASSERT_EQ(DecodeHex(BytesOf(text).data(), decoded.size(), decoded.data()), digit)
+                << "character " << c << " at " << place;
+            if (digit) {
+                const unsigned value = std::stoul(std::string(1, text[place]), nullptr, 16);
+                const unsigned byte = place % 2 == 0 ? value << 4 | 0xA : 0xA0 | value;
+                ASSERT_EQ(decoded[place / 2], byte) << "character " << c << " at " << place;
+            }
+            ASSERT_EQ(HexPair(BytesOf(text).data() + place / 2 * 2) <= 0xFF, digit);
+        }
     }
 }
 
