@@ -7,8 +7,6 @@
 #include "tests/edit/pattern_model.h"
 #include "tests/hal/chip_fixture.h"
 
-#include <gtest/gtest.h>
-
 namespace k7r::cli {
 namespace {
 

@@ -96,6 +96,25 @@ inline Bytes Changed(std::span<const std::uint8_t> file, const containers::Image
     return changed;
 }
 
+// What a save of record through a kind's write operation made: its result,
+// its message, and the file as it stands afterwards.
+struct Saved {
+    int result;
+    std::string_view message;
+    Bytes file;
+};
+
+inline Saved SaveThrough(containers::WriteRecord write, std::span<const std::uint8_t> file,
+                         const HAL_STRUCT& record) {
+    containers::ImageChange change;
+    std::string_view message;
+    const int result = write(containers::ImageSource(file), Writing(record), change, message);
+    if (result != containers::kRecordFound) {
+        return {result, message, Bytes(file.begin(), file.end())};
+    }
+    return {result, message, Changed(file, change)};
+}
+
 // One record line of a type with two address bytes, or three for S2,
 // built independently of the writer under test.
 inline std::string SrecRecordLine(char type, std::uint32_t address,

@@ -4,11 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstring>
 #include <random>
-#include <string>
-#include <vector>
 
 namespace k7r::containers {
 namespace {
@@ -23,19 +19,6 @@ Bytes Filler(std::size_t size, std::uint32_t seed) {
         b = alphabet[random() % 8];
     }
     return bytes;
-}
-
-struct Saved {
-    int result;
-    std::string_view message;
-    Bytes file;
-};
-
-Saved Save(const Bytes& file, const HAL_STRUCT& record) {
-    ImageChange change;
-    std::string_view message;
-    const int result = WriteRecordPrc(ImageSource(file), Writing(record), change, message);
-    return {result, message, result == kRecordFound ? Changed(file, change) : file};
 }
 
 std::string CrcSuffix(const HAL_STRUCT& outgoing) {
@@ -97,7 +80,7 @@ TEST_F(PrcContainer, RewritesTheRecordInWhicheverSectionHoldsIt) {
         ASSERT_EQ(FindRecordPrc(&found, ImageSource(file), true, message), kRecordFound);
         EXPECT_EQ(std::memcmp(&found, &oldRecord, sizeof found), 0);
 
-        const Saved saved = Save(file, newRecord);
+        const Saved saved = SaveThrough(WriteRecordPrc, file, newRecord);
         ASSERT_EQ(saved.result, kRecordFound);
         EXPECT_GT(saved.file.size(), file.size()); // so the resources behind the data move
         PrcDataResource expected = data;
@@ -177,7 +160,7 @@ TEST_F(PrcContainer, RefusesWhatItCannotReadOrRewrite) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FindRecordPrc(nullptr, ImageSource(c.file), false, message), c.found) << c.what;
-        const Saved saved = Save(c.file, newRecord);
+        const Saved saved = SaveThrough(WriteRecordPrc, c.file, newRecord);
         EXPECT_EQ(saved.result, c.found == kRecordFound ? kRecordRefused : c.found) << c.what;
         EXPECT_EQ(c.found == kRecordFound ? saved.message : message, c.message) << c.what;
         EXPECT_EQ(saved.file, c.file) << c.what;

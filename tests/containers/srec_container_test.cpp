@@ -6,31 +6,15 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <cstring>
 #include <functional>
-#include <string>
-#include <vector>
 
 namespace k7r::containers {
 namespace {
 
 using namespace test;
 
-struct Saved {
-    int result;
-    std::string_view message;
-    std::string text; // the file as it stands afterwards
-};
-
 Saved Save(std::string_view file, const HAL_STRUCT& record) {
-    ImageChange change;
-    std::string_view message;
-    const int result =
-        WriteRecordSrec(ImageSource(BytesOf(file)), Writing(record), change, message);
-    if (result != kRecordFound) {
-        return {result, message, std::string(file)};
-    }
-    return {result, message, std::string(TextOf(Changed(BytesOf(file), change)))};
+    return SaveThrough(WriteRecordSrec, BytesOf(file), record);
 }
 
 int Find(std::string_view text, std::string_view& message, HAL_STRUCT* found = nullptr) {
@@ -83,8 +67,8 @@ TEST_F(SrecContainer, RewritesTheRecordKeepingEachLinesTypeAddressAndLength) {
         HAL_STRUCT found{};
         ASSERT_EQ(Find(file, message, &found), kRecordFound);
         EXPECT_EQ(std::memcmp(&found, &oldRecord, sizeof found), 0);
-        EXPECT_EQ(Save(file, oldRecord).text, file);
-        EXPECT_EQ(Save(file, newRecord).text, layout(newRecord));
+        EXPECT_EQ(TextOf(Save(file, oldRecord).file), file);
+        EXPECT_EQ(TextOf(Save(file, newRecord).file), layout(newRecord));
     }
 }
 
@@ -118,7 +102,7 @@ TEST_F(SrecContainer, WritesOneFormatKeepingOtherLinesCharacterForCharacter) {
     for (const auto& [file, expected] : cases) {
         const Saved saved = Save(file, oldRecord);
         EXPECT_EQ(saved.result, kRecordFound) << file;
-        EXPECT_EQ(saved.text, expected);
+        EXPECT_EQ(TextOf(saved.file), expected);
     }
 }
 
@@ -216,7 +200,7 @@ TEST_F(SrecContainer, RefusesWhatItCannotReadOrRewriteFaithfully) {
         const Saved saved = Save(c.text, newRecord);
         EXPECT_EQ(saved.result, c.found == kRecordFound ? kRecordRefused : c.found) << c.what;
         EXPECT_EQ(c.found == kRecordFound ? saved.message : message, c.message) << c.what;
-        EXPECT_EQ(saved.text, c.text) << c.what;
+        EXPECT_EQ(TextOf(saved.file), c.text) << c.what;
     }
 }
 

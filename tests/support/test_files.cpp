@@ -81,12 +81,6 @@ Bytes ImageWithRecords(std::size_t size, const HAL_STRUCT& record,
     return bytes;
 }
 
-HAL_STRUCT RecordAt(const Bytes& bytes, std::size_t offset) {
-    HAL_STRUCT record;
-    std::memcpy(&record, bytes.data() + offset, sizeof record);
-    return record;
-}
-
 std::string TestImagePath(const std::string& name) {
     return std::string(K7R_BINARY_DIR) + "/tests/images/" + name;
 }

@@ -34,9 +34,6 @@ void FailWith(const std::string& message);
 Bytes ImageWithRecords(std::size_t size, const HAL_STRUCT& record,
                        const std::vector<std::size_t>& offsets);
 
-// A record as the given bytes hold it at offset.
-HAL_STRUCT RecordAt(const Bytes& bytes, std::size_t offset);
-
 // The messages a refused open or save of a file shows.
 inline std::string OpenFailure(const std::string& path, const std::string& reason) {
     return "File \"" + path + "\" could not be opened because:\n\n" + reason;
