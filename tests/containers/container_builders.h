@@ -96,8 +96,9 @@ inline Bytes Changed(std::span<const std::uint8_t> file, const containers::Image
     return changed;
 }
 
-// What a save of record through a kind's write operation made: its result,
-// its message, and the file as it stands afterwards.
+// What a save of record through a kind's write operation made, reading the
+// file in pieces of the given size: its result, its message, and the file
+// as it stands afterwards.
 struct Saved {
     int result;
     std::string_view message;
@@ -105,14 +106,15 @@ struct Saved {
 };
 
 inline Saved SaveThrough(containers::WriteRecord write, std::span<const std::uint8_t> file,
-                         const HAL_STRUCT& record) {
+                         const HAL_STRUCT& record, std::size_t pieceSize = SIZE_MAX) {
     containers::ImageChange change;
     std::string_view message;
-    const int result = write(containers::ImageSource(file), Writing(record), change, message);
+    const int result =
+        write(containers::ImageSource(file, pieceSize), Writing(record), change, message);
     if (result != containers::kRecordFound) {
         return {result, message, Bytes(file.begin(), file.end())};
     }
-    return {result, message, Changed(file, change)};
+    return {result, message, Changed(file, change, pieceSize)};
 }
 
 // One record line of a type with two address bytes, or three for S2,

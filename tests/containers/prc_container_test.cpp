@@ -30,18 +30,16 @@ std::string CrcSuffix(const HAL_STRUCT& outgoing) {
 
 class PrcContainer : public ::testing::Test {
   protected:
-    PrcContainer() {
+    const HAL_STRUCT oldRecord = test::OutgoingRecord(test::ConfiguredRecord(25000000), true);
+    // Text where the old record has zeros makes the resource grow.
+    const HAL_STRUCT newRecord = [] {
         HAL_STRUCT longer = test::ConfiguredRecord(40000000);
-        // Text where the old record has zeros makes the resource grow.
         std::memset(longer.Description, 'k', 200);
         for (int i = 0; i < 200; i += 3) {
             longer.Description[i] = static_cast<char>('A' + i % 26);
         }
-        newRecord = test::OutgoingRecord(longer, true);
-    }
-
-    const HAL_STRUCT oldRecord = test::OutgoingRecord(test::ConfiguredRecord(25000000), true);
-    HAL_STRUCT newRecord;
+        return test::OutgoingRecord(longer, true);
+    }();
     const PrcResource code{"code", 1, Filler(300, 7)};
     const PrcResource prefs{"tAIB", 1000, Filler(90, 8)};
     std::string_view message;

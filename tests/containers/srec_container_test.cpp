@@ -111,19 +111,16 @@ TEST_F(SrecContainer, WritesOneFormatKeepingOtherLinesCharacterForCharacter) {
 // kind's own format and for one that it writes differently.
 TEST_F(SrecContainer, ReadsAndSavesAlikeWhereverAPieceEndCutsTheText) {
     for (const std::string& file : {SrecText(payload), LowerCase(SrecText(payload))}) {
-        const std::string saved = SrecText(PayloadWith(newRecord));
+        const std::string expected = SrecText(PayloadWith(newRecord));
         for (std::size_t piece = 1; piece <= file.size(); ++piece) {
             HAL_STRUCT found{};
             ASSERT_EQ(FindRecordSrec(&found, ImageSource(BytesOf(file), piece), true, message),
                       kRecordFound)
                 << piece;
             EXPECT_EQ(std::memcmp(&found, &oldRecord, sizeof found), 0) << piece;
-            ImageChange change;
-            ASSERT_EQ(WriteRecordSrec(ImageSource(BytesOf(file), piece), Writing(newRecord), change,
-                                      message),
-                      kRecordFound)
-                << piece;
-            EXPECT_EQ(TextOf(Changed(BytesOf(file), change, piece)), saved) << piece;
+            const Saved saved = SaveThrough(WriteRecordSrec, BytesOf(file), newRecord, piece);
+            ASSERT_EQ(saved.result, kRecordFound) << piece;
+            EXPECT_EQ(TextOf(saved.file), expected) << piece;
         }
     }
 }

@@ -35,9 +35,7 @@ Bytes ReadFileBytes(const std::string& path) {
 }
 
 void WriteFileBytes(const std::string& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
+    WriteText(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
 }
 
 std::string ReadText(const std::string& path) {
