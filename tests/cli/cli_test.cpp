@@ -179,9 +179,10 @@ TEST(ManualPage, DescribesEveryCommandAndOptionInPlainRoff) {
     }
 }
 
-// export, diagram and report writing files, whose printing is in the
-// transcripts: a file holds what standard output gets (with CR LF line ends for an
-// export), replaces a longer one, and is put here when not named.
+// export, diagram and report writing files (what they print is in the
+// transcripts): a file holds what standard output gets (with CR LF line
+// ends for an export), replaces a longer one, and is put here when not
+// named.
 TEST(OutputFiles, HoldWhatStandardOutputGets) {
     EXPECT_EQ(exporter::ToCrLf("a\nb\r\n\nc"), "a\r\nb\r\n\r\nc");
     const std::string image = test::TestImagePath("carrier.elf");

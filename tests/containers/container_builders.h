@@ -8,6 +8,7 @@
 #include "config/record.h"
 #include "containers/container_kind.h"
 #include "containers/prc_codec.h"
+#include "tests/support/test_files.h"
 
 #include <algorithm>
 #include <array>
@@ -20,8 +21,6 @@
 #include <vector>
 
 namespace k7r::test {
-
-using Bytes = std::vector<std::uint8_t>;
 
 // The template record in host order, configured, with the given input clock
 // so that records of different tests differ.
@@ -46,10 +45,6 @@ inline HAL_STRUCT OutgoingRecord(const HAL_STRUCT& hostRecord, bool bigEndian) {
 
 inline std::span<const std::uint8_t> BytesOf(const HAL_STRUCT& record) {
     return {reinterpret_cast<const std::uint8_t*>(&record), sizeof record};
-}
-
-inline std::span<const std::uint8_t> BytesOf(std::string_view text) {
-    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
 
 inline std::string_view TextOf(std::span<const std::uint8_t> bytes) {

@@ -103,8 +103,8 @@ class SaveFaults : public testing::TestWithParam<Kind> {
     // The file is exactly one of the given contents, and its record opens.
     void ExpectOneOf(const std::vector<const Bytes*>& allowed) {
         const Bytes now = ReadFileBytes(Path());
-        EXPECT_TRUE(std::any_of(allowed.begin(), allowed.end(),
-                                [&](const Bytes* content) { return *content == now; }))
+        EXPECT_TRUE(
+            std::ranges::any_of(allowed, [&](const Bytes* content) { return *content == now; }))
             << "the file is neither old nor new (" << now.size() << " bytes)";
         config::WorkingConfig config(TemplateRecord);
         EXPECT_TRUE(OpenConfigFile(Path(), config, ignore_));

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,11 @@
 namespace k7r::test {
 
 using Bytes = std::vector<std::uint8_t>;
+
+// Text as the bytes it is made of.
+inline std::span<const std::uint8_t> BytesOf(std::string_view text) {
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
 
 // An empty directory named after the running test case.
 std::string ScratchDirectory();
