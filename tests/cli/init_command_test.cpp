@@ -7,8 +7,6 @@
 #include "tests/edit/pattern_model.h"
 #include "tests/hal/chip_fixture.h"
 
-#include <gtest/gtest.h>
-
 namespace k7r::cli {
 namespace {
 
@@ -41,8 +39,7 @@ class InitCommand : public ::testing::Test {
 // right.
 TEST_F(InitCommand, DrawsThePatternAtEveryDepthAndSwivelView) {
     const struct {
-        std::string_view depth;
-        std::string_view swivel;
+        std::string depth, swivel;
         bool colour;
         std::uint32_t shift = 0;
     } kCases[] = {
@@ -52,11 +49,9 @@ TEST_F(InitCommand, DrawsThePatternAtEveryDepthAndSwivelView) {
         {"16", "180", true}, {"1", "270", true}, {"1", "90", true, 16},
     };
     for (const auto& c : kCases) {
-        SCOPED_TRACE(std::string(c.depth) + " bpp at " + std::string(c.swivel));
+        SCOPED_TRACE(c.depth + " bpp at " + c.swivel);
         emu::TheBoard().PowerOn();
-        const std::string depth = "54=" + std::string(c.depth);
-        const std::string swivel = "52=" + std::string(c.swivel);
-        Configure({depth, swivel, c.colour ? "40=Color" : "40=Mono"});
+        Configure({"54=" + c.depth, "52=" + c.swivel, c.colour ? "40=Color" : "40=Mono"});
         const CliRun run = RunCli({"init", image, "--pattern"});
         ASSERT_EQ(run.status, kExitSuccess) << run.err;
         EXPECT_EQ(run.out, "Initialized K7R58C22 using HAL build 2.\n");
@@ -64,8 +59,7 @@ TEST_F(InitCommand, DrawsThePatternAtEveryDepthAndSwivelView) {
         const emu::Picture picture = emu::RenderPanel(emu::TheBoard());
         const bool turned = c.swivel == "90" || c.swivel == "270";
         EXPECT_EQ(picture.width, turned ? 240u : 320u);
-        EXPECT_TRUE(
-            test::ShowsPattern(picture, std::stoul(std::string(c.depth)), c.colour, c.shift));
+        EXPECT_TRUE(test::ShowsPattern(picture, std::stoul(c.depth), c.colour, c.shift));
         EXPECT_TRUE(emu::TheBoard().BusErrors().empty());
     }
 }

@@ -6,14 +6,9 @@
 #include "tests/support/child_process.h"
 #include "tests/support/special_files.h"
 
-#include <gtest/gtest.h>
-
 #include <cerrno>
-#include <filesystem>
 #include <map>
 #include <sstream>
-#include <string>
-#include <vector>
 
 namespace k7r::cli {
 namespace {

@@ -37,9 +37,10 @@ class ConfigFileTest : public testing::Test {
   protected:
     std::string Path(const std::string& name) const { return dir_ + "/" + name; }
 
-    // A file holding the given record once, at kRecordOffset.
-    std::string MakeImage(const std::string& name, const HAL_STRUCT& record = ViewerRecord) {
-        WriteFileBytes(Path(name), ImageWithRecords(9000, record, {kRecordOffset}));
+    // A file holding the given record at the offsets, by default once.
+    std::string MakeImage(const std::string& name, const HAL_STRUCT& record = ViewerRecord,
+                          const std::vector<std::size_t>& offsets = {kRecordOffset}) {
+        WriteFileBytes(Path(name), ImageWithRecords(9000, record, offsets));
         return Path(name);
     }
 
@@ -74,8 +75,6 @@ class ConfigFileTest : public testing::Test {
 TEST_F(ConfigFileTest, RefusesFilesWithTheirReasonAndLeavesThemAlone) {
     HAL_STRUCT wrongSize = ViewerRecord;
     wrongSize.Size = 0x5803; // the right size, but in the other byte order
-    const std::string twoRecords = Path("two.elf");
-    WriteFileBytes(twoRecords, ImageWithRecords(9000, ViewerRecord, {10, 5000}));
     const std::string empty = Path("empty.lvb");
     WriteFileBytes(empty, {});
     const std::string missing = Path("missing.exe");
@@ -87,7 +86,8 @@ TEST_F(ConfigFileTest, RefusesFilesWithTheirReasonAndLeavesThemAlone) {
         {empty, "The specified file has a length of zero."},
         {MakeImage("none.exe", {}), "The file does not contain any configuration data."},
         {MakeImage("size.exe", wrongSize), "The configuration data structure size is incorrect."},
-        {twoRecords, "The file contains multiple configuration data structures."},
+        {MakeImage("two.elf", ViewerRecord, {10, 5000}),
+         "The file contains multiple configuration data structures."},
     };
     for (const auto& [path, reason] : cases) {
         shown_.clear();
@@ -198,7 +198,7 @@ TEST_F(ConfigFileTest, SaveAsCopyLeavesTheSourceAndReplacesTheTargetWithAWritabl
     for (const std::string& other : spellings) {
         working_.ClkI += 1;
         ASSERT_TRUE(Save(source, other)) << other;
-        EXPECT_EQ(RecordAt(ReadFileBytes(source), kRecordOffset).ClkI, working_.ClkI);
+        EXPECT_EQ(ReadFileBytes(source), AsSaved(original));
         EXPECT_EQ(EntriesIn(dir_), 5);
     }
 }

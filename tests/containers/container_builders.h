@@ -8,6 +8,7 @@
 #include "config/record.h"
 #include "containers/container_kind.h"
 #include "containers/prc_codec.h"
+#include "tests/support/test_files.h"
 
 #include <algorithm>
 #include <array>
@@ -20,8 +21,6 @@
 #include <vector>
 
 namespace k7r::test {
-
-using Bytes = std::vector<std::uint8_t>;
 
 // The template record in host order, configured, with the given input clock
 // so that records of different tests differ.
@@ -46,10 +45,6 @@ inline HAL_STRUCT OutgoingRecord(const HAL_STRUCT& hostRecord, bool bigEndian) {
 
 inline std::span<const std::uint8_t> BytesOf(const HAL_STRUCT& record) {
     return {reinterpret_cast<const std::uint8_t*>(&record), sizeof record};
-}
-
-inline std::span<const std::uint8_t> BytesOf(std::string_view text) {
-    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
 
 inline std::string_view TextOf(std::span<const std::uint8_t> bytes) {
@@ -94,6 +89,27 @@ inline Bytes Changed(std::span<const std::uint8_t> file, const containers::Image
         changed.clear();
     }
     return changed;
+}
+
+// What a save of record through a kind's write operation made, reading the
+// file in pieces of the given size: its result, its message, and the file
+// as it stands afterwards.
+struct Saved {
+    int result;
+    std::string_view message;
+    Bytes file;
+};
+
+inline Saved SaveThrough(containers::WriteRecord write, std::span<const std::uint8_t> file,
+                         const HAL_STRUCT& record, std::size_t pieceSize = SIZE_MAX) {
+    containers::ImageChange change;
+    std::string_view message;
+    const int result =
+        write(containers::ImageSource(file, pieceSize), Writing(record), change, message);
+    if (result != containers::kRecordFound) {
+        return {result, message, Bytes(file.begin(), file.end())};
+    }
+    return {result, message, Changed(file, change, pieceSize)};
 }
 
 // One record line of a type with two address bytes, or three for S2,

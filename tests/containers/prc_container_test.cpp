@@ -4,11 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstring>
 #include <random>
-#include <string>
-#include <vector>
 
 namespace k7r::containers {
 namespace {
@@ -25,19 +21,6 @@ Bytes Filler(std::size_t size, std::uint32_t seed) {
     return bytes;
 }
 
-struct Saved {
-    int result;
-    std::string_view message;
-    Bytes file;
-};
-
-Saved Save(const Bytes& file, const HAL_STRUCT& record) {
-    ImageChange change;
-    std::string_view message;
-    const int result = WriteRecordPrc(ImageSource(file), Writing(record), change, message);
-    return {result, message, result == kRecordFound ? Changed(file, change) : file};
-}
-
 std::string CrcSuffix(const HAL_STRUCT& outgoing) {
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(&outgoing.Crc);
     char suffix[8];
@@ -47,18 +30,16 @@ std::string CrcSuffix(const HAL_STRUCT& outgoing) {
 
 class PrcContainer : public ::testing::Test {
   protected:
-    PrcContainer() {
+    const HAL_STRUCT oldRecord = test::OutgoingRecord(test::ConfiguredRecord(25000000), true);
+    // Text where the old record has zeros makes the resource grow.
+    const HAL_STRUCT newRecord = [] {
         HAL_STRUCT longer = test::ConfiguredRecord(40000000);
-        // Text where the old record has zeros makes the resource grow.
         std::memset(longer.Description, 'k', 200);
         for (int i = 0; i < 200; i += 3) {
             longer.Description[i] = static_cast<char>('A' + i % 26);
         }
-        newRecord = test::OutgoingRecord(longer, true);
-    }
-
-    const HAL_STRUCT oldRecord = test::OutgoingRecord(test::ConfiguredRecord(25000000), true);
-    HAL_STRUCT newRecord;
+        return test::OutgoingRecord(longer, true);
+    }();
     const PrcResource code{"code", 1, Filler(300, 7)};
     const PrcResource prefs{"tAIB", 1000, Filler(90, 8)};
     std::string_view message;
@@ -97,7 +78,7 @@ TEST_F(PrcContainer, RewritesTheRecordInWhicheverSectionHoldsIt) {
         ASSERT_EQ(FindRecordPrc(&found, ImageSource(file), true, message), kRecordFound);
         EXPECT_EQ(std::memcmp(&found, &oldRecord, sizeof found), 0);
 
-        const Saved saved = Save(file, newRecord);
+        const Saved saved = SaveThrough(WriteRecordPrc, file, newRecord);
         ASSERT_EQ(saved.result, kRecordFound);
         EXPECT_GT(saved.file.size(), file.size()); // so the resources behind the data move
         PrcDataResource expected = data;
@@ -177,11 +158,88 @@ TEST_F(PrcContainer, RefusesWhatItCannotReadOrRewrite) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FindRecordPrc(nullptr, ImageSource(c.file), false, message), c.found) << c.what;
-        const Saved saved = Save(c.file, newRecord);
+        const Saved saved = SaveThrough(WriteRecordPrc, c.file, newRecord);
         EXPECT_EQ(saved.result, c.found == kRecordFound ? kRecordRefused : c.found) << c.what;
         EXPECT_EQ(c.found == kRecordFound ? saved.message : message, c.message) << c.what;
         EXPECT_EQ(saved.file, c.file) << c.what;
     }
+}
+
+Bytes Encode(const Bytes& section) {
+    Bytes codes;
+    EncodePrcSection(section, codes);
+    return codes;
+}
+
+// The section the codes decode to, or {0xEE} when they are refused.
+Bytes Decode(Bytes codes) {
+    Bytes section;
+    return DecodePrcSection(codes, section) ? section : Bytes{0xEE};
+}
+
+// Each pair decodes both ways: the encoder gives these codes, and they
+// (ended by the code 0) decode to the section.
+TEST(PrcCodec, EncodesAndDecodesEveryCodeKind) {
+    Bytes longLiteral(300);
+    for (std::size_t i = 0; i < longLiteral.size(); ++i) {
+        longLiteral[i] = static_cast<std::uint8_t>(i * 7 + 1);
+    }
+    Bytes longLiteralCodes = longLiteral; // in pieces of 128, 128 and 44
+    longLiteralCodes.insert(longLiteralCodes.begin() + 256, 0x80 + 43);
+    longLiteralCodes.insert(longLiteralCodes.begin() + 128, 0xFF);
+    longLiteralCodes.insert(longLiteralCodes.begin(), 0xFF);
+
+    const std::pair<Bytes, Bytes> cases[] = {
+        {{}, {}},
+        {Bytes(70, 0x00), {0x7F, 0x45}},
+        {Bytes(3, 0x00), {0x42}},
+        {Bytes(2, 0xFF), {0x11}},
+        {Bytes(17, 0xFF), {0x1F, 0x80, 0xFF}},
+        {Bytes(3, 0x41), {0x21, 0x41}},
+        {Bytes(35, 0x41), {0x3F, 0x41, 0x81, 0x41, 0x41}},
+        // A lone 00 and a pair of other bytes stay literal.
+        {{0x12, 0x00, 0x34, 0x41, 0x41}, {0x84, 0x12, 0x00, 0x34, 0x41, 0x41}},
+        {longLiteral, longLiteralCodes},
+        {{0xA9, 0xF0, 0x00, 0x00, 0x11, 0x22, 0x00, 0x33}, {0x03, 0x11, 0x22, 0x33}},
+        {{0xA9, 0xF0, 0x00, 0x44, 0x11, 0x22, 0x00, 0x33}, {0x04, 0x44, 0x11, 0x22, 0x33}},
+        {{0x00, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0x11, 0x22}, {0x01, 0x11, 0x22}},
+        {{0x00, 0x00, 0x00, 0x00, 0xFF, 0x10, 0x11, 0x22}, {0x02, 0x10, 0x11, 0x22}},
+        // A group that does not fit before the end is runs and literals.
+        {{0xA9, 0xF0, 0x00, 0x00, 0x11, 0x22, 0x00},
+         {0x81, 0xA9, 0xF0, 0x41, 0x82, 0x11, 0x22, 0x00}},
+        // An A9 group anywhere is taken before any FF group; the part before
+        // it is encoded by the same rules.
+        {{0x00, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0x01, 0x02, 0x55, 0xA9, 0xF0, 0x00, 0x00, 0x05, 0x06,
+          0x00, 0x07},
+         {0x01, 0x01, 0x02, 0x80, 0x55, 0x03, 0x05, 0x06, 0x07}},
+    };
+    for (const auto& [section, codes] : cases) {
+        EXPECT_EQ(Encode(section), codes);
+        Bytes ended = codes;
+        ended.push_back(0x00);
+        EXPECT_EQ(Decode(ended), section);
+    }
+}
+
+TEST(PrcCodec, RefusesInvalidTruncatedAndOversizedSections) {
+    for (std::uint8_t code = 0x05; code <= 0x0F; ++code) {
+        EXPECT_EQ(Decode({0x80, 0x42, code, 0x00}), Bytes{0xEE}) << int{code};
+    }
+    EXPECT_EQ(Decode({0x42}), Bytes{0xEE}) << "no code 0";
+    EXPECT_EQ(Decode({0x83, 1, 2}), Bytes{0xEE}) << "literal cut short";
+    EXPECT_EQ(Decode({0x21}), Bytes{0xEE});
+    EXPECT_EQ(Decode({0x04, 1, 2, 3}), Bytes{0xEE});
+    EXPECT_EQ(Decode({}), Bytes{0xEE});
+    Bytes section;
+    EXPECT_EQ(DecodePrcSection(Bytes{0x80, 0x42, 0x00, 0x99}, section), 3u)
+        << "the code 0 ends the section";
+
+    Bytes exactlyFull(1024, 0x7F); // 1,024 runs of 64 zero bytes: 64 KB
+    exactlyFull.push_back(0x00);
+    EXPECT_EQ(Decode(exactlyFull).size(), 65536u);
+    Bytes overfull = exactlyFull;
+    overfull.insert(overfull.end() - 1, 0x40);
+    EXPECT_EQ(Decode(overfull), Bytes{0xEE});
 }
 
 } // namespace

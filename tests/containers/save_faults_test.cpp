@@ -20,9 +20,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <random>
@@ -36,12 +34,9 @@ namespace fs = std::filesystem;
 
 struct Kind {
     const char* name;
-    // The file's name in the test's directory.
-    const char* file;
-    // A file of tests/containers/fixtures/saves, or none for a plain image.
-    const char* fixture;
-    // A file size limit that stops a save of the file part way.
-    rlim_t sizeLimit;
+    const char* file;    // in the test's directory
+    const char* fixture; // of tests/containers/fixtures/saves, or none for a plain image
+    rlim_t sizeLimit;    // a file size limit that stops a save of the file part way
 };
 
 // The plain image's limit cuts through its record, which is patched in
@@ -108,8 +103,8 @@ class SaveFaults : public testing::TestWithParam<Kind> {
     // The file is exactly one of the given contents, and its record opens.
     void ExpectOneOf(const std::vector<const Bytes*>& allowed) {
         const Bytes now = ReadFileBytes(Path());
-        EXPECT_TRUE(std::any_of(allowed.begin(), allowed.end(),
-                                [&](const Bytes* content) { return *content == now; }))
+        EXPECT_TRUE(
+            std::ranges::any_of(allowed, [&](const Bytes* content) { return *content == now; }))
             << "the file is neither old nor new (" << now.size() << " bytes)";
         config::WorkingConfig config(TemplateRecord);
         EXPECT_TRUE(OpenConfigFile(Path(), config, ignore_));
@@ -256,15 +251,14 @@ TEST_P(SaveFaults, SavesAtTheSameTimeAreRefusedNeverMixed) {
         });
         ::close(gate[0]);
         ::close(gate[1]);
-        const ChildOutcome savedA = a.Wait();
-        const ChildOutcome savedB = b.Wait();
         const ChildOutcome read = reader.Wait();
         EXPECT_EQ(read.report, read.status == 0 ? "" : readerBusy);
         // What a save that went through made, or the old file if none did.
         std::vector<const Bytes*> allowed;
-        for (const auto& [saved, made] : {std::pair(&savedA, &newA_), std::pair(&savedB, &newB_)}) {
-            EXPECT_EQ(saved->report, saved->status == 0 ? "" : busy);
-            if (saved->status == 0) {
+        for (const auto& [saver, made] : {std::pair(&a, &newA_), std::pair(&b, &newB_)}) {
+            const ChildOutcome saved = saver->Wait();
+            EXPECT_EQ(saved.report, saved.status == 0 ? "" : busy);
+            if (saved.status == 0) {
                 allowed.push_back(made);
             }
         }

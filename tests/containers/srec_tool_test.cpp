@@ -9,11 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
-#include <cstring>
-#include <string>
-#include <vector>
 
 namespace k7r::containers {
 namespace {

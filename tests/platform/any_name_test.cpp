@@ -65,13 +65,6 @@ struct TreeRemoval {
     ~TreeRemoval() { RemoveTree(path); }
 };
 
-bool Lists(const std::string& directory, const std::string& name) {
-    const Result<std::vector<DirectoryEntry>> entries = ListDirectory(directory);
-    return entries && std::ranges::any_of(*entries, [&](const DirectoryEntry& entry) {
-               return entry.name == name && !entry.directory;
-           });
-}
-
 // Read through a service apart from the one that wrote.
 std::string ReadBack(const std::string& path) {
     Result<File> file = File::Open(path, FileAccess::Read);
@@ -82,16 +75,12 @@ std::string ReadBack(const std::string& path) {
     return mapped ? std::string(mapped->bytes().begin(), mapped->bytes().end()) : "(unmapped)";
 }
 
-std::span<const std::uint8_t> Bytes(std::string_view text) {
-    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
-}
-
 // Made, opened, replaced and compared by name, and read back.
 void UseFileNamed(const std::string& path, const std::string& sameFile) {
     SCOPED_TRACE(path);
     Result<ReplacementFile> created = ReplacementFile::Create(path);
     ASSERT_TRUE(created) << ErrorText(created.error());
-    ASSERT_TRUE(created->Append(Bytes("old")));
+    ASSERT_TRUE(created->Append(test::BytesOf("old")));
     ASSERT_TRUE(created->Commit(std::nullopt));
     ASSERT_TRUE(IsRegularFile(path));
     Result<File> file = File::Open(path, FileAccess::ReadWrite);
@@ -102,7 +91,7 @@ void UseFileNamed(const std::string& path, const std::string& sameFile) {
 
     Result<ReplacementFile> replacement = ReplacementFile::Create(path);
     ASSERT_TRUE(replacement) << ErrorText(replacement.error());
-    ASSERT_TRUE(replacement->Append(Bytes("new content")));
+    ASSERT_TRUE(replacement->Append(test::BytesOf("new content")));
     ASSERT_TRUE(replacement->Commit(std::move(*file)));
     EXPECT_EQ(ReadBack(path), "new content");
 }
@@ -126,7 +115,11 @@ TEST(AnyName, FilesOfAnyScriptAndLengthAreMadeOpenedReplacedAndListed) {
     for (const std::string name :
          {"Ελληνικά.bin", "中文.bin", "Ελληνικά 中文 🎛.bin"}) {
         UseFileNamed(deep + "/" + name, same + name);
-        EXPECT_TRUE(Lists(deep, name)) << name;
+        const Result<std::vector<DirectoryEntry>> entries = ListDirectory(deep);
+        ASSERT_TRUE(entries) << name;
+        EXPECT_TRUE(std::ranges::any_of(*entries, [&](const DirectoryEntry& entry) {
+            return entry.name == name && !entry.directory;
+        })) << name;
     }
     const std::string longest = deep + "/Ελληνικά 中文 🎛.bin";
     const auto characters = std::ranges::count_if(

@@ -165,28 +165,25 @@ TEST(ReplacementFile, TakesTheFilesPlaceOnlyOnceCommitted) {
     test::WriteFileBytes(path, {1, 2, 3});
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     {
-        Result<ReplacementFile> givenUp = ReplacementFile::Create(path);
-        ASSERT_TRUE(givenUp);
-        ASSERT_TRUE(givenUp->Append(test::Bytes{9, 9}));
+        ReplacementFile givenUp = std::move(*ReplacementFile::Create(path));
+        ASSERT_TRUE(givenUp.Append(test::Bytes{9, 9}));
         EXPECT_EQ(test::EntriesIn(dir), 2);
     }
     EXPECT_EQ(test::ReadFileBytes(path), (test::Bytes{1, 2, 3}));
     EXPECT_EQ(test::EntriesIn(dir), 1);
 
-    Result<File> old = File::Open(path, FileAccess::ReadWrite);
-    ASSERT_TRUE(old);
-    const FileVersion oldVersion = *old->Version();
-    FileTimes times = *old->Times();
+    File old = std::move(*File::Open(path, FileAccess::ReadWrite));
+    const FileVersion oldVersion = *old.Version();
+    FileTimes times = *old.Times();
     times.lastWrite = {1600000000, 500};
-    Result<ReplacementFile> replacement = ReplacementFile::Create(path);
-    ASSERT_TRUE(replacement);
-    ASSERT_TRUE(replacement->Append(test::Bytes{7}));
-    ASSERT_TRUE(replacement->Append(test::Bytes{8}));
-    ASSERT_TRUE(replacement->TakeAttributes(*old, AttributeUse::SameFile));
-    ASSERT_TRUE(replacement->SetTimes(times));
-    const FileVersion newVersion = *replacement->Version();
+    ReplacementFile replacement = std::move(*ReplacementFile::Create(path));
+    ASSERT_TRUE(replacement.Append(test::Bytes{7}));
+    ASSERT_TRUE(replacement.Append(test::Bytes{8}));
+    ASSERT_TRUE(replacement.TakeAttributes(old, AttributeUse::SameFile));
+    ASSERT_TRUE(replacement.SetTimes(times));
+    const FileVersion newVersion = *replacement.Version();
     EXPECT_EQ(test::ReadFileBytes(path), (test::Bytes{1, 2, 3}));
-    ASSERT_TRUE(replacement->Commit(std::move(*old)));
+    ASSERT_TRUE(replacement.Commit(std::move(old)));
 
     EXPECT_EQ(test::ReadFileBytes(path), (test::Bytes{7, 8}));
     EXPECT_EQ(test::EntriesIn(dir), 1);
@@ -206,20 +203,18 @@ TEST(ReplacementFile, AppendsCopiesOfStretchesOfAnotherFile) {
     const test::Bytes source = test::Numbered(200000);
     test::WriteFileBytes(dir + "/source.bin", source);
     const File from = std::move(*File::Open(dir + "/source.bin", FileAccess::Read));
-    Result<ReplacementFile> replacement = ReplacementFile::Create(dir + "/target.bin");
-    ASSERT_TRUE(replacement);
-    ASSERT_TRUE(replacement->AppendCopy(from, 100000, 100000));
-    ASSERT_TRUE(replacement->Append(test::Bytes{7}));
-    ASSERT_TRUE(replacement->AppendCopy(from, 5, 3));
-    ASSERT_TRUE(replacement->Commit(std::nullopt));
+    ReplacementFile replacement = std::move(*ReplacementFile::Create(dir + "/target.bin"));
+    ASSERT_TRUE(replacement.AppendCopy(from, 100000, 100000));
+    ASSERT_TRUE(replacement.Append(test::Bytes{7}));
+    ASSERT_TRUE(replacement.AppendCopy(from, 5, 3));
+    ASSERT_TRUE(replacement.Commit(std::nullopt));
     test::Bytes expected(source.begin() + 100000, source.end());
     expected.push_back(7);
     expected.insert(expected.end(), source.begin() + 5, source.begin() + 8);
     EXPECT_EQ(test::ReadFileBytes(dir + "/target.bin"), expected);
 
-    Result<ReplacementFile> past = ReplacementFile::Create(dir + "/target.bin");
-    ASSERT_TRUE(past);
-    EXPECT_EQ(past->AppendCopy(from, 199999, 2).error().refusal, Refusal::ChangedWhileRead);
+    ReplacementFile past = std::move(*ReplacementFile::Create(dir + "/target.bin"));
+    EXPECT_EQ(past.AppendCopy(from, 199999, 2).error().refusal, Refusal::ChangedWhileRead);
 }
 
 #ifndef _WIN32
@@ -229,10 +224,9 @@ TEST(ReplacementFile, ReplacesTheFileASymbolicLinkLeadsTo) {
     fs::create_directory(dir + "/real");
     test::WriteFileBytes(dir + "/real/target.bin", {1});
     fs::create_symlink("real/target.bin", dir + "/link.bin");
-    Result<ReplacementFile> replacement = ReplacementFile::Create(dir + "/link.bin");
-    ASSERT_TRUE(replacement);
-    ASSERT_TRUE(replacement->Append(test::Bytes{2}));
-    ASSERT_TRUE(replacement->Commit(std::nullopt));
+    ReplacementFile replacement = std::move(*ReplacementFile::Create(dir + "/link.bin"));
+    ASSERT_TRUE(replacement.Append(test::Bytes{2}));
+    ASSERT_TRUE(replacement.Commit(std::nullopt));
     EXPECT_TRUE(fs::is_symlink(dir + "/link.bin"));
     EXPECT_EQ(test::ReadFileBytes(dir + "/real/target.bin"), test::Bytes{2});
 }

@@ -19,25 +19,21 @@ SpecialFiles::SpecialFiles() {
         return;
     }
     directory_ = name;
-    const std::string directory = directory_ + "/directory.exe";
-    const std::string fifo = directory_ + "/fifo.exe";
-    const std::string device = directory_ + "/zero.exe";
-    const std::string socket = directory_ + "/socket.exe";
-    std::filesystem::create_directory(directory);
-    EXPECT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
-    std::filesystem::create_symlink("/dev/zero", device);
+    entries_ = {
+        {directory_ + "/directory.exe", platform::Refusal::Directory},
+        {directory_ + "/fifo.exe", platform::Refusal::Fifo},
+        {directory_ + "/zero.exe", platform::Refusal::Device},
+        {directory_ + "/socket.exe", platform::Refusal::Socket},
+    };
+    std::filesystem::create_directory(entries_[0].path);
+    EXPECT_EQ(::mkfifo(entries_[1].path.c_str(), 0644), 0);
+    std::filesystem::create_symlink("/dev/zero", entries_[2].path);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, socket.c_str(), sizeof address.sun_path - 1);
+    std::strncpy(address.sun_path, entries_[3].path.c_str(), sizeof address.sun_path - 1);
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
     EXPECT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
     ::close(fd);
-    entries_ = {
-        {directory, platform::Refusal::Directory},
-        {fifo, platform::Refusal::Fifo},
-        {device, platform::Refusal::Device},
-        {socket, platform::Refusal::Socket},
-    };
 }
 
 SpecialFiles::~SpecialFiles() {

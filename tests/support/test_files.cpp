@@ -35,9 +35,7 @@ Bytes ReadFileBytes(const std::string& path) {
 }
 
 void WriteFileBytes(const std::string& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
+    WriteText(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
 }
 
 std::string ReadText(const std::string& path) {
@@ -79,12 +77,6 @@ Bytes ImageWithRecords(std::size_t size, const HAL_STRUCT& record,
         std::memcpy(bytes.data() + offset, &record, sizeof record);
     }
     return bytes;
-}
-
-HAL_STRUCT RecordAt(const Bytes& bytes, std::size_t offset) {
-    HAL_STRUCT record;
-    std::memcpy(&record, bytes.data() + offset, sizeof record);
-    return record;
 }
 
 std::string TestImagePath(const std::string& name) {

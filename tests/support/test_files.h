@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,11 @@
 namespace k7r::test {
 
 using Bytes = std::vector<std::uint8_t>;
+
+// Text as the bytes it is made of.
+inline std::span<const std::uint8_t> BytesOf(std::string_view text) {
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
 
 // An empty directory named after the running test case.
 std::string ScratchDirectory();
@@ -33,9 +39,6 @@ void FailWith(const std::string& message);
 // size bytes of filler with the record's bytes at each given offset.
 Bytes ImageWithRecords(std::size_t size, const HAL_STRUCT& record,
                        const std::vector<std::size_t>& offsets);
-
-// A record as the given bytes hold it at offset.
-HAL_STRUCT RecordAt(const Bytes& bytes, std::size_t offset);
 
 // The messages a refused open or save of a file shows.
 inline std::string OpenFailure(const std::string& path, const std::string& reason) {
