@@ -4,6 +4,7 @@
 #include "cfgui/page.h"
 #include "cfgui/resource.h"
 #include "cfgui/view.h"
+#include "export/preview.h"
 
 #include <map>
 #include <string>
@@ -138,6 +139,23 @@ struct FakePane : DiagnosticsPane {
     }
     void SetErrorColour(bool error) override { errorColour = error; }
     void Beep() override { ++beeps; }
+};
+
+// Stands in for the text editor and the browser that previews start: it
+// remembers what it was asked to open and refuses when told to. A started
+// program would outlive the test and hold its output open.
+struct RecordingLauncher : exporter::PreviewLauncher {
+    bool refuse = false;
+    Texts opened;
+
+    bool OpenInTextEditor(const std::string& path) override {
+        opened.push_back("text editor: " + path);
+        return !refuse;
+    }
+    bool OpenWithDefaultProgram(const std::string& path) override {
+        opened.push_back("default program: " + path);
+        return !refuse;
+    }
 };
 
 } // namespace fake

@@ -19,22 +19,6 @@ constexpr std::size_t kModeHeader = 2;
 constexpr std::size_t kGenericHeader = 3;
 constexpr std::size_t kHtml = 5;
 
-// Remembers what it was asked to open; refuses when told to.
-struct RecordingLauncher : exporter::PreviewLauncher {
-    bool refuse = false;
-    std::vector<std::string> textFiles;
-    std::vector<std::string> defaultFiles;
-
-    bool OpenInTextEditor(const std::string& path) override {
-        textFiles.push_back(path);
-        return !refuse;
-    }
-    bool OpenWithDefaultProgram(const std::string& path) override {
-        defaultFiles.push_back(path);
-        return !refuse;
-    }
-};
-
 class ExportDialogs : public testing::Test {
   protected:
     const exporter::ExportKind& Kind(std::size_t index) { return exporter::ExportKinds()[index]; }
@@ -44,7 +28,7 @@ class ExportDialogs : public testing::Test {
 
     Application app{TemplateRecord};
     fake::FakeView view;
-    RecordingLauncher launcher;
+    fake::RecordingLauncher launcher;
     std::vector<std::string> shown;
     ExportServices services{app, launcher, test::ScratchDirectory(),
                             [this](const std::string& text) { shown.push_back(text); }};
@@ -106,11 +90,11 @@ TEST_F(ExportDialogs, PreviewWritesTheTemporaryFileAndOpensItAgainEachTime) {
     const std::string path = InTemporary("appcfg.h");
     test::WriteText(path, "old");
     ASSERT_TRUE(appcfg.Preview());
-    EXPECT_EQ(launcher.textFiles, (Texts{path, path}));
     EXPECT_NE(test::ReadText(path), "old");
 
     ASSERT_TRUE(ExportSaveExtras(view, services, Kind(kHtml)).Preview());
-    EXPECT_EQ(launcher.defaultFiles, (Texts{InTemporary("k7r58c22.html")}));
+    EXPECT_EQ(launcher.opened, (Texts{"text editor: " + path, "text editor: " + path,
+                                      "default program: " + InTemporary("k7r58c22.html")}));
     EXPECT_TRUE(shown.empty());
 }
 

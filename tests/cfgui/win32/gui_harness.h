@@ -4,7 +4,7 @@
 #include "cfgui/pages/page_registry.h"
 #include "cfgui/win32/main_window.h"
 #include "cfgui/win32/win32_text.h"
-#include "export/preview.h"
+#include "tests/cfgui/fake_view.h"
 
 #include <windows.h>
 
@@ -22,32 +22,7 @@ namespace k7r::cfgui::gui {
 inline constexpr int kStepTimeoutMs = 5000;
 
 // The tabs, in their order.
-enum Tab : int {
-    kGeneralTab,
-    kPreferencesTab,
-    kClocksTab,
-    kPanelTab,
-    kPowerTab,
-    kRegistersTab,
-    kDirectTab
-};
-
-// Stands in for the text editor and the browser that previews start: it
-// remembers what it was asked to open and refuses when told to. A started
-// program would outlive the test and hold its output open.
-struct RecordingLauncher : exporter::PreviewLauncher {
-    bool refuse = false;
-    std::vector<std::string> opened;
-
-    bool OpenInTextEditor(const std::string& path) override {
-        opened.push_back("text editor: " + path);
-        return !refuse;
-    }
-    bool OpenWithDefaultProgram(const std::string& path) override {
-        opened.push_back("default program: " + path);
-        return !refuse;
-    }
-};
+enum { kGeneralTab, kPreferencesTab, kClocksTab, kPanelTab, kPowerTab, kRegistersTab, kDirectTab };
 
 // The main window made from the real resources, shown, active, with the
 // first tab open; closed again at the end.
@@ -66,7 +41,7 @@ class Session {
     // What a control's tip would show now, asked as the tooltip control asks.
     std::string TipOf(HWND control) const;
 
-    RecordingLauncher launcher;
+    fake::RecordingLauncher launcher;
     Application app;
     win32::MainWindow window;
 };

@@ -1,15 +1,16 @@
 // The main window under Wine: the file commands end to end on a file named
 // in several scripts, a close during a large save, such a file on the
-// program's command line, the lock that holds the tab, the Enter key, tabs,
+// program's command line, the fuzzers' images opened one after another, tabs,
 // tooltips, the About box and the common-controls offer.
 #include "cfgui/diagnostics_reporter.h"
 #include "cfgui/resource.h"
 #include "cfgui/win32/program.h"
 #include "cfgui/win32/win32_text.h"
+#include "config/default_records.h"
+#include "containers/config_file.h"
+#include "platform/directory.h"
 #include "platform/win32/wide_text.h"
-#include "regs/field_values.h"
 #include "tests/cfgui/win32/gui_harness.h"
-#include "tests/cfgui/win32/test_page.h"
 #include "tests/cfgui/win32/test_resource.h"
 #include "tests/support/test_files.h"
 
@@ -56,8 +57,7 @@ TEST(Shell, FileCommandsOnAFileOfAnyName) {
 
     // The message box is centred over the main window.
     std::strcpy(session.app.session.config.Record.Description, "saved under any name");
-    RECT box{};
-    RECT main;
+    RECT box{}, main;
     GetWindowRect(session.Main(), &main);
     ModalScript saved;
     saved.Expect("58C22CFG",
@@ -155,36 +155,48 @@ TEST(Shell, TheProgramTitlesAFileOfAnyNameFromItsCommandLine) {
     CloseHandle(started.hProcess);
 }
 
-TEST(Shell, InvalidEntryHoldsTheTabUntilFixed) {
-    Session session(PagesWithTestPage());
-    ASSERT_TRUE(session.app.active) << "the main window never became active";
-    const HWND field = session.Control(IDC_TEST_FIELD);
-    TypeInto(field, "12x");
-    EXPECT_FALSE(SelectTab(session, 2));
-    EXPECT_EQ(session.app.diagnostics.lock, IDC_TEST_FIELD);
-    EXPECT_EQ(session.PaneText().rfind("ERROR: \"12x\" is not a valid Horz Total (must be ", 0), 0u)
-        << session.PaneText();
-    EXPECT_EQ(GetFocus(), field);
-    EXPECT_EQ(win32::WindowText(field), "352") << "the field shows the setting again";
+// Each image that holds no record gives its message, the window goes on
+// answering, and the file open before stays open and saves.
+TEST(Shell, FuzzCorporaLeaveTheOpenFileOpenAndSavable) {
+    Session session;
+    const std::string directory = test::ScratchDirectory();
+    const std::string board = TestImageIn(directory, "board.exe");
+    ASSERT_TRUE(session.window.OpenFile(board));
+    const std::string title = session.Title();
 
-    TypeInto(field, "400");
-    EXPECT_TRUE(SelectTab(session, 2));
-    EXPECT_EQ(session.app.diagnostics.lock, 0);
-    EXPECT_EQ(regs::GetFieldValue(session.app.session.config, kTestSetting), 400u);
-}
+    const std::pair<const char*, const char*> corpora[] = {
+        {"record_search", ".exe"}, {"srec_text", ".s19"}, {"prc_database", ".prc"}};
+    int refused = 0;
+    for (const auto& [corpus, extension] : corpora) {
+        const std::string from =
+            WindowsPath(std::string(K7R_SOURCE_DIR) + "/fuzz/corpus/" + corpus);
+        const auto entries = platform::ListDirectory(from);
+        ASSERT_TRUE(entries) << from;
+        for (const platform::DirectoryEntry& entry : *entries) {
+            if (entry.directory) {
+                continue;
+            }
+            const std::string copy = WindowsPath(directory + "/" + entry.name + extension);
+            test::WriteFileBytes(copy, test::ReadFileBytes(platform::JoinPath(from, entry.name)));
+            // A seed that holds a record is no hostile file.
+            config::WorkingConfig probe(TemplateRecord);
+            if (containers::OpenConfigFile(copy, probe, [](const std::string&) {})) {
+                continue;
+            }
+            ASSERT_TRUE(ModalScript().Expect("58C22CFG", ModalScript::Press(IDOK)).Run([&] {
+                session.window.OpenFile(copy);
+            })) << copy;
+            EXPECT_EQ(session.Title(), title) << copy;
+            ++refused;
+        }
+    }
+    EXPECT_GT(refused, 40);
 
-TEST(Shell, EnterCommitsAFieldAndReachesAList) {
-    Session session(PagesWithTestPage());
-    TypeInto(session.Control(IDC_TEST_FIELD), "360");
-    PressKey(VK_RETURN);
-    EXPECT_TRUE(IsWindow(session.Main()));
-    EXPECT_EQ(GetFocus(), session.Control(IDC_TEST_NEXT));
-    EXPECT_EQ(regs::GetFieldValue(session.app.session.config, kTestSetting), 360u);
-
-    FocusOn(session.Control(IDC_TEST_LIST));
-    TestPageEvents().clear();
-    PressKey(VK_RETURN);
-    EXPECT_EQ(TestPageEvents(), std::vector<std::string>{"9004 list Enter 1"});
+    std::strcpy(session.app.session.config.Record.Description, "kept through the corpora");
+    ASSERT_TRUE(ModalScript().Expect("58C22CFG", ModalScript::Press(IDOK)).Run([&] {
+        ChooseMenu(session.Main(), IDM_FILE_SAVE);
+    }));
+    EXPECT_EQ(DescriptionIn(board), "kept through the corpora");
 }
 
 // The tabs' tips, the delay items, and a message too long for the pane

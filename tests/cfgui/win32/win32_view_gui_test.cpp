@@ -1,8 +1,10 @@
-// Each View operation on the real controls of a page, and each control's
-// events reaching the page, under Wine.
+// Each View operation on the real controls of a page, each control's events
+// reaching the page, an invalid entry holding the tab and the Enter key,
+// under Wine.
 #include "cfgui/page.h"
 #include "cfgui/win32/win32_text.h"
 #include "cfgui/win32/win32_view.h"
+#include "regs/field_values.h"
 #include "tests/cfgui/win32/gui_harness.h"
 #include "tests/cfgui/win32/test_page.h"
 #include "tests/cfgui/win32/test_resource.h"
@@ -187,6 +189,36 @@ TEST_F(ViewGui, NoteHasItsTipAndColour) {
               0);
     EXPECT_EQ(GetTextColor(dc), RGB(175, 0, 0));
     ReleaseDC(note, dc);
+}
+
+TEST_F(ViewGui, InvalidEntryHoldsTheTabUntilFixed) {
+    ASSERT_TRUE(session.app.active) << "the main window never became active";
+    const HWND field = Control(IDC_TEST_FIELD);
+    TypeInto(field, "12x");
+    EXPECT_FALSE(SelectTab(session, 2));
+    EXPECT_EQ(session.app.diagnostics.lock, IDC_TEST_FIELD);
+    EXPECT_EQ(session.PaneText().rfind("ERROR: \"12x\" is not a valid Horz Total (must be ", 0), 0u)
+        << session.PaneText();
+    EXPECT_EQ(GetFocus(), field);
+    EXPECT_EQ(win32::WindowText(field), "352") << "the field shows the setting again";
+
+    TypeInto(field, "400");
+    EXPECT_TRUE(SelectTab(session, 2));
+    EXPECT_EQ(session.app.diagnostics.lock, 0);
+    EXPECT_EQ(regs::GetFieldValue(session.app.session.config, kTestSetting), 400u);
+}
+
+TEST_F(ViewGui, EnterCommitsAFieldAndReachesAList) {
+    TypeInto(Control(IDC_TEST_FIELD), "360");
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(IsWindow(session.Main()));
+    EXPECT_EQ(GetFocus(), Control(IDC_TEST_NEXT));
+    EXPECT_EQ(regs::GetFieldValue(session.app.session.config, kTestSetting), 360u);
+
+    FocusOn(Control(IDC_TEST_LIST));
+    TestPageEvents().clear();
+    PressKey(VK_RETURN);
+    EXPECT_EQ(TestPageEvents(), std::vector<std::string>{"9004 list Enter 1"});
 }
 
 } // namespace

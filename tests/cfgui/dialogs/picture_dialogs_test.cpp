@@ -1,18 +1,23 @@
-// The preview window's logic over fake controls: what it draws and when,
-// the zoom the window's size gives, the Show list, picture files, saving,
-// what it keeps for the next opening, and the Direct tab's live board.
+// The two windows that draw the configuration, over fake controls. The
+// preview: what it draws and when, the zoom the window's size gives, the
+// Show list, picture files, saving, what it keeps for the next opening, and
+// the Direct tab's live board. The diagrams: the picture shown and its
+// following every change.
 #include "cfgui/application.h"
+#include "cfgui/dialogs/diagrams_dialog.h"
 #include "cfgui/dialogs/preview_dialog.h"
 #include "cfgui/picture_zoom.h"
 #include "edit/chip_session.h"
 #include "edit/setting_edit.h"
 #include "edit/test_pattern.h"
+#include "regs/field_values.h"
 #include "regs/setting_ids.h"
 #include "tests/cfgui/fake_view.h"
 #include "tests/emu/png_reader.h"
 #include "tests/hal/chip_fixture.h"
 #include "tests/support/test_files.h"
 
+#include <algorithm>
 #include <deque>
 
 namespace k7r::cfgui {
@@ -165,6 +170,53 @@ TEST_F(PreviewDialogTest, ShowsTheLiveEmulatedBoardLabelled) {
     edit::SetLive(config, false);
     dialog.Tick();
     EXPECT_EQ(dialog.Shown().status[0].rfind("Panel ", 0), 0u);
+}
+
+class DiagramsWindow : public testing::Test {
+  protected:
+    Application app{TemplateRecord};
+    std::vector<diagrams::Picture> shown;
+    DiagramsDialog dialog{app,
+                          [this](const diagrams::Picture& picture) { shown.push_back(picture); }};
+    fake::FakeView view;
+};
+
+TEST_F(DiagramsWindow, OpensOnTheTimingDiagramAndSwitchesToTheClockTree) {
+    dialog.Open(view);
+    EXPECT_EQ(view[IDC_DIAGRAMS_SHOW].items, (Texts{"Panel timing", "Clock tree"}));
+    EXPECT_EQ(view[IDC_DIAGRAMS_SHOW].selection, 0);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(shown.back().title.starts_with("Panel timing"));
+
+    view[IDC_DIAGRAMS_SHOW].selection = 1;
+    dialog.OnControl(view, IDC_DIAGRAMS_SHOW, ControlEvent::SelectionChanged);
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown.back().title, "Clock tree");
+
+    // Opened again, the window shows what it showed.
+    fake::FakeView reopened;
+    dialog.Open(reopened);
+    EXPECT_EQ(reopened[IDC_DIAGRAMS_SHOW].selection, 1);
+    EXPECT_EQ(shown.back().title, "Clock tree");
+}
+
+// A change draws once, at the next tick; ticks without a change draw
+// nothing.
+TEST_F(DiagramsWindow, FollowsEveryChangeOfTheConfiguration) {
+    dialog.Open(view);
+    dialog.Tick();
+    EXPECT_EQ(shown.size(), 1u);
+    const std::uint32_t total = regs::GetFieldValue(app.session.config, regs::kIdHorzTotal);
+    regs::SetFieldValue(app.session.config, regs::kIdHorzTotal, total + 8);
+    regs::SetFieldValue(app.session.config, regs::kIdHorzTotal, total + 16);
+    dialog.Tick();
+    dialog.Tick();
+    ASSERT_EQ(shown.size(), 2u);
+    const std::string latest = "Horz Total " + std::to_string(total + 16) + " ";
+    const auto showsLatest = [&](const diagrams::Label& label) {
+        return label.text.starts_with(latest);
+    };
+    EXPECT_EQ(std::ranges::count_if(shown.back().labels, showsLatest), 1);
 }
 
 } // namespace
